@@ -1,0 +1,58 @@
+#ifndef QELUNITS_CONVERSIONFACTOR_H
+#define QELUNITS_CONVERSIONFACTOR_H
+
+#include <qelunits/Export.h>
+#include <qelunits/QelUnit.h>
+
+#include <cstdint>
+
+/// Plain-data form of a conversion factor; system is carried along and never read.
+struct QELUNITS_EXPORT ConversionFactor_T {
+    bool isIdentity;
+    double factor;
+    std::int32_t system;
+};
+
+/// A builtin unit raised to an integer power: one entry of a QelUnitType.
+struct QELUNITS_EXPORT QelUnitFactor {
+    QelUnit::BuiltinUnits unit;
+    std::int32_t power;
+};
+
+/// How a value in one unit becomes a value in another: the identity, a factor
+/// (target = source * factor) or a custom function (temperature scales).
+class QELUNITS_EXPORT ConversionFactor {
+public:
+    /// A conversion function from source value to target value.
+    using CustomFunction = double (*)(double);
+
+    /// The identity.
+    constexpr ConversionFactor() noexcept = default;
+    /// The factor f, stored without any check.
+    constexpr ConversionFactor(double f) noexcept // NOLINT(google-explicit-constructor)
+        : isIdentity(false), factor(f) {}
+    /// isIdentity and factor of t; no custom function.
+    constexpr ConversionFactor(const ConversionFactor_T& t) noexcept // NOLINT(google-explicit-constructor)
+        : isIdentity(t.isIdentity), factor(t.factor) {}
+
+    /// Sets the factor; a custom function stays stored.
+    void SetFactor(double f) noexcept;
+    /// Sets the identity; a custom function stays stored.
+    void SetIdentity() noexcept;
+    /// Stores fn with factor 1.0; a null fn changes nothing.
+    void SetCustomConversion(CustomFunction fn) noexcept;
+    /// 1.0 for the identity, else the factor; a custom function is not applied.
+    operator double() const noexcept; // NOLINT(google-explicit-constructor)
+    /// Composition: multiplies by rhs's factor unless rhs is the identity.
+    const ConversionFactor& operator*=(const ConversionFactor& rhs) noexcept;
+    /// Division by rhs's factor; a divisor of magnitude at most kEpsilon (or NaN) gives +infinity.
+    const ConversionFactor& operator/=(const ConversionFactor& rhs) noexcept;
+    /// Equal states, no custom function, and factors closer than kEpsilon (absolute).
+    bool isEqualTo(const ConversionFactor& rhs) const noexcept;
+
+    bool isIdentity = true;
+    double factor = 1.0;
+    CustomFunction customConversion = nullptr;
+};
+
+#endif
