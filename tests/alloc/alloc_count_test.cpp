@@ -1,0 +1,208 @@
+// The common conversion paths allocate nothing once the library is warm.
+
+#include "AllocHooks.h"
+#include "SampleTypes.h"
+
+#include <qelunits/QelUnits.h>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using alloc_samples::eightMetric;
+using alloc_samples::eightOther;
+using alloc_samples::feetPerMinute;
+using alloc_samples::kilogramMeterPerSecondSquared;
+using alloc_samples::metersPerSecond;
+
+constexpr auto kFeet = QelUnitBase::Feet;
+constexpr auto kMeters = QelUnitBase::Meters;
+constexpr auto kSurvey = QelUnitBase::SurveyFoot;
+
+bool ok(QelUnit::ErrorStatus s) { return s == QelUnit::Ok; }
+
+bool convertsOk(QelUnit::ErrorStatus s) { return s == QelUnit::Ok || s == QelUnit::CustomConversion; }
+
+// Each path returns false when it did not do its work, so that a path that
+// quietly fails cannot pass as allocation-free.
+struct Path {
+    const char* name;
+    bool (*run)();
+};
+
+const Path kPaths[] = {
+    {"StaticConvertBuiltin",
+     [] {
+         double v = 1.0;
+         return ok(QelUnitBase::ConvertUnits(QelUnit::meter, QelUnit::foot, v)) && v > 3.0;
+     }},
+    {"StaticConvertBuiltinPowers",
+     [] {
+         double v = 1.0;
+         return ok(QelUnitBase::ConvertUnits(QelUnit::meter, 3, QelUnit::foot, 3, v)) && v > 35.0;
+     }},
+    {"StaticConvertTemperature",
+     [] {
+         double v = 100.0;
+         return ok(QelUnitBase::ConvertUnits(QelUnit::celsius, QelUnit::fahrenheit, v)) && v > 211.0;
+     }},
+    {"StaticFactorBuiltin",
+     [] {
+         double f = 0.0;
+         return ok(QelUnitBase::GetConversionFactor(QelUnit::square_foot, QelUnit::acre, f)) && f > 0.0;
+     }},
+    {"StaticFactorBuiltinPowers",
+     [] {
+         double f = 0.0;
+         return ok(QelUnitBase::GetConversionFactor(QelUnit::mile, -1, QelUnit::kilometer, -1, f)) && f > 0.0;
+     }},
+    {"StaticConvertSettings",
+     [] {
+         double v = 1.0;
+         return ok(QelUnitBase::ConvertUnits(kFeet, kSurvey, kMeters, v)) && v > 0.3;
+     }},
+    {"StaticConvertSettingsPowers",
+     [] {
+         double v = 1.0;
+         return ok(QelUnitBase::ConvertUnits(kFeet, 2, kSurvey, kMeters, 2, v)) && v > 0.09;
+     }},
+    {"StaticFactorSettings",
+     [] {
+         double f = 0.0;
+         return ok(QelUnitBase::GetConversionFactor(QelUnitBase::SquareFeet, kSurvey, QelUnitBase::Acres, f)) &&
+                f > 0.0;
+     }},
+    {"StaticFactorSettingsPowers",
+     [] {
+         double f = 0.0;
+         return ok(QelUnitBase::GetConversionFactor(QelUnitBase::MilesPerHour, 1, QelUnitBase::InternationalFoot,
+                                                    QelUnitBase::MetersPerSecond, 1, f)) &&
+                f > 0.0;
+     }},
+    {"ConverterBuiltin",
+     [] {
+         const QelUnitConverter c(QelUnit::meter, QelUnit::foot);
+         double v = 2.0;
+         return ok(c.ConvertUnits(v)) && v > 6.0;
+     }},
+    {"ConverterSettings",
+     [] {
+         const QelUnitConverter c(QelUnitBase::CubicFeet, 1, kSurvey, QelUnitBase::CubicMeters, 1);
+         double v = 2.0;
+         return ok(c.ConvertUnits(v)) && v > 0.0;
+     }},
+    {"TypeCopy",
+     [] {
+         const QelUnitType a = eightMetric();
+         QelUnitType b(a);
+         QelUnitType c;
+         c = b;
+         c = std::move(b);
+         return c.size() == 8 && c.isEqualTo(a);
+     }},
+    {"TypeAlgebra",
+     [] {
+         QelUnitType t = eightMetric() / eightOther();
+         t *= metersPerSecond();
+         t /= feetPerMinute();
+         t.pow(2);
+         t.invert();
+         const QelUnitType u = pow(invert(t), 3) * kilogramMeterPerSecondSquared();
+         return !u.empty() && u.GetStatus() == QelUnit::Ok;
+     }},
+    {"TypeIsCompatible",
+     [] {
+         return metersPerSecond().isCompatible(feetPerMinute()) && eightMetric().isCompatible(eightOther()) &&
+                !metersPerSecond().isCompatible(eightOther());
+     }},
+    {"TypeFactorMpsToFtPerMin",
+     [] {
+         ConversionFactor f;
+         return ok(metersPerSecond().GetConversionFactor(feetPerMinute(), f)) && static_cast<double>(f) > 196.0;
+     }},
+    {"TypeFactorKgMPerS2ToNewton",
+     [] {
+         ConversionFactor f;
+         return ok(kilogramMeterPerSecondSquared().GetConversionFactor(QelUnitType(QelUnit::newton), f));
+     }},
+    {"TypeFactorEightEntries",
+     [] {
+         ConversionFactor f;
+         return convertsOk(eightMetric().GetConversionFactor(eightOther(), f));
+     }},
+    {"TypeMetricConversion",
+     [] {
+         QelUnitType metric;
+         ConversionFactor f;
+         eightOther().GetMetricConversion(metric, f);
+         return !metric.empty();
+     }},
+    {"QuantityArithmetic",
+     [] {
+         const QelUnitVar speed(3.0, metersPerSecond());
+         const QelUnitVar other(120.0, feetPerMinute());
+         QelUnitVar sum = speed + other - other;
+         sum += other;
+         sum -= speed;
+         const QelUnitVar force(2.0, kilogramMeterPerSecondSquared());
+         QelUnitVar q = force * speed / other;
+         q *= force;
+         q /= speed;
+         q *= 2.0;
+         q /= 4.0;
+         const QelUnitVar big = pow(QelUnitVar(1.5, eightMetric()), 1) * invert(QelUnitVar(2.0, eightOther()));
+         return sum.GetStatus() == QelUnit::Ok && q.GetStatus() == QelUnit::Ok && (-big == -big) == 1;
+     }},
+    {"QuantityConversion",
+     [] {
+         QelUnitVar v(1.0, metersPerSecond());
+         QelUnitVar out;
+         const bool converted = ok(QelUnitVar::Convert(v, feetPerMinute(), out)) && ok(v.ConvertTo(feetPerMinute()));
+         QelUnitVar t(1.0, eightMetric());
+         return converted && convertsOk(t.ConvertTo(eightOther())) && v.isCompatible(out);
+     }},
+    {"LookupByName",
+     [] {
+         static const QelStringP kHit(L"FT");
+         static const QelStringP kMiss(L"no such unit at all");
+         static const QelStringP kSingular(L"Meter");
+         return QelUnit::getBuiltinUnit(kHit, QelUnit::Abbreviation) == QelUnit::foot &&
+                QelUnit::getBuiltinUnit(kMiss, QelUnit::SingularName) == QelUnit::dimensionless &&
+                QelUnit::getBuiltinUnit(kSingular, QelUnit::LocalizedSingularName) == QelUnit::meter;
+     }},
+};
+
+class AllocationFree : public ::testing::TestWithParam<Path> {};
+
+TEST_P(AllocationFree, AfterWarmUp) {
+    const Path& path = GetParam();
+    ASSERT_TRUE(path.run()); // warm-up: fills whatever is filled once
+    alloc_hooks::beginCounting();
+    bool worked = true;
+    for (int i = 0; i < 3; ++i) {
+        worked = path.run() && worked;
+    }
+    const alloc_hooks::RegionResult r = alloc_hooks::endRegion();
+    EXPECT_TRUE(worked);
+    EXPECT_EQ(r.allocations, 0U) << path.name;
+}
+
+INSTANTIATE_TEST_SUITE_P(CommonPaths, AllocationFree, ::testing::ValuesIn(kPaths),
+                         [](const ::testing::TestParamInfo<Path>& p) { return std::string(p.param.name); });
+
+// The hooks themselves: a region sees allocations made in it, of every form.
+TEST(AllocHooks, CountEveryFormOfNew) {
+    alloc_hooks::beginCounting();
+    delete new int(1);
+    delete[] new char[3];
+    struct alignas(64) Wide {
+        char c[64];
+    };
+    delete new Wide;
+    delete new (std::nothrow) int(2);
+    const alloc_hooks::RegionResult r = alloc_hooks::endRegion();
+    EXPECT_EQ(r.allocations, 4U);
+    EXPECT_EQ(r.liveBlocks, 0);
+}
+
+} // namespace
