@@ -1,0 +1,1 @@
+set(QELUNITS_FUZZ_TARGETS conversion)
