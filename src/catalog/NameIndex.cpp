@@ -24,24 +24,6 @@ struct TextTable {
     std::size_t maxLength;           // no text of this kind is longer
 };
 
-constexpr const wchar_t* textOf(const UnitRecord& record, TextKind kind) noexcept {
-    switch (kind) {
-    case TextKind::Internal:
-        return record.internalName;
-    case TextKind::Singular:
-        return record.singularName;
-    case TextKind::Plural:
-        return record.pluralName;
-    case TextKind::Abbreviation:
-        return record.defaultAbbreviation;
-    case TextKind::Vellum:
-        return record.vellumAbbreviation;
-    case TextKind::VellumOrAbbreviation:
-        return record.vellumAbbreviation != nullptr ? record.vellumAbbreviation : record.defaultAbbreviation;
-    }
-    return nullptr;
-}
-
 constexpr std::size_t lengthOf(const wchar_t* text) noexcept {
     std::size_t length = 0;
     while (text[length] != L'\0') {
@@ -57,16 +39,6 @@ constexpr std::uint32_t hashFolded(const wchar_t* text, std::size_t length) noex
         hash = (hash ^ static_cast<std::uint32_t>(foldCase(text[i]))) * 16777619U;
     }
     return hash;
-}
-
-// text[0, length) against the terminated stored text, A to Z folded.
-constexpr bool equalsFolded(const wchar_t* text, std::size_t length, const wchar_t* stored) noexcept {
-    for (std::size_t i = 0; i < length; ++i) {
-        if (stored[i] == L'\0' || foldCase(text[i]) != foldCase(stored[i])) {
-            return false;
-        }
-    }
-    return stored[length] == L'\0';
 }
 
 // Pass 1 finds each unit's slot (slot.first holds the lowest unit meanwhile),
