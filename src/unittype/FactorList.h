@@ -1,0 +1,96 @@
+#ifndef QELUNITS_SRC_UNITTYPE_FACTORLIST_H
+#define QELUNITS_SRC_UNITTYPE_FACTORLIST_H
+
+// The one merge rule of the unit algebra, written once for every list that
+// holds factors in ascending unit order: a QelUnitType (through
+// UnitTypeAccess) or a fixed scratch list on the stack.
+
+#include "catalog/Catalog.h"
+
+#include <qelunits/ConversionFactor.h>
+
+#include <cstdint>
+
+namespace qelunits_detail {
+
+// Powers wrap around in 32 bits; computing in unsigned keeps that free of UB.
+constexpr std::int32_t wrapAdd(std::int32_t a, std::int32_t b) {
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(a) + static_cast<std::uint32_t>(b));
+}
+constexpr std::int32_t wrapSub(std::int32_t a, std::int32_t b) {
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(a) - static_cast<std::uint32_t>(b));
+}
+constexpr std::int32_t wrapMul(std::int32_t a, std::int32_t b) {
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(a) * static_cast<std::uint32_t>(b));
+}
+constexpr std::int32_t wrapNeg(std::int32_t a) { return wrapSub(0, a); }
+
+/// Position of unit in an ascending list, or of the first larger unit.
+inline std::uint32_t lowerBound(const QelUnitFactor* data, std::uint32_t size, std::int32_t unit) noexcept {
+    std::uint32_t i = 0;
+    while (i < size && data[i].unit < unit) {
+        ++i;
+    }
+    return i;
+}
+
+/// Multiplies list by unit^power: a new unit is inserted (a power of 0
+/// included), a present one gets the sum, and leaves when the sum is 0.
+template <class List>
+void addPower(List& list, std::int32_t unit, std::int32_t power) {
+    const std::uint32_t i = lowerBound(list.data(), list.size(), unit);
+    if (i < list.size() && list.data()[i].unit == unit) {
+        const std::int32_t sum = wrapAdd(list.data()[i].power, power);
+        if (sum == 0) {
+            list.eraseAt(i);
+        } else {
+            list.data()[i].power = sum;
+        }
+        return;
+    }
+    list.insertAt(i, QelUnitFactor{static_cast<QelUnit::BuiltinUnits>(unit), power});
+}
+
+/// A list of fixed capacity on the stack. No type can hold more entries than
+/// there are storable units, so it never overflows.
+class ScratchFactors {
+public:
+    static constexpr std::uint32_t kCapacity = kUnitCount - 1;
+
+    ScratchFactors() noexcept {} // NOLINT(cppcoreguidelines-pro-type-member-init): entries past size are unused
+    ScratchFactors(const QelUnitFactor* first, std::uint32_t count) noexcept : mSize(count) {
+        for (std::uint32_t i = 0; i < count; ++i) {
+            mItems[i] = first[i];
+        }
+    }
+    ScratchFactors(const ScratchFactors&) = delete;
+    ScratchFactors& operator=(const ScratchFactors&) = delete;
+
+    std::uint32_t size() const noexcept { return mSize; }
+    bool empty() const noexcept { return mSize == 0; }
+    QelUnitFactor* data() noexcept { return mItems; }
+    const QelUnitFactor* data() const noexcept { return mItems; }
+    const QelUnitFactor& operator[](std::uint32_t i) const noexcept { return mItems[i]; }
+
+    void insertAt(std::uint32_t index, QelUnitFactor f) noexcept {
+        for (std::uint32_t i = mSize; i > index; --i) {
+            mItems[i] = mItems[i - 1];
+        }
+        mItems[index] = f;
+        ++mSize;
+    }
+    void eraseAt(std::uint32_t index) noexcept {
+        --mSize;
+        for (std::uint32_t i = index; i < mSize; ++i) {
+            mItems[i] = mItems[i + 1];
+        }
+    }
+
+private:
+    std::uint32_t mSize = 0;
+    QelUnitFactor mItems[kCapacity];
+};
+
+} // namespace qelunits_detail
+
+#endif

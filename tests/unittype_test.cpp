@@ -1,0 +1,110 @@
+#include "unittype/UnitTypeAccess.h"
+
+#include <qelunits/QelUnitType.h>
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cstdint>
+#include <initializer_list>
+#include <utility>
+#include <vector>
+
+namespace {
+
+using U = QelUnit::BuiltinUnits;
+using Entries = std::vector<std::pair<std::int32_t, std::int32_t>>;
+
+Entries entries(const QelUnitType& t) {
+    Entries out;
+    for (const QelUnitFactor& f : t) {
+        out.emplace_back(f.unit, f.power);
+    }
+    return out;
+}
+
+// Builds the list as given, which must be ascending.
+QelUnitType make(const Entries& list) {
+    QelUnitType t;
+    qelunits_detail::UnitTypeAccess access{t};
+    for (const auto& e : list) {
+        access.append(QelUnitFactor{static_cast<U>(e.first), e.second});
+    }
+    return t;
+}
+
+// Ascending units 1, 2, ... count with powers 1, 2, ...
+Entries ramp(std::int32_t count) {
+    Entries out;
+    for (std::int32_t i = 1; i <= count; ++i) {
+        out.emplace_back(i, i);
+    }
+    return out;
+}
+
+TEST(UnitType, ConstructionKeepsOnlyStorableUnits) {
+    const struct {
+        std::int32_t unit;
+        int power;
+        Entries expected;
+    } cases[] = {
+        {2, 1, {{2, 1}}}, {348, 2, {{348, 2}}}, {2, 0, {{2, 0}}}, {30, -3, {{30, -3}}},
+        {0, 1, {}},       {349, 1, {}},         {-1, 1, {}},      {INT_MIN, 5, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.unit);
+        const QelUnitType t(static_cast<U>(c.unit), c.power);
+        EXPECT_EQ(entries(t), c.expected);
+        EXPECT_EQ(t.GetStatus(), QelUnit::Ok);
+    }
+    EXPECT_TRUE(QelUnitType().empty());
+}
+
+TEST(UnitType, SetReplacesTheWholeList) {
+    QelUnitType t = make({{2, 1}, {3, -1}});
+    t.set(QelUnit::foot, 2);
+    EXPECT_EQ(entries(t), (Entries{{30, 2}}));
+    t.set(QelUnit::dimensionless, 1);
+    EXPECT_EQ(entries(t), (Entries{{30, 2}}));
+    QelUnitType big = make(ramp(20));
+    big.set(QelUnit::meter, 4);
+    EXPECT_EQ(entries(big), (Entries{{2, 4}}));
+}
+
+TEST(UnitType, CopiesAndMovesAreDeep) {
+    for (std::int32_t count : {0, 2, 8, 9, 40}) {
+        SCOPED_TRACE(count);
+        const Entries list = ramp(count);
+        QelUnitType source = make(list);
+
+        QelUnitType copy(source);
+        copy.set(QelUnit::foot, 7);
+        EXPECT_EQ(entries(source), list);
+
+        for (std::int32_t other : {0, 3, 12}) {
+            QelUnitType assigned = make(ramp(other));
+            assigned = source;
+            EXPECT_EQ(entries(assigned), list);
+            assigned.set(QelUnit::foot, 7);
+            EXPECT_EQ(entries(source), list);
+
+            QelUnitType target = make(ramp(other));
+            QelUnitType moving = make(list);
+            target = std::move(moving);
+            EXPECT_EQ(entries(target), list);
+            EXPECT_TRUE(moving.empty()); // NOLINT(bugprone-use-after-move): moved-from objects are empty
+            moving = source;             // and stay usable
+            EXPECT_EQ(entries(moving), list);
+        }
+
+        QelUnitType moved(std::move(copy));
+        EXPECT_EQ(entries(moved), (Entries{{30, 7}}));
+
+        QelUnitType& self = source;
+        source = self;
+        source = std::move(self);
+        EXPECT_EQ(entries(source), list);
+    }
+}
+
+} // namespace
