@@ -107,4 +107,90 @@ TEST(UnitType, CopiesAndMovesAreDeep) {
     }
 }
 
+TEST(UnitType, Algebra) {
+    enum Op { Mul, Div, MulFree, DivFree };
+    const struct {
+        Entries a;
+        Op op;
+        Entries b;
+        Entries expected;
+    } cases[] = {
+        {{{2, 1}}, Mul, {{3, -1}}, {{2, 1}, {3, -1}}},
+        {{{3, -1}}, Mul, {{2, 1}}, {{2, 1}, {3, -1}}},
+        {{{2, 1}, {3, -1}}, Mul, {{2, -1}, {3, 1}}, {}},
+        {{{2, 1}, {3, -1}}, Mul, {{2, -1}, {3, 2}}, {{3, 1}}},
+        {{{2, 1}, {3, -2}}, Mul, {{3, 1}, {30, 1}}, {{2, 1}, {3, -1}, {30, 1}}},
+        {{}, Mul, {{2, 1}}, {{2, 1}}},
+        {{{2, 1}}, Mul, {}, {{2, 1}}},
+        {{{2, 0}}, Mul, {{2, 0}}, {}},
+        {{{2, 0}}, Mul, {{3, 1}}, {{2, 0}, {3, 1}}},
+        {{{5, 1}, {9, 2}}, Mul, {{1, 0}, {7, 3}, {12, 1}}, {{1, 0}, {5, 1}, {7, 3}, {9, 2}, {12, 1}}},
+        {{{2, INT_MAX}}, Mul, {{2, 1}}, {{2, INT_MIN}}},
+        {{{2, INT_MIN}}, Mul, {{2, INT_MIN}}, {}},
+        {{{2, 1}}, Div, {{2, 1}}, {}},
+        {{{2, 1}}, Div, {{3, 1}}, {{2, 1}, {3, -1}}},
+        {{}, Div, {{3, 2}, {4, 0}}, {{3, -2}, {4, 0}}},
+        {{{2, 1}}, Div, {}, {{2, 1}}},
+        {{{2, 0}, {3, 1}}, Div, {{3, 1}, {4, 0}}, {{2, 0}, {4, 0}}},
+        {{{2, INT_MIN}}, Div, {{2, 1}}, {{2, INT_MAX}}},
+        {{{2, 1}, {3, -2}}, MulFree, {{3, 1}, {30, 1}}, {{2, 1}, {3, -1}, {30, 1}}},
+        {{{2, 1}, {3, -1}}, DivFree, {{2, 1}, {30, 2}}, {{3, -1}, {30, -2}}},
+        {{}, DivFree, {{3, 2}}, {{3, -2}}},
+        {ramp(8),
+         Mul,
+         {{9, 1}, {10, 1}},
+         [] {
+             Entries e = ramp(8);
+             e.insert(e.end(), {{9, 1}, {10, 1}});
+             return e;
+         }()},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "case " << (&c - cases));
+        const QelUnitType a = make(c.a);
+        const QelUnitType b = make(c.b);
+        QelUnitType result = a;
+        switch (c.op) {
+        case Mul:
+            result *= b;
+            break;
+        case Div:
+            result /= b;
+            break;
+        case MulFree:
+            result = a * b;
+            break;
+        case DivFree:
+            result = a / b;
+            break;
+        }
+        EXPECT_EQ(entries(result), c.expected);
+        EXPECT_EQ(result.GetStatus(), QelUnit::Ok);
+        EXPECT_EQ(entries(a), c.a);
+        EXPECT_EQ(entries(b), c.b);
+    }
+}
+
+TEST(UnitType, PowersAndSelfOperands) {
+    const QelUnitType v = make({{2, 1}, {3, -1}, {30, 0}});
+    EXPECT_EQ(entries(pow(v, 2)), (Entries{{2, 2}, {3, -2}, {30, 0}}));
+    EXPECT_EQ(entries(pow(v, 0)), (Entries{{2, 0}, {3, 0}, {30, 0}}));
+    EXPECT_EQ(entries(pow(v, -1)), entries(invert(v)));
+    EXPECT_EQ(entries(invert(v)), (Entries{{2, -1}, {3, 1}, {30, 0}}));
+    EXPECT_EQ(entries(pow(make({{2, 65536}}), 65536)), (Entries{{2, 0}})); // wraps, stays
+    EXPECT_EQ(entries(invert(make({{2, INT_MIN}}))), (Entries{{2, INT_MIN}}));
+    EXPECT_EQ(entries(v), (Entries{{2, 1}, {3, -1}, {30, 0}}));
+
+    QelUnitType square = v;
+    square *= square;
+    EXPECT_EQ(entries(square), (Entries{{2, 2}, {3, -2}}));
+    QelUnitType big = make(ramp(12));
+    big *= big;
+    EXPECT_EQ(big.size(), 12U);
+    EXPECT_EQ(big[11].power, 24);
+    QelUnitType quotient = v;
+    quotient /= quotient;
+    EXPECT_TRUE(quotient.empty());
+}
+
 } // namespace

@@ -25,9 +25,10 @@ constexpr std::int32_t wrapMul(std::int32_t a, std::int32_t b) {
 }
 constexpr std::int32_t wrapNeg(std::int32_t a) { return wrapSub(0, a); }
 
-/// Position of unit in an ascending list, or of the first larger unit.
-inline std::uint32_t lowerBound(const QelUnitFactor* data, std::uint32_t size, std::int32_t unit) noexcept {
-    std::uint32_t i = 0;
+/// Position of unit in an ascending list, or of the first larger unit, searching from start.
+inline std::uint32_t lowerBound(const QelUnitFactor* data, std::uint32_t size, std::int32_t unit,
+                                std::uint32_t start = 0) noexcept {
+    std::uint32_t i = start;
     while (i < size && data[i].unit < unit) {
         ++i;
     }
@@ -36,19 +37,30 @@ inline std::uint32_t lowerBound(const QelUnitFactor* data, std::uint32_t size, s
 
 /// Multiplies list by unit^power: a new unit is inserted (a power of 0
 /// included), a present one gets the sum, and leaves when the sum is 0.
+/// Searches from start; returns where the search for a larger unit may start.
 template <class List>
-void addPower(List& list, std::int32_t unit, std::int32_t power) {
-    const std::uint32_t i = lowerBound(list.data(), list.size(), unit);
+std::uint32_t addPower(List& list, std::int32_t unit, std::int32_t power, std::uint32_t start = 0) {
+    const std::uint32_t i = lowerBound(list.data(), list.size(), unit, start);
     if (i < list.size() && list.data()[i].unit == unit) {
         const std::int32_t sum = wrapAdd(list.data()[i].power, power);
         if (sum == 0) {
             list.eraseAt(i);
-        } else {
-            list.data()[i].power = sum;
+            return i;
         }
-        return;
+        list.data()[i].power = sum;
+        return i + 1;
     }
     list.insertAt(i, QelUnitFactor{static_cast<QelUnit::BuiltinUnits>(unit), power});
+    return i + 1;
+}
+
+/// Multiplies list by every entry of other^sign (sign 1 or -1), in one pass.
+template <class List>
+void addPowers(List& list, const QelUnitFactor* other, std::uint32_t count, std::int32_t sign) {
+    std::uint32_t start = 0;
+    for (std::uint32_t k = 0; k < count; ++k) {
+        start = addPower(list, other[k].unit, wrapMul(other[k].power, sign), start);
+    }
 }
 
 /// A list of fixed capacity on the stack. No type can hold more entries than
