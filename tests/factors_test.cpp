@@ -257,10 +257,10 @@ TEST(DirectFactors, CompileTimePowersAgreeWithPow) {
     using qelunits_detail::kAreaUnits;
     using qelunits_detail::kVolumeUnits;
     using qelunits_detail::lengthRatio;
-    for (std::size_t a = 0; a < qelunits_detail::kAreaCount; ++a) {
-        for (std::size_t b = 0; b < qelunits_detail::kAreaCount; ++b) {
-            if (kAreaUnits[a].side != kAreaUnits[b].side) {
-                const double side = lengthRatio(kAreaUnits[a].side, kAreaUnits[b].side);
+    for (const auto& a : kAreaUnits) {
+        for (const auto& b : kAreaUnits) {
+            if (a.side != b.side) {
+                const double side = lengthRatio(a.side, b.side);
                 EXPECT_EQ(qelunits_detail::sq(side), std::pow(side, 2.0)) << side;
             }
         }

@@ -5,6 +5,7 @@
 
 using qelunits_detail::addPowers;
 using qelunits_detail::UnitTypeAccess;
+using qelunits_detail::wrapAdd;
 using qelunits_detail::wrapMul;
 using qelunits_detail::wrapNeg;
 
@@ -25,9 +26,16 @@ const QelUnitType& QelUnitType::operator*=(const QelUnitType& other) {
         *this = other;
         return *this;
     }
-    if (this == &other) {
-        const QelUnitType copy(other);
-        return *this *= copy;
+    if (this == &other) { // the square: each power doubled, cancelled ones dropped
+        std::uint32_t kept = 0;
+        for (std::uint32_t i = 0; i < mSize; ++i) {
+            const std::int32_t doubled = wrapAdd(mUnits[i].power, mUnits[i].power);
+            if (doubled != 0) {
+                mUnits[kept++] = QelUnitFactor{mUnits[i].unit, doubled};
+            }
+        }
+        mSize = kept;
+        return *this;
     }
     UnitTypeAccess access{*this};
     addPowers(access, other.mUnits, other.mSize, 1);

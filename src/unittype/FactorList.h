@@ -69,7 +69,7 @@ class ScratchFactors {
 public:
     static constexpr std::uint32_t kCapacity = kUnitCount - 1;
 
-    ScratchFactors() noexcept {} // NOLINT(cppcoreguidelines-pro-type-member-init): entries past size are unused
+    ScratchFactors() noexcept = default; // entries past size stay unset
     ScratchFactors(const QelUnitFactor* first, std::uint32_t count) noexcept : mSize(count) {
         for (std::uint32_t i = 0; i < count; ++i) {
             mItems[i] = first[i];
@@ -77,6 +77,7 @@ public:
     }
     ScratchFactors(const ScratchFactors&) = delete;
     ScratchFactors& operator=(const ScratchFactors&) = delete;
+    ~ScratchFactors() = default;
 
     std::uint32_t size() const noexcept { return mSize; }
     bool empty() const noexcept { return mSize == 0; }
