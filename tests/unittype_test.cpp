@@ -193,4 +193,44 @@ TEST(UnitType, PowersAndSelfOperands) {
     EXPECT_TRUE(quotient.empty());
 }
 
+// Exposes the rewrite that conversions apply to their copies.
+struct Substitutable : QelUnitType {
+    explicit Substitutable(const QelUnitType& t) : QelUnitType(t) {}
+    using QelUnitType::substitute;
+};
+
+TEST(UnitType, SubstitutionRewritesLengthPowers) {
+    const struct {
+        Entries before;
+        Entries after;
+    } cases[] = {
+        {{{2, 3}}, {{96, 1}}},
+        {{{2, 2}}, {{55, 1}}},
+        {{{2, 1}}, {{2, 1}}},
+        {{{2, 1}, {3, -1}}, {{2, 1}, {3, -1}}},
+        {{{2, 5}}, {{55, 1}, {96, 1}}},
+        {{{2, 6}}, {{2, 1}, {55, 1}, {96, 1}}},
+        {{{2, -3}}, {{96, -1}}},
+        {{{1, 1}, {2, -3}}, {{1, 1}, {96, -1}}},
+        {{{30, 2}}, {{56, 1}}},
+        {{{30, -2}}, {{56, -1}}},
+        {{{30, 8}}, {{56, 1}, {130, 2}}},
+        {{{30, 2}, {31, 3}}, {{56, 1}, {135, 1}}},
+        {{{23, 3}}, {{23, 1}, {69, 1}}},
+        {{{55, 1}}, {{55, 1}}},
+        {{{96, 1}}, {{96, 1}}},
+        {{}, {}},
+        {{{2, 0}}, {{2, 0}}},
+        {{{2, 2}, {55, -1}}, {}},                                 // the replacement cancels
+        {{{2, -2}, {96, 0}}, {{55, -1}, {96, 0}}},                // a zero power stays
+        {{{2, INT_MIN}}, {{2, INT_MIN + 5}, {55, -1}, {96, -1}}}, // magnitudes beyond int
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "case " << (&c - cases));
+        Substitutable t(make(c.before));
+        t.substitute();
+        EXPECT_EQ(entries(t), c.after);
+    }
+}
+
 } // namespace
