@@ -1,1 +1,1 @@
-set(QELUNITS_FUZZ_TARGETS conversion)
+set(QELUNITS_FUZZ_TARGETS abbreviation lookup)

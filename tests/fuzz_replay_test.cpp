@@ -12,7 +12,8 @@
 #include <string>
 #include <vector>
 
-int qelunitsFuzz_conversion(const std::uint8_t* data, std::size_t size);
+int qelunitsFuzz_abbreviation(const std::uint8_t* data, std::size_t size);
+int qelunitsFuzz_lookup(const std::uint8_t* data, std::size_t size);
 
 namespace {
 
@@ -22,7 +23,8 @@ struct Target {
 };
 
 const Target kTargets[] = {
-    {"conversion", qelunitsFuzz_conversion},
+    {"abbreviation", qelunitsFuzz_abbreviation},
+    {"lookup", qelunitsFuzz_lookup},
 };
 
 std::vector<std::uint8_t> readFile(const std::filesystem::path& path) {
