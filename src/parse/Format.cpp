@@ -42,14 +42,20 @@ std::wstring layout(const QelUnitType& type, TextOf textOf, bool fraction) {
     std::wstring numerator;
     std::size_t divisors = 0;
     for (const QelUnitFactor& entry : type) {
-        if (entry.power >= 0 || !fraction) {
+        if (entry.power >= 0) {
             numerator += numerator.empty() ? L"" : L"\u00B7";
             appendFactor(numerator, textOf(entry.unit), entry.power, false);
         } else {
             ++divisors;
         }
     }
-    if (divisors == 0) {
+    for (const QelUnitFactor& entry : type) {
+        if (entry.power < 0 && !fraction) {
+            numerator += numerator.empty() ? L"" : L"\u00B7";
+            appendFactor(numerator, textOf(entry.unit), entry.power, false);
+        }
+    }
+    if (divisors == 0 || !fraction) {
         return numerator.empty() ? L"1" : numerator;
     }
     std::wstring denominator;
