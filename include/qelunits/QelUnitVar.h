@@ -13,7 +13,8 @@ public:
     QelUnitVar(double value = 0.0, const QelUnitType& type = QelUnitType(), int power = 1); // NOLINT
     QelUnitVar(const QelUnitVar& other) = default;
     QelUnitVar(QelUnitVar&& other) noexcept = default;
-    QelUnitVar& operator=(const QelUnitVar& other) = default;
+    /// Assigns the type first, so a failed copy leaves this quantity unchanged.
+    QelUnitVar& operator=(const QelUnitVar& other);
     QelUnitVar& operator=(QelUnitVar&& other) noexcept = default;
     ~QelUnitVar() = default;
 
@@ -55,6 +56,8 @@ public:
     QelUnitVar& operator/=(double number) noexcept;
 
 private:
+    friend int operator==(const QelUnitVar& a, const QelUnitVar& b);
+
     double mValue;
     QelUnitType mType;
     QelUnit::ErrorStatus mStatus = QelUnit::Ok;
