@@ -13,8 +13,7 @@ public:
     QelUnitVar(double value = 0.0, const QelUnitType& type = QelUnitType(), int power = 1); // NOLINT
     QelUnitVar(const QelUnitVar& other) = default;
     QelUnitVar(QelUnitVar&& other) noexcept = default;
-    /// Assigns the type first, so a failed copy leaves this quantity unchanged.
-    QelUnitVar& operator=(const QelUnitVar& other);
+    QelUnitVar& operator=(const QelUnitVar& other) = default;
     QelUnitVar& operator=(QelUnitVar&& other) noexcept = default;
     ~QelUnitVar() = default;
 

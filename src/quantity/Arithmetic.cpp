@@ -24,10 +24,7 @@ QelUnitVar& QelUnitVar::operator-=(const QelUnitVar& rhs) {
 }
 
 QelUnitVar& QelUnitVar::operator*=(const QelUnitVar& rhs) {
-    if (&rhs == this) {
-        const QelUnitVar copy(rhs);
-        return *this *= copy;
-    }
+    // rhs may be this object: the type algebra allows it, and the value is read before it is written.
     mType *= rhs.mType;
     mValue *= rhs.mValue;
     mStatus = mType.GetStatus();
@@ -35,16 +32,13 @@ QelUnitVar& QelUnitVar::operator*=(const QelUnitVar& rhs) {
 }
 
 QelUnitVar& QelUnitVar::operator/=(const QelUnitVar& rhs) {
-    if (&rhs == this) {
-        const QelUnitVar copy(rhs);
-        return *this /= copy;
-    }
+    const double divisor = rhs.mValue; // rhs may be this object
     mType /= rhs.mType;
-    if (std::fabs(rhs.mValue) < QelUnit::kEpsilon) {
+    if (std::fabs(divisor) < QelUnit::kEpsilon) {
         mValue = 0.0;
         mStatus = QelUnit::Overflow;
     } else {
-        mValue /= rhs.mValue;
+        mValue /= divisor;
         mStatus = mType.GetStatus();
     }
     return *this;

@@ -12,14 +12,6 @@ QelUnitVar::QelUnitVar(double value, const QelUnitType& type, int power) : mValu
     }
 }
 
-QelUnitVar& QelUnitVar::operator=(const QelUnitVar& other) {
-    // The type first: if copying it fails, nothing has changed.
-    mType = other.mType;
-    mValue = other.mValue;
-    mStatus = other.mStatus;
-    return *this;
-}
-
 void QelUnitVar::Get(double& value, QelUnitType& type) const {
     value = mValue;
     type = mType;
