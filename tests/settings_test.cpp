@@ -63,8 +63,8 @@ TEST(SettingsMap, LookupMatchesAnOrderedMapOfTheSeventyKeys) {
     QelUnitBase::Initialize();
     std::map<unsigned long, U> reference;
     for (const auto& row : qelunits_detail::kSettingsUnitTable) {
-        reference.emplace(row.code | kIntl, row.withInternationalFoot);
-        reference.emplace(row.code | kSurvey, row.withSurveyFoot);
+        reference.emplace(static_cast<std::uint32_t>(row.code) | kIntl, row.withInternationalFoot);
+        reference.emplace(static_cast<std::uint32_t>(row.code) | kSurvey, row.withSurveyFoot);
     }
     ASSERT_EQ(reference.size(), 70U);
     std::vector<std::uint32_t> codes;
