@@ -189,7 +189,8 @@ TEST(UnitType, PowersAndSelfOperands) {
     EXPECT_EQ(big.size(), 12U);
     EXPECT_EQ(big[11].power, 24);
     QelUnitType quotient = v;
-    quotient /= quotient;
+    const QelUnitType& same = quotient;
+    quotient /= same;
     EXPECT_TRUE(quotient.empty());
 }
 

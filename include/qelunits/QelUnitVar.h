@@ -55,6 +55,8 @@ public:
     QelUnitVar& operator/=(double number) noexcept;
 
 private:
+    friend int operator==(const QelUnitVar& a, const QelUnitVar& b);
+
     double mValue;
     QelUnitType mType;
     QelUnit::ErrorStatus mStatus = QelUnit::Ok;

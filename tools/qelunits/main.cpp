@@ -1,8 +1,9 @@
-#include <qelunits/QelUnits.h>
+#include "Cli.h"
 
-#include <cstdio>
+#include <unistd.h>
 
-int main() {
-    std::puts("qelunits: the converter is not built yet");
-    return 0;
+#include <iostream>
+
+int main(int argc, char** argv) {
+    return qelunits_cli::run(argc, argv, std::cin, std::cout, std::cerr, isatty(STDIN_FILENO) != 0);
 }

@@ -1,0 +1,133 @@
+// Unit types written as text that the parser reads back as an equal type.
+
+#include "parse/BuildType.h"
+#include "parse/ResolveName.h"
+#include "parse/Tokenise.h"
+
+#include "catalog/UnitTable.h"
+
+#include <qelunits/QelUnitParser.h>
+
+#include <string>
+
+namespace qelunits_detail {
+namespace {
+
+using TextOf = const wchar_t* (*)(QelUnit::BuiltinUnits);
+
+bool holds(const wchar_t* text, bool binaryOnly) {
+    for (; *text != 0; ++text) {
+        const bool binary = *text == L'*' || *text == L'/' || *text == L'\u00B7';
+        if (binaryOnly ? binary : isOperatorChar(*text)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void appendFactor(std::wstring& out, const wchar_t* text, long power, bool soleDivisor) {
+    // Parentheses keep a name with operators whole before an exponent and after '/'.
+    const bool wrap = holds(text, false) && (power != 1 || (soleDivisor && holds(text, true)));
+    out += wrap ? L"(" : L"";
+    out += text;
+    out += wrap ? L")" : L"";
+    if (power != 1) {
+        out += L'^';
+        out += std::to_wstring(power);
+    }
+}
+
+// fraction: "a·b/(c·d^2)"; otherwise "a·b·c^-1·d^-2".
+std::wstring layout(const QelUnitType& type, TextOf textOf, bool fraction) {
+    std::wstring numerator;
+    std::size_t divisors = 0;
+    for (const QelUnitFactor& entry : type) {
+        if (entry.power >= 0) {
+            numerator += numerator.empty() ? L"" : L"\u00B7";
+            appendFactor(numerator, textOf(entry.unit), entry.power, false);
+        } else {
+            ++divisors;
+        }
+    }
+    for (const QelUnitFactor& entry : type) {
+        if (entry.power < 0 && !fraction) {
+            numerator += numerator.empty() ? L"" : L"\u00B7";
+            appendFactor(numerator, textOf(entry.unit), entry.power, false);
+        }
+    }
+    if (divisors == 0 || !fraction) {
+        return numerator.empty() ? L"1" : numerator;
+    }
+    std::wstring denominator;
+    for (const QelUnitFactor& entry : type) {
+        if (entry.power < 0) {
+            denominator += denominator.empty() ? L"" : L"\u00B7";
+            appendFactor(denominator, textOf(entry.unit), -static_cast<long>(entry.power), divisors == 1);
+        }
+    }
+    return (numerator.empty() ? L"1" : numerator) + (divisors == 1 ? L"/" + denominator : L"/(" + denominator + L")");
+}
+
+bool readsBackAs(const std::wstring& text, const QelUnitType& type) {
+    const QelUnitParseResult back = QelUnitParser::parse(text);
+    return back.ok() && back.type().isEqualTo(type);
+}
+
+// Symbols of the ten base dimensions, which the metric reduction writes as units 1 to 10.
+constexpr const wchar_t* kDimensionSymbols[kBaseDimensionCount] = {L"kg",  L"m",  L"s",   L"K",  L"A",
+                                                                   L"mol", L"cd", L"rad", L"sr", L"Hz"};
+
+const wchar_t* dimensionSymbol(QelUnit::BuiltinUnits unit) {
+    return unit >= 1 && unit <= kBaseDimensionCount ? kDimensionSymbols[unit - 1] : L"?";
+}
+
+QelStringP toString(const std::wstring& text) { return QelStringP(text.c_str(), text.size()); }
+
+bool readsBackAs(const wchar_t* text, QelUnit::BuiltinUnits unit) {
+    QelUnit::BuiltinUnits found = QelUnit::dimensionless;
+    return text != nullptr && resolveUnit(text, std::char_traits<wchar_t>::length(text), found) && found == unit;
+}
+
+} // namespace
+} // namespace qelunits_detail
+
+using qelunits_detail::kUnitTable;
+
+const wchar_t* QelUnitParser::unitText(QelUnit::BuiltinUnits unit) noexcept {
+    if (!QelUnit::isValid(unit)) {
+        return L"";
+    }
+    const qelunits_detail::UnitRecord& record = kUnitTable[unit];
+    if (qelunits_detail::readsBackAs(record.vellumAbbreviation, unit)) {
+        return record.vellumAbbreviation;
+    }
+    // Shared abbreviations ("m" is also angle_minute) fall back to the unique internal name.
+    return qelunits_detail::readsBackAs(record.defaultAbbreviation, unit) ? record.defaultAbbreviation
+                                                                          : record.internalName;
+}
+
+QelStringP QelUnitParser::format(const QelUnitType& type) {
+    using qelunits_detail::layout;
+    const std::wstring fraction = layout(type, &QelUnitParser::unitText, true);
+    // A quotient can spell another unit's name ("in/sec" is inch_per_second); negative powers cannot.
+    if (qelunits_detail::readsBackAs(fraction, type)) {
+        return qelunits_detail::toString(fraction);
+    }
+    return qelunits_detail::toString(layout(type, &QelUnitParser::unitText, false));
+}
+
+QelStringP QelUnitParser::formatDimension(const QelUnitType& type) {
+    QelUnitType metric;
+    ConversionFactor factor;
+    type.GetMetricConversion(metric, factor);
+    return qelunits_detail::toString(qelunits_detail::layout(metric, &qelunits_detail::dimensionSymbol, true));
+}
+
+QelUnit::BuiltinUnits QelUnitParser::baseUnit(QelUnit::BuiltinTypes type) noexcept {
+    for (const qelunits_detail::UnitRecord& record : kUnitTable) {
+        if (record.isBaseUnit && record.type == type) {
+            return record.unit;
+        }
+    }
+    return QelUnit::dimensionless;
+}

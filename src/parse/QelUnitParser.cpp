@@ -1,0 +1,119 @@
+// The exported entry points: the whole-name stage, then the expression.
+
+#include "parse/BuildType.h"
+#include "parse/ResolveName.h"
+#include "parse/Tokenise.h"
+#include "parse/Utf8.h"
+
+#include <qelunits/QelUnitParser.h>
+
+namespace {
+
+using qelunits_detail::ParseFailure;
+
+QelUnitParseResult failure(const wchar_t* text, std::size_t length, const ParseFailure& f) {
+    return QelUnitParseResult(f.code, f.position, qelunits_detail::describeFailure(text, length, f));
+}
+
+// Collects decoded text on the stack, spilling to the heap only for long input.
+class BufferSink final : public qelunits_detail::WideSink {
+public:
+    void put(wchar_t c) override {
+        if (mHeap.empty() && mCount < kInline) {
+            mInline[mCount++] = c;
+            return;
+        }
+        if (mHeap.empty()) {
+            mHeap.assign(mInline, mCount);
+        }
+        mHeap.push_back(c);
+    }
+    std::wstring_view view() const { return mHeap.empty() ? std::wstring_view(mInline, mCount) : mHeap; }
+
+private:
+    static constexpr std::size_t kInline = 128;
+    wchar_t mInline[kInline] = {};
+    std::size_t mCount = 0;
+    std::wstring mHeap;
+};
+
+} // namespace
+
+QelUnitParseResult::QelUnitParseResult(QelUnitParseError error, std::size_t position, const QelStringP& message)
+    : mError(error), mPosition(position), mMessage(message) {}
+
+QelUnitParseResult QelUnitParser::parse(std::wstring_view text) {
+    const wchar_t* data = text.data();
+    std::size_t begin = 0;
+    std::size_t end = text.size();
+    while (begin < end && qelunits_detail::isBlank(data[begin])) {
+        ++begin;
+    }
+    while (end > begin && qelunits_detail::isBlank(data[end - 1])) {
+        --end;
+    }
+    if (begin == end) {
+        return failure(data, text.size(), {QelUnitParseError::Empty, 0, 0, {}});
+    }
+    QelUnit::BuiltinUnits unit = QelUnit::dimensionless;
+    if (qelunits_detail::resolveUnit(data + begin, end - begin, unit)) {
+        return QelUnitParseResult(QelUnitType(unit, 1));
+    }
+    QelUnitType type;
+    ParseFailure f;
+    if (!qelunits_detail::buildType(data, text.size(), type, f)) {
+        return failure(data, text.size(), f);
+    }
+    return QelUnitParseResult(type);
+}
+
+QelUnitParseResult QelUnitParser::parse(const wchar_t* text) {
+    if (text == nullptr) {
+        return failure(L"", 0, {QelUnitParseError::NullText, 0, 0, {}});
+    }
+    return parse(std::wstring_view(text));
+}
+
+QelUnitParseResult QelUnitParser::parseUtf8(std::string_view text) {
+    BufferSink sink;
+    std::size_t bad = 0;
+    if (!qelunits_detail::decodeUtf8(text, sink, bad)) {
+        return failure(L"", 0, {QelUnitParseError::InvalidEncoding, bad, bad, {}});
+    }
+    return parse(sink.view());
+}
+
+QelUnitParseResult QelUnitParser::parseUtf8(const char* text) {
+    if (text == nullptr) {
+        return failure(L"", 0, {QelUnitParseError::NullText, 0, 0, {}});
+    }
+    return parseUtf8(std::string_view(text));
+}
+
+bool QelUnitParser::resolveName(std::wstring_view name, QelUnit::BuiltinUnits& unit) noexcept {
+    return qelunits_detail::resolveUnit(name.data(), name.size(), unit);
+}
+
+QelUnitCandidates QelUnitParser::candidates(std::wstring_view name) noexcept {
+    return qelunits_detail::findCandidates(name.data(), name.size());
+}
+
+std::string QelUnitParser::toUtf8(std::wstring_view text) {
+    std::string out;
+    qelunits_detail::appendUtf8(out, text);
+    return out;
+}
+
+bool QelUnitParser::fromUtf8(std::string_view text, std::wstring& out) {
+    class StringSink final : public qelunits_detail::WideSink {
+    public:
+        void put(wchar_t c) override { text.push_back(c); }
+        std::wstring text;
+    } sink;
+    std::size_t bad = 0;
+    if (!qelunits_detail::decodeUtf8(text, sink, bad)) {
+        return false;
+    }
+    out = std::move(sink.text);
+    return true;
+}

@@ -1,0 +1,106 @@
+#include "parse/ResolveName.h"
+
+#include "catalog/NameIndex.h"
+#include "catalog/UnitTable.h"
+
+#include <cwchar>
+
+namespace qelunits_detail {
+namespace {
+
+struct KindField {
+    TextKind kind;
+    QelUnit::NameType nameType;
+    const wchar_t* UnitRecord::*field;
+};
+
+// The order in which candidates report the text that matched.
+constexpr KindField kKinds[] = {
+    {TextKind::Abbreviation, QelUnit::Abbreviation, &UnitRecord::defaultAbbreviation},
+    {TextKind::Vellum, QelUnit::VellumAbbreviation, &UnitRecord::vellumAbbreviation},
+    {TextKind::Internal, QelUnit::InternalName, &UnitRecord::internalName},
+    {TextKind::Singular, QelUnit::SingularName, &UnitRecord::singularName},
+    {TextKind::Plural, QelUnit::PluralName, &UnitRecord::pluralName},
+};
+
+bool equalsExactly(const wchar_t* stored, const wchar_t* name, std::size_t length) {
+    return stored != nullptr && std::wcslen(stored) == length && std::wmemcmp(stored, name, length) == 0;
+}
+
+bool isSiBaseQuantity(QelUnit::BuiltinUnits unit) {
+    const QelUnit::BuiltinTypes type = kUnitTable[unit].type;
+    return type >= QelUnit::Mass && type <= QelUnit::LuminousIntensity;
+}
+
+// Exact case first, then SI base quantities, then the lowest code.
+bool preferred(const QelUnitCandidate& a, const QelUnitCandidate& b) {
+    if (a.exactCase != b.exactCase) {
+        return a.exactCase;
+    }
+    const bool aBase = isSiBaseQuantity(a.unit);
+    if (aBase != isSiBaseQuantity(b.unit)) {
+        return aBase;
+    }
+    return a.unit < b.unit;
+}
+
+void addCandidate(QelUnitCandidates& out, const QelUnitCandidate& candidate) {
+    for (std::size_t i = 0; i < out.count; ++i) {
+        QelUnitCandidate& existing = out.items[i];
+        if (existing.unit == candidate.unit) {
+            if (candidate.exactCase && !existing.exactCase) {
+                existing = candidate;
+            }
+            return;
+        }
+    }
+    if (out.count < QelUnitCandidates::kCapacity) {
+        out.items[out.count++] = candidate;
+    }
+}
+
+void addAliases(QelUnitCandidates& out, const wchar_t* name, std::size_t length) {
+    for (const UnitAlias& alias : kUnitAliases) {
+        if (equalsExactly(alias.text, name, length)) {
+            addCandidate(out, {alias.unit, QelUnit::Abbreviation, true, true});
+        }
+    }
+}
+
+} // namespace
+
+QelUnitCandidates findCandidates(const wchar_t* name, std::size_t length) noexcept {
+    QelUnitCandidates out;
+    if (length == 0) {
+        return out;
+    }
+    for (const KindField& kind : kKinds) {
+        const UnitMatches matches = findUnitsByText(kind.kind, name, length);
+        for (std::size_t i = 0; i < matches.count; ++i) {
+            const auto unit = static_cast<QelUnit::BuiltinUnits>(matches.units[i]);
+            const bool exact = equalsExactly(kUnitTable[unit].*kind.field, name, length);
+            addCandidate(out, {unit, kind.nameType, exact, false});
+        }
+    }
+    if (out.count == 0) {
+        addAliases(out, name, length);
+    }
+    // Insertion sort: a handful of entries, stable, and no scratch buffer.
+    for (std::size_t i = 1; i < out.count; ++i) {
+        const QelUnitCandidate moving = out.items[i];
+        std::size_t j = i;
+        for (; j > 0 && preferred(moving, out.items[j - 1]); --j) {
+            out.items[j] = out.items[j - 1];
+        }
+        out.items[j] = moving;
+    }
+    return out;
+}
+
+bool resolveUnit(const wchar_t* name, std::size_t length, QelUnit::BuiltinUnits& unit) noexcept {
+    const QelUnitCandidates found = findCandidates(name, length);
+    unit = found.count > 0 ? found.items[0].unit : QelUnit::dimensionless;
+    return found.count > 0;
+}
+
+} // namespace qelunits_detail

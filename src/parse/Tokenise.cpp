@@ -1,0 +1,233 @@
+#include "parse/Tokenise.h"
+
+#include "catalog/NameIndex.h"
+#include "catalog/UnitTable.h"
+
+#include <qelunits/QelUnitParser.h>
+
+#include <array>
+
+namespace qelunits_detail {
+namespace {
+
+constexpr bool isBinaryOperator(wchar_t c) { return c == L'*' || c == L'/' || c == L'\u00B7'; }
+
+constexpr bool isSuperscript(wchar_t c) {
+    return isOperatorChar(c) && c != L'*' && c != L'/' && c != L'(' && c != L')' && c != L'^' && c != L'\u00B7';
+}
+
+// Value of a superscript digit, or -1.
+constexpr int superscriptDigit(wchar_t c) {
+    switch (c) {
+    case L'\u00B9':
+        return 1;
+    case L'\u00B2':
+        return 2;
+    case L'\u00B3':
+        return 3;
+    default:
+        return c == L'\u2070' || (c >= L'\u2074' && c <= L'\u2079') ? static_cast<int>(c - L'\u2070') : -1;
+    }
+}
+
+/// A unit name that holds operator characters, read whole where the grammar allows.
+struct WholeName {
+    const wchar_t* text = nullptr;
+    std::size_t length = 0;
+    wchar_t first = 0; // folded
+    bool hasBinaryOperator = false;
+};
+
+constexpr const wchar_t* UnitRecord::*kNameFields[] = {&UnitRecord::defaultAbbreviation,
+                                                       &UnitRecord::vellumAbbreviation, &UnitRecord::internalName,
+                                                       &UnitRecord::singularName, &UnitRecord::pluralName};
+
+constexpr bool holdsOperator(const wchar_t* text, bool binaryOnly) {
+    for (; text != nullptr && *text != 0; ++text) {
+        if (binaryOnly ? isBinaryOperator(*text) : isOperatorChar(*text)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+constexpr std::size_t countWholeNames() {
+    std::size_t count = 0;
+    for (const UnitRecord& record : kUnitTable) {
+        for (const auto field : kNameFields) {
+            count += holdsOperator(record.*field, false) ? 1U : 0U;
+        }
+    }
+    return count;
+}
+
+constexpr std::size_t kWholeNameCount = countWholeNames();
+
+constexpr std::array<WholeName, kWholeNameCount> makeWholeNames() {
+    std::array<WholeName, kWholeNameCount> names{};
+    std::size_t next = 0;
+    for (const UnitRecord& record : kUnitTable) {
+        for (const auto field : kNameFields) {
+            const wchar_t* text = record.*field;
+            if (holdsOperator(text, false)) {
+                std::size_t length = 0;
+                while (text[length] != 0) {
+                    ++length;
+                }
+                names[next++] = {text, length, foldCase(text[0]), holdsOperator(text, true)};
+            }
+        }
+    }
+    return names;
+}
+
+// Built at compile time from the unit table.
+constexpr std::array<WholeName, kWholeNameCount> kWholeNames = makeWholeNames();
+
+bool foldedEqual(const wchar_t* a, const wchar_t* b, std::size_t length) {
+    for (std::size_t i = 0; i < length; ++i) {
+        if (foldCase(a[i]) != foldCase(b[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool isDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
+
+} // namespace
+
+bool isBlank(wchar_t c) { return c == L' ' || (c >= L'\t' && c <= L'\r') || c == L'\u00A0'; }
+
+std::size_t Lexer::skipBlanks(std::size_t at) const noexcept {
+    while (at < mLength && isBlank(mText[at])) {
+        ++at;
+    }
+    return at;
+}
+
+bool Lexer::exponentFollows(std::size_t at) const noexcept {
+    at = skipBlanks(at);
+    if (at >= mLength) {
+        return false;
+    }
+    const wchar_t c = mText[at];
+    return c == L'^' || isSuperscript(c) || (c == L'*' && at + 1 < mLength && mText[at + 1] == L'*');
+}
+
+Token Lexer::next() noexcept {
+    mPos = skipBlanks(mPos);
+    Token token;
+    token.begin = token.end = mPos;
+    if (mPos < mLength) {
+        const wchar_t c = mText[mPos];
+        if (c == L'^' || (c == L'*' && mPos + 1 < mLength && mText[mPos + 1] == L'*')) {
+            token = lexExponent(mPos, mPos + (c == L'^' ? 1 : 2), false);
+        } else if (isSuperscript(c)) {
+            token = lexExponent(mPos, mPos, true);
+        } else if (isOperatorChar(c)) {
+            token.end = mPos + 1;
+            token.kind = c == L'/'   ? TokenKind::Divide
+                         : c == L'(' ? TokenKind::Open
+                         : c == L')' ? TokenKind::Close
+                                     : TokenKind::Times;
+        } else {
+            token = lexTerm();
+        }
+    }
+    mPos = token.end;
+    mPrevious = token.kind;
+    return token;
+}
+
+Token Lexer::lexExponent(std::size_t start, std::size_t digitsFrom, bool superscript) noexcept {
+    Token token;
+    token.begin = start;
+    std::size_t i = superscript ? digitsFrom : skipBlanks(digitsFrom);
+    bool negative = false;
+    if (i < mLength && (superscript ? mText[i] == L'\u207B' || mText[i] == L'\u207A'
+                                    : mText[i] == L'-' || mText[i] == L'+' || mText[i] == L'\u2212')) {
+        negative = mText[i] != L'+' && mText[i] != L'\u207A';
+        i = superscript ? i + 1 : skipBlanks(i + 1);
+    }
+    const std::size_t digits = i;
+    int value = 0;
+    for (; i < mLength; ++i) {
+        const int d = superscript ? superscriptDigit(mText[i]) : (isDigit(mText[i]) ? mText[i] - L'0' : -1);
+        if (d < 0) {
+            break;
+        }
+        // Saturates just past the limit: no overflow however many digits follow.
+        value = value > QelUnitParser::kMaxPower ? value : value * 10 + d;
+    }
+    const bool fraction = !superscript && i + 1 < mLength && mText[i] == L'.' && isDigit(mText[i + 1]);
+    if (i == digits || fraction) {
+        while (fraction && i < mLength && (isDigit(mText[i]) || mText[i] == L'.')) {
+            ++i;
+        }
+        token.kind = TokenKind::BadPower;
+        token.end = i;
+        return token;
+    }
+    token.kind = TokenKind::Power;
+    token.end = i;
+    token.exponentTooLarge = value > QelUnitParser::kMaxPower;
+    token.exponent = negative ? -value : value;
+    return token;
+}
+
+// The end of the longest unit name with operator characters that starts here and
+// may be read whole, or 0; rejected tells that a name was passed over.
+std::size_t Lexer::wholeNameEnd(bool& rejected) const noexcept {
+    std::size_t best = 0;
+    const wchar_t first = foldCase(mText[mPos]);
+    for (const WholeName& name : kWholeNames) {
+        if (name.first != first || name.length > mLength - mPos || !foldedEqual(mText + mPos, name.text, name.length)) {
+            continue;
+        }
+        const std::size_t end = mPos + name.length;
+        if (end < mLength && !isBlank(mText[end]) && !isOperatorChar(mText[end])) {
+            continue; // the text goes on: not this name
+        }
+        // After '/' a name holding '/' would regroup the quotient; before an exponent it would take the power whole.
+        if ((mPrevious == TokenKind::Divide && name.hasBinaryOperator) || exponentFollows(end)) {
+            rejected = true;
+            continue;
+        }
+        best = end > best ? end : best;
+    }
+    return best;
+}
+
+Token Lexer::lexTerm() noexcept {
+    Token token;
+    token.begin = mPos;
+    bool rejected = false;
+    const std::size_t whole = wholeNameEnd(rejected);
+    if (whole != 0) {
+        token.kind = TokenKind::Term;
+        token.end = whole;
+        return token;
+    }
+    std::size_t i = mPos;
+    if (isDigit(mText[i]) || (mText[i] == L'.' && i + 1 < mLength && isDigit(mText[i + 1]))) {
+        while (i < mLength && (isDigit(mText[i]) || mText[i] == L'.')) {
+            ++i;
+        }
+        if (i == mLength || isBlank(mText[i]) || isOperatorChar(mText[i])) {
+            token.kind = TokenKind::Number;
+            token.end = i;
+            return token;
+        }
+    }
+    std::size_t last = mPos + 1;
+    for (i = mPos; i < mLength && !isOperatorChar(mText[i]); ++i) {
+        last = isBlank(mText[i]) ? last : i + 1;
+    }
+    token.kind = TokenKind::Term;
+    token.end = last;
+    token.wholeNameRejected = rejected;
+    return token;
+}
+
+} // namespace qelunits_detail

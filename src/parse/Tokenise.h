@@ -1,0 +1,61 @@
+#ifndef QELUNITS_SRC_PARSE_TOKENISE_H
+#define QELUNITS_SRC_PARSE_TOKENISE_H
+
+// Stage 1 of reading a unit expression: the text cut into tokens, one at a time.
+
+#include <cstddef>
+#include <cstdint>
+
+namespace qelunits_detail {
+
+enum class TokenKind : std::uint8_t {
+    End,
+    Term,     // a run of text between operators, or a unit name taken whole
+    Number,   // digits and points only
+    Times,    // '*' or '·'
+    Divide,   // '/'
+    Open,     // '('
+    Close,    // ')'
+    Power,    // "^N", "**N" or superscripts
+    BadPower, // an exponent marker without digits
+};
+
+struct Token {
+    TokenKind kind = TokenKind::End;
+    std::size_t begin = 0; // [begin, end) in the input
+    std::size_t end = 0;
+    int exponent = 0; // Power: the value, clamped just past the largest accepted
+    bool exponentTooLarge = false;
+    bool wholeNameRejected = false; // Term: a unit name with operators started here but could not be read whole
+};
+
+bool isBlank(wchar_t c);
+/// Characters that end a term: '*', '·', '/', '(', ')', '^' and the superscript exponent characters.
+constexpr bool isOperatorChar(wchar_t c) {
+    return c == L'*' || c == L'/' || c == L'(' || c == L')' || c == L'^' || c == L'\u00B7' || c == L'\u00B2' ||
+           c == L'\u00B3' || c == L'\u00B9' || c == L'\u207A' || c == L'\u207B' ||
+           (c >= L'\u2070' && c <= L'\u2079' && c != L'\u2071' && c != L'\u2072' && c != L'\u2073');
+}
+
+/// Cuts an expression into tokens; next() returns them in order, then End forever.
+class Lexer {
+public:
+    Lexer(const wchar_t* text, std::size_t length) noexcept : mText(text), mLength(length) {}
+    Token next() noexcept;
+
+private:
+    Token lexExponent(std::size_t start, std::size_t digitsFrom, bool superscript) noexcept;
+    Token lexTerm() noexcept;
+    std::size_t wholeNameEnd(bool& rejected) const noexcept;
+    bool exponentFollows(std::size_t at) const noexcept;
+    std::size_t skipBlanks(std::size_t at) const noexcept;
+
+    const wchar_t* mText;
+    std::size_t mLength;
+    std::size_t mPos = 0;
+    TokenKind mPrevious = TokenKind::End;
+};
+
+} // namespace qelunits_detail
+
+#endif

@@ -1,0 +1,92 @@
+#include "settings/SettingsMap.h"
+#include "unittype/Conversion.h"
+
+#include <qelunits/QelUnitBase.h>
+
+#include <cstdint>
+
+// The settings map is constant data (SettingsMap.h): there is nothing to
+// create or fill, so construction, Initialize and the lookup are free of races.
+QelUnitBase::QelUnitBase() = default;
+
+QelUnitBase::~QelUnitBase() = default;
+
+void QelUnitBase::Initialize() {}
+
+QelUnit::BuiltinUnits QelUnitBase::mapToBuiltin(SettingsUnits code, FootToMeterConversion conversion) noexcept {
+    const std::uint32_t key = static_cast<std::uint32_t>(code) | static_cast<std::uint32_t>(conversion);
+    if (const QelUnit::BuiltinUnits* unit = qelunits_detail::findSettingsUnit(key)) {
+        return *unit;
+    }
+    // An unmapped key gives the code's own number (possibly not a valid unit).
+    return static_cast<QelUnit::BuiltinUnits>(static_cast<std::int32_t>(code));
+}
+
+QelUnit::ErrorStatus QelUnitBase::ConvertUnits(QelUnit::BuiltinUnits from, QelUnit::BuiltinUnits to, double& value) {
+    return QelUnitConverter(from, to).ConvertUnits(value);
+}
+
+QelUnit::ErrorStatus QelUnitBase::ConvertUnits(QelUnit::BuiltinUnits from, int fromPower, QelUnit::BuiltinUnits to,
+                                               int toPower, double& value) {
+    return QelUnitConverter(from, fromPower, to, toPower).ConvertUnits(value);
+}
+
+QelUnit::ErrorStatus QelUnitBase::ConvertUnits(SettingsUnits from, FootToMeterConversion conversion, SettingsUnits to,
+                                               double& value) {
+    return QelUnitConverter(from, conversion, to).ConvertUnits(value);
+}
+
+QelUnit::ErrorStatus QelUnitBase::ConvertUnits(SettingsUnits from, int fromPower, FootToMeterConversion conversion,
+                                               SettingsUnits to, int toPower, double& value) {
+    return QelUnitConverter(from, fromPower, conversion, to, toPower).ConvertUnits(value);
+}
+
+QelUnit::ErrorStatus QelUnitBase::GetConversionFactor(QelUnit::BuiltinUnits from, QelUnit::BuiltinUnits to,
+                                                      double& factor) {
+    return GetConversionFactor(from, 1, to, 1, factor);
+}
+
+QelUnit::ErrorStatus QelUnitBase::GetConversionFactor(QelUnit::BuiltinUnits from, int fromPower,
+                                                      QelUnit::BuiltinUnits to, int toPower, double& factor) {
+    ConversionFactor resolved;
+    const QelUnit::ErrorStatus status = qelunits_detail::unitConversionFactor(from, fromPower, to, toPower, resolved);
+    if (status == QelUnit::Ok) {
+        factor = resolved.isIdentity ? 1.0 : resolved.factor;
+    }
+    return status;
+}
+
+QelUnit::ErrorStatus QelUnitBase::GetConversionFactor(SettingsUnits from, FootToMeterConversion conversion,
+                                                      SettingsUnits to, double& factor) {
+    return GetConversionFactor(from, 1, conversion, to, 1, factor);
+}
+
+QelUnit::ErrorStatus QelUnitBase::GetConversionFactor(SettingsUnits from, int fromPower,
+                                                      FootToMeterConversion conversion, SettingsUnits to, int toPower,
+                                                      double& factor) {
+    return GetConversionFactor(mapToBuiltin(from, conversion), fromPower, mapToBuiltin(to, conversion), toPower,
+                               factor);
+}
+
+QelStringP QelUnitBase::GetStatusMessage(QelUnit::ErrorStatus status) {
+    static constexpr const wchar_t* kTexts[] = {L"",          L"Types Not Compatible", L"Invalid Unit", L"Overflow",
+                                                L"Underflow", L"Custom Conversion"};
+    const auto index = static_cast<std::uint32_t>(status);
+    return index < sizeof(kTexts) / sizeof(kTexts[0]) ? QelStringP(kTexts[index]) : QelStringP();
+}
+
+bool QelUnitBase::IsMetric(SettingsUnits code) noexcept {
+    // Only the metric length codes count; square and cubic meters do not.
+    switch (code) {
+    case Meters:
+    case Kilometers:
+    case Decimeters:
+    case Centimeters:
+    case Millimeters:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool QelUnitBase::IsImperial(SettingsUnits code) noexcept { return !IsMetric(code); }

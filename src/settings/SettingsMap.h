@@ -1,0 +1,77 @@
+#ifndef QELUNITS_SRC_SETTINGS_SETTINGSMAP_H
+#define QELUNITS_SRC_SETTINGS_SETTINGSMAP_H
+
+// The settings-unit map: a host application's unit code and its foot choice
+// to a builtin unit. Constant data, complete before any code of the process
+// runs, so lookups need neither a lock nor a first filling.
+
+#include <qelunits/QelUnit.h>
+#include <qelunits/QelUnitBase.h>
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+
+namespace qelunits_detail {
+
+/// One settings code and the builtin unit it means under each foot choice.
+struct SettingsUnitRow {
+    QelUnitBase::SettingsUnits code;
+    QelUnit::BuiltinUnits withInternationalFoot;
+    QelUnit::BuiltinUnits withSurveyFoot;
+};
+
+constexpr std::size_t kSettingsUnitCount = 35;
+
+/// The bits of a key that hold the foot choice; every code lies below them.
+constexpr std::uint32_t kFootFlagMask = 0xE0000000U;
+
+// clang-format off
+/// The map, in ascending code order. Several codes are not the number of the
+/// unit they denote (178 is radian, 83 with the international foot is square_mile).
+constexpr std::array<SettingsUnitRow, kSettingsUnitCount> kSettingsUnitTable{{
+    {QelUnitBase::NoUnit,                 QelUnit::dimensionless,            QelUnit::dimensionless},
+    {QelUnitBase::Meters,                 QelUnit::meter,                    QelUnit::meter},
+    {QelUnitBase::Kilometers,             QelUnit::kilometer,                QelUnit::kilometer},
+    {QelUnitBase::Decimeters,             QelUnit::decimeter,                QelUnit::decimeter},
+    {QelUnitBase::Centimeters,            QelUnit::centimeter,               QelUnit::centimeter},
+    {QelUnitBase::Millimeters,            QelUnit::millimeter,               QelUnit::millimeter},
+    {QelUnitBase::Feet,                   QelUnit::foot,                     QelUnit::survey_foot},
+    {QelUnitBase::Inches,                 QelUnit::inches,                   QelUnit::survey_inch},
+    {QelUnitBase::Yards,                  QelUnit::yards,                    QelUnit::survey_yard},
+    {QelUnitBase::Miles,                  QelUnit::mile,                     QelUnit::mile_statute},
+    {QelUnitBase::SquareMeters,           QelUnit::square_meters,            QelUnit::square_meters},
+    {QelUnitBase::SquareFeet,             QelUnit::square_foot,              QelUnit::square_survey_foot},
+    {QelUnitBase::Acres,                  QelUnit::acre,                     QelUnit::survey_acre},
+    {QelUnitBase::Hectares,               QelUnit::hectare,                  QelUnit::hectare},
+    {QelUnitBase::SquareKilometers,       QelUnit::square_kilometer,         QelUnit::square_kilometer},
+    {QelUnitBase::SquareMiles,            QelUnit::square_mile,              QelUnit::square_mile_statute},
+    {QelUnitBase::SquareYards,            QelUnit::square_yard,              QelUnit::square_survey_yard},
+    {QelUnitBase::CubicMeters,            QelUnit::cubic_meter,              QelUnit::cubic_meter},
+    {QelUnitBase::BoardFeet,              QelUnit::board_foot,               QelUnit::board_foot},
+    {QelUnitBase::CubicFeet,              QelUnit::cubic_foot,               QelUnit::cubic_survey_foot},
+    {QelUnitBase::CubicYards,             QelUnit::cubic_yard,               QelUnit::cubic_survey_yard},
+    {QelUnitBase::Radians,                QelUnit::radian,                   QelUnit::radian},
+    {QelUnitBase::Degrees,                QelUnit::angle_degree,             QelUnit::angle_degree},
+    {QelUnitBase::Grads,                  QelUnit::grad,                     QelUnit::grad},
+    {QelUnitBase::MetersPerSecond,        QelUnit::meter_per_second,         QelUnit::meter_per_second},
+    {QelUnitBase::KilometersPerHour,      QelUnit::kilometer_per_hour,       QelUnit::kilometer_per_hour},
+    {QelUnitBase::FeetPerSecond,          QelUnit::foot_per_second,          QelUnit::survey_foot_per_second},
+    {QelUnitBase::MilesPerHour,           QelUnit::mile_per_hour,            QelUnit::survey_mile_per_hour},
+    {QelUnitBase::MetersPerSecondSquared, QelUnit::meter_per_second_squared, QelUnit::meter_per_second_squared},
+    {QelUnitBase::FeetPerSecondSquared,   QelUnit::foot_per_second_squared,  QelUnit::survey_foot_per_second_squared},
+    {QelUnitBase::CubicMetersPerSecond,   QelUnit::cubic_meter_per_second,   QelUnit::cubic_meter_per_second},
+    {QelUnitBase::CubicFeetPerSecond,     QelUnit::cubic_foot_per_second,    QelUnit::cubic_survey_foot_per_second},
+    {QelUnitBase::Seconds,                QelUnit::second,                   QelUnit::second},
+    {QelUnitBase::Minutes,                QelUnit::minute,                   QelUnit::minute},
+    {QelUnitBase::Hours,                  QelUnit::hour,                     QelUnit::hour},
+}};
+// clang-format on
+
+/// The unit the map holds for key (a code OR-ed with one foot flag), or null
+/// when it holds no such key.
+const QelUnit::BuiltinUnits* findSettingsUnit(std::uint32_t key) noexcept;
+
+} // namespace qelunits_detail
+
+#endif
