@@ -1,1 +1,1 @@
-set(QELUNITS_FUZZ_TARGETS abbreviation lookup)
+set(QELUNITS_FUZZ_TARGETS abbreviation conversion lookup)

@@ -13,6 +13,7 @@
 #include <vector>
 
 int qelunitsFuzz_abbreviation(const std::uint8_t* data, std::size_t size);
+int qelunitsFuzz_conversion(const std::uint8_t* data, std::size_t size);
 int qelunitsFuzz_lookup(const std::uint8_t* data, std::size_t size);
 
 namespace {
@@ -24,6 +25,7 @@ struct Target {
 
 const Target kTargets[] = {
     {"abbreviation", qelunitsFuzz_abbreviation},
+    {"conversion", qelunitsFuzz_conversion},
     {"lookup", qelunitsFuzz_lookup},
 };
 

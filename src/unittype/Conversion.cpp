@@ -17,9 +17,12 @@
 namespace qelunits_detail {
 namespace {
 
-/// A unit's exponents over the base dimensions, and the same packed into one
-/// integer (four bits each) so that two units compare in one step.
+/// A unit's non-zero exponents over the base dimensions in ascending order,
+/// and all ten packed into one integer (four bits each) so that two units
+/// compare in one step.
 struct UnitDimensions {
+    std::uint8_t count;
+    std::uint8_t dimension[kBaseDimensionCount];
     std::int8_t exponent[kBaseDimensionCount];
     std::uint64_t key;
 };
@@ -31,11 +34,19 @@ struct DimensionTable {
 constexpr DimensionTable makeDimensionTable() {
     DimensionTable table{};
     for (int u = 0; u < kUnitCount; ++u) {
+        UnitDimensions& d = table.unit[u];
         const TypeRecord& type = kTypeTable[kUnitTable[u].type];
         for (int k = 0; k < kBaseDimensionCount; ++k) {
             const std::int32_t e = type.baseExponents[k];
-            table.unit[u].exponent[k] = e >= -8 && e <= 7 ? static_cast<std::int8_t>(e) : throw "exponent out of range";
-            table.unit[u].key |= static_cast<std::uint64_t>(e + 8) << (4 * k);
+            if (e < -8 || e > 7) {
+                throw "exponent out of range";
+            }
+            d.key |= static_cast<std::uint64_t>(e + 8) << (4 * k);
+            if (e != 0) {
+                d.dimension[d.count] = static_cast<std::uint8_t>(k);
+                d.exponent[d.count] = static_cast<std::int8_t>(e);
+                ++d.count;
+            }
         }
     }
     return table;
@@ -66,10 +77,8 @@ struct DimensionSlots {
     explicit DimensionSlots(const QelUnitType& type) noexcept {
         for (const QelUnitFactor& f : type) {
             const UnitDimensions& d = kDimensions.unit[f.unit];
-            for (int k = 0; k < kBaseDimensionCount; ++k) {
-                if (d.exponent[k] != 0) {
-                    add(k, wrapMul(d.exponent[k], f.power));
-                }
+            for (int n = 0; n < d.count; ++n) {
+                add(d.dimension[n], wrapMul(d.exponent[n], f.power));
             }
         }
     }
@@ -87,11 +96,19 @@ struct DimensionSlots {
     }
 };
 
+/// pow(x, p). pow(x, 1) is x and pow(x, 0) is 1 exactly, so skipping the call there changes no bit.
+double raise(double x, std::int32_t p) noexcept {
+    if (p == 1) {
+        return x;
+    }
+    return p == 0 ? 1.0 : std::pow(x, static_cast<double>(p));
+}
+
 /// Multiplies factor by the reduction factor of unit^power (nothing for a base unit).
 void accumulateReduction(ConversionFactor& factor, std::int32_t unit, std::int32_t power) noexcept {
     const UnitRecord& record = kUnitTable[unit];
     if (!record.isBaseUnit) {
-        factor *= ConversionFactor(std::pow(record.factor, static_cast<double>(power)));
+        factor *= ConversionFactor(raise(record.factor, power));
     }
 }
 
@@ -151,7 +168,7 @@ void pairUnits(ScratchFactors& a, ScratchFactors& b, ConversionFactor& acc) noex
         }
         addPower(a, fa.unit, wrapNeg(p));
         addPower(b, fb.unit, wrapNeg(p));
-        const double d = std::pow(f, static_cast<double>(p));
+        const double d = raise(f, p);
         if (forward) {
             acc *= ConversionFactor(d);
         } else {
@@ -247,11 +264,9 @@ void QelUnitType::GetMetricConversion(QelUnitType& metric, ConversionFactor& fac
     factor.factor = 1.0;
     for (const QelUnitFactor& f : *this) {
         qelunits_detail::accumulateReduction(factor, f.unit, f.power);
-        const auto& dimensions = qelunits_detail::kDimensions.unit[f.unit];
-        for (int k = 0; k < qelunits_detail::kBaseDimensionCount; ++k) {
-            if (dimensions.exponent[k] != 0) {
-                qelunits_detail::addPower(access, k + 1, qelunits_detail::wrapMul(dimensions.exponent[k], f.power));
-            }
+        const auto& d = qelunits_detail::kDimensions.unit[f.unit];
+        for (int n = 0; n < d.count; ++n) {
+            qelunits_detail::addPower(access, d.dimension[n] + 1, qelunits_detail::wrapMul(d.exponent[n], f.power));
         }
     }
 }

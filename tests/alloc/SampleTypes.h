@@ -48,6 +48,18 @@ inline QelUnitType eightOther() {
                     {QelUnit::rankine, -1}});
 }
 
+/// Eight entries whose powers of length units substitution turns into many more.
+inline QelUnitType substitutionHeavy() {
+    return product({{QelUnit::meter, 5},
+                    {QelUnit::second, -1},
+                    {QelUnit::centimeter, 5},
+                    {QelUnit::millimeter, 5},
+                    {QelUnit::foot, 5},
+                    {QelUnit::inches, 5},
+                    {QelUnit::yards, 5},
+                    {QelUnit::decimeter, 4}});
+}
+
 /// Eleven entries: more than a type holds inline.
 inline QelUnitType elevenMetric() {
     return eightMetric() * product({{QelUnit::hertz, 1}, {QelUnit::steradian, 1}, {QelUnit::liter, 1}});

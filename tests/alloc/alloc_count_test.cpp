@@ -2,6 +2,7 @@
 
 #include "AllocHooks.h"
 #include "SampleTypes.h"
+#include "unittype/Conversion.h"
 
 #include <qelunits/QelUnits.h>
 
@@ -14,6 +15,8 @@ using alloc_samples::eightOther;
 using alloc_samples::feetPerMinute;
 using alloc_samples::kilogramMeterPerSecondSquared;
 using alloc_samples::metersPerSecond;
+using alloc_samples::product;
+using alloc_samples::substitutionHeavy;
 
 constexpr auto kFeet = QelUnitBase::Feet;
 constexpr auto kMeters = QelUnitBase::Meters;
@@ -129,6 +132,20 @@ const Path kPaths[] = {
      [] {
          ConversionFactor f;
          return convertsOk(eightMetric().GetConversionFactor(eightOther(), f));
+     }},
+    {"TypeFactorThroughSubstitution",
+     [] {
+         ConversionFactor f;
+         const QelUnitType target = product({{QelUnit::foot, 34}, {QelUnit::minute, -1}});
+         return substitutionHeavy().isCompatible(target) && ok(substitutionHeavy().GetConversionFactor(target, f));
+     }},
+    {"UnitToUnitFactor",
+     [] {
+         ConversionFactor f[3];
+         return ok(qelunits_detail::unitConversionFactor(QelUnit::meter, 1, QelUnit::foot, 1, f[0])) &&
+                qelunits_detail::unitConversionFactor(QelUnit::celsius, 1, QelUnit::fahrenheit, 1, f[1]) ==
+                    QelUnit::CustomConversion &&
+                ok(qelunits_detail::unitConversionFactor(QelUnit::foot, 2, QelUnit::meter, 2, f[2]));
      }},
     {"TypeMetricConversion",
      [] {
