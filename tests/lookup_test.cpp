@@ -170,7 +170,8 @@ TEST(GetBuiltinUnit, FoldsCaseAndTheLowestUnitWins) {
         SCOPED_TRACE(testing::Message() << c.name << " " << c.nameType);
         EXPECT_EQ(find(c.name, c.nameType), c.unit);
     }
-    EXPECT_EQ(QelUnit::getBuiltinUnit(QelStringP(L"m\0xyz", std::size_t{5}), N::Abbreviation), 2); // up to the first null
+    // Compared up to the first null character.
+    EXPECT_EQ(QelUnit::getBuiltinUnit(QelStringP(L"m\0xyz", std::size_t{5}), N::Abbreviation), 2);
 }
 
 TEST(GetBuiltinUnit, NullNameThrowsUnlessTheNameTypeIsOutOfRange) {

@@ -20,9 +20,10 @@ constexpr auto kStrip = QelUnit::StripInserts;
 U unit(std::int32_t code) { return static_cast<U>(code); }
 std::wstring str(const QelStringP& s) { return s.c_str(); }
 
-// Units that tests give localized texts; every other unit keeps the builtin state.
+// Units that the tests give localized texts; every other unit keeps the builtin state.
 constexpr std::int32_t kWattInLookupTest = 14;
-constexpr std::int32_t kSeamUnits[] = {300, 301, 302, 303, 304, 305, 306, 307, 308, 309, 310, 311, 312};
+constexpr std::int32_t kSeamUnits[] = {300, 301, 302, 303, 304, 305, 306,
+                                       307, 308, 309, 310, 311, 312, 313}; // 313: the type query tests
 bool givenTextByTests(std::int32_t code) {
     for (const std::int32_t u : kSeamUnits) {
         if (u == code) {
