@@ -177,6 +177,7 @@ TEST(LocalizedTexts, ConcurrentFirstUseLoadsOnceAndHandsOutOnePointer) {
     setLocalizedTextForTesting(u, QelStringP(L"Uno;Unos;u;u²;u1;u1²"));
     std::vector<std::pair<const wchar_t*, std::wstring>> seen(8);
     std::vector<std::thread> threads;
+    threads.reserve(seen.size());
     for (auto& result : seen) {
         threads.emplace_back([&] {
             result = {QelUnit::singularName(u, true), str(QelUnit::localizedAbbreviationAsVellum(u, 1))};
