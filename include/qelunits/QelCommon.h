@@ -96,6 +96,9 @@ public:
     /// A new element for piece index (the caller disposes it), or null past the end.
     QelStringElement* GetElement(unsigned int index) const;
 
+    QelStringCollection(const QelStringCollection&) = delete;
+    QelStringCollection& operator=(const QelStringCollection&) = delete;
+
 private:
     QelStringCollection();
     ~QelStringCollection() override;
