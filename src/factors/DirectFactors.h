@@ -1,0 +1,224 @@
+#ifndef QELUNITS_SRC_FACTORS_DIRECTFACTORS_H
+#define QELUNITS_SRC_FACTORS_DIRECTFACTORS_H
+
+// Direct conversions between pairs of builtin units: factors among the common
+// metric, international and US survey lengths, areas and volumes, and the
+// functions between the temperature scales. Only four small groups of units
+// have entries, so each group keeps a square table of its own and a per-unit
+// map finds the group; everything is constant data, complete at load.
+
+#include "catalog/Catalog.h"
+#include "catalog/Powers.h"
+#include "catalog/UnitTable.h"
+
+#include <qelunits/ConversionFactor.h>
+#include <qelunits/QelUnit.h>
+
+#include <cstddef>
+#include <cstdint>
+
+namespace qelunits_detail {
+
+enum class FactorGroup : std::uint8_t { None, Length, Area, Volume, Temperature };
+
+constexpr std::size_t kLengthCount = 14;
+constexpr std::size_t kAreaCount = 15;
+constexpr std::size_t kVolumeCount = 11;
+constexpr std::size_t kTemperatureCount = 4;
+
+// The first unit of each group is its base unit.
+inline constexpr QelUnit::BuiltinUnits kLengthUnits[kLengthCount] = {
+    QelUnit::meter,       QelUnit::kilometer,   QelUnit::decimeter,  QelUnit::centimeter,  QelUnit::millimeter,
+    QelUnit::foot,        QelUnit::inches,      QelUnit::yards,      QelUnit::mile,        QelUnit::survey_foot,
+    QelUnit::survey_inch, QelUnit::survey_yard, QelUnit::survey_rod, QelUnit::mile_statute};
+
+// L[a][b]: value in b = value in a * L[a][b], in the order of kLengthUnits. These
+// are the stored doubles, not recomputed from the lengths (their last bits are
+// the published ones). The diagonal and the meter column are not entries; the
+// meter column reads the unit table's factors where an area side needs them.
+// clang-format off
+inline constexpr double kLengthTable[kLengthCount][kLengthCount] = {
+    {0.0, 0.001, 10.0, 100.0, 1000.0, 3.280839895013123, 39.37007874015748, 1.0936132983377076, 0.0006213711922373339, 3.2808333333333333, 39.37, 1.093611111111111, 0.19883838383838384, 0.0006213699494949494}, // meter
+    {0.0, 0.0, 10000.0, 100000.0, 1000000.0, 3280.839895013123, 39370.07874015748, 1093.6132983377076, 0.621371192237334, 3280.8333333333335, 39370.0, 1093.611111111111, 198.83838383838383, 0.6213699494949495}, // kilometer
+    {0.0, 0.0001, 0.0, 10.0, 100.0, 0.32808398950131235, 3.9370078740157477, 0.10936132983377078, 6.21371192237334e-5, 0.32808333333333334, 3.9370000000000003, 0.10936111111111112, 0.019883838383838386, 6.213699494949495e-5}, // decimeter
+    {0.0, 1e-5, 0.1, 0.0, 10.0, 0.03280839895013123, 0.39370078740157477, 0.010936132983377077, 6.213711922373339e-6, 0.032808333333333335, 0.39370000000000005, 0.010936111111111112, 0.0019883838383838383, 6.2136994949494955e-6}, // centimeter
+    {0.0, 1e-6, 0.01, 0.1, 0.0, 0.0032808398950131233, 0.03937007874015748, 0.0010936132983377078, 6.21371192237334e-7, 0.003280833333333333, 0.039369999999999995, 0.001093611111111111, 0.00019883838383838383, 6.213699494949494e-7}, // millimeter
+    {0.0, 0.00030480000000000004, 3.048, 30.48, 304.8, 0.0, 12.0, 0.3333333333333333, 0.0001893939393939394, 0.9999979999999999, 11.999976, 0.33333266666666667, 0.06060593939393939, 0.0001893935606060606}, // foot
+    {0.0, 2.54e-5, 0.254, 2.54, 25.400000000000002, 0.08333333333333333, 0.0, 0.027777777777777776, 1.5782828282828283e-5, 0.08333316666666667, 0.9999979999999999, 0.02777772222222222, 0.00505049494949495, 1.5782796717171717e-5}, // inches
+    {0.0, 0.0009144000000000001, 9.144, 91.44, 914.4000000000001, 3.0, 36.0, 0.0, 0.0005681818181818182, 2.999994, 35.999928, 0.9999979999999999, 0.1818178181818182, 0.0005681806818181818}, // yards
+    {0.0, 1.609344, 16093.44, 160934.4, 1609344.0, 5280.0, 63360.0, 1760.0, 0.0, 5279.989439999999, 63359.87328, 1759.9964799999998, 319.99935999999997, 0.9999979999999999}, // mile
+    {0.0, 0.0003048006096012192, 3.048006096012192, 30.480060960121918, 304.8006096012192, 1.000002000004, 12.000024000048, 0.33333400000133334, 0.00018939431818257578, 0.0, 12.0, 0.3333333333333333, 0.06060606060606061, 0.0001893939393939394}, // survey_foot
+    {0.0, 2.54000508001016e-5, 0.254000508001016, 2.5400050800101597, 25.4000508001016, 0.08333350000033334, 1.000002000004, 0.027777833333444444, 1.578285984854798e-5, 0.08333333333333333, 0.0, 0.027777777777777776, 0.00505050505050505, 1.5782828282828283e-5}, // survey_inch
+    {0.0, 0.0009144018288036574, 9.144018288036577, 91.44018288036575, 914.4018288036576, 3.000006000012, 36.000072000144, 1.000002000004, 0.0005681829545477273, 3.0, 36.0, 0.0, 0.18181818181818182, 0.0005681818181818182}, // survey_yard
+    {0.0, 0.005029210058420117, 50.292100584201165, 502.92100584201165, 5029.210058420117, 16.500033000066, 198.00039600079202, 5.500011000022, 0.0031250062500125003, 16.5, 198.0, 5.5, 0.0, 0.003125}, // survey_rod
+    {0.0, 1.6093472186944373, 16093.472186944373, 160934.72186944372, 1609347.2186944375, 5280.01056002112, 63360.12672025344, 1760.0035200070402, 1.000002000004, 5280.0, 63360.0, 1760.0, 320.0, 0.0}, // mile_statute
+};
+// clang-format on
+
+/// L[a][b] for two length-group indices; for b = meter, a's length in meters.
+constexpr double lengthRatio(std::size_t a, std::size_t b) {
+    return b == 0 ? kUnitTable[kLengthUnits[a]].factor : kLengthTable[a][b];
+}
+
+/// An area unit: the square of a side (a length-group index) times k.
+struct AreaUnit {
+    QelUnit::BuiltinUnits unit;
+    std::size_t side;
+    double k;
+};
+
+// clang-format off
+inline constexpr AreaUnit kAreaUnits[kAreaCount] = {
+    {QelUnit::square_meters, 0, 1.0},       {QelUnit::square_foot, 5, 1.0},        {QelUnit::acre, 5, 43560.0},
+    {QelUnit::hectare, 0, 10000.0},         {QelUnit::square_centimeter, 3, 1.0},  {QelUnit::square_decimeter, 2, 1.0},
+    {QelUnit::square_inch, 6, 1.0},         {QelUnit::square_kilometer, 1, 1.0},   {QelUnit::square_millimeter, 4, 1.0},
+    {QelUnit::square_mile_statute, 13, 1.0}, {QelUnit::square_survey_foot, 9, 1.0}, {QelUnit::square_yard, 7, 1.0},
+    {QelUnit::square_survey_yard, 11, 1.0}, {QelUnit::survey_acre, 9, 43560.0},   {QelUnit::square_mile, 8, 1.0}};
+// clang-format on
+
+/// A volume unit: the cube of a side (a length-group index).
+struct VolumeUnit {
+    QelUnit::BuiltinUnits unit;
+    std::size_t side;
+};
+
+inline constexpr VolumeUnit kVolumeUnits[kVolumeCount] = {
+    {QelUnit::cubic_meter, 0},        {QelUnit::cubic_centimeter, 3},    {QelUnit::cubic_foot, 5},
+    {QelUnit::cubic_inch, 6},         {QelUnit::cubic_mile_statute, 13}, {QelUnit::cubic_millimeter, 4},
+    {QelUnit::cubic_survey_foot, 9},  {QelUnit::cubic_yard, 7},          {QelUnit::cubic_decimeter, 2},
+    {QelUnit::cubic_survey_yard, 11}, {QelUnit::cubic_mile, 8}};
+
+inline constexpr QelUnit::BuiltinUnits kTemperatureUnits[kTemperatureCount] = {QelUnit::kelvin, QelUnit::fahrenheit,
+                                                                               QelUnit::celsius, QelUnit::rankine};
+
+/// Area factor from a to b (area-group indices), in the operation order the stored values come from.
+constexpr double areaFactor(std::size_t a, std::size_t b) {
+    const AreaUnit& ua = kAreaUnits[a];
+    const AreaUnit& ub = kAreaUnits[b];
+    if (ua.side == ub.side) {
+        return ua.k / ub.k;
+    }
+    double x = sq(lengthRatio(ua.side, ub.side));
+    if (ua.k == ub.k) { // also acre and survey acre: their multipliers cancel
+        return x;
+    }
+    if (ua.k != 1.0) {
+        x *= ua.k;
+    }
+    if (ub.k != 1.0) {
+        x /= ub.k;
+    }
+    return x;
+}
+
+/// Volume factor from a to b (volume-group indices).
+constexpr double volumeFactor(std::size_t a, std::size_t b) {
+    return cube(lengthRatio(kVolumeUnits[a].side, kVolumeUnits[b].side));
+}
+
+template <std::size_t N>
+struct SquareTable {
+    double at[N][N];
+};
+
+template <std::size_t N>
+constexpr SquareTable<N> makeTable(double (*factor)(std::size_t, std::size_t)) {
+    SquareTable<N> table{};
+    for (std::size_t a = 0; a < N; ++a) {
+        for (std::size_t b = 1; b < N; ++b) { // the base column stays empty
+            table.at[a][b] = a == b ? 0.0 : factor(a, b);
+        }
+    }
+    return table;
+}
+
+inline constexpr SquareTable<kAreaCount> kAreaTable = makeTable<kAreaCount>(areaFactor);
+inline constexpr SquareTable<kVolumeCount> kVolumeTable = makeTable<kVolumeCount>(volumeFactor);
+
+// The temperature scales differ by offsets: value functions, in source-to-target order.
+double celsiusToFahrenheit(double x);
+double celsiusToKelvin(double x);
+double celsiusToRankine(double x);
+double fahrenheitToCelsius(double x);
+double fahrenheitToKelvin(double x);
+double fahrenheitToRankine(double x);
+double kelvinToCelsius(double x);
+double kelvinToFahrenheit(double x);
+double kelvinToRankine(double x);
+double rankineToCelsius(double x);
+double rankineToFahrenheit(double x);
+double rankineToKelvin(double x);
+
+// In the order of kTemperatureUnits: kelvin, fahrenheit, celsius, rankine.
+inline constexpr ConversionFactor::CustomFunction kTemperatureTable[kTemperatureCount][kTemperatureCount] = {
+    {nullptr, kelvinToFahrenheit, kelvinToCelsius, kelvinToRankine},
+    {fahrenheitToKelvin, nullptr, fahrenheitToCelsius, fahrenheitToRankine},
+    {celsiusToKelvin, celsiusToFahrenheit, nullptr, celsiusToRankine},
+    {rankineToKelvin, rankineToFahrenheit, rankineToCelsius, nullptr}};
+
+/// Where a unit sits in the direct tables.
+struct GroupSlot {
+    FactorGroup group;
+    std::uint8_t index;
+};
+
+struct GroupMap {
+    GroupSlot slot[kUnitCount];
+};
+
+template <class Entry, std::size_t N, class UnitOf>
+constexpr void placeGroup(GroupMap& map, FactorGroup group, const Entry (&units)[N], UnitOf unitOf) {
+    for (std::size_t i = 0; i < N; ++i) {
+        map.slot[unitOf(units[i])] = GroupSlot{group, static_cast<std::uint8_t>(i)};
+    }
+}
+
+constexpr GroupMap makeGroupMap() {
+    GroupMap map{};
+    const auto plain = [](QelUnit::BuiltinUnits u) { return u; };
+    placeGroup(map, FactorGroup::Length, kLengthUnits, plain);
+    placeGroup(map, FactorGroup::Area, kAreaUnits, [](const AreaUnit& u) { return u.unit; });
+    placeGroup(map, FactorGroup::Volume, kVolumeUnits, [](const VolumeUnit& u) { return u.unit; });
+    placeGroup(map, FactorGroup::Temperature, kTemperatureUnits, plain);
+    return map;
+}
+
+inline constexpr GroupMap kGroupMap = makeGroupMap();
+
+/// The direct conversion from one unit to another: a factor, a custom function,
+/// or the identity when there is none (also for units outside 0 to 348).
+inline ConversionFactor directFactor(std::int32_t from, std::int32_t to) noexcept {
+    if (!isUnitCode(from) || !isUnitCode(to)) {
+        return {};
+    }
+    const GroupSlot a = kGroupMap.slot[from];
+    const GroupSlot b = kGroupMap.slot[to];
+    if (a.group != b.group || a.index == b.index) {
+        return {};
+    }
+    double f = 0.0;
+    switch (a.group) {
+    case FactorGroup::None:
+        return {};
+    case FactorGroup::Temperature: {
+        ConversionFactor custom;
+        custom.SetCustomConversion(kTemperatureTable[a.index][b.index]);
+        return custom;
+    }
+    case FactorGroup::Length:
+        f = kLengthTable[a.index][b.index];
+        break;
+    case FactorGroup::Area:
+        f = kAreaTable.at[a.index][b.index];
+        break;
+    case FactorGroup::Volume:
+        f = kVolumeTable.at[a.index][b.index];
+        break;
+    }
+    // The base unit's column holds no entries in these groups.
+    return b.index == 0 ? ConversionFactor() : ConversionFactor(f);
+}
+
+} // namespace qelunits_detail
+
+#endif

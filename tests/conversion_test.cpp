@@ -1,0 +1,201 @@
+#include "unit_type_helpers.h"
+#include "unittype/Conversion.h"
+
+#include <qelunits/QelUnitType.h>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <random>
+
+namespace {
+
+using namespace qelunits_test; // NOLINT(google-build-using-namespace)
+using U = QelUnit::BuiltinUnits;
+using Q = QelUnit;
+
+TEST(Conversion, MetricReduction) {
+    const struct {
+        Entries type;
+        Entries metric;
+        double factor; // 0: the identity
+    } cases[] = {
+        {{{Q::newton, 1}}, {{1, 1}, {2, 1}, {3, -2}}, 0.0},
+        {{{Q::kilonewton, 1}}, {{1, 1}, {2, 1}, {3, -2}}, 1000.0},
+        {{{Q::foot, 2}}, {{2, 2}}, std::pow(0.3048, 2.0)},
+        {{{Q::hertz, 1}}, {{10, 1}}, 0.0},
+        {{{Q::revolutions_per_minute, 1}}, {{10, 1}}, 0.016666667},
+        {{{Q::fahrenheit, 1}}, {{4, 1}}, 5.0 / 9.0},
+        {{{Q::celsius, 1}}, {{4, 1}}, 1.0},
+        {{}, {}, 0.0},
+        {{{Q::meter, 0}}, {{2, 0}}, 0.0},
+        {{{Q::foot, 1}, {Q::minute, -1}}, {{2, 1}, {3, -1}}, (1.0 / 60.0) * 0.3048},
+        {{{Q::joule, 1}, {Q::newton, -1}, {Q::meter, -1}}, {}, 0.0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "case " << (&c - cases));
+        QelUnitType metric(Q::torr, 3);
+        ConversionFactor factor(7.0);
+        make(c.type).GetMetricConversion(metric, factor);
+        EXPECT_EQ(entries(metric), c.metric);
+        EXPECT_EQ(factor.isIdentity, c.factor == 0.0);
+        EXPECT_EQ(static_cast<double>(factor), c.factor == 0.0 ? 1.0 : c.factor);
+    }
+}
+
+TEST(Conversion, Compatibility) {
+    const struct {
+        Entries a;
+        Entries b;
+        bool compatible;
+    } cases[] = {
+        {{{Q::meter, 1}}, {{Q::foot, 1}}, true},
+        {{{Q::meter, 1}}, {{Q::second, 1}}, false},
+        {{{Q::meter, 2}}, {{Q::square_foot, 1}}, true},
+        {{{Q::newton, 1}}, {{Q::kilogram, 1}, {Q::meter, 1}, {Q::second, -2}}, true},
+        {{{Q::joule, 1}}, {{Q::newton, 1}, {Q::meter, 1}}, true},
+        {{{Q::celsius, 1}}, {{Q::rankine, 1}}, true},
+        {{{Q::hertz, 1}}, {{Q::revolutions_per_minute, 1}}, true},
+        {{{Q::hertz, 1}}, {{Q::second, -1}}, false},
+        {{{Q::kilogram_per_meter, 1}}, {{Q::kilogram, 1}, {Q::meter, -1}}, true},
+        {{{Q::kilogram_per_meter, 1}}, {{Q::kilogram, 1}, {Q::meter, 1}}, false},
+        {{{Q::pascal_per_meter, 1}}, {{Q::pascals, 1}, {Q::meter, -1}}, true},
+        {{}, {}, true},
+        {{}, {{Q::radian, 1}}, false},
+        {{}, {{Q::meter, 0}}, false},
+        {{{Q::meter, 0}}, {{Q::foot, 0}}, true},
+        {{{Q::meter, 0}, {Q::second, 1}}, {{Q::second, 1}, {Q::foot, 0}}, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "case " << (&c - cases));
+        EXPECT_EQ(make(c.a).isCompatible(make(c.b)), c.compatible);
+        EXPECT_EQ(make(c.b).isCompatible(make(c.a)), c.compatible);
+    }
+    EXPECT_EQ(make({{2, 2}}) == make({{55, 1}}), 0);
+    EXPECT_EQ(make({{2, 1}, {3, -1}}) == make({{3, -1}, {2, 1}}), 1);
+}
+
+TEST(Conversion, CompatibilityIsComparingReductions) {
+    std::mt19937 rng(20261206);
+    std::uniform_int_distribution<int> unit(1, QelUnit::kUnitCount - 1);
+    std::uniform_int_distribution<int> power(-3, 3);
+    int compatible = 0;
+    for (int n = 0; n < 20000; ++n) {
+        Entries list[2];
+        for (Entries& l : list) {
+            for (int k = n % 6; k > 0; --k) {
+                l.emplace_back(unit(rng), power(rng));
+            }
+        }
+        QelUnitType reduced[2];
+        ConversionFactor ignored;
+        make(list[0]).GetMetricConversion(reduced[0], ignored);
+        // Every other partner is the reduction itself, so that both answers occur.
+        const QelUnitType b = n % 2 == 0 ? reduced[0] : make(list[1]);
+        b.GetMetricConversion(reduced[1], ignored);
+        ASSERT_EQ(make(list[0]).isCompatible(b), reduced[0].isEqualTo(reduced[1])) << "case " << n;
+        compatible += reduced[0].isEqualTo(reduced[1]) ? 1 : 0;
+    }
+    EXPECT_GT(compatible, 9000);
+}
+
+TEST(Conversion, Factors) {
+    const double inf = std::numeric_limits<double>::infinity();
+    const double fPerK = 5.0 / 9.0;
+    const struct {
+        Entries from;
+        Entries to;
+        double factor; // 0: the identity; inf: not compatible
+        double tolerance;
+    } cases[] = {
+        {{{Q::meter, 1}, {Q::second, -1}}, {{Q::foot, 1}, {Q::minute, -1}}, 196.85039370078738, 0},
+        {{{Q::meter, 1}, {Q::second, -1}}, {{Q::kilometer, 1}, {Q::hour, -1}}, 3.6, 0},
+        {{{Q::meter, 1}}, {{Q::foot, 1}}, 3.280839895013123, 0},
+        {{{Q::foot, 1}}, {{Q::meter, 1}}, 0.3048, 0},
+        {{{Q::meter, 2}}, {{Q::square_foot, 1}}, 10.76391041670972, 0},
+        {{{Q::square_foot, 1}}, {{Q::meter, 2}}, 0.09290304000000002, 0},
+        {{{Q::gram, 1}}, {{Q::kilogram, 1}}, 0.001, 0},
+        {{{Q::meter, 1}}, {{Q::meter, 1}}, 0.0, 0},
+        {{}, {}, 0.0, 0},
+        {{{Q::meter, 1}, {Q::second, -1}}, {{Q::meter, 1}, {Q::second, -1}}, 0.0, 0},
+        {{{Q::meter, 1}}, {{Q::second, 1}}, inf, 0},
+        // A remainder on one side only still converts.
+        {{{Q::meter, 1}, {Q::kilometer, 1}, {Q::foot, -1}}, {{Q::yards, 1}}, 1000.0 / 0.3048 / 0.9144, 1e-15},
+        {{{Q::yards, 1}}, {{Q::meter, 1}, {Q::kilometer, 1}, {Q::foot, -1}}, 0.9144 * 0.3048 / 1000.0, 1e-15},
+        // Reverse pairs whose power is below the division cutoff.
+        {{{Q::square_kilometer, 2}}, {{Q::square_meters, 2}}, 1e12, 1e-15},
+        {{{Q::hectare, 3}}, {{Q::square_meters, 3}}, 1e12, 1e-15},
+        {{{Q::cubic_mile, 2}}, {{Q::cubic_meter, 2}}, std::pow(1609.344, 6.0), 1e-15},
+        // Temperature scales within compound types convert intervals.
+        {{{Q::fahrenheit, 1}, {Q::hour, -1}}, {{Q::kelvin, 1}, {Q::hour, -1}}, fPerK, 0},
+        {{{Q::watt, 1}, {Q::meter, -2}, {Q::kelvin, -1}},
+         {{Q::watt, 1}, {Q::meter, -2}, {Q::fahrenheit, -1}},
+         fPerK,
+         0},
+        {{{Q::celsius, 2}}, {{Q::rankine, 2}}, 1.0 / (fPerK * fPerK), 1e-15},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "case " << (&c - cases));
+        ConversionFactor f(42.0);
+        f.SetIdentity();
+        const QelUnit::ErrorStatus status = make(c.from).GetConversionFactor(make(c.to), f);
+        EXPECT_EQ(status, c.factor == inf ? QelUnit::TypesNotCompatible : QelUnit::Ok);
+        EXPECT_EQ(f.isIdentity, c.factor == 0.0 || c.factor == inf);
+        const double expected = c.factor == 0.0 || c.factor == inf ? 1.0 : c.factor;
+        if (c.tolerance == 0.0) {
+            EXPECT_EQ(static_cast<double>(f), expected);
+        } else {
+            EXPECT_NEAR(static_cast<double>(f) / expected, 1.0, c.tolerance);
+        }
+    }
+    ConversionFactor kToC;
+    EXPECT_EQ(make({{Q::kelvin, 1}}).GetConversionFactor(make({{Q::celsius, 1}}), kToC), QelUnit::CustomConversion);
+    ASSERT_NE(kToC.customConversion, nullptr);
+    EXPECT_EQ(kToC.customConversion(273.15), 0.0);
+}
+
+// Every builtin unit raised to each power against every other, both ways.
+TEST(Conversion, FactorsInvertAndCompatibilityIsSymmetric) {
+    int checked = 0;
+    for (int power : {1, 2, 3, -1}) {
+        for (std::int32_t a = 1; a < QelUnit::kUnitCount; ++a) {
+            const QelUnitType ta(static_cast<U>(a), power);
+            for (std::int32_t b = 1; b < QelUnit::kUnitCount; ++b) {
+                const QelUnitType tb(static_cast<U>(b), power);
+                ASSERT_EQ(ta.isCompatible(tb), tb.isCompatible(ta)) << a << " " << b;
+                ConversionFactor there;
+                ConversionFactor back;
+                if (!ta.isCompatible(tb) || ta.GetConversionFactor(tb, there) == QelUnit::CustomConversion) {
+                    continue;
+                }
+                ASSERT_EQ(tb.GetConversionFactor(ta, back), QelUnit::Ok);
+                ASSERT_NEAR(static_cast<double>(there) * static_cast<double>(back), 1.0, 1e-12)
+                    << a << " " << b << " power " << power;
+                ++checked;
+            }
+        }
+    }
+    EXPECT_GT(checked, 40000);
+}
+
+TEST(Conversion, UnitConversionFactorMatchesTheTypes) {
+    for (int power : {1, 2, -1, 0}) {
+        for (std::int32_t a = -1; a <= QelUnit::kUnitCount; ++a) {
+            for (std::int32_t b = -1; b <= QelUnit::kUnitCount; ++b) {
+                ConversionFactor viaTypes(-1.0);
+                ConversionFactor direct(-1.0);
+                const auto ua = static_cast<U>(a);
+                const auto ub = static_cast<U>(b);
+                ASSERT_EQ(QelUnitType(ua, power).GetConversionFactor(QelUnitType(ub, 1), viaTypes),
+                          qelunits_detail::unitConversionFactor(ua, power, ub, 1, direct))
+                    << a << " " << b;
+                ASSERT_TRUE(viaTypes.isIdentity == direct.isIdentity && viaTypes.factor == direct.factor &&
+                            viaTypes.customConversion == direct.customConversion)
+                    << a << " " << b;
+            }
+        }
+    }
+}
+
+} // namespace

@@ -1,0 +1,211 @@
+#include "factors/DirectFactors.h"
+
+#include <qelunits/ConversionFactor.h>
+#include <qelunits/QelUnit.h>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <limits>
+
+namespace {
+
+using qelunits_detail::directFactor;
+using U = QelUnit::BuiltinUnits;
+
+double twice(double x) { return 2.0 * x; }
+
+TEST(ConversionFactor, SettersKeepTheCustomFunction) {
+    ConversionFactor f(2.0);
+    f.SetCustomConversion(nullptr);
+    EXPECT_EQ(static_cast<double>(f), 2.0);
+    f.SetCustomConversion(&twice);
+    EXPECT_EQ(static_cast<double>(f), 1.0);
+    f.SetFactor(3.0);
+    f *= ConversionFactor(2.0);
+    f.SetIdentity();
+    EXPECT_EQ(f.customConversion, &twice);
+    EXPECT_TRUE(f.isIdentity);
+    EXPECT_EQ(f.factor, 1.0);
+    const ConversionFactor fromT(ConversionFactor_T{false, 2.0, 7});
+    EXPECT_TRUE(!fromT.isIdentity && fromT.factor == 2.0 && fromT.customConversion == nullptr);
+}
+
+TEST(ConversionFactor, MultiplyAndDivide) {
+    const double inf = std::numeric_limits<double>::infinity();
+    ConversionFactor custom;
+    custom.SetCustomConversion(&twice);
+    const ConversionFactor id;
+    const struct {
+        ConversionFactor lhs;
+        char op;
+        ConversionFactor rhs;
+        bool identity;
+        double factor;
+    } cases[] = {
+        {id, '*', 3.0, false, 3.0},
+        {2.0, '*', 3.0, false, 6.0},
+        {2.0, '*', id, false, 2.0},
+        {id, '*', id, true, 1.0},
+        {id, '*', custom, false, 1.0},
+        {id, '/', 4.0, false, 0.25},
+        {3.0, '/', 4.0, false, 0.75},
+        {1.0, '/', 0.0, false, inf},
+        {1.0, '/', -1e-11, false, inf},
+        {1.0, '/', 1e-10, false, inf},
+        {-5.0, '/', std::nan(""), false, inf},
+        {id, '/', -1e-11, false, inf},
+        {1.0, '/', 1.1e-10, false, 1.0 / 1.1e-10},
+        {2.0, '/', id, false, 2.0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.lhs.factor << c.op << c.rhs.factor);
+        ConversionFactor f = c.lhs;
+        f = c.op == '*' ? (f *= c.rhs) : (f /= c.rhs);
+        EXPECT_EQ(f.isIdentity, c.identity);
+        EXPECT_EQ(f.factor, c.factor);
+        EXPECT_EQ(f.customConversion, nullptr);
+    }
+}
+
+TEST(ConversionFactor, EqualityIsStrictAndAbsolute) {
+    ConversionFactor storedTwo;
+    storedTwo.factor = 2.0;
+    ConversionFactor custom;
+    custom.SetCustomConversion(&twice);
+    const struct {
+        ConversionFactor a;
+        ConversionFactor b;
+        bool equal;
+    } cases[] = {{ConversionFactor(), storedTwo, true},
+                 {ConversionFactor(), 1.0, false},
+                 {1.0, 1.0 + 5e-11, true},
+                 {1.0, 1.0 + 2e-10, false},
+                 {1e6, 1e6 + 1e-9, false},
+                 {0.0, 1e-10, false},
+                 {std::nan(""), std::nan(""), false},
+                 {custom, custom, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.a.factor << " vs " << c.b.factor);
+        EXPECT_EQ(c.a.isEqualTo(c.b), c.equal);
+        EXPECT_EQ(c.b.isEqualTo(c.a), c.equal);
+    }
+    const double saved = QelUnit::kEpsilon;
+    QelUnit::kEpsilon = 1e-3;
+    EXPECT_TRUE(ConversionFactor(1.0).isEqualTo(ConversionFactor(1.0005)));
+    EXPECT_EQ((ConversionFactor(1.0) /= ConversionFactor(5e-4)).factor, std::numeric_limits<double>::infinity());
+    QelUnit::kEpsilon = saved;
+}
+
+TEST(DirectFactors, ExactlyTheGroupEntriesExist) {
+    int factors = 0;
+    int functions = 0;
+    for (std::int32_t a = -1; a <= QelUnit::kUnitCount; ++a) {
+        for (std::int32_t b = -1; b <= QelUnit::kUnitCount; ++b) {
+            const ConversionFactor f = directFactor(a, b);
+            if (!f.isIdentity) {
+                EXPECT_NE(a, b);
+                EXPECT_TRUE(f.customConversion == nullptr ? f.factor > 0.0 : f.factor == 1.0) << a << " " << b;
+                ++(f.customConversion == nullptr ? factors : functions);
+            }
+        }
+        for (U base : {QelUnit::meter, QelUnit::square_meters, QelUnit::cubic_meter}) {
+            EXPECT_TRUE(directFactor(a, base).isIdentity) << a << " -> " << base;
+        }
+    }
+    EXPECT_EQ(factors, 465);
+    EXPECT_EQ(functions, 12);
+}
+
+TEST(DirectFactors, PublishedFactorsBitForBit) {
+    const struct {
+        U from;
+        U to;
+        double factor; // 0: no entry
+    } cases[] = {
+        {QelUnit::meter, QelUnit::foot, 3.280839895013123},
+        {QelUnit::foot, QelUnit::meter, 0.0},
+        {QelUnit::foot, QelUnit::survey_foot, 0.9999979999999999},
+        {QelUnit::survey_foot, QelUnit::foot, 1.000002000004},
+        {QelUnit::hectare, QelUnit::acre, 2.471053814671653},
+        {QelUnit::acre, QelUnit::hectare, 0.40468564224000003},
+        {QelUnit::square_meters, QelUnit::hectare, 0.0001},
+        {QelUnit::hectare, QelUnit::square_meters, 0.0},
+        {QelUnit::survey_acre, QelUnit::square_survey_foot, 43560.0},
+        {QelUnit::square_foot, QelUnit::acre, 2.295684113865932e-5},
+        {QelUnit::square_mile, QelUnit::acre, 640.0},
+        {QelUnit::square_foot, QelUnit::square_survey_foot, 0.9999960000039999},
+        {QelUnit::square_meters, QelUnit::square_foot, 10.76391041670972},
+        {QelUnit::cubic_yard, QelUnit::cubic_foot, 27.0},
+        {QelUnit::cubic_meter, QelUnit::cubic_foot, 35.31466672148858},
+        {QelUnit::cubic_foot, QelUnit::cubic_inch, 1728.0},
+        {QelUnit::cubic_foot, QelUnit::cubic_survey_foot, 0.9999940000119998},
+        {QelUnit::mile_nautical_UK, QelUnit::mile, 0.0},
+        {QelUnit::gram, QelUnit::kilogram, 0.0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.from << " -> " << c.to);
+        const ConversionFactor f = directFactor(c.from, c.to);
+        EXPECT_EQ(f.isIdentity, c.factor == 0.0);
+        EXPECT_EQ(static_cast<double>(f), c.factor == 0.0 ? 1.0 : c.factor);
+    }
+}
+
+TEST(DirectFactors, TemperatureFunctions) {
+    // Boiling water in kelvin, fahrenheit, celsius and rankine.
+    const U scales[] = {QelUnit::kelvin, QelUnit::fahrenheit, QelUnit::celsius, QelUnit::rankine};
+    const double boiling[] = {373.15, 212.0, 100.0, 671.67};
+    for (int a = 0; a < 4; ++a) {
+        for (int b = 0; b < 4; ++b) {
+            const ConversionFactor f = directFactor(scales[a], scales[b]);
+            if (a != b) {
+                ASSERT_NE(f.customConversion, nullptr) << scales[a] << " -> " << scales[b];
+                EXPECT_EQ(static_cast<double>(f), 1.0);
+                EXPECT_NEAR(f.customConversion(boiling[a]), boiling[b], 1e-9) << scales[a] << " -> " << scales[b];
+            }
+        }
+    }
+    EXPECT_EQ(directFactor(QelUnit::celsius, QelUnit::kelvin).customConversion(0.0), 273.15);
+    EXPECT_EQ(directFactor(QelUnit::kelvin, QelUnit::celsius).customConversion(273.15), 0.0);
+    EXPECT_EQ(directFactor(QelUnit::fahrenheit, QelUnit::celsius).customConversion(212.0), 100.0);
+}
+
+std::int64_t ulpsApart(double a, double b) {
+    std::int64_t ia = 0;
+    std::int64_t ib = 0;
+    std::memcpy(&ia, &a, sizeof a);
+    std::memcpy(&ib, &b, sizeof b);
+    return ia > ib ? ia - ib : ib - ia;
+}
+
+// Catches a mistyped digit in the length data, and a compile-time cube that parts from pow.
+TEST(DirectFactors, DataMatchesTheDefinitions) {
+    using qelunits_detail::lengthRatio;
+    const struct {
+        std::int64_t num;
+        std::int64_t den;
+    } meters[qelunits_detail::kLengthCount] = {
+        {1, 1},        {1000, 1},       {1, 10},      {1, 100},    {1, 1000},    {3048, 10000}, {254, 10000},
+        {9144, 10000}, {1609344, 1000}, {1200, 3937}, {100, 3937}, {3600, 3937}, {19800, 3937}, {6336000, 3937}};
+    for (std::size_t a = 0; a < qelunits_detail::kLengthCount; ++a) {
+        for (std::size_t b = 0; b < qelunits_detail::kLengthCount; ++b) {
+            if (a == b || (b == 0 && (a == 0 || a == 10 || a == 12))) { // no survey inch or rod side
+                continue;
+            }
+            const long double exact = static_cast<long double>(meters[a].num * meters[b].den) /
+                                      static_cast<long double>(meters[a].den * meters[b].num);
+            EXPECT_LE(ulpsApart(lengthRatio(a, b), static_cast<double>(exact)), 2) << a << " -> " << b;
+        }
+    }
+    for (const auto& va : qelunits_detail::kVolumeUnits) {
+        for (const auto& vb : qelunits_detail::kVolumeUnits) {
+            if (va.unit != vb.unit && vb.unit != QelUnit::cubic_meter) {
+                EXPECT_EQ(directFactor(va.unit, vb.unit).factor, std::pow(lengthRatio(va.side, vb.side), 3.0));
+            }
+        }
+    }
+}
+
+} // namespace
