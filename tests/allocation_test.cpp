@@ -4,7 +4,9 @@
 #include "unit_type_helpers.h"
 #include "unittype/Conversion.h"
 
+#include <qelunits/QelUnitBase.h>
 #include <qelunits/QelUnitType.h>
+#include <qelunits/QelUnitVar.h>
 
 #include <gtest/gtest.h>
 
@@ -71,6 +73,30 @@ TEST(Allocation, TypesOfUpToEightEntriesAndUnitConversionsNeverAllocate) {
     const long counted = gAllocations.load();
     work *= torr;
     EXPECT_EQ(gAllocations.load() - counted, 1);
+}
+
+TEST(Allocation, StaticConversionsConvertersAndQuantityArithmeticNeverAllocate) {
+    using B = QelUnitBase;
+    const QelUnitVar speed(2.0, make({{Q::meter, 1}, {Q::second, -1}}));
+    const QelUnitVar other(3.0, make({{Q::foot, 1}, {Q::minute, -1}}));
+    const QelUnitConverter converter(B::Feet, 3, B::SurveyFoot, B::CubicMeters, 1);
+    double v[4] = {1.0, 1.0, 1.0, 1.0};
+    double f[3] = {};
+    const long before = gAllocations.load();
+    B::ConvertUnits(Q::meter, Q::foot, v[0]);
+    B::ConvertUnits(Q::kelvin, 1, Q::celsius, 1, v[1]);
+    B::ConvertUnits(B::Feet, B::SurveyFoot, B::Meters, v[2]);
+    converter.ConvertUnits(v[3]);
+    B::GetConversionFactor(Q::foot, 2, Q::meter, 2, f[0]);
+    B::GetConversionFactor(B::SquareFeet, B::InternationalFoot, B::Acres, f[1]);
+    B::GetConversionFactor(B::MilesPerHour, 1, B::SurveyFoot, B::MetersPerSecond, 1, f[2]);
+    QelUnitVar q = speed + other;
+    q -= other;
+    q = q * other / speed;
+    q.ConvertTo(other.GetType());
+    const int equal = q == other;
+    EXPECT_EQ(gAllocations.load() - before, 0);
+    EXPECT_TRUE(v[1] < 0.0 && v[3] > 0.0 && f[1] > 0.0 && f[2] > 0.0 && equal == 1);
 }
 
 } // namespace
