@@ -105,13 +105,14 @@ const Path kPaths[] = {
      }},
     {"TypeAlgebra",
      [] {
-         QelUnitType t = eightMetric() / eightOther();
+         // Every operand's units are among the eight of eightMetric, so no result outgrows it.
+         QelUnitType t = eightMetric() / kilogramMeterPerSecondSquared();
          t *= metersPerSecond();
-         t /= feetPerMinute();
+         t /= metersPerSecond();
          t.pow(2);
          t.invert();
-         const QelUnitType u = pow(invert(t), 3) * kilogramMeterPerSecondSquared();
-         return !u.empty() && u.GetStatus() == QelUnit::Ok;
+         const QelUnitType u = pow(invert(t), 3) * eightMetric() / eightMetric() * kilogramMeterPerSecondSquared();
+         return u.size() == 8 && eightOther() * feetPerMinute() / feetPerMinute() == eightOther();
      }},
     {"TypeIsCompatible",
      [] {
@@ -167,7 +168,7 @@ const Path kPaths[] = {
          q /= speed;
          q *= 2.0;
          q /= 4.0;
-         const QelUnitVar big = pow(QelUnitVar(1.5, eightMetric()), 1) * invert(QelUnitVar(2.0, eightOther()));
+         const QelUnitVar big = pow(QelUnitVar(1.5, eightMetric()), 2) * invert(QelUnitVar(2.0, eightMetric()));
          return sum.GetStatus() == QelUnit::Ok && q.GetStatus() == QelUnit::Ok && (-big == -big) == 1;
      }},
     {"QuantityConversion",

@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <memory>
 #include <new>
 #include <string>
 
@@ -49,6 +50,13 @@ struct Digest {
     }
     Digest& add(const QelUnitVar& v) { return add(v.GetValue()).add(v.GetType()).add(std::uint64_t(v.GetStatus())); }
 };
+
+// Releases what the string seam hands out, also when a later allocation fails.
+struct Disposer {
+    void operator()(QelIDisposable* p) const { p->Dispose(); }
+};
+template <typename D>
+using Owned = std::unique_ptr<D, Disposer>;
 
 struct Call {
     const char* name;
@@ -147,16 +155,12 @@ std::uint64_t strings() {
     copy = s;
     copy = L"x";
     d.add(copy).add(QelStringP::Format(L"%s-%d", L"w", 7));
-    QelStringCollection* pieces = QelStringCollection::Create(s, L"!s!", false);
+    const Owned<QelStringCollection> pieces(QelStringCollection::Create(s, L"!s!", false));
     for (unsigned int i = 0; i < pieces->GetCount(); ++i) {
-        QelStringElement* e = pieces->GetElement(i);
-        d.add(e->GetString());
-        e->Dispose();
+        d.add(Owned<QelStringElement>(pieces->GetElement(i))->GetString());
     }
-    pieces->Dispose();
-    QelException* e = QelException::Create(QelException::NLSGetMessage(9014, "QEL_14_NULLSTRING"));
-    d.add(e->GetMessage());
-    e->Dispose();
+    d.add(Owned<QelException>(QelException::Create(QelException::NLSGetMessage(9014, "QEL_14_NULLSTRING")))
+              ->GetMessage());
     return d.h;
 }
 
