@@ -15,6 +15,8 @@
 int qelunitsFuzz_abbreviation(const std::uint8_t* data, std::size_t size);
 int qelunitsFuzz_conversion(const std::uint8_t* data, std::size_t size);
 int qelunitsFuzz_lookup(const std::uint8_t* data, std::size_t size);
+int qelunitsFuzz_parser(const std::uint8_t* data, std::size_t size);
+int qelunitsFuzz_tool(const std::uint8_t* data, std::size_t size);
 
 namespace {
 
@@ -27,6 +29,8 @@ const Target kTargets[] = {
     {"abbreviation", qelunitsFuzz_abbreviation},
     {"conversion", qelunitsFuzz_conversion},
     {"lookup", qelunitsFuzz_lookup},
+    {"parser", qelunitsFuzz_parser},
+    {"tool", qelunitsFuzz_tool},
 };
 
 std::vector<std::uint8_t> readFile(const std::filesystem::path& path) {
