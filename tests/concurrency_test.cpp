@@ -2,6 +2,9 @@
 // filled on first use fills while the others read it, and every thread sees the
 // same answers. Run under ThreadSanitizer in CI.
 
+#include "catalog/LocalizedTexts.h"
+
+#include <qelunits/QelUnitParser.h>
 #include <qelunits/QelUnits.h>
 
 #include <gtest/gtest.h>
@@ -14,6 +17,14 @@
 namespace {
 
 constexpr int kThreads = 8;
+// Every seventh unit gets a localized text (through the loader's test seam), so
+// that the loader, its pool and the alternate caches fill while others read them.
+constexpr int kLocalizedEvery = 7;
+
+std::wstring localizedText(int unit) {
+    const std::wstring n = std::to_wstring(unit);
+    return L"Loc" + n + L";Locs" + n + L";l" + n + L";l" + n + L"\u00b2;a" + n + L";a" + n + L"\u00b2;b" + n;
+}
 
 // What one thread saw. Pointers are compared across threads: a cache hands out
 // one text per key for the whole process.
@@ -30,6 +41,7 @@ struct Observed {
     std::vector<int> lookups;                  // internal name and abbreviation of every unit, found again
     std::vector<std::wstring> typeQueries;     // display name and names of one-unit types
     const QelStringP* keywords[4] = {};
+    std::vector<int> parsed; // unit and power of each entry of a parsed expression
 };
 
 void convert(Observed& o) {
@@ -82,10 +94,24 @@ void lookups(Observed& o) {
         const auto u = static_cast<QelUnit::BuiltinUnits>(i);
         o.lookups.push_back(QelUnit::getBuiltinUnit(QelStringP(QelUnit::internalName(u)), QelUnit::InternalName));
         o.lookups.push_back(QelUnit::getBuiltinUnit(QelUnit::defaultAbbreviation(u), QelUnit::LocalizedAbbreviation));
+        o.lookups.push_back(
+            QelUnit::getBuiltinUnit(QelStringP(QelUnit::singularName(u, true)), QelUnit::LocalizedSingularName));
+    }
+    for (const wchar_t* text : {L"m/s", L"kg*m/s^2", L"W/(m\u00b2\u00b7K)", L"BTU/hr/sq ft", L"us ft", L"min"}) {
+        const QelUnitParseResult r = QelUnitParser::parse(text);
+        EXPECT_TRUE(r.ok()) << r.message();
+        for (const QelUnitFactor& f : r.type()) {
+            o.parsed.push_back(f.unit);
+            o.parsed.push_back(f.power);
+        }
     }
 }
 
 TEST(Concurrency, FirstUseFromEightThreadsAtOnce) {
+    for (int u = 0; u < QelUnit::kUnitCount; u += kLocalizedEvery) {
+        qelunits_detail::setLocalizedTextForTesting(static_cast<QelUnit::BuiltinUnits>(u),
+                                                    QelStringP(localizedText(u).c_str()));
+    }
     std::vector<Observed> seen(kThreads);
     std::atomic<int> waiting{kThreads};
     std::vector<std::thread> threads;
@@ -120,10 +146,18 @@ TEST(Concurrency, FirstUseFromEightThreadsAtOnce) {
     EXPECT_DOUBLE_EQ(first.hundredCelsius, 212.0);
     EXPECT_STREQ(first.displayNames[QelUnit::Distance], L"Length");
     EXPECT_STREQ(first.unitNames[2 * QelUnit::meter], L"Meter");
+    EXPECT_FALSE(first.parsed.empty());
     EXPECT_EQ(*first.keywords[0], L"Metric");
     EXPECT_EQ(*first.keywords[3], L"Imperial");
     for (int i = 0; i < QelUnit::kUnitCount; ++i) {
-        EXPECT_EQ(first.lookups[2 * static_cast<std::size_t>(i)], i) << QelUnit::internalName(QelUnit::BuiltinUnits(i));
+        const auto at = static_cast<std::size_t>(i);
+        EXPECT_EQ(first.lookups[3 * at], i) << QelUnit::internalName(QelUnit::BuiltinUnits(i));
+        if (i % kLocalizedEvery == 0) {
+            EXPECT_STREQ(first.unitNames[2 * at], (L"Loc" + std::to_wstring(i)).c_str());
+            EXPECT_EQ(first.localizedCounts[at], 3U); // the main abbreviation and two alternates
+            EXPECT_EQ(first.abbreviations[4 * at + 2], L"a" + std::to_wstring(i));
+            EXPECT_EQ(first.lookups[3 * at + 2], i);
+        }
     }
     for (int i = 1; i < kThreads; ++i) {
         SCOPED_TRACE(i);
@@ -139,6 +173,7 @@ TEST(Concurrency, FirstUseFromEightThreadsAtOnce) {
         EXPECT_EQ(o.localizedCounts, first.localizedCounts);
         EXPECT_EQ(o.lookups, first.lookups);
         EXPECT_EQ(o.typeQueries, first.typeQueries);
+        EXPECT_EQ(o.parsed, first.parsed);
         for (int k = 0; k < 4; ++k) {
             EXPECT_EQ(o.keywords[k], first.keywords[k]);
         }
