@@ -4,6 +4,7 @@
 #include "SampleTypes.h"
 #include "unittype/Conversion.h"
 
+#include <qelunits/QelUnitParser.h>
 #include <qelunits/QelUnits.h>
 
 #include <gtest/gtest.h>
@@ -178,6 +179,14 @@ const Path kPaths[] = {
          const bool converted = ok(QelUnitVar::Convert(v, feetPerMinute(), out)) && ok(v.ConvertTo(feetPerMinute()));
          QelUnitVar t(1.0, eightMetric());
          return converted && convertsOk(t.ConvertTo(eightOther())) && v.isCompatible(out);
+     }},
+    {"ParseUpToEightTerms",
+     [] {
+         return QelUnitParser::parse(L"m/s").ok() && QelUnitParser::parse(L"kg*m/s^2").ok() &&
+                QelUnitParser::parse(L"kg\u00b7m\u00b2/(s\u00b3\u00b7K\u00b7A\u00b7mol\u00b7cd\u00b7rad)")
+                        .type()
+                        .size() == 8 &&
+                QelUnitParser::parseUtf8("ft/min").ok();
      }},
     {"LookupByName",
      [] {

@@ -4,6 +4,7 @@
 #include "AllocHooks.h"
 #include "SampleTypes.h"
 
+#include <qelunits/QelUnitParser.h>
 #include <qelunits/QelUnits.h>
 
 #include <gtest/gtest.h>
@@ -114,6 +115,18 @@ std::uint64_t lookupByName() {
     return d.h;
 }
 
+std::uint64_t parsing() {
+    Digest d;
+    // Eleven terms outgrow a type's inline entries; the misspelling builds a message with suggestions.
+    for (const wchar_t* text : {L"kg*m^2/(s^3*K*A*mol*cd*rad*Hz*sr*L)", L"fot/min", L"(m/s", L"BTU/hr/sq ft"}) {
+        const QelUnitParseResult r = QelUnitParser::parse(text);
+        d.add(std::uint64_t(r.error())).add(std::uint64_t(r.position())).add(r.message()).add(r.type());
+    }
+    const QelUnitParseResult u = QelUnitParser::parseUtf8("W/(m\xc2\xb2\xc2\xb7K)");
+    d.add(QelUnitParser::format(u.type())).add(QelUnitParser::formatDimension(u.type()));
+    return d.h;
+}
+
 std::uint64_t settingsConversion() {
     double v = 12.5;
     double f = 0.0;
@@ -168,6 +181,7 @@ const Call kCalls[] = {
     {"CompoundConversion", compoundConversion, true},
     {"QuantityArithmetic", quantityArithmetic, true},
     {"LookupByName", lookupByName, true},
+    {"Parsing", parsing, true},
     {"SettingsConversion", settingsConversion, false},
     {"Texts", texts, true},
     {"Strings", strings, true},
