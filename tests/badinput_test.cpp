@@ -2,6 +2,9 @@
 // odd floating-point values, extreme powers, garbage settings codes and foot
 // choices, and a tolerance set to nonsense. Each gives its documented result.
 
+#include "Cli.h"
+
+#include <qelunits/QelUnitParser.h>
 #include <qelunits/QelUnits.h>
 
 #include <gtest/gtest.h>
@@ -10,7 +13,9 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <sstream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -377,3 +382,91 @@ TEST(Epsilon, NonsenseTolerancesFollowTheComparisonsAsWritten) {
 }
 
 } // namespace
+
+TEST(ParserInput, HostileTextGivesAnErrorValue) {
+    struct Case {
+        std::wstring text;
+        QelUnitParseError expected;
+    };
+    const Case cases[] = {
+        {L"", QelUnitParseError::Empty},
+        {L" \t ", QelUnitParseError::Empty},
+        {std::wstring(100, L'(') + L"m" + std::wstring(100, L')'), QelUnitParseError::NestingTooDeep},
+        {L"m^2147483647", QelUnitParseError::PowerOutOfRange},
+        {L"m^-2147483648", QelUnitParseError::PowerOutOfRange},
+        {L"m^99999999999999999999", QelUnitParseError::PowerOutOfRange},
+        {L"m^", QelUnitParseError::BadExponent},
+        {L"m)", QelUnitParseError::UnbalancedParenthesis},
+        {L"m/", QelUnitParseError::MissingOperand},
+        {L"2/s", QelUnitParseError::NumberNotOne},
+        {std::wstring(L"m\0s", 3), QelUnitParseError::UnknownUnit},
+        {L"\xFFFF\xD800", QelUnitParseError::UnknownUnit},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::PrintToString(c.text.substr(0, 20)));
+        const QelUnitParseResult r = QelUnitParser::parse(std::wstring_view(c.text));
+        EXPECT_EQ(r.error(), c.expected) << QelUnitParser::toUtf8(r.message());
+        EXPECT_TRUE(r.type().empty());
+        EXPECT_LE(r.position(), c.text.size());
+    }
+    EXPECT_EQ(QelUnitParser::parse(static_cast<const wchar_t*>(nullptr)).error(), QelUnitParseError::NullText);
+    EXPECT_EQ(QelUnitParser::parseUtf8(static_cast<const char*>(nullptr)).error(), QelUnitParseError::NullText);
+    EXPECT_EQ(QelUnitParser::parseUtf8("m\xC0\xAF").error(), QelUnitParseError::InvalidEncoding);
+    // A megabyte of terms: read to the end, refused for its power, no deep recursion.
+    std::wstring huge;
+    for (int i = 0; i < 1 << 19; ++i) {
+        huge += L"m*";
+    }
+    huge += L"m";
+    EXPECT_EQ(QelUnitParser::parse(std::wstring_view(huge)).error(), QelUnitParseError::PowerOutOfRange);
+}
+
+TEST(ParserInput, BadCodesGiveEmptyAnswers) {
+    for (const U u : kBadUnits) {
+        EXPECT_STREQ(QelUnitParser::unitText(u), L"") << static_cast<int>(u);
+    }
+    for (const T t : kBadTypes) {
+        EXPECT_EQ(QelUnitParser::baseUnit(t), QelUnit::dimensionless) << static_cast<int>(t);
+    }
+    U unit = QelUnit::meter;
+    EXPECT_FALSE(QelUnitParser::resolveName(std::wstring_view(), unit));
+    EXPECT_EQ(unit, QelUnit::dimensionless);
+    EXPECT_EQ(QelUnitParser::candidates(std::wstring_view()).count, 0U);
+    EXPECT_EQ(text(QelUnitParser::format(QelUnitType())), L"1");
+    std::wstring wide = L"unchanged";
+    EXPECT_FALSE(QelUnitParser::fromUtf8("\xFF", wide));
+    EXPECT_EQ(wide, L"unchanged");
+}
+
+TEST(ToolArguments, BadArgumentsAreUsageErrors) {
+    struct Case {
+        std::vector<const char*> args;
+        int expected;
+    };
+    const Case cases[] = {
+        {{}, qelunits_cli::kOk},               // no program name at all: reads lines, of which there are none
+        {{"qelunits", ""}, qelunits_cli::kOk}, // an empty command is no command: reads lines
+        {{"qelunits", "convert"}, qelunits_cli::kUsageError},
+        {{"qelunits", "convert", "1", "m"}, qelunits_cli::kUsageError},
+        {{"qelunits", "--foot"}, qelunits_cli::kUsageError},
+        {{"qelunits", "--foot", "imperial", "types"}, qelunits_cli::kUsageError},
+        {{"qelunits", "convert", "nan", "m", "ft"}, qelunits_cli::kOk},   // prints "nan ft"
+        {{"qelunits", "convert", "1e308", "m", "ft"}, qelunits_cli::kOk}, // prints "inf ft"
+        {{"qelunits", "convert", "1e999", "m", "ft"}, qelunits_cli::kUsageError},
+        {{"qelunits", "convert", "1", "\xFF", "ft"}, qelunits_cli::kConversionError},
+        {{"qelunits", "--settings", "convert", "1", "4294967295", "2"}, qelunits_cli::kConversionError},
+        {{"qelunits", "--settings", "convert", "1", "30", "-1"}, qelunits_cli::kUsageError},
+        {{"qelunits", "list", "--type", "99"}, qelunits_cli::kUsageError},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::PrintToString(c.args));
+        std::vector<const char*> argv = c.args;
+        argv.push_back(nullptr);
+        std::istringstream in;
+        std::ostringstream out;
+        std::ostringstream err;
+        const int status = qelunits_cli::run(static_cast<int>(c.args.size()), argv.data(), in, out, err, false);
+        EXPECT_EQ(status, c.expected) << err.str();
+        EXPECT_EQ(err.str().empty(), status == qelunits_cli::kOk) << err.str();
+    }
+}
