@@ -27,6 +27,7 @@ QELUNITS_FUZZ_TARGET(tool) {
         pieces.pop_back();
     }
     std::vector<const char*> argv;
+    argv.reserve(pieces.size());
     for (const std::string& p : pieces) {
         argv.push_back(p.c_str());
     }

@@ -36,7 +36,11 @@ const int kOddPowers[] = {0, INT_MAX, INT_MIN};
 
 // Bit equality, so that NaN equals NaN and -0.0 differs from 0.0.
 ::testing::AssertionResult sameDouble(double expected, double actual) {
-    if (std::memcmp(&expected, &actual, sizeof expected) == 0) {
+    std::uint64_t e = 0;
+    std::uint64_t a = 0;
+    std::memcpy(&e, &expected, sizeof e);
+    std::memcpy(&a, &actual, sizeof a);
+    if (e == a) {
         return ::testing::AssertionSuccess();
     }
     return ::testing::AssertionFailure() << "expected " << expected << ", got " << actual;

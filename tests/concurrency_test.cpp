@@ -115,6 +115,7 @@ TEST(Concurrency, FirstUseFromEightThreadsAtOnce) {
     std::vector<Observed> seen(kThreads);
     std::atomic<int> waiting{kThreads};
     std::vector<std::thread> threads;
+    threads.reserve(kThreads);
     for (int i = 0; i < kThreads; ++i) {
         threads.emplace_back([&, i] {
             // Released together, so that the first uses overlap.
@@ -145,7 +146,7 @@ TEST(Concurrency, FirstUseFromEightThreadsAtOnce) {
     EXPECT_DOUBLE_EQ(first.mpsToFtPerMin, 60.0 / 0.3048);
     EXPECT_DOUBLE_EQ(first.hundredCelsius, 212.0);
     EXPECT_STREQ(first.displayNames[QelUnit::Distance], L"Length");
-    EXPECT_STREQ(first.unitNames[2 * QelUnit::meter], L"Meter");
+    EXPECT_STREQ(first.unitNames[std::size_t{2} * QelUnit::meter], L"Meter");
     EXPECT_FALSE(first.parsed.empty());
     EXPECT_EQ(*first.keywords[0], L"Metric");
     EXPECT_EQ(*first.keywords[3], L"Imperial");
