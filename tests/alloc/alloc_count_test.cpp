@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <new>
+
 namespace {
 
 using alloc_samples::eightMetric;
@@ -218,17 +220,18 @@ INSTANTIATE_TEST_SUITE_P(CommonPaths, AllocationFree, ::testing::ValuesIn(kPaths
                          [](const ::testing::TestParamInfo<Path>& p) { return std::string(p.param.name); });
 
 // The hooks themselves: a region sees allocations made in it, of every form.
+// The operators are called directly: an optimiser may drop a new-expression
+// whose object is deleted unused.
 TEST(AllocHooks, CountEveryFormOfNew) {
+    constexpr auto kWide = std::align_val_t{64};
     alloc_hooks::beginCounting();
-    delete new int(1);
-    delete[] new char[3];
-    struct alignas(64) Wide {
-        char c[64];
-    };
-    delete new Wide;
-    delete new (std::nothrow) int(2);
+    ::operator delete(::operator new(4));
+    ::operator delete[](::operator new[](3));
+    ::operator delete(::operator new(64, kWide), kWide);
+    ::operator delete[](::operator new[](128, kWide, std::nothrow), kWide);
+    ::operator delete(::operator new(4, std::nothrow));
     const alloc_hooks::RegionResult r = alloc_hooks::endRegion();
-    EXPECT_EQ(r.allocations, 4U);
+    EXPECT_EQ(r.allocations, 5U);
     EXPECT_EQ(r.liveBlocks, 0);
 }
 

@@ -229,21 +229,19 @@ INSTANTIATE_TEST_SUITE_P(RepresentativeCalls, AllocationFailure, ::testing::Valu
 // The hooks themselves: the armed allocation fails in both forms, others succeed.
 TEST(AllocHooks, FailTheArmedAllocationOnly) {
     alloc_hooks::beginFailingAt(2);
-    int* first = new int(1);
-    int* second = new (std::nothrow) int(2);
-    bool threw = false;
-    try {
-        delete new int(3);
-    } catch (const std::bad_alloc&) {
-        threw = true;
-    }
-    delete first;
+    void* first = ::operator new(4);
+    void* second = ::operator new(4, std::nothrow);
+    void* third = ::operator new(4);
+    ::operator delete(first);
+    ::operator delete(third);
     const alloc_hooks::RegionResult r = alloc_hooks::endRegion();
     EXPECT_EQ(second, nullptr);
-    EXPECT_FALSE(threw);
     EXPECT_TRUE(r.failed);
     EXPECT_EQ(r.allocations, 3U);
     EXPECT_EQ(r.liveBlocks, 0);
+    alloc_hooks::beginFailingAt(1);
+    EXPECT_THROW(::operator delete(::operator new(4)), std::bad_alloc);
+    EXPECT_TRUE(alloc_hooks::endRegion().failed);
 }
 
 } // namespace
