@@ -47,8 +47,8 @@ TEST(Cli, CommandsPrintTheirResultsAndStatuses) {
     const struct {
         std::vector<std::string> args;
         int status;
-        std::string out;  // exact, unless empty
-        std::string err;  // a part of standard error
+        std::string out; // exact, unless empty
+        std::string err; // a part of standard error
     } cases[] = {
         {{"convert", "1", "m", "ft"}, 0, "3.280839895013123 ft\n", ""},
         {{"convert", "100", "°C", "°F"}, 0, "212 °F\n", ""},

@@ -1,4 +1,4 @@
-// The exported entry points: the whole-name stage, then the expression.
+// The exported entry points.
 
 #include "parse/BuildType.h"
 #include "parse/ResolveName.h"
@@ -6,6 +6,8 @@
 #include "parse/Utf8.h"
 
 #include <qelunits/QelUnitParser.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -44,21 +46,11 @@ QelUnitParseResult::QelUnitParseResult(QelUnitParseError error, std::size_t posi
 
 QelUnitParseResult QelUnitParser::parse(std::wstring_view text) {
     const wchar_t* data = text.data();
-    std::size_t begin = 0;
-    std::size_t end = text.size();
-    while (begin < end && qelunits_detail::isBlank(data[begin])) {
-        ++begin;
-    }
-    while (end > begin && qelunits_detail::isBlank(data[end - 1])) {
-        --end;
-    }
-    if (begin == end) {
+    if (std::all_of(text.begin(), text.end(), qelunits_detail::isBlank)) {
         return failure(data, text.size(), {QelUnitParseError::Empty, 0, 0, {}});
     }
-    QelUnit::BuiltinUnits unit = QelUnit::dimensionless;
-    if (qelunits_detail::resolveUnit(data + begin, end - begin, unit)) {
-        return QelUnitParseResult(QelUnitType(unit, 1));
-    }
+    // A whole input that is one unit name needs no stage of its own: the first
+    // term of the expression is then that name (a name with operators is read whole at the end of the input).
     QelUnitType type;
     ParseFailure f;
     if (!qelunits_detail::buildType(data, text.size(), type, f)) {

@@ -3,8 +3,6 @@
 #include "catalog/NameIndex.h"
 #include "catalog/UnitTable.h"
 
-#include <cwchar>
-
 namespace qelunits_detail {
 namespace {
 
@@ -24,7 +22,15 @@ constexpr KindField kKinds[] = {
 };
 
 bool equalsExactly(const wchar_t* stored, const wchar_t* name, std::size_t length) {
-    return stored != nullptr && std::wcslen(stored) == length && std::wmemcmp(stored, name, length) == 0;
+    if (stored == nullptr) {
+        return false;
+    }
+    for (std::size_t i = 0; i < length; ++i) {
+        if (stored[i] == 0 || stored[i] != name[i]) {
+            return false;
+        }
+    }
+    return stored[length] == 0;
 }
 
 bool isSiBaseQuantity(QelUnit::BuiltinUnits unit) {
@@ -97,10 +103,29 @@ QelUnitCandidates findCandidates(const wchar_t* name, std::size_t length) noexce
     return out;
 }
 
+// The first of findCandidates without building the list: the common path of parsing.
 bool resolveUnit(const wchar_t* name, std::size_t length, QelUnit::BuiltinUnits& unit) noexcept {
-    const QelUnitCandidates found = findCandidates(name, length);
-    unit = found.count > 0 ? found.items[0].unit : QelUnit::dimensionless;
-    return found.count > 0;
+    QelUnitCandidate best{QelUnit::dimensionless, QelUnit::Abbreviation, false, false};
+    bool found = false;
+    for (const KindField& kind : kKinds) {
+        const UnitMatches matches = length == 0 ? UnitMatches{} : findUnitsByText(kind.kind, name, length);
+        for (std::size_t i = 0; i < matches.count; ++i) {
+            const auto code = static_cast<QelUnit::BuiltinUnits>(matches.units[i]);
+            const QelUnitCandidate candidate{code, kind.nameType,
+                                             equalsExactly(kUnitTable[code].*kind.field, name, length), false};
+            if (!found || preferred(candidate, best)) {
+                best = candidate;
+                found = true;
+            }
+        }
+    }
+    if (!found) {
+        const QelUnitCandidates aliases = findCandidates(name, length);
+        best = aliases.items[0];
+        found = aliases.count > 0;
+    }
+    unit = best.unit;
+    return found;
 }
 
 } // namespace qelunits_detail

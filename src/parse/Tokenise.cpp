@@ -5,6 +5,7 @@
 
 #include <qelunits/QelUnitParser.h>
 
+#include <algorithm>
 #include <array>
 
 namespace qelunits_detail {
@@ -34,7 +35,8 @@ constexpr int superscriptDigit(wchar_t c) {
 struct WholeName {
     const wchar_t* text = nullptr;
     std::size_t length = 0;
-    wchar_t first = 0; // folded
+    wchar_t first = 0;             // folded
+    std::size_t firstOperator = 0; // index of its first operator character
     bool hasBinaryOperator = false;
 };
 
@@ -63,18 +65,34 @@ constexpr std::size_t countWholeNames() {
 
 constexpr std::size_t kWholeNameCount = countWholeNames();
 
+constexpr WholeName makeWholeName(const wchar_t* text) {
+    WholeName name{text, 0, foldCase(text[0]), 0, holdsOperator(text, true)};
+    while (text[name.length] != 0) {
+        ++name.length;
+    }
+    while (!isOperatorChar(text[name.firstOperator])) {
+        ++name.firstOperator;
+    }
+    return name;
+}
+
+constexpr bool wholeNameBefore(const WholeName& a, const WholeName& b) {
+    return a.first != b.first ? a.first < b.first : a.firstOperator < b.firstOperator;
+}
+
+// Sorted by first character and place of the first operator, so a lookup visits only its few candidates.
 constexpr std::array<WholeName, kWholeNameCount> makeWholeNames() {
     std::array<WholeName, kWholeNameCount> names{};
     std::size_t next = 0;
     for (const UnitRecord& record : kUnitTable) {
         for (const auto field : kNameFields) {
-            const wchar_t* text = record.*field;
-            if (holdsOperator(text, false)) {
-                std::size_t length = 0;
-                while (text[length] != 0) {
-                    ++length;
+            if (holdsOperator(record.*field, false)) {
+                WholeName name = makeWholeName(record.*field);
+                std::size_t at = next++;
+                for (; at > 0 && wholeNameBefore(name, names[at - 1]); --at) {
+                    names[at] = names[at - 1];
                 }
-                names[next++] = {text, length, foldCase(text[0]), holdsOperator(text, true)};
+                names[at] = name;
             }
         }
     }
@@ -176,21 +194,23 @@ Token Lexer::lexExponent(std::size_t start, std::size_t digitsFrom, bool supersc
     return token;
 }
 
-// The end of the longest unit name with operator characters that starts here and
-// may be read whole, or 0; rejected tells that a name was passed over.
-std::size_t Lexer::wholeNameEnd(bool& rejected) const noexcept {
+// The end of the longest unit name with operator characters that starts here,
+// whose first operator is at mPos + firstOperator, and that may be read whole;
+// or 0. rejected tells that a name was passed over.
+std::size_t Lexer::wholeNameEnd(std::size_t firstOperator, bool& rejected) const noexcept {
+    const WholeName key{nullptr, 0, foldCase(mText[mPos]), firstOperator, false};
     std::size_t best = 0;
-    const wchar_t first = foldCase(mText[mPos]);
-    for (const WholeName& name : kWholeNames) {
-        if (name.first != first || name.length > mLength - mPos || !foldedEqual(mText + mPos, name.text, name.length)) {
+    for (auto name = std::lower_bound(kWholeNames.begin(), kWholeNames.end(), key, wholeNameBefore);
+         name != kWholeNames.end() && !wholeNameBefore(key, *name); ++name) {
+        if (name->length > mLength - mPos || !foldedEqual(mText + mPos, name->text, name->length)) {
             continue;
         }
-        const std::size_t end = mPos + name.length;
+        const std::size_t end = mPos + name->length;
         if (end < mLength && !isBlank(mText[end]) && !isOperatorChar(mText[end])) {
             continue; // the text goes on: not this name
         }
         // After '/' a name holding '/' would regroup the quotient; before an exponent it would take the power whole.
-        if ((mPrevious == TokenKind::Divide && name.hasBinaryOperator) || exponentFollows(end)) {
+        if ((mPrevious == TokenKind::Divide && name->hasBinaryOperator) || exponentFollows(end)) {
             rejected = true;
             continue;
         }
@@ -202,8 +222,12 @@ std::size_t Lexer::wholeNameEnd(bool& rejected) const noexcept {
 Token Lexer::lexTerm() noexcept {
     Token token;
     token.begin = mPos;
+    std::size_t runEnd = mPos;
+    while (runEnd < mLength && !isOperatorChar(mText[runEnd])) {
+        ++runEnd;
+    }
     bool rejected = false;
-    const std::size_t whole = wholeNameEnd(rejected);
+    const std::size_t whole = runEnd < mLength ? wholeNameEnd(runEnd - mPos, rejected) : 0;
     if (whole != 0) {
         token.kind = TokenKind::Term;
         token.end = whole;
@@ -220,12 +244,11 @@ Token Lexer::lexTerm() noexcept {
             return token;
         }
     }
-    std::size_t last = mPos + 1;
-    for (i = mPos; i < mLength && !isOperatorChar(mText[i]); ++i) {
-        last = isBlank(mText[i]) ? last : i + 1;
+    while (runEnd > mPos && isBlank(mText[runEnd - 1])) {
+        --runEnd;
     }
     token.kind = TokenKind::Term;
-    token.end = last;
+    token.end = runEnd;
     token.wholeNameRejected = rejected;
     return token;
 }

@@ -46,7 +46,7 @@ public:
 private:
     Token lexExponent(std::size_t start, std::size_t digitsFrom, bool superscript) noexcept;
     Token lexTerm() noexcept;
-    std::size_t wholeNameEnd(bool& rejected) const noexcept;
+    std::size_t wholeNameEnd(std::size_t firstOperator, bool& rejected) const noexcept;
     bool exponentFollows(std::size_t at) const noexcept;
     std::size_t skipBlanks(std::size_t at) const noexcept;
 
