@@ -483,7 +483,7 @@ int Tool::dialogue() {
 int run(int argc, const char* const* argv, std::istream& in, std::ostream& out, std::ostream& err, bool interactive) {
     Tool tool(in, out, err);
     Options options;
-    if (!tool.parseOptions(argc, argv, options)) {
+    if (!tool.parseOptions(argv != nullptr ? argc : 0, argv, options)) {
         return kUsageError;
     }
     return tool.run(options, interactive);
