@@ -15,7 +15,7 @@
 namespace {
 
 using U = QelUnit::BuiltinUnits;
-using E = QelUnitParseError;
+using E = QelUnitParseResult::Error;
 using Entries = std::vector<std::pair<std::int32_t, std::int32_t>>;
 
 Entries entries(const QelUnitType& t) {
