@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -28,7 +29,8 @@ std::string slurp(const std::string& path) {
 
 // Runs the built tool with args, feeding input on standard input.
 Outcome runTool(const std::vector<std::string>& args, const std::string& input = "") {
-    const std::string base = testing::TempDir() + "qelunits_cli_test";
+    // Per process: several test runs may share the temporary directory.
+    const std::string base = testing::TempDir() + "qelunits_cli_test_" + std::to_string(getpid());
     std::ofstream(base + ".in", std::ios::binary) << input;
     std::string command = QELUNITS_CLI_PATH;
     for (const std::string& arg : args) {
