@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -42,6 +43,9 @@ Outcome runTool(const std::vector<std::string>& args, const std::string& input =
     outcome.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
     outcome.out = slurp(base + ".out");
     outcome.err = slurp(base + ".err");
+    for (const char* suffix : {".in", ".out", ".err"}) {
+        std::remove((base + suffix).c_str());
+    }
     return outcome;
 }
 
