@@ -5,6 +5,8 @@
 // lookup by name and the unit-expression parser. Built from constant data;
 // lookups take no lock and allocate nothing.
 
+#include "catalog/Catalog.h"
+
 #include <qelunits/QelUnit.h>
 
 #include <cstddef>
@@ -14,16 +16,45 @@ namespace qelunits_detail {
 
 /// The English texts of a unit, one kind at a time.
 enum class TextKind : std::uint8_t {
-    Internal,     // internalName
-    Singular,     // singularName
-    Plural,       // pluralName
-    Abbreviation, // defaultAbbreviation
-    Vellum,       // vellumAbbreviation (units that have one)
+    Internal,             // internalName
+    Singular,             // singularName
+    Plural,               // pluralName
+    Abbreviation,         // defaultAbbreviation
+    Vellum,               // vellumAbbreviation (units that have one)
     VellumOrAbbreviation, // vellumAbbreviation where present, else defaultAbbreviation
 };
 
 /// Folds A to Z only, as the C runtime's case-insensitive wide compare does in the "C" locale.
 constexpr wchar_t foldCase(wchar_t c) { return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c - L'A' + L'a') : c; }
+
+/// The record's English text of kind; null for Vellum where the unit has none.
+constexpr const wchar_t* textOf(const UnitRecord& record, TextKind kind) noexcept {
+    switch (kind) {
+    case TextKind::Internal:
+        return record.internalName;
+    case TextKind::Singular:
+        return record.singularName;
+    case TextKind::Plural:
+        return record.pluralName;
+    case TextKind::Abbreviation:
+        return record.defaultAbbreviation;
+    case TextKind::Vellum:
+        return record.vellumAbbreviation;
+    case TextKind::VellumOrAbbreviation:
+        return record.vellumAbbreviation != nullptr ? record.vellumAbbreviation : record.defaultAbbreviation;
+    }
+    return nullptr;
+}
+
+/// True when text[0, length) equals the terminated text stored, with A to Z folded.
+constexpr bool equalsFolded(const wchar_t* text, std::size_t length, const wchar_t* stored) noexcept {
+    for (std::size_t i = 0; i < length; ++i) {
+        if (stored[i] == L'\0' || foldCase(text[i]) != foldCase(stored[i])) {
+            return false;
+        }
+    }
+    return stored[length] == L'\0';
+}
 
 /// The units whose text of the given kind equals a text ignoring case, ascending.
 struct UnitMatches {

@@ -14,8 +14,8 @@ namespace qelunits_detail {
 
 #define QEL_WIDEN_(text) L##text
 #define QEL_WIDEN(text) QEL_WIDEN_(text)
-#define QEL_UNIT(code, name, singular, plural, abbreviation, vellum, type, system, factor)                        \
-    makeUnit(code, QelUnit::name, QEL_WIDEN(#name), singular, plural, abbreviation, vellum, QelUnit::type,            \
+#define QEL_UNIT(code, name, singular, plural, abbreviation, vellum, type, system, factor)                             \
+    makeUnit(code, QelUnit::name, QEL_WIDEN(#name), singular, plural, abbreviation, vellum, QelUnit::type,             \
              QelUnit::system, factor)
 
 // clang-format off

@@ -1,0 +1,212 @@
+#include "catalog/Abbreviations.h"
+#include "catalog/LocalizedTexts.h"
+
+#include <qelunits/QelUnit.h>
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cstdint>
+#include <string>
+#include <thread>
+#include <utility>
+#include <vector>
+
+namespace {
+
+using U = QelUnit::BuiltinUnits;
+using qelunits_detail::setLocalizedTextForTesting;
+using Strings = std::vector<std::wstring>;
+constexpr auto kStrip = QelUnit::StripInserts;
+
+U unit(std::int32_t code) { return static_cast<U>(code); }
+std::wstring str(const QelStringP& s) { return s.c_str(); }
+
+// Units that the tests give localized texts: watt (lookup), 300 to 312 (here), 313 (type queries).
+bool givenTextByTests(std::int32_t code) { return code == QelUnit::watt || (code >= 300 && code <= 313); }
+
+// singular, plural, abbreviation, Vellum (localized), alternates 1 to 3, their Vellum forms, count.
+Strings localizedTexts(U u, QelUnit::AbbreviationFormats format = QelUnit::AsStored) {
+    Strings t = {QelUnit::singularName(u, true), QelUnit::pluralName(u, true),
+                 str(QelUnit::defaultAbbreviation(u, true, format)),
+                 str(QelUnit::defaultAbbreviationAsVellum(u, true, format))};
+    EXPECT_EQ(str(QelUnit::localizedAbbreviation(u, 0, format)), t[2]);
+    EXPECT_EQ(str(QelUnit::localizedAbbreviationAsVellum(u, 0, format)), t[3]);
+    for (const bool vellum : {false, true}) {
+        for (unsigned int i = 1; i <= 3; ++i) {
+            t.push_back(str(vellum ? QelUnit::localizedAbbreviationAsVellum(u, i, format)
+                                   : QelUnit::localizedAbbreviation(u, i, format)));
+        }
+    }
+    t.push_back(std::to_wstring(QelUnit::getLocalizedAbbreviationCount(u)));
+    return t;
+}
+
+TEST(Names, InvalidUnitsGiveEmptyTextsAndNoCount) {
+    for (const std::int32_t code : {349, -1, INT_MIN}) {
+        SCOPED_TRACE(code);
+        EXPECT_EQ(localizedTexts(unit(code)), Strings({L"", L"", L"", L"", L"", L"", L"", L"", L"", L"", L"0"}));
+        EXPECT_STREQ(QelUnit::singularName(unit(code), false), L"");
+        EXPECT_STREQ(QelUnit::pluralName(unit(code), false), L"");
+        EXPECT_EQ(str(QelUnit::defaultAbbreviationAsVellum(unit(code), false)), L"");
+    }
+}
+
+TEST(Names, TheBuiltinTableLoadsNothingAndHoldsNoInsert) {
+    for (std::int32_t code = 0; code < QelUnit::kUnitCount; ++code) {
+        if (!givenTextByTests(code)) {
+            SCOPED_TRACE(code);
+            const U u = unit(code);
+            const std::wstring abbreviation = str(QelUnit::defaultAbbreviation(u));
+            const std::wstring vellum = str(QelUnit::defaultAbbreviationAsVellum(u));
+            const Strings english = {QelUnit::singularName(u),
+                                     QelUnit::pluralName(u),
+                                     abbreviation,
+                                     vellum,
+                                     L"",
+                                     L"",
+                                     L"",
+                                     L"",
+                                     L"",
+                                     L"",
+                                     L"0"};
+            EXPECT_EQ(localizedTexts(u), english);
+            EXPECT_EQ(localizedTexts(u, kStrip), english);
+            EXPECT_EQ(QelUnit::pluralName(u, true), QelUnit::pluralName(u, false)); // the table's own text
+            EXPECT_EQ(qelunits_detail::localizedField(u, qelunits_detail::LocalizedField::Abbreviation), nullptr);
+        }
+    }
+}
+
+TEST(Abbreviations, EnglishFormsWithEitherFormatAndFlag) {
+    const struct {
+        std::int32_t unit;
+        const wchar_t* abbreviation;
+        const wchar_t* vellum;
+    } cases[] = {
+        {55, L"sq m", L"m²"},        {2, L"m", L"m"}, {0, L"", L""}, {179, L"d", L"º"}, {242, L"psi", L"lb/in²"},
+        {183, L"kg/cu m", L"kg/m³"}, {349, L"", L""}, {-5, L"", L""}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.unit);
+        for (const auto format : {QelUnit::AsStored, kStrip, static_cast<QelUnit::AbbreviationFormats>(~1U)}) {
+            for (const bool localized : {false, true}) {
+                EXPECT_EQ(str(QelUnit::defaultAbbreviation(unit(c.unit), localized, format)), c.abbreviation);
+                EXPECT_EQ(str(QelUnit::defaultAbbreviationAsVellum(unit(c.unit), localized, format)), c.vellum);
+            }
+            EXPECT_EQ(str(QelUnit::localizedAbbreviation(unit(c.unit), 0, format)), c.abbreviation);
+            EXPECT_EQ(str(QelUnit::localizedAbbreviationAsVellum(unit(c.unit), UINT_MAX, format)), L"");
+        }
+    }
+}
+
+TEST(Abbreviations, StripInsertsRemovesEachInsertWithItsMarker) {
+    const struct {
+        const wchar_t* text;
+        const wchar_t* stripped;
+    } cases[] = {
+        {L"abc %1!s! def", L"abc  def"}, // two blanks
+        {L"ab!s!cd", L"ab!s!cd"},        // a marker without an insert is put back
+        {L"a%x!s!b", L"a%x!s!b"},        // "x" is no number
+        {L"a%!s!b", L"a%!s!b"},          // nor is nothing
+        {L"a!s!a", L"aa"},               // both pieces equal the last one
+        {L"ab%1!s!ab%1", L"ab%1ab%1"},   // so a piece equal to the last keeps its insert
+        {L"%1!s", L"%1!s"},              // under five characters
+        {L"%1!s!", L""},                 // the whole text is one insert
+        {L"x%1!s!%22!s!y", L"xy"},       //
+        {L"!s!abc", L"!s!abc"},          // empty first piece
+        {L"abc!s!", L"abc!s!"},          // empty last piece
+        {L"a!s!!s!b", L"a!s!!s!b"},      // two markers in a row
+        {L"a%1%2!s!b", L"a%1b"},         // the last "%" begins the insert
+        {L"", L""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.text);
+        EXPECT_EQ(str(qelunits_detail::formatAbbreviation(c.text, kStrip)), c.stripped);
+        EXPECT_EQ(str(qelunits_detail::formatAbbreviation(c.text, QelUnit::AsStored)), c.text);
+    }
+}
+
+// Field counts 0 to 9 and empty fields, each on a unit of its own. "=" is the English text.
+TEST(LocalizedTexts, TheLoaderReadsEachFieldByPosition) {
+    const struct {
+        std::int32_t unit;
+        const wchar_t* text;
+        Strings loaded;
+    } cases[] = {
+        {300, L"", {L"=", L"=", L"=", L"=", L"=", L"=", L"=", L"=", L"=", L"=", L"0"}}, // never available
+        {301, L"Uno", {L"Uno", L"=", L"=", L"=", L"", L"", L"", L"", L"", L"", L"0"}},
+        {302, L"Dos;Doses", {L"Dos", L"Doses", L"=", L"=", L"", L"", L"", L"", L"", L"", L"0"}},
+        {303, L"S;P;ab", {L"S", L"P", L"ab", L"=", L"", L"", L"", L"", L"", L"", L"1"}},
+        {304, L"S;P;ab;ab²", {L"S", L"P", L"ab", L"ab²", L"", L"", L"", L"", L"", L"", L"1"}},
+        {305, L"S;P;ab;;a1", {L"S", L"P", L"ab", L"ab", L"a1", L"", L"", L"a1", L"", L"", L"2"}},
+        {306, L"S;P;ab;v;a1;v1", {L"S", L"P", L"ab", L"v", L"a1", L"", L"", L"v1", L"", L"", L"2"}},
+        {307, L"S;P;ab;v;a1;;a2", {L"S", L"P", L"ab", L"v", L"a1", L"a2", L"", L"a1", L"a2", L"", L"3"}},
+        {308, L"S;P;ab;v;a1;v1;a2;v2", {L"S", L"P", L"ab", L"v", L"a1", L"a2", L"", L"v1", L"v2", L"", L"3"}},
+        {309,
+         L"S;P;ab;v;a1;v1;a2;;a%1!s!3",
+         {L"S", L"P", L"ab", L"v", L"a1", L"a2", L"a%1!s!3", L"v1", L"a2", L"a%1!s!3", L"4"}},
+        {310, L";;;", {L"", L"", L"", L"", L"", L"", L"", L"", L"", L"", L"1"}}, // present, and empty
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.unit);
+        const U u = unit(c.unit);
+        const std::wstring english[] = {QelUnit::singularName(u), QelUnit::pluralName(u),
+                                        str(QelUnit::defaultAbbreviation(u)),
+                                        str(QelUnit::defaultAbbreviationAsVellum(u))};
+        setLocalizedTextForTesting(u, QelStringP(c.text));
+        EXPECT_EQ(QelUnit::getLocalizedAbbreviationCount(u), 0U); // counting does not load
+        localizedTexts(u);                                        // loads
+        Strings expected = c.loaded;
+        for (std::size_t i = 0; i < expected.size(); ++i) {
+            expected[i] = expected[i] == L"=" ? english[i < 4 ? i : (i < 7 ? 2 : 3)] : expected[i];
+        }
+        EXPECT_EQ(localizedTexts(u), expected);
+    }
+    EXPECT_EQ(str(QelUnit::localizedAbbreviation(unit(309), 3, kStrip)), L"a3");
+}
+
+TEST(LocalizedTexts, FewerThanThreeFieldsReportEnglishOnTheLoadingCall) {
+    const U u = unit(311);
+    setLocalizedTextForTesting(u, QelStringP(L"Once;Twice"));
+    EXPECT_STREQ(QelUnit::singularName(u, true), QelUnit::singularName(u, false));
+    EXPECT_STREQ(QelUnit::singularName(u, true), L"Once");
+}
+
+TEST(LocalizedTexts, ConcurrentFirstUseLoadsOnceAndHandsOutOnePointer) {
+    const U u = unit(312);
+    setLocalizedTextForTesting(u, QelStringP(L"Uno;Unos;u;u²;u1;u1²"));
+    std::vector<std::pair<const wchar_t*, std::wstring>> seen(8);
+    std::vector<std::thread> threads;
+    threads.reserve(seen.size());
+    for (auto& result : seen) {
+        threads.emplace_back([&] {
+            result = {QelUnit::singularName(u, true), str(QelUnit::localizedAbbreviationAsVellum(u, 1))};
+        });
+    }
+    for (auto& thread : threads) {
+        thread.join();
+    }
+    EXPECT_STREQ(seen[0].first, L"Uno");
+    EXPECT_EQ(seen, decltype(seen)(seen.size(), {seen[0].first, L"u1²"})); // one pointer, every alternate there
+    EXPECT_EQ(QelUnit::getLocalizedAbbreviationCount(u), 2U);
+}
+
+TEST(DisplayNames, TypeNamesAndKeywords) {
+    const std::pair<std::int32_t, const wchar_t*> cases[] = {{0, L"(none)"},        {2, L"Length"}, {10, L"Freqency"},
+                                                             {30, L"Acceleration"}, {31, nullptr},  {-1, nullptr}};
+    for (const auto& [code, name] : cases) {
+        SCOPED_TRACE(code);
+        const auto type = static_cast<QelUnit::BuiltinTypes>(code);
+        const wchar_t* english = QelUnit::displayName(type, false);
+        auto orNull = [](const wchar_t* text) { return std::wstring(text != nullptr ? text : L"null"); };
+        EXPECT_EQ(orNull(english), orNull(name));
+        EXPECT_EQ(orNull(QelUnit::displayName(type, true)), name != nullptr ? L"" : L"null");
+        EXPECT_EQ(QelUnit::displayName(type, false), english); // the same pointer each time
+    }
+    EXPECT_EQ(str(QelUnit::metricKeyword(false)) + str(QelUnit::imperialKeyword(false)), L"MetricImperial");
+    EXPECT_EQ(str(QelUnit::metricKeyword(true)) + str(QelUnit::imperialKeyword(true)), L"");
+    EXPECT_EQ(&QelUnit::metricKeyword(true), &QelUnit::metricKeyword(true));
+    EXPECT_NE(&QelUnit::imperialKeyword(false), &QelUnit::imperialKeyword(true));
+}
+
+} // namespace
