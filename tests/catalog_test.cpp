@@ -29,9 +29,9 @@ TEST(Catalog, ValidityIsTheUnsignedRange) {
         std::int32_t code;
         bool unitValid;
         bool typeValid;
-    } cases[] = {{0, true, true},        {1, true, true},           {30, true, true},   {31, true, false},
-                 {348, true, false},     {349, false, false},       {-1, false, false}, {INT_MIN, false, false},
-                 {INT_MAX, false, false}};
+    } cases[] = {{0, true, true},    {1, true, true},         {30, true, true},
+                 {31, true, false},  {348, true, false},      {349, false, false},
+                 {-1, false, false}, {INT_MIN, false, false}, {INT_MAX, false, false}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.code);
         EXPECT_EQ(QelUnit::isValid(unit(c.code)), c.unitValid);
@@ -143,9 +143,12 @@ TEST(UnitTable, SharedTextsBelongToTheExpectedPairs) {
     const struct {
         U first;
         U second;
-    } abbreviationPairs[] = {{QelUnit::meter, QelUnit::angle_minute},     {QelUnit::minim, QelUnit::minute},
-                             {QelUnit::gram, QelUnit::grad},              {QelUnit::day, QelUnit::angle_degree},
-                             {QelUnit::caliber, QelUnit::intl_calorie},   {QelUnit::sidereal_year, QelUnit::tropical_year},
+    } abbreviationPairs[] = {{QelUnit::meter, QelUnit::angle_minute},
+                             {QelUnit::minim, QelUnit::minute},
+                             {QelUnit::gram, QelUnit::grad},
+                             {QelUnit::day, QelUnit::angle_degree},
+                             {QelUnit::caliber, QelUnit::intl_calorie},
+                             {QelUnit::sidereal_year, QelUnit::tropical_year},
                              {QelUnit::pound_force_per_foot, QelUnit::pound_per_foot},
                              {QelUnit::square_mile_statute, QelUnit::square_mile},
                              {QelUnit::cubic_mile_statute, QelUnit::cubic_mile}};
@@ -155,7 +158,8 @@ TEST(UnitTable, SharedTextsBelongToTheExpectedPairs) {
     int sharedAbbreviations = 0;
     for (int i = 0; i < QelUnit::kUnitCount; ++i) {
         for (int j = i + 1; j < QelUnit::kUnitCount; ++j) {
-            sharedAbbreviations += std::wcscmp(kUnitTable[i].defaultAbbreviation, kUnitTable[j].defaultAbbreviation) == 0;
+            sharedAbbreviations +=
+                std::wcscmp(kUnitTable[i].defaultAbbreviation, kUnitTable[j].defaultAbbreviation) == 0;
         }
     }
     EXPECT_EQ(sharedAbbreviations, 9);
@@ -205,7 +209,9 @@ TEST(UnitTable, ComputedFactorsAreTheDoublesOfTheirExpressions) {
     EXPECT_EQ(kUnitTable[QelUnit::torr].factor, 133.322368421053);
 }
 
-bool withinOneUnit(double a, double b) { return a == b || a == std::nextafter(b, 0.0) || a == std::nextafter(b, 1e300); }
+bool withinOneUnit(double a, double b) {
+    return a == b || a == std::nextafter(b, 0.0) || a == std::nextafter(b, 1e300);
+}
 
 // The tables are built at compile time with sq() and cube(), which round once.
 // The C library's pow is off by one unit in the last place for a few inputs

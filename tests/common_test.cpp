@@ -62,12 +62,9 @@ TEST(QelStringP, LeftAndRightSplitAtTheLastDelimiter) {
         const wchar_t* right;
     };
     const Case cases[] = {
-        {L"abc %1", L"%", L"abc ", L"1"},
-        {L"50% of %12", L"%", L"50% of ", L"12"},
-        {L"no marker", L"%", L"no marker", L""},
-        {L"%", L"%", L"", L""},
-        {L"a!s!b!s!c", L"!s!", L"a!s!b", L"c"},
-        {L"", L"%", L"", L""},
+        {L"abc %1", L"%", L"abc ", L"1"},        {L"50% of %12", L"%", L"50% of ", L"12"},
+        {L"no marker", L"%", L"no marker", L""}, {L"%", L"%", L"", L""},
+        {L"a!s!b!s!c", L"!s!", L"a!s!b", L"c"},  {L"", L"%", L"", L""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "input " << std::wstring(c.input).size());

@@ -146,6 +146,9 @@ TEST(QelUnitVar, ProductsAndQuotientsCombineTypes) {
     self *= 0.0; // scaling by numbers keeps the status; /= 0.0 keeps the value
     self /= 0.0;
     expectQuantity(self, 0.0, T(), QelUnit::Overflow);
+    self.SetValue(2.0);
+    self /= 1e-10; // not below kEpsilon
+    expectQuantity(self, 2e10, T(), QelUnit::Overflow);
 }
 
 TEST(QelUnitVar, EqualityNeedsEqualTypesAndStrictTolerance) {

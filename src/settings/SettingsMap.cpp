@@ -1,10 +1,9 @@
 #include "settings/SettingsMap.h"
 
+// Compile-time checks of the settings map; the lookup itself is inline.
+
 namespace qelunits_detail {
 namespace {
-
-constexpr std::uint32_t kLargestCode = kSettingsUnitTable.back().code;
-constexpr std::uint8_t kNoRow = 0xFF;
 
 constexpr bool isStrictlyAscendingBelowFlags() {
     for (std::size_t i = 0; i < kSettingsUnitCount; ++i) {
@@ -16,32 +15,7 @@ constexpr bool isStrictlyAscendingBelowFlags() {
     return true;
 }
 static_assert(isStrictlyAscendingBelowFlags(), "settings codes must ascend and stay below the foot flags");
-static_assert(kSettingsUnitCount < kNoRow, "row numbers must fit the index");
-
-// Row of each code from 0 to the largest, so a lookup is one indexed read.
-constexpr std::array<std::uint8_t, kLargestCode + 1> makeRowIndex() {
-    std::array<std::uint8_t, kLargestCode + 1> index{};
-    for (auto& row : index) {
-        row = kNoRow;
-    }
-    for (std::size_t i = 0; i < kSettingsUnitCount; ++i) {
-        index[kSettingsUnitTable[i].code] = static_cast<std::uint8_t>(i);
-    }
-    return index;
-}
-constexpr std::array<std::uint8_t, kLargestCode + 1> kRowOfCode = makeRowIndex();
+static_assert(kSettingsUnitCount < kNoSettingsRow, "row numbers must fit the index");
 
 } // namespace
-
-const QelUnit::BuiltinUnits* findSettingsUnit(std::uint32_t key) noexcept {
-    const std::uint32_t flag = key & kFootFlagMask;
-    const std::uint32_t code = key & ~kFootFlagMask;
-    if ((flag != QelUnitBase::InternationalFoot && flag != QelUnitBase::SurveyFoot) || code > kLargestCode ||
-        kRowOfCode[code] == kNoRow) {
-        return nullptr;
-    }
-    const SettingsUnitRow& row = kSettingsUnitTable[kRowOfCode[code]];
-    return flag == QelUnitBase::InternationalFoot ? &row.withInternationalFoot : &row.withSurveyFoot;
-}
-
 } // namespace qelunits_detail

@@ -29,7 +29,7 @@ constexpr std::uint32_t kFootFlagMask = 0xE0000000U;
 // clang-format off
 /// The map, in ascending code order. Several codes are not the number of the
 /// unit they denote (178 is radian, 83 with the international foot is square_mile).
-constexpr std::array<SettingsUnitRow, kSettingsUnitCount> kSettingsUnitTable{{
+inline constexpr std::array<SettingsUnitRow, kSettingsUnitCount> kSettingsUnitTable{{
     {QelUnitBase::NoUnit,                 QelUnit::dimensionless,            QelUnit::dimensionless},
     {QelUnitBase::Meters,                 QelUnit::meter,                    QelUnit::meter},
     {QelUnitBase::Kilometers,             QelUnit::kilometer,                QelUnit::kilometer},
@@ -68,9 +68,34 @@ constexpr std::array<SettingsUnitRow, kSettingsUnitCount> kSettingsUnitTable{{
 }};
 // clang-format on
 
+constexpr std::uint32_t kLargestSettingsCode = kSettingsUnitTable.back().code;
+constexpr std::uint8_t kNoSettingsRow = 0xFF;
+
+/// Row of each code from 0 to the largest (kNoSettingsRow where none), so a lookup is one indexed read.
+constexpr std::array<std::uint8_t, kLargestSettingsCode + 1> makeSettingsRowIndex() {
+    std::array<std::uint8_t, kLargestSettingsCode + 1> index{};
+    for (auto& row : index) {
+        row = kNoSettingsRow;
+    }
+    for (std::size_t i = 0; i < kSettingsUnitCount; ++i) {
+        index[kSettingsUnitTable[i].code] = static_cast<std::uint8_t>(i);
+    }
+    return index;
+}
+inline constexpr std::array<std::uint8_t, kLargestSettingsCode + 1> kSettingsRowOfCode = makeSettingsRowIndex();
+
 /// The unit the map holds for key (a code OR-ed with one foot flag), or null
 /// when it holds no such key.
-const QelUnit::BuiltinUnits* findSettingsUnit(std::uint32_t key) noexcept;
+inline const QelUnit::BuiltinUnits* findSettingsUnit(std::uint32_t key) noexcept {
+    const std::uint32_t flag = key & kFootFlagMask;
+    const std::uint32_t code = key & ~kFootFlagMask;
+    if ((flag != QelUnitBase::InternationalFoot && flag != QelUnitBase::SurveyFoot) || code > kLargestSettingsCode ||
+        kSettingsRowOfCode[code] == kNoSettingsRow) {
+        return nullptr;
+    }
+    const SettingsUnitRow& row = kSettingsUnitTable[kSettingsRowOfCode[code]];
+    return flag == QelUnitBase::InternationalFoot ? &row.withInternationalFoot : &row.withSurveyFoot;
+}
 
 } // namespace qelunits_detail
 

@@ -1,4 +1,5 @@
 #include "unittype/Conversion.h"
+#include "unittype/Dimensions.h"
 
 #include "catalog/Catalog.h"
 #include "catalog/TypeTable.h"
@@ -16,32 +17,6 @@
 
 namespace qelunits_detail {
 namespace {
-
-/// A unit's exponents over the base dimensions, and the same packed into one
-/// integer (four bits each) so that two units compare in one step.
-struct UnitDimensions {
-    std::int8_t exponent[kBaseDimensionCount];
-    std::uint64_t key;
-};
-
-struct DimensionTable {
-    UnitDimensions unit[kUnitCount];
-};
-
-constexpr DimensionTable makeDimensionTable() {
-    DimensionTable table{};
-    for (int u = 0; u < kUnitCount; ++u) {
-        const TypeRecord& type = kTypeTable[kUnitTable[u].type];
-        for (int k = 0; k < kBaseDimensionCount; ++k) {
-            const std::int32_t e = type.baseExponents[k];
-            table.unit[u].exponent[k] = e >= -8 && e <= 7 ? static_cast<std::int8_t>(e) : throw "exponent out of range";
-            table.unit[u].key |= static_cast<std::uint64_t>(e + 8) << (4 * k);
-        }
-    }
-    return table;
-}
-
-constexpr DimensionTable kDimensions = makeDimensionTable();
 
 /// The reduction of a type over the ten base dimensions, as the merge of the
 /// algebra builds it: an absent dimension is added even with power 0; a
@@ -66,10 +41,8 @@ struct DimensionSlots {
     explicit DimensionSlots(const QelUnitType& type) noexcept {
         for (const QelUnitFactor& f : type) {
             const UnitDimensions& d = kDimensions.unit[f.unit];
-            for (int k = 0; k < kBaseDimensionCount; ++k) {
-                if (d.exponent[k] != 0) {
-                    add(k, wrapMul(d.exponent[k], f.power));
-                }
+            for (int n = 0; n < d.count; ++n) {
+                add(d.dimension[n], wrapMul(d.exponent[n], f.power));
             }
         }
     }
@@ -87,11 +60,19 @@ struct DimensionSlots {
     }
 };
 
+/// pow(x, p). pow(x, 1) is x and pow(x, 0) is 1 exactly, so skipping the call there changes no bit.
+double raise(double x, std::int32_t p) noexcept {
+    if (p == 1) {
+        return x;
+    }
+    return p == 0 ? 1.0 : std::pow(x, static_cast<double>(p));
+}
+
 /// Multiplies factor by the reduction factor of unit^power (nothing for a base unit).
 void accumulateReduction(ConversionFactor& factor, std::int32_t unit, std::int32_t power) noexcept {
     const UnitRecord& record = kUnitTable[unit];
     if (!record.isBaseUnit) {
-        factor *= ConversionFactor(std::pow(record.factor, static_cast<double>(power)));
+        factor *= ConversionFactor(raise(record.factor, power));
     }
 }
 
@@ -151,7 +132,7 @@ void pairUnits(ScratchFactors& a, ScratchFactors& b, ConversionFactor& acc) noex
         }
         addPower(a, fa.unit, wrapNeg(p));
         addPower(b, fb.unit, wrapNeg(p));
-        const double d = std::pow(f, static_cast<double>(p));
+        const double d = raise(f, p);
         if (forward) {
             acc *= ConversionFactor(d);
         } else {
@@ -163,29 +144,6 @@ void pairUnits(ScratchFactors& a, ScratchFactors& b, ConversionFactor& acc) noex
     }
 }
 
-/// The matrix lookup for two plain units; false when neither direction has an entry.
-bool lookupUnits(std::int32_t from, std::int32_t to, ConversionFactor& factor, QelUnit::ErrorStatus& status) noexcept {
-    const ConversionFactor forward = directFactor(from, to);
-    if (forward.customConversion != nullptr) {
-        factor = forward;
-        status = QelUnit::CustomConversion;
-        return true;
-    }
-    status = QelUnit::Ok;
-    if (!forward.isIdentity) {
-        factor.isIdentity = false;
-        factor.factor = forward.factor;
-        return true;
-    }
-    const ConversionFactor reverse = directFactor(to, from);
-    if (!reverse.isIdentity) {
-        factor.isIdentity = false;
-        factor.factor = 1.0 / reverse.factor;
-        return true;
-    }
-    return false;
-}
-
 /// The end of every conversion: the accumulated factor with the remainder's reduction applied.
 void finish(ConversionFactor acc, const ConversionFactor& rem, ConversionFactor& factor) noexcept {
     acc *= rem;
@@ -194,19 +152,13 @@ void finish(ConversionFactor acc, const ConversionFactor& rem, ConversionFactor&
 
 } // namespace
 
-QelUnit::ErrorStatus unitConversionFactor(QelUnit::BuiltinUnits from, int fromPower, QelUnit::BuiltinUnits to,
-                                          int toPower, ConversionFactor& factor) noexcept {
+QelUnit::ErrorStatus unitConversionFactorGeneral(QelUnit::BuiltinUnits from, int fromPower, QelUnit::BuiltinUnits to,
+                                                 int toPower, ConversionFactor& factor) noexcept {
     if (fromPower != 1 || toPower != 1 || !isStorableUnit(from) || !isStorableUnit(to)) {
         return QelUnitType(from, fromPower).GetConversionFactor(QelUnitType(to, toPower), factor);
     }
-    if (kDimensions.unit[from].key != kDimensions.unit[to].key) {
-        return QelUnit::TypesNotCompatible;
-    }
-    QelUnit::ErrorStatus status = QelUnit::Ok;
-    if (lookupUnits(from, to, factor, status)) {
-        return status;
-    }
-    // A unit to the power 1 is left alone by substitution and has no pair here.
+    // Two compatible plain units without a direct factor: a unit to the power 1
+    // is left alone by substitution and has no pair, so only the remainder is left.
     const QelUnitFactor a{from, 1};
     const QelUnitFactor b{to, 1};
     finish(ConversionFactor(), remainderFactor(&a, 1, &b, 1), factor);
@@ -247,11 +199,9 @@ void QelUnitType::GetMetricConversion(QelUnitType& metric, ConversionFactor& fac
     factor.factor = 1.0;
     for (const QelUnitFactor& f : *this) {
         qelunits_detail::accumulateReduction(factor, f.unit, f.power);
-        const auto& dimensions = qelunits_detail::kDimensions.unit[f.unit];
-        for (int k = 0; k < qelunits_detail::kBaseDimensionCount; ++k) {
-            if (dimensions.exponent[k] != 0) {
-                qelunits_detail::addPower(access, k + 1, qelunits_detail::wrapMul(dimensions.exponent[k], f.power));
-            }
+        const auto& d = qelunits_detail::kDimensions.unit[f.unit];
+        for (int n = 0; n < d.count; ++n) {
+            qelunits_detail::addPower(access, d.dimension[n] + 1, qelunits_detail::wrapMul(d.exponent[n], f.power));
         }
     }
 }

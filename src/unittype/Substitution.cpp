@@ -49,9 +49,57 @@ int match(const QelUnitFactor* data, std::uint32_t size, const QelUnitFactor& pa
     return (data[i].power < 0) == (pattern.power < 0) ? 1 : -1;
 }
 
+/// For each unit that a rule looks for: a bit of its own and the smallest
+/// power magnitude of its rules.
+struct PatternTable {
+    std::uint32_t bit[kUnitCount];
+    std::int32_t smallestPower[kUnitCount];
+};
+
+constexpr PatternTable makePatternTable() {
+    PatternTable table{};
+    int bits = 0;
+    for (const SubstitutionRule& rule : kSubstitutionRules) {
+        const std::int32_t u = rule.pattern.unit;
+        if (rule.pattern.power <= 0 || bits == 32) {
+            throw "pattern powers must be positive, with at most 32 pattern units";
+        }
+        if (table.bit[u] == 0) {
+            table.bit[u] = 1U << bits++;
+            table.smallestPower[u] = rule.pattern.power;
+        } else if (rule.pattern.power < table.smallestPower[u]) {
+            table.smallestPower[u] = rule.pattern.power;
+        }
+    }
+    return table;
+}
+
+constexpr PatternTable kPatterns = makePatternTable();
+
+/// The pattern units that list holds with a power large enough for one of their rules.
+std::uint32_t candidates(const QelUnitFactor* data, std::uint32_t size) {
+    std::uint32_t mask = 0;
+    for (std::uint32_t i = 0; i < size; ++i) {
+        const std::int32_t u = data[i].unit;
+        if (kPatterns.bit[u] != 0 && magnitude(data[i].power) >= kPatterns.smallestPower[u]) {
+            mask |= kPatterns.bit[u];
+        }
+    }
+    return mask;
+}
+
 template <class List>
 void substituteList(List& list) {
+    // A rule changes only its own pattern unit among the pattern units, so a
+    // unit that is no candidate at the start never becomes one.
+    const std::uint32_t mask = candidates(list.data(), list.size());
+    if (mask == 0) {
+        return;
+    }
     for (const SubstitutionRule& rule : kSubstitutionRules) {
+        if ((mask & kPatterns.bit[rule.pattern.unit]) == 0) {
+            continue;
+        }
         const int sign = match(list.data(), list.size(), rule.pattern);
         if (sign != 0) {
             addPower(list, rule.pattern.unit, wrapMul(rule.pattern.power, -sign));

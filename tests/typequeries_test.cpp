@@ -1,0 +1,93 @@
+#include "catalog/LocalizedTexts.h"
+
+#include <qelunits/QelUnitType.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace {
+
+using U = QelUnit::BuiltinUnits;
+constexpr auto kStrip = QelUnit::StripInserts;
+
+std::wstring str(const QelStringP& s) { return s.c_str(); }
+
+// The answers of a type, in one comparable list.
+std::vector<std::wstring> answers(const QelUnitType& t) {
+    U unit = QelUnit::meter;
+    const bool simple = t.isSimpleUnit(unit);
+    return {std::to_wstring(t.getType()),
+            t.getTypeDisplayName(false),
+            t.getTypeDisplayName(true),
+            str(t.internalName()),
+            str(t.singularName(false)),
+            str(t.pluralName(true)),
+            str(t.defaultAbbreviation(true, kStrip)),
+            str(t.defaultAbbreviationAsVellum(false)),
+            str(t.localizedAbbreviation(0, kStrip)),
+            str(t.localizedAbbreviationAsVellum(1)),
+            std::to_wstring(t.getLocalizedAbbreviationCount()) + std::to_wstring(t.isMetric()) +
+                std::to_wstring(t.isImperial()) + std::to_wstring(simple),
+            std::to_wstring(unit)};
+}
+
+TEST(TypeQueries, OneEntryAnswersAsItsUnitWhateverThePower) {
+    // A unit with a localized text too, so that the type's queries are seen to load it.
+    const auto localized = static_cast<U>(313);
+    qelunits_detail::setLocalizedTextForTesting(localized, QelStringP(L"S;P;a%1!s!b;;c;d"));
+    for (std::int32_t code = 1; code < QelUnit::kUnitCount; ++code) {
+        const U u = static_cast<U>(code);
+        SCOPED_TRACE(code);
+        const QelUnitType t(u, 1);
+        EXPECT_EQ(t.getType(), QelUnit::getType(u));
+        EXPECT_EQ(str(t.internalName()), QelUnit::internalName(u));
+        EXPECT_EQ(str(t.singularName(true)), QelUnit::singularName(u, true));
+        EXPECT_EQ(str(t.defaultAbbreviationAsVellum(true, kStrip)),
+                  str(QelUnit::defaultAbbreviationAsVellum(u, true, kStrip)));
+        EXPECT_EQ(str(t.localizedAbbreviation(1)), str(QelUnit::localizedAbbreviation(u, 1)));
+        EXPECT_EQ(t.getLocalizedAbbreviationCount(), QelUnit::getLocalizedAbbreviationCount(u));
+        EXPECT_EQ(t.isMetric(), QelUnit::isMetric(u));
+        EXPECT_EQ(t.isImperial(), QelUnit::isImperial(u));
+        for (const int power : {2, -3, 0}) {
+            QelUnitType powered(t);
+            powered.pow(power);
+            ASSERT_EQ(powered.size(), 1U);
+            EXPECT_EQ(answers(powered), answers(t)) << "power " << power;
+        }
+    }
+    EXPECT_EQ(str(QelUnitType(localized).defaultAbbreviation(true, kStrip)), L"ab");
+    EXPECT_EQ(str(QelUnitType(localized).localizedAbbreviationAsVellum(1)), L"d");
+}
+
+TEST(TypeQueries, EmptyOneUnitAndCompoundTypes) {
+    const std::wstring cu = L"**Compound unit**";
+    QelUnitType tenUnits; // beyond the inline entries
+    for (std::int32_t code = 20; code < 30; ++code) {
+        tenUnits *= QelUnitType(static_cast<U>(code), 1);
+    }
+    const std::vector<std::wstring> meter = {L"2", L"Length", L"",  L"meter", L"Meter", L"Meters",
+                                             L"m", L"m",      L"m", L"",      L"0101",  L"2"};
+    const std::vector<std::wstring> compound = {L"31", cu, cu, cu, cu, cu, cu, cu, cu, cu, L"0000", L"349"};
+    const struct {
+        const char* name;
+        QelUnitType type;
+        std::vector<std::wstring> expected;
+    } cases[] = {
+        {"empty",
+         QelUnitType(),
+         {L"0", L"(none)", L"", L"dimensionless", L"Unitless", L"", L"", L"", L"", L"", L"0111", L"0"}},
+        {"meter", QelUnitType(QelUnit::meter, 1), meter},
+        {"meter squared, not square meters", QelUnitType(QelUnit::meter, 2), meter},
+        {"meter per second", QelUnitType(QelUnit::meter) / QelUnitType(QelUnit::second), compound},
+        {"ten units", tenUnits, compound},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(answers(c.type), c.expected);
+    }
+}
+
+} // namespace
