@@ -2,6 +2,7 @@
 // installed so that each comparison is a ratio measured in one run. Names are
 // fixed so that results can be compared across commits.
 
+#include <qelunits/QelUnitParser.h>
 #include <qelunits/QelUnits.h>
 
 #include <benchmark/benchmark.h>
@@ -102,6 +103,20 @@ BENCHMARK(BM_Qel_Lookup_Abbreviation_ft);
 
 void BM_Qel_Lookup_Miss(benchmark::State& state) { lookup(state, L"no such unit"); }
 BENCHMARK(BM_Qel_Lookup_Miss);
+
+// Both texts read as expressions, then one value converted, as a caller with user input does.
+void BM_Qel_ParseAndConvert_MpsToFtPerMin(benchmark::State& state) {
+    for (auto _ : state) {
+        const QelUnitParseResult from = QelUnitParser::parse(L"m/s");
+        const QelUnitParseResult to = QelUnitParser::parse(L"ft/min");
+        ConversionFactor factor;
+        const QelUnit::ErrorStatus status = from.type().GetConversionFactor(to.type(), factor);
+        double value = 1.0 * static_cast<double>(factor);
+        benchmark::DoNotOptimize(status);
+        benchmark::DoNotOptimize(value);
+    }
+}
+BENCHMARK(BM_Qel_ParseAndConvert_MpsToFtPerMin);
 
 #if defined(QELUNITS_BENCH_UDUNITS)
 
