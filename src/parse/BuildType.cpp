@@ -194,7 +194,7 @@ private:
         }
         advance();
         if (mToken.kind == TokenKind::Close) {
-            return fail(QelUnitParseResult::Error::MissingOperand, {TokenKind::Open, open.begin, mToken.end},
+            return fail(QelUnitParseResult::Error::MissingOperand, {open.begin, mToken.end, 0, TokenKind::Open},
                         FailureDetail::EmptyParentheses);
         }
         if (!expression(out)) {

@@ -102,6 +102,27 @@ constexpr std::array<WholeName, kWholeNameCount> makeWholeNames() {
 // Built at compile time from the unit table.
 constexpr std::array<WholeName, kWholeNameCount> kWholeNames = makeWholeNames();
 
+struct NameRange {
+    std::uint16_t begin = 0;
+    std::uint16_t end = 0;
+};
+
+// For each ASCII first character, where its names lie in kWholeNames.
+constexpr std::array<NameRange, 128> makeAsciiRanges() {
+    std::array<NameRange, 128> ranges{};
+    for (std::size_t i = 0; i < kWholeNames.size(); ++i) {
+        const wchar_t first = kWholeNames[i].first;
+        if (first >= 0 && first < 128) {
+            NameRange& range = ranges[static_cast<std::size_t>(first)];
+            range.begin = range.end == 0 ? static_cast<std::uint16_t>(i) : range.begin;
+            range.end = static_cast<std::uint16_t>(i + 1);
+        }
+    }
+    return ranges;
+}
+
+constexpr std::array<NameRange, 128> kAsciiRanges = makeAsciiRanges();
+
 bool foldedEqual(const wchar_t* a, const wchar_t* b, std::size_t length) {
     for (std::size_t i = 0; i < length; ++i) {
         if (foldCase(a[i]) != foldCase(b[i])) {
@@ -114,8 +135,6 @@ bool foldedEqual(const wchar_t* a, const wchar_t* b, std::size_t length) {
 bool isDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
 
 } // namespace
-
-bool isBlank(wchar_t c) { return c == L' ' || (c >= L'\t' && c <= L'\r') || c == L'\u00A0'; }
 
 std::size_t Lexer::skipBlanks(std::size_t at) const noexcept {
     while (at < mLength && isBlank(mText[at])) {
@@ -140,9 +159,9 @@ Token Lexer::next() noexcept {
     if (mPos < mLength) {
         const wchar_t c = mText[mPos];
         if (c == L'^' || (c == L'*' && mPos + 1 < mLength && mText[mPos + 1] == L'*')) {
-            token = lexExponent(mPos, mPos + (c == L'^' ? 1 : 2), false);
+            lexExponent(token, mPos + (c == L'^' ? 1 : 2), false);
         } else if (isSuperscript(c)) {
-            token = lexExponent(mPos, mPos, true);
+            lexExponent(token, mPos, true);
         } else if (isOperatorChar(c)) {
             token.end = mPos + 1;
             token.kind = c == L'/'   ? TokenKind::Divide
@@ -150,7 +169,7 @@ Token Lexer::next() noexcept {
                          : c == L')' ? TokenKind::Close
                                      : TokenKind::Times;
         } else {
-            token = lexTerm();
+            lexTerm(token);
         }
     }
     mPos = token.end;
@@ -158,9 +177,7 @@ Token Lexer::next() noexcept {
     return token;
 }
 
-Token Lexer::lexExponent(std::size_t start, std::size_t digitsFrom, bool superscript) noexcept {
-    Token token;
-    token.begin = start;
+void Lexer::lexExponent(Token& token, std::size_t digitsFrom, bool superscript) const noexcept {
     std::size_t i = superscript ? digitsFrom : skipBlanks(digitsFrom);
     bool negative = false;
     if (i < mLength && (superscript ? mText[i] == L'\u207B' || mText[i] == L'\u207A'
@@ -185,13 +202,12 @@ Token Lexer::lexExponent(std::size_t start, std::size_t digitsFrom, bool supersc
         }
         token.kind = TokenKind::BadPower;
         token.end = i;
-        return token;
+        return;
     }
     token.kind = TokenKind::Power;
     token.end = i;
     token.exponentTooLarge = value > QelUnitParser::kMaxPower;
     token.exponent = negative ? -value : value;
-    return token;
 }
 
 // The end of the longest unit name with operator characters that starts here,
@@ -199,9 +215,14 @@ Token Lexer::lexExponent(std::size_t start, std::size_t digitsFrom, bool supersc
 // or 0. rejected tells that a name was passed over.
 std::size_t Lexer::wholeNameEnd(std::size_t firstOperator, bool& rejected) const noexcept {
     const WholeName key{nullptr, 0, foldCase(mText[mPos]), firstOperator, false};
+    const bool ascii = key.first >= 0 && key.first < 128;
+    const auto* name =
+        ascii ? kWholeNames.begin() + kAsciiRanges[static_cast<std::size_t>(key.first)].begin : kWholeNames.begin();
+    const auto* last =
+        ascii ? kWholeNames.begin() + kAsciiRanges[static_cast<std::size_t>(key.first)].end : kWholeNames.end();
+    name = std::lower_bound(name, last, key, wholeNameBefore);
     std::size_t best = 0;
-    for (auto name = std::lower_bound(kWholeNames.begin(), kWholeNames.end(), key, wholeNameBefore);
-         name != kWholeNames.end() && !wholeNameBefore(key, *name); ++name) {
+    for (; name != last && !wholeNameBefore(key, *name); ++name) {
         if (name->length > mLength - mPos || !foldedEqual(mText + mPos, name->text, name->length)) {
             continue;
         }
@@ -219,9 +240,7 @@ std::size_t Lexer::wholeNameEnd(std::size_t firstOperator, bool& rejected) const
     return best;
 }
 
-Token Lexer::lexTerm() noexcept {
-    Token token;
-    token.begin = mPos;
+void Lexer::lexTerm(Token& token) const noexcept {
     std::size_t runEnd = mPos;
     while (runEnd < mLength && !isOperatorChar(mText[runEnd])) {
         ++runEnd;
@@ -231,7 +250,7 @@ Token Lexer::lexTerm() noexcept {
     if (whole != 0) {
         token.kind = TokenKind::Term;
         token.end = whole;
-        return token;
+        return;
     }
     std::size_t i = mPos;
     if (isDigit(mText[i]) || (mText[i] == L'.' && i + 1 < mLength && isDigit(mText[i + 1]))) {
@@ -241,7 +260,7 @@ Token Lexer::lexTerm() noexcept {
         if (i == mLength || isBlank(mText[i]) || isOperatorChar(mText[i])) {
             token.kind = TokenKind::Number;
             token.end = i;
-            return token;
+            return;
         }
     }
     while (runEnd > mPos && isBlank(mText[runEnd - 1])) {
@@ -250,7 +269,6 @@ Token Lexer::lexTerm() noexcept {
     token.kind = TokenKind::Term;
     token.end = runEnd;
     token.wholeNameRejected = rejected;
-    return token;
 }
 
 } // namespace qelunits_detail
