@@ -102,6 +102,12 @@ constexpr std::array<WholeName, kWholeNameCount> makeWholeNames() {
 // Built at compile time from the unit table.
 constexpr std::array<WholeName, kWholeNameCount> kWholeNames = makeWholeNames();
 
+// The slot of an ASCII character in kAsciiRanges; 128 for any other.
+constexpr std::size_t asciiSlot(wchar_t c) {
+    const auto code = static_cast<std::uint32_t>(c);
+    return code < 128 ? code : 128;
+}
+
 struct NameRange {
     std::uint16_t begin = 0;
     std::uint16_t end = 0;
@@ -111,9 +117,9 @@ struct NameRange {
 constexpr std::array<NameRange, 128> makeAsciiRanges() {
     std::array<NameRange, 128> ranges{};
     for (std::size_t i = 0; i < kWholeNames.size(); ++i) {
-        const wchar_t first = kWholeNames[i].first;
-        if (first >= 0 && first < 128) {
-            NameRange& range = ranges[static_cast<std::size_t>(first)];
+        const std::size_t slot = asciiSlot(kWholeNames[i].first);
+        if (slot < 128) {
+            NameRange& range = ranges[slot];
             range.begin = range.end == 0 ? static_cast<std::uint16_t>(i) : range.begin;
             range.end = static_cast<std::uint16_t>(i + 1);
         }
@@ -215,11 +221,9 @@ void Lexer::lexExponent(Token& token, std::size_t digitsFrom, bool superscript) 
 // or 0. rejected tells that a name was passed over.
 std::size_t Lexer::wholeNameEnd(std::size_t firstOperator, bool& rejected) const noexcept {
     const WholeName key{nullptr, 0, foldCase(mText[mPos]), firstOperator, false};
-    const bool ascii = key.first >= 0 && key.first < 128;
-    const auto* name =
-        ascii ? kWholeNames.begin() + kAsciiRanges[static_cast<std::size_t>(key.first)].begin : kWholeNames.begin();
-    const auto* last =
-        ascii ? kWholeNames.begin() + kAsciiRanges[static_cast<std::size_t>(key.first)].end : kWholeNames.end();
+    const std::size_t slot = asciiSlot(key.first);
+    const auto* name = slot < 128 ? kWholeNames.begin() + kAsciiRanges[slot].begin : kWholeNames.begin();
+    const auto* last = slot < 128 ? kWholeNames.begin() + kAsciiRanges[slot].end : kWholeNames.end();
     name = std::lower_bound(name, last, key, wholeNameBefore);
     std::size_t best = 0;
     for (; name != last && !wholeNameBefore(key, *name); ++name) {
