@@ -104,8 +104,7 @@ constexpr std::array<WholeName, kWholeNameCount> kWholeNames = makeWholeNames();
 
 // The slot of an ASCII character in kAsciiRanges; 128 for any other.
 constexpr std::size_t asciiSlot(wchar_t c) {
-    const auto code = static_cast<std::uint32_t>(c);
-    return code < 128 ? code : 128;
+    return c >= 0 && c < 128 ? static_cast<std::size_t>(c - L'\0') : 128;
 }
 
 struct NameRange {
