@@ -60,12 +60,20 @@ struct DimensionSlots {
     }
 };
 
-/// pow(x, p). pow(x, 1) is x and pow(x, 0) is 1 exactly, so skipping the call there changes no bit.
+/// pow(x, p), rounded once. pow(x, 1) is x, pow(x, 0) is 1, and pow(x, -1)
+/// rounded once is 1 / x, so those skip the call (the C library's pow gives
+/// the same bits for every factor of the tables; a test checks it).
 double raise(double x, std::int32_t p) noexcept {
-    if (p == 1) {
+    switch (p) {
+    case 1:
         return x;
+    case 0:
+        return 1.0;
+    case -1:
+        return 1.0 / x;
+    default:
+        return std::pow(x, static_cast<double>(p));
     }
-    return p == 0 ? 1.0 : std::pow(x, static_cast<double>(p));
 }
 
 /// Multiplies factor by the reduction factor of unit^power (nothing for a base unit).
