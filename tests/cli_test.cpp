@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -29,7 +30,7 @@ std::string slurp(const std::string& path) {
 
 // Runs the built tool with args, feeding input on standard input.
 Outcome runTool(const std::vector<std::string>& args, const std::string& input = "") {
-    // One name per process: other builds of the project may run this test at the same time.
+    // Per process: several test runs may share the temporary directory.
     const std::string base = testing::TempDir() + "qelunits_cli_test_" + std::to_string(getpid());
     std::ofstream(base + ".in", std::ios::binary) << input;
     std::string command = QELUNITS_CLI_PATH;
@@ -42,6 +43,9 @@ Outcome runTool(const std::vector<std::string>& args, const std::string& input =
     outcome.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
     outcome.out = slurp(base + ".out");
     outcome.err = slurp(base + ".err");
+    for (const char* suffix : {".in", ".out", ".err"}) {
+        std::remove((base + suffix).c_str());
+    }
     return outcome;
 }
 
@@ -49,8 +53,8 @@ TEST(Cli, CommandsPrintTheirResultsAndStatuses) {
     const struct {
         std::vector<std::string> args;
         int status;
-        std::string out;  // exact, unless empty
-        std::string err;  // a part of standard error
+        std::string out; // exact, unless empty
+        std::string err; // a part of standard error
     } cases[] = {
         {{"convert", "1", "m", "ft"}, 0, "3.280839895013123 ft\n", ""},
         {{"convert", "100", "°C", "°F"}, 0, "212 °F\n", ""},

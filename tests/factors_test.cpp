@@ -208,4 +208,20 @@ TEST(DirectFactors, DataMatchesTheDefinitions) {
     }
 }
 
+// Conversions take 1 / x for pow(x, -1): both round once, and the C library's
+// pow must agree on every factor that can be raised to -1.
+TEST(DirectFactors, ReciprocalsOfEveryFactorMatchPow) {
+    for (const auto& record : qelunits_detail::kUnitTable) {
+        EXPECT_EQ(1.0 / record.factor, std::pow(record.factor, -1.0)) << record.internalName;
+    }
+    for (int a = 0; a < QelUnit::kUnitCount; ++a) {
+        for (int b = 0; b < QelUnit::kUnitCount; ++b) {
+            const ConversionFactor entry = directFactor(a, b);
+            if (!entry.isIdentity && entry.customConversion == nullptr) {
+                EXPECT_EQ(1.0 / entry.factor, std::pow(entry.factor, -1.0)) << a << ' ' << b;
+            }
+        }
+    }
+}
+
 } // namespace

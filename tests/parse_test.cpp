@@ -15,7 +15,7 @@
 namespace {
 
 using U = QelUnit::BuiltinUnits;
-using E = QelUnitParseError;
+using E = QelUnitParseResult::Error;
 using Entries = std::vector<std::pair<std::int32_t, std::int32_t>>;
 
 Entries entries(const QelUnitType& t) {
@@ -219,11 +219,12 @@ TEST(Parse, HostileInputEndsInAResultOrAnError) {
     EXPECT_EQ(QelUnitParser::parse(L"m^99999999999999999999999").error(), E::PowerOutOfRange);
     EXPECT_EQ(QelUnitParser::parse(L"m^-1000").type()[0].power, -1000);
     std::mt19937 random(7);
+    const char alphabet[] = "m/s*^()-2\xC2\xB2 kgft\xB7";
     std::string bytes;
     for (int i = 0; i < 20000; ++i) {
         bytes.assign(random() % 24, '\0');
         for (char& b : bytes) {
-            b = "m/s*^()-2\xC2\xB2 kgft\xB7"[random() % 20];
+            b = alphabet[random() % (sizeof(alphabet) - 1)];
         }
         const QelUnitParseResult r = QelUnitParser::parseUtf8(bytes);
         EXPECT_EQ(r.ok(), r.error() == E::None);

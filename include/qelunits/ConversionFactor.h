@@ -44,7 +44,13 @@ public:
     /// 1.0 for the identity, else the factor; a custom function is not applied.
     operator double() const noexcept; // NOLINT(google-explicit-constructor)
     /// Composition: multiplies by rhs's factor unless rhs is the identity.
-    const ConversionFactor& operator*=(const ConversionFactor& rhs) noexcept;
+    const ConversionFactor& operator*=(const ConversionFactor& rhs) noexcept {
+        if (!rhs.isIdentity) {
+            factor = isIdentity ? rhs.factor : rhs.factor * factor;
+            isIdentity = false;
+        }
+        return *this;
+    }
     /// Division by rhs's factor; a divisor of magnitude at most kEpsilon (or NaN) gives +infinity.
     const ConversionFactor& operator/=(const ConversionFactor& rhs) noexcept;
     /// Equal states, no custom function, and factors closer than kEpsilon (absolute).
@@ -54,5 +60,32 @@ public:
     double factor = 1.0;
     CustomFunction customConversion = nullptr;
 };
+
+namespace qelunits_detail {
+
+/// Internal: applies factor, as resolved with status, to value. Ok and
+/// CustomConversion end in Ok with value converted; any other status is
+/// returned and value is left. Inline so that a prebuilt converter costs one
+/// multiply or one function call.
+inline QelUnit::ErrorStatus applyConversion(QelUnit::ErrorStatus status, const ConversionFactor& factor,
+                                            double& value) noexcept {
+    switch (status) {
+    case QelUnit::Ok:
+        // The identity leaves the value's bits alone (a signalling NaN stays one).
+        if (!factor.isIdentity) {
+            value *= factor.factor;
+        }
+        return QelUnit::Ok;
+    case QelUnit::CustomConversion:
+        if (factor.customConversion != nullptr) {
+            value = factor.customConversion(value);
+        }
+        return QelUnit::Ok;
+    default:
+        return status;
+    }
+}
+
+} // namespace qelunits_detail
 
 #endif

@@ -474,12 +474,14 @@ public:
     // Abbreviations.
 
     /// The abbreviation ("sq m").
-    static QelStringP defaultAbbreviation(BuiltinUnits unit, bool localized = false, AbbreviationFormats format = AsStored);
+    static QelStringP defaultAbbreviation(BuiltinUnits unit, bool localized = false,
+                                          AbbreviationFormats format = AsStored);
     /// The abbreviation with superscript exponents ("m²"), or the plain one.
     static QelStringP defaultAbbreviationAsVellum(BuiltinUnits unit, bool localized = false,
                                                   AbbreviationFormats format = AsStored);
     /// Localized abbreviation index: 0 the main one, 1 to n the alternates.
-    static QelStringP localizedAbbreviation(BuiltinUnits unit, unsigned int index, AbbreviationFormats format = AsStored);
+    static QelStringP localizedAbbreviation(BuiltinUnits unit, unsigned int index,
+                                            AbbreviationFormats format = AsStored);
     /// The Vellum forms at the same indexes.
     static QelStringP localizedAbbreviationAsVellum(BuiltinUnits unit, unsigned int index,
                                                     AbbreviationFormats format = AsStored);

@@ -79,13 +79,12 @@ public:
     /// The factor between two units; written only on Ok (CustomConversion for temperature pairs).
     static QelUnit::ErrorStatus GetConversionFactor(QelUnit::BuiltinUnits from, QelUnit::BuiltinUnits to,
                                                     double& factor);
-    static QelUnit::ErrorStatus GetConversionFactor(QelUnit::BuiltinUnits from, int fromPower,
-                                                    QelUnit::BuiltinUnits to, int toPower, double& factor);
+    static QelUnit::ErrorStatus GetConversionFactor(QelUnit::BuiltinUnits from, int fromPower, QelUnit::BuiltinUnits to,
+                                                    int toPower, double& factor);
     static QelUnit::ErrorStatus GetConversionFactor(SettingsUnits from, FootToMeterConversion conversion,
                                                     SettingsUnits to, double& factor);
-    static QelUnit::ErrorStatus GetConversionFactor(SettingsUnits from, int fromPower,
-                                                    FootToMeterConversion conversion, SettingsUnits to, int toPower,
-                                                    double& factor);
+    static QelUnit::ErrorStatus GetConversionFactor(SettingsUnits from, int fromPower, FootToMeterConversion conversion,
+                                                    SettingsUnits to, int toPower, double& factor);
 
     /// The English text of a status ("Types Not Compatible"); empty for Ok and unknown values.
     static QelStringP GetStatusMessage(QelUnit::ErrorStatus status);
@@ -109,7 +108,9 @@ public:
     ~QelUnitConverter() override;
 
     /// Converts value in place; value is written only on Ok.
-    QelUnit::ErrorStatus ConvertUnits(double& value) const noexcept;
+    QelUnit::ErrorStatus ConvertUnits(double& value) const noexcept {
+        return qelunits_detail::applyConversion(mStatus, mFactor, value);
+    }
 
 private:
     void resolve();

@@ -48,40 +48,40 @@
 // deeper than kMaxNesting and powers beyond ±kMaxPower are errors. Positions
 // count wide characters from 0 (code points of UTF-8 input).
 
-/// What went wrong in a unit expression.
-enum class QelUnitParseError : std::int32_t {
-    None = 0,            ///< success
-    NullText = 1,        ///< a null pointer was given
-    Empty = 2,           ///< nothing but blanks
-    InvalidEncoding = 3, ///< input that is not UTF-8
-    UnknownUnit = 4,     ///< a term that names no unit
-    UnexpectedText = 5,  ///< an operator, parenthesis or term where it cannot stand
-    MissingOperand = 6,  ///< an operator without a unit after it, or "()"
-    UnbalancedParenthesis = 7,
-    NestingTooDeep = 8,   ///< more than kMaxNesting open parentheses
-    BadExponent = 9,      ///< an exponent without digits, or one after another
-    PowerOutOfRange = 10, ///< an exponent or resulting power beyond ±kMaxPower
-    NumberNotOne = 11,    ///< a number other than 1
-};
-
 /// The outcome of reading a unit expression: the type, or the error with its place and message.
 class QELUNITS_EXPORT QelUnitParseResult {
 public:
+    /// What went wrong in a unit expression.
+    enum class Error : std::int32_t {
+        None = 0,                  ///< success
+        NullText = 1,              ///< a null pointer was given
+        Empty = 2,                 ///< nothing but blanks
+        InvalidEncoding = 3,       ///< input that is not UTF-8
+        UnknownUnit = 4,           ///< a term that names no unit
+        UnexpectedText = 5,        ///< an operator, parenthesis or term where it cannot stand
+        MissingOperand = 6,        ///< an operator without a unit after it, or "()"
+        UnbalancedParenthesis = 7, ///< '(' without ')', or ')' without '('
+        NestingTooDeep = 8,        ///< more than kMaxNesting open parentheses
+        BadExponent = 9,           ///< an exponent without digits, or one after another
+        PowerOutOfRange = 10,      ///< an exponent or resulting power beyond ±kMaxPower
+        NumberNotOne = 11,         ///< a number other than 1
+    };
+
     /// A success holding the dimensionless type.
     QelUnitParseResult() noexcept = default;
     /// A success holding type.
     explicit QelUnitParseResult(const QelUnitType& type) : mType(type) {}
     /// A failure.
-    QelUnitParseResult(QelUnitParseError error, std::size_t position, const QelStringP& message);
+    QelUnitParseResult(Error error, std::size_t position, const QelStringP& message);
 
     /// True on success.
-    bool ok() const noexcept { return mError == QelUnitParseError::None; }
+    bool ok() const noexcept { return mError == Error::None; }
     /// True on success.
     explicit operator bool() const noexcept { return ok(); }
     /// The type read; dimensionless on failure.
     const QelUnitType& type() const noexcept { return mType; }
     /// None on success.
-    QelUnitParseError error() const noexcept { return mError; }
+    Error error() const noexcept { return mError; }
     /// Character index the error refers to; 0 on success.
     std::size_t position() const noexcept { return mPosition; }
     /// "unknown unit 'fot' at 0; did you mean 'ft'?"; "" on success.
@@ -89,13 +89,14 @@ public:
 
 private:
     QelUnitType mType;
-    QelUnitParseError mError = QelUnitParseError::None;
+    Error mError = Error::None;
     std::size_t mPosition = 0;
     QelStringP mMessage;
 };
 
 /// One unit a name can mean, and which of its texts matched.
 struct QELUNITS_EXPORT QelUnitCandidate {
+    /// The unit.
     QelUnit::BuiltinUnits unit;
     /// The kind of text that matched (Abbreviation for an alias).
     QelUnit::NameType matched;

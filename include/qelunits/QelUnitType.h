@@ -99,7 +99,7 @@ private:
     friend struct qelunits_detail::UnitTypeAccess;
     static constexpr std::uint32_t kInlineCapacity = 8;
 
-    QelUnitFactor* mUnits;    // mInline, or a heap block when the list outgrows it
+    QelUnitFactor* mUnits; // mInline, or a heap block when the list outgrows it
     std::uint32_t mSize = 0;
     std::uint32_t mCapacity = kInlineCapacity;
     QelUnit::ErrorStatus mStatus = QelUnit::Ok;

@@ -24,15 +24,6 @@ void ConversionFactor::SetCustomConversion(CustomFunction fn) noexcept {
 
 ConversionFactor::operator double() const noexcept { return isIdentity ? 1.0 : factor; }
 
-const ConversionFactor& ConversionFactor::operator*=(const ConversionFactor& rhs) noexcept {
-    if (rhs.isIdentity) {
-        return *this;
-    }
-    factor = isIdentity ? rhs.factor : rhs.factor * factor;
-    isIdentity = false;
-    return *this;
-}
-
 const ConversionFactor& ConversionFactor::operator/=(const ConversionFactor& rhs) noexcept {
     if (rhs.isIdentity) {
         return *this;

@@ -201,8 +201,9 @@ inline ConversionFactor directFactor(std::int32_t from, std::int32_t to) noexcep
     case FactorGroup::None:
         return {};
     case FactorGroup::Temperature: {
-        ConversionFactor custom;
-        custom.SetCustomConversion(kTemperatureTable[a.index][b.index]);
+        ConversionFactor custom; // factor 1.0 with the function, as SetCustomConversion leaves it
+        custom.isIdentity = false;
+        custom.customConversion = kTemperatureTable[a.index][b.index];
         return custom;
     }
     case FactorGroup::Length:

@@ -58,9 +58,9 @@ public:
             return false;
         }
         if (mToken.kind == TokenKind::Close) {
-            return fail(QelUnitParseError::UnbalancedParenthesis, mToken, FailureDetail::NotOpened);
+            return fail(QelUnitParseResult::Error::UnbalancedParenthesis, mToken, FailureDetail::NotOpened);
         }
-        return mToken.kind == TokenKind::End || fail(QelUnitParseError::UnexpectedText, mToken);
+        return mToken.kind == TokenKind::End || fail(QelUnitParseResult::Error::UnexpectedText, mToken);
     }
 
     const ParseFailure& failure() const { return mFailure; }
@@ -68,7 +68,7 @@ public:
 private:
     void advance() { mToken = mLexer.next(); }
 
-    bool fail(QelUnitParseError code, const Token& at, FailureDetail detail = FailureDetail::None) {
+    bool fail(QelUnitParseResult::Error code, const Token& at, FailureDetail detail = FailureDetail::None) {
         mFailure = {code, at.begin, at.end, detail};
         return false;
     }
@@ -93,7 +93,7 @@ private:
             }
             const bool divide = op.kind == TokenKind::Divide;
             if (!productInRange(out, rhs, divide)) {
-                return fail(QelUnitParseError::PowerOutOfRange, op);
+                return fail(QelUnitParseResult::Error::PowerOutOfRange, op);
             }
             if (divide) {
                 out /= rhs;
@@ -102,16 +102,16 @@ private:
             }
         }
         if (startsOperand()) {
-            return fail(QelUnitParseError::UnexpectedText, mToken, FailureDetail::MissingOperator);
+            return fail(QelUnitParseResult::Error::UnexpectedText, mToken, FailureDetail::MissingOperator);
         }
         return true;
     }
 
     bool missingOperand(const Token& op) {
         if (mToken.kind == TokenKind::Power || mToken.kind == TokenKind::BadPower) {
-            return fail(QelUnitParseError::UnexpectedText, mToken);
+            return fail(QelUnitParseResult::Error::UnexpectedText, mToken);
         }
-        return fail(QelUnitParseError::MissingOperand, op);
+        return fail(QelUnitParseResult::Error::MissingOperand, op);
     }
 
     bool factor(QelUnitType& out) {
@@ -119,7 +119,7 @@ private:
             return false;
         }
         if (mToken.kind == TokenKind::BadPower) {
-            return fail(QelUnitParseError::BadExponent, mToken);
+            return fail(QelUnitParseResult::Error::BadExponent, mToken);
         }
         if (mToken.kind != TokenKind::Power) {
             return true;
@@ -129,14 +129,14 @@ private:
         }
         advance();
         if (mToken.kind == TokenKind::Power || mToken.kind == TokenKind::BadPower) {
-            return fail(QelUnitParseError::BadExponent, mToken, FailureDetail::SecondExponent);
+            return fail(QelUnitParseResult::Error::BadExponent, mToken, FailureDetail::SecondExponent);
         }
         return true;
     }
 
     bool raise(QelUnitType& out, const Token& power) {
         if (power.exponentTooLarge) {
-            return fail(QelUnitParseError::PowerOutOfRange, power);
+            return fail(QelUnitParseResult::Error::PowerOutOfRange, power);
         }
         if (power.exponent == 0) {
             out = QelUnitType(); // x^0 is 1, not an entry with power 0
@@ -144,7 +144,7 @@ private:
         }
         for (const QelUnitFactor& entry : out) {
             if (!inRange(static_cast<std::int64_t>(entry.power) * power.exponent)) {
-                return fail(QelUnitParseError::PowerOutOfRange, power);
+                return fail(QelUnitParseResult::Error::PowerOutOfRange, power);
             }
         }
         out.pow(power.exponent);
@@ -158,7 +158,7 @@ private:
             return term(out, token);
         case TokenKind::Number:
             if (!isNumberOne(mText, token.begin, token.end)) {
-                return fail(QelUnitParseError::NumberNotOne, token);
+                return fail(QelUnitParseResult::Error::NumberNotOne, token);
             }
             out = QelUnitType();
             advance();
@@ -166,23 +166,23 @@ private:
         case TokenKind::Open:
             return group(out, token);
         case TokenKind::Close:
-            return fail(QelUnitParseError::UnbalancedParenthesis, token, FailureDetail::NotOpened);
+            return fail(QelUnitParseResult::Error::UnbalancedParenthesis, token, FailureDetail::NotOpened);
         case TokenKind::End:
-            return fail(QelUnitParseError::MissingOperand, token);
+            return fail(QelUnitParseResult::Error::MissingOperand, token);
         default:
-            return fail(QelUnitParseError::UnexpectedText, token);
+            return fail(QelUnitParseResult::Error::UnexpectedText, token);
         }
     }
 
     bool term(QelUnitType& out, const Token& token) {
         QelUnit::BuiltinUnits unit = QelUnit::dimensionless;
         if (!resolveUnit(mText + token.begin, token.end - token.begin, unit)) {
-            return fail(QelUnitParseError::UnknownUnit, token,
+            return fail(QelUnitParseResult::Error::UnknownUnit, token,
                         token.wholeNameRejected ? FailureDetail::WholeNameRejected : FailureDetail::None);
         }
         advance();
         if (token.wholeNameRejected && mToken.kind == TokenKind::Open) {
-            return fail(QelUnitParseError::UnexpectedText, mToken, FailureDetail::WholeNameRejected);
+            return fail(QelUnitParseResult::Error::UnexpectedText, mToken, FailureDetail::WholeNameRejected);
         }
         out = QelUnitType(unit, 1);
         return true;
@@ -190,11 +190,11 @@ private:
 
     bool group(QelUnitType& out, const Token& open) {
         if (++mDepth > QelUnitParser::kMaxNesting) {
-            return fail(QelUnitParseError::NestingTooDeep, open);
+            return fail(QelUnitParseResult::Error::NestingTooDeep, open);
         }
         advance();
         if (mToken.kind == TokenKind::Close) {
-            return fail(QelUnitParseError::MissingOperand, {TokenKind::Open, open.begin, mToken.end},
+            return fail(QelUnitParseResult::Error::MissingOperand, {open.begin, mToken.end, 0, TokenKind::Open},
                         FailureDetail::EmptyParentheses);
         }
         if (!expression(out)) {
@@ -202,8 +202,8 @@ private:
         }
         if (mToken.kind != TokenKind::Close) {
             return mToken.kind == TokenKind::End
-                       ? fail(QelUnitParseError::UnbalancedParenthesis, open, FailureDetail::NotClosed)
-                       : fail(QelUnitParseError::UnexpectedText, mToken);
+                       ? fail(QelUnitParseResult::Error::UnbalancedParenthesis, open, FailureDetail::NotClosed)
+                       : fail(QelUnitParseResult::Error::UnexpectedText, mToken);
         }
         --mDepth;
         advance();

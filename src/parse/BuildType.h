@@ -24,7 +24,7 @@ enum class FailureDetail : std::uint8_t {
 
 /// Where and why reading failed; [position, end) is the offending text.
 struct ParseFailure {
-    QelUnitParseError code = QelUnitParseError::None;
+    QelUnitParseResult::Error code = QelUnitParseResult::Error::None;
     std::size_t position = 0;
     std::size_t end = 0;
     FailureDetail detail = FailureDetail::None;

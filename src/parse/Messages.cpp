@@ -53,36 +53,36 @@ std::wstring describe(const wchar_t* text, std::size_t length, const ParseFailur
     const std::wstring at = L" at " + std::to_wstring(f.position);
     const std::wstring what = f.end > f.position ? quote(text, f.position, f.end) : L"";
     switch (f.code) {
-    case QelUnitParseError::NullText:
+    case QelUnitParseResult::Error::NullText:
         return L"no text";
-    case QelUnitParseError::Empty:
+    case QelUnitParseResult::Error::Empty:
         return L"empty unit expression";
-    case QelUnitParseError::InvalidEncoding:
+    case QelUnitParseResult::Error::InvalidEncoding:
         return L"invalid UTF-8" + at;
-    case QelUnitParseError::UnknownUnit:
+    case QelUnitParseResult::Error::UnknownUnit:
         return L"unknown unit " + what + at + unknownUnitHint(text, f);
-    case QelUnitParseError::UnexpectedText:
+    case QelUnitParseResult::Error::UnexpectedText:
         if (f.detail == FailureDetail::MissingOperator) {
             return L"missing operator before " + what + at + L" (write '*' or '·' between units)";
         }
         return L"unexpected " + what + at +
                (f.detail == FailureDetail::WholeNameRejected ? unknownUnitHint(text, f) : std::wstring());
-    case QelUnitParseError::MissingOperand:
+    case QelUnitParseResult::Error::MissingOperand:
         if (f.detail == FailureDetail::EmptyParentheses) {
             return L"empty parentheses" + at;
         }
         return f.position < length ? L"missing unit after " + what + at : L"missing unit" + at;
-    case QelUnitParseError::UnbalancedParenthesis:
+    case QelUnitParseResult::Error::UnbalancedParenthesis:
         return f.detail == FailureDetail::NotClosed ? L"'(' at " + std::to_wstring(f.position) + L" is not closed"
                                                     : L"')' at " + std::to_wstring(f.position) + L" has no '('";
-    case QelUnitParseError::NestingTooDeep:
+    case QelUnitParseResult::Error::NestingTooDeep:
         return L"parentheses nested deeper than " + std::to_wstring(QelUnitParser::kMaxNesting) + at;
-    case QelUnitParseError::BadExponent:
+    case QelUnitParseResult::Error::BadExponent:
         return f.detail == FailureDetail::SecondExponent ? L"second exponent " + what + at + L"; use parentheses"
                                                          : L"exponent " + what + at + L" is not a whole number";
-    case QelUnitParseError::PowerOutOfRange:
+    case QelUnitParseResult::Error::PowerOutOfRange:
         return L"power beyond ±" + std::to_wstring(QelUnitParser::kMaxPower) + at;
-    case QelUnitParseError::NumberNotOne:
+    case QelUnitParseResult::Error::NumberNotOne:
         return L"number " + what + at + L": only 1 may stand for a unit (a unit type has no numeric factor)";
     default:
         return L"no error";

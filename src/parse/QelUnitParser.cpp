@@ -1,4 +1,4 @@
-// The exported entry points: the whole-name stage, then the expression.
+// The exported entry points.
 
 #include "parse/BuildType.h"
 #include "parse/ResolveName.h"
@@ -6,6 +6,8 @@
 #include "parse/Utf8.h"
 
 #include <qelunits/QelUnitParser.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -39,26 +41,16 @@ private:
 
 } // namespace
 
-QelUnitParseResult::QelUnitParseResult(QelUnitParseError error, std::size_t position, const QelStringP& message)
+QelUnitParseResult::QelUnitParseResult(QelUnitParseResult::Error error, std::size_t position, const QelStringP& message)
     : mError(error), mPosition(position), mMessage(message) {}
 
 QelUnitParseResult QelUnitParser::parse(std::wstring_view text) {
     const wchar_t* data = text.data();
-    std::size_t begin = 0;
-    std::size_t end = text.size();
-    while (begin < end && qelunits_detail::isBlank(data[begin])) {
-        ++begin;
+    if (std::all_of(text.begin(), text.end(), qelunits_detail::isBlank)) {
+        return failure(data, text.size(), {QelUnitParseResult::Error::Empty, 0, 0, {}});
     }
-    while (end > begin && qelunits_detail::isBlank(data[end - 1])) {
-        --end;
-    }
-    if (begin == end) {
-        return failure(data, text.size(), {QelUnitParseError::Empty, 0, 0, {}});
-    }
-    QelUnit::BuiltinUnits unit = QelUnit::dimensionless;
-    if (qelunits_detail::resolveUnit(data + begin, end - begin, unit)) {
-        return QelUnitParseResult(QelUnitType(unit, 1));
-    }
+    // A whole input that is one unit name needs no stage of its own: the first
+    // term of the expression is then that name (a name with operators is read whole at the end of the input).
     QelUnitType type;
     ParseFailure f;
     if (!qelunits_detail::buildType(data, text.size(), type, f)) {
@@ -69,7 +61,7 @@ QelUnitParseResult QelUnitParser::parse(std::wstring_view text) {
 
 QelUnitParseResult QelUnitParser::parse(const wchar_t* text) {
     if (text == nullptr) {
-        return failure(L"", 0, {QelUnitParseError::NullText, 0, 0, {}});
+        return failure(L"", 0, {QelUnitParseResult::Error::NullText, 0, 0, {}});
     }
     return parse(std::wstring_view(text));
 }
@@ -78,14 +70,14 @@ QelUnitParseResult QelUnitParser::parseUtf8(std::string_view text) {
     BufferSink sink;
     std::size_t bad = 0;
     if (!qelunits_detail::decodeUtf8(text, sink, bad)) {
-        return failure(L"", 0, {QelUnitParseError::InvalidEncoding, bad, bad, {}});
+        return failure(L"", 0, {QelUnitParseResult::Error::InvalidEncoding, bad, bad, {}});
     }
     return parse(sink.view());
 }
 
 QelUnitParseResult QelUnitParser::parseUtf8(const char* text) {
     if (text == nullptr) {
-        return failure(L"", 0, {QelUnitParseError::NullText, 0, 0, {}});
+        return failure(L"", 0, {QelUnitParseResult::Error::NullText, 0, 0, {}});
     }
     return parseUtf8(std::string_view(text));
 }

@@ -2,8 +2,9 @@
 
 #include "catalog/NameIndex.h"
 #include "catalog/UnitTable.h"
+#include "parse/Tokenise.h"
 
-#include <cwchar>
+#include <cstdint>
 
 namespace qelunits_detail {
 namespace {
@@ -23,8 +24,59 @@ constexpr KindField kKinds[] = {
     {TextKind::Plural, QelUnit::PluralName, &UnitRecord::pluralName},
 };
 
+/// What the texts of one kind can be: the lengths that occur (bit 63 for 63 and
+/// longer) and whether any holds an operator character. A name outside both
+/// cannot match, so the kind's index is not asked.
+struct KindShape {
+    std::uint64_t lengths = 0;
+    bool holdsOperator = false;
+};
+
+constexpr std::size_t lengthBit(std::size_t length) { return length < 63 ? length : 63; }
+
+constexpr KindShape shapeOf(const wchar_t* UnitRecord::*field) {
+    KindShape shape;
+    for (const UnitRecord& record : kUnitTable) {
+        const wchar_t* text = record.*field;
+        if (text == nullptr) {
+            continue;
+        }
+        std::size_t length = 0;
+        for (; text[length] != 0; ++length) {
+            shape.holdsOperator = shape.holdsOperator || isOperatorChar(text[length]);
+        }
+        shape.lengths |= std::uint64_t{1} << lengthBit(length);
+    }
+    return shape;
+}
+
+constexpr KindShape kShapes[] = {shapeOf(kKinds[0].field), shapeOf(kKinds[1].field), shapeOf(kKinds[2].field),
+                                 shapeOf(kKinds[3].field), shapeOf(kKinds[4].field)};
+static_assert(sizeof(kShapes) / sizeof(kShapes[0]) == sizeof(kKinds) / sizeof(kKinds[0]), "one shape per kind");
+
+bool mayMatch(const KindShape& shape, std::size_t length, bool holdsOperator) {
+    return ((shape.lengths >> lengthBit(length)) & 1U) != 0 && (shape.holdsOperator || !holdsOperator);
+}
+
+bool anyOperator(const wchar_t* name, std::size_t length) {
+    for (std::size_t i = 0; i < length; ++i) {
+        if (isOperatorChar(name[i])) {
+            return true;
+        }
+    }
+    return false;
+}
+
 bool equalsExactly(const wchar_t* stored, const wchar_t* name, std::size_t length) {
-    return stored != nullptr && std::wcslen(stored) == length && std::wmemcmp(stored, name, length) == 0;
+    if (stored == nullptr) {
+        return false;
+    }
+    for (std::size_t i = 0; i < length; ++i) {
+        if (stored[i] == 0 || stored[i] != name[i]) {
+            return false;
+        }
+    }
+    return stored[length] == 0;
 }
 
 bool isSiBaseQuantity(QelUnit::BuiltinUnits unit) {
@@ -74,8 +126,11 @@ QelUnitCandidates findCandidates(const wchar_t* name, std::size_t length) noexce
     if (length == 0) {
         return out;
     }
-    for (const KindField& kind : kKinds) {
-        const UnitMatches matches = findUnitsByText(kind.kind, name, length);
+    const bool holdsOperator = anyOperator(name, length);
+    for (std::size_t k = 0; k < sizeof(kKinds) / sizeof(kKinds[0]); ++k) {
+        const KindField& kind = kKinds[k];
+        const UnitMatches matches =
+            mayMatch(kShapes[k], length, holdsOperator) ? findUnitsByText(kind.kind, name, length) : UnitMatches{};
         for (std::size_t i = 0; i < matches.count; ++i) {
             const auto unit = static_cast<QelUnit::BuiltinUnits>(matches.units[i]);
             const bool exact = equalsExactly(kUnitTable[unit].*kind.field, name, length);
@@ -97,10 +152,32 @@ QelUnitCandidates findCandidates(const wchar_t* name, std::size_t length) noexce
     return out;
 }
 
+// The first of findCandidates without building the list: the common path of parsing.
 bool resolveUnit(const wchar_t* name, std::size_t length, QelUnit::BuiltinUnits& unit) noexcept {
-    const QelUnitCandidates found = findCandidates(name, length);
-    unit = found.count > 0 ? found.items[0].unit : QelUnit::dimensionless;
-    return found.count > 0;
+    QelUnitCandidate best{QelUnit::dimensionless, QelUnit::Abbreviation, false, false};
+    bool found = false;
+    const bool holdsOperator = anyOperator(name, length);
+    for (std::size_t k = 0; k < sizeof(kKinds) / sizeof(kKinds[0]); ++k) {
+        const KindField& kind = kKinds[k];
+        const bool asked = length != 0 && mayMatch(kShapes[k], length, holdsOperator);
+        const UnitMatches matches = asked ? findUnitsByText(kind.kind, name, length) : UnitMatches{};
+        for (std::size_t i = 0; i < matches.count; ++i) {
+            const auto code = static_cast<QelUnit::BuiltinUnits>(matches.units[i]);
+            const QelUnitCandidate candidate{code, kind.nameType,
+                                             equalsExactly(kUnitTable[code].*kind.field, name, length), false};
+            if (!found || preferred(candidate, best)) {
+                best = candidate;
+                found = true;
+            }
+        }
+    }
+    if (!found) {
+        const QelUnitCandidates aliases = findCandidates(name, length);
+        best = aliases.items[0];
+        found = aliases.count > 0;
+    }
+    unit = best.unit;
+    return found;
 }
 
 } // namespace qelunits_detail

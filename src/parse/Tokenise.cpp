@@ -5,6 +5,7 @@
 
 #include <qelunits/QelUnitParser.h>
 
+#include <algorithm>
 #include <array>
 
 namespace qelunits_detail {
@@ -34,7 +35,8 @@ constexpr int superscriptDigit(wchar_t c) {
 struct WholeName {
     const wchar_t* text = nullptr;
     std::size_t length = 0;
-    wchar_t first = 0; // folded
+    wchar_t first = 0;             // folded
+    std::size_t firstOperator = 0; // index of its first operator character
     bool hasBinaryOperator = false;
 };
 
@@ -63,18 +65,34 @@ constexpr std::size_t countWholeNames() {
 
 constexpr std::size_t kWholeNameCount = countWholeNames();
 
+constexpr WholeName makeWholeName(const wchar_t* text) {
+    WholeName name{text, 0, foldCase(text[0]), 0, holdsOperator(text, true)};
+    while (text[name.length] != 0) {
+        ++name.length;
+    }
+    while (!isOperatorChar(text[name.firstOperator])) {
+        ++name.firstOperator;
+    }
+    return name;
+}
+
+constexpr bool wholeNameBefore(const WholeName& a, const WholeName& b) {
+    return a.first != b.first ? a.first < b.first : a.firstOperator < b.firstOperator;
+}
+
+// Sorted by first character and place of the first operator, so a lookup visits only its few candidates.
 constexpr std::array<WholeName, kWholeNameCount> makeWholeNames() {
     std::array<WholeName, kWholeNameCount> names{};
     std::size_t next = 0;
     for (const UnitRecord& record : kUnitTable) {
         for (const auto field : kNameFields) {
-            const wchar_t* text = record.*field;
-            if (holdsOperator(text, false)) {
-                std::size_t length = 0;
-                while (text[length] != 0) {
-                    ++length;
+            if (holdsOperator(record.*field, false)) {
+                WholeName name = makeWholeName(record.*field);
+                std::size_t at = next++;
+                for (; at > 0 && wholeNameBefore(name, names[at - 1]); --at) {
+                    names[at] = names[at - 1];
                 }
-                names[next++] = {text, length, foldCase(text[0]), holdsOperator(text, true)};
+                names[at] = name;
             }
         }
     }
@@ -83,6 +101,32 @@ constexpr std::array<WholeName, kWholeNameCount> makeWholeNames() {
 
 // Built at compile time from the unit table.
 constexpr std::array<WholeName, kWholeNameCount> kWholeNames = makeWholeNames();
+
+// The slot of an ASCII character in kAsciiRanges; 128 for any other.
+constexpr std::size_t asciiSlot(wchar_t c) {
+    return c >= 0 && c < 128 ? static_cast<std::size_t>(c - L'\0') : 128;
+}
+
+struct NameRange {
+    std::uint16_t begin = 0;
+    std::uint16_t end = 0;
+};
+
+// For each ASCII first character, where its names lie in kWholeNames.
+constexpr std::array<NameRange, 128> makeAsciiRanges() {
+    std::array<NameRange, 128> ranges{};
+    for (std::size_t i = 0; i < kWholeNames.size(); ++i) {
+        const std::size_t slot = asciiSlot(kWholeNames[i].first);
+        if (slot < 128) {
+            NameRange& range = ranges[slot];
+            range.begin = range.end == 0 ? static_cast<std::uint16_t>(i) : range.begin;
+            range.end = static_cast<std::uint16_t>(i + 1);
+        }
+    }
+    return ranges;
+}
+
+constexpr std::array<NameRange, 128> kAsciiRanges = makeAsciiRanges();
 
 bool foldedEqual(const wchar_t* a, const wchar_t* b, std::size_t length) {
     for (std::size_t i = 0; i < length; ++i) {
@@ -96,8 +140,6 @@ bool foldedEqual(const wchar_t* a, const wchar_t* b, std::size_t length) {
 bool isDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
 
 } // namespace
-
-bool isBlank(wchar_t c) { return c == L' ' || (c >= L'\t' && c <= L'\r') || c == L'\u00A0'; }
 
 std::size_t Lexer::skipBlanks(std::size_t at) const noexcept {
     while (at < mLength && isBlank(mText[at])) {
@@ -122,9 +164,9 @@ Token Lexer::next() noexcept {
     if (mPos < mLength) {
         const wchar_t c = mText[mPos];
         if (c == L'^' || (c == L'*' && mPos + 1 < mLength && mText[mPos + 1] == L'*')) {
-            token = lexExponent(mPos, mPos + (c == L'^' ? 1 : 2), false);
+            lexExponent(token, mPos + (c == L'^' ? 1 : 2), false);
         } else if (isSuperscript(c)) {
-            token = lexExponent(mPos, mPos, true);
+            lexExponent(token, mPos, true);
         } else if (isOperatorChar(c)) {
             token.end = mPos + 1;
             token.kind = c == L'/'   ? TokenKind::Divide
@@ -132,7 +174,7 @@ Token Lexer::next() noexcept {
                          : c == L')' ? TokenKind::Close
                                      : TokenKind::Times;
         } else {
-            token = lexTerm();
+            lexTerm(token);
         }
     }
     mPos = token.end;
@@ -140,9 +182,7 @@ Token Lexer::next() noexcept {
     return token;
 }
 
-Token Lexer::lexExponent(std::size_t start, std::size_t digitsFrom, bool superscript) noexcept {
-    Token token;
-    token.begin = start;
+void Lexer::lexExponent(Token& token, std::size_t digitsFrom, bool superscript) const noexcept {
     std::size_t i = superscript ? digitsFrom : skipBlanks(digitsFrom);
     bool negative = false;
     if (i < mLength && (superscript ? mText[i] == L'\u207B' || mText[i] == L'\u207A'
@@ -167,30 +207,34 @@ Token Lexer::lexExponent(std::size_t start, std::size_t digitsFrom, bool supersc
         }
         token.kind = TokenKind::BadPower;
         token.end = i;
-        return token;
+        return;
     }
     token.kind = TokenKind::Power;
     token.end = i;
     token.exponentTooLarge = value > QelUnitParser::kMaxPower;
     token.exponent = negative ? -value : value;
-    return token;
 }
 
-// The end of the longest unit name with operator characters that starts here and
-// may be read whole, or 0; rejected tells that a name was passed over.
-std::size_t Lexer::wholeNameEnd(bool& rejected) const noexcept {
+// The end of the longest unit name with operator characters that starts here,
+// whose first operator is at mPos + firstOperator, and that may be read whole;
+// or 0. rejected tells that a name was passed over.
+std::size_t Lexer::wholeNameEnd(std::size_t firstOperator, bool& rejected) const noexcept {
+    const WholeName key{nullptr, 0, foldCase(mText[mPos]), firstOperator, false};
+    const std::size_t slot = asciiSlot(key.first);
+    const auto* name = slot < 128 ? kWholeNames.begin() + kAsciiRanges[slot].begin : kWholeNames.begin();
+    const auto* last = slot < 128 ? kWholeNames.begin() + kAsciiRanges[slot].end : kWholeNames.end();
+    name = std::lower_bound(name, last, key, wholeNameBefore);
     std::size_t best = 0;
-    const wchar_t first = foldCase(mText[mPos]);
-    for (const WholeName& name : kWholeNames) {
-        if (name.first != first || name.length > mLength - mPos || !foldedEqual(mText + mPos, name.text, name.length)) {
+    for (; name != last && !wholeNameBefore(key, *name); ++name) {
+        if (name->length > mLength - mPos || !foldedEqual(mText + mPos, name->text, name->length)) {
             continue;
         }
-        const std::size_t end = mPos + name.length;
+        const std::size_t end = mPos + name->length;
         if (end < mLength && !isBlank(mText[end]) && !isOperatorChar(mText[end])) {
             continue; // the text goes on: not this name
         }
         // After '/' a name holding '/' would regroup the quotient; before an exponent it would take the power whole.
-        if ((mPrevious == TokenKind::Divide && name.hasBinaryOperator) || exponentFollows(end)) {
+        if ((mPrevious == TokenKind::Divide && name->hasBinaryOperator) || exponentFollows(end)) {
             rejected = true;
             continue;
         }
@@ -199,15 +243,17 @@ std::size_t Lexer::wholeNameEnd(bool& rejected) const noexcept {
     return best;
 }
 
-Token Lexer::lexTerm() noexcept {
-    Token token;
-    token.begin = mPos;
+void Lexer::lexTerm(Token& token) const noexcept {
+    std::size_t runEnd = mPos;
+    while (runEnd < mLength && !isOperatorChar(mText[runEnd])) {
+        ++runEnd;
+    }
     bool rejected = false;
-    const std::size_t whole = wholeNameEnd(rejected);
+    const std::size_t whole = runEnd < mLength ? wholeNameEnd(runEnd - mPos, rejected) : 0;
     if (whole != 0) {
         token.kind = TokenKind::Term;
         token.end = whole;
-        return token;
+        return;
     }
     std::size_t i = mPos;
     if (isDigit(mText[i]) || (mText[i] == L'.' && i + 1 < mLength && isDigit(mText[i + 1]))) {
@@ -217,17 +263,15 @@ Token Lexer::lexTerm() noexcept {
         if (i == mLength || isBlank(mText[i]) || isOperatorChar(mText[i])) {
             token.kind = TokenKind::Number;
             token.end = i;
-            return token;
+            return;
         }
     }
-    std::size_t last = mPos + 1;
-    for (i = mPos; i < mLength && !isOperatorChar(mText[i]); ++i) {
-        last = isBlank(mText[i]) ? last : i + 1;
+    while (runEnd > mPos && isBlank(mText[runEnd - 1])) {
+        --runEnd;
     }
     token.kind = TokenKind::Term;
-    token.end = last;
+    token.end = runEnd;
     token.wholeNameRejected = rejected;
-    return token;
 }
 
 } // namespace qelunits_detail

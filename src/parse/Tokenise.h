@@ -21,15 +21,15 @@ enum class TokenKind : std::uint8_t {
 };
 
 struct Token {
-    TokenKind kind = TokenKind::End;
     std::size_t begin = 0; // [begin, end) in the input
     std::size_t end = 0;
     int exponent = 0; // Power: the value, clamped just past the largest accepted
+    TokenKind kind = TokenKind::End;
     bool exponentTooLarge = false;
     bool wholeNameRejected = false; // Term: a unit name with operators started here but could not be read whole
 };
 
-bool isBlank(wchar_t c);
+constexpr bool isBlank(wchar_t c) { return c == L' ' || (c >= L'\t' && c <= L'\r') || c == L'\u00A0'; }
 /// Characters that end a term: '*', '·', '/', '(', ')', '^' and the superscript exponent characters.
 constexpr bool isOperatorChar(wchar_t c) {
     return c == L'*' || c == L'/' || c == L'(' || c == L')' || c == L'^' || c == L'\u00B7' || c == L'\u00B2' ||
@@ -44,9 +44,9 @@ public:
     Token next() noexcept;
 
 private:
-    Token lexExponent(std::size_t start, std::size_t digitsFrom, bool superscript) noexcept;
-    Token lexTerm() noexcept;
-    std::size_t wholeNameEnd(bool& rejected) const noexcept;
+    void lexExponent(Token& token, std::size_t digitsFrom, bool superscript) const noexcept;
+    void lexTerm(Token& token) const noexcept;
+    std::size_t wholeNameEnd(std::size_t firstOperator, bool& rejected) const noexcept;
     bool exponentFollows(std::size_t at) const noexcept;
     std::size_t skipBlanks(std::size_t at) const noexcept;
 

@@ -22,23 +22,35 @@ QelUnit::BuiltinUnits QelUnitBase::mapToBuiltin(SettingsUnits code, FootToMeterC
     return static_cast<QelUnit::BuiltinUnits>(static_cast<std::int32_t>(code));
 }
 
+namespace {
+
+// What a converter built for the two units does, without building one.
+QelUnit::ErrorStatus convertOnce(QelUnit::BuiltinUnits from, int fromPower, QelUnit::BuiltinUnits to, int toPower,
+                                 double& value) noexcept {
+    ConversionFactor factor;
+    const QelUnit::ErrorStatus status = qelunits_detail::unitConversionFactor(from, fromPower, to, toPower, factor);
+    return qelunits_detail::applyConversion(status, factor, value);
+}
+
+} // namespace
+
 QelUnit::ErrorStatus QelUnitBase::ConvertUnits(QelUnit::BuiltinUnits from, QelUnit::BuiltinUnits to, double& value) {
-    return QelUnitConverter(from, to).ConvertUnits(value);
+    return convertOnce(from, 1, to, 1, value);
 }
 
 QelUnit::ErrorStatus QelUnitBase::ConvertUnits(QelUnit::BuiltinUnits from, int fromPower, QelUnit::BuiltinUnits to,
                                                int toPower, double& value) {
-    return QelUnitConverter(from, fromPower, to, toPower).ConvertUnits(value);
+    return convertOnce(from, fromPower, to, toPower, value);
 }
 
 QelUnit::ErrorStatus QelUnitBase::ConvertUnits(SettingsUnits from, FootToMeterConversion conversion, SettingsUnits to,
                                                double& value) {
-    return QelUnitConverter(from, conversion, to).ConvertUnits(value);
+    return convertOnce(mapToBuiltin(from, conversion), 1, mapToBuiltin(to, conversion), 1, value);
 }
 
 QelUnit::ErrorStatus QelUnitBase::ConvertUnits(SettingsUnits from, int fromPower, FootToMeterConversion conversion,
                                                SettingsUnits to, int toPower, double& value) {
-    return QelUnitConverter(from, fromPower, conversion, to, toPower).ConvertUnits(value);
+    return convertOnce(mapToBuiltin(from, conversion), fromPower, mapToBuiltin(to, conversion), toPower, value);
 }
 
 QelUnit::ErrorStatus QelUnitBase::GetConversionFactor(QelUnit::BuiltinUnits from, QelUnit::BuiltinUnits to,

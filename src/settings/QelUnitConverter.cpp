@@ -1,4 +1,3 @@
-#include "quantity/ApplyConversion.h"
 #include "unittype/Conversion.h"
 
 #include <qelunits/QelUnitBase.h>
@@ -29,8 +28,4 @@ void QelUnitConverter::resolve() {
     // source type from^fromPower is what the quantity built from (from, 1) and
     // power fromPower holds, so every value converts exactly as through it.
     mStatus = qelunits_detail::unitConversionFactor(fromUnit, fromPower, toUnit, toPower, mFactor);
-}
-
-QelUnit::ErrorStatus QelUnitConverter::ConvertUnits(double& value) const noexcept {
-    return qelunits_detail::applyConversion(mStatus, mFactor, value);
 }

@@ -1,4 +1,5 @@
 #include "unittype/Conversion.h"
+#include "unittype/Dimensions.h"
 
 #include "catalog/Catalog.h"
 #include "catalog/TypeTable.h"
@@ -16,43 +17,6 @@
 
 namespace qelunits_detail {
 namespace {
-
-/// A unit's non-zero exponents over the base dimensions in ascending order,
-/// and all ten packed into one integer (four bits each) so that two units
-/// compare in one step.
-struct UnitDimensions {
-    std::uint8_t count;
-    std::uint8_t dimension[kBaseDimensionCount];
-    std::int8_t exponent[kBaseDimensionCount];
-    std::uint64_t key;
-};
-
-struct DimensionTable {
-    UnitDimensions unit[kUnitCount];
-};
-
-constexpr DimensionTable makeDimensionTable() {
-    DimensionTable table{};
-    for (int u = 0; u < kUnitCount; ++u) {
-        UnitDimensions& d = table.unit[u];
-        const TypeRecord& type = kTypeTable[kUnitTable[u].type];
-        for (int k = 0; k < kBaseDimensionCount; ++k) {
-            const std::int32_t e = type.baseExponents[k];
-            if (e < -8 || e > 7) {
-                throw "exponent out of range";
-            }
-            d.key |= static_cast<std::uint64_t>(e + 8) << (4 * k);
-            if (e != 0) {
-                d.dimension[d.count] = static_cast<std::uint8_t>(k);
-                d.exponent[d.count] = static_cast<std::int8_t>(e);
-                ++d.count;
-            }
-        }
-    }
-    return table;
-}
-
-constexpr DimensionTable kDimensions = makeDimensionTable();
 
 /// The reduction of a type over the ten base dimensions, as the merge of the
 /// algebra builds it: an absent dimension is added even with power 0; a
@@ -96,12 +60,20 @@ struct DimensionSlots {
     }
 };
 
-/// pow(x, p). pow(x, 1) is x and pow(x, 0) is 1 exactly, so skipping the call there changes no bit.
+/// pow(x, p), rounded once. pow(x, 1) is x, pow(x, 0) is 1, and pow(x, -1)
+/// rounded once is 1 / x, so those skip the call (the C library's pow gives
+/// the same bits for every factor of the tables; a test checks it).
 double raise(double x, std::int32_t p) noexcept {
-    if (p == 1) {
+    switch (p) {
+    case 1:
         return x;
+    case 0:
+        return 1.0;
+    case -1:
+        return 1.0 / x;
+    default:
+        return std::pow(x, static_cast<double>(p));
     }
-    return p == 0 ? 1.0 : std::pow(x, static_cast<double>(p));
 }
 
 /// Multiplies factor by the reduction factor of unit^power (nothing for a base unit).
@@ -180,29 +152,6 @@ void pairUnits(ScratchFactors& a, ScratchFactors& b, ConversionFactor& acc) noex
     }
 }
 
-/// The matrix lookup for two plain units; false when neither direction has an entry.
-bool lookupUnits(std::int32_t from, std::int32_t to, ConversionFactor& factor, QelUnit::ErrorStatus& status) noexcept {
-    const ConversionFactor forward = directFactor(from, to);
-    if (forward.customConversion != nullptr) {
-        factor = forward;
-        status = QelUnit::CustomConversion;
-        return true;
-    }
-    status = QelUnit::Ok;
-    if (!forward.isIdentity) {
-        factor.isIdentity = false;
-        factor.factor = forward.factor;
-        return true;
-    }
-    const ConversionFactor reverse = directFactor(to, from);
-    if (!reverse.isIdentity) {
-        factor.isIdentity = false;
-        factor.factor = 1.0 / reverse.factor;
-        return true;
-    }
-    return false;
-}
-
 /// The end of every conversion: the accumulated factor with the remainder's reduction applied.
 void finish(ConversionFactor acc, const ConversionFactor& rem, ConversionFactor& factor) noexcept {
     acc *= rem;
@@ -211,19 +160,13 @@ void finish(ConversionFactor acc, const ConversionFactor& rem, ConversionFactor&
 
 } // namespace
 
-QelUnit::ErrorStatus unitConversionFactor(QelUnit::BuiltinUnits from, int fromPower, QelUnit::BuiltinUnits to,
-                                          int toPower, ConversionFactor& factor) noexcept {
+QelUnit::ErrorStatus unitConversionFactorGeneral(QelUnit::BuiltinUnits from, int fromPower, QelUnit::BuiltinUnits to,
+                                                 int toPower, ConversionFactor& factor) noexcept {
     if (fromPower != 1 || toPower != 1 || !isStorableUnit(from) || !isStorableUnit(to)) {
         return QelUnitType(from, fromPower).GetConversionFactor(QelUnitType(to, toPower), factor);
     }
-    if (kDimensions.unit[from].key != kDimensions.unit[to].key) {
-        return QelUnit::TypesNotCompatible;
-    }
-    QelUnit::ErrorStatus status = QelUnit::Ok;
-    if (lookupUnits(from, to, factor, status)) {
-        return status;
-    }
-    // A unit to the power 1 is left alone by substitution and has no pair here.
+    // Two compatible plain units without a direct factor: a unit to the power 1
+    // is left alone by substitution and has no pair, so only the remainder is left.
     const QelUnitFactor a{from, 1};
     const QelUnitFactor b{to, 1};
     finish(ConversionFactor(), remainderFactor(&a, 1, &b, 1), factor);

@@ -35,7 +35,7 @@ void UnitTypeAccess::reserve(std::uint32_t count) {
 }
 
 void UnitTypeAccess::assign(const QelUnitFactor* first, std::uint32_t count) {
-    type.mSize = 0;
+    // Room first, so that a failed allocation leaves the old entries in place.
     reserve(count);
     std::copy(first, first + count, type.mUnits);
     type.mSize = count;

@@ -396,9 +396,10 @@ bool splitWords(const std::string& line, std::vector<std::string>& words) {
     bool inWord = false;
     char quote = 0;
     for (const char c : line) {
-        if (quote != 0) {
-            quote = c == quote ? 0 : quote;
-            word += c == quote || quote == 0 ? std::string() : std::string(1, c);
+        if (quote != 0 && c == quote) {
+            quote = 0;
+        } else if (quote != 0) {
+            word += c;
         } else if (c == '"' || c == '\'') {
             quote = c;
             inWord = true;
@@ -482,7 +483,7 @@ int Tool::dialogue() {
 int run(int argc, const char* const* argv, std::istream& in, std::ostream& out, std::ostream& err, bool interactive) {
     Tool tool(in, out, err);
     Options options;
-    if (!tool.parseOptions(argc, argv, options)) {
+    if (!tool.parseOptions(argv != nullptr ? argc : 0, argv, options)) {
         return kUsageError;
     }
     return tool.run(options, interactive);
