@@ -13,8 +13,9 @@ namespace {
 using qelunits_fuzz::require;
 
 void checkResult(const QelUnitParseResult& r, std::size_t length) {
-    require(r.ok() == (r.error() == QelUnitParseError::None), "ok exactly without an error");
-    require(r.error() >= QelUnitParseError::None && r.error() <= QelUnitParseError::NumberNotOne, "error in range");
+    require(r.ok() == (r.error() == QelUnitParseResult::Error::None), "ok exactly without an error");
+    require(r.error() >= QelUnitParseResult::Error::None && r.error() <= QelUnitParseResult::Error::NumberNotOne,
+            "error in range");
     if (!r.ok()) {
         require(r.message()[0] != L'\0', "an error has a message");
         require(r.position() <= length, "the error's place lies in the text");
@@ -52,12 +53,12 @@ QELUNITS_FUZZ_TARGET(parser) {
     const QelUnitParseResult fromUtf8 = QelUnitParser::parseUtf8(bytes);
     std::wstring wide;
     if (!QelUnitParser::fromUtf8(bytes, wide)) {
-        require(fromUtf8.error() == QelUnitParseError::InvalidEncoding, "bad UTF-8 is reported as such");
+        require(fromUtf8.error() == QelUnitParseResult::Error::InvalidEncoding, "bad UTF-8 is reported as such");
         wide = qelunits_fuzz::Input(data, size).restAsText();
     }
     const QelUnitParseResult r = QelUnitParser::parse(std::wstring_view(wide));
     checkResult(r, wide.size());
-    if (fromUtf8.error() != QelUnitParseError::InvalidEncoding) {
+    if (fromUtf8.error() != QelUnitParseResult::Error::InvalidEncoding) {
         require(fromUtf8.error() == r.error() && fromUtf8.type().isEqualTo(r.type()), "UTF-8 and wide agree");
     }
     if (r.ok()) {

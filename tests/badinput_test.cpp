@@ -390,21 +390,21 @@ TEST(Epsilon, NonsenseTolerancesFollowTheComparisonsAsWritten) {
 TEST(ParserInput, HostileTextGivesAnErrorValue) {
     struct Case {
         std::wstring text;
-        QelUnitParseError expected;
+        QelUnitParseResult::Error expected;
     };
     const Case cases[] = {
-        {L"", QelUnitParseError::Empty},
-        {L" \t ", QelUnitParseError::Empty},
-        {std::wstring(100, L'(') + L"m" + std::wstring(100, L')'), QelUnitParseError::NestingTooDeep},
-        {L"m^2147483647", QelUnitParseError::PowerOutOfRange},
-        {L"m^-2147483648", QelUnitParseError::PowerOutOfRange},
-        {L"m^99999999999999999999", QelUnitParseError::PowerOutOfRange},
-        {L"m^", QelUnitParseError::BadExponent},
-        {L"m)", QelUnitParseError::UnbalancedParenthesis},
-        {L"m/", QelUnitParseError::MissingOperand},
-        {L"2/s", QelUnitParseError::NumberNotOne},
-        {std::wstring(L"m\0s", 3), QelUnitParseError::UnknownUnit},
-        {L"\xFFFF\xD800", QelUnitParseError::UnknownUnit},
+        {L"", QelUnitParseResult::Error::Empty},
+        {L" \t ", QelUnitParseResult::Error::Empty},
+        {std::wstring(100, L'(') + L"m" + std::wstring(100, L')'), QelUnitParseResult::Error::NestingTooDeep},
+        {L"m^2147483647", QelUnitParseResult::Error::PowerOutOfRange},
+        {L"m^-2147483648", QelUnitParseResult::Error::PowerOutOfRange},
+        {L"m^99999999999999999999", QelUnitParseResult::Error::PowerOutOfRange},
+        {L"m^", QelUnitParseResult::Error::BadExponent},
+        {L"m)", QelUnitParseResult::Error::UnbalancedParenthesis},
+        {L"m/", QelUnitParseResult::Error::MissingOperand},
+        {L"2/s", QelUnitParseResult::Error::NumberNotOne},
+        {std::wstring(L"m\0s", 3), QelUnitParseResult::Error::UnknownUnit},
+        {L"\xFFFF\xD800", QelUnitParseResult::Error::UnknownUnit},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::PrintToString(c.text.substr(0, 20)));
@@ -413,16 +413,16 @@ TEST(ParserInput, HostileTextGivesAnErrorValue) {
         EXPECT_TRUE(r.type().empty());
         EXPECT_LE(r.position(), c.text.size());
     }
-    EXPECT_EQ(QelUnitParser::parse(static_cast<const wchar_t*>(nullptr)).error(), QelUnitParseError::NullText);
-    EXPECT_EQ(QelUnitParser::parseUtf8(static_cast<const char*>(nullptr)).error(), QelUnitParseError::NullText);
-    EXPECT_EQ(QelUnitParser::parseUtf8("m\xC0\xAF").error(), QelUnitParseError::InvalidEncoding);
+    EXPECT_EQ(QelUnitParser::parse(static_cast<const wchar_t*>(nullptr)).error(), QelUnitParseResult::Error::NullText);
+    EXPECT_EQ(QelUnitParser::parseUtf8(static_cast<const char*>(nullptr)).error(), QelUnitParseResult::Error::NullText);
+    EXPECT_EQ(QelUnitParser::parseUtf8("m\xC0\xAF").error(), QelUnitParseResult::Error::InvalidEncoding);
     // A megabyte of terms: read to the end, refused for its power, no deep recursion.
     std::wstring huge;
     for (int i = 0; i < 1 << 19; ++i) {
         huge += L"m*";
     }
     huge += L"m";
-    EXPECT_EQ(QelUnitParser::parse(std::wstring_view(huge)).error(), QelUnitParseError::PowerOutOfRange);
+    EXPECT_EQ(QelUnitParser::parse(std::wstring_view(huge)).error(), QelUnitParseResult::Error::PowerOutOfRange);
 }
 
 TEST(ParserInput, BadCodesGiveEmptyAnswers) {
