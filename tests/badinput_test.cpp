@@ -448,14 +448,16 @@ TEST(ToolArguments, BadArgumentsAreUsageErrors) {
         int expected;
     };
     const Case cases[] = {
-        {{}, qelunits_cli::kOk},               // no program name at all: reads lines, of which there are none
-        {{"qelunits", ""}, qelunits_cli::kOk}, // an empty command is no command: reads lines
+        {{}, qelunits_cli::kOk},                       // no program name at all: reads lines, of which there are none
+        {{"qelunits", ""}, qelunits_cli::kUsageError}, // an empty command is an unknown one
         {{"qelunits", "convert"}, qelunits_cli::kUsageError},
         {{"qelunits", "convert", "1", "m"}, qelunits_cli::kUsageError},
         {{"qelunits", "--foot"}, qelunits_cli::kUsageError},
         {{"qelunits", "--foot", "imperial", "types"}, qelunits_cli::kUsageError},
-        {{"qelunits", "convert", "nan", "m", "ft"}, qelunits_cli::kOk},   // prints "nan ft"
-        {{"qelunits", "convert", "1e308", "m", "ft"}, qelunits_cli::kOk}, // prints "inf ft"
+        {{"qelunits", "convert", "nan", "m", "ft"}, qelunits_cli::kUsageError},
+        {{"qelunits", "convert", "inf", "m", "ft"}, qelunits_cli::kUsageError},
+        {{"qelunits", "convert", "1e308", "m", "ft"}, qelunits_cli::kConversionError}, // the result overflows
+        {{"qelunits", "factor", "m^1000", "ft^1000"}, qelunits_cli::kConversionError},
         {{"qelunits", "convert", "1e999", "m", "ft"}, qelunits_cli::kUsageError},
         {{"qelunits", "convert", "1", "\xFF", "ft"}, qelunits_cli::kConversionError},
         {{"qelunits", "--settings", "convert", "1", "4294967295", "2"}, qelunits_cli::kConversionError},

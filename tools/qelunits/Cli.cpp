@@ -6,6 +6,7 @@
 #include <qelunits/QelUnits.h>
 
 #include <charconv>
+#include <cmath>
 #include <cstdint>
 #include <istream>
 #include <ostream>
@@ -69,10 +70,11 @@ std::string dimension(const QelUnitType& type) {
                                           : symbols;
 }
 
+// A finite number: "nan" and "inf" convert to nothing useful.
 bool readValue(const std::string& text, double& value) {
     const char* end = text.data() + text.size();
     const std::from_chars_result r = std::from_chars(text.data(), end, value);
-    return !text.empty() && r.ec == std::errc() && r.ptr == end;
+    return !text.empty() && r.ec == std::errc() && r.ptr == end && std::isfinite(value);
 }
 
 struct Options {
@@ -100,6 +102,14 @@ private:
     int fail(const std::string& message) {
         mErr << "qelunits: " << mWhere << message << '\n';
         return kConversionError;
+    }
+    // Prints a finite result; a result beyond the range of a double is an error, not "inf".
+    int print(double value, const std::string& lead, const std::string& unit) {
+        if (!std::isfinite(value)) {
+            return fail("the result is out of the range of a double");
+        }
+        mOut << lead << number(value) << unit << '\n';
+        return kOk;
     }
     bool readUnit(const std::string& text, QelUnitType& type);
     std::string alternatives(const std::string& text);
@@ -170,7 +180,7 @@ int Tool::run(const Options& options, bool interactive) {
     if ((!options.type.empty() || !options.system.empty()) && command != "list") {
         return usage("--type and --system apply to list");
     }
-    if (command.empty()) {
+    if (args.empty()) {
         return interactive ? dialogue() : lines();
     }
     if (command == "convert" && count == 4) {
@@ -244,8 +254,7 @@ int Tool::convertTypes(double value, const std::string& from, const QelUnitType&
     if (status != QelUnit::Ok) {
         return incompatible(from, fromType, to, toType, status);
     }
-    mOut << lead << number(result.GetValue()) << ' ' << written(toType) << '\n';
-    return kOk;
+    return print(result.GetValue(), lead, " " + written(toType));
 }
 
 int Tool::factor(const std::string& from, const std::string& to) {
@@ -262,8 +271,7 @@ int Tool::factor(const std::string& from, const std::string& to) {
     if (status != QelUnit::Ok) {
         return incompatible(from, fromType, to, toType, status);
     }
-    mOut << number(static_cast<double>(f)) << '\n';
-    return kOk;
+    return print(static_cast<double>(f), "", "");
 }
 
 int Tool::settingsConversion(const std::string& value, const std::string& from, const std::string& to, bool asFactor) {
@@ -289,8 +297,7 @@ int Tool::settingsConversion(const std::string& value, const std::string& from, 
                     utf8(QelUnitBase::GetStatusMessage(status)));
     }
     const QelUnitType target(QelUnitBase::mapToBuiltin(toCode, mFoot), 1);
-    mOut << qelunits_cli::number(number) << (asFactor ? "" : " " + written(target)) << '\n';
-    return kOk;
+    return print(number, "", asFactor ? "" : " " + written(target));
 }
 
 int Tool::info(const std::string& text) {
