@@ -47,9 +47,7 @@ QelStringCollection* QelStringCollection::Create(const QelStringP& text, const w
     return collection;
 }
 
-unsigned int QelStringCollection::GetCount() const noexcept {
-    return static_cast<unsigned int>(mPieces->items.size());
-}
+unsigned int QelStringCollection::GetCount() const noexcept { return static_cast<unsigned int>(mPieces->items.size()); }
 
 QelStringElement* QelStringCollection::GetElement(unsigned int index) const {
     return index < mPieces->items.size() ? QelStringElement::Create(mPieces->items[index]) : nullptr;
