@@ -6,14 +6,12 @@
 
 #include <gtest/gtest.h>
 
-#include <climits>
 #include <cmath>
 #include <cstdint>
-#include <cstring>
-#include <cwchar>
 #include <random>
 #include <set>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -22,24 +20,12 @@ using qelunits_detail::kUnitTable;
 using U = QelUnit::BuiltinUnits;
 using T = QelUnit::BuiltinTypes;
 
-U unit(std::int32_t code) { return static_cast<U>(code); }
-
-TEST(Catalog, ValidityIsTheUnsignedRange) {
-    const struct {
-        std::int32_t code;
-        bool unitValid;
-        bool typeValid;
-    } cases[] = {{0, true, true},    {1, true, true},         {30, true, true},
-                 {31, true, false},  {348, true, false},      {349, false, false},
-                 {-1, false, false}, {INT_MIN, false, false}, {INT_MAX, false, false}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.code);
-        EXPECT_EQ(QelUnit::isValid(unit(c.code)), c.unitValid);
-        EXPECT_EQ(QelUnit::isValid(static_cast<T>(c.code)), c.typeValid);
-    }
-}
-
+// Codes out of range are in badinput_test; here the edges of the valid range and the fields read.
 TEST(Catalog, QueriesAnswerFromTheRecord) {
+    for (const std::int32_t code : {0, 30, 31, 348}) {
+        EXPECT_TRUE(QelUnit::isValid(static_cast<U>(code))) << code;
+        EXPECT_EQ(QelUnit::isValid(static_cast<T>(code)), code < 31) << code;
+    }
     const struct {
         U unit;
         T type;
@@ -51,15 +37,9 @@ TEST(Catalog, QueriesAnswerFromTheRecord) {
         {QelUnit::meter, QelUnit::Distance, L"meter", true, false},
         {QelUnit::foot, QelUnit::Distance, L"foot", false, true},
         {QelUnit::second, QelUnit::Time, L"second", false, false},
-        {QelUnit::astronomical_unit, QelUnit::Distance, L"astronomical_unit", true, true},
-        {QelUnit::square_meters, QelUnit::Area, L"square_meters", true, false},
         {QelUnit::hertz, QelUnit::ElectricalFrequency, L"hertz", true, true},
-        {QelUnit::inches, QelUnit::Distance, L"inches", false, true},
         {QelUnit::square_mil_, QelUnit::Area, L"square_mil_", false, true},
-        {QelUnit::cubic_light_year, QelUnit::Volume, L"cubic_light_year", false, true},
-        {QelUnit::lumen, QelUnit::LuminousIntensity, L"lumen", false, true},
         {QelUnit::steradian, QelUnit::SolidAngle, L"steradian", false, false},
-        {QelUnit::torr, QelUnit::Pressure, L"torr", true, true},
         {QelUnit::knot_UK, QelUnit::Velocity, L"knot_UK", false, true},
     };
     for (const auto& c : cases) {
@@ -71,57 +51,37 @@ TEST(Catalog, QueriesAnswerFromTheRecord) {
     }
 }
 
-TEST(Catalog, InvalidUnitsReadNothingOutsideTheTable) {
-    for (const std::int32_t code : {-1, 349, INT_MIN, INT_MAX}) {
-        SCOPED_TRACE(code);
-        EXPECT_EQ(QelUnit::getType(unit(code)), 31);
-        ASSERT_NE(QelUnit::internalName(unit(code)), nullptr);
-        EXPECT_STREQ(QelUnit::internalName(unit(code)), L"");
-        EXPECT_FALSE(QelUnit::isMetric(unit(code)));
-        EXPECT_FALSE(QelUnit::isImperial(unit(code)));
-    }
-}
-
-TEST(Catalog, EpsilonStartsAt1em10) { EXPECT_EQ(QelUnit::kEpsilon, 1e-10); }
-
 TEST(UnitTable, HasOneBaseUnitWithFactorOneForEachTypeThatHasUnits) {
-    int baseUnits = 0;
     std::set<int> typesWithBase;
     std::set<int> typesWithUnits;
     for (const auto& r : kUnitTable) {
         typesWithUnits.insert(r.type);
         if (r.isBaseUnit) {
-            ++baseUnits;
             EXPECT_TRUE(typesWithBase.insert(r.type).second) << "second base unit for type " << r.type;
             EXPECT_EQ(r.factor, 1.0) << r.unit;
         }
     }
-    EXPECT_EQ(baseUnits, 27);
+    EXPECT_EQ(typesWithBase.size(), 27U);
     EXPECT_EQ(typesWithBase, typesWithUnits);
     for (const T noUnits : {QelUnit::Moments, QelUnit::MomentOfForce, QelUnit::Stress, QelUnit::AreaForce}) {
         EXPECT_EQ(typesWithUnits.count(noUnits), 0U) << noUnits;
     }
-    EXPECT_EQ(typesWithUnits.size(), 27U);
-    // Bases outside the low numbers, and a low number that is no base.
-    EXPECT_TRUE(kUnitTable[QelUnit::hertz].isBaseUnit);
-    EXPECT_TRUE(kUnitTable[QelUnit::meter_per_second_squared].isBaseUnit);
+    EXPECT_TRUE(kUnitTable[QelUnit::hertz].isBaseUnit && kUnitTable[QelUnit::meter_per_second_squared].isBaseUnit);
     EXPECT_FALSE(kUnitTable[QelUnit::lumen].isBaseUnit);
 }
 
+// Shared names and abbreviations are checked by the walk in lookup_test.
 TEST(UnitTable, TextsArePresentAndVellumFormsSitWhereExpected) {
     int vellum = 0;
     for (const auto& r : kUnitTable) {
-        ASSERT_NE(r.singularName, nullptr);
-        ASSERT_NE(r.pluralName, nullptr);
-        ASSERT_NE(r.defaultAbbreviation, nullptr);
+        ASSERT_TRUE(r.singularName != nullptr && r.pluralName != nullptr && r.defaultAbbreviation != nullptr);
         EXPECT_EQ(r.messageId, 0U);
         EXPECT_LE(static_cast<std::uint32_t>(r.system), 3U);
         if (r.vellumAbbreviation != nullptr) {
             ++vellum;
-            // Every Vellum form but the degree's carries a superscript or stands for a squared rate.
+            // Every Vellum form but the degree's carries a superscript.
             const std::wstring v = r.vellumAbbreviation;
-            EXPECT_TRUE(v.find(L'\u00B2') != std::wstring::npos || v.find(L'\u00B3') != std::wstring::npos ||
-                        r.unit == QelUnit::angle_degree)
+            EXPECT_TRUE(v.find_first_of(L"\u00B2\u00B3") != std::wstring::npos || r.unit == QelUnit::angle_degree)
                 << r.unit;
         }
     }
@@ -137,32 +97,6 @@ TEST(UnitTable, TextsArePresentAndVellumFormsSitWhereExpected) {
     EXPECT_STREQ(kUnitTable[QelUnit::survey_foot].singularName, L"Suvey foot");
     EXPECT_STREQ(kUnitTable[QelUnit::square_fathom].singularName, L"Square falthom");
     EXPECT_STREQ(kUnitTable[QelUnit::imp_gallon_per_day].defaultAbbreviation, L"gal(lmp)/d");
-}
-
-TEST(UnitTable, SharedTextsBelongToTheExpectedPairs) {
-    const struct {
-        U first;
-        U second;
-    } abbreviationPairs[] = {{QelUnit::meter, QelUnit::angle_minute},
-                             {QelUnit::minim, QelUnit::minute},
-                             {QelUnit::gram, QelUnit::grad},
-                             {QelUnit::day, QelUnit::angle_degree},
-                             {QelUnit::caliber, QelUnit::intl_calorie},
-                             {QelUnit::sidereal_year, QelUnit::tropical_year},
-                             {QelUnit::pound_force_per_foot, QelUnit::pound_per_foot},
-                             {QelUnit::square_mile_statute, QelUnit::square_mile},
-                             {QelUnit::cubic_mile_statute, QelUnit::cubic_mile}};
-    for (const auto& p : abbreviationPairs) {
-        EXPECT_STREQ(kUnitTable[p.first].defaultAbbreviation, kUnitTable[p.second].defaultAbbreviation);
-    }
-    int sharedAbbreviations = 0;
-    for (int i = 0; i < QelUnit::kUnitCount; ++i) {
-        for (int j = i + 1; j < QelUnit::kUnitCount; ++j) {
-            sharedAbbreviations +=
-                std::wcscmp(kUnitTable[i].defaultAbbreviation, kUnitTable[j].defaultAbbreviation) == 0;
-        }
-    }
-    EXPECT_EQ(sharedAbbreviations, 9);
 }
 
 TEST(UnitTable, ComputedFactorsAreTheDoublesOfTheirExpressions) {
@@ -198,15 +132,15 @@ TEST(UnitTable, ComputedFactorsAreTheDoublesOfTheirExpressions) {
         {QelUnit::fahrenheit, 5.0 / 9.0},
         {QelUnit::rankine, 5.0 / 9.0},
         {QelUnit::celsius, 1.0},
+        // Published doubles.
+        {QelUnit::acre, 4046.8564224},
+        {QelUnit::liquid_gallon, 0.0037854117840000014},
+        {QelUnit::inches, 0.025400000000000002},
+        {QelUnit::torr, 133.322368421053},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(kUnitTable[c.unit].factor, c.expected) << QelUnit::internalName(c.unit);
     }
-    EXPECT_EQ(kUnitTable[QelUnit::acre].factor, 4046.8564224);
-    EXPECT_EQ(kUnitTable[QelUnit::liquid_gallon].factor, 0.0037854117840000014);
-    EXPECT_EQ(kUnitTable[QelUnit::foot].factor, 0.3048);
-    EXPECT_EQ(kUnitTable[QelUnit::inches].factor, 0.025400000000000002);
-    EXPECT_EQ(kUnitTable[QelUnit::torr].factor, 133.322368421053);
 }
 
 bool withinOneUnit(double a, double b) {
@@ -228,22 +162,19 @@ TEST(UnitTable, CompileTimePowersMatchTheRuntimePow) {
 }
 
 TEST(TypeTable, ExponentsDecideTheDimensions) {
+    const auto exponents = [](T t) {
+        return std::vector<int>(kTypeTable[t].baseExponents, kTypeTable[t].baseExponents + 10);
+    };
     EXPECT_STREQ(kTypeTable[QelUnit::ElectricalFrequency].typeName, L"Electrical Frequency");
-    EXPECT_EQ(kTypeTable[QelUnit::ElectricalFrequency].baseExponents[9], 1);
-    EXPECT_EQ(kTypeTable[QelUnit::ElectricalFrequency].baseExponents[2], 0);
-    const std::int32_t linearWeight[10] = {1, -1, 0, 0, 0, 0, 0, 0, 0, 0};
-    EXPECT_EQ(std::memcmp(kTypeTable[QelUnit::LinearWeight].baseExponents, linearWeight, sizeof linearWeight), 0);
-    EXPECT_EQ(std::memcmp(kTypeTable[QelUnit::Moments].baseExponents, kTypeTable[QelUnit::Energy].baseExponents,
-                          sizeof linearWeight),
-              0);
-    EXPECT_EQ(std::memcmp(kTypeTable[QelUnit::AreaForce].baseExponents, kTypeTable[QelUnit::Pressure].baseExponents,
-                          sizeof linearWeight),
-              0);
+    EXPECT_EQ(exponents(QelUnit::ElectricalFrequency), std::vector<int>({0, 0, 0, 0, 0, 0, 0, 0, 0, 1}));
+    EXPECT_EQ(exponents(QelUnit::LinearWeight), std::vector<int>({1, -1, 0, 0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(exponents(QelUnit::Moments), exponents(QelUnit::Energy));
+    EXPECT_EQ(exponents(QelUnit::AreaForce), exponents(QelUnit::Pressure));
     // Type k + 1 is base dimension k alone.
     for (int k = 0; k < 10; ++k) {
-        for (int j = 0; j < 10; ++j) {
-            EXPECT_EQ(kTypeTable[k + 1].baseExponents[j], j == k ? 1 : 0) << k << ' ' << j;
-        }
+        std::vector<int> alone(10, 0);
+        alone[static_cast<std::size_t>(k)] = 1;
+        EXPECT_EQ(exponents(static_cast<T>(k + 1)), alone) << k;
     }
 }
 

@@ -1,5 +1,4 @@
-#include "unit_type_helpers.h"
-#include "unittype/Conversion.h"
+#include "test_helpers.h"
 
 #include <qelunits/QelUnitType.h>
 
@@ -12,7 +11,6 @@
 namespace {
 
 using namespace qelunits_test; // NOLINT(google-build-using-namespace)
-using U = QelUnit::BuiltinUnits;
 using Q = QelUnit;
 
 TEST(Conversion, MetricReduction) {
@@ -177,25 +175,6 @@ TEST(Conversion, FactorsInvertAndCompatibilityIsSymmetric) {
         }
     }
     EXPECT_GT(checked, 40000);
-}
-
-TEST(Conversion, UnitConversionFactorMatchesTheTypes) {
-    for (int power : {1, 2, -1, 0}) {
-        for (std::int32_t a = -1; a <= QelUnit::kUnitCount; ++a) {
-            for (std::int32_t b = -1; b <= QelUnit::kUnitCount; ++b) {
-                ConversionFactor viaTypes(-1.0);
-                ConversionFactor direct(-1.0);
-                const auto ua = static_cast<U>(a);
-                const auto ub = static_cast<U>(b);
-                ASSERT_EQ(QelUnitType(ua, power).GetConversionFactor(QelUnitType(ub, 1), viaTypes),
-                          qelunits_detail::unitConversionFactor(ua, power, ub, 1, direct))
-                    << a << " " << b;
-                ASSERT_TRUE(viaTypes.isIdentity == direct.isIdentity && viaTypes.factor == direct.factor &&
-                            viaTypes.customConversion == direct.customConversion)
-                    << a << " " << b;
-            }
-        }
-    }
 }
 
 } // namespace

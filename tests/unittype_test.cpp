@@ -1,4 +1,4 @@
-#include "unit_type_helpers.h"
+#include "test_helpers.h"
 
 #include <qelunits/QelUnitType.h>
 
@@ -10,7 +10,6 @@
 namespace {
 
 using namespace qelunits_test; // NOLINT(google-build-using-namespace)
-using U = QelUnit::BuiltinUnits;
 
 TEST(UnitType, ConstructionAndSetKeepOnlyStorableUnits) {
     const struct {

@@ -1,13 +1,29 @@
-#ifndef QELUNITS_TESTS_UNIT_TYPE_HELPERS_H
-#define QELUNITS_TESTS_UNIT_TYPE_HELPERS_H
+#ifndef QELUNITS_TESTS_TEST_HELPERS_H
+#define QELUNITS_TESTS_TEST_HELPERS_H
+
+// Small helpers shared by the unit tests: texts, exact doubles and factor lists.
 
 #include <qelunits/QelUnitType.h>
 
 #include <cstdint>
+#include <cstring>
+#include <string>
 #include <utility>
 #include <vector>
 
 namespace qelunits_test {
+
+using U = QelUnit::BuiltinUnits;
+
+/// A text as a comparable string; "<null>" for the null text.
+inline std::wstring str(const QelStringP& s) { return s.IsNull() ? L"<null>" : s.c_str(); }
+
+/// The bits of a double, so that NaN equals NaN and -0.0 differs from 0.0.
+inline std::uint64_t bits(double d) {
+    std::uint64_t b = 0;
+    std::memcpy(&b, &d, sizeof b);
+    return b;
+}
 
 /// A factor list written out: {unit, power} pairs.
 using Entries = std::vector<std::pair<std::int32_t, std::int32_t>>;
@@ -24,7 +40,7 @@ inline Entries entries(const QelUnitType& t) {
 inline QelUnitType make(const Entries& factors) {
     QelUnitType t;
     for (const auto& f : factors) {
-        t *= QelUnitType(static_cast<QelUnit::BuiltinUnits>(f.first), f.second);
+        t *= QelUnitType(static_cast<U>(f.first), f.second);
     }
     return t;
 }
