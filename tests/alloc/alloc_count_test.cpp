@@ -2,7 +2,6 @@
 
 #include "AllocHooks.h"
 #include "SampleTypes.h"
-#include "unittype/Conversion.h"
 
 #include <qelunits/QelUnitParser.h>
 #include <qelunits/QelUnits.h>
@@ -13,17 +12,8 @@
 
 namespace {
 
-using alloc_samples::eightMetric;
-using alloc_samples::eightOther;
-using alloc_samples::feetPerMinute;
-using alloc_samples::kilogramMeterPerSecondSquared;
-using alloc_samples::metersPerSecond;
-using alloc_samples::product;
-using alloc_samples::substitutionHeavy;
-
-constexpr auto kFeet = QelUnitBase::Feet;
-constexpr auto kMeters = QelUnitBase::Meters;
-constexpr auto kSurvey = QelUnitBase::SurveyFoot;
+using namespace alloc_samples; // NOLINT(google-build-using-namespace)
+using B = QelUnitBase;
 
 bool ok(QelUnit::ErrorStatus s) { return s == QelUnit::Ok; }
 
@@ -37,77 +27,40 @@ struct Path {
 };
 
 const Path kPaths[] = {
-    {"StaticConvertBuiltin",
+    {"StaticBuiltin",
      [] {
-         double v = 1.0;
-         return ok(QelUnitBase::ConvertUnits(QelUnit::meter, QelUnit::foot, v)) && v > 3.0;
+         double v[3] = {1.0, 1.0, 100.0};
+         double f[2] = {0.0, 0.0};
+         return ok(B::ConvertUnits(QelUnit::meter, QelUnit::foot, v[0])) && v[0] > 3.0 &&
+                ok(B::ConvertUnits(QelUnit::meter, 3, QelUnit::foot, 3, v[1])) && v[1] > 35.0 &&
+                ok(B::ConvertUnits(QelUnit::celsius, QelUnit::fahrenheit, v[2])) && v[2] > 211.0 &&
+                ok(B::GetConversionFactor(QelUnit::square_foot, QelUnit::acre, f[0])) && f[0] > 0.0 &&
+                ok(B::GetConversionFactor(QelUnit::mile, -1, QelUnit::kilometer, -1, f[1])) && f[1] > 0.0;
      }},
-    {"StaticConvertBuiltinPowers",
+    {"StaticSettings",
      [] {
-         double v = 1.0;
-         return ok(QelUnitBase::ConvertUnits(QelUnit::meter, 3, QelUnit::foot, 3, v)) && v > 35.0;
+         double v[2] = {1.0, 1.0};
+         double f[2] = {0.0, 0.0};
+         return ok(B::ConvertUnits(B::Feet, B::SurveyFoot, B::Meters, v[0])) && v[0] > 0.3 &&
+                ok(B::ConvertUnits(B::Feet, 2, B::SurveyFoot, B::Meters, 2, v[1])) && v[1] > 0.09 &&
+                ok(B::GetConversionFactor(B::SquareFeet, B::SurveyFoot, B::Acres, f[0])) && f[0] > 0.0 &&
+                ok(B::GetConversionFactor(B::MilesPerHour, 1, B::InternationalFoot, B::MetersPerSecond, 1, f[1])) &&
+                f[1] > 0.0;
      }},
-    {"StaticConvertTemperature",
+    {"Converters",
      [] {
-         double v = 100.0;
-         return ok(QelUnitBase::ConvertUnits(QelUnit::celsius, QelUnit::fahrenheit, v)) && v > 211.0;
+         const QelUnitConverter builtin(QelUnit::meter, QelUnit::foot);
+         const QelUnitConverter settings(B::CubicFeet, 1, B::SurveyFoot, B::CubicMeters, 1);
+         double v[2] = {2.0, 2.0};
+         return ok(builtin.ConvertUnits(v[0])) && v[0] > 6.0 && ok(settings.ConvertUnits(v[1])) && v[1] > 0.0;
      }},
-    {"StaticFactorBuiltin",
-     [] {
-         double f = 0.0;
-         return ok(QelUnitBase::GetConversionFactor(QelUnit::square_foot, QelUnit::acre, f)) && f > 0.0;
-     }},
-    {"StaticFactorBuiltinPowers",
-     [] {
-         double f = 0.0;
-         return ok(QelUnitBase::GetConversionFactor(QelUnit::mile, -1, QelUnit::kilometer, -1, f)) && f > 0.0;
-     }},
-    {"StaticConvertSettings",
-     [] {
-         double v = 1.0;
-         return ok(QelUnitBase::ConvertUnits(kFeet, kSurvey, kMeters, v)) && v > 0.3;
-     }},
-    {"StaticConvertSettingsPowers",
-     [] {
-         double v = 1.0;
-         return ok(QelUnitBase::ConvertUnits(kFeet, 2, kSurvey, kMeters, 2, v)) && v > 0.09;
-     }},
-    {"StaticFactorSettings",
-     [] {
-         double f = 0.0;
-         return ok(QelUnitBase::GetConversionFactor(QelUnitBase::SquareFeet, kSurvey, QelUnitBase::Acres, f)) &&
-                f > 0.0;
-     }},
-    {"StaticFactorSettingsPowers",
-     [] {
-         double f = 0.0;
-         return ok(QelUnitBase::GetConversionFactor(QelUnitBase::MilesPerHour, 1, QelUnitBase::InternationalFoot,
-                                                    QelUnitBase::MetersPerSecond, 1, f)) &&
-                f > 0.0;
-     }},
-    {"ConverterBuiltin",
-     [] {
-         const QelUnitConverter c(QelUnit::meter, QelUnit::foot);
-         double v = 2.0;
-         return ok(c.ConvertUnits(v)) && v > 6.0;
-     }},
-    {"ConverterSettings",
-     [] {
-         const QelUnitConverter c(QelUnitBase::CubicFeet, 1, kSurvey, QelUnitBase::CubicMeters, 1);
-         double v = 2.0;
-         return ok(c.ConvertUnits(v)) && v > 0.0;
-     }},
-    {"TypeCopy",
+    {"TypeCopyAndAlgebra",
      [] {
          const QelUnitType a = eightMetric();
          QelUnitType b(a);
          QelUnitType c;
          c = b;
          c = std::move(b);
-         return c.size() == 8 && c.isEqualTo(a);
-     }},
-    {"TypeAlgebra",
-     [] {
          // Every operand's units are among the eight of eightMetric, so no result outgrows it.
          QelUnitType t = eightMetric() / kilogramMeterPerSecondSquared();
          t *= metersPerSecond();
@@ -115,50 +68,22 @@ const Path kPaths[] = {
          t.pow(2);
          t.invert();
          const QelUnitType u = pow(invert(t), 3) * eightMetric() / eightMetric() * kilogramMeterPerSecondSquared();
-         return u.size() == 8 && eightOther() * feetPerMinute() / feetPerMinute() == eightOther();
+         return c.isEqualTo(a) && u.size() == 8 && eightOther() * feetPerMinute() / feetPerMinute() == eightOther();
      }},
-    {"TypeIsCompatible",
+    {"TypeCompatibilityAndFactors",
      [] {
-         return metersPerSecond().isCompatible(feetPerMinute()) && eightMetric().isCompatible(eightOther()) &&
-                !metersPerSecond().isCompatible(eightOther());
-     }},
-    {"TypeFactorMpsToFtPerMin",
-     [] {
-         ConversionFactor f;
-         return ok(metersPerSecond().GetConversionFactor(feetPerMinute(), f)) && static_cast<double>(f) > 196.0;
-     }},
-    {"TypeFactorKgMPerS2ToNewton",
-     [] {
-         ConversionFactor f;
-         return ok(kilogramMeterPerSecondSquared().GetConversionFactor(QelUnitType(QelUnit::newton), f));
-     }},
-    {"TypeFactorEightEntries",
-     [] {
-         ConversionFactor f;
-         return convertsOk(eightMetric().GetConversionFactor(eightOther(), f));
-     }},
-    {"TypeFactorThroughSubstitution",
-     [] {
-         ConversionFactor f;
-         const QelUnitType target = product({{QelUnit::foot, 34}, {QelUnit::minute, -1}});
-         return substitutionHeavy().isCompatible(target) && ok(substitutionHeavy().GetConversionFactor(target, f));
-     }},
-    {"UnitToUnitFactor",
-     [] {
-         ConversionFactor f[3];
-         return ok(qelunits_detail::unitConversionFactor(QelUnit::meter, 1, QelUnit::foot, 1, f[0])) &&
-                qelunits_detail::unitConversionFactor(QelUnit::celsius, 1, QelUnit::fahrenheit, 1, f[1]) ==
-                    QelUnit::CustomConversion &&
-                ok(qelunits_detail::unitConversionFactor(QelUnit::foot, 2, QelUnit::meter, 2, f[2]));
-     }},
-    {"TypeMetricConversion",
-     [] {
+         ConversionFactor f[4];
          QelUnitType metric;
-         ConversionFactor f;
-         eightOther().GetMetricConversion(metric, f);
-         return !metric.empty();
+         eightOther().GetMetricConversion(metric, f[3]);
+         const QelUnitType target = product({{QelUnit::foot, 34}, {QelUnit::minute, -1}});
+         return metersPerSecond().isCompatible(feetPerMinute()) && eightMetric().isCompatible(eightOther()) &&
+                !metersPerSecond().isCompatible(eightOther()) &&
+                ok(metersPerSecond().GetConversionFactor(feetPerMinute(), f[0])) && static_cast<double>(f[0]) > 196.0 &&
+                ok(kilogramMeterPerSecondSquared().GetConversionFactor(QelUnitType(QelUnit::newton), f[1])) &&
+                convertsOk(eightMetric().GetConversionFactor(eightOther(), f[2])) && !metric.empty() &&
+                substitutionHeavy().isCompatible(target) && ok(substitutionHeavy().GetConversionFactor(target, f[0]));
      }},
-    {"QuantityArithmetic",
+    {"Quantities",
      [] {
          const QelUnitVar speed(3.0, metersPerSecond());
          const QelUnitVar other(120.0, feetPerMinute());
@@ -172,15 +97,12 @@ const Path kPaths[] = {
          q *= 2.0;
          q /= 4.0;
          const QelUnitVar big = pow(QelUnitVar(1.5, eightMetric()), 2) * invert(QelUnitVar(2.0, eightMetric()));
-         return sum.GetStatus() == QelUnit::Ok && q.GetStatus() == QelUnit::Ok && (-big == -big) == 1;
-     }},
-    {"QuantityConversion",
-     [] {
          QelUnitVar v(1.0, metersPerSecond());
          QelUnitVar out;
          const bool converted = ok(QelUnitVar::Convert(v, feetPerMinute(), out)) && ok(v.ConvertTo(feetPerMinute()));
          QelUnitVar t(1.0, eightMetric());
-         return converted && convertsOk(t.ConvertTo(eightOther())) && v.isCompatible(out);
+         return sum.GetStatus() == QelUnit::Ok && q.GetStatus() == QelUnit::Ok && (-big == -big) == 1 && converted &&
+                convertsOk(t.ConvertTo(eightOther())) && v.isCompatible(out);
      }},
     {"ParseUpToEightTerms",
      [] {

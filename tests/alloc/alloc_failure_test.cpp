@@ -11,7 +11,6 @@
 
 #include <cstdint>
 #include <cstring>
-#include <memory>
 #include <new>
 #include <string>
 
@@ -51,13 +50,6 @@ struct Digest {
     }
     Digest& add(const QelUnitVar& v) { return add(v.GetValue()).add(v.GetType()).add(std::uint64_t(v.GetStatus())); }
 };
-
-// Releases what the string seam hands out, also when a later allocation fails.
-struct Disposer {
-    void operator()(QelIDisposable* p) const { p->Dispose(); }
-};
-template <typename D>
-using Owned = std::unique_ptr<D, Disposer>;
 
 struct Call {
     const char* name;
@@ -159,24 +151,6 @@ std::uint64_t texts() {
     return d.h;
 }
 
-std::uint64_t strings() {
-    Digest d;
-    QelStringP s(L"abc %1!s! def!s!ghi");
-    s += QelStringP(L" tail");
-    d.add(s.Left(L"!s!")).add(s.Right(L"%")).add(s.Mid(2, 9));
-    QelStringP copy;
-    copy = s;
-    copy = L"x";
-    d.add(copy).add(QelStringP::Format(L"%s-%d", L"w", 7));
-    const Owned<QelStringCollection> pieces(QelStringCollection::Create(s, L"!s!", false));
-    for (unsigned int i = 0; i < pieces->GetCount(); ++i) {
-        d.add(Owned<QelStringElement>(pieces->GetElement(i))->GetString());
-    }
-    d.add(Owned<QelException>(QelException::Create(QelException::NLSGetMessage(9014, "QEL_14_NULLSTRING")))
-              ->GetMessage());
-    return d.h;
-}
-
 const Call kCalls[] = {
     {"CompoundConversion", compoundConversion, true},
     {"QuantityArithmetic", quantityArithmetic, true},
@@ -184,7 +158,6 @@ const Call kCalls[] = {
     {"Parsing", parsing, true},
     {"SettingsConversion", settingsConversion, false},
     {"Texts", texts, true},
-    {"Strings", strings, true},
 };
 
 class AllocationFailure : public ::testing::TestWithParam<Call> {};
