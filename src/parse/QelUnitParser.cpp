@@ -51,12 +51,12 @@ QelUnitParseResult QelUnitParser::parse(std::wstring_view text) {
     }
     // A whole input that is one unit name needs no stage of its own: the first
     // term of the expression is then that name (a name with operators is read whole at the end of the input).
-    QelUnitType type;
+    QelUnitParseResult result;
     ParseFailure f;
-    if (!qelunits_detail::buildType(data, text.size(), type, f)) {
+    if (!qelunits_detail::buildType(data, text.size(), result.mType, f)) {
         return failure(data, text.size(), f);
     }
-    return QelUnitParseResult(type);
+    return result;
 }
 
 QelUnitParseResult QelUnitParser::parse(const wchar_t* text) {

@@ -103,9 +103,7 @@ constexpr std::array<WholeName, kWholeNameCount> makeWholeNames() {
 constexpr std::array<WholeName, kWholeNameCount> kWholeNames = makeWholeNames();
 
 // The slot of an ASCII character in kAsciiRanges; 128 for any other.
-constexpr std::size_t asciiSlot(wchar_t c) {
-    return c >= 0 && c < 128 ? static_cast<std::size_t>(c - L'\0') : 128;
-}
+constexpr std::size_t asciiSlot(wchar_t c) { return c >= 0 && c < 128 ? static_cast<std::size_t>(c - L'\0') : 128; }
 
 struct NameRange {
     std::uint16_t begin = 0;
@@ -157,10 +155,9 @@ bool Lexer::exponentFollows(std::size_t at) const noexcept {
     return c == L'^' || isSuperscript(c) || (c == L'*' && at + 1 < mLength && mText[at + 1] == L'*');
 }
 
-Token Lexer::next() noexcept {
+void Lexer::next(Token& token) noexcept {
     mPos = skipBlanks(mPos);
-    Token token;
-    token.begin = token.end = mPos;
+    token = Token{mPos, mPos, 0, TokenKind::End, false, false};
     if (mPos < mLength) {
         const wchar_t c = mText[mPos];
         if (c == L'^' || (c == L'*' && mPos + 1 < mLength && mText[mPos + 1] == L'*')) {
@@ -179,7 +176,6 @@ Token Lexer::next() noexcept {
     }
     mPos = token.end;
     mPrevious = token.kind;
-    return token;
 }
 
 void Lexer::lexExponent(Token& token, std::size_t digitsFrom, bool superscript) const noexcept {
