@@ -463,6 +463,7 @@ public:
 
     // Names. Localized queries fall back to the English text where no localized
     // text is loaded; texts are never null and live until the library is unloaded.
+    // A unit outside 0 to 348 has the empty text for every name and abbreviation, and count 0.
 
     /// Display name for one unit ("Meter").
     static const wchar_t* singularName(BuiltinUnits unit, bool localized = false);
@@ -498,7 +499,8 @@ public:
     // Lookup by name.
 
     /// The lowest unit whose selected text equals name, ignoring the case of A to Z;
-    /// 0 when none does or nameType is not 0 to 8. Throws QelException* for a null name.
+    /// 0 when none does or nameType is not 0 to 8 (checked first, so a null name gives 0 there).
+    /// Throws QelException* for a null name.
     static BuiltinUnits getBuiltinUnit(const QelStringP& name, NameType nameType);
 };
 

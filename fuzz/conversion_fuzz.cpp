@@ -1,0 +1,157 @@
+// Random units, powers and values through the conversion API, checking what
+// must hold for every input.
+
+#include "FuzzTarget.h"
+
+#include <qelunits/QelUnits.h>
+
+#include <cmath>
+#include <cstring>
+
+namespace {
+
+using qelunits_fuzz::Input;
+using qelunits_fuzz::require;
+
+bool statusInRange(QelUnit::ErrorStatus s) { return s >= QelUnit::Ok && s <= QelUnit::CustomConversion; }
+
+std::uint64_t bitsOf(double x) {
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &x, sizeof bits);
+    return bits;
+}
+
+bool sameBits(double a, double b) { return bitsOf(a) == bitsOf(b); }
+
+// Mostly codes near the valid range, now and then any 32-bit value.
+QelUnit::BuiltinUnits takeUnit(Input& in) {
+    const auto raw = in.take<std::uint16_t>();
+    if ((raw & 0x8000U) != 0) {
+        return static_cast<QelUnit::BuiltinUnits>(in.take<std::int32_t>());
+    }
+    return static_cast<QelUnit::BuiltinUnits>(static_cast<int>(raw % 352U) - 1);
+}
+
+// Mostly small powers, now and then any 32-bit value.
+int takePower(Input& in) {
+    const auto raw = in.take<std::int8_t>();
+    return raw == -128 ? in.take<std::int32_t>() : raw % 5;
+}
+
+bool hasTemperature(const QelUnitType& t) {
+    for (const QelUnitFactor& f : t) {
+        if (QelUnit::getType(f.unit) == QelUnit::Temperature) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool usable(double x) { return std::isnormal(x); }
+
+bool close(double a, double b) { return std::fabs(a - b) <= 1e-9 * std::fabs(b); }
+
+// Converting value there and back gives value again, where the numbers allow it.
+void checkRoundTrip(const QelUnitType& a, const QelUnitType& b, double value) {
+    if (!(value == 0.0 || usable(value)) || hasTemperature(a) || hasTemperature(b) || !a.isCompatible(b)) {
+        return;
+    }
+    ConversionFactor there;
+    ConversionFactor back;
+    require(a.GetConversionFactor(b, there) == QelUnit::Ok, "compatible types convert");
+    require(b.GetConversionFactor(a, back) == QelUnit::Ok, "compatible types convert back");
+    const double f = there;
+    const double g = back;
+    if (!usable(f) || !usable(g)) {
+        return;
+    }
+    QelUnitVar q(value, a);
+    require(q.ConvertTo(b) == QelUnit::Ok, "quantity converts");
+    if (value != 0.0 && !usable(q.GetValue())) {
+        return;
+    }
+    require(q.ConvertTo(a) == QelUnit::Ok, "quantity converts back");
+    require(close(q.GetValue(), value), "a to b to a gives the value again");
+}
+
+void checkUnitPair(QelUnit::BuiltinUnits from, int fromPower, QelUnit::BuiltinUnits to, int toPower, double value) {
+    double converted = value;
+    const QelUnit::ErrorStatus s = QelUnitBase::ConvertUnits(from, fromPower, to, toPower, converted);
+    require(statusInRange(s), "status in range");
+    require(s == QelUnit::Ok || s == QelUnit::TypesNotCompatible, "a conversion succeeds or is incompatible");
+    if (s != QelUnit::Ok) {
+        require(sameBits(converted, value), "value written only on Ok");
+    }
+    double byConverter = value;
+    const QelUnitConverter converter(from, fromPower, to, toPower);
+    require(converter.ConvertUnits(byConverter) == s, "converter and static call agree");
+    require(sameBits(byConverter, converted), "converter and static call give the same value");
+
+    double factor = -1.0;
+    const QelUnit::ErrorStatus fs = QelUnitBase::GetConversionFactor(from, fromPower, to, toPower, factor);
+    require(statusInRange(fs), "factor status in range");
+    require((fs == QelUnit::TypesNotCompatible) == (s == QelUnit::TypesNotCompatible), "factor and value agree");
+    if (fs != QelUnit::Ok) {
+        require(sameBits(factor, -1.0), "factor written only on Ok");
+    }
+
+    const QelUnitType a(from, fromPower);
+    const QelUnitType b(to, toPower);
+    require(a.isCompatible(b) == b.isCompatible(a), "compatibility is symmetric");
+    require(a.isCompatible(b) == (s == QelUnit::Ok), "compatible exactly when the conversion succeeds");
+    checkRoundTrip(a, b, value);
+}
+
+void checkSettings(Input& in, double value) {
+    const auto from = static_cast<QelUnitBase::SettingsUnits>(in.take<std::uint16_t>() % 320U);
+    const auto to = static_cast<QelUnitBase::SettingsUnits>(in.take<std::uint16_t>() % 320U);
+    const auto foot = static_cast<QelUnitBase::FootToMeterConversion>(in.take<std::uint32_t>());
+    double converted = value;
+    const QelUnit::ErrorStatus s = QelUnitBase::ConvertUnits(from, foot, to, converted);
+    require(statusInRange(s), "settings status in range");
+    double direct = value;
+    const QelUnit::ErrorStatus d =
+        QelUnitBase::ConvertUnits(QelUnitBase::mapToBuiltin(from, foot), QelUnitBase::mapToBuiltin(to, foot), direct);
+    require(s == d && sameBits(converted, direct), "a settings code converts as the unit it maps to");
+}
+
+// Up to eight random entries.
+QelUnitType takeType(Input& in) {
+    QelUnitType t;
+    const int n = in.take<std::uint8_t>() % 9;
+    for (int i = 0; i < n; ++i) {
+        const QelUnit::BuiltinUnits u = takeUnit(in);
+        t *= QelUnitType(u, takePower(in));
+    }
+    return t;
+}
+
+void checkTypes(Input& in, double value) {
+    const QelUnitType a = takeType(in);
+    const QelUnitType b = takeType(in);
+    require(a.isCompatible(b) == b.isCompatible(a), "compound compatibility is symmetric");
+    ConversionFactor f;
+    const QelUnit::ErrorStatus s = a.GetConversionFactor(b, f);
+    require(statusInRange(s), "compound status in range");
+    require((s == QelUnit::TypesNotCompatible) == !a.isCompatible(b), "incompatible exactly when not compatible");
+    checkRoundTrip(a, b, value);
+    const QelUnitVar x(value, a);
+    const QelUnitVar y(value, b);
+    require(statusInRange((x + y).GetStatus()) && statusInRange((x / y).GetStatus()), "arithmetic status in range");
+    require((x == y) == (y == x), "equality is symmetric");
+}
+
+} // namespace
+
+QELUNITS_FUZZ_TARGET(conversion) {
+    Input in(data, size);
+    const QelUnit::BuiltinUnits from = takeUnit(in);
+    const int fromPower = takePower(in);
+    const QelUnit::BuiltinUnits to = takeUnit(in);
+    const int toPower = takePower(in);
+    const auto value = in.take<double>();
+    checkUnitPair(from, fromPower, to, toPower, value);
+    checkSettings(in, value);
+    checkTypes(in, value);
+    return 0;
+}

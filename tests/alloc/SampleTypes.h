@@ -1,0 +1,75 @@
+#ifndef QELUNITS_TESTS_ALLOC_SAMPLETYPES_H
+#define QELUNITS_TESTS_ALLOC_SAMPLETYPES_H
+
+// Compound types that the allocation tests convert and combine.
+
+#include <qelunits/QelUnitType.h>
+
+#include <initializer_list>
+
+namespace alloc_samples {
+
+/// The product of the given units raised to their powers.
+inline QelUnitType product(std::initializer_list<QelUnitFactor> factors) {
+    QelUnitType type;
+    for (const QelUnitFactor& f : factors) {
+        type *= QelUnitType(f.unit, f.power);
+    }
+    return type;
+}
+
+inline QelUnitType metersPerSecond() { return product({{QelUnit::meter, 1}, {QelUnit::second, -1}}); }
+inline QelUnitType feetPerMinute() { return product({{QelUnit::foot, 1}, {QelUnit::minute, -1}}); }
+inline QelUnitType kilogramMeterPerSecondSquared() {
+    return product({{QelUnit::kilogram, 1}, {QelUnit::meter, 1}, {QelUnit::second, -2}});
+}
+
+/// Eight entries, one per base dimension but frequency and solid angle.
+inline QelUnitType eightMetric() {
+    return product({{QelUnit::kilogram, 1},
+                    {QelUnit::meter, 2},
+                    {QelUnit::second, -3},
+                    {QelUnit::kelvin, -1},
+                    {QelUnit::ampere, 1},
+                    {QelUnit::mole, -1},
+                    {QelUnit::candela, 1},
+                    {QelUnit::radian, 1}});
+}
+
+/// The same dimensions in other units, eight entries too.
+inline QelUnitType eightOther() {
+    return product({{QelUnit::milliampere, 1},
+                    {QelUnit::foot, 2},
+                    {QelUnit::pound, 1},
+                    {QelUnit::minute, -3},
+                    {QelUnit::mole, -1},
+                    {QelUnit::candela, 1},
+                    {QelUnit::angle_degree, 1},
+                    {QelUnit::rankine, -1}});
+}
+
+/// Eight entries whose powers of length units substitution turns into many more.
+inline QelUnitType substitutionHeavy() {
+    return product({{QelUnit::meter, 5},
+                    {QelUnit::second, -1},
+                    {QelUnit::centimeter, 5},
+                    {QelUnit::millimeter, 5},
+                    {QelUnit::foot, 5},
+                    {QelUnit::inches, 5},
+                    {QelUnit::yards, 5},
+                    {QelUnit::decimeter, 4}});
+}
+
+/// Eleven entries: more than a type holds inline.
+inline QelUnitType elevenMetric() {
+    return eightMetric() * product({{QelUnit::hertz, 1}, {QelUnit::steradian, 1}, {QelUnit::liter, 1}});
+}
+
+/// The same dimensions as elevenMetric in other units.
+inline QelUnitType elevenOther() {
+    return eightOther() * product({{QelUnit::cycle_per_second, 1}, {QelUnit::steradian, 1}, {QelUnit::gill, 1}});
+}
+
+} // namespace alloc_samples
+
+#endif
