@@ -63,7 +63,12 @@ QelUnitParseResult QelUnitParser::parse(const wchar_t* text) {
     if (text == nullptr) {
         return failure(L"", 0, {QelUnitParseResult::Error::NullText, 0, 0, {}});
     }
-    return parse(std::wstring_view(text));
+    // Expressions are short: a plain loop beats the library's vector scan and its setup.
+    std::size_t length = 0;
+    while (text[length] != L'\0') {
+        ++length;
+    }
+    return parse(std::wstring_view(text, length));
 }
 
 QelUnitParseResult QelUnitParser::parseUtf8(std::string_view text) {
