@@ -130,6 +130,33 @@ TEST(Parse, SharedNamesFavourTheEverydayUnitAndListEveryCandidate) {
     }
 }
 
+// resolveName takes a shorter path than candidates; both must pick the same unit.
+TEST(Parse, ResolveNameAgreesWithTheFirstCandidate) {
+    std::vector<std::wstring> names = {L"s", L"K", L"degC", L"k", L"fot", L"", L"m/s^2"};
+    for (const auto& record : qelunits_detail::kUnitTable) {
+        for (const wchar_t* text : {record.internalName, record.singularName, record.pluralName,
+                                    record.defaultAbbreviation, record.vellumAbbreviation}) {
+            if (text == nullptr) {
+                continue;
+            }
+            std::wstring lower(text);
+            std::wstring upper(text);
+            for (std::size_t i = 0; i < lower.size(); ++i) {
+                lower[i] = lower[i] >= L'A' && lower[i] <= L'Z' ? static_cast<wchar_t>(lower[i] + 32) : lower[i];
+                upper[i] = upper[i] >= L'a' && upper[i] <= L'z' ? static_cast<wchar_t>(upper[i] - 32) : upper[i];
+            }
+            names.insert(names.end(), {text, lower, upper});
+        }
+    }
+    for (const std::wstring& name : names) {
+        SCOPED_TRACE(QelUnitParser::toUtf8(name));
+        const QelUnitCandidates all = QelUnitParser::candidates(name);
+        U unit = QelUnit::meter;
+        EXPECT_EQ(QelUnitParser::resolveName(name, unit), all.count != 0);
+        EXPECT_EQ(unit, all.count != 0 ? all.items[0].unit : QelUnit::dimensionless);
+    }
+}
+
 TEST(Parse, AliasesNeverShadowTheCatalogue) {
     for (const wchar_t* alias : {L"s", L"h", L"K", L"deg", L"°", L"degC", L"degF", L"degR"}) {
         SCOPED_TRACE(QelUnitParser::toUtf8(alias));

@@ -88,6 +88,8 @@ public:
     const wchar_t* message() const noexcept { return mMessage.c_str(); }
 
 private:
+    friend class QelUnitParser; // builds the type in place
+
     QelUnitType mType;
     Error mError = Error::None;
     std::size_t mPosition = 0;

@@ -65,6 +65,29 @@ struct UnitMatches {
 /// Every unit whose text of kind equals text[0, length) with A to Z folded, lowest code first.
 UnitMatches findUnitsByText(TextKind kind, const wchar_t* text, std::size_t length) noexcept;
 
+/// True for a unit of an SI base quantity: mass, length, time, temperature,
+/// current, amount of substance, luminous intensity.
+constexpr bool isSiBaseQuantity(const UnitRecord& record) noexcept {
+    return record.type >= QelUnit::Mass && record.type <= QelUnit::LuminousIntensity;
+}
+
+/// One English text of a unit: textOf(kUnitTable[unit], kind).
+struct NameEntry {
+    std::uint16_t unit;
+    TextKind kind;
+};
+
+/// The entries whose text equals a name ignoring case.
+struct NameEntries {
+    const NameEntry* items = nullptr;
+    std::size_t count = 0;
+};
+
+/// Every abbreviation, Vellum form, internal, singular and plural text that equals
+/// text[0, length) with A to Z folded (none for an empty name): units of an SI base
+/// quantity first, then by code, then in that order of kinds.
+NameEntries findEnglishTexts(const wchar_t* text, std::size_t length) noexcept;
+
 } // namespace qelunits_detail
 
 #endif

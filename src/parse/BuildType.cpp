@@ -66,7 +66,7 @@ public:
     const ParseFailure& failure() const { return mFailure; }
 
 private:
-    void advance() { mToken = mLexer.next(); }
+    void advance() { mLexer.next(mToken); }
 
     bool fail(QelUnitParseResult::Error code, const Token& at, FailureDetail detail = FailureDetail::None) {
         mFailure = {code, at.begin, at.end, detail};
@@ -152,10 +152,11 @@ private:
     }
 
     bool primary(QelUnitType& out) {
+        if (mToken.kind == TokenKind::Term) {
+            return term(out);
+        }
         const Token token = mToken;
         switch (token.kind) {
-        case TokenKind::Term:
-            return term(out, token);
         case TokenKind::Number:
             if (!isNumberOne(mText, token.begin, token.end)) {
                 return fail(QelUnitParseResult::Error::NumberNotOne, token);
@@ -174,17 +175,19 @@ private:
         }
     }
 
-    bool term(QelUnitType& out, const Token& token) {
+    // out arrives empty, as every primary's does.
+    bool term(QelUnitType& out) {
         QelUnit::BuiltinUnits unit = QelUnit::dimensionless;
-        if (!resolveUnit(mText + token.begin, token.end - token.begin, unit)) {
-            return fail(QelUnitParseResult::Error::UnknownUnit, token,
-                        token.wholeNameRejected ? FailureDetail::WholeNameRejected : FailureDetail::None);
+        const bool wholeNameRejected = mToken.wholeNameRejected;
+        if (!resolveUnit(mText + mToken.begin, mToken.end - mToken.begin, unit)) {
+            return fail(QelUnitParseResult::Error::UnknownUnit, mToken,
+                        wholeNameRejected ? FailureDetail::WholeNameRejected : FailureDetail::None);
         }
         advance();
-        if (token.wholeNameRejected && mToken.kind == TokenKind::Open) {
+        if (wholeNameRejected && mToken.kind == TokenKind::Open) {
             return fail(QelUnitParseResult::Error::UnexpectedText, mToken, FailureDetail::WholeNameRejected);
         }
-        out = QelUnitType(unit, 1);
+        out.set(unit, 1);
         return true;
     }
 

@@ -51,19 +51,24 @@ QelUnitParseResult QelUnitParser::parse(std::wstring_view text) {
     }
     // A whole input that is one unit name needs no stage of its own: the first
     // term of the expression is then that name (a name with operators is read whole at the end of the input).
-    QelUnitType type;
+    QelUnitParseResult result;
     ParseFailure f;
-    if (!qelunits_detail::buildType(data, text.size(), type, f)) {
+    if (!qelunits_detail::buildType(data, text.size(), result.mType, f)) {
         return failure(data, text.size(), f);
     }
-    return QelUnitParseResult(type);
+    return result;
 }
 
 QelUnitParseResult QelUnitParser::parse(const wchar_t* text) {
     if (text == nullptr) {
         return failure(L"", 0, {QelUnitParseResult::Error::NullText, 0, 0, {}});
     }
-    return parse(std::wstring_view(text));
+    // Expressions are short: a plain loop beats the library's vector scan and its setup.
+    std::size_t length = 0;
+    while (text[length] != L'\0') {
+        ++length;
+    }
+    return parse(std::wstring_view(text, length));
 }
 
 QelUnitParseResult QelUnitParser::parseUtf8(std::string_view text) {

@@ -79,18 +79,13 @@ bool equalsExactly(const wchar_t* stored, const wchar_t* name, std::size_t lengt
     return stored[length] == 0;
 }
 
-bool isSiBaseQuantity(QelUnit::BuiltinUnits unit) {
-    const QelUnit::BuiltinTypes type = kUnitTable[unit].type;
-    return type >= QelUnit::Mass && type <= QelUnit::LuminousIntensity;
-}
-
 // Exact case first, then SI base quantities, then the lowest code.
 bool preferred(const QelUnitCandidate& a, const QelUnitCandidate& b) {
     if (a.exactCase != b.exactCase) {
         return a.exactCase;
     }
-    const bool aBase = isSiBaseQuantity(a.unit);
-    if (aBase != isSiBaseQuantity(b.unit)) {
+    const bool aBase = isSiBaseQuantity(kUnitTable[a.unit]);
+    if (aBase != isSiBaseQuantity(kUnitTable[b.unit])) {
         return aBase;
     }
     return a.unit < b.unit;
@@ -152,32 +147,30 @@ QelUnitCandidates findCandidates(const wchar_t* name, std::size_t length) noexce
     return out;
 }
 
-// The first of findCandidates without building the list: the common path of parsing.
+// The first of findCandidates without building the list: the common path of
+// parsing. The entries come in order of preference but for case, so the first
+// in exact case wins, else the first.
 bool resolveUnit(const wchar_t* name, std::size_t length, QelUnit::BuiltinUnits& unit) noexcept {
-    QelUnitCandidate best{QelUnit::dimensionless, QelUnit::Abbreviation, false, false};
-    bool found = false;
-    const bool holdsOperator = anyOperator(name, length);
-    for (std::size_t k = 0; k < sizeof(kKinds) / sizeof(kKinds[0]); ++k) {
-        const KindField& kind = kKinds[k];
-        const bool asked = length != 0 && mayMatch(kShapes[k], length, holdsOperator);
-        const UnitMatches matches = asked ? findUnitsByText(kind.kind, name, length) : UnitMatches{};
-        for (std::size_t i = 0; i < matches.count; ++i) {
-            const auto code = static_cast<QelUnit::BuiltinUnits>(matches.units[i]);
-            const QelUnitCandidate candidate{code, kind.nameType,
-                                             equalsExactly(kUnitTable[code].*kind.field, name, length), false};
-            if (!found || preferred(candidate, best)) {
-                best = candidate;
-                found = true;
+    const NameEntries entries = findEnglishTexts(name, length);
+    if (entries.count != 0) {
+        const NameEntry* chosen = entries.items;
+        for (const NameEntry* entry = entries.items; entry != entries.items + entries.count; ++entry) {
+            if (equalsExactly(textOf(kUnitTable[entry->unit], entry->kind), name, length)) {
+                chosen = entry;
+                break;
             }
         }
+        unit = static_cast<QelUnit::BuiltinUnits>(chosen->unit);
+        return true;
     }
-    if (!found) {
-        const QelUnitCandidates aliases = findCandidates(name, length);
-        best = aliases.items[0];
-        found = aliases.count > 0;
+    for (const UnitAlias& alias : kUnitAliases) {
+        if (equalsExactly(alias.text, name, length)) {
+            unit = alias.unit;
+            return true;
+        }
     }
-    unit = best.unit;
-    return found;
+    unit = QelUnit::dimensionless;
+    return false;
 }
 
 } // namespace qelunits_detail

@@ -38,7 +38,25 @@ struct WholeName {
     wchar_t first = 0;             // folded
     std::size_t firstOperator = 0; // index of its first operator character
     bool hasBinaryOperator = false;
+    std::uint64_t probe = 0;     // probeOf the text from its first operator
+    std::uint64_t probeMask = 0; // the lanes the name fills
 };
+
+constexpr std::size_t kProbeLanes = 4;
+
+// Up to four folded characters in 16-bit lanes: a name whose lanes differ from
+// the input's cannot match, so most are passed over with one compare.
+constexpr std::uint64_t probeOf(const wchar_t* text, std::size_t count) {
+    std::uint64_t probe = 0;
+    for (std::size_t i = 0; i < count && i < kProbeLanes; ++i) {
+        probe |= (static_cast<std::uint64_t>(foldCase(text[i])) & 0xFFFFU) << (16U * i);
+    }
+    return probe;
+}
+
+constexpr std::uint64_t probeMaskOf(std::size_t count) {
+    return count >= kProbeLanes ? ~std::uint64_t{0} : (std::uint64_t{1} << (16U * count)) - 1U;
+}
 
 constexpr const wchar_t* UnitRecord::*kNameFields[] = {&UnitRecord::defaultAbbreviation,
                                                        &UnitRecord::vellumAbbreviation, &UnitRecord::internalName,
@@ -73,6 +91,8 @@ constexpr WholeName makeWholeName(const wchar_t* text) {
     while (!isOperatorChar(text[name.firstOperator])) {
         ++name.firstOperator;
     }
+    name.probe = probeOf(text + name.firstOperator, name.length - name.firstOperator);
+    name.probeMask = probeMaskOf(name.length - name.firstOperator);
     return name;
 }
 
@@ -103,9 +123,7 @@ constexpr std::array<WholeName, kWholeNameCount> makeWholeNames() {
 constexpr std::array<WholeName, kWholeNameCount> kWholeNames = makeWholeNames();
 
 // The slot of an ASCII character in kAsciiRanges; 128 for any other.
-constexpr std::size_t asciiSlot(wchar_t c) {
-    return c >= 0 && c < 128 ? static_cast<std::size_t>(c - L'\0') : 128;
-}
+constexpr std::size_t asciiSlot(wchar_t c) { return c >= 0 && c < 128 ? static_cast<std::size_t>(c - L'\0') : 128; }
 
 struct NameRange {
     std::uint16_t begin = 0;
@@ -157,10 +175,9 @@ bool Lexer::exponentFollows(std::size_t at) const noexcept {
     return c == L'^' || isSuperscript(c) || (c == L'*' && at + 1 < mLength && mText[at + 1] == L'*');
 }
 
-Token Lexer::next() noexcept {
+void Lexer::next(Token& token) noexcept {
     mPos = skipBlanks(mPos);
-    Token token;
-    token.begin = token.end = mPos;
+    token = Token{mPos, mPos, 0, TokenKind::End, false, false};
     if (mPos < mLength) {
         const wchar_t c = mText[mPos];
         if (c == L'^' || (c == L'*' && mPos + 1 < mLength && mText[mPos + 1] == L'*')) {
@@ -179,7 +196,6 @@ Token Lexer::next() noexcept {
     }
     mPos = token.end;
     mPrevious = token.kind;
-    return token;
 }
 
 void Lexer::lexExponent(Token& token, std::size_t digitsFrom, bool superscript) const noexcept {
@@ -219,14 +235,17 @@ void Lexer::lexExponent(Token& token, std::size_t digitsFrom, bool superscript) 
 // whose first operator is at mPos + firstOperator, and that may be read whole;
 // or 0. rejected tells that a name was passed over.
 std::size_t Lexer::wholeNameEnd(std::size_t firstOperator, bool& rejected) const noexcept {
-    const WholeName key{nullptr, 0, foldCase(mText[mPos]), firstOperator, false};
+    const WholeName key{nullptr, 0, foldCase(mText[mPos]), firstOperator, false, 0, 0};
+    const std::size_t probeFrom = mPos + firstOperator;
+    const std::uint64_t probe = probeOf(mText + probeFrom, mLength - probeFrom);
     const std::size_t slot = asciiSlot(key.first);
     const auto* name = slot < 128 ? kWholeNames.begin() + kAsciiRanges[slot].begin : kWholeNames.begin();
     const auto* last = slot < 128 ? kWholeNames.begin() + kAsciiRanges[slot].end : kWholeNames.end();
     name = std::lower_bound(name, last, key, wholeNameBefore);
     std::size_t best = 0;
     for (; name != last && !wholeNameBefore(key, *name); ++name) {
-        if (name->length > mLength - mPos || !foldedEqual(mText + mPos, name->text, name->length)) {
+        if ((probe & name->probeMask) != name->probe || name->length > mLength - mPos ||
+            !foldedEqual(mText + mPos, name->text, name->length)) {
             continue;
         }
         const std::size_t end = mPos + name->length;

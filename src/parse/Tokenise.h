@@ -37,11 +37,12 @@ constexpr bool isOperatorChar(wchar_t c) {
            (c >= L'\u2070' && c <= L'\u2079' && c != L'\u2071' && c != L'\u2072' && c != L'\u2073');
 }
 
-/// Cuts an expression into tokens; next() returns them in order, then End forever.
+/// Cuts an expression into tokens; next() gives them in order, then End forever.
 class Lexer {
 public:
     Lexer(const wchar_t* text, std::size_t length) noexcept : mText(text), mLength(length) {}
-    Token next() noexcept;
+    /// Overwrites token with the next one (in place: a token is larger than two registers).
+    void next(Token& token) noexcept;
 
 private:
     void lexExponent(Token& token, std::size_t digitsFrom, bool superscript) const noexcept;
@@ -52,8 +53,10 @@ private:
 
     const wchar_t* mText;
     std::size_t mLength;
-    std::size_t mPos = 0;
+    // Between the two sizes: adjacent, the compiler loads both in one 16-byte
+    // read that stalls on the 8-byte store of mPos just before.
     TokenKind mPrevious = TokenKind::End;
+    std::size_t mPos = 0;
 };
 
 } // namespace qelunits_detail
