@@ -2,6 +2,7 @@
 
 #include <qelunits/ConversionFactor.h>
 #include <qelunits/QelUnit.h>
+#include <qelunits/QelUnitType.h>
 
 #include <gtest/gtest.h>
 
@@ -208,20 +209,14 @@ TEST(DirectFactors, DataMatchesTheDefinitions) {
     }
 }
 
-// Conversions take 1 / x for pow(x, -1): both round once, and the C library's
-// pow must agree on every factor that can be raised to -1.
-TEST(DirectFactors, ReciprocalsOfEveryFactorMatchPow) {
-    for (const auto& record : qelunits_detail::kUnitTable) {
-        EXPECT_EQ(1.0 / record.factor, std::pow(record.factor, -1.0)) << record.internalName;
-    }
-    for (int a = 0; a < QelUnit::kUnitCount; ++a) {
-        for (int b = 0; b < QelUnit::kUnitCount; ++b) {
-            const ConversionFactor entry = directFactor(a, b);
-            if (!entry.isIdentity && entry.customConversion == nullptr) {
-                EXPECT_EQ(1.0 / entry.factor, std::pow(entry.factor, -1.0)) << a << ' ' << b;
-            }
-        }
-    }
+// A power of -1 takes the reciprocal rounded once, which the C library's pow
+// misses by one unit in the last place for this factor.
+TEST(DirectFactors, PowerMinusOneIsTheReciprocalRoundedOnce) {
+    ConversionFactor factor;
+    ASSERT_EQ(QelUnitType(QelUnit::hectare, -1).GetConversionFactor(QelUnitType(QelUnit::square_foot, -1), factor),
+              QelUnit::Ok);
+    EXPECT_EQ(factor.factor, 1.0 / directFactor(QelUnit::hectare, QelUnit::square_foot).factor);
+    EXPECT_EQ(factor.factor, 9.2903040000000008e-06);
 }
 
 } // namespace
