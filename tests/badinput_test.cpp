@@ -36,14 +36,6 @@ const T kBadTypes[] = {T(-1), T(31)};
 const double kOddValues[] = {kNaN, kInf, -kInf, -0.0, kDenormal, -kDenormal};
 const int kOddPowers[] = {0, INT_MAX, INT_MIN};
 
-// Bit equality, so that NaN equals NaN and -0.0 differs from 0.0.
-::testing::AssertionResult sameDouble(double expected, double actual) {
-    if (bits(expected) == bits(actual)) {
-        return ::testing::AssertionSuccess();
-    }
-    return ::testing::AssertionFailure() << "expected " << expected << ", got " << actual;
-}
-
 // Wraps like the library's power arithmetic.
 int wrapped(long long v) { return static_cast<int>(static_cast<unsigned int>(static_cast<unsigned long long>(v))); }
 
@@ -179,65 +171,46 @@ TEST(NullText, StringSeamTakesNullAsNoText) {
     whole->Dispose();
 }
 
-TEST(OddValue, FactorConversionsMultiplyAsIeeeDoes) {
+// Factor conversions multiply as IEEE does; temperature readings keep NaN and
+// infinities; division refuses only tiny magnitudes; equality needs a finite
+// difference below the tolerance.
+TEST(OddValue, EachEntryPointFollowsIeeeArithmetic) {
+    const QelUnitVar five(5.0, QelUnitType(QelUnit::meter));
     for (const double value : kOddValues) {
         SCOPED_TRACE(value);
         double v = value;
         EXPECT_EQ(QelUnitBase::ConvertUnits(QelUnit::meter, QelUnit::foot, v), QelUnit::Ok);
-        EXPECT_TRUE(sameDouble(value * kMeterToFoot, v));
+        EXPECT_EQ(bits(value * kMeterToFoot), bits(v));
         v = value;
         EXPECT_EQ(QelUnitBase::ConvertUnits(S::Meters, F::SurveyFoot, S::Meters, v), QelUnit::Ok);
-        EXPECT_TRUE(sameDouble(value, v));
+        EXPECT_EQ(bits(value), bits(v));
         QelUnitVar q(value, QelUnitType(QelUnit::meter));
         EXPECT_EQ(q.ConvertTo(QelUnitType(QelUnit::foot)), QelUnit::Ok);
-        EXPECT_TRUE(sameDouble(value * kMeterToFoot, q.GetValue()));
-    }
-}
+        EXPECT_EQ(bits(value * kMeterToFoot), bits(q.GetValue()));
 
-TEST(OddValue, TemperatureReadingsKeepNaNAndInfinities) {
-    for (const double value : kOddValues) {
-        SCOPED_TRACE(value);
-        double v = value;
+        v = value;
         EXPECT_EQ(QelUnitBase::ConvertUnits(QelUnit::celsius, QelUnit::fahrenheit, v), QelUnit::Ok);
-        if (std::isnan(value)) {
-            EXPECT_TRUE(std::isnan(v));
-        } else if (std::isinf(value)) {
-            EXPECT_EQ(v, value);
-        } else {
-            EXPECT_EQ(v, 32.0); // -0.0 and denormals are the freezing point
-        }
-    }
-}
+        // -0.0 and denormals are the freezing point
+        EXPECT_TRUE(std::isnan(value) ? std::isnan(v) : v == (std::isinf(value) ? value : 32.0)) << v;
 
-TEST(OddValue, DivisionAndInversionRefuseOnlyTinyMagnitudes) {
-    const QelUnitVar five(5.0, QelUnitType(QelUnit::meter));
-    for (const double value : kOddValues) {
-        SCOPED_TRACE(value);
         const bool tiny = std::fabs(value) < QelUnit::kEpsilon; // false for NaN
-        QelUnitVar q(value, QelUnitType(QelUnit::second));
+        const QelUnit::ErrorStatus divides = tiny ? QelUnit::Overflow : QelUnit::Ok;
+        q = QelUnitVar(value, QelUnitType(QelUnit::second));
         q.invert();
-        EXPECT_EQ(q.GetStatus(), tiny ? QelUnit::Overflow : QelUnit::Ok);
-        EXPECT_TRUE(sameDouble(tiny ? value : 1.0 / value, q.GetValue()));
+        EXPECT_EQ(q.GetStatus(), divides);
+        EXPECT_EQ(bits(tiny ? value : 1.0 / value), bits(q.GetValue()));
         EXPECT_EQ(q.GetType()[0].power, -1);
-
         const QelUnitVar quotient = five / QelUnitVar(value, QelUnitType(QelUnit::second));
-        EXPECT_EQ(quotient.GetStatus(), tiny ? QelUnit::Overflow : QelUnit::Ok);
-        EXPECT_TRUE(sameDouble(tiny ? 0.0 : 5.0 / value, quotient.GetValue()));
-
+        EXPECT_EQ(quotient.GetStatus(), divides);
+        EXPECT_EQ(bits(tiny ? 0.0 : 5.0 / value), bits(quotient.GetValue()));
         QelUnitVar divided = five;
         divided /= value;
-        EXPECT_EQ(divided.GetStatus(), tiny ? QelUnit::Overflow : QelUnit::Ok);
-        EXPECT_TRUE(sameDouble(tiny ? 5.0 : 5.0 / value, divided.GetValue()));
-
+        EXPECT_EQ(divided.GetStatus(), divides);
+        EXPECT_EQ(bits(tiny ? 5.0 : 5.0 / value), bits(divided.GetValue()));
         ConversionFactor f(2.0);
         f /= ConversionFactor(value);
-        EXPECT_TRUE(sameDouble(std::fabs(value) > QelUnit::kEpsilon ? 2.0 / value : kInf, f));
-    }
-}
+        EXPECT_EQ(bits(std::fabs(value) > QelUnit::kEpsilon ? 2.0 / value : kInf), bits(f));
 
-TEST(OddValue, EqualityNeedsAFiniteDifferenceBelowTheTolerance) {
-    for (const double value : kOddValues) {
-        SCOPED_TRACE(value);
         const QelUnitVar a(value, QelUnitType(QelUnit::meter));
         const bool equal = std::fabs(value - value) < QelUnit::kEpsilon; // NaN and infinities are never equal
         EXPECT_EQ(a == a, equal ? 1 : 0);
@@ -245,7 +218,7 @@ TEST(OddValue, EqualityNeedsAFiniteDifferenceBelowTheTolerance) {
         EXPECT_EQ(ConversionFactor(value).isEqualTo(ConversionFactor(value)), equal);
         const QelUnitVar sum = a + QelUnitVar(1.0, QelUnitType(QelUnit::foot));
         EXPECT_EQ(sum.GetStatus(), QelUnit::Ok);
-        EXPECT_TRUE(sameDouble(value + 0.3048, sum.GetValue()));
+        EXPECT_EQ(bits(value + 0.3048), bits(sum.GetValue()));
     }
 }
 
@@ -275,13 +248,13 @@ TEST(OddPower, FactorsArePowersOfTheUnitFactor) {
         SCOPED_TRACE(p);
         double f = -1.0;
         EXPECT_EQ(QelUnitBase::GetConversionFactor(QelUnit::meter, p, QelUnit::foot, p, f), QelUnit::Ok);
-        EXPECT_TRUE(sameDouble(std::pow(kMeterToFoot, p), f));
+        EXPECT_EQ(bits(std::pow(kMeterToFoot, p)), bits(f));
         double v = 1.0;
         EXPECT_EQ(QelUnitBase::ConvertUnits(QelUnit::meter, p, QelUnit::meter, p, v), QelUnit::Ok);
         EXPECT_EQ(v, 1.0);
         QelUnitVar q(2.0, QelUnitType(QelUnit::second));
         q.pow(p);
-        EXPECT_TRUE(sameDouble(std::pow(2.0, p), q.GetValue()));
+        EXPECT_EQ(bits(std::pow(2.0, p)), bits(q.GetValue()));
     }
     double f = -1.0;
     EXPECT_EQ(QelUnitBase::GetConversionFactor(QelUnit::meter, INT_MAX, QelUnit::meter, INT_MIN, f),
@@ -316,7 +289,7 @@ TEST(SettingsCode, UnknownKeysFallBackToTheCodesNumber) {
         double direct = 2.0;
         EXPECT_EQ(QelUnitBase::ConvertUnits(S(c.code), F(c.conversion), S::Meters, v),
                   QelUnitBase::ConvertUnits(c.expected, QelUnit::meter, direct));
-        EXPECT_TRUE(sameDouble(direct, v));
+        EXPECT_EQ(bits(direct), bits(v));
     }
     double v = 3.0;
     EXPECT_EQ(QelUnitBase::ConvertUnits(S(0xFFFFFFFFU), F(0), S(0xFFFFFFFEU), v), QelUnit::Ok);
@@ -332,52 +305,37 @@ TEST(BadStatus, HasNoMessage) {
     }
 }
 
-// Sets the tolerance for one scope and restores it even when a check fails.
-class EpsilonScope {
-public:
-    explicit EpsilonScope(double e) : mSaved(QelUnit::kEpsilon) { QelUnit::kEpsilon = e; }
-    ~EpsilonScope() { QelUnit::kEpsilon = mSaved; }
-    EpsilonScope(const EpsilonScope&) = delete;
-    EpsilonScope& operator=(const EpsilonScope&) = delete;
-
-private:
-    double mSaved;
-};
-
-double squareKilometersSquaredToSquareMeters() {
-    double f = 0.0;
-    EXPECT_EQ(QelUnitBase::GetConversionFactor(QelUnit::square_kilometer, 2, QelUnit::square_meters, 2, f),
-              QelUnit::Ok);
-    return f;
-}
-
 TEST(Epsilon, NonsenseTolerancesFollowTheComparisonsAsWritten) {
-    const double reverse = squareKilometersSquaredToSquareMeters();
+    const auto squareKm2ToSquareM2 = [] {
+        double f = 0.0;
+        EXPECT_EQ(QelUnitBase::GetConversionFactor(QelUnit::square_kilometer, 2, QelUnit::square_meters, 2, f),
+                  QelUnit::Ok);
+        return f;
+    };
+    const double reverse = squareKm2ToSquareM2();
     for (const double eps : {0.0, -1.0, kNaN}) {
         SCOPED_TRACE(eps);
-        {
-            const EpsilonScope scope(eps);
-            // Division of factors: only a divisor of magnitude above the tolerance divides.
-            for (const double d : {0.0, -0.0, 4.0}) {
-                ConversionFactor f(2.0);
-                f /= ConversionFactor(d);
-                EXPECT_TRUE(sameDouble(std::fabs(d) > eps ? 2.0 / d : kInf, f)) << d;
-            }
-            // Quantities: only a magnitude below the tolerance is refused, so nothing is.
-            QelUnitVar zero(0.0, QelUnitType(QelUnit::second));
-            zero.invert();
-            EXPECT_EQ(zero.GetStatus(), QelUnit::Ok);
-            EXPECT_EQ(zero.GetValue(), kInf);
-            const QelUnitVar one(1.0, QelUnitType(QelUnit::meter));
-            EXPECT_EQ(one == one, 0); // no difference is below such a tolerance
-            EXPECT_FALSE(ConversionFactor(1.0).isEqualTo(ConversionFactor(1.0)));
-            // Conversions do not depend on the tolerance.
-            double v = 1.0;
-            EXPECT_EQ(QelUnitBase::ConvertUnits(QelUnit::meter, QelUnit::foot, v), QelUnit::Ok);
-            EXPECT_EQ(v, kMeterToFoot);
-            EXPECT_TRUE(sameDouble(reverse, squareKilometersSquaredToSquareMeters()));
+        QelUnit::kEpsilon = eps; // no ASSERT below, so the restore at the end always runs
+        // Division of factors: only a divisor of magnitude above the tolerance divides.
+        for (const double d : {0.0, -0.0, 4.0}) {
+            ConversionFactor f(2.0);
+            f /= ConversionFactor(d);
+            EXPECT_EQ(bits(std::fabs(d) > eps ? 2.0 / d : kInf), bits(f)) << d;
         }
-        EXPECT_EQ(QelUnit::kEpsilon, 1e-10);
+        // Quantities: only a magnitude below the tolerance is refused, so nothing is.
+        QelUnitVar zero(0.0, QelUnitType(QelUnit::second));
+        zero.invert();
+        EXPECT_EQ(zero.GetStatus(), QelUnit::Ok);
+        EXPECT_EQ(zero.GetValue(), kInf);
+        const QelUnitVar one(1.0, QelUnitType(QelUnit::meter));
+        EXPECT_EQ(one == one, 0); // no difference is below such a tolerance
+        EXPECT_FALSE(ConversionFactor(1.0).isEqualTo(ConversionFactor(1.0)));
+        // Conversions do not depend on the tolerance.
+        double v = 1.0;
+        EXPECT_EQ(QelUnitBase::ConvertUnits(QelUnit::meter, QelUnit::foot, v), QelUnit::Ok);
+        EXPECT_EQ(v, kMeterToFoot);
+        EXPECT_EQ(bits(reverse), bits(squareKm2ToSquareM2()));
+        QelUnit::kEpsilon = 1e-10;
     }
 }
 
