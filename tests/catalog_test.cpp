@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include <cmath>
 #include <cstdint>
 #include <random>
@@ -26,13 +28,7 @@ TEST(Catalog, QueriesAnswerFromTheRecord) {
         EXPECT_TRUE(QelUnit::isValid(static_cast<U>(code))) << code;
         EXPECT_EQ(QelUnit::isValid(static_cast<T>(code)), code < 31) << code;
     }
-    const struct {
-        U unit;
-        T type;
-        const wchar_t* name;
-        bool metric;
-        bool imperial;
-    } cases[] = {
+    const std::tuple<U, T, const wchar_t*, bool, bool> cases[] = {
         {QelUnit::dimensionless, QelUnit::Dimensionless, L"dimensionless", true, true},
         {QelUnit::meter, QelUnit::Distance, L"meter", true, false},
         {QelUnit::foot, QelUnit::Distance, L"foot", false, true},
@@ -42,12 +38,12 @@ TEST(Catalog, QueriesAnswerFromTheRecord) {
         {QelUnit::steradian, QelUnit::SolidAngle, L"steradian", false, false},
         {QelUnit::knot_UK, QelUnit::Velocity, L"knot_UK", false, true},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.unit);
-        EXPECT_EQ(QelUnit::getType(c.unit), c.type);
-        EXPECT_STREQ(QelUnit::internalName(c.unit), c.name);
-        EXPECT_EQ(QelUnit::isMetric(c.unit), c.metric);
-        EXPECT_EQ(QelUnit::isImperial(c.unit), c.imperial);
+    for (const auto& [unit, type, name, metric, imperial] : cases) {
+        SCOPED_TRACE(unit);
+        EXPECT_EQ(QelUnit::getType(unit), type);
+        EXPECT_STREQ(QelUnit::internalName(unit), name);
+        EXPECT_EQ(QelUnit::isMetric(unit), metric);
+        EXPECT_EQ(QelUnit::isImperial(unit), imperial);
     }
 }
 
@@ -100,10 +96,7 @@ TEST(UnitTable, TextsArePresentAndVellumFormsSitWhereExpected) {
 }
 
 TEST(UnitTable, ComputedFactorsAreTheDoublesOfTheirExpressions) {
-    const struct {
-        U unit;
-        double expected;
-    } cases[] = {
+    const std::tuple<U, double> cases[] = {
         {QelUnit::acre, std::pow(0.3048, 2.0) * 43560},
         {QelUnit::square_bolt, std::pow(36.576, 2.0)},
         {QelUnit::cubic_chain, std::pow(20.1168, 3.0)},
@@ -138,8 +131,8 @@ TEST(UnitTable, ComputedFactorsAreTheDoublesOfTheirExpressions) {
         {QelUnit::inches, 0.025400000000000002},
         {QelUnit::torr, 133.322368421053},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(kUnitTable[c.unit].factor, c.expected) << QelUnit::internalName(c.unit);
+    for (const auto& [unit, expected] : cases) {
+        EXPECT_EQ(kUnitTable[unit].factor, expected) << QelUnit::internalName(unit);
     }
 }
 

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -50,12 +52,8 @@ Outcome runTool(const std::vector<std::string>& args, const std::string& input =
 }
 
 TEST(Cli, CommandsPrintTheirResultsAndStatuses) {
-    const struct {
-        std::vector<std::string> args;
-        int status;
-        std::string out; // exact, unless empty
-        std::string err; // a part of standard error
-    } cases[] = {
+    // Arguments, status, standard output (exact, unless empty), a part of standard error.
+    const std::tuple<std::vector<std::string>, int, std::string, std::string> cases[] = {
         {{"convert", "1", "m", "ft"}, 0, "3.280839895013123 ft\n", ""},
         {{"convert", "100", "°C", "°F"}, 0, "212 °F\n", ""},
         {{"convert", "-40", "degF", "degC"}, 0, "-40 °C\n", ""},
@@ -81,15 +79,15 @@ TEST(Cli, CommandsPrintTheirResultsAndStatuses) {
         {{"--foot", "survey", "convert", "1", "ft", "m"}, 2, "", "add --settings"},
         {{"list", "--type", "Nonsense"}, 2, "", "unknown type 'Nonsense'"},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.args.front() + " " + c.args.back());
-        const Outcome o = runTool(c.args);
-        EXPECT_EQ(o.status, c.status);
-        if (!c.out.empty() || c.status != 0) {
-            EXPECT_EQ(o.out, c.out);
+    for (const auto& [args, status, out, err] : cases) {
+        SCOPED_TRACE(args.front() + " " + args.back());
+        const Outcome o = runTool(args);
+        EXPECT_EQ(o.status, status);
+        if (!out.empty() || status != 0) {
+            EXPECT_EQ(o.out, out);
         }
-        EXPECT_NE(o.err.find(c.err), std::string::npos) << o.err;
-        EXPECT_EQ(o.err.empty(), c.status == 0);
+        EXPECT_NE(o.err.find(err), std::string::npos) << o.err;
+        EXPECT_EQ(o.err.empty(), status == 0);
     }
 }
 

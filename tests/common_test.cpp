@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include <string>
 #include <vector>
 
@@ -47,19 +49,14 @@ TEST(QelStringP, ValuesCopiesAndFormat) {
 }
 
 TEST(QelStringP, LeftRightMidAndIsNumber) {
-    const struct {
-        const wchar_t* input;
-        const wchar_t* delimiter;
-        const wchar_t* left;
-        const wchar_t* right;
-    } cases[] = {
+    const std::tuple<const wchar_t*, const wchar_t*, const wchar_t*, const wchar_t*> cases[] = {
         {L"abc %1", L"%", L"abc ", L"1"},        {L"50% of %12", L"%", L"50% of ", L"12"},
         {L"no marker", L"%", L"no marker", L""}, {L"%", L"%", L"", L""},
         {L"a!s!b!s!c", L"!s!", L"a!s!b", L"c"},  {L"", L"%", L"", L""},
     };
-    for (const auto& c : cases) {
-        const QelStringP s(c.input);
-        EXPECT_EQ(str(s.Left(c.delimiter)) + L"|" + str(s.Right(c.delimiter)), std::wstring(c.left) + L"|" + c.right);
+    for (const auto& [input, delimiter, left, right] : cases) {
+        const QelStringP s(input);
+        EXPECT_EQ(str(s.Left(delimiter)) + L"|" + str(s.Right(delimiter)), std::wstring(left) + L"|" + right);
     }
     const QelStringP s(L"abcdef"); // half open and clamped
     EXPECT_EQ(str(s.Mid(0, 1, false)) + L"|" + str(s.Mid(2, 4, false)) + L"|" + str(s.Mid(5, 9, false)) + L"|" +

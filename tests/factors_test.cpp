@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -39,13 +41,7 @@ TEST(ConversionFactor, MultiplyAndDivide) {
     ConversionFactor custom;
     custom.SetCustomConversion(&twice);
     const ConversionFactor id;
-    const struct {
-        ConversionFactor lhs;
-        char op;
-        ConversionFactor rhs;
-        bool identity;
-        double factor;
-    } cases[] = {
+    const std::tuple<ConversionFactor, char, ConversionFactor, bool, double> cases[] = {
         {id, '*', 3.0, false, 3.0},
         {2.0, '*', 3.0, false, 6.0},
         {2.0, '*', id, false, 2.0},
@@ -61,12 +57,12 @@ TEST(ConversionFactor, MultiplyAndDivide) {
         {1.0, '/', 1.1e-10, false, 1.0 / 1.1e-10},
         {2.0, '/', id, false, 2.0},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.lhs.factor << c.op << c.rhs.factor);
-        ConversionFactor f = c.lhs;
-        f = c.op == '*' ? (f *= c.rhs) : (f /= c.rhs);
-        EXPECT_EQ(f.isIdentity, c.identity);
-        EXPECT_EQ(f.factor, c.factor);
+    for (const auto& [lhs, op, rhs, identity, factor] : cases) {
+        SCOPED_TRACE(testing::Message() << lhs.factor << op << rhs.factor);
+        ConversionFactor f = lhs;
+        f = op == '*' ? (f *= rhs) : (f /= rhs);
+        EXPECT_EQ(f.isIdentity, identity);
+        EXPECT_EQ(f.factor, factor);
         EXPECT_EQ(f.customConversion, nullptr);
     }
 }
@@ -76,22 +72,18 @@ TEST(ConversionFactor, EqualityIsStrictAndAbsolute) {
     storedTwo.factor = 2.0;
     ConversionFactor custom;
     custom.SetCustomConversion(&twice);
-    const struct {
-        ConversionFactor a;
-        ConversionFactor b;
-        bool equal;
-    } cases[] = {{ConversionFactor(), storedTwo, true},
-                 {ConversionFactor(), 1.0, false},
-                 {1.0, 1.0 + 5e-11, true},
-                 {1.0, 1.0 + 2e-10, false},
-                 {1e6, 1e6 + 1e-9, false},
-                 {0.0, 1e-10, false},
-                 {std::nan(""), std::nan(""), false},
-                 {custom, custom, false}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.a.factor << " vs " << c.b.factor);
-        EXPECT_EQ(c.a.isEqualTo(c.b), c.equal);
-        EXPECT_EQ(c.b.isEqualTo(c.a), c.equal);
+    const std::tuple<ConversionFactor, ConversionFactor, bool> cases[] = {{ConversionFactor(), storedTwo, true},
+                                                                          {ConversionFactor(), 1.0, false},
+                                                                          {1.0, 1.0 + 5e-11, true},
+                                                                          {1.0, 1.0 + 2e-10, false},
+                                                                          {1e6, 1e6 + 1e-9, false},
+                                                                          {0.0, 1e-10, false},
+                                                                          {std::nan(""), std::nan(""), false},
+                                                                          {custom, custom, false}};
+    for (const auto& [a, b, equal] : cases) {
+        SCOPED_TRACE(testing::Message() << a.factor << " vs " << b.factor);
+        EXPECT_EQ(a.isEqualTo(b), equal);
+        EXPECT_EQ(b.isEqualTo(a), equal);
     }
     const double saved = QelUnit::kEpsilon;
     QelUnit::kEpsilon = 1e-3;
@@ -121,11 +113,8 @@ TEST(DirectFactors, ExactlyTheGroupEntriesExist) {
 }
 
 TEST(DirectFactors, PublishedFactorsBitForBit) {
-    const struct {
-        U from;
-        U to;
-        double factor; // 0: no entry
-    } cases[] = {
+    // From, to, factor (0: no entry).
+    const std::tuple<U, U, double> cases[] = {
         {QelUnit::meter, QelUnit::foot, 3.280839895013123},
         {QelUnit::foot, QelUnit::meter, 0.0},
         {QelUnit::foot, QelUnit::survey_foot, 0.9999979999999999},
@@ -146,11 +135,11 @@ TEST(DirectFactors, PublishedFactorsBitForBit) {
         {QelUnit::mile_nautical_UK, QelUnit::mile, 0.0},
         {QelUnit::gram, QelUnit::kilogram, 0.0},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.from << " -> " << c.to);
-        const ConversionFactor f = directFactor(c.from, c.to);
-        EXPECT_EQ(f.isIdentity, c.factor == 0.0);
-        EXPECT_EQ(static_cast<double>(f), c.factor == 0.0 ? 1.0 : c.factor);
+    for (const auto& [from, to, factor] : cases) {
+        SCOPED_TRACE(testing::Message() << from << " -> " << to);
+        const ConversionFactor f = directFactor(from, to);
+        EXPECT_EQ(f.isIdentity, factor == 0.0);
+        EXPECT_EQ(static_cast<double>(f), factor == 0.0 ? 1.0 : factor);
     }
 }
 

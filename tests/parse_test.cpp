@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -27,10 +29,7 @@ QelUnitType parsed(const wchar_t* text) {
 }
 
 TEST(Parse, ExpressionsGiveTheirTypes) {
-    const struct {
-        const wchar_t* text;
-        Entries expected;
-    } cases[] = {
+    const std::tuple<const wchar_t*, Entries> cases[] = {
         // Whole names, operators inside them included.
         {L"m/s", {{QelUnit::meter_per_second, 1}}},
         {L"kg/cu m", {{QelUnit::kilogram_per_cubic_meter, 1}}},
@@ -72,18 +71,14 @@ TEST(Parse, ExpressionsGiveTheirTypes) {
         {L"°", {{QelUnit::angle_degree, 1}}},
         {L"Unitless", {}},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(QelUnitParser::toUtf8(c.text));
-        EXPECT_EQ(entries(parsed(c.text)), c.expected);
+    for (const auto& [text, expected] : cases) {
+        SCOPED_TRACE(QelUnitParser::toUtf8(text));
+        EXPECT_EQ(entries(parsed(text)), expected);
     }
 }
 
 TEST(Parse, ExpressionsConvertByTheirFactors) {
-    const struct {
-        const wchar_t* from;
-        const wchar_t* to;
-        double factor;
-    } cases[] = {
+    const std::tuple<const wchar_t*, const wchar_t*, double> cases[] = {
         {L"m/s", L"ft/min", 1.0 / 0.00508},
         {L"kg*m/s^2", L"N", 1.0},
         {L"W/(m²·K)", L"BTU/(hr·sq ft·degF)", 1.0 / 5.678263},
@@ -92,20 +87,16 @@ TEST(Parse, ExpressionsConvertByTheirFactors) {
         {L"1/min", L"1/s", 1.0 / 60.0},
         {L"(ft)^2", L"sq in", 144.0},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(QelUnitParser::toUtf8(c.from) + " -> " + QelUnitParser::toUtf8(c.to));
+    for (const auto& [from, to, factor] : cases) {
+        SCOPED_TRACE(QelUnitParser::toUtf8(from) + " -> " + QelUnitParser::toUtf8(to));
         ConversionFactor f;
-        ASSERT_EQ(parsed(c.from).GetConversionFactor(parsed(c.to), f), QelUnit::Ok);
-        EXPECT_NEAR(static_cast<double>(f) / c.factor, 1.0, 2e-6);
+        ASSERT_EQ(parsed(from).GetConversionFactor(parsed(to), f), QelUnit::Ok);
+        EXPECT_NEAR(static_cast<double>(f) / factor, 1.0, 2e-6);
     }
 }
 
 TEST(Parse, SharedNamesFavourTheEverydayUnitAndListEveryCandidate) {
-    const struct {
-        const wchar_t* name;
-        U chosen;
-        std::vector<U> alsoCandidates;
-    } cases[] = {
+    const std::tuple<const wchar_t*, U, std::vector<U>> cases[] = {
         {L"min", QelUnit::minute, {QelUnit::minim}},
         {L"m", QelUnit::meter, {QelUnit::angle_minute, QelUnit::millenium}},
         {L"g", QelUnit::gram, {QelUnit::grad}},
@@ -118,14 +109,14 @@ TEST(Parse, SharedNamesFavourTheEverydayUnitAndListEveryCandidate) {
         {L"sq mi", QelUnit::square_mile_statute, {QelUnit::square_mile}},
         {L"s", QelUnit::second, {}}, // an alias, as no catalogue text is "s"
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(QelUnitParser::toUtf8(c.name));
-        EXPECT_EQ(entries(parsed(c.name)), (Entries{{c.chosen, 1}}));
-        const QelUnitCandidates all = QelUnitParser::candidates(c.name);
-        ASSERT_EQ(all.count, 1 + c.alsoCandidates.size());
-        EXPECT_EQ(all.items[0].unit, c.chosen);
-        for (std::size_t i = 0; i < c.alsoCandidates.size(); ++i) {
-            EXPECT_EQ(all.items[i + 1].unit, c.alsoCandidates[i]);
+    for (const auto& [name, chosen, alsoCandidates] : cases) {
+        SCOPED_TRACE(QelUnitParser::toUtf8(name));
+        EXPECT_EQ(entries(parsed(name)), (Entries{{chosen, 1}}));
+        const QelUnitCandidates all = QelUnitParser::candidates(name);
+        ASSERT_EQ(all.count, 1 + alsoCandidates.size());
+        EXPECT_EQ(all.items[0].unit, chosen);
+        for (std::size_t i = 0; i < alsoCandidates.size(); ++i) {
+            EXPECT_EQ(all.items[i + 1].unit, alsoCandidates[i]);
         }
     }
 }
@@ -169,12 +160,7 @@ TEST(Parse, AliasesNeverShadowTheCatalogue) {
 
 TEST(Parse, ErrorsSayWhatAndWhere) {
     constexpr std::size_t kAnywhere = std::wstring::npos; // within the text
-    const struct {
-        std::wstring text;
-        E error;
-        std::size_t position;
-        const wchar_t* message;
-    } cases[] = {
+    const std::tuple<std::wstring, E, std::size_t, const wchar_t*> cases[] = {
         {L"fot", E::UnknownUnit, 0, L"unknown unit 'fot' at 0; did you mean 'ft'?"},
         {L"kg/fot", E::UnknownUnit, 3, L"unknown unit 'fot' at 3; did you mean 'ft'?"},
         {L"gramm", E::UnknownUnit, 0, L"unknown unit 'gramm' at 0; did you mean 'gram'?"},
@@ -206,15 +192,15 @@ TEST(Parse, ErrorsSayWhatAndWhere) {
         {std::wstring(1 << 20, L'm'), E::UnknownUnit, 0, nullptr},
         {std::wstring(100000, L'(') + L"m" + std::wstring(100000, L')'), E::NestingTooDeep, kAnywhere, nullptr},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(::testing::PrintToString(c.text.substr(0, 20)));
-        const QelUnitParseResult r = QelUnitParser::parse(std::wstring_view(c.text));
+    for (const auto& [text, error, position, message] : cases) {
+        SCOPED_TRACE(::testing::PrintToString(text.substr(0, 20)));
+        const QelUnitParseResult r = QelUnitParser::parse(std::wstring_view(text));
         EXPECT_FALSE(r.ok());
-        EXPECT_EQ(r.error(), c.error);
-        EXPECT_TRUE(c.position == kAnywhere ? r.position() <= c.text.size() : r.position() == c.position);
+        EXPECT_EQ(r.error(), error);
+        EXPECT_TRUE(position == kAnywhere ? r.position() <= text.size() : r.position() == position);
         EXPECT_TRUE(r.type().empty());
-        if (c.message != nullptr) {
-            EXPECT_STREQ(r.message(), c.message);
+        if (message != nullptr) {
+            EXPECT_STREQ(r.message(), message);
         }
     }
 }
@@ -275,10 +261,7 @@ TEST(Format, EveryUnitAndItsTextsReadBack) {
 }
 
 TEST(Format, CompoundTypesReadBackEqual) {
-    const struct {
-        const wchar_t* text;
-        const wchar_t* written;
-    } cases[] = {
+    const std::tuple<const wchar_t*, const wchar_t*> cases[] = {
         {L"kg*m/s^2", L"kg·m/sec^2"},
         {L"W/(m²·K)", L"W/(°K·m²)"},
         {L"1/s", L"1/sec"},
@@ -290,15 +273,15 @@ TEST(Format, CompoundTypesReadBackEqual) {
         {L"1", L"1"},
         {L"angle_minute/s", L"angle_minute/sec"},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(QelUnitParser::toUtf8(c.text));
-        const QelUnitParseResult r = QelUnitParser::parse(c.text);
-        if (c.written == nullptr) {
+    for (const auto& [text, expected] : cases) {
+        SCOPED_TRACE(QelUnitParser::toUtf8(text));
+        const QelUnitParseResult r = QelUnitParser::parse(text);
+        if (expected == nullptr) {
             EXPECT_FALSE(r.ok());
             continue;
         }
         const QelStringP written = QelUnitParser::format(r.type());
-        EXPECT_STREQ(written, c.written);
+        EXPECT_STREQ(written, expected);
         EXPECT_TRUE(parsed(written).isEqualTo(r.type()));
     }
     std::mt19937 random(11);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include <climits>
 #include <cmath>
 #include <limits>
@@ -28,48 +30,39 @@ V withOverflow(double value, const T& type) { // a quantity whose status operati
 }
 
 TEST(QelUnitVar, PowerArgumentMultipliesEveryPowerAndWraps) {
-    const struct {
-        T type;
-        int power;
-        T expected;
-    } cases[] = {{kMeter, 3, T(QelUnit::meter, 3)},
-                 {kMeter, 0, T(QelUnit::meter, 0)},
-                 {kMeter / kSecond, -2, T(QelUnit::meter, -2) * T(QelUnit::second, 2)},
-                 {T(QelUnit::meter, 0x40000000), 4, T(QelUnit::meter, 0)},
-                 {T(QelUnit::meter, INT_MIN), -1, T(QelUnit::meter, INT_MIN)},
-                 {T(), 5, T()}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.power);
-        expectQuantity(V(2.0, c.type, c.power), 2.0, c.expected, QelUnit::Ok);
+    const std::tuple<T, int, T> cases[] = {{kMeter, 3, T(QelUnit::meter, 3)},
+                                           {kMeter, 0, T(QelUnit::meter, 0)},
+                                           {kMeter / kSecond, -2, T(QelUnit::meter, -2) * T(QelUnit::second, 2)},
+                                           {T(QelUnit::meter, 0x40000000), 4, T(QelUnit::meter, 0)},
+                                           {T(QelUnit::meter, INT_MIN), -1, T(QelUnit::meter, INT_MIN)},
+                                           {T(), 5, T()}};
+    for (const auto& [type, power, expected] : cases) {
+        SCOPED_TRACE(power);
+        expectQuantity(V(2.0, type, power), 2.0, expected, QelUnit::Ok);
     }
     expectQuantity(V(), 0.0, T(), QelUnit::Ok);
 }
 
 TEST(QelUnitVar, ConvertAppliesFactorsAndCustomFunctions) {
-    const struct {
-        T from;
-        T to;
-        double value;
-        double expected;
-        QelUnit::ErrorStatus status;
-    } cases[] = {{kMeter, kFoot, 1.0, 3.280839895013123, QelUnit::Ok},
-                 {T(QelUnit::celsius), T(QelUnit::fahrenheit), 100.0, 212.0, QelUnit::Ok},
-                 {T(QelUnit::kelvin), T(QelUnit::celsius), 0.0, -273.15, QelUnit::Ok},
-                 {kMeter, kMeter, -0.0, -0.0, QelUnit::Ok},
-                 {kMeter, T(QelUnit::kilogram), 5.0, 0.0, QelUnit::TypesNotCompatible}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.value);
+    const std::tuple<T, T, double, double, QelUnit::ErrorStatus> cases[] = {
+        {kMeter, kFoot, 1.0, 3.280839895013123, QelUnit::Ok},
+        {T(QelUnit::celsius), T(QelUnit::fahrenheit), 100.0, 212.0, QelUnit::Ok},
+        {T(QelUnit::kelvin), T(QelUnit::celsius), 0.0, -273.15, QelUnit::Ok},
+        {kMeter, kMeter, -0.0, -0.0, QelUnit::Ok},
+        {kMeter, T(QelUnit::kilogram), 5.0, 0.0, QelUnit::TypesNotCompatible}};
+    for (const auto& [from, to, value, expected, status] : cases) {
+        SCOPED_TRACE(value);
         V result(7.0, kSecond);
-        EXPECT_EQ(V::Convert(V(c.value, c.from), c.to, result), c.status);
-        expectQuantity(result, c.expected, c.to, c.status);
-        V inPlace(c.value, c.from);
-        EXPECT_EQ(V::Convert(inPlace, c.to, inPlace), c.status);
-        expectQuantity(inPlace, c.expected, c.to, c.status);
+        EXPECT_EQ(V::Convert(V(value, from), to, result), status);
+        expectQuantity(result, expected, to, status);
+        V inPlace(value, from);
+        EXPECT_EQ(V::Convert(inPlace, to, inPlace), status);
+        expectQuantity(inPlace, expected, to, status);
         // ConvertTo changes nothing on failure, the earlier status included.
-        V quantity = withOverflow(c.value, c.from);
-        EXPECT_EQ(quantity.ConvertTo(c.to), c.status);
-        const bool ok = c.status == QelUnit::Ok;
-        expectQuantity(quantity, ok ? c.expected : c.value, ok ? c.to : c.from, ok ? c.status : QelUnit::Overflow);
+        V quantity = withOverflow(value, from);
+        EXPECT_EQ(quantity.ConvertTo(to), status);
+        const bool ok = status == QelUnit::Ok;
+        expectQuantity(quantity, ok ? expected : value, ok ? to : from, ok ? status : QelUnit::Overflow);
     }
 }
 
@@ -85,24 +78,18 @@ TEST(QelUnitVar, CompatibilityAndSetters) {
 
 TEST(QelUnitVar, InvertAndPowReplaceTheStatus) {
     const double eps = QelUnit::kEpsilon;
-    const struct {
-        double value;
-        bool invert;
-        int n;
-        double expected;
-        int power;
-        QelUnit::ErrorStatus status;
-    } cases[] = {{4.0, true, 0, 0.25, -1, QelUnit::Ok},
-                 {0.0, true, 0, 0.0, -1, QelUnit::Overflow},
-                 {-0.5 * eps, true, 0, -0.5 * eps, -1, QelUnit::Overflow},
-                 {eps, true, 0, 1.0 / eps, -1, QelUnit::Ok},
-                 {2.0, false, 3, 8.0, 3, QelUnit::Ok},
-                 {2.0, false, 0, 1.0, 0, QelUnit::Ok},
-                 {0.0, false, -1, HUGE_VAL, -1, QelUnit::Ok}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.value);
-        const V q = withOverflow(c.value, kMeter);
-        expectQuantity(c.invert ? invert(q) : pow(q, c.n), c.expected, T(QelUnit::meter, c.power), c.status);
+    const std::tuple<double, bool, int, double, int, QelUnit::ErrorStatus> cases[] = {
+        {4.0, true, 0, 0.25, -1, QelUnit::Ok},
+        {0.0, true, 0, 0.0, -1, QelUnit::Overflow},
+        {-0.5 * eps, true, 0, -0.5 * eps, -1, QelUnit::Overflow},
+        {eps, true, 0, 1.0 / eps, -1, QelUnit::Ok},
+        {2.0, false, 3, 8.0, 3, QelUnit::Ok},
+        {2.0, false, 0, 1.0, 0, QelUnit::Ok},
+        {0.0, false, -1, HUGE_VAL, -1, QelUnit::Ok}};
+    for (const auto& [value, inverts, n, expected, power, status] : cases) {
+        SCOPED_TRACE(value);
+        const V q = withOverflow(value, kMeter);
+        expectQuantity(inverts ? invert(q) : pow(q, n), expected, T(QelUnit::meter, power), status);
     }
 }
 
@@ -124,18 +111,15 @@ TEST(QelUnitVar, SumsConvertIntoTheLeftType) {
 
 TEST(QelUnitVar, ProductsAndQuotientsCombineTypes) {
     expectQuantity(V(2.0, kFoot) * V(3.0, kMeter), 6.0, kFoot * kMeter, QelUnit::Ok);
-    const struct {
-        double divisor;
-        double expected;
-        QelUnit::ErrorStatus status;
-    } cases[] = {{0.0, 0.0, QelUnit::Overflow}, {-1e-11, 0.0, QelUnit::Overflow}, {1e-10, 5e10, QelUnit::Ok}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.divisor);
+    const std::tuple<double, double, QelUnit::ErrorStatus> cases[] = {
+        {0.0, 0.0, QelUnit::Overflow}, {-1e-11, 0.0, QelUnit::Overflow}, {1e-10, 5e10, QelUnit::Ok}};
+    for (const auto& [divisor, expected, status] : cases) {
+        SCOPED_TRACE(divisor);
         const V five = withOverflow(5.0, kMeter);
-        expectQuantity(five / V(c.divisor, kSecond), c.expected, kMeter / kSecond, c.status);
+        expectQuantity(five / V(divisor, kSecond), expected, kMeter / kSecond, status);
         V compound = five;
-        compound /= V(c.divisor, kSecond);
-        expectQuantity(compound, c.expected, kMeter / kSecond, c.status);
+        compound /= V(divisor, kSecond);
+        expectQuantity(compound, expected, kMeter / kSecond, status);
     }
     V self(3.0, kMeter);
     const V& alias = self; // the operand may be the object itself
@@ -153,17 +137,14 @@ TEST(QelUnitVar, ProductsAndQuotientsCombineTypes) {
 
 TEST(QelUnitVar, EqualityNeedsEqualTypesAndStrictTolerance) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
-    const struct {
-        V a;
-        V b;
-        int equal;
-    } cases[] = {{V(1.0, kMeter), V(1.0 + 5e-11, kMeter), 1}, {V(1.0, kMeter), V(1.0 + 2e-10, kMeter), 0},
-                 {V(1.0, kMeter), V(1.0, kFoot), 0},          {V(0.3048, kMeter), V(1.0, kFoot), 0},
-                 {-V(0.0, kMeter), V(0.0, kMeter), 1},        {V(nan), V(nan), 0}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.b.GetValue());
-        EXPECT_EQ(c.a == c.b, c.equal);
-        EXPECT_EQ(c.a != c.b, 1 - c.equal);
+    const std::tuple<V, V, int> cases[] = {
+        {V(1.0, kMeter), V(1.0 + 5e-11, kMeter), 1}, {V(1.0, kMeter), V(1.0 + 2e-10, kMeter), 0},
+        {V(1.0, kMeter), V(1.0, kFoot), 0},          {V(0.3048, kMeter), V(1.0, kFoot), 0},
+        {-V(0.0, kMeter), V(0.0, kMeter), 1},        {V(nan), V(nan), 0}};
+    for (const auto& [a, b, equal] : cases) {
+        SCOPED_TRACE(b.GetValue());
+        EXPECT_EQ(a == b, equal);
+        EXPECT_EQ(a != b, 1 - equal);
     }
     expectQuantity(-withOverflow(0.0, kMeter), -0.0, kMeter, QelUnit::Overflow);
 }

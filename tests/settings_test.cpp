@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include <cstdint>
 
 namespace {
@@ -110,34 +112,25 @@ TEST(StaticConversion, TheRoadOfOneCall) {
 
 // The settings forms with powers; unknown codes are in badinput_test.
 TEST(StaticConversion, SettingsCodesWithPowers) {
-    const struct {
-        S from;
-        int fromPower;
-        F conversion;
-        S to;
-        int toPower;
-        double expected; // the value 1.0 converted; also the factor when Ok
-        QelUnit::ErrorStatus status;
-    } cases[] = {
+    // The expected value is 1.0 converted, and also the factor when the status is Ok.
+    const std::tuple<S, int, F, S, int, double, QelUnit::ErrorStatus> cases[] = {
         {QelUnitBase::Feet, 1, kSurvey, QelUnitBase::Meters, 1, 0.3048006096012192, QelUnit::Ok},
         {QelUnitBase::Feet, 1, kIntl, QelUnitBase::Meters, 1, 0.3048, QelUnit::Ok},
         {QelUnitBase::Meters, 2, kIntl, QelUnitBase::Feet, 2, 10.76391041670972, QelUnit::Ok},
         {QelUnitBase::Feet, 3, kIntl, QelUnitBase::CubicMeters, 1, 1 / 35.31466672148858, QelUnit::Ok},
         {QelUnitBase::Meters, 1, kIntl, QelUnitBase::Seconds, 1, 1.0, QelUnit::TypesNotCompatible},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.from << " -> " << c.to);
+    for (const auto& [from, fromPower, conversion, to, toPower, expected, status] : cases) {
+        SCOPED_TRACE(testing::Message() << from << " -> " << to);
         double value = 1.0;
-        EXPECT_EQ(QelUnitBase::ConvertUnits(c.from, c.fromPower, c.conversion, c.to, c.toPower, value), c.status);
-        EXPECT_DOUBLE_EQ(value, c.expected);
+        EXPECT_EQ(QelUnitBase::ConvertUnits(from, fromPower, conversion, to, toPower, value), status);
+        EXPECT_DOUBLE_EQ(value, expected);
         double byConverter = 1.0;
-        EXPECT_EQ(QelUnitConverter(c.from, c.fromPower, c.conversion, c.to, c.toPower).ConvertUnits(byConverter),
-                  c.status);
+        EXPECT_EQ(QelUnitConverter(from, fromPower, conversion, to, toPower).ConvertUnits(byConverter), status);
         EXPECT_EQ(bits(byConverter), bits(value));
         double factor = 0.5;
-        EXPECT_EQ(QelUnitBase::GetConversionFactor(c.from, c.fromPower, c.conversion, c.to, c.toPower, factor),
-                  c.status);
-        EXPECT_DOUBLE_EQ(factor, c.status == QelUnit::Ok ? c.expected : 0.5);
+        EXPECT_EQ(QelUnitBase::GetConversionFactor(from, fromPower, conversion, to, toPower, factor), status);
+        EXPECT_DOUBLE_EQ(factor, status == QelUnit::Ok ? expected : 0.5);
     }
 }
 

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include <climits>
 #include <cstdint>
 #include <string>
@@ -63,30 +65,25 @@ TEST(Names, TheBuiltinTableLoadsNothingAndHoldsNoInsert) {
 }
 
 TEST(Abbreviations, EnglishFormsWithEitherFormatAndFlag) {
-    const struct {
-        std::int32_t unit;
-        const wchar_t* abbreviation;
-        const wchar_t* vellum;
-    } cases[] = {{55, L"sq m", L"m²"}, {2, L"m", L"m"},          {0, L"", L""},
-                 {179, L"d", L"º"},    {242, L"psi", L"lb/in²"}, {183, L"kg/cu m", L"kg/m³"}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.unit);
+    const std::tuple<std::int32_t, const wchar_t*, const wchar_t*> cases[] = {
+        {55, L"sq m", L"m²"}, {2, L"m", L"m"},          {0, L"", L""},
+        {179, L"d", L"º"},    {242, L"psi", L"lb/in²"}, {183, L"kg/cu m", L"kg/m³"}};
+    for (const auto& [code, abbreviation, vellum] : cases) {
+        SCOPED_TRACE(code);
+        const U u = unit(code);
         for (const auto format : {QelUnit::AsStored, kStrip, static_cast<QelUnit::AbbreviationFormats>(~1U)}) {
             for (const bool localized : {false, true}) {
-                EXPECT_EQ(str(QelUnit::defaultAbbreviation(unit(c.unit), localized, format)), c.abbreviation);
-                EXPECT_EQ(str(QelUnit::defaultAbbreviationAsVellum(unit(c.unit), localized, format)), c.vellum);
+                EXPECT_EQ(str(QelUnit::defaultAbbreviation(u, localized, format)), abbreviation);
+                EXPECT_EQ(str(QelUnit::defaultAbbreviationAsVellum(u, localized, format)), vellum);
             }
-            EXPECT_EQ(str(QelUnit::localizedAbbreviation(unit(c.unit), 0, format)), c.abbreviation);
-            EXPECT_EQ(str(QelUnit::localizedAbbreviationAsVellum(unit(c.unit), UINT_MAX, format)), L"");
+            EXPECT_EQ(str(QelUnit::localizedAbbreviation(u, 0, format)), abbreviation);
+            EXPECT_EQ(str(QelUnit::localizedAbbreviationAsVellum(u, UINT_MAX, format)), L"");
         }
     }
 }
 
 TEST(Abbreviations, StripInsertsRemovesEachInsertWithItsMarker) {
-    const struct {
-        const wchar_t* text;
-        const wchar_t* stripped;
-    } cases[] = {
+    const std::tuple<const wchar_t*, const wchar_t*> cases[] = {
         {L"abc %1!s! def", L"abc  def"}, // two blanks
         {L"ab!s!cd", L"ab!s!cd"},        // a marker without an insert is put back
         {L"a%x!s!b", L"a%x!s!b"},        // "x" is no number
@@ -102,20 +99,16 @@ TEST(Abbreviations, StripInsertsRemovesEachInsertWithItsMarker) {
         {L"a%1%2!s!b", L"a%1b"},         // the last "%" begins the insert
         {L"", L""},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.text);
-        EXPECT_EQ(str(qelunits_detail::formatAbbreviation(c.text, kStrip)), c.stripped);
-        EXPECT_EQ(str(qelunits_detail::formatAbbreviation(c.text, QelUnit::AsStored)), c.text);
+    for (const auto& [text, stripped] : cases) {
+        SCOPED_TRACE(testing::Message() << text);
+        EXPECT_EQ(str(qelunits_detail::formatAbbreviation(text, kStrip)), stripped);
+        EXPECT_EQ(str(qelunits_detail::formatAbbreviation(text, QelUnit::AsStored)), text);
     }
 }
 
 // Field counts 0 to 9 and empty fields, each on a unit of its own. "=" is the English text.
 TEST(LocalizedTexts, TheLoaderReadsEachFieldByPosition) {
-    const struct {
-        std::int32_t unit;
-        const wchar_t* text;
-        Strings loaded;
-    } cases[] = {
+    const std::tuple<std::int32_t, const wchar_t*, Strings> cases[] = {
         {300, L"", {L"=", L"=", L"=", L"=", L"=", L"=", L"=", L"=", L"=", L"=", L"0"}}, // never available
         {301, L"Uno", {L"Uno", L"=", L"=", L"=", L"", L"", L"", L"", L"", L"", L"0"}},
         {302, L"Dos;Doses", {L"Dos", L"Doses", L"=", L"=", L"", L"", L"", L"", L"", L"", L"0"}},
@@ -130,16 +123,16 @@ TEST(LocalizedTexts, TheLoaderReadsEachFieldByPosition) {
          {L"S", L"P", L"ab", L"v", L"a1", L"a2", L"a%1!s!3", L"v1", L"a2", L"a%1!s!3", L"4"}},
         {310, L";;;", {L"", L"", L"", L"", L"", L"", L"", L"", L"", L"", L"1"}}, // present, and empty
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.unit);
-        const U u = unit(c.unit);
+    for (const auto& [code, text, loaded] : cases) {
+        SCOPED_TRACE(code);
+        const U u = unit(code);
         const std::wstring english[] = {QelUnit::singularName(u), QelUnit::pluralName(u),
                                         str(QelUnit::defaultAbbreviation(u)),
                                         str(QelUnit::defaultAbbreviationAsVellum(u))};
-        setLocalizedTextForTesting(u, QelStringP(c.text));
+        setLocalizedTextForTesting(u, QelStringP(text));
         EXPECT_EQ(QelUnit::getLocalizedAbbreviationCount(u), 0U); // counting does not load
         localizedTexts(u);                                        // loads
-        Strings expected = c.loaded;
+        Strings expected = loaded;
         for (std::size_t i = 0; i < expected.size(); ++i) {
             expected[i] = expected[i] == L"=" ? english[i < 4 ? i : (i < 7 ? 2 : 3)] : expected[i];
         }

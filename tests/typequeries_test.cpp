@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -71,11 +73,7 @@ TEST(TypeQueries, EmptyOneUnitAndCompoundTypes) {
     const std::vector<std::wstring> meter = {L"2", L"Length", L"",  L"meter", L"Meter", L"Meters",
                                              L"m", L"m",      L"m", L"",      L"0101",  L"2"};
     const std::vector<std::wstring> compound = {L"31", cu, cu, cu, cu, cu, cu, cu, cu, cu, L"0000", L"349"};
-    const struct {
-        const char* name;
-        QelUnitType type;
-        std::vector<std::wstring> expected;
-    } cases[] = {
+    const std::tuple<const char*, QelUnitType, std::vector<std::wstring>> cases[] = {
         {"empty",
          QelUnitType(),
          {L"0", L"(none)", L"", L"dimensionless", L"Unitless", L"", L"", L"", L"", L"", L"0111", L"0"}},
@@ -84,9 +82,9 @@ TEST(TypeQueries, EmptyOneUnitAndCompoundTypes) {
         {"meter per second", QelUnitType(QelUnit::meter) / QelUnitType(QelUnit::second), compound},
         {"ten units", tenUnits, compound},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(answers(c.type), c.expected);
+    for (const auto& [name, type, expected] : cases) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(answers(type), expected);
     }
 }
 

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include <climits>
 #include <utility>
 
@@ -12,20 +14,17 @@ namespace {
 using namespace qelunits_test; // NOLINT(google-build-using-namespace)
 
 TEST(UnitType, ConstructionAndSetKeepOnlyStorableUnits) {
-    const struct {
-        std::int32_t unit;
-        int power;
-        Entries expected;
-    } cases[] = {{2, 1, {{2, 1}}}, {348, 2, {{348, 2}}}, {2, 0, {{2, 0}}}, {0, 1, {}},
-                 {349, 1, {}},     {-1, 1, {}},          {INT_MIN, 5, {}}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.unit);
-        const QelUnitType t(static_cast<U>(c.unit), c.power);
-        EXPECT_EQ(entries(t), c.expected);
+    const std::tuple<std::int32_t, int, Entries> cases[] = {{2, 1, {{2, 1}}}, {348, 2, {{348, 2}}}, {2, 0, {{2, 0}}},
+                                                            {0, 1, {}},       {349, 1, {}},         {-1, 1, {}},
+                                                            {INT_MIN, 5, {}}};
+    for (const auto& [unit, power, expected] : cases) {
+        SCOPED_TRACE(unit);
+        const QelUnitType t(static_cast<U>(unit), power);
+        EXPECT_EQ(entries(t), expected);
         EXPECT_EQ(t.GetStatus(), QelUnit::Ok);
         QelUnitType s = make(ramp(12));
-        s.set(static_cast<U>(c.unit), c.power);
-        EXPECT_EQ(entries(s), c.expected.empty() ? ramp(12) : c.expected);
+        s.set(static_cast<U>(unit), power);
+        EXPECT_EQ(entries(s), expected.empty() ? ramp(12) : expected);
     }
 }
 
