@@ -1,6 +1,7 @@
 #include "catalog/LocalizedTexts.h"
 #include "catalog/NameIndex.h"
 #include "catalog/UnitTable.h"
+#include "test_helpers.h"
 
 #include <qelunits/QelUnit.h>
 
@@ -21,6 +22,7 @@ namespace {
 using qelunits_detail::findUnitsByText;
 using qelunits_detail::kUnitTable;
 using qelunits_detail::TextKind;
+using qelunits_test::withCase;
 
 constexpr TextKind kKinds[] = {TextKind::Internal,     TextKind::Singular, TextKind::Plural,
                                TextKind::Abbreviation, TextKind::Vellum,   TextKind::VellumOrAbbreviation};
@@ -44,18 +46,6 @@ std::vector<int> scan(TextKind kind, const std::wstring& text) {
 std::vector<int> indexed(TextKind kind, const std::wstring& text) {
     const auto matches = findUnitsByText(kind, text.data(), text.size());
     return {matches.units, matches.units + matches.count};
-}
-
-// how 0: lower case, 1: upper case, 2: swapped, for A to Z.
-std::wstring withCase(std::wstring text, int how) {
-    for (wchar_t& c : text) {
-        if (c >= L'a' && c <= L'z' && how != 0) {
-            c = static_cast<wchar_t>(c - L'a' + L'A');
-        } else if (c >= L'A' && c <= L'Z' && how != 1) {
-            c = static_cast<wchar_t>(c - L'A' + L'a');
-        }
-    }
-    return text;
 }
 
 TEST(NameIndex, AgreesWithTheScanForEveryTextItsCaseVariantsAndNearMisses) {

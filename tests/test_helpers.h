@@ -25,6 +25,18 @@ inline std::uint64_t bits(double d) {
     return b;
 }
 
+/// The text in lower case (how 0), upper case (1) or with cases swapped (2), for A to Z only.
+inline std::wstring withCase(std::wstring text, int how) {
+    for (wchar_t& c : text) {
+        if (c >= L'a' && c <= L'z' && how != 0) {
+            c = static_cast<wchar_t>(c - L'a' + L'A');
+        } else if (c >= L'A' && c <= L'Z' && how != 1) {
+            c = static_cast<wchar_t>(c - L'A' + L'a');
+        }
+    }
+    return text;
+}
+
 /// A factor list written out: {unit, power} pairs.
 using Entries = std::vector<std::pair<std::int32_t, std::int32_t>>;
 
