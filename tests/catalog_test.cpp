@@ -6,13 +6,12 @@
 
 #include <gtest/gtest.h>
 
-#include <tuple>
-
 #include <cmath>
 #include <cstdint>
 #include <random>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {

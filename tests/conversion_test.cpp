@@ -7,6 +7,7 @@
 #include <cmath>
 #include <limits>
 #include <random>
+#include <tuple>
 
 namespace {
 
@@ -14,11 +15,8 @@ using namespace qelunits_test; // NOLINT(google-build-using-namespace)
 using Q = QelUnit;
 
 TEST(Conversion, MetricReduction) {
-    const struct {
-        Entries type;
-        Entries metric;
-        double factor; // 0: the identity
-    } cases[] = {
+    // Type, its reduction, the factor (0: the identity).
+    const std::tuple<Entries, Entries, double> cases[] = {
         {{{Q::newton, 1}}, {{1, 1}, {2, 1}, {3, -2}}, 0.0},
         {{{Q::kilonewton, 1}}, {{1, 1}, {2, 1}, {3, -2}}, 1000.0},
         {{{Q::foot, 2}}, {{2, 2}}, std::pow(0.3048, 2.0)},
@@ -31,23 +29,19 @@ TEST(Conversion, MetricReduction) {
         {{{Q::foot, 1}, {Q::minute, -1}}, {{2, 1}, {3, -1}}, (1.0 / 60.0) * 0.3048},
         {{{Q::joule, 1}, {Q::newton, -1}, {Q::meter, -1}}, {}, 0.0},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << "case " << (&c - cases));
+    for (const auto& [type, expectedMetric, expectedFactor] : cases) {
+        SCOPED_TRACE(testing::PrintToString(type));
         QelUnitType metric(Q::torr, 3);
         ConversionFactor factor(7.0);
-        make(c.type).GetMetricConversion(metric, factor);
-        EXPECT_EQ(entries(metric), c.metric);
-        EXPECT_EQ(factor.isIdentity, c.factor == 0.0);
-        EXPECT_EQ(static_cast<double>(factor), c.factor == 0.0 ? 1.0 : c.factor);
+        make(type).GetMetricConversion(metric, factor);
+        EXPECT_EQ(entries(metric), expectedMetric);
+        EXPECT_EQ(factor.isIdentity, expectedFactor == 0.0);
+        EXPECT_EQ(static_cast<double>(factor), expectedFactor == 0.0 ? 1.0 : expectedFactor);
     }
 }
 
 TEST(Conversion, Compatibility) {
-    const struct {
-        Entries a;
-        Entries b;
-        bool compatible;
-    } cases[] = {
+    const std::tuple<Entries, Entries, bool> cases[] = {
         {{{Q::meter, 1}}, {{Q::foot, 1}}, true},
         {{{Q::meter, 1}}, {{Q::second, 1}}, false},
         {{{Q::meter, 2}}, {{Q::square_foot, 1}}, true},
@@ -65,10 +59,10 @@ TEST(Conversion, Compatibility) {
         {{{Q::meter, 0}}, {{Q::foot, 0}}, true},
         {{{Q::meter, 0}, {Q::second, 1}}, {{Q::second, 1}, {Q::foot, 0}}, true},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << "case " << (&c - cases));
-        EXPECT_EQ(make(c.a).isCompatible(make(c.b)), c.compatible);
-        EXPECT_EQ(make(c.b).isCompatible(make(c.a)), c.compatible);
+    for (const auto& [a, b, compatible] : cases) {
+        SCOPED_TRACE(testing::PrintToString(a));
+        EXPECT_EQ(make(a).isCompatible(make(b)), compatible);
+        EXPECT_EQ(make(b).isCompatible(make(a)), compatible);
     }
     EXPECT_EQ(make({{2, 2}}) == make({{55, 1}}), 0);
     EXPECT_EQ(make({{2, 1}, {3, -1}}) == make({{3, -1}, {2, 1}}), 1);
@@ -101,12 +95,8 @@ TEST(Conversion, CompatibilityIsComparingReductions) {
 TEST(Conversion, Factors) {
     const double inf = std::numeric_limits<double>::infinity();
     const double fPerK = 5.0 / 9.0;
-    const struct {
-        Entries from;
-        Entries to;
-        double factor; // 0: the identity; inf: not compatible
-        double tolerance;
-    } cases[] = {
+    // From, to, factor (0: the identity; inf: not compatible), relative tolerance (0: exactly).
+    const std::tuple<Entries, Entries, double, double> cases[] = {
         {{{Q::meter, 1}, {Q::second, -1}}, {{Q::foot, 1}, {Q::minute, -1}}, 196.85039370078738, 0},
         {{{Q::meter, 1}, {Q::second, -1}}, {{Q::kilometer, 1}, {Q::hour, -1}}, 3.6, 0},
         {{{Q::meter, 1}}, {{Q::foot, 1}}, 3.280839895013123, 0},
@@ -133,18 +123,18 @@ TEST(Conversion, Factors) {
          0},
         {{{Q::celsius, 2}}, {{Q::rankine, 2}}, 1.0 / (fPerK * fPerK), 1e-15},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << "case " << (&c - cases));
+    for (const auto& [from, to, factor, tolerance] : cases) {
+        SCOPED_TRACE(testing::PrintToString(from));
         ConversionFactor f(42.0);
         f.SetIdentity();
-        const QelUnit::ErrorStatus status = make(c.from).GetConversionFactor(make(c.to), f);
-        EXPECT_EQ(status, c.factor == inf ? QelUnit::TypesNotCompatible : QelUnit::Ok);
-        EXPECT_EQ(f.isIdentity, c.factor == 0.0 || c.factor == inf);
-        const double expected = c.factor == 0.0 || c.factor == inf ? 1.0 : c.factor;
-        if (c.tolerance == 0.0) {
+        const QelUnit::ErrorStatus status = make(from).GetConversionFactor(make(to), f);
+        EXPECT_EQ(status, factor == inf ? QelUnit::TypesNotCompatible : QelUnit::Ok);
+        EXPECT_EQ(f.isIdentity, factor == 0.0 || factor == inf);
+        const double expected = factor == 0.0 || factor == inf ? 1.0 : factor;
+        if (tolerance == 0.0) {
             EXPECT_EQ(static_cast<double>(f), expected);
         } else {
-            EXPECT_NEAR(static_cast<double>(f) / expected, 1.0, c.tolerance);
+            EXPECT_NEAR(static_cast<double>(f) / expected, 1.0, tolerance);
         }
     }
     ConversionFactor kToC;

@@ -6,12 +6,11 @@
 
 #include <gtest/gtest.h>
 
-#include <tuple>
-
 #include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <limits>
+#include <tuple>
 
 namespace {
 

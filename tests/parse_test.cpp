@@ -5,13 +5,12 @@
 
 #include <gtest/gtest.h>
 
-#include <tuple>
-
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <random>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 

@@ -2,11 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <tuple>
-
 #include <climits>
 #include <cmath>
 #include <limits>
+#include <tuple>
 
 namespace {
 

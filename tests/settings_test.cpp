@@ -6,9 +6,8 @@
 
 #include <gtest/gtest.h>
 
-#include <tuple>
-
 #include <cstdint>
+#include <tuple>
 
 namespace {
 

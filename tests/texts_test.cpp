@@ -6,11 +6,10 @@
 
 #include <gtest/gtest.h>
 
-#include <tuple>
-
 #include <climits>
 #include <cstdint>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {

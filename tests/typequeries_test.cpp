@@ -4,10 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include <tuple>
-
 #include <cstdint>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {

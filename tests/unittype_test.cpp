@@ -4,9 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include <tuple>
-
 #include <climits>
+#include <tuple>
 #include <utility>
 
 namespace {
@@ -55,12 +54,7 @@ TEST(UnitType, CopiesAndMovesAreDeep) {
 
 TEST(UnitType, Algebra) {
     enum Op { Mul, Div, Square, Pow2, Pow0, Invert };
-    const struct {
-        Entries a;
-        Op op;
-        Entries b;
-        Entries expected;
-    } cases[] = {
+    const std::tuple<Entries, Op, Entries, Entries> cases[] = {
         {{{3, -1}}, Mul, {{2, 1}}, {{2, 1}, {3, -1}}},
         {{{2, 1}, {3, -1}}, Mul, {{2, -1}, {3, 1}}, {}},
         {{{2, 1}, {3, -1}}, Mul, {{2, -1}, {3, 2}}, {{3, 1}}},
@@ -80,13 +74,13 @@ TEST(UnitType, Algebra) {
         {{{2, 1}, {3, -1}}, Pow0, {}, {{2, 0}, {3, 0}}},
         {{{2, 1}, {3, -1}, {5, INT_MIN}}, Invert, {}, {{2, -1}, {3, 1}, {5, INT_MIN}}},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << "case " << (&c - cases));
-        const QelUnitType a = make(c.a);
-        const QelUnitType b = make(c.b);
+    for (const auto& [listA, op, listB, expected] : cases) {
+        SCOPED_TRACE(testing::PrintToString(listA));
+        const QelUnitType a = make(listA);
+        const QelUnitType b = make(listB);
         QelUnitType inPlace = a;
         QelUnitType free;
-        switch (c.op) {
+        switch (op) {
         case Mul:
             free = a * b;
             inPlace *= b;
@@ -101,17 +95,17 @@ TEST(UnitType, Algebra) {
             break;
         case Pow2:
         case Pow0:
-            free = pow(a, c.op == Pow2 ? 2 : 0);
-            inPlace.pow(c.op == Pow2 ? 2 : 0);
+            free = pow(a, op == Pow2 ? 2 : 0);
+            inPlace.pow(op == Pow2 ? 2 : 0);
             break;
         case Invert:
             free = invert(a);
             inPlace.invert();
             break;
         }
-        EXPECT_EQ(entries(inPlace), c.expected);
-        EXPECT_EQ(entries(free), c.expected);
-        EXPECT_EQ(entries(a), entries(make(c.a)));
+        EXPECT_EQ(entries(inPlace), expected);
+        EXPECT_EQ(entries(free), expected);
+        EXPECT_EQ(entries(a), entries(make(listA)));
     }
     QelUnitType quotient = make(ramp(3));
     const QelUnitType& same = quotient;
@@ -126,10 +120,7 @@ struct Substitutable : QelUnitType {
 };
 
 TEST(UnitType, SubstitutionRewritesLengthPowers) {
-    const struct {
-        Entries before;
-        Entries after;
-    } cases[] = {
+    const std::tuple<Entries, Entries> cases[] = {
         {{{2, 3}}, {{96, 1}}},
         {{{2, 2}}, {{55, 1}}},
         {{{2, 1}, {3, -1}}, {{2, 1}, {3, -1}}},
@@ -146,11 +137,11 @@ TEST(UnitType, SubstitutionRewritesLengthPowers) {
         {{{2, 2}, {55, -1}}, {}},
         {{{2, INT_MIN}}, {{2, INT_MIN + 5}, {55, -1}, {96, -1}}},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << "case " << (&c - cases));
-        Substitutable t(make(c.before));
+    for (const auto& [before, after] : cases) {
+        SCOPED_TRACE(testing::PrintToString(before));
+        Substitutable t(make(before));
         t.substitute();
-        EXPECT_EQ(entries(t), c.after);
+        EXPECT_EQ(entries(t), after);
     }
 }
 
