@@ -1,4 +1,4 @@
-// The string seam with valid texts; null texts are in badinput_test.
+// The string seam: texts, splitting, exceptions, and the null text taken as no text.
 
 #include "test_helpers.h"
 
@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -67,6 +68,32 @@ TEST(QelStringP, LeftRightMidAndIsNumber) {
     for (const wchar_t* other : {L"", L"x", L"1.5", L"-1", L"\u0661"}) { // an Arabic-Indic digit is not 0 to 9
         EXPECT_FALSE(QelStringP(other).IsNumber());
     }
+}
+
+TEST(QelStringP, NullIsNoText) {
+    const QelStringP null(nullptr, false);
+    EXPECT_TRUE(QelStringP(nullptr, std::size_t{5}).IsNull());
+    EXPECT_TRUE(null.Left(L"x").IsNull());
+    EXPECT_EQ(str(null.Right(L"x")), L"");
+    EXPECT_EQ(str(QelStringP(L"a%b").Left(nullptr)), L"a%b");
+    EXPECT_EQ(str(QelStringP(L"a%b").Right(nullptr)), L"");
+    EXPECT_EQ(str(null.Mid(0, 3)), L"");
+    EXPECT_EQ(str(QelStringP(L"abc").Mid(2, 1)), L"");
+    EXPECT_EQ(str(QelStringP(L"abc").Mid(UINT_MAX, UINT_MAX)), L"");
+    EXPECT_FALSE(null.IsNumber());
+    EXPECT_TRUE(null == nullptr);
+    EXPECT_FALSE(QelStringP(L"") == nullptr);
+    QelStringP s(L"x");
+    s = static_cast<const wchar_t*>(nullptr);
+    EXPECT_TRUE(s.IsNull());
+    EXPECT_EQ(str(QelStringP::Format(nullptr)), L"");
+    EXPECT_EQ(str(QelException::NLSGetMessage(9014, nullptr)), L"");
+    QelException* e = QelException::Create(null);
+    EXPECT_STREQ(e->GetMessage(), L"");
+    e->Dispose();
+
+    EXPECT_EQ(split(nullptr, nullptr), std::vector<std::wstring>{});
+    EXPECT_EQ(split(L"a;b", nullptr), std::vector<std::wstring>{L"a;b"});
 }
 
 TEST(QelStringCollection, SplitsAtWholeDelimitersKeepingEmptyPieces) {
