@@ -15,13 +15,7 @@ using qelunits_fuzz::require;
 
 bool statusInRange(QelUnit::ErrorStatus s) { return s >= QelUnit::Ok && s <= QelUnit::CustomConversion; }
 
-std::uint64_t bitsOf(double x) {
-    std::uint64_t bits = 0;
-    std::memcpy(&bits, &x, sizeof bits);
-    return bits;
-}
-
-bool sameBits(double a, double b) { return bitsOf(a) == bitsOf(b); }
+bool sameBits(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 
 // Mostly codes near the valid range, now and then any 32-bit value.
 QelUnit::BuiltinUnits takeUnit(Input& in) {

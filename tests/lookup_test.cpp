@@ -14,6 +14,7 @@
 #include <locale.h>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 #include <wchar.h>
 
@@ -87,16 +88,13 @@ int find(const wchar_t* name, int nameType) {
     return QelUnit::getBuiltinUnit(QelStringP(name), static_cast<N>(nameType));
 }
 
-struct Case {
-    const wchar_t* name;
-    int nameType;
-    int unit;
-};
+// Name, name type, the unit found.
+using Case = std::tuple<const wchar_t*, int, int>;
 
 void expectCases(const std::vector<Case>& cases) {
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.name << " " << c.nameType);
-        EXPECT_EQ(find(c.name, c.nameType), c.unit);
+    for (const auto& [name, nameType, unit] : cases) {
+        SCOPED_TRACE(testing::Message() << name << " " << nameType);
+        EXPECT_EQ(find(name, nameType), unit);
     }
 }
 
