@@ -18,22 +18,24 @@ namespace qelunits_detail {
 /// The matrix lookup for two plain units; false when neither direction has an entry.
 inline bool lookupUnits(std::int32_t from, std::int32_t to, ConversionFactor& factor,
                         QelUnit::ErrorStatus& status) noexcept {
-    const ConversionFactor forward = directFactor(from, to);
-    if (forward.customConversion != nullptr) {
-        factor = forward;
-        status = QelUnit::CustomConversion;
-        return true;
-    }
+    double f = 1.0;
+    ConversionFactor::CustomFunction fn = nullptr;
     status = QelUnit::Ok;
-    if (!forward.isIdentity) {
+    if (findDirect(from, to, f, fn)) {
         factor.isIdentity = false;
-        factor.factor = forward.factor;
+        if (fn != nullptr) {
+            // The whole entry: factor 1.0 with its function.
+            factor.factor = 1.0;
+            factor.customConversion = fn;
+            status = QelUnit::CustomConversion;
+        } else {
+            factor.factor = f;
+        }
         return true;
     }
-    const ConversionFactor reverse = directFactor(to, from);
-    if (!reverse.isIdentity) {
+    if (findDirect(to, from, f, fn)) {
         factor.isIdentity = false;
-        factor.factor = 1.0 / reverse.factor;
+        factor.factor = 1.0 / f;
         return true;
     }
     return false;
