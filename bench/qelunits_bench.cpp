@@ -145,14 +145,19 @@ void BM_Udunits_Prebuilt_MeterFoot(benchmark::State& state) {
 }
 BENCHMARK(BM_Udunits_Prebuilt_MeterFoot);
 
+// Gets a converter between two parsed units, converts 1 and frees the converter.
+void udunitsConvertOnce(ut_unit* from, ut_unit* to) {
+    cv_converter* converter = ut_get_converter(from, to);
+    double value = cv_convert_double(converter, 1.0);
+    benchmark::DoNotOptimize(value);
+    cv_free(converter);
+}
+
 void udunitsGetConverter(benchmark::State& state, const char* fromText, const char* toText) {
     ut_unit* from = ut_parse(udunitsSystem(), fromText, UT_ASCII);
     ut_unit* to = ut_parse(udunitsSystem(), toText, UT_ASCII);
     for (auto _ : state) {
-        cv_converter* converter = ut_get_converter(from, to);
-        double value = cv_convert_double(converter, 1.0);
-        benchmark::DoNotOptimize(value);
-        cv_free(converter);
+        udunitsConvertOnce(from, to);
     }
     ut_free(to);
     ut_free(from);
@@ -169,10 +174,7 @@ void BM_Udunits_ParseAndConvert_MpsToFtPerMin(benchmark::State& state) {
     for (auto _ : state) {
         ut_unit* from = ut_parse(system, "m/s", UT_ASCII);
         ut_unit* to = ut_parse(system, "ft/min", UT_ASCII);
-        cv_converter* converter = ut_get_converter(from, to);
-        double value = cv_convert_double(converter, 1.0);
-        benchmark::DoNotOptimize(value);
-        cv_free(converter);
+        udunitsConvertOnce(from, to);
         ut_free(to);
         ut_free(from);
     }
