@@ -4,6 +4,7 @@
 #include <qelunits/Export.h>
 #include <qelunits/QelCommon.h>
 #include <qelunits/QelUnit.h>
+#include <qelunits/QelUnitExpression.h>
 #include <qelunits/QelUnitType.h>
 
 #include <cstddef>
@@ -64,13 +65,19 @@ public:
         NestingTooDeep = 8,        ///< more than kMaxNesting open parentheses
         BadExponent = 9,           ///< an exponent without digits, or one after another
         PowerOutOfRange = 10,      ///< an exponent or resulting power beyond ±kMaxPower
-        NumberNotOne = 11,         ///< a number other than 1
+        NumberNotOne = 11,         ///< no longer given: parse() reports numbers as ScaledUnit
+        ScaledUnit = 12,       ///< parse() of a text with a scale other than 1 ("mg", "100 ft"): use parseExpression
+        AmbiguousCase = 13,    ///< a name that matches only with case folded, and then means different units ("mpa")
+        RefusedUnit = 14,      ///< a spelling refused on purpose, such as a gauge pressure ("psig")
+        NumberOutOfRange = 15, ///< a number or resulting scale that is zero or beyond the range of a double
     };
 
     /// A success holding the dimensionless type.
     QelUnitParseResult() noexcept = default;
-    /// A success holding type.
-    explicit QelUnitParseResult(const QelUnitType& type) : mType(type) {}
+    /// A success holding 1 × type.
+    explicit QelUnitParseResult(const QelUnitType& type) : mExpression(type) {}
+    /// A success holding expression.
+    explicit QelUnitParseResult(const QelUnitExpression& expression) : mExpression(expression) {}
     /// A failure.
     QelUnitParseResult(Error error, std::size_t position, const QelStringP& message);
 
@@ -79,7 +86,11 @@ public:
     /// True on success.
     explicit operator bool() const noexcept { return ok(); }
     /// The type read; dimensionless on failure.
-    const QelUnitType& type() const noexcept { return mType; }
+    const QelUnitType& type() const noexcept { return mExpression.type(); }
+    /// The scale read (1 from parse()); 1 on failure.
+    double scale() const noexcept { return mExpression.scale(); }
+    /// Scale and type read; 1 × dimensionless on failure.
+    const QelUnitExpression& expression() const noexcept { return mExpression; }
     /// None on success.
     Error error() const noexcept { return mError; }
     /// Character index the error refers to; 0 on success.
@@ -88,9 +99,9 @@ public:
     const wchar_t* message() const noexcept { return mMessage.c_str(); }
 
 private:
-    friend class QelUnitParser; // builds the type in place
+    friend class QelUnitParser; // builds the expression in place
 
-    QelUnitType mType;
+    QelUnitExpression mExpression;
     Error mError = Error::None;
     std::size_t mPosition = 0;
     QelStringP mMessage;
@@ -104,7 +115,7 @@ struct QELUNITS_EXPORT QelUnitCandidate {
     QelUnit::NameType matched;
     /// True when the text matched in exact case.
     bool exactCase;
-    /// True for an entry of the alias table.
+    /// True for an entry of the everyday vocabulary ("s", "mph", "lbs").
     bool alias;
 };
 
@@ -116,6 +127,9 @@ struct QELUNITS_EXPORT QelUnitCandidates {
     std::size_t count = 0;
     /// Entries, in order of preference.
     QelUnitCandidate items[kCapacity] = {};
+    /// For a short spelling whose catalogue meaning is kept although most people
+    /// mean another unit: "'t' is the short ton here; the metric tonne is 'tonne'". Null otherwise.
+    const wchar_t* note = nullptr;
 };
 
 /// Reads unit expressions and writes unit types as text. A class of static members only.
@@ -137,6 +151,16 @@ public:
     /// Reads a null-terminated UTF-8 expression; null gives the error NullText.
     static QelUnitParseResult parseUtf8(const char* text);
 
+    /// Reads an expression that may carry a scale ("mg", "L/100 km", "kJ/(kg·K)");
+    /// allocates nothing on success for up to 8 units.
+    static QelUnitParseResult parseExpression(std::wstring_view text);
+    /// Reads a null-terminated wide expression with a scale; null gives the error NullText.
+    static QelUnitParseResult parseExpression(const wchar_t* text);
+    /// Reads a UTF-8 expression with a scale; positions count code points.
+    static QelUnitParseResult parseExpressionUtf8(std::string_view text);
+    /// Reads a null-terminated UTF-8 expression with a scale; null gives the error NullText.
+    static QelUnitParseResult parseExpressionUtf8(const char* text);
+
     /// The unit one name means (no operators), by the rules above; false and dimensionless when none.
     static bool resolveName(std::wstring_view name, QelUnit::BuiltinUnits& unit) noexcept;
     /// Every unit a name can mean, preferred first; empty when none.
@@ -147,6 +171,12 @@ public:
     static const wchar_t* unitText(QelUnit::BuiltinUnits unit) noexcept;
     /// Text that reads back as an equal type: "ft", "kg·m/sec^2", "W/(m²·°K)", "1/hr", "(m/s)^2", "1".
     static QelStringP format(const QelUnitType& type);
+    /// Text that parseExpression reads back as the same scale and type: "1e-06 kg", "0.01 l/km", "ft".
+    static QelStringP format(const QelUnitExpression& expression);
+    /// What the short spellings in an expression mean here when most people mean
+    /// another unit ("'t' is the short ton here; the metric tonne is 'tonne'"),
+    /// joined by "; "; empty when none.
+    static QelStringP notes(std::wstring_view expression);
     /// The base dimensions of a type in symbols kg, m, s, K, A, mol, cd, rad, sr, Hz: "kg·m/s^2"; "1" if none.
     static QelStringP formatDimension(const QelUnitType& type);
     /// The base unit of a type (its factor is 1 by definition); dimensionless for a type without one.

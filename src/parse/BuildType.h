@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 namespace qelunits_detail {
 
@@ -32,6 +33,9 @@ struct ParseFailure {
 
 /// Reads text[0, length) as an expression into type; false with failure filled in.
 bool buildType(const wchar_t* text, std::size_t length, QelUnitType& type, ParseFailure& failure);
+
+/// The shortest decimal text that reads back as value ("1e-06", "0.01").
+std::wstring shortestNumber(double value);
 
 /// The message for a failure ("unknown unit 'fot' at 0; did you mean 'ft'?").
 QelStringP describeFailure(const wchar_t* text, std::size_t length, const ParseFailure& failure);

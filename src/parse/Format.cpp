@@ -8,6 +8,7 @@
 
 #include <qelunits/QelUnitParser.h>
 
+#include <charconv>
 #include <string>
 
 namespace qelunits_detail {
@@ -114,6 +115,30 @@ QelStringP QelUnitParser::format(const QelUnitType& type) {
         return qelunits_detail::toString(fraction);
     }
     return qelunits_detail::toString(layout(type, &QelUnitParser::unitText, false));
+}
+
+std::wstring qelunits_detail::shortestNumber(double value) {
+    char digits[32];
+    const std::to_chars_result end = std::to_chars(digits, digits + sizeof digits, value);
+    return std::wstring(digits, end.ptr);
+}
+
+QelStringP QelUnitParser::format(const QelUnitExpression& expression) {
+    const QelStringP type = format(expression.type());
+    if (!expression.isScaled()) {
+        return type;
+    }
+    std::wstring text = qelunits_detail::shortestNumber(expression.scale());
+    const std::wstring_view written(type.c_str(), type.GetLength());
+    if (written == L"1") {
+        // The scale alone: "1e-06" for ppm.
+    } else if (written.substr(0, 2) == L"1/") {
+        text += written.substr(1); // "1000/hr", not "1000 1/hr"
+    } else {
+        text += written.front() == L'(' ? L"\u00B7" : L" ";
+        text += written;
+    }
+    return qelunits_detail::toString(text);
 }
 
 QelStringP QelUnitParser::formatDimension(const QelUnitType& type) {

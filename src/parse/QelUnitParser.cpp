@@ -1,5 +1,6 @@
 // The exported entry points.
 
+#include "expression/ExpressionAccess.h"
 #include "parse/BuildType.h"
 #include "parse/ResolveName.h"
 #include "parse/Tokenise.h"
@@ -39,12 +40,21 @@ private:
     std::wstring mHeap;
 };
 
+// Expressions are short: a plain loop beats the library's vector scan and its setup.
+std::size_t terminatedLength(const wchar_t* text) {
+    std::size_t length = 0;
+    while (text[length] != L'\0') {
+        ++length;
+    }
+    return length;
+}
+
 } // namespace
 
 QelUnitParseResult::QelUnitParseResult(QelUnitParseResult::Error error, std::size_t position, const QelStringP& message)
     : mError(error), mPosition(position), mMessage(message) {}
 
-QelUnitParseResult QelUnitParser::parse(std::wstring_view text) {
+QelUnitParseResult QelUnitParser::parseExpression(std::wstring_view text) {
     const wchar_t* data = text.data();
     if (std::all_of(text.begin(), text.end(), qelunits_detail::isBlank)) {
         return failure(data, text.size(), {QelUnitParseResult::Error::Empty, 0, 0, {}});
@@ -53,22 +63,58 @@ QelUnitParseResult QelUnitParser::parse(std::wstring_view text) {
     // term of the expression is then that name (a name with operators is read whole at the end of the input).
     QelUnitParseResult result;
     ParseFailure f;
-    if (!qelunits_detail::buildType(data, text.size(), result.mType, f)) {
+    if (!qelunits_detail::buildType(data, text.size(), qelunits_detail::ExpressionAccess::type(result.mExpression),
+                                    f)) {
         return failure(data, text.size(), f);
     }
     return result;
+}
+
+QelUnitParseResult QelUnitParser::parse(std::wstring_view text) {
+    QelUnitParseResult result = parseExpression(text);
+    if (result.ok() && result.expression().isScaled()) {
+        const std::wstring message = L"'" + std::wstring(text) + L"' means " +
+                                     std::wstring(QelUnitParser::format(result.expression()).c_str()) +
+                                     L", a scaled unit: read it with parseExpression";
+        return QelUnitParseResult(QelUnitParseResult::Error::ScaledUnit, 0,
+                                  QelStringP(message.c_str(), message.size()));
+    }
+    return result;
+}
+
+QelStringP QelUnitParser::notes(std::wstring_view expression) {
+    static_cast<void>(expression);
+    return QelStringP();
+}
+
+QelUnitParseResult QelUnitParser::parseExpression(const wchar_t* text) {
+    if (text == nullptr) {
+        return failure(L"", 0, {QelUnitParseResult::Error::NullText, 0, 0, {}});
+    }
+    return parseExpression(std::wstring_view(text, terminatedLength(text)));
+}
+
+QelUnitParseResult QelUnitParser::parseExpressionUtf8(std::string_view text) {
+    BufferSink sink;
+    std::size_t bad = 0;
+    if (!qelunits_detail::decodeUtf8(text, sink, bad)) {
+        return failure(L"", 0, {QelUnitParseResult::Error::InvalidEncoding, bad, bad, {}});
+    }
+    return parseExpression(sink.view());
+}
+
+QelUnitParseResult QelUnitParser::parseExpressionUtf8(const char* text) {
+    if (text == nullptr) {
+        return failure(L"", 0, {QelUnitParseResult::Error::NullText, 0, 0, {}});
+    }
+    return parseExpressionUtf8(std::string_view(text));
 }
 
 QelUnitParseResult QelUnitParser::parse(const wchar_t* text) {
     if (text == nullptr) {
         return failure(L"", 0, {QelUnitParseResult::Error::NullText, 0, 0, {}});
     }
-    // Expressions are short: a plain loop beats the library's vector scan and its setup.
-    std::size_t length = 0;
-    while (text[length] != L'\0') {
-        ++length;
-    }
-    return parse(std::wstring_view(text, length));
+    return parse(std::wstring_view(text, terminatedLength(text)));
 }
 
 QelUnitParseResult QelUnitParser::parseUtf8(std::string_view text) {

@@ -1,0 +1,75 @@
+#ifndef QELUNITS_QELUNITEXPRESSION_H
+#define QELUNITS_QELUNITEXPRESSION_H
+
+#include <qelunits/Export.h>
+#include <qelunits/QelUnit.h>
+#include <qelunits/QelUnitType.h>
+
+namespace qelunits_detail {
+struct ExpressionAccess;
+}
+
+/// What a unit expression means: a positive scale times a unit type. "mg" is
+/// 1e-6 × kg, "L/100 km" is 0.01 × l/km, "ppm" is 1e-6 × the dimensionless type,
+/// and "ft" is 1 × ft. A plain value: copies are deep.
+class QELUNITS_EXPORT QelUnitExpression {
+public:
+    /// 1 × the dimensionless type.
+    QelUnitExpression() noexcept = default;
+    /// 1 × type.
+    explicit QelUnitExpression(const QelUnitType& type) : mType(type) {}
+    /// scale × type. A scale that is not positive and finite makes every conversion fail with InvalidUnit.
+    QelUnitExpression(double scale, const QelUnitType& type) : mScale(scale), mType(type) {}
+
+    /// The number the type is multiplied by.
+    double scale() const noexcept { return mScale; }
+    /// The unit type.
+    const QelUnitType& type() const noexcept { return mType; }
+    /// True when the scale is not exactly 1.
+    bool isScaled() const noexcept { return mScale != 1.0; }
+
+    /// True when both types reduce to the same base dimensions.
+    bool isCompatible(const QelUnitExpression& other) const noexcept { return mType.isCompatible(other.mType); }
+    /// True for the same scale and equal factor lists.
+    bool isEqualTo(const QelUnitExpression& other) const noexcept {
+        return mScale == other.mScale && mType.isEqualTo(other.mType);
+    }
+
+    /// factor receives how many of to make one of this: Ok; TypesNotCompatible;
+    /// CustomConversion for temperature scales, which convert by a function (use
+    /// Convert); InvalidUnit for a scale that is not positive and finite. factor
+    /// is written only on Ok. Between unscaled expressions the factor is the type's.
+    QelUnit::ErrorStatus GetConversionFactor(const QelUnitExpression& to, double& factor) const;
+    /// Converts value from this to to, a temperature scale as a reading (100 °C
+    /// is 212 °F); Ok or the failure of GetConversionFactor, value written only on
+    /// Ok. Between unscaled expressions the result is the type's conversion, bit for bit.
+    QelUnit::ErrorStatus Convert(const QelUnitExpression& to, double& value) const;
+    /// True when this is a temperature scale (one temperature unit to the power
+    /// 1, any scale) and value, read in it, lies below absolute zero.
+    bool isBelowAbsoluteZero(double value) const;
+
+    /// this = this · other: scales multiply, types multiply.
+    QelUnitExpression& operator*=(const QelUnitExpression& other);
+    /// this = this / other.
+    QelUnitExpression& operator/=(const QelUnitExpression& other);
+    /// Raises scale and type to the power n; n = 0 gives 1 × the dimensionless type.
+    void pow(int n);
+
+    /// a · b.
+    friend QelUnitExpression operator*(QelUnitExpression a, const QelUnitExpression& b) { return a *= b; }
+    /// a / b.
+    friend QelUnitExpression operator/(QelUnitExpression a, const QelUnitExpression& b) { return a /= b; }
+    /// a raised to the power n (found by argument-dependent lookup only).
+    friend QelUnitExpression pow(QelUnitExpression a, int n) {
+        a.pow(n);
+        return a;
+    }
+
+private:
+    friend struct qelunits_detail::ExpressionAccess;
+
+    double mScale = 1.0;
+    QelUnitType mType;
+};
+
+#endif
