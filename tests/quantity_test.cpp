@@ -1,3 +1,4 @@
+#include <qelunits/QelUnitExpression.h>
 #include <qelunits/QelUnitVar.h>
 
 #include <gtest/gtest.h>
@@ -6,6 +7,7 @@
 #include <cmath>
 #include <limits>
 #include <tuple>
+#include <type_traits>
 
 namespace {
 
@@ -146,6 +148,81 @@ TEST(QelUnitVar, EqualityNeedsEqualTypesAndStrictTolerance) {
         EXPECT_EQ(a != b, 1 - equal);
     }
     expectQuantity(-withOverflow(0.0, kMeter), -0.0, kMeter, QelUnit::Overflow);
+}
+
+// What compiles: each operation as a generic lambda whose return type names it,
+// so that std::is_invocable asks whether the expression is well formed.
+constexpr auto kPlus = [](auto a, auto b) -> decltype(a + b) { return a + b; };
+constexpr auto kMinus = [](auto a, auto b) -> decltype(a - b) { return a - b; };
+constexpr auto kTimes = [](auto a, auto b) -> decltype(a * b) { return a * b; };
+constexpr auto kOver = [](auto a, auto b) -> decltype(a / b) { return a / b; };
+constexpr auto kEqual = [](auto a, auto b) -> decltype(a == b) { return a == b; };
+constexpr auto kUnequal = [](auto a, auto b) -> decltype(a != b) { return a != b; };
+constexpr auto kLess = [](auto a, auto b) -> decltype(a < b) { return a < b; };
+constexpr auto kLessEqual = [](auto a, auto b) -> decltype(a <= b) { return a <= b; };
+constexpr auto kGreater = [](auto a, auto b) -> decltype(a > b) { return a > b; };
+constexpr auto kGreaterEqual = [](auto a, auto b) -> decltype(a >= b) { return a >= b; };
+constexpr auto kPow = [](auto a, auto n) -> decltype(pow(a, n)) { return pow(a, n); };
+constexpr auto kInvert = [](auto a) -> decltype(invert(a)) { return invert(a); };
+
+template <class Op, class A, class B, class R>
+constexpr bool gives = std::is_invocable_r_v<R, Op, A, B>&& std::is_same_v<std::invoke_result_t<Op, A, B>, R>;
+
+template <class Op, class N>
+constexpr bool neitherWay = !std::is_invocable_v<Op, V, N> && !std::is_invocable_v<Op, N, V>;
+
+// Numbers scale quantities, either way round.
+static_assert(gives<decltype(kTimes), V, double, V> && gives<decltype(kTimes), int, V, V>);
+static_assert(gives<decltype(kOver), V, float, V> && gives<decltype(kOver), long, V, V>);
+// Everything else that mixes numbers and quantities is deleted.
+static_assert(neitherWay<decltype(kPlus), double> && neitherWay<decltype(kPlus), int>);
+static_assert(neitherWay<decltype(kMinus), double> && neitherWay<decltype(kMinus), unsigned>);
+static_assert(neitherWay<decltype(kEqual), double> && neitherWay<decltype(kUnequal), int>);
+static_assert(neitherWay<decltype(kLess), double> && neitherWay<decltype(kLessEqual), int>);
+static_assert(neitherWay<decltype(kGreater), float> && neitherWay<decltype(kGreaterEqual), double>);
+// Between quantities: the sum, equality as int, ordering as bool.
+static_assert(gives<decltype(kPlus), V, V, V> && gives<decltype(kEqual), V, V, int>);
+static_assert(gives<decltype(kLess), V, V, bool> && gives<decltype(kGreaterEqual), V, V, bool>);
+// pow and invert: found for the library's types, never for numbers (pow(2.0, 3) stays the C library's).
+static_assert(gives<decltype(kPow), V, int, V> && gives<decltype(kPow), T, int, T>);
+static_assert(gives<decltype(kPow), QelUnitExpression, int, QelUnitExpression>);
+static_assert(std::is_invocable_v<decltype(kInvert), V> && std::is_invocable_v<decltype(kInvert), T>);
+static_assert(!std::is_invocable_v<decltype(kInvert), double> && gives<decltype(kPow), double, int, double>);
+
+TEST(QelUnitVar, NumbersScaleTheValueAndKeepTheType) {
+    const V fourMeters(4.0, kMeter);
+    const std::tuple<const char*, V, double, T, QelUnit::ErrorStatus> cases[] = {
+        {"q * d", fourMeters * 1.5, 6.0, kMeter, QelUnit::Ok},
+        {"d * q", 1.5 * fourMeters, 6.0, kMeter, QelUnit::Ok},
+        {"q * int keeps the status", withOverflow(4.0, kMeter) * 3, 12.0, kMeter, QelUnit::Overflow},
+        {"q / d", fourMeters / 8.0, 0.5, kMeter, QelUnit::Ok},
+        {"q / tiny keeps the value", fourMeters / 1e-11, 4.0, kMeter, QelUnit::Overflow},
+        {"d / q", 2.0 / V(4.0, kMeter / kSecond), 0.5, kSecond / kMeter, QelUnit::Ok},
+        {"int / q replaces the status", 1 / withOverflow(3.0, kMeter), 1.0 / 3.0, invert(kMeter), QelUnit::Ok},
+        {"d / zero", 2.0 / V(0.0, kMeter), 0.0, invert(kMeter), QelUnit::Overflow}};
+    for (const auto& [what, q, value, type, status] : cases) {
+        SCOPED_TRACE(what);
+        expectQuantity(q, value, type, status);
+    }
+}
+
+TEST(QelUnitVar, OrderingConvertsTheRightSideIntoTheLeftType) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    // a, b, then a < b, a <= b, a > b, a >= b.
+    const std::tuple<V, V, int, int, int, int> cases[] = {
+        {V(1.0, kMeter), V(3.0, kFoot), 0, 0, 1, 1}, // raw values would say 1 < 3
+        {V(3.0, kFoot), V(1.0, kMeter), 1, 1, 0, 0},
+        {V(2.0, kMeter), V(2.0, kMeter), 0, 1, 0, 1},
+        {V(0.0, T(QelUnit::celsius)), V(33.0, T(QelUnit::fahrenheit)), 1, 1, 0, 0}, // readings: 0 °C is 32 °F
+        {V(1.0, kMeter), V(5.0, kSecond), 0, 0, 0, 0},                              // unordered
+        {V(nan, kMeter), V(1.0, kMeter), 0, 0, 0, 0}};
+    for (const auto& [a, b, less, lessEqual, greater, greaterEqual] : cases) {
+        SCOPED_TRACE(b.GetValue());
+        EXPECT_EQ(a < b, less != 0);
+        EXPECT_EQ(a <= b, lessEqual != 0);
+        EXPECT_EQ(a > b, greater != 0);
+        EXPECT_EQ(a >= b, greaterEqual != 0);
+    }
 }
 
 } // namespace

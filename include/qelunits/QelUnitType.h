@@ -91,6 +91,13 @@ public:
     /// True for zero or one entry, with unit set to it (0 when empty); else false with unit 349.
     bool isSimpleUnit(QelUnit::BuiltinUnits& unit) const noexcept;
 
+    // Free functions found by argument-dependent lookup only, so that pow(2.0, 3) stays the C library's.
+
+    /// a with every power multiplied by n.
+    friend QELUNITS_EXPORT QelUnitType pow(const QelUnitType& a, int n);
+    /// a with every power negated.
+    friend QELUNITS_EXPORT QelUnitType invert(const QelUnitType& a);
+
 protected:
     /// Rewrites powers of common length units as the matching area and volume units.
     void substitute();
@@ -110,9 +117,5 @@ private:
 QELUNITS_EXPORT QelUnitType operator*(const QelUnitType& a, const QelUnitType& b);
 /// a / b.
 QELUNITS_EXPORT QelUnitType operator/(const QelUnitType& a, const QelUnitType& b);
-/// a with every power multiplied by n.
-QELUNITS_EXPORT QelUnitType pow(const QelUnitType& a, int n);
-/// a with every power negated.
-QELUNITS_EXPORT QelUnitType invert(const QelUnitType& a);
 
 #endif
