@@ -4,6 +4,8 @@
 #include <qelunits/Export.h>
 
 #include <cstddef>
+#include <memory>
+#include <string_view>
 
 /// A wide-character string value. It may also be the null text (built from a
 /// null pointer), which converts back to a null pointer.
@@ -33,6 +35,8 @@ public:
     bool IsNull() const noexcept { return mIsNull; }
     /// Number of characters.
     unsigned int GetLength() const noexcept { return static_cast<unsigned int>(mLength); }
+    /// The text as a view, valid while this object is unchanged; empty for the null text.
+    std::wstring_view view() const noexcept { return {mText != nullptr ? mText : L"", mLength}; }
 
     /// The part before the last occurrence of delimiter; the whole text when it does not occur.
     QelStringP Left(const wchar_t* delimiter) const;
@@ -121,5 +125,29 @@ private:
     ~QelException() override = default;
     QelStringP mMessage;
 };
+
+namespace qelunits {
+
+/// Deleter of std::unique_ptr for the library's heap objects: calls Dispose(), never delete.
+struct Disposer {
+    /// Disposes of object; null is ignored.
+    void operator()(QelIDisposable* object) const {
+        if (object != nullptr) {
+            object->Dispose();
+        }
+    }
+};
+
+/// Sole owner of an object made by a Create function.
+template <class T>
+using DisposablePtr = std::unique_ptr<T, Disposer>;
+/// Owner of a QelStringElement.
+using StringElementPtr = DisposablePtr<QelStringElement>;
+/// Owner of a QelStringCollection.
+using StringCollectionPtr = DisposablePtr<QelStringCollection>;
+/// Owner of a caught QelException*.
+using ExceptionPtr = DisposablePtr<QelException>;
+
+} // namespace qelunits
 
 #endif

@@ -130,6 +130,11 @@ struct QELUNITS_EXPORT QelUnitCandidates {
     /// For a short spelling whose catalogue meaning is kept although most people
     /// mean another unit: "'t' is the short ton here; the metric tonne is 'tonne'". Null otherwise.
     const wchar_t* note = nullptr;
+
+    /// The first entry, for range-for.
+    const QelUnitCandidate* begin() const noexcept { return items; }
+    /// Past the last entry in use (count, at most kCapacity).
+    const QelUnitCandidate* end() const noexcept { return items + (count < kCapacity ? count : kCapacity); }
 };
 
 /// Reads unit expressions and writes unit types as text. A class of static members only.

@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <iosfwd>
 
 namespace qelunits_detail {
 struct UnitTypeAccess;
@@ -97,6 +98,10 @@ public:
     friend QELUNITS_EXPORT QelUnitType pow(const QelUnitType& a, int n);
     /// a with every power negated.
     friend QELUNITS_EXPORT QelUnitType invert(const QelUnitType& a);
+    /// Writes the type as QelUnitParser::format does, in UTF-8.
+    friend QELUNITS_EXPORT std::ostream& operator<<(std::ostream& out, const QelUnitType& type);
+    /// Writes the type as QelUnitParser::format does.
+    friend QELUNITS_EXPORT std::wostream& operator<<(std::wostream& out, const QelUnitType& type);
 
 protected:
     /// Rewrites powers of common length units as the matching area and volume units.

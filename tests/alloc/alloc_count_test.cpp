@@ -101,8 +101,10 @@ const Path kPaths[] = {
          QelUnitVar out;
          const bool converted = ok(QelUnitVar::Convert(v, feetPerMinute(), out)) && ok(v.ConvertTo(feetPerMinute()));
          QelUnitVar t(1.0, eightMetric());
+         const bool ordered = speed > other && other <= speed && !(speed < QelUnitVar(1.0, eightMetric())) &&
+                              (2.0 / speed * 3).GetValue() > 1.9;
          return sum.GetStatus() == QelUnit::Ok && q.GetStatus() == QelUnit::Ok && (-big == -big) == 1 && converted &&
-                convertsOk(t.ConvertTo(eightOther())) && v.isCompatible(out);
+                convertsOk(t.ConvertTo(eightOther())) && v.isCompatible(out) && ordered;
      }},
     {"ParseUpToEightTerms",
      [] {
@@ -111,6 +113,12 @@ const Path kPaths[] = {
                         .type()
                         .size() == 8 &&
                 QelUnitParser::parseUtf8("ft/min").ok();
+     }},
+    {"ConvertUnitTexts",
+     [] {
+         const qelunits::Result<double> speed = qelunits::convert(3.0, "m/s", "ft/min");
+         const qelunits::Result<double> heat = qelunits::convert(100.0, "\u00b0C", "\u00b0F");
+         return speed.value_or(0.0) > 590.0 && heat.value_or(0.0) > 211.0;
      }},
     {"LookupByName",
      [] {

@@ -1,0 +1,151 @@
+#ifndef QELUNITS_QELUNITSUTF8_H
+#define QELUNITS_QELUNITSUTF8_H
+
+// The library in UTF-8: std::string forms of its texts, lookup and parsing from
+// std::string_view, and conversion between two unit texts in one call. Texts go
+// in and out as UTF-8; input that is not UTF-8 is an error, never a guess.
+
+#include <qelunits/Export.h>
+#include <qelunits/QelCommon.h>
+#include <qelunits/QelUnit.h>
+#include <qelunits/QelUnitExpression.h>
+#include <qelunits/QelUnitType.h>
+#include <qelunits/QelUnitVar.h>
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+
+/// The UTF-8 layer and the conveniences of the library.
+namespace qelunits {
+
+/// A value, or the reason there is none: a status and a message in UTF-8.
+template <class T>
+class Result {
+public:
+    /// A success holding value.
+    explicit Result(T value) : mValue(std::move(value)) {}
+    /// A failure with status (not Ok) and message.
+    Result(QelUnit::ErrorStatus status, std::string message) : mStatus(status), mMessage(std::move(message)) {}
+
+    /// True on success.
+    bool ok() const noexcept { return mValue.has_value(); }
+    /// True on success.
+    explicit operator bool() const noexcept { return ok(); }
+    /// The value; throws std::bad_optional_access on failure.
+    const T& value() const { return mValue.value(); }
+    /// The value, or fallback on failure.
+    T value_or(T fallback) const { return mValue.value_or(std::move(fallback)); }
+    /// The value; only on success.
+    const T& operator*() const noexcept { return *mValue; }
+    /// The value's members; only on success.
+    const T* operator->() const noexcept { return &*mValue; }
+    /// Ok on success; InvalidUnit for text that is not a number or a unit expression; else the conversion's status.
+    QelUnit::ErrorStatus status() const noexcept { return mStatus; }
+    /// What went wrong ("unknown unit 'fot' at 4; did you mean 'ft'?"); empty on success.
+    const std::string& message() const noexcept { return mMessage; }
+
+private:
+    std::optional<T> mValue;
+    QelUnit::ErrorStatus mStatus = QelUnit::Ok;
+    std::string mMessage;
+};
+
+// Texts. Each answers as the wide query of the same name, in UTF-8.
+
+/// UTF-8 of a wide text.
+QELUNITS_EXPORT std::string toUtf8(std::wstring_view text);
+/// UTF-8 of a wide text; null gives "".
+QELUNITS_EXPORT std::string toUtf8(const wchar_t* text);
+/// UTF-8 of a text; the null text gives "".
+QELUNITS_EXPORT std::string toUtf8(const QelStringP& text);
+
+/// QelUnit::internalName.
+QELUNITS_EXPORT std::string internalName(QelUnit::BuiltinUnits unit);
+/// QelUnit::singularName.
+QELUNITS_EXPORT std::string singularName(QelUnit::BuiltinUnits unit, bool localized = false);
+/// QelUnit::pluralName.
+QELUNITS_EXPORT std::string pluralName(QelUnit::BuiltinUnits unit, bool localized = false);
+/// QelUnit::defaultAbbreviation.
+QELUNITS_EXPORT std::string defaultAbbreviation(QelUnit::BuiltinUnits unit, bool localized = false,
+                                                QelUnit::AbbreviationFormats format = QelUnit::AsStored);
+/// QelUnit::defaultAbbreviationAsVellum.
+QELUNITS_EXPORT std::string defaultAbbreviationAsVellum(QelUnit::BuiltinUnits unit, bool localized = false,
+                                                        QelUnit::AbbreviationFormats format = QelUnit::AsStored);
+/// QelUnit::localizedAbbreviation.
+QELUNITS_EXPORT std::string localizedAbbreviation(QelUnit::BuiltinUnits unit, unsigned int index,
+                                                  QelUnit::AbbreviationFormats format = QelUnit::AsStored);
+/// QelUnit::localizedAbbreviationAsVellum.
+QELUNITS_EXPORT std::string localizedAbbreviationAsVellum(QelUnit::BuiltinUnits unit, unsigned int index,
+                                                          QelUnit::AbbreviationFormats format = QelUnit::AsStored);
+/// QelUnit::displayName; "" for a type outside 0 to 30.
+QELUNITS_EXPORT std::string displayName(QelUnit::BuiltinTypes type, bool localized = false);
+/// QelUnit::metricKeyword.
+QELUNITS_EXPORT std::string metricKeyword(bool localized = false);
+/// QelUnit::imperialKeyword.
+QELUNITS_EXPORT std::string imperialKeyword(bool localized = false);
+/// QelUnitBase::GetStatusMessage: "Types Not Compatible"; "" for Ok.
+QELUNITS_EXPORT std::string statusMessage(QelUnit::ErrorStatus status);
+/// QelUnitParser::unitText: the shortest text that reads back as the unit.
+QELUNITS_EXPORT std::string unitText(QelUnit::BuiltinUnits unit);
+
+/// QelUnitType::internalName.
+QELUNITS_EXPORT std::string internalName(const QelUnitType& type);
+/// QelUnitType::singularName.
+QELUNITS_EXPORT std::string singularName(const QelUnitType& type, bool localized = false);
+/// QelUnitType::pluralName.
+QELUNITS_EXPORT std::string pluralName(const QelUnitType& type, bool localized = false);
+/// QelUnitType::defaultAbbreviation.
+QELUNITS_EXPORT std::string defaultAbbreviation(const QelUnitType& type, bool localized = false,
+                                                QelUnit::AbbreviationFormats format = QelUnit::AsStored);
+/// QelUnitType::defaultAbbreviationAsVellum.
+QELUNITS_EXPORT std::string defaultAbbreviationAsVellum(const QelUnitType& type, bool localized = false,
+                                                        QelUnit::AbbreviationFormats format = QelUnit::AsStored);
+/// QelUnitType::localizedAbbreviation.
+QELUNITS_EXPORT std::string localizedAbbreviation(const QelUnitType& type, unsigned int index,
+                                                  QelUnit::AbbreviationFormats format = QelUnit::AsStored);
+/// QelUnitType::localizedAbbreviationAsVellum.
+QELUNITS_EXPORT std::string localizedAbbreviationAsVellum(const QelUnitType& type, unsigned int index,
+                                                          QelUnit::AbbreviationFormats format = QelUnit::AsStored);
+/// QelUnitType::getTypeDisplayName: "Length", "**Compound unit**".
+QELUNITS_EXPORT std::string typeDisplayName(const QelUnitType& type, bool localized = false);
+/// QelUnitParser::formatDimension: "kg·m/s^2".
+QELUNITS_EXPORT std::string dimension(const QelUnitType& type);
+/// QelUnitParser::notes of a UTF-8 expression; "" when none or when it is not UTF-8.
+QELUNITS_EXPORT std::string notes(std::string_view expression);
+
+// Written forms, as the qelunits tool writes them; parsing reads them back.
+
+/// The type as QelUnitParser::format writes it: "ft", "W/(m²·K)", "1".
+QELUNITS_EXPORT std::string toString(const QelUnitType& type);
+/// The expression as QelUnitParser::format writes it: "1e-06 kg", "ft".
+QELUNITS_EXPORT std::string toString(const QelUnitExpression& expression);
+/// The shortest number that reads back as the value, a blank and the type: "3.280839895013123 ft".
+QELUNITS_EXPORT std::string toString(const QelUnitVar& quantity);
+
+// Lookup, parsing and conversion.
+
+/// The unit a name means, by the parser's rules for one name ("ft", "Meter",
+/// "°F", "min"); std::nullopt when no unit has that name or it is not UTF-8.
+QELUNITS_EXPORT std::optional<QelUnit::BuiltinUnits> findUnit(std::string_view name);
+/// A unit expression as QelUnitParser::parseUtf8 reads it ("m/s", "kg*m/s^2"); a scale is an error.
+QELUNITS_EXPORT Result<QelUnitType> parseType(std::string_view text);
+/// A unit expression with its scale, as QelUnitParser::parseExpressionUtf8 reads it ("mg", "L/100 km").
+QELUNITS_EXPORT Result<QelUnitExpression> parseExpression(std::string_view text);
+/// A number and the unit expression after it: "3.5 ft", "12 m/s", "-40 °F",
+/// "1e3 kg"; a number alone is dimensionless. The number is read as
+/// std::from_chars reads it (a leading '+' allowed) and must be finite; a scale
+/// of the expression is taken into the value ("3 mg" is 3e-6 kg once the parser
+/// reads scales). Blanks at both ends are ignored.
+QELUNITS_EXPORT Result<QelUnitVar> parseQuantity(std::string_view text);
+/// value in from, converted to to (both unit expressions, scales allowed; a
+/// temperature as a reading). Fails with InvalidUnit for text that does not
+/// parse, the conversion's status (TypesNotCompatible) for units that do not
+/// convert, and Overflow for a finite value whose result is not finite.
+/// Allocates nothing on success for short expressions.
+QELUNITS_EXPORT Result<double> convert(double value, std::string_view from, std::string_view to);
+
+} // namespace qelunits
+
+#endif

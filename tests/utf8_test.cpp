@@ -1,0 +1,253 @@
+#include "test_helpers.h"
+
+#include <qelunits/QelUnits.h>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdint>
+#include <iomanip>
+#include <limits>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+namespace {
+
+using qelunits_test::bits;
+using qelunits_test::entries;
+using F = QelUnit::AbbreviationFormats;
+using T = QelUnitType;
+using U = QelUnit::BuiltinUnits;
+using V = QelUnitVar;
+
+std::wstring w(const wchar_t* text) { return text != nullptr ? text : L""; }
+std::wstring w(const QelStringP& text) { return text.c_str(); }
+
+// The wide text a UTF-8 text decodes to; "<not UTF-8>" when it does not.
+std::wstring decoded(const std::string& text) {
+    std::wstring out;
+    return QelUnitParser::fromUtf8(text, out) ? out : L"<not UTF-8>";
+}
+
+// A text query in its wide and its UTF-8 form, of a unit or of a type: localized or not, with a format and
+// an index (read by the localized abbreviations only).
+template <class Of>
+using Query =
+    std::pair<std::wstring (*)(const Of&, bool, F, unsigned int), std::string (*)(const Of&, bool, F, unsigned int)>;
+
+const Query<U> kUnitQueries[] = {
+    {[](const U& u, bool, F, unsigned int) { return w(QelUnit::internalName(u)); },
+     [](const U& u, bool, F, unsigned int) { return qelunits::internalName(u); }},
+    {[](const U& u, bool l, F, unsigned int) { return w(QelUnit::singularName(u, l)); },
+     [](const U& u, bool l, F, unsigned int) { return qelunits::singularName(u, l); }},
+    {[](const U& u, bool l, F, unsigned int) { return w(QelUnit::pluralName(u, l)); },
+     [](const U& u, bool l, F, unsigned int) { return qelunits::pluralName(u, l); }},
+    {[](const U& u, bool l, F f, unsigned int) { return w(QelUnit::defaultAbbreviation(u, l, f)); },
+     [](const U& u, bool l, F f, unsigned int) { return qelunits::defaultAbbreviation(u, l, f); }},
+    {[](const U& u, bool l, F f, unsigned int) { return w(QelUnit::defaultAbbreviationAsVellum(u, l, f)); },
+     [](const U& u, bool l, F f, unsigned int) { return qelunits::defaultAbbreviationAsVellum(u, l, f); }},
+    {[](const U& u, bool, F f, unsigned int i) { return w(QelUnit::localizedAbbreviation(u, i, f)); },
+     [](const U& u, bool, F f, unsigned int i) { return qelunits::localizedAbbreviation(u, i, f); }},
+    {[](const U& u, bool, F f, unsigned int i) { return w(QelUnit::localizedAbbreviationAsVellum(u, i, f)); },
+     [](const U& u, bool, F f, unsigned int i) { return qelunits::localizedAbbreviationAsVellum(u, i, f); }},
+    {[](const U& u, bool, F, unsigned int) { return w(QelUnitParser::unitText(u)); },
+     [](const U& u, bool, F, unsigned int) { return qelunits::unitText(u); }}};
+
+const Query<T> kTypeQueries[] = {
+    {[](const T& t, bool, F, unsigned int) { return w(t.internalName()); },
+     [](const T& t, bool, F, unsigned int) { return qelunits::internalName(t); }},
+    {[](const T& t, bool l, F, unsigned int) { return w(t.singularName(l)); },
+     [](const T& t, bool l, F, unsigned int) { return qelunits::singularName(t, l); }},
+    {[](const T& t, bool l, F, unsigned int) { return w(t.pluralName(l)); },
+     [](const T& t, bool l, F, unsigned int) { return qelunits::pluralName(t, l); }},
+    {[](const T& t, bool l, F f, unsigned int) { return w(t.defaultAbbreviation(l, f)); },
+     [](const T& t, bool l, F f, unsigned int) { return qelunits::defaultAbbreviation(t, l, f); }},
+    {[](const T& t, bool l, F f, unsigned int) { return w(t.defaultAbbreviationAsVellum(l, f)); },
+     [](const T& t, bool l, F f, unsigned int) { return qelunits::defaultAbbreviationAsVellum(t, l, f); }},
+    {[](const T& t, bool, F f, unsigned int i) { return w(t.localizedAbbreviation(i, f)); },
+     [](const T& t, bool, F f, unsigned int i) { return qelunits::localizedAbbreviation(t, i, f); }},
+    {[](const T& t, bool, F f, unsigned int i) { return w(t.localizedAbbreviationAsVellum(i, f)); },
+     [](const T& t, bool, F f, unsigned int i) { return qelunits::localizedAbbreviationAsVellum(t, i, f); }},
+    {[](const T& t, bool l, F, unsigned int) { return w(t.getTypeDisplayName(l)); },
+     [](const T& t, bool l, F, unsigned int) { return qelunits::typeDisplayName(t, l); }},
+    {[](const T& t, bool, F, unsigned int) { return w(QelUnitParser::format(t)); },
+     [](const T& t, bool, F, unsigned int) { return qelunits::toString(t); }},
+    {[](const T& t, bool, F, unsigned int) { return w(QelUnitParser::formatDimension(t)); },
+     [](const T& t, bool, F, unsigned int) { return qelunits::dimension(t); }}};
+
+// Every query, both formats, localized or not, abbreviation indexes to one past the last.
+template <class Of, std::size_t N>
+void expectSameTexts(const Of& of, const Query<Of> (&queries)[N], unsigned int abbreviations) {
+    for (const F format : {QelUnit::AsStored, QelUnit::StripInserts}) {
+        for (const bool localized : {false, true}) {
+            for (unsigned int i = 0; i <= abbreviations; ++i) {
+                for (const auto& [wide, utf8] : queries) {
+                    EXPECT_EQ(decoded(utf8(of, localized, format, i)), wide(of, localized, format, i));
+                }
+            }
+        }
+    }
+}
+
+TEST(Utf8Layer, EveryTextDecodesToTheWideForm) {
+    for (std::int32_t code = 0; code <= QelUnit::kUnitCount; ++code) { // 349 is invalid: empty texts
+        SCOPED_TRACE(code);
+        const auto unit = static_cast<U>(code);
+        const unsigned int count = QelUnit::getLocalizedAbbreviationCount(unit);
+        expectSameTexts(unit, kUnitQueries, count);
+        expectSameTexts(T(unit), kTypeQueries, count);
+        expectSameTexts(T(unit) / T(QelUnit::hour, 2), kTypeQueries, 0); // compound, or one unit over hours
+    }
+    for (std::int32_t code = 0; code <= QelUnit::kTypeCount; ++code) { // 31 has no name: ""
+        for (const bool localized : {false, true}) {
+            const auto type = static_cast<QelUnit::BuiltinTypes>(code);
+            EXPECT_EQ(decoded(qelunits::displayName(type, localized)), w(QelUnit::displayName(type, localized)));
+        }
+    }
+    for (std::int32_t status = 0; status <= QelUnit::CustomConversion + 1; ++status) {
+        const auto s = static_cast<QelUnit::ErrorStatus>(status);
+        EXPECT_EQ(decoded(qelunits::statusMessage(s)), w(QelUnitBase::GetStatusMessage(s)));
+    }
+    for (const bool localized : {false, true}) {
+        EXPECT_EQ(decoded(qelunits::metricKeyword(localized)), w(QelUnit::metricKeyword(localized)));
+        EXPECT_EQ(decoded(qelunits::imperialKeyword(localized)), w(QelUnit::imperialKeyword(localized)));
+    }
+    EXPECT_EQ(qelunits::toUtf8(QelStringP(nullptr)), "");
+    EXPECT_EQ(qelunits::toUtf8(static_cast<const wchar_t*>(nullptr)), "");
+    EXPECT_EQ(qelunits::toUtf8(std::wstring_view(L"a\0\u00b0", 3)), std::string("a\0\xc2\xb0", 4));
+}
+
+TEST(Utf8Layer, UnitsAndQuantitiesReadBackAsWritten) {
+    for (std::int32_t code = 0; code < QelUnit::kUnitCount; ++code) {
+        SCOPED_TRACE(code);
+        const auto unit = static_cast<U>(code);
+        EXPECT_EQ(qelunits::findUnit(qelunits::unitText(unit)), std::optional<U>(unit));
+        for (const double value : {-40.0, 3.280839895013123, 5e-324}) {
+            const qelunits::Result<V> read = qelunits::parseQuantity(qelunits::toString(V(value, T(unit))));
+            ASSERT_TRUE(read.ok()) << read.message();
+            EXPECT_EQ(bits(read->GetValue()), bits(value));
+            EXPECT_EQ(entries(read->GetType()), entries(T(unit)));
+        }
+    }
+    for (const char* miss : {"", "fot", "kg m", "m/s^2", "\xff"}) {
+        EXPECT_EQ(qelunits::findUnit(miss), std::nullopt) << miss;
+    }
+}
+
+TEST(Utf8Layer, QuantityTextIsANumberThenAUnit) {
+    const T kFoot(QelUnit::foot);
+    // text, value, type, message ("" for success)
+    const std::tuple<const char*, double, T, const char*> cases[] = {
+        {"3.5 ft", 3.5, kFoot, ""},
+        {" 12m/s ", 12.0, T(QelUnit::meter_per_second), ""},
+        {"-40 \xc2\xb0"
+         "F",
+         -40.0, T(QelUnit::fahrenheit), ""},
+        {"+1e3 kg*m/s^2", 1000.0, T(QelUnit::kilogram) * T(QelUnit::meter) / T(QelUnit::second, 2), ""},
+        {"7", 7.0, T(), ""},
+        {"ft", 0.0, T(), "expected a finite number at 0"},
+        {"  inf ft", 0.0, T(), "expected a finite number at 2"},
+        {"+-3 ft", 0.0, T(), "expected a finite number at 0"},
+        {"1e999 ft", 0.0, T(), "number out of the range of a double at 0"},
+        {"3.5 fot", 0.0, T(), "unknown unit 'fot' at 4; did you mean 'ft'?"},
+        {"2 \xff", 0.0, T(), nullptr}};
+    for (const auto& [text, value, type, message] : cases) {
+        SCOPED_TRACE(text);
+        const qelunits::Result<V> read = qelunits::parseQuantity(text);
+        if (message == nullptr) { // the parser's own wording
+            EXPECT_EQ(read.status(), QelUnit::InvalidUnit);
+            EXPECT_FALSE(read.message().empty());
+            continue;
+        }
+        EXPECT_EQ(read.message(), message);
+        EXPECT_EQ(read.status(), *message == '\0' ? QelUnit::Ok : QelUnit::InvalidUnit);
+        const V q = read.value_or(V(0.0));
+        EXPECT_EQ(q.GetValue(), value);
+        EXPECT_EQ(entries(q.GetType()), entries(type));
+    }
+}
+
+TEST(Utf8Layer, ConvertGivesTheValueOrTheReason) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    // value, from, to, result, status, message
+    const std::tuple<double, const char*, const char*, double, QelUnit::ErrorStatus, const char*> cases[] = {
+        {1.0, "m", "ft", 3.280839895013123, QelUnit::Ok, ""},
+        {100.0,
+         "\xc2\xb0"
+         "C",
+         "degF", 212.0, QelUnit::Ok, ""},
+        {2.0, "kg*m/s^2", "N", 2.0, QelUnit::Ok, ""},
+        {1.0, "ft", "s", nan, QelUnit::TypesNotCompatible, "cannot convert ft to s: Types Not Compatible"},
+        {1.0, "m", "kg/fot", nan, QelUnit::InvalidUnit, "unknown unit 'fot' at 3; did you mean 'ft'?"},
+        {1e308, "km", "mm", nan, QelUnit::Overflow,
+         "cannot convert km to mm: Overflow: the result is beyond the range of a double"}};
+    for (const auto& [value, from, to, result, status, message] : cases) {
+        SCOPED_TRACE(from);
+        const qelunits::Result<double> converted = qelunits::convert(value, from, to);
+        EXPECT_EQ(converted.status(), status);
+        EXPECT_EQ(converted.message(), message);
+        EXPECT_EQ(bits(converted.value_or(nan)), bits(result));
+    }
+    EXPECT_THROW(static_cast<void>(qelunits::convert(1.0, "ft", "s").value()), std::bad_optional_access);
+    EXPECT_EQ(entries(*qelunits::parseType("m/s")), entries(T(QelUnit::meter_per_second)));
+    EXPECT_EQ(qelunits::parseType("").status(), QelUnit::InvalidUnit);
+    EXPECT_EQ(qelunits::parseExpression("m/s")->scale(), 1.0);
+    EXPECT_FALSE(qelunits::parseExpression("(m"));
+}
+
+template <class Char, class... Items>
+std::basic_string<Char> written(const Items&... items) {
+    std::basic_ostringstream<Char> out;
+    (out << ... << items);
+    return out.str();
+}
+
+TEST(Printing, StreamsWriteTheLibrarysTexts) {
+    const V feet(3.280839895013123, T(QelUnit::foot));
+    const V cold(-40.0, T(QelUnit::fahrenheit));
+    const T speed = T(QelUnit::meter) / T(QelUnit::second);
+    const QelUnitExpression milligram(1e-6, T(QelUnit::kilogram));
+    const std::pair<std::string, std::string> narrow[] = {
+        {written<char>(speed), "m/sec"},
+        {written<char>(std::setw(8), speed, '|'), "   m/sec|"},
+        {written<char>(feet), "3.28084 ft"}, // the stream's precision, 6 by default
+        {written<char>(std::fixed, std::setprecision(2), feet), "3.28 ft"},
+        {written<char>(std::left, std::setw(12), feet, '|'), "3.28084 ft  |"}, // the width pads the whole
+        {written<char>(std::setw(8), cold), " -40 \xc2\xb0"
+                                            "F"}, // in bytes, as for any string
+        {written<char>(milligram), qelunits::toString(milligram)}};
+    for (const auto& [text, expected] : narrow) {
+        EXPECT_EQ(text, expected);
+    }
+    EXPECT_EQ(written<wchar_t>(std::setw(8), cold), L"  -40 \u00b0F");
+    EXPECT_EQ(written<wchar_t>(speed, L' ', milligram), L"m/sec " + w(QelUnitParser::format(milligram)));
+    EXPECT_EQ(qelunits::toString(feet), "3.280839895013123 ft"); // the shortest text that reads back
+}
+
+TEST(Conveniences, RangesOwnersAndViews) {
+    const QelUnitCandidates found = QelUnitParser::candidates(L"min");
+    std::vector<U> units;
+    for (const QelUnitCandidate& c : found) {
+        units.push_back(c.unit);
+    }
+    EXPECT_EQ(units, (std::vector<U>{QelUnit::minute, QelUnit::minim}));
+
+    const qelunits::StringCollectionPtr pieces(QelStringCollection::Create(L"a;;b", L";"));
+    const qelunits::StringElementPtr last(pieces->GetElement(2));
+    EXPECT_EQ(last->GetString().view(), L"b");
+    try {
+        QelUnit::getBuiltinUnit(QelStringP(nullptr), QelUnit::Abbreviation);
+        ADD_FAILURE() << "a null name throws";
+    } catch (QelException* e) {
+        const qelunits::ExceptionPtr owned(e); // disposed of here, as the leak checkers see
+        EXPECT_NE(w(owned->GetMessage()), L"");
+    }
+    EXPECT_EQ(QelStringP(nullptr).view(), L"");
+    EXPECT_EQ(QelStringP(L"a\0b", std::size_t{3}).view(), std::wstring_view(L"a\0b", 3));
+}
+
+} // namespace
