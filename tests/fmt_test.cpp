@@ -1,0 +1,31 @@
+#include <qelunits/QelUnitsFmt.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+
+namespace {
+
+using T = QelUnitType;
+
+TEST(FmtFormatters, WriteTheTextUnderAStringSpec) {
+    const QelUnitVar feet(3.280839895013123, T(QelUnit::foot));
+    const T fahrenheit(QelUnit::fahrenheit);
+    const QelUnitExpression milligram(1e-6, T(QelUnit::kilogram));
+    const std::string mg = qelunits::toString(milligram);
+    const std::pair<std::string, std::string> cases[] = {
+        {fmt::format("{}", feet), "3.280839895013123 ft"},
+        {fmt::format("[{:>22}]", feet), "[  3.280839895013123 ft]"},
+        {fmt::format("[{:<6}]", fahrenheit), "[\xc2\xb0"
+                                             "F    ]"}, // widths count code points
+        {fmt::format("[{:*^{}}]", milligram, mg.size() + 3), "[*" + mg + "**]"},
+        {fmt::format("{:.2}", T(QelUnit::meter) / T(QelUnit::second)), "m/"}, // a string's precision cuts
+    };
+    for (const auto& [text, expected] : cases) {
+        EXPECT_EQ(text, expected);
+    }
+    EXPECT_THROW(static_cast<void>(fmt::format(fmt::runtime("{:d}"), feet)), fmt::format_error);
+}
+
+} // namespace
