@@ -1,25 +1,21 @@
-// Uses the installed headers and library: prints "ok" when a parsed conversion and a static one agree.
-#include <qelunits/QelUnitParser.h>
+// Uses the installed headers and library: prints "ok" when a conversion between
+// unit texts, a static one and a printed quantity agree.
 #include <qelunits/QelUnits.h>
 
-#include <cstdio>
+#include <cmath>
+#include <iostream>
+#include <sstream>
 
 int main() {
-    const QelUnitParseResult from = QelUnitParser::parse(L"m/s");
-    const QelUnitParseResult to = QelUnitParser::parseUtf8("ft/min");
-    ConversionFactor factor;
-    if (!from.ok() || !to.ok() || from.type().GetConversionFactor(to.type(), factor) != QelUnit::Ok) {
-        std::puts("parse or conversion failed");
-        return 1;
-    }
-    double value = 1.0;
-    if (QelUnitBase::ConvertUnits(QelUnit::meter, QelUnit::foot, value) != QelUnit::Ok) {
-        std::puts("static conversion failed");
-        return 1;
-    }
-    const double perMinute = static_cast<double>(factor);
-    std::printf("1 m/s = %.6f ft/min; 1 m = %.6f ft\n", perMinute, value);
-    const bool ok = perMinute > 196.85 && perMinute < 196.86 && value > 3.2808 && value < 3.2809;
-    std::puts(ok ? "ok" : "wrong result");
+    const qelunits::Result<double> perMinute = qelunits::convert(1.0, "m/s", "ft/min");
+    double feet = 1.0;
+    const bool converted = perMinute && QelUnitBase::ConvertUnits(QelUnit::meter, QelUnit::foot, feet) == QelUnit::Ok;
+    std::ostringstream printed;
+    printed << QelUnitVar(2.0, QelUnitType(QelUnit::meter)) * 1.5;
+    std::cout << "1 m/s = " << perMinute.value_or(0.0) << " ft/min; 1 m = " << feet << " ft; " << printed.str() << "; "
+              << pow(2.0, 3) << '\n';
+    const bool ok = converted && std::fabs(*perMinute - 196.850393700787) < 1e-9 && std::fabs(feet - 3.28084) < 1e-5 &&
+                    printed.str() == "3 m";
+    std::cout << (ok ? "ok" : "wrong result") << '\n';
     return ok ? 0 : 1;
 }
