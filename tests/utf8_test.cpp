@@ -116,6 +116,9 @@ TEST(Utf8Layer, EveryTextDecodesToTheWideForm) {
         EXPECT_EQ(decoded(qelunits::metricKeyword(localized)), w(QelUnit::metricKeyword(localized)));
         EXPECT_EQ(decoded(qelunits::imperialKeyword(localized)), w(QelUnit::imperialKeyword(localized)));
     }
+    for (const char* expression : {"t", "t/h", "m"}) {
+        EXPECT_EQ(decoded(qelunits::notes(expression)), w(QelUnitParser::notes(decoded(expression))));
+    }
     EXPECT_EQ(qelunits::toUtf8(QelStringP(nullptr)), "");
     EXPECT_EQ(qelunits::toUtf8(static_cast<const wchar_t*>(nullptr)), "");
     EXPECT_EQ(qelunits::toUtf8(std::wstring_view(L"a\0\u00b0", 3)), std::string("a\0\xc2\xb0", 4));
@@ -148,6 +151,8 @@ TEST(Utf8Layer, QuantityTextIsANumberThenAUnit) {
          "F",
          -40.0, T(QelUnit::fahrenheit), ""},
         {"+1e3 kg*m/s^2", 1000.0, T(QelUnit::kilogram) * T(QelUnit::meter) / T(QelUnit::second, 2), ""},
+        {"3 mg", 3e-6, T(QelUnit::kilogram), ""}, // the scale is taken into the value
+        {"2 L/100 km", 0.02, T(QelUnit::liter) / T(QelUnit::kilometer), ""},
         {"7", 7.0, T(), ""},
         {"ft", 0.0, T(), "expected a finite number at 0"},
         {"  inf ft", 0.0, T(), "expected a finite number at 2"},
@@ -181,6 +186,7 @@ TEST(Utf8Layer, ConvertGivesTheValueOrTheReason) {
          "C",
          "degF", 212.0, QelUnit::Ok, ""},
         {2.0, "kg*m/s^2", "N", 2.0, QelUnit::Ok, ""},
+        {1.5, "kJ", "J", 1500.0, QelUnit::Ok, ""},
         {1.0, "ft", "s", nan, QelUnit::TypesNotCompatible, "cannot convert ft to s: Types Not Compatible"},
         {1.0, "m", "kg/fot", nan, QelUnit::InvalidUnit, "unknown unit 'fot' at 3; did you mean 'ft'?"},
         {1e308, "km", "mm", nan, QelUnit::Overflow,
@@ -194,8 +200,8 @@ TEST(Utf8Layer, ConvertGivesTheValueOrTheReason) {
     }
     EXPECT_THROW(static_cast<void>(qelunits::convert(1.0, "ft", "s").value()), std::bad_optional_access);
     EXPECT_EQ(entries(*qelunits::parseType("m/s")), entries(T(QelUnit::meter_per_second)));
-    EXPECT_EQ(qelunits::parseType("").status(), QelUnit::InvalidUnit);
-    EXPECT_EQ(qelunits::parseExpression("m/s")->scale(), 1.0);
+    EXPECT_EQ(qelunits::parseType("mg").message(), "'mg' means 1e-06 kg, a scaled unit: read it with parseExpression");
+    EXPECT_EQ(qelunits::parseExpression("mg")->scale(), 1e-6);
     EXPECT_FALSE(qelunits::parseExpression("(m"));
 }
 

@@ -127,9 +127,9 @@ const Path kPaths[] = {
      }},
     {"ConvertUnitTexts",
      [] {
-         const qelunits::Result<double> speed = qelunits::convert(3.0, "m/s", "ft/min");
+         const qelunits::Result<double> speed = qelunits::convert(3.0, "kJ/(kg\u00b7K)", "BTU/(lb\u00b7\u00b0F)");
          const qelunits::Result<double> heat = qelunits::convert(100.0, "\u00b0C", "\u00b0F");
-         return speed.value_or(0.0) > 590.0 && heat.value_or(0.0) > 211.0;
+         return speed.value_or(0.0) > 0.7 && heat.value_or(0.0) > 211.0;
      }},
     {"LookupByName",
      [] {
