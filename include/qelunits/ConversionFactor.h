@@ -8,14 +8,19 @@
 
 /// Plain-data form of a conversion factor; system is carried along and never read.
 struct QELUNITS_EXPORT ConversionFactor_T {
+    /// True when the conversion changes nothing.
     bool isIdentity;
+    /// The factor: target = source * factor.
     double factor;
+    /// Carried along, never read.
     std::int32_t system;
 };
 
 /// A builtin unit raised to an integer power: one entry of a QelUnitType.
 struct QELUNITS_EXPORT QelUnitFactor {
+    /// The unit, 1 to 348.
     QelUnit::BuiltinUnits unit;
+    /// The power the unit is raised to.
     std::int32_t power;
 };
 
@@ -56,8 +61,11 @@ public:
     /// Equal states, no custom function, and factors closer than kEpsilon (absolute).
     bool isEqualTo(const ConversionFactor& rhs) const noexcept;
 
+    /// True when the conversion changes nothing (no factor, no function).
     bool isIdentity = true;
+    /// The factor when isIdentity is false: target = source * factor.
     double factor = 1.0;
+    /// The function of a temperature scale conversion, or null.
     CustomFunction customConversion = nullptr;
 };
 

@@ -17,10 +17,15 @@ public:
     QelStringP(const wchar_t* text, bool reserved = false); // NOLINT(google-explicit-constructor)
     /// A copy of the first length characters of text.
     QelStringP(const wchar_t* text, std::size_t length);
+    /// A copy of other, null text included.
     QelStringP(const QelStringP& other);
+    /// Takes over other's text; other becomes the empty text.
     QelStringP(QelStringP&& other) noexcept;
+    /// Copies other, null text included.
     QelStringP& operator=(const QelStringP& other);
+    /// Takes over other's text; other becomes the empty text.
     QelStringP& operator=(QelStringP&& other) noexcept;
+    /// A copy of text; a null pointer gives the null text.
     QelStringP& operator=(const wchar_t* text);
     ~QelStringP();
 
@@ -30,6 +35,7 @@ public:
     const wchar_t* c_str() const noexcept;
     /// Equality of texts; the null text equals only a null pointer.
     bool operator==(const wchar_t* text) const noexcept;
+    /// The negation of ==.
     bool operator!=(const wchar_t* text) const noexcept { return !(*this == text); }
     /// True for the null text.
     bool IsNull() const noexcept { return mIsNull; }
@@ -70,7 +76,9 @@ public:
 
 protected:
     QelIDisposable() = default;
+    /// Derived classes may copy.
     QelIDisposable(const QelIDisposable&) = default;
+    /// Derived classes may assign.
     QelIDisposable& operator=(const QelIDisposable&) = default;
     virtual ~QelIDisposable();
 };

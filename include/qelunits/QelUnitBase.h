@@ -58,7 +58,9 @@ public:
     };
 
     QelUnitBase();
+    /// The class has no state of its own: copies are free.
     QelUnitBase(const QelUnitBase&) = default;
+    /// As the copy.
     QelUnitBase& operator=(const QelUnitBase&) = default;
     virtual ~QelUnitBase();
 
@@ -69,20 +71,26 @@ public:
 
     /// Converts value from one builtin unit to another in place; value is written only on Ok.
     static QelUnit::ErrorStatus ConvertUnits(QelUnit::BuiltinUnits from, QelUnit::BuiltinUnits to, double& value);
+    /// The same between from^fromPower and to^toPower.
     static QelUnit::ErrorStatus ConvertUnits(QelUnit::BuiltinUnits from, int fromPower, QelUnit::BuiltinUnits to,
                                              int toPower, double& value);
+    /// The same between settings codes, feet as conversion chooses.
     static QelUnit::ErrorStatus ConvertUnits(SettingsUnits from, FootToMeterConversion conversion, SettingsUnits to,
                                              double& value);
+    /// The same between settings codes raised to powers.
     static QelUnit::ErrorStatus ConvertUnits(SettingsUnits from, int fromPower, FootToMeterConversion conversion,
                                              SettingsUnits to, int toPower, double& value);
 
     /// The factor between two units; written only on Ok (CustomConversion for temperature pairs).
     static QelUnit::ErrorStatus GetConversionFactor(QelUnit::BuiltinUnits from, QelUnit::BuiltinUnits to,
                                                     double& factor);
+    /// The same between from^fromPower and to^toPower.
     static QelUnit::ErrorStatus GetConversionFactor(QelUnit::BuiltinUnits from, int fromPower, QelUnit::BuiltinUnits to,
                                                     int toPower, double& factor);
+    /// The same between settings codes, feet as conversion chooses.
     static QelUnit::ErrorStatus GetConversionFactor(SettingsUnits from, FootToMeterConversion conversion,
                                                     SettingsUnits to, double& factor);
+    /// The same between settings codes raised to powers.
     static QelUnit::ErrorStatus GetConversionFactor(SettingsUnits from, int fromPower, FootToMeterConversion conversion,
                                                     SettingsUnits to, int toPower, double& factor);
 
@@ -98,12 +106,18 @@ public:
 /// conversion is resolved once, so each call is one multiply or one function call.
 class QELUNITS_EXPORT QelUnitConverter : public QelUnitBase {
 public:
+    /// From one settings code to another, feet as conversion chooses.
     QelUnitConverter(SettingsUnits from, FootToMeterConversion conversion, SettingsUnits to);
+    /// The same between settings codes raised to powers.
     QelUnitConverter(SettingsUnits from, int fromPower, FootToMeterConversion conversion, SettingsUnits to,
                      int toPower);
+    /// From one builtin unit to another.
     QelUnitConverter(QelUnit::BuiltinUnits from, QelUnit::BuiltinUnits to);
+    /// From from^fromPower to to^toPower.
     QelUnitConverter(QelUnit::BuiltinUnits from, int fromPower, QelUnit::BuiltinUnits to, int toPower);
+    /// A converter between the same units.
     QelUnitConverter(const QelUnitConverter&) = default;
+    /// Takes over other's units and resolved conversion.
     QelUnitConverter& operator=(const QelUnitConverter&) = default;
     ~QelUnitConverter() override;
 

@@ -21,9 +21,13 @@ class QELUNITS_EXPORT QelUnitType {
 public:
     /// unit to the power power; the empty type when unit is outside 1 to 348.
     QelUnitType(QelUnit::BuiltinUnits unit = QelUnit::dimensionless, int power = 1) noexcept; // NOLINT
+    /// A deep copy.
     QelUnitType(const QelUnitType& other);
+    /// Takes over other's entries; other becomes dimensionless.
     QelUnitType(QelUnitType&& other) noexcept;
+    /// A deep copy.
     QelUnitType& operator=(const QelUnitType& other);
+    /// Takes over other's entries; other becomes dimensionless.
     QelUnitType& operator=(QelUnitType&& other) noexcept;
     ~QelUnitType();
 
@@ -38,7 +42,9 @@ public:
     bool empty() const noexcept { return mSize == 0; }
     /// Entry index (0 to size() - 1), in ascending unit order.
     const QelUnitFactor& operator[](std::size_t index) const noexcept { return mUnits[index]; }
+    /// The first entry, for range-for.
     const QelUnitFactor* begin() const noexcept { return mUnits; }
+    /// Past the last entry.
     const QelUnitFactor* end() const noexcept { return mUnits + mSize; }
 
     // Algebra. Powers wrap around in 32 bits.
@@ -76,18 +82,28 @@ public:
     QelUnit::BuiltinTypes getType() const noexcept;
     /// The type's display name; "**Compound unit**" for a compound type.
     const wchar_t* getTypeDisplayName(bool localized = false) const;
+    /// The internal name; "**Compound unit**" for a compound type, as every text here.
     QelStringP internalName() const;
+    /// The display name for one.
     QelStringP singularName(bool localized = false) const;
+    /// The display name for several.
     QelStringP pluralName(bool localized = false) const;
+    /// The abbreviation ("sq m").
     QelStringP defaultAbbreviation(bool localized = false,
                                    QelUnit::AbbreviationFormats format = QelUnit::AsStored) const;
+    /// The abbreviation with superscript exponents ("m²").
     QelStringP defaultAbbreviationAsVellum(bool localized = false,
                                            QelUnit::AbbreviationFormats format = QelUnit::AsStored) const;
+    /// Localized abbreviation index: 0 the main one, 1 to n the alternates.
     QelStringP localizedAbbreviation(unsigned int index, QelUnit::AbbreviationFormats format = QelUnit::AsStored) const;
+    /// The Vellum forms at the same indexes.
     QelStringP localizedAbbreviationAsVellum(unsigned int index,
                                              QelUnit::AbbreviationFormats format = QelUnit::AsStored) const;
+    /// Number of localized abbreviations loaded so far.
     unsigned int getLocalizedAbbreviationCount() const;
+    /// True for a unit of system Metric or Both; false for a compound type.
     bool isMetric() const noexcept;
+    /// True for a unit of system Imperial or Both; false for a compound type.
     bool isImperial() const noexcept;
     /// True for zero or one entry, with unit set to it (0 when empty); else false with unit 349.
     bool isSimpleUnit(QelUnit::BuiltinUnits& unit) const noexcept;

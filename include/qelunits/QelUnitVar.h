@@ -20,18 +20,25 @@ class QELUNITS_EXPORT QelUnitVar {
 public:
     /// value in type with every power multiplied by power; status Ok.
     QelUnitVar(double value = 0.0, const QelUnitType& type = QelUnitType(), int power = 1); // NOLINT
+    /// A deep copy, status included.
     QelUnitVar(const QelUnitVar& other) = default;
+    /// Takes over other's type.
     QelUnitVar(QelUnitVar&& other) noexcept = default;
+    /// A deep copy, status included.
     QelUnitVar& operator=(const QelUnitVar& other) = default;
+    /// Takes over other's type.
     QelUnitVar& operator=(QelUnitVar&& other) noexcept = default;
     ~QelUnitVar() = default;
 
+    /// The value, in the type.
     double GetValue() const noexcept { return mValue; }
+    /// The value, whatever the type: GetValue() says so more plainly.
     operator double() const noexcept { return mValue; } // NOLINT(google-explicit-constructor)
     /// A copy of the type.
     QelUnitType GetType() const { return mType; }
     /// value and type.
     void Get(double& value, QelUnitType& type) const;
+    /// The status of the operation that last produced this quantity.
     QelUnit::ErrorStatus GetStatus() const noexcept { return mStatus; }
     /// Sets the value only.
     void SetValue(double value) noexcept { mValue = value; }
@@ -47,6 +54,7 @@ public:
     QelUnit::ErrorStatus ConvertTo(const QelUnitType& target);
     /// True when both types reduce to the same base dimensions.
     bool isCompatible(const QelUnitVar& other) const noexcept;
+    /// True when the type reduces to the same base dimensions as other.
     bool isCompatible(const QelUnitType& other) const noexcept;
     /// Reciprocal; a value of magnitude below kEpsilon stays and sets Overflow.
     void invert() noexcept;
@@ -55,8 +63,11 @@ public:
 
     /// this = this + rhs (rhs converted to this type).
     QelUnitVar& operator+=(const QelUnitVar& rhs);
+    /// this = this - rhs (rhs converted to this type).
     QelUnitVar& operator-=(const QelUnitVar& rhs);
+    /// this = this * rhs in the product type; no factor is applied.
     QelUnitVar& operator*=(const QelUnitVar& rhs);
+    /// this = this / rhs; a divisor below kEpsilon gives 0.0 and Overflow.
     QelUnitVar& operator/=(const QelUnitVar& rhs);
     /// Scales the value; type and status unchanged.
     QelUnitVar& operator*=(double number) noexcept;
