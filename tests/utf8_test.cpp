@@ -33,74 +33,45 @@ std::wstring decoded(const std::string& text) {
     return QelUnitParser::fromUtf8(text, out) ? out : L"<not UTF-8>";
 }
 
-// A text query in its wide and its UTF-8 form, of a unit or of a type: localized or not, with a format and
-// an index (read by the localized abbreviations only).
-template <class Of>
-using Query =
-    std::pair<std::wstring (*)(const Of&, bool, F, unsigned int), std::string (*)(const Of&, bool, F, unsigned int)>;
-
-const Query<U> kUnitQueries[] = {
-    {[](const U& u, bool, F, unsigned int) { return w(QelUnit::internalName(u)); },
-     [](const U& u, bool, F, unsigned int) { return qelunits::internalName(u); }},
-    {[](const U& u, bool l, F, unsigned int) { return w(QelUnit::singularName(u, l)); },
-     [](const U& u, bool l, F, unsigned int) { return qelunits::singularName(u, l); }},
-    {[](const U& u, bool l, F, unsigned int) { return w(QelUnit::pluralName(u, l)); },
-     [](const U& u, bool l, F, unsigned int) { return qelunits::pluralName(u, l); }},
-    {[](const U& u, bool l, F f, unsigned int) { return w(QelUnit::defaultAbbreviation(u, l, f)); },
-     [](const U& u, bool l, F f, unsigned int) { return qelunits::defaultAbbreviation(u, l, f); }},
-    {[](const U& u, bool l, F f, unsigned int) { return w(QelUnit::defaultAbbreviationAsVellum(u, l, f)); },
-     [](const U& u, bool l, F f, unsigned int) { return qelunits::defaultAbbreviationAsVellum(u, l, f); }},
-    {[](const U& u, bool, F f, unsigned int i) { return w(QelUnit::localizedAbbreviation(u, i, f)); },
-     [](const U& u, bool, F f, unsigned int i) { return qelunits::localizedAbbreviation(u, i, f); }},
-    {[](const U& u, bool, F f, unsigned int i) { return w(QelUnit::localizedAbbreviationAsVellum(u, i, f)); },
-     [](const U& u, bool, F f, unsigned int i) { return qelunits::localizedAbbreviationAsVellum(u, i, f); }},
-    {[](const U& u, bool, F, unsigned int) { return w(QelUnitParser::unitText(u)); },
-     [](const U& u, bool, F, unsigned int) { return qelunits::unitText(u); }}};
-
-const Query<T> kTypeQueries[] = {
-    {[](const T& t, bool, F, unsigned int) { return w(t.internalName()); },
-     [](const T& t, bool, F, unsigned int) { return qelunits::internalName(t); }},
-    {[](const T& t, bool l, F, unsigned int) { return w(t.singularName(l)); },
-     [](const T& t, bool l, F, unsigned int) { return qelunits::singularName(t, l); }},
-    {[](const T& t, bool l, F, unsigned int) { return w(t.pluralName(l)); },
-     [](const T& t, bool l, F, unsigned int) { return qelunits::pluralName(t, l); }},
-    {[](const T& t, bool l, F f, unsigned int) { return w(t.defaultAbbreviation(l, f)); },
-     [](const T& t, bool l, F f, unsigned int) { return qelunits::defaultAbbreviation(t, l, f); }},
-    {[](const T& t, bool l, F f, unsigned int) { return w(t.defaultAbbreviationAsVellum(l, f)); },
-     [](const T& t, bool l, F f, unsigned int) { return qelunits::defaultAbbreviationAsVellum(t, l, f); }},
-    {[](const T& t, bool, F f, unsigned int i) { return w(t.localizedAbbreviation(i, f)); },
-     [](const T& t, bool, F f, unsigned int i) { return qelunits::localizedAbbreviation(t, i, f); }},
-    {[](const T& t, bool, F f, unsigned int i) { return w(t.localizedAbbreviationAsVellum(i, f)); },
-     [](const T& t, bool, F f, unsigned int i) { return qelunits::localizedAbbreviationAsVellum(t, i, f); }},
-    {[](const T& t, bool l, F, unsigned int) { return w(t.getTypeDisplayName(l)); },
-     [](const T& t, bool l, F, unsigned int) { return qelunits::typeDisplayName(t, l); }},
-    {[](const T& t, bool, F, unsigned int) { return w(QelUnitParser::format(t)); },
-     [](const T& t, bool, F, unsigned int) { return qelunits::toString(t); }},
-    {[](const T& t, bool, F, unsigned int) { return w(QelUnitParser::formatDimension(t)); },
-     [](const T& t, bool, F, unsigned int) { return qelunits::dimension(t); }}};
-
-// Every query, both formats, localized or not, abbreviation indexes to one past the last.
-template <class Of, std::size_t N>
-void expectSameTexts(const Of& of, const Query<Of> (&queries)[N], unsigned int abbreviations) {
-    for (const F format : {QelUnit::AsStored, QelUnit::StripInserts}) {
-        for (const bool localized : {false, true}) {
-            for (unsigned int i = 0; i <= abbreviations; ++i) {
-                for (const auto& [wide, utf8] : queries) {
-                    EXPECT_EQ(decoded(utf8(of, localized, format, i)), wide(of, localized, format, i));
-                }
-            }
-        }
-    }
+// Each UTF-8 text query with the wide text it must decode to: of a unit, then of the type of that unit
+// and of a compound type; localized or not, in a format, at a localized abbreviation index.
+std::vector<std::pair<std::string, std::wstring>> texts(U u, bool l, F f, unsigned int i) {
+    namespace q = qelunits;
+    const T c = T(u) / T(QelUnit::hour, 2); // compound, or one unit over hours
+    return {{q::internalName(u), w(QelUnit::internalName(u))},
+            {q::singularName(u, l), w(QelUnit::singularName(u, l))},
+            {q::pluralName(u, l), w(QelUnit::pluralName(u, l))},
+            {q::defaultAbbreviation(u, l, f), w(QelUnit::defaultAbbreviation(u, l, f))},
+            {q::defaultAbbreviationAsVellum(u, l, f), w(QelUnit::defaultAbbreviationAsVellum(u, l, f))},
+            {q::localizedAbbreviation(u, i, f), w(QelUnit::localizedAbbreviation(u, i, f))},
+            {q::localizedAbbreviationAsVellum(u, i, f), w(QelUnit::localizedAbbreviationAsVellum(u, i, f))},
+            {q::unitText(u), w(QelUnitParser::unitText(u))},
+            {q::internalName(T(u)), w(T(u).internalName())},
+            {q::singularName(T(u), l), w(T(u).singularName(l))},
+            {q::pluralName(c, l), w(c.pluralName(l))},
+            {q::defaultAbbreviation(T(u), l, f), w(T(u).defaultAbbreviation(l, f))},
+            {q::defaultAbbreviationAsVellum(c, l, f), w(c.defaultAbbreviationAsVellum(l, f))},
+            {q::localizedAbbreviation(T(u), i, f), w(T(u).localizedAbbreviation(i, f))},
+            {q::localizedAbbreviationAsVellum(c, i, f), w(c.localizedAbbreviationAsVellum(i, f))},
+            {q::typeDisplayName(T(u), l), w(T(u).getTypeDisplayName(l))},
+            {q::typeDisplayName(c, l), w(c.getTypeDisplayName(l))},
+            {q::toString(c), w(QelUnitParser::format(c))},
+            {q::dimension(c), w(QelUnitParser::formatDimension(c))}};
 }
 
 TEST(Utf8Layer, EveryTextDecodesToTheWideForm) {
     for (std::int32_t code = 0; code <= QelUnit::kUnitCount; ++code) { // 349 is invalid: empty texts
         SCOPED_TRACE(code);
         const auto unit = static_cast<U>(code);
-        const unsigned int count = QelUnit::getLocalizedAbbreviationCount(unit);
-        expectSameTexts(unit, kUnitQueries, count);
-        expectSameTexts(T(unit), kTypeQueries, count);
-        expectSameTexts(T(unit) / T(QelUnit::hour, 2), kTypeQueries, 0); // compound, or one unit over hours
+        for (const F format : {QelUnit::AsStored, QelUnit::StripInserts}) {
+            for (const bool localized : {false, true}) {
+                for (unsigned int i = 0; i <= QelUnit::getLocalizedAbbreviationCount(unit); ++i) { // one past the last
+                    for (const auto& [utf8, wide] : texts(unit, localized, format, i)) {
+                        EXPECT_EQ(decoded(utf8), wide);
+                    }
+                }
+            }
+        }
     }
     for (std::int32_t code = 0; code <= QelUnit::kTypeCount; ++code) { // 31 has no name: ""
         for (const bool localized : {false, true}) {
