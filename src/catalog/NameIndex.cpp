@@ -35,7 +35,7 @@ constexpr auto kKindTable = buildKindTable<Kind>();
 template <TextKind Kind>
 UnitMatches findInKind(const wchar_t* text, std::size_t length) noexcept {
     const auto& table = kKindTable<Kind>;
-    const Slot* slot = findSlot(table, text, length, KindText<Kind>{});
+    const Slot* slot = findSlot(table, text, length, hashFolded(text, length), KindText<Kind>{});
     return slot == nullptr ? UnitMatches{} : UnitMatches{table.entries + slot->first, slot->count};
 }
 
@@ -102,10 +102,14 @@ UnitMatches findUnitsByText(TextKind kind, const wchar_t* text, std::size_t leng
 }
 
 NameEntries findEnglishTexts(const wchar_t* text, std::size_t length) noexcept {
-    if (text == nullptr || length == 0) {
+    return text == nullptr ? NameEntries{} : findEnglishTexts(text, length, hashFolded(text, length));
+}
+
+NameEntries findEnglishTexts(const wchar_t* text, std::size_t length, std::uint32_t hash) noexcept {
+    if (length == 0) {
         return {};
     }
-    const Slot* slot = findSlot(kEnglishTable, text, length, EntryText{});
+    const Slot* slot = findSlot(kEnglishTable, text, length, hash, EntryText{});
     return slot == nullptr ? NameEntries{} : NameEntries{kEnglishTable.entries + slot->first, slot->count};
 }
 
