@@ -64,7 +64,7 @@ constexpr std::array<std::uint8_t, 128> makeAsciiClasses() {
 inline constexpr std::array<std::uint8_t, 128> kAsciiClasses = makeAsciiClasses();
 
 constexpr bool ascii(wchar_t c) { return c >= 0 && c < 128; }
-constexpr std::uint8_t of(wchar_t c) { return kAsciiClasses[static_cast<std::size_t>(c)]; }
+constexpr std::uint8_t of(wchar_t c) { return kAsciiClasses[static_cast<std::uint32_t>(c) & 0x7FU]; }
 } // namespace charclass
 
 constexpr bool isBlank(wchar_t c) {
