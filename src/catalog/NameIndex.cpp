@@ -53,9 +53,7 @@ constexpr std::size_t kEnglishTextCount = countEnglishTexts();
 constexpr std::size_t kEnglishSlotCount = 2048; // a power of two above the texts
 
 struct EntryText {
-    constexpr const wchar_t* operator()(const NameEntry& entry) const {
-        return textOf(kUnitTable[entry.unit], entry.kind);
-    }
+    constexpr const wchar_t* operator()(const NameEntry& entry) const { return entry.text; }
 };
 
 constexpr auto buildEnglishTable() {
@@ -64,7 +62,8 @@ constexpr auto buildEnglishTable() {
     for (int unit = 0; unit < kUnitCount; ++unit) {
         for (const TextKindInfo& kind : kUnitTextKinds) {
             if (kUnitTable[unit].*kind.field != nullptr) {
-                entries[used++] = NameEntry{static_cast<std::uint16_t>(unit), kind.kind};
+                entries[used++] =
+                    NameEntry{kUnitTable[unit].*kind.field, static_cast<std::uint16_t>(unit), kind.kind, kind.symbol};
             }
         }
     }

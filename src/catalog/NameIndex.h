@@ -117,8 +117,10 @@ constexpr bool preferredUnit(std::int32_t a, std::int32_t b) noexcept {
 
 /// One English text of a unit: textOf(kUnitTable[unit], kind).
 struct NameEntry {
+    const wchar_t* text; // textOf(kUnitTable[unit], kind), kept here so that a lookup reads one row
     std::uint16_t unit;
     TextKind kind;
+    bool symbol; // textKindInfo(kind).symbol
 };
 
 /// The entries whose text equals a name ignoring case.

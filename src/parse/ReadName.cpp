@@ -133,8 +133,8 @@ Reading fromVocabulary(std::uint16_t row) {
 bool readCatalogue(const wchar_t* name, std::size_t length, Reading& out) {
     const NameEntries entries = findEnglishTexts(name, length);
     for (const NameEntry* entry = entries.items; entry != entries.items + entries.count; ++entry) {
-        const wchar_t* stored = textOf(kUnitTable[entry->unit], entry->kind);
-        if (!textKindInfo(entry->kind).symbol || equalsExactly(name, length, stored)) {
+        const wchar_t* stored = entry->text;
+        if (!entry->symbol || equalsExactly(name, length, stored)) {
             out = found(
                 {ReadingSource::Kind::Catalogue, static_cast<std::uint8_t>(entry->kind), kNoPrefix, false, entry->unit},
                 noteFor(entry->unit, stored));
@@ -220,10 +220,10 @@ private:
 void foldCatalogue(const wchar_t* name, std::size_t length, FoldedReadings& readings) {
     const NameEntries entries = findEnglishTexts(name, length);
     for (const NameEntry* entry = entries.items; entry != entries.items + entries.count; ++entry) {
-        const wchar_t* stored = textOf(kUnitTable[entry->unit], entry->kind);
+        const wchar_t* stored = entry->text;
         bool seen = false; // a spelling several units share means its preferred unit, the first
         for (const NameEntry* before = entries.items; before != entry && !seen; ++before) {
-            seen = equalsExactly(stored, length, textOf(kUnitTable[before->unit], before->kind));
+            seen = equalsExactly(stored, length, before->text);
         }
         if (!seen) {
             readings.add(
@@ -277,10 +277,9 @@ bool readCatalogueText(const wchar_t* name, std::size_t length, std::uint32_t ha
                        const wchar_t*& note) noexcept {
     const NameEntries entries = findEnglishTexts(name, length, hash);
     for (const NameEntry* entry = entries.items; entry != entries.items + entries.count; ++entry) {
-        const wchar_t* stored = textOf(kUnitTable[entry->unit], entry->kind);
-        if (!textKindInfo(entry->kind).symbol || equalsExactly(name, length, stored)) {
+        if (!entry->symbol || equalsExactly(name, length, entry->text)) {
             unit = static_cast<QelUnit::BuiltinUnits>(entry->unit);
-            note = noteFor(entry->unit, stored);
+            note = noteFor(entry->unit, entry->text);
             return true;
         }
     }

@@ -250,7 +250,11 @@ void Lexer::next(Token& token) noexcept {
     }
     mPos = at;
     token = Token{mPos, mPos, 0, TokenKind::End, false, false, false, 0};
-    if (mPos < mLength && !(adjacent && lexAfterUnit(token))) {
+    if (mPos >= mLength) {
+        // The end of the input.
+    } else if (startsWord(mText[mPos])) {
+        lexTerm(token); // the common case first
+    } else if (!(adjacent && lexAfterUnit(token))) {
         const wchar_t c = mText[mPos];
         if (c == L'^' || (c == L'*' && mPos + 1 < mLength && mText[mPos + 1] == L'*')) {
             lexExponent(token, mPos + (c == L'^' ? 1 : 2), false);
@@ -260,13 +264,11 @@ void Lexer::next(Token& token) noexcept {
             lexOperator(token, c);
         } else if (isDigit(c) || (c == L'.' && mPos + 1 < mLength && isDigit(mText[mPos + 1]))) {
             lexNumber(token);
-        } else if (isJoiner(c) || isSign(c)) {
+        } else {
             bool rejected = false;
             const std::size_t whole = wholeNameEnd(0, kHashSeed, rejected); // "--" is the angle second
             token.kind = whole != 0 ? TokenKind::Term : TokenKind::Stray;
             token.end = whole != 0 ? whole : mPos + 1;
-        } else {
-            lexTerm(token);
         }
     }
     mPos = token.end;
