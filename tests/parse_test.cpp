@@ -519,7 +519,9 @@ TEST(Parse, ErrorsSayWhatAndWhere) {
     for (int i = 0; i < 100000; ++i) {
         modifiers += L"sq ";
     }
-    EXPECT_EQ(QelUnitParser::parseExpression(modifiers + L"m").error(), E::NestingTooDeep);
+    EXPECT_EQ(QelUnitParser::parseExpression(modifiers + L"m").error(), E::PowerOutOfRange);
+    EXPECT_EQ(QelUnitParser::parseExpression(L"sq sq sq sq sq sq sq sq sq sq s").error(), E::PowerOutOfRange);
+    EXPECT_EQ(entries(read(L"cu sq s").type()), (Entries{{QelUnit::second, 6}}));
 }
 
 TEST(Parse, Utf8EntryPointAndNulls) {

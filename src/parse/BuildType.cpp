@@ -155,7 +155,10 @@ private:
             if (++mDepth > QelUnitParser::kMaxNesting) {
                 return fail(Error::NestingTooDeep, modifier);
             }
-            modifiers *= modifier.exponent;
+            modifiers *= modifier.exponent; // at most 3^64 / 3 before the check: no overflow
+            if (!inRange(modifiers)) {
+                return fail(Error::PowerOutOfRange, modifier);
+            }
             advance();
             if (!startsOperand()) {
                 return missingOperand(modifier);
