@@ -6,6 +6,7 @@
 // lookups take no lock and allocate nothing.
 
 #include "catalog/Catalog.h"
+#include "catalog/UnitTable.h"
 
 #include <qelunits/QelUnit.h>
 
@@ -27,23 +28,37 @@ enum class TextKind : std::uint8_t {
 /// Folds A to Z only, as the C runtime's case-insensitive wide compare does in the "C" locale.
 constexpr wchar_t foldCase(wchar_t c) { return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c - L'A' + L'a') : c; }
 
+/// One kind of English text that names a unit.
+struct TextKindInfo {
+    TextKind kind;
+    QelUnit::NameType nameType;        // what the lookup by name calls it
+    const wchar_t* UnitRecord::*field; // null in a record where the unit has no such text
+    bool symbol;                       // an abbreviation, whose case tells units apart ("mm", "Mm")
+};
+
+/// The texts that name a unit, in the order in which candidates report a match.
+inline constexpr TextKindInfo kUnitTextKinds[] = {
+    {TextKind::Abbreviation, QelUnit::Abbreviation, &UnitRecord::defaultAbbreviation, true},
+    {TextKind::Vellum, QelUnit::VellumAbbreviation, &UnitRecord::vellumAbbreviation, true},
+    {TextKind::Internal, QelUnit::InternalName, &UnitRecord::internalName, false},
+    {TextKind::Singular, QelUnit::SingularName, &UnitRecord::singularName, false},
+    {TextKind::Plural, QelUnit::PluralName, &UnitRecord::pluralName, false},
+};
+
+/// The row of kUnitTextKinds for kind (VellumOrAbbreviation gives the Vellum row).
+constexpr const TextKindInfo& textKindInfo(TextKind kind) noexcept {
+    for (const TextKindInfo& info : kUnitTextKinds) {
+        if (info.kind == kind) {
+            return info;
+        }
+    }
+    return kUnitTextKinds[1];
+}
+
 /// The record's English text of kind; null for Vellum where the unit has none.
 constexpr const wchar_t* textOf(const UnitRecord& record, TextKind kind) noexcept {
-    switch (kind) {
-    case TextKind::Internal:
-        return record.internalName;
-    case TextKind::Singular:
-        return record.singularName;
-    case TextKind::Plural:
-        return record.pluralName;
-    case TextKind::Abbreviation:
-        return record.defaultAbbreviation;
-    case TextKind::Vellum:
-        return record.vellumAbbreviation;
-    case TextKind::VellumOrAbbreviation:
-        return record.vellumAbbreviation != nullptr ? record.vellumAbbreviation : record.defaultAbbreviation;
-    }
-    return nullptr;
+    const wchar_t* text = record.*textKindInfo(kind).field;
+    return kind == TextKind::VellumOrAbbreviation && text == nullptr ? record.defaultAbbreviation : text;
 }
 
 /// True when text[0, length) equals the terminated text stored, with A to Z folded.
@@ -69,6 +84,14 @@ UnitMatches findUnitsByText(TextKind kind, const wchar_t* text, std::size_t leng
 /// current, amount of substance, luminous intensity.
 constexpr bool isSiBaseQuantity(const UnitRecord& record) noexcept {
     return record.type >= QelUnit::Mass && record.type <= QelUnit::LuminousIntensity;
+}
+
+/// Among units that share a name, whether a goes before b: a unit of an SI base
+/// quantity first ("m" is the meter before the angle minute), then the lower code.
+constexpr bool preferredUnit(std::int32_t a, std::int32_t b) noexcept {
+    const bool aBase = isSiBaseQuantity(kUnitTable[a]);
+    const bool bBase = isSiBaseQuantity(kUnitTable[b]);
+    return aBase != bBase ? aBase : a < b;
 }
 
 /// One English text of a unit: textOf(kUnitTable[unit], kind).

@@ -21,11 +21,19 @@ using qelunits_detail::UnitMatches;
 // The English text each NameType compares; for the localized ones (5 to 8),
 // the text that stands in where the localized field is absent. NameType 4
 // compares the Vellum form and the abbreviation, see below.
-constexpr TextKind kEnglishText[] = {
-    TextKind::Internal,     TextKind::Singular,     TextKind::Plural,
-    TextKind::Abbreviation, TextKind::Abbreviation, TextKind::Singular,
-    TextKind::Plural,       TextKind::Abbreviation, TextKind::VellumOrAbbreviation,
-};
+constexpr TextKind englishKindOf(QelUnit::NameType nameType) {
+    const bool localized = nameType >= QelUnit::LocalizedSingularName;
+    const auto english = static_cast<QelUnit::NameType>(localized ? nameType - 4 : nameType);
+    if (english == QelUnit::VellumAbbreviation) {
+        return localized ? TextKind::VellumOrAbbreviation : TextKind::Abbreviation;
+    }
+    for (const qelunits_detail::TextKindInfo& info : qelunits_detail::kUnitTextKinds) {
+        if (info.nameType == english) {
+            return info.kind;
+        }
+    }
+    return TextKind::Internal;
+}
 
 std::int32_t lowestOf(UnitMatches matches) { return matches.count != 0 ? matches.units[0] : QelUnit::kUnitCount; }
 
@@ -35,7 +43,7 @@ std::int32_t scanLocalized(const wchar_t* text, std::size_t length, QelUnit::Nam
     for (std::int32_t unit = 0; unit < QelUnit::kUnitCount; ++unit) {
         const wchar_t* stored = qelunits_detail::localizedField(static_cast<QelUnit::BuiltinUnits>(unit), field);
         if (stored == nullptr) {
-            stored = qelunits_detail::textOf(qelunits_detail::kUnitTable[unit], kEnglishText[nameType]);
+            stored = qelunits_detail::textOf(qelunits_detail::kUnitTable[unit], englishKindOf(nameType));
         }
         if (qelunits_detail::equalsFolded(text, length, stored)) {
             return unit;
@@ -48,7 +56,7 @@ std::int32_t lookUp(const wchar_t* text, std::size_t length, QelUnit::NameType n
     if (nameType >= QelUnit::LocalizedSingularName && qelunits_detail::anyLocalizedTextLoaded()) {
         return scanLocalized(text, length, nameType);
     }
-    const std::int32_t found = lowestOf(findUnitsByText(kEnglishText[nameType], text, length));
+    const std::int32_t found = lowestOf(findUnitsByText(englishKindOf(nameType), text, length));
     if (nameType != QelUnit::VellumAbbreviation) {
         return found;
     }

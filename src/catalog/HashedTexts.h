@@ -1,0 +1,105 @@
+#ifndef QELUNITS_SRC_CATALOG_HASHEDTEXTS_H
+#define QELUNITS_SRC_CATALOG_HASHEDTEXTS_H
+
+// Case-insensitive hash tables of texts, built by the compiler: complete before
+// any code runs, never written, so lookups need no lock and allocate nothing.
+
+#include "catalog/NameIndex.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+
+namespace qelunits_detail {
+
+struct Slot {
+    std::uint32_t hash;
+    std::uint16_t first; // index into the table's entries of the first with this text
+    std::uint16_t count; // 0: empty slot
+};
+
+template <typename Entry, std::size_t SlotCount, std::size_t EntryCount>
+struct HashedTexts {
+    static_assert((SlotCount & (SlotCount - 1)) == 0 && SlotCount > EntryCount, "probing needs a free slot");
+    static constexpr std::size_t kMask = SlotCount - 1;
+    Slot slots[SlotCount];
+    Entry entries[EntryCount]; // the entries of each text, grouped, in the order given
+    std::size_t maxLength;     // no text is longer
+};
+
+constexpr std::size_t lengthOf(const wchar_t* text) noexcept {
+    std::size_t length = 0;
+    while (text[length] != L'\0') {
+        ++length;
+    }
+    return length;
+}
+
+// FNV-1a over the folded characters.
+constexpr std::uint32_t hashFolded(const wchar_t* text, std::size_t length) noexcept {
+    std::uint32_t hash = 2166136261U;
+    for (std::size_t i = 0; i < length; ++i) {
+        hash = (hash ^ static_cast<std::uint32_t>(foldCase(text[i]))) * 16777619U;
+    }
+    return hash;
+}
+
+// Groups ordered[0, used) by folded text, keeping their order within a group.
+// Pass 1 finds each entry's slot (slot.first holds the group's first entry
+// meanwhile), pass 2 lays the groups out, pass 3 fills them in order.
+template <std::size_t SlotCount, typename Entry, std::size_t EntryCount, typename TextOf>
+constexpr HashedTexts<Entry, SlotCount, EntryCount> hashTexts(const std::array<Entry, EntryCount>& ordered,
+                                                              std::size_t used, TextOf textOf) {
+    using Table = HashedTexts<Entry, SlotCount, EntryCount>;
+    Table table{};
+    std::array<std::uint16_t, EntryCount> slotOf{};
+    for (std::size_t i = 0; i < used; ++i) {
+        const wchar_t* text = textOf(ordered[i]);
+        const std::size_t length = lengthOf(text);
+        table.maxLength = length > table.maxLength ? length : table.maxLength;
+        const std::uint32_t hash = hashFolded(text, length);
+        std::size_t at = hash & Table::kMask;
+        while (table.slots[at].count != 0 &&
+               !(table.slots[at].hash == hash && equalsFolded(text, length, textOf(ordered[table.slots[at].first])))) {
+            at = (at + 1) & Table::kMask;
+        }
+        Slot& slot = table.slots[at];
+        if (slot.count++ == 0) {
+            slot.hash = hash;
+            slot.first = static_cast<std::uint16_t>(i);
+        }
+        slotOf[i] = static_cast<std::uint16_t>(at);
+    }
+    std::array<std::uint16_t, SlotCount> fill{};
+    std::uint16_t next = 0;
+    for (std::size_t at = 0; at < SlotCount; ++at) {
+        table.slots[at].first = fill[at] = next;
+        next = static_cast<std::uint16_t>(next + table.slots[at].count);
+    }
+    for (std::size_t i = 0; i < used; ++i) {
+        table.entries[fill[slotOf[i]]++] = ordered[i];
+    }
+    return table;
+}
+
+/// The group of entries whose text equals text[0, length) folded; count 0 when none.
+template <typename Entry, std::size_t SlotCount, std::size_t EntryCount, typename TextOf>
+const Slot* findSlot(const HashedTexts<Entry, SlotCount, EntryCount>& table, const wchar_t* text, std::size_t length,
+                     TextOf textOf) noexcept {
+    using Table = HashedTexts<Entry, SlotCount, EntryCount>;
+    if (length > table.maxLength) {
+        return nullptr;
+    }
+    const std::uint32_t hash = hashFolded(text, length);
+    for (std::size_t at = hash & Table::kMask; table.slots[at].count != 0; at = (at + 1) & Table::kMask) {
+        const Slot& slot = table.slots[at];
+        if (slot.hash == hash && equalsFolded(text, length, textOf(table.entries[slot.first]))) {
+            return &slot;
+        }
+    }
+    return nullptr;
+}
+
+} // namespace qelunits_detail
+
+#endif
