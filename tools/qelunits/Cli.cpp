@@ -85,13 +85,6 @@ std::string dimension(const QelUnitType& type) {
                                           : symbols;
 }
 
-// A finite number: "nan" and "inf" convert to nothing useful.
-bool readValue(const std::string& text, double& value) {
-    const char* end = text.data() + text.size();
-    const std::from_chars_result r = std::from_chars(text.data(), end, value);
-    return !text.empty() && r.ec == std::errc() && r.ptr == end && std::isfinite(value);
-}
-
 // The whole text as a number, or false.
 template <typename T>
 bool readWhole(const std::string& text, T& value) {
@@ -99,6 +92,9 @@ bool readWhole(const std::string& text, T& value) {
     const std::from_chars_result r = std::from_chars(text.data(), end, value);
     return !text.empty() && r.ec == std::errc() && r.ptr == end;
 }
+
+// A finite number: "nan" and "inf" convert to nothing useful.
+bool readValue(const std::string& text, double& value) { return readWhole(text, value) && std::isfinite(value); }
 
 std::string trimmed(const std::string& text) {
     const std::size_t first = text.find_first_not_of(" \t\r");
@@ -668,10 +664,10 @@ bool Tool::ask(const char* prompt, std::string& line) {
 // "10 ft" is 10 of ft, "ft" 1 of it; have keeps the unit alone.
 bool Tool::readQuantity(std::string& have, double& value, QelUnitExpression& unit) {
     const std::size_t blank = have.find_first_of(" \t");
-    value = 1.0;
-    if (blank != std::string::npos && readValue(have.substr(0, blank), value)) {
-        have = trimmed(have.substr(blank));
-    }
+    double number = 0.0;
+    const bool leads = blank != std::string::npos && readValue(have.substr(0, blank), number);
+    value = leads ? number : 1.0;
+    have = leads ? trimmed(have.substr(blank)) : have;
     return readReading(value, have, unit);
 }
 
