@@ -309,7 +309,7 @@ int Tool::run(const Options& options, bool interactive) {
     if (command == nullptr) {
         return usage("unknown command '" + options.positional[0] + "'");
     }
-    const std::string name = *command->name != '\0' ? command->name : "";
+    const std::string name = command->name;
     for (unsigned option = 0; option < kOptionCount; ++option) {
         if ((options.given & ~command->options & bit(option)) != 0) {
             return usage(std::string(kOptions[option].name) +
