@@ -1,10 +1,12 @@
 // The unit-expression parser on any text: a result or an error, never a
-// crash; a result reads back from its own text; wide and UTF-8 input agree.
+// crash; a result reads back from its own text; wide and UTF-8 input agree;
+// parse() and parseExpression() agree but for the scale.
 
 #include "FuzzTarget.h"
 
 #include <qelunits/QelUnitParser.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <string>
 
@@ -14,14 +16,16 @@ using qelunits_fuzz::require;
 
 void checkResult(const QelUnitParseResult& r, std::size_t length) {
     require(r.ok() == (r.error() == QelUnitParseResult::Error::None), "ok exactly without an error");
-    require(r.error() >= QelUnitParseResult::Error::None && r.error() <= QelUnitParseResult::Error::NumberNotOne,
+    require(r.error() >= QelUnitParseResult::Error::None && r.error() <= QelUnitParseResult::Error::NumberOutOfRange &&
+                r.error() != QelUnitParseResult::Error::NumberNotOne,
             "error in range");
     if (!r.ok()) {
         require(r.message()[0] != L'\0', "an error has a message");
         require(r.position() <= length, "the error's place lies in the text");
-        require(r.type().empty(), "a failure holds the dimensionless type");
+        require(r.type().empty() && r.scale() == 1.0, "a failure holds 1 × the dimensionless type");
         return;
     }
+    require(r.scale() > 0.0 && std::isfinite(r.scale()), "a scale is positive and finite");
     int previous = 0;
     for (const QelUnitFactor& f : r.type()) {
         require(f.unit > previous && f.unit < QelUnit::kUnitCount, "units valid and ascending");
@@ -30,18 +34,18 @@ void checkResult(const QelUnitParseResult& r, std::size_t length) {
     }
 }
 
-void checkReadBack(const QelUnitType& type) {
-    const QelStringP text = QelUnitParser::format(type);
-    const QelUnitParseResult again = QelUnitParser::parse(text.c_str());
+void checkReadBack(const QelUnitExpression& expression) {
+    const QelStringP text = QelUnitParser::format(expression);
+    const QelUnitParseResult again = QelUnitParser::parseExpression(text.c_str());
     require(again.ok(), "the written form of a result reads back");
-    require(again.type().isEqualTo(type), "and gives the same type");
+    require(again.expression().isEqualTo(expression), "and gives the same scale and type");
 }
 
 void checkName(std::wstring_view name) {
     QelUnit::BuiltinUnits unit = QelUnit::meter;
     const bool found = QelUnitParser::resolveName(name, unit);
     const QelUnitCandidates all = QelUnitParser::candidates(name);
-    require(found == (all.count != 0), "a name resolves exactly when it has candidates");
+    require(!found || all.count != 0, "a name that resolves has candidates");
     require(all.count <= QelUnitCandidates::kCapacity, "candidates fit");
     require(found ? unit == all.items[0].unit : unit == QelUnit::dimensionless, "the first candidate is the choice");
 }
@@ -56,14 +60,20 @@ QELUNITS_FUZZ_TARGET(parser) {
         require(fromUtf8.error() == QelUnitParseResult::Error::InvalidEncoding, "bad UTF-8 is reported as such");
         wide = qelunits_fuzz::Input(data, size).restAsText();
     }
-    const QelUnitParseResult r = QelUnitParser::parse(std::wstring_view(wide));
+    const QelUnitParseResult r = QelUnitParser::parseExpression(std::wstring_view(wide));
     checkResult(r, wide.size());
+    const QelUnitParseResult unscaled = QelUnitParser::parse(std::wstring_view(wide));
+    require(r.ok() && r.scale() != 1.0 ? unscaled.error() == QelUnitParseResult::Error::ScaledUnit
+                                       : unscaled.error() == r.error() && unscaled.type().isEqualTo(r.type()),
+            "parse() reads as parseExpression() but refuses a scale");
     if (fromUtf8.error() != QelUnitParseResult::Error::InvalidEncoding) {
-        require(fromUtf8.error() == r.error() && fromUtf8.type().isEqualTo(r.type()), "UTF-8 and wide agree");
+        require(fromUtf8.error() == unscaled.error() && fromUtf8.type().isEqualTo(unscaled.type()),
+                "UTF-8 and wide agree");
     }
     if (r.ok()) {
-        checkReadBack(r.type());
+        checkReadBack(r.expression());
     }
     checkName(wide);
+    static_cast<void>(QelUnitParser::notes(wide));
     return 0;
 }

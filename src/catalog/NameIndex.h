@@ -71,6 +71,19 @@ constexpr bool equalsFolded(const wchar_t* text, std::size_t length, const wchar
     return stored[length] == L'\0';
 }
 
+/// True when text[0, length) equals the terminated text stored, case and all; false for a null stored text.
+constexpr bool equalsExactly(const wchar_t* text, std::size_t length, const wchar_t* stored) noexcept {
+    if (stored == nullptr) {
+        return false;
+    }
+    for (std::size_t i = 0; i < length; ++i) {
+        if (stored[i] == L'\0' || text[i] != stored[i]) {
+            return false;
+        }
+    }
+    return stored[length] == L'\0';
+}
+
 /// The units whose text of the given kind equals a text ignoring case, ascending.
 struct UnitMatches {
     const std::uint16_t* units = nullptr;

@@ -1,8 +1,8 @@
 // Unit types written as text that the parser reads back as an equal type.
 
 #include "parse/BuildType.h"
-#include "parse/ResolveName.h"
-#include "parse/Tokenise.h"
+#include "parse/CharClass.h"
+#include "parse/ReadName.h"
 
 #include "catalog/UnitTable.h"
 
@@ -16,19 +16,29 @@ namespace {
 
 using TextOf = const wchar_t* (*)(QelUnit::BuiltinUnits);
 
-bool holds(const wchar_t* text, bool binaryOnly) {
+// Words and blanks only: the parser reads such a name whole also before an exponent ("us ft^2").
+bool isCompact(const wchar_t* text) {
     for (; *text != 0; ++text) {
-        const bool binary = *text == L'*' || *text == L'/' || *text == L'\u00B7';
-        if (binaryOnly ? binary : isOperatorChar(*text)) {
+        if (!isBlank(*text) && endsWord(*text)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool holdsQuotient(const wchar_t* text) {
+    for (; *text != 0; ++text) {
+        if (isQuotientOperator(*text)) {
             return true;
         }
     }
     return false;
 }
 
-void appendFactor(std::wstring& out, const wchar_t* text, long power, bool soleDivisor) {
-    // Parentheses keep a name with operators whole before an exponent and after '/'.
-    const bool wrap = holds(text, false) && (power != 1 || (soleDivisor && holds(text, true)));
+// Parentheses keep a name whole before an exponent, and a quotient's name wherever
+// it is not the numerator alone ("(m/s)^2", "1/(m/s)", "kg·(m/s)").
+void appendFactor(std::wstring& out, const wchar_t* text, long power, bool soleNumerator) {
+    const bool wrap = (power != 1 && !isCompact(text)) || (!soleNumerator && holdsQuotient(text));
     out += wrap ? L"(" : L"";
     out += text;
     out += wrap ? L")" : L"";
@@ -43,11 +53,13 @@ std::wstring layout(const QelUnitType& type, TextOf textOf, bool fraction) {
     std::wstring numerator;
     std::size_t divisors = 0;
     for (const QelUnitFactor& entry : type) {
+        divisors += entry.power < 0 ? 1U : 0U;
+    }
+    const bool soleNumerator = fraction && type.size() - divisors == 1;
+    for (const QelUnitFactor& entry : type) {
         if (entry.power >= 0) {
             numerator += numerator.empty() ? L"" : L"\u00B7";
-            appendFactor(numerator, textOf(entry.unit), entry.power, false);
-        } else {
-            ++divisors;
+            appendFactor(numerator, textOf(entry.unit), entry.power, soleNumerator);
         }
     }
     for (const QelUnitFactor& entry : type) {
@@ -63,7 +75,7 @@ std::wstring layout(const QelUnitType& type, TextOf textOf, bool fraction) {
     for (const QelUnitFactor& entry : type) {
         if (entry.power < 0) {
             denominator += denominator.empty() ? L"" : L"\u00B7";
-            appendFactor(denominator, textOf(entry.unit), -static_cast<long>(entry.power), divisors == 1);
+            appendFactor(denominator, textOf(entry.unit), -static_cast<long>(entry.power), false);
         }
     }
     return (numerator.empty() ? L"1" : numerator) + (divisors == 1 ? L"/" + denominator : L"/(" + denominator + L")");

@@ -1,8 +1,7 @@
 // Messages of reading failures: what went wrong, at which character, and a hint.
 
 #include "parse/BuildType.h"
-#include "parse/ResolveName.h"
-#include "parse/Tokenise.h"
+#include "parse/ReadName.h"
 
 #include <string>
 
@@ -17,36 +16,27 @@ std::wstring quote(const wchar_t* text, std::size_t begin, std::size_t end) {
     return L"'" + std::wstring(text + begin, cut ? kQuoteLimit : end - begin) + (cut ? L"…'" : L"'");
 }
 
-// "kg m": every blank-separated piece is a unit, so an operator is what is missing.
-bool piecesAreUnits(const wchar_t* text, std::size_t begin, std::size_t end) {
-    bool sawBlank = false;
-    std::size_t i = begin;
-    while (i < end) {
-        std::size_t j = i;
-        while (j < end && !isBlank(text[j])) {
-            ++j;
-        }
-        QelUnit::BuiltinUnits unit = QelUnit::dimensionless;
-        if (!resolveUnit(text + i, j - i, unit)) {
-            return false;
-        }
-        for (i = j; i < end && isBlank(text[i]); ++i) {
-            sawBlank = true;
-        }
-    }
-    return sawBlank;
-}
-
 std::wstring unknownUnitHint(const wchar_t* text, const ParseFailure& failure) {
     if (failure.detail == FailureDetail::WholeNameRejected) {
-        return L"; a unit name holding operators is read whole only where no exponent follows it and not right "
-               L"after '/': put it in parentheses";
-    }
-    if (piecesAreUnits(text, failure.position, failure.end)) {
-        return L"; write '*' or '·' between units";
+        return L"; a unit name holding operators is read whole only where no exponent follows it and its "
+               L"quotient is not regrouped: put it in parentheses";
     }
     const wchar_t* suggestion = suggestName(text + failure.position, failure.end - failure.position);
     return suggestion != nullptr ? L"; did you mean '" + std::wstring(suggestion) + L"'?" : L"";
+}
+
+// "'mpa' at 0 could be 'MPa' (megapascal) or 'mPa' (millipascal)": the term is read again for its spellings.
+std::wstring readingProblem(const wchar_t* text, const ParseFailure& f, const std::wstring& at) {
+    const Reading reading = readName(text + f.position, f.end - f.position);
+    const std::wstring what = quote(text, f.position, f.end);
+    if (reading.status == ReadStatus::Refused) {
+        return what + at + L" is not read: " + reading.note;
+    }
+    const auto spelling = [](const ReadingSource& source) {
+        return L"'" + spellingOf(source) + L"' (" + describe(source) + L")";
+    };
+    return what + at + L" could be " + spelling(reading.source) + L" or " + spelling(reading.other) +
+           L": write it in the case you mean";
 }
 
 std::wstring describe(const wchar_t* text, std::size_t length, const ParseFailure& f) {
@@ -63,7 +53,7 @@ std::wstring describe(const wchar_t* text, std::size_t length, const ParseFailur
         return L"unknown unit " + what + at + unknownUnitHint(text, f);
     case QelUnitParseResult::Error::UnexpectedText:
         if (f.detail == FailureDetail::MissingOperator) {
-            return L"missing operator before " + what + at + L" (write '*' or '·' between units)";
+            return L"missing operator before " + what + at + L" (write '*' or '·' before a parenthesis)";
         }
         return L"unexpected " + what + at +
                (f.detail == FailureDetail::WholeNameRejected ? unknownUnitHint(text, f) : std::wstring());
@@ -76,14 +66,18 @@ std::wstring describe(const wchar_t* text, std::size_t length, const ParseFailur
         return f.detail == FailureDetail::NotClosed ? L"'(' at " + std::to_wstring(f.position) + L" is not closed"
                                                     : L"')' at " + std::to_wstring(f.position) + L" has no '('";
     case QelUnitParseResult::Error::NestingTooDeep:
-        return L"parentheses nested deeper than " + std::to_wstring(QelUnitParser::kMaxNesting) + at;
+        return L"nested deeper than " + std::to_wstring(QelUnitParser::kMaxNesting) + at;
     case QelUnitParseResult::Error::BadExponent:
         return f.detail == FailureDetail::SecondExponent ? L"second exponent " + what + at + L"; use parentheses"
                                                          : L"exponent " + what + at + L" is not a whole number";
     case QelUnitParseResult::Error::PowerOutOfRange:
         return L"power beyond ±" + std::to_wstring(QelUnitParser::kMaxPower) + at;
-    case QelUnitParseResult::Error::NumberNotOne:
-        return L"number " + what + at + L": only 1 may stand for a unit (a unit type has no numeric factor)";
+    case QelUnitParseResult::Error::AmbiguousCase:
+    case QelUnitParseResult::Error::RefusedUnit:
+        return readingProblem(text, f, at);
+    case QelUnitParseResult::Error::NumberOutOfRange:
+        return (f.detail == FailureDetail::Scale ? L"the scale" : L"number " + what) + at +
+               L" is out of range: a scale is a positive number within the range of a double";
     default:
         return L"no error";
     }

@@ -1,9 +1,8 @@
 // The exported entry points.
 
-#include "expression/ExpressionAccess.h"
 #include "parse/BuildType.h"
-#include "parse/ResolveName.h"
-#include "parse/Tokenise.h"
+#include "parse/CharClass.h"
+#include "parse/ReadName.h"
 #include "parse/Utf8.h"
 
 #include <qelunits/QelUnitParser.h>
@@ -63,8 +62,7 @@ QelUnitParseResult QelUnitParser::parseExpression(std::wstring_view text) {
     // term of the expression is then that name (a name with operators is read whole at the end of the input).
     QelUnitParseResult result;
     ParseFailure f;
-    if (!qelunits_detail::buildType(data, text.size(), qelunits_detail::ExpressionAccess::type(result.mExpression),
-                                    f)) {
+    if (!qelunits_detail::buildExpression(data, text.size(), result.mExpression, f)) {
         return failure(data, text.size(), f);
     }
     return result;
@@ -83,8 +81,15 @@ QelUnitParseResult QelUnitParser::parse(std::wstring_view text) {
 }
 
 QelStringP QelUnitParser::notes(std::wstring_view expression) {
-    static_cast<void>(expression);
-    return QelStringP();
+    QelUnitExpression ignored;
+    ParseFailure f;
+    qelunits_detail::NoteSink sink;
+    qelunits_detail::buildExpression(expression.data(), expression.size(), ignored, f, &sink);
+    std::wstring joined;
+    for (std::size_t i = 0; i < sink.count; ++i) {
+        joined += (i == 0 ? L"" : L"; ") + std::wstring(sink.notes[i]);
+    }
+    return QelStringP(joined.c_str(), joined.size());
 }
 
 QelUnitParseResult QelUnitParser::parseExpression(const wchar_t* text) {

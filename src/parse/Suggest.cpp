@@ -1,8 +1,9 @@
-// Suggestions for unknown names: the nearest catalogue text by edit distance.
+// Suggestions for unknown names: the nearest catalogue text or everyday spelling by edit distance.
 
 #include "catalog/NameIndex.h"
 #include "catalog/UnitTable.h"
-#include "parse/ResolveName.h"
+#include "parse/ReadName.h"
+#include "parse/Vocabulary.h"
 
 #include <cwchar>
 
@@ -74,16 +75,13 @@ const wchar_t* suggestName(const wchar_t* name, std::size_t length) noexcept {
     }
     Nearest nearest{nullptr, allowedDistance(length) + 1};
     // Abbreviations first: on equal distance the shorter, usual spelling wins.
-    const wchar_t* UnitRecord::*const fields[] = {&UnitRecord::defaultAbbreviation, &UnitRecord::vellumAbbreviation,
-                                                  &UnitRecord::internalName, &UnitRecord::singularName,
-                                                  &UnitRecord::pluralName};
-    for (const auto field : fields) {
+    for (const TextKindInfo& kind : kUnitTextKinds) {
         for (const UnitRecord& record : kUnitTable) {
-            consider(nearest, record.*field, name, length);
+            consider(nearest, record.*kind.field, name, length);
         }
     }
-    for (const UnitAlias& alias : kUnitAliases) {
-        consider(nearest, alias.text, name, length);
+    for (const VocabularyEntry& entry : kVocabulary) {
+        consider(nearest, entry.spelling == Spelling::Refused ? nullptr : entry.text, name, length);
     }
     return nearest.text;
 }

@@ -2,6 +2,8 @@
 
 #include "catalog/NameIndex.h"
 #include "catalog/UnitTable.h"
+#include "parse/CharClass.h"
+#include "parse/Vocabulary.h"
 
 #include <qelunits/QelUnitParser.h>
 
@@ -11,34 +13,16 @@
 namespace qelunits_detail {
 namespace {
 
-constexpr bool isBinaryOperator(wchar_t c) { return c == L'*' || c == L'/' || c == L'\u00B7'; }
-
-constexpr bool isSuperscript(wchar_t c) {
-    return isOperatorChar(c) && c != L'*' && c != L'/' && c != L'(' && c != L')' && c != L'^' && c != L'\u00B7';
-}
-
-// Value of a superscript digit, or -1.
-constexpr int superscriptDigit(wchar_t c) {
-    switch (c) {
-    case L'\u00B9':
-        return 1;
-    case L'\u00B2':
-        return 2;
-    case L'\u00B3':
-        return 3;
-    default:
-        return c == L'\u2070' || (c >= L'\u2074' && c <= L'\u2079') ? static_cast<int>(c - L'\u2070') : -1;
-    }
-}
-
-/// A unit name that holds operator characters, read whole where the grammar allows.
+/// A unit name that a plain word cannot hold ("sq ft", "m/s", "ft-lbf", "inH2O"), read whole where the grammar allows.
 struct WholeName {
     const wchar_t* text = nullptr;
     std::size_t length = 0;
-    wchar_t first = 0;             // folded
-    std::size_t firstOperator = 0; // index of its first operator character
-    bool hasBinaryOperator = false;
-    std::uint64_t probe = 0;     // probeOf the text from its first operator
+    wchar_t first = 0;           // folded
+    std::size_t firstBreak = 0;  // index of its first character that ends a plain word
+    bool compact = false;        // words and blanks only: read whole also before an exponent ("us ft^2")
+    bool quotient = false;       // holds '/' or '*': read whole in a divisor, it would regroup it
+    bool slash = false;          // holds '/': read whole before more of its product, it would take that in
+    std::uint64_t probe = 0;     // probeOf the text from its first break
     std::uint64_t probeMask = 0; // the lanes the name fills
 };
 
@@ -58,68 +42,86 @@ constexpr std::uint64_t probeMaskOf(std::size_t count) {
     return count >= kProbeLanes ? ~std::uint64_t{0} : (std::uint64_t{1} << (16U * count)) - 1U;
 }
 
-constexpr const wchar_t* UnitRecord::*kNameFields[] = {&UnitRecord::defaultAbbreviation,
-                                                       &UnitRecord::vellumAbbreviation, &UnitRecord::internalName,
-                                                       &UnitRecord::singularName, &UnitRecord::pluralName};
-
-constexpr bool holdsOperator(const wchar_t* text, bool binaryOnly) {
+constexpr bool isWholeName(const wchar_t* text) {
     for (; text != nullptr && *text != 0; ++text) {
-        if (binaryOnly ? isBinaryOperator(*text) : isOperatorChar(*text)) {
+        if (endsWord(*text)) {
             return true;
         }
     }
     return false;
 }
 
-constexpr std::size_t countWholeNames() {
-    std::size_t count = 0;
+/// Calls visit with every catalogue text and vocabulary spelling that is a whole name.
+template <typename Visit>
+constexpr void forEachWholeName(Visit visit) {
     for (const UnitRecord& record : kUnitTable) {
-        for (const auto field : kNameFields) {
-            count += holdsOperator(record.*field, false) ? 1U : 0U;
+        for (const TextKindInfo& kind : kUnitTextKinds) {
+            if (isWholeName(record.*kind.field)) {
+                visit(record.*kind.field);
+            }
         }
     }
+    for (const VocabularyEntry& entry : kVocabulary) {
+        if (isWholeName(entry.text)) {
+            visit(entry.text);
+        }
+    }
+}
+
+constexpr std::size_t countWholeNames() {
+    std::size_t count = 0;
+    forEachWholeName([&count](const wchar_t*) { ++count; });
     return count;
 }
 
 constexpr std::size_t kWholeNameCount = countWholeNames();
 
 constexpr WholeName makeWholeName(const wchar_t* text) {
-    WholeName name{text, 0, foldCase(text[0]), 0, holdsOperator(text, true)};
-    while (text[name.length] != 0) {
-        ++name.length;
+    WholeName name{text, 0, foldCase(text[0])};
+    name.compact = true;
+    for (; text[name.length] != 0; ++name.length) {
+        const wchar_t c = text[name.length];
+        name.compact = name.compact && (isBlank(c) || !endsWord(c));
+        name.quotient = name.quotient || isQuotientOperator(c);
+        name.slash = name.slash || c == L'/';
     }
-    while (!isOperatorChar(text[name.firstOperator])) {
-        ++name.firstOperator;
+    while (!endsWord(text[name.firstBreak])) {
+        ++name.firstBreak;
     }
-    name.probe = probeOf(text + name.firstOperator, name.length - name.firstOperator);
-    name.probeMask = probeMaskOf(name.length - name.firstOperator);
+    name.probe = probeOf(text + name.firstBreak, name.length - name.firstBreak);
+    name.probeMask = probeMaskOf(name.length - name.firstBreak);
     return name;
 }
 
 constexpr bool wholeNameBefore(const WholeName& a, const WholeName& b) {
-    return a.first != b.first ? a.first < b.first : a.firstOperator < b.firstOperator;
+    return a.first != b.first ? a.first < b.first : a.firstBreak < b.firstBreak;
 }
 
-// Sorted by first character and place of the first operator, so a lookup visits only its few candidates.
+// Sorted by first character and place of the first break, so a lookup visits
+// only its few candidates. A merge sort: there are hundreds of names, too many
+// for the compiler to insert one by one.
 constexpr std::array<WholeName, kWholeNameCount> makeWholeNames() {
     std::array<WholeName, kWholeNameCount> names{};
     std::size_t next = 0;
-    for (const UnitRecord& record : kUnitTable) {
-        for (const auto field : kNameFields) {
-            if (holdsOperator(record.*field, false)) {
-                WholeName name = makeWholeName(record.*field);
-                std::size_t at = next++;
-                for (; at > 0 && wholeNameBefore(name, names[at - 1]); --at) {
-                    names[at] = names[at - 1];
-                }
-                names[at] = name;
+    forEachWholeName([&](const wchar_t* text) { names[next++] = makeWholeName(text); });
+    std::array<WholeName, kWholeNameCount> merged{};
+    for (std::size_t width = 1; width < kWholeNameCount; width *= 2) {
+        for (std::size_t left = 0; left < kWholeNameCount; left += 2 * width) {
+            const std::size_t middle = std::min(left + width, kWholeNameCount);
+            const std::size_t right = std::min(left + 2 * width, kWholeNameCount);
+            std::size_t a = left;
+            std::size_t b = middle;
+            for (std::size_t out = left; out < right; ++out) {
+                const bool takeB = b < right && (a == middle || wholeNameBefore(names[b], names[a]));
+                merged[out] = takeB ? names[b++] : names[a++];
             }
         }
+        names = merged;
     }
     return names;
 }
 
-// Built at compile time from the unit table.
+// Built at compile time from the unit table and the vocabulary.
 constexpr std::array<WholeName, kWholeNameCount> kWholeNames = makeWholeNames();
 
 // The slot of an ASCII character in kAsciiRanges; 128 for any other.
@@ -146,16 +148,15 @@ constexpr std::array<NameRange, 128> makeAsciiRanges() {
 
 constexpr std::array<NameRange, 128> kAsciiRanges = makeAsciiRanges();
 
-bool foldedEqual(const wchar_t* a, const wchar_t* b, std::size_t length) {
-    for (std::size_t i = 0; i < length; ++i) {
-        if (foldCase(a[i]) != foldCase(b[i])) {
-            return false;
-        }
-    }
-    return true;
-}
+// A character that starts a word: not a blank, operator, joiner, sign or digit.
+bool startsWord(wchar_t c) { return !endsWord(c) && !isSign(c); }
 
-bool isDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
+std::size_t wordEnd(const wchar_t* text, std::size_t at, std::size_t length) {
+    while (at < length && !endsWord(text[at])) {
+        ++at;
+    }
+    return at;
+}
 
 } // namespace
 
@@ -166,45 +167,135 @@ std::size_t Lexer::skipBlanks(std::size_t at) const noexcept {
     return at;
 }
 
+// Whether an exponent follows a unit that ends at at: digits or a signed number
+// right after it ("m2", "s-1"), or after blanks '^', "**", a superscript or "squared".
 bool Lexer::exponentFollows(std::size_t at) const noexcept {
+    if (at < mLength && (isDigit(mText[at]) || (isSign(mText[at]) && at + 1 < mLength && isDigit(mText[at + 1])))) {
+        return true;
+    }
     at = skipBlanks(at);
     if (at >= mLength) {
         return false;
     }
     const wchar_t c = mText[at];
-    return c == L'^' || isSuperscript(c) || (c == L'*' && at + 1 < mLength && mText[at + 1] == L'*');
+    if (c == L'^' || isSuperscript(c) || (c == L'*' && at + 1 < mLength && mText[at + 1] == L'*')) {
+        return true;
+    }
+    const OperatorWord word = operatorWord(mText + at, wordEnd(mText, at, mLength) - at);
+    return word == OperatorWord::Squared || word == OperatorWord::Cubed;
+}
+
+// Whether the product goes on after a unit that ends at at, more tightly than '/'.
+bool Lexer::productContinues(std::size_t at) const noexcept {
+    if (at + 1 < mLength && isJoiner(mText[at]) && startsWord(mText[at + 1])) {
+        return true;
+    }
+    at = skipBlanks(at);
+    if (at >= mLength || isMiddleDot(mText[at])) {
+        return at < mLength;
+    }
+    const wchar_t c = mText[at];
+    if (isOperatorChar(c) || isJoiner(c) || isSign(c)) {
+        return false;
+    }
+    return isDigit(c) || operatorWord(mText + at, wordEnd(mText, at, mLength) - at) != OperatorWord::Per;
+}
+
+void Lexer::track(TokenKind kind) noexcept {
+    switch (kind) {
+    case TokenKind::Times:
+        mInDivisor = false;
+        break;
+    case TokenKind::Divide:
+        mInDivisor = true;
+        break;
+    case TokenKind::Open:
+        mOuterDivisors = (mOuterDivisors << 1U) | (mInDivisor ? 1U : 0U);
+        mInDivisor = false;
+        break;
+    case TokenKind::Close:
+        mInDivisor = (mOuterDivisors & 1U) != 0;
+        mOuterDivisors >>= 1U;
+        break;
+    default:
+        break;
+    }
+    mPrevious = kind;
 }
 
 void Lexer::next(Token& token) noexcept {
-    mPos = skipBlanks(mPos);
+    std::size_t at = skipBlanks(mPos);
+    bool adjacent = at == mPos;
+    // A period right after a unit abbreviates it ("ft.", "sq. ft.", "sq.ft").
+    if (adjacent && at < mLength && mText[at] == L'.' &&
+        (mPrevious == TokenKind::Term || mPrevious == TokenKind::Modifier) &&
+        (at + 1 == mLength || isBlank(mText[at + 1]) || isOperatorChar(mText[at + 1]) ||
+         mPrevious == TokenKind::Modifier)) {
+        at = skipBlanks(at + 1);
+        adjacent = false;
+    }
+    mPos = at;
     token = Token{mPos, mPos, 0, TokenKind::End, false, false};
-    if (mPos < mLength) {
+    if (mPos < mLength && !(adjacent && lexAfterUnit(token))) {
         const wchar_t c = mText[mPos];
         if (c == L'^' || (c == L'*' && mPos + 1 < mLength && mText[mPos + 1] == L'*')) {
             lexExponent(token, mPos + (c == L'^' ? 1 : 2), false);
         } else if (isSuperscript(c)) {
             lexExponent(token, mPos, true);
         } else if (isOperatorChar(c)) {
-            token.end = mPos + 1;
-            token.kind = c == L'/'   ? TokenKind::Divide
-                         : c == L'(' ? TokenKind::Open
-                         : c == L')' ? TokenKind::Close
-                                     : TokenKind::Times;
+            lexOperator(token, c);
+        } else if (isDigit(c) || (c == L'.' && mPos + 1 < mLength && isDigit(mText[mPos + 1]))) {
+            lexNumber(token);
+        } else if (isJoiner(c) || isSign(c)) {
+            bool rejected = false;
+            const std::size_t whole = wholeNameEnd(0, rejected); // "--" is the angle second
+            token.kind = whole != 0 ? TokenKind::Term : TokenKind::Stray;
+            token.end = whole != 0 ? whole : mPos + 1;
         } else {
             lexTerm(token);
         }
     }
     mPos = token.end;
-    mPrevious = token.kind;
+    track(token.kind);
+}
+
+// Right after a unit: digits raise it ("m2", "s-1"); '-' or '.' before a word joins
+// ("N-mm", "m.s-1"), also after its exponent ("hr-ft2-°F").
+bool Lexer::lexAfterUnit(Token& token) noexcept {
+    if (mPrevious != TokenKind::Term && mPrevious != TokenKind::Power) {
+        return false;
+    }
+    const wchar_t c = mText[mPos];
+    const bool more = mPos + 1 < mLength;
+    // A zero does not start such an exponent: "g0" is not g to the power 0.
+    if (mPrevious == TokenKind::Term &&
+        ((isDigit(c) && c != L'0') || (isSign(c) && more && isDigit(mText[mPos + 1]) && mText[mPos + 1] != L'0'))) {
+        lexExponent(token, mPos, false);
+        return true;
+    }
+    if (isJoiner(c) && more && startsWord(mText[mPos + 1])) {
+        token.kind = TokenKind::Dot;
+        token.end = mPos + 1;
+        return true;
+    }
+    return false;
+}
+
+void Lexer::lexOperator(Token& token, wchar_t c) noexcept {
+    token.end = mPos + 1;
+    token.kind = c == L'/'        ? TokenKind::Divide
+                 : c == L'('      ? TokenKind::Open
+                 : c == L')'      ? TokenKind::Close
+                 : isMiddleDot(c) ? TokenKind::Dot
+                                  : TokenKind::Times;
 }
 
 void Lexer::lexExponent(Token& token, std::size_t digitsFrom, bool superscript) const noexcept {
-    std::size_t i = superscript ? digitsFrom : skipBlanks(digitsFrom);
+    std::size_t i = superscript || digitsFrom == mPos ? digitsFrom : skipBlanks(digitsFrom);
     bool negative = false;
-    if (i < mLength && (superscript ? mText[i] == L'\u207B' || mText[i] == L'\u207A'
-                                    : mText[i] == L'-' || mText[i] == L'+' || mText[i] == L'\u2212')) {
+    if (i < mLength && (superscript ? mText[i] == L'\u207B' || mText[i] == L'\u207A' : isSign(mText[i]))) {
         negative = mText[i] != L'+' && mText[i] != L'\u207A';
-        i = superscript ? i + 1 : skipBlanks(i + 1);
+        i = superscript || digitsFrom == mPos ? i + 1 : skipBlanks(i + 1);
     }
     const std::size_t digits = i;
     int value = 0;
@@ -231,12 +322,39 @@ void Lexer::lexExponent(Token& token, std::size_t digitsFrom, bool superscript) 
     token.exponent = negative ? -value : value;
 }
 
-// The end of the longest unit name with operator characters that starts here,
-// whose first operator is at mPos + firstOperator, and that may be read whole;
-// or 0. rejected tells that a name was passed over.
-std::size_t Lexer::wholeNameEnd(std::size_t firstOperator, bool& rejected) const noexcept {
-    const WholeName key{nullptr, 0, foldCase(mText[mPos]), firstOperator, false, 0, 0};
-    const std::size_t probeFrom = mPos + firstOperator;
+void Lexer::lexNumber(Token& token) const noexcept {
+    std::size_t i = mPos;
+    const auto digitsFrom = [this](std::size_t at) {
+        while (at < mLength && isDigit(mText[at])) {
+            ++at;
+        }
+        return at;
+    };
+    i = digitsFrom(i);
+    if (i + 1 < mLength && mText[i] == L'.' && isDigit(mText[i + 1])) {
+        i = digitsFrom(i + 1);
+    }
+    if (i + 1 < mLength && (mText[i] == L'e' || mText[i] == L'E')) {
+        const std::size_t sign = i + 1 < mLength && (mText[i + 1] == L'+' || mText[i + 1] == L'-') ? 1 : 0;
+        if (i + 1 + sign < mLength && isDigit(mText[i + 1 + sign])) {
+            i = digitsFrom(i + 1 + sign);
+        }
+    }
+    token.kind = TokenKind::Number;
+    if (i < mLength && mText[i] == L'.') {
+        token.kind = TokenKind::BadNumber; // "1.2.3", "1."
+        while (i < mLength && (isDigit(mText[i]) || mText[i] == L'.')) {
+            ++i;
+        }
+    }
+    token.end = i;
+}
+
+// The end of the longest whole name that starts here, whose first break is at
+// mPos + firstBreak, and that may be read whole; or 0. rejected tells that a name was passed over.
+std::size_t Lexer::wholeNameEnd(std::size_t firstBreak, bool& rejected) const noexcept {
+    const WholeName key{nullptr, 0, foldCase(mText[mPos]), firstBreak};
+    const std::size_t probeFrom = mPos + firstBreak;
     const std::uint64_t probe = probeOf(mText + probeFrom, mLength - probeFrom);
     const std::size_t slot = asciiSlot(key.first);
     const auto* name = slot < 128 ? kWholeNames.begin() + kAsciiRanges[slot].begin : kWholeNames.begin();
@@ -245,15 +363,15 @@ std::size_t Lexer::wholeNameEnd(std::size_t firstOperator, bool& rejected) const
     std::size_t best = 0;
     for (; name != last && !wholeNameBefore(key, *name); ++name) {
         if ((probe & name->probeMask) != name->probe || name->length > mLength - mPos ||
-            !foldedEqual(mText + mPos, name->text, name->length)) {
+            !equalsFolded(mText + mPos, name->length, name->text)) {
             continue;
         }
         const std::size_t end = mPos + name->length;
-        if (end < mLength && !isBlank(mText[end]) && !isOperatorChar(mText[end])) {
+        if (end < mLength && startsWord(mText[end])) {
             continue; // the text goes on: not this name
         }
-        // After '/' a name holding '/' would regroup the quotient; before an exponent it would take the power whole.
-        if ((mPrevious == TokenKind::Divide && name->hasBinaryOperator) || exponentFollows(end)) {
+        if ((!name->compact && exponentFollows(end)) || (name->quotient && mInDivisor) ||
+            (name->slash && productContinues(end))) {
             rejected = true;
             continue;
         }
@@ -263,34 +381,35 @@ std::size_t Lexer::wholeNameEnd(std::size_t firstOperator, bool& rejected) const
 }
 
 void Lexer::lexTerm(Token& token) const noexcept {
-    std::size_t runEnd = mPos;
-    while (runEnd < mLength && !isOperatorChar(mText[runEnd])) {
-        ++runEnd;
-    }
+    const std::size_t runEnd = wordEnd(mText, mPos, mLength);
     bool rejected = false;
     const std::size_t whole = runEnd < mLength ? wholeNameEnd(runEnd - mPos, rejected) : 0;
+    token.kind = TokenKind::Term;
     if (whole != 0) {
-        token.kind = TokenKind::Term;
         token.end = whole;
         return;
     }
-    std::size_t i = mPos;
-    if (isDigit(mText[i]) || (mText[i] == L'.' && i + 1 < mLength && isDigit(mText[i + 1]))) {
-        while (i < mLength && (isDigit(mText[i]) || mText[i] == L'.')) {
-            ++i;
-        }
-        if (i == mLength || isBlank(mText[i]) || isOperatorChar(mText[i])) {
-            token.kind = TokenKind::Number;
-            token.end = i;
-            return;
-        }
-    }
-    while (runEnd > mPos && isBlank(mText[runEnd - 1])) {
-        --runEnd;
-    }
-    token.kind = TokenKind::Term;
     token.end = runEnd;
     token.wholeNameRejected = rejected;
+    switch (operatorWord(mText + mPos, runEnd - mPos)) {
+    case OperatorWord::Per:
+        token.kind = TokenKind::Divide;
+        break;
+    case OperatorWord::Squared:
+        token = Token{mPos, runEnd, 2, TokenKind::Power, false, false};
+        break;
+    case OperatorWord::Cubed:
+        token = Token{mPos, runEnd, 3, TokenKind::Power, false, false};
+        break;
+    case OperatorWord::Square:
+        token = Token{mPos, runEnd, 2, TokenKind::Modifier, false, false};
+        break;
+    case OperatorWord::Cubic:
+        token = Token{mPos, runEnd, 3, TokenKind::Modifier, false, false};
+        break;
+    case OperatorWord::None:
+        break;
+    }
 }
 
 } // namespace qelunits_detail

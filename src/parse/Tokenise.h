@@ -10,32 +10,28 @@ namespace qelunits_detail {
 
 enum class TokenKind : std::uint8_t {
     End,
-    Term,     // a run of text between operators, or a unit name taken whole
-    Number,   // digits and points only
-    Times,    // '*' or '·'
-    Divide,   // '/'
-    Open,     // '('
-    Close,    // ')'
-    Power,    // "^N", "**N" or superscripts
-    BadPower, // an exponent marker without digits
+    Term,      // a word, or a unit name taken whole ("sq ft", "m/s", "deg C")
+    Number,    // a decimal number: 12, 0.5, 1e-3
+    BadNumber, // a number that runs on: "1.2.3"
+    Times,     // '*' or '×'
+    Dot,       // '·', or '-' or '.' joining two units: a product tighter than '/'
+    Divide,    // '/' or "per"
+    Open,      // '('
+    Close,     // ')'
+    Power,     // "^N", "**N", superscripts, digits after a unit ("m2", "s-1"), "squared", "cubed"
+    BadPower,  // an exponent marker without digits
+    Modifier,  // "sq", "square", "cu", "cubic": the next unit to the power in exponent
+    Stray,     // a character that cannot stand where it is
 };
 
 struct Token {
     std::size_t begin = 0; // [begin, end) in the input
     std::size_t end = 0;
-    int exponent = 0; // Power: the value, clamped just past the largest accepted
+    int exponent = 0; // Power and Modifier: the value, clamped just past the largest accepted
     TokenKind kind = TokenKind::End;
     bool exponentTooLarge = false;
     bool wholeNameRejected = false; // Term: a unit name with operators started here but could not be read whole
 };
-
-constexpr bool isBlank(wchar_t c) { return c == L' ' || (c >= L'\t' && c <= L'\r') || c == L'\u00A0'; }
-/// Characters that end a term: '*', '·', '/', '(', ')', '^' and the superscript exponent characters.
-constexpr bool isOperatorChar(wchar_t c) {
-    return c == L'*' || c == L'/' || c == L'(' || c == L')' || c == L'^' || c == L'\u00B7' || c == L'\u00B2' ||
-           c == L'\u00B3' || c == L'\u00B9' || c == L'\u207A' || c == L'\u207B' ||
-           (c >= L'\u2070' && c <= L'\u2079' && c != L'\u2071' && c != L'\u2072' && c != L'\u2073');
-}
 
 /// Cuts an expression into tokens; next() gives them in order, then End forever.
 class Lexer {
@@ -45,18 +41,25 @@ public:
     void next(Token& token) noexcept;
 
 private:
+    bool lexAfterUnit(Token& token) noexcept;
+    void lexOperator(Token& token, wchar_t c) noexcept;
     void lexExponent(Token& token, std::size_t digitsFrom, bool superscript) const noexcept;
+    void lexNumber(Token& token) const noexcept;
     void lexTerm(Token& token) const noexcept;
-    std::size_t wholeNameEnd(std::size_t firstOperator, bool& rejected) const noexcept;
+    std::size_t wholeNameEnd(std::size_t firstBreak, bool& rejected) const noexcept;
     bool exponentFollows(std::size_t at) const noexcept;
+    bool productContinues(std::size_t at) const noexcept;
     std::size_t skipBlanks(std::size_t at) const noexcept;
+    void track(TokenKind kind) noexcept;
 
     const wchar_t* mText;
     std::size_t mLength;
     // Between the two sizes: adjacent, the compiler loads both in one 16-byte
     // read that stalls on the 8-byte store of mPos just before.
     TokenKind mPrevious = TokenKind::End;
+    bool mInDivisor = false; // the current product follows '/'
     std::size_t mPos = 0;
+    std::uint64_t mOuterDivisors = 0; // mInDivisor of each enclosing group, innermost in bit 0
 };
 
 } // namespace qelunits_detail

@@ -1,0 +1,317 @@
+#include "parse/ReadName.h"
+
+#include "catalog/NameIndex.h"
+#include "catalog/UnitTable.h"
+#include "parse/CharClass.h"
+
+#include <qelunits/QelUnitParser.h>
+
+#include <cmath>
+
+namespace qelunits_detail {
+namespace {
+
+// Powers of ten as the compiler rounds each literal: a prefixed unit's scale is
+// one correctly rounded number ("mg" is 1e-6 kg, not 1e-3 × 1e-3).
+constexpr int kLowestPowerOfTen = -33;
+constexpr double kPowersOfTen[] = {
+    1e-33, 1e-32, 1e-31, 1e-30, 1e-29, 1e-28, 1e-27, 1e-26, 1e-25, 1e-24, 1e-23, 1e-22, 1e-21, 1e-20, 1e-19, 1e-18,
+    1e-17, 1e-16, 1e-15, 1e-14, 1e-13, 1e-12, 1e-11, 1e-10, 1e-9,  1e-8,  1e-7,  1e-6,  1e-5,  1e-4,  1e-3,  1e-2,
+    1e-1,  1e0,   1e1,   1e2,   1e3,   1e4,   1e5,   1e6,   1e7,   1e8,   1e9,   1e10,  1e11,  1e12,  1e13,  1e14,
+    1e15,  1e16,  1e17,  1e18,  1e19,  1e20,  1e21,  1e22,  1e23,  1e24,  1e25,  1e26,  1e27,  1e28,  1e29,  1e30,
+};
+
+constexpr int prefixExponent(std::uint8_t prefix) { return prefix == kNoPrefix ? 0 : kPrefixes[prefix].exponent; }
+
+constexpr bool exponentsInTable() {
+    for (const PrefixableUnit& unit : kPrefixableUnits) {
+        for (const Prefix& prefix : kPrefixes) {
+            const int index = prefix.exponent + unit.exponent - kLowestPowerOfTen;
+            if (index < 0 || index >= static_cast<int>(sizeof(kPowersOfTen) / sizeof(kPowersOfTen[0]))) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+static_assert(exponentsInTable(), "every prefixed unit's power of ten is in the table");
+
+// Two readings that differ by less than this mean the same unit: it spans the
+// catalogue's roundings (745.6999 W for the horsepower) and nothing else.
+constexpr double kSameMeaning = 1e-6;
+
+std::size_t lengthOf(const wchar_t* text) { return std::char_traits<wchar_t>::length(text); }
+
+bool startsWith(const wchar_t* name, std::size_t length, const wchar_t* start, bool folded) {
+    std::size_t i = 0;
+    for (; start[i] != 0; ++i) {
+        if (i >= length || (folded ? foldCase(start[i]) != foldCase(name[i]) : start[i] != name[i])) {
+            return false;
+        }
+    }
+    return i < length; // something must follow a prefix
+}
+
+Meaning catalogueMeaning(std::uint16_t unit) { return {1.0, {{static_cast<QelUnit::BuiltinUnits>(unit), 1}}}; }
+
+Meaning prefixedMeaning(std::uint16_t row, std::uint8_t prefix) {
+    const PrefixableUnit& unit = kPrefixableUnits[row];
+    Meaning meaning = unit.meaning;
+    meaning.scale *= kPowersOfTen[prefixExponent(prefix) + unit.exponent - kLowestPowerOfTen];
+    return meaning;
+}
+
+Meaning meaningOf(const ReadingSource& source) {
+    switch (source.kind) {
+    case ReadingSource::Kind::Catalogue:
+        return catalogueMeaning(source.row);
+    case ReadingSource::Kind::Vocabulary:
+        return kVocabulary[source.row].meaning;
+    case ReadingSource::Kind::Prefixed:
+        return prefixedMeaning(source.row, source.prefix);
+    case ReadingSource::Kind::None:
+        break;
+    }
+    return {};
+}
+
+const wchar_t* noteFor(std::uint16_t unit, const wchar_t* stored) {
+    for (const SpellingNote& note : kSpellingNotes) {
+        if (note.unit == unit && equalsExactly(stored, lengthOf(stored), note.text)) {
+            return note.note;
+        }
+    }
+    return nullptr;
+}
+
+bool sameMeaning(const Meaning& a, const Meaning& b) {
+    const QelUnitExpression from(a.scale, typeOf(a));
+    const QelUnitExpression to(b.scale, typeOf(b));
+    double factor = 0.0;
+    return from.isEqualTo(to) ||
+           (from.GetConversionFactor(to, factor) == QelUnit::Ok && std::fabs(factor - 1.0) <= kSameMeaning);
+}
+
+Reading found(const ReadingSource& source, const wchar_t* note = nullptr) {
+    Reading reading;
+    reading.status = ReadStatus::Found;
+    reading.meaning = meaningOf(source);
+    reading.source = source;
+    reading.note = note;
+    return reading;
+}
+
+Reading fromVocabulary(std::uint16_t row) {
+    Reading reading = found({ReadingSource::Kind::Vocabulary, 0, kNoPrefix, false, row});
+    if (kVocabulary[row].spelling == Spelling::Refused) {
+        reading.status = ReadStatus::Refused;
+        reading.note = kVocabulary[row].refusal;
+    }
+    return reading;
+}
+
+// The catalogue's texts: names with case folded, symbols in exact case; the entries come in order of preference.
+bool readCatalogue(const wchar_t* name, std::size_t length, Reading& out) {
+    const NameEntries entries = findEnglishTexts(name, length);
+    for (const NameEntry* entry = entries.items; entry != entries.items + entries.count; ++entry) {
+        const wchar_t* stored = textOf(kUnitTable[entry->unit], entry->kind);
+        if (!textKindInfo(entry->kind).symbol || equalsExactly(name, length, stored)) {
+            out = found(
+                {ReadingSource::Kind::Catalogue, static_cast<std::uint8_t>(entry->kind), kNoPrefix, false, entry->unit},
+                noteFor(entry->unit, stored));
+            return true;
+        }
+    }
+    return false;
+}
+
+bool readVocabulary(const wchar_t* name, std::size_t length, Reading& out) {
+    const VocabularyHits hits = findVocabulary(name, length);
+    for (const VocabularyHit* hit = hits.items; hit != hits.items + hits.count; ++hit) {
+        if (hit->source == VocabularyHit::Source::Vocabulary &&
+            (kVocabulary[hit->row].spelling == Spelling::Name || equalsExactly(name, length, textOf(*hit)))) {
+            out = fromVocabulary(hit->row);
+            return true;
+        }
+    }
+    return false;
+}
+
+// A prefixable unit in rest, after the prefix (or none): symbols in exact case after a
+// symbol, names with case folded after a word or alone.
+bool readPrefixable(const wchar_t* rest, std::size_t length, std::uint8_t prefix, bool afterWord, Reading& out) {
+    const VocabularyHits hits = findVocabulary(rest, length);
+    for (const VocabularyHit* hit = hits.items; hit != hits.items + hits.count; ++hit) {
+        const bool symbol = hit->source == VocabularyHit::Source::PrefixableSymbol;
+        const bool name = hit->source == VocabularyHit::Source::PrefixableName;
+        if ((symbol && !afterWord && equalsExactly(rest, length, textOf(*hit))) ||
+            (name && (afterWord || prefix == kNoPrefix))) {
+            out = found({ReadingSource::Kind::Prefixed, hit->text, prefix, name, hit->row});
+            return true;
+        }
+    }
+    return false;
+}
+
+bool readPrefixed(const wchar_t* name, std::size_t length, Reading& out) {
+    if (readPrefixable(name, length, kNoPrefix, false, out)) {
+        return true;
+    }
+    for (std::uint8_t p = 0; p < sizeof(kPrefixes) / sizeof(kPrefixes[0]); ++p) {
+        const Prefix& prefix = kPrefixes[p];
+        for (const bool word : {false, true}) {
+            const wchar_t* start = word ? prefix.word : prefix.symbol;
+            if (start != nullptr && startsWith(name, length, start, word)) {
+                const std::size_t used = lengthOf(start);
+                if (readPrefixable(name + used, length - used, p, word, out)) {
+                    return true;
+                }
+            }
+        }
+    }
+    return false;
+}
+
+/// The readings of a name with case folded: the first, and whether another means something else.
+class FoldedReadings {
+public:
+    void add(const ReadingSource& source, const wchar_t* note = nullptr) {
+        const Reading reading = found(source, note);
+        if (!mAny) {
+            mFirst = reading;
+            mAny = true;
+        } else if (mFirst.status == ReadStatus::Found && !sameMeaning(mFirst.meaning, reading.meaning)) {
+            mFirst.status = ReadStatus::AmbiguousCase;
+            mFirst.other = source;
+        }
+    }
+    void refuse(std::uint16_t row) {
+        if (mRefusal.status != ReadStatus::Refused) {
+            mRefusal = fromVocabulary(row);
+        }
+    }
+    Reading result() const { return mRefusal.status == ReadStatus::Refused ? mRefusal : mFirst; }
+
+private:
+    Reading mFirst;
+    Reading mRefusal;
+    bool mAny = false;
+};
+
+void foldCatalogue(const wchar_t* name, std::size_t length, FoldedReadings& readings) {
+    const NameEntries entries = findEnglishTexts(name, length);
+    for (const NameEntry* entry = entries.items; entry != entries.items + entries.count; ++entry) {
+        const wchar_t* stored = textOf(kUnitTable[entry->unit], entry->kind);
+        bool seen = false; // a spelling several units share means its preferred unit, the first
+        for (const NameEntry* before = entries.items; before != entry && !seen; ++before) {
+            seen = equalsExactly(stored, length, textOf(kUnitTable[before->unit], before->kind));
+        }
+        if (!seen) {
+            readings.add(
+                {ReadingSource::Kind::Catalogue, static_cast<std::uint8_t>(entry->kind), kNoPrefix, false, entry->unit},
+                noteFor(entry->unit, stored));
+        }
+    }
+}
+
+void foldPrefixable(const wchar_t* rest, std::size_t length, std::uint8_t prefix, FoldedReadings& readings) {
+    const VocabularyHits hits = findVocabulary(rest, length);
+    for (const VocabularyHit* hit = hits.items; hit != hits.items + hits.count; ++hit) {
+        if (hit->source == VocabularyHit::Source::PrefixableSymbol) {
+            readings.add({ReadingSource::Kind::Prefixed, hit->text, prefix, false, hit->row});
+        } else if (hit->source == VocabularyHit::Source::Vocabulary && prefix == kNoPrefix) {
+            if (kVocabulary[hit->row].spelling == Spelling::Refused) {
+                readings.refuse(hit->row);
+            } else {
+                readings.add({ReadingSource::Kind::Vocabulary, 0, kNoPrefix, false, hit->row});
+            }
+        }
+    }
+}
+
+Reading readFolded(const wchar_t* name, std::size_t length) {
+    FoldedReadings readings;
+    foldCatalogue(name, length, readings);
+    foldPrefixable(name, length, kNoPrefix, readings);
+    for (std::uint8_t p = 0; p < sizeof(kPrefixes) / sizeof(kPrefixes[0]); ++p) {
+        const wchar_t* symbol = kPrefixes[p].symbol;
+        if (symbol != nullptr && startsWith(name, length, symbol, true)) {
+            const std::size_t used = lengthOf(symbol);
+            foldPrefixable(name + used, length - used, p, readings);
+        }
+    }
+    return readings.result();
+}
+
+const wchar_t* prefixWord(std::uint8_t prefix) {
+    for (const Prefix& p : kPrefixes) {
+        if (p.exponent == kPrefixes[prefix].exponent && p.word != nullptr) {
+            return p.word;
+        }
+    }
+    return L"";
+}
+
+} // namespace
+
+bool isOneUnit(const Meaning& meaning) noexcept {
+    return meaning.scale == 1.0 && meaning.units[0].power == 1 && meaning.units[1].power == 0;
+}
+
+Reading readName(const wchar_t* name, std::size_t length) noexcept {
+    Reading reading;
+    if (length == 0 || readCatalogue(name, length, reading) || readVocabulary(name, length, reading) ||
+        readPrefixed(name, length, reading)) {
+        return reading;
+    }
+    return length > 1 ? readFolded(name, length) : reading;
+}
+
+bool resolveUnit(const wchar_t* name, std::size_t length, QelUnit::BuiltinUnits& unit) noexcept {
+    const Reading reading = readName(name, length);
+    const bool one = reading.status == ReadStatus::Found && isOneUnit(reading.meaning);
+    unit = one ? reading.meaning.units[0].unit : QelUnit::dimensionless;
+    return one;
+}
+
+QelUnitType typeOf(const Meaning& meaning) {
+    QelUnitType type;
+    for (const QelUnitFactor& factor : meaning.units) {
+        if (factor.power != 0) {
+            type *= QelUnitType(factor.unit, factor.power);
+        }
+    }
+    return type;
+}
+
+std::wstring spellingOf(const ReadingSource& source) {
+    switch (source.kind) {
+    case ReadingSource::Kind::Catalogue:
+        return textOf(kUnitTable[source.row], static_cast<TextKind>(source.text));
+    case ReadingSource::Kind::Vocabulary:
+        return kVocabulary[source.row].text;
+    case ReadingSource::Kind::Prefixed: {
+        const PrefixableUnit& unit = kPrefixableUnits[source.row];
+        const Prefix* prefix = source.prefix == kNoPrefix ? nullptr : &kPrefixes[source.prefix];
+        const wchar_t* start = prefix == nullptr ? L"" : source.byName ? prefix->word : prefix->symbol;
+        return std::wstring(start) + (source.byName ? unit.names[source.text] : unit.symbols[source.text]);
+    }
+    case ReadingSource::Kind::None:
+        break;
+    }
+    return {};
+}
+
+std::wstring describe(const ReadingSource& source) {
+    const Meaning meaning = meaningOf(source);
+    if (source.kind == ReadingSource::Kind::Prefixed && kPrefixableUnits[source.row].names[0] != nullptr) {
+        const wchar_t* word = source.prefix == kNoPrefix ? L"" : prefixWord(source.prefix);
+        return word + std::wstring(kPrefixableUnits[source.row].names[0]);
+    }
+    if (isOneUnit(meaning)) {
+        return QelUnit::internalName(meaning.units[0].unit);
+    }
+    return QelUnitParser::format(QelUnitExpression(meaning.scale, typeOf(meaning))).c_str();
+}
+
+} // namespace qelunits_detail
