@@ -61,7 +61,10 @@ TEST(Cli, CommandsPrintTheirResultsAndStatuses) {
         {{"convert", "-40", "degF", "degC"}, 0, "-40 degC\n", ""},
         {{"convert", "1", "sq ft", "sq in"}, 0, "144 sq in\n", ""},
         {{"convert", "1", "m/s", " km/hr "}, 0, "3.6 km/hr\n", ""},
+        {{"convert", "60", "mi/h", "km/h"}, 0, "96.56064 km/h\n", ""},
+        {{"convert", "1", "kJ", "BTU"}, 0, "0.947817077749 BTU\n", ""},
         {{"factor", "m/s", "ft/min"}, 0, "196.850393701\n", ""},
+        {{"factor", "mPa·s", "Pa*s"}, 0, "0.001\n", ""},
         {{"--digits", "3", "convert", "1", "m", "ft"}, 0, "3.28 ft\n", ""},
         {{"--exact", "convert", "25.4", "mm", "in"}, 0, "0.9999999999999999 in\n", ""},
         {{"factor", "--digits", "17", "mm", "in"}, 0, "0.03937007874015748\n", ""},
@@ -73,6 +76,10 @@ TEST(Cli, CommandsPrintTheirResultsAndStatuses) {
          "qelunits: cannot convert ft to s: Types Not Compatible (ft: Length [m]; s: Time [s])\n"},
         {{"convert", "1", "fot", "m"}, 1, "", "qelunits: unknown unit 'fot' at 0; did you mean 'ft'?\n"},
         {{"convert", "1", "cal", "J"}, 1, "", "'cal' can also mean intl_calorie"},
+        {{"convert", "1", "t", "kg/m"},
+         1,
+         "",
+         "(t: Weight [kg]; kg/m: Linear Weight [kg/m]); 't' is the short ton here"},
         {{"factor", "°C", "°F"}, 1, "", "converts by a function"},
         {{"convert", "-500", "°F", "K"}, 1, "", "qelunits: -500 °F is below absolute zero\n"},
         {{"convert", "-0.5", "K", "°C"}, 1, "", "-0.5 K is below absolute zero"},
@@ -101,11 +108,21 @@ TEST(Cli, CommandsPrintTheirResultsAndStatuses) {
 }
 
 TEST(Cli, DescribesUnitsAndTypes) {
-    const Outcome info = runTool({"info", "min"});
-    EXPECT_EQ(info.status, 0);
-    for (const char* line : {"id: 167\n", "internal name: minute\n", "type: 3 Time [s]\n", "system: neither\n",
-                             "factor to base unit: 60 sec\n", "'min' also minim"}) {
-        EXPECT_NE(info.out.find(line), std::string::npos) << line;
+    // A unit, lines its description holds.
+    const std::pair<const char*, std::vector<const char*>> infos[] = {
+        {"min",
+         {"id: 167\n", "internal name: minute\n", "type: 3 Time [s]\n", "system: neither\n",
+          "factor to base unit: 60 sec\n", "'min' also minim"}},
+        {"MJ", {"means: 1000000 × J\n", "internal name: joule\n", "factor to base unit: 1 J\n"}},
+        {"t", {"internal name: ton\n", "\nnote: 't' is the short ton here; the metric tonne is 'tonne'"}},
+        {"kJ/(kg·K)", {"means: 1000 × J/(kg·°K)\n", "factor to SI base units: 1\n"}},
+    };
+    for (const auto& [unit, lines] : infos) {
+        const Outcome info = runTool({"info", unit});
+        EXPECT_EQ(info.status, 0);
+        for (const char* line : lines) {
+            EXPECT_NE(info.out.find(line), std::string::npos) << unit << ": " << line;
+        }
     }
     const Outcome types = runTool({"types"});
     EXPECT_EQ(std::count(types.out.begin(), types.out.end(), '\n'), 31);
@@ -154,7 +171,8 @@ TEST(Cli, AsksOnATerminal) {
          "qelunits: cannot convert ft to s: Types Not Compatible (ft: Length [m]; s: Time [s])\n"
          "qelunits: unknown unit 'fot' at 0; did you mean 'ft'?\n"
          "qelunits: -500 °F is below absolute zero\n"},
-        {"ft\n\nm\n\nexit\n", "You have: You want: You have: You want: You have: ", ""},
+        {"inf m\nft\n\nm\n\nexit\n", "You have: You have: You want: You have: You want: You have: ",
+         "qelunits: unknown unit 'inf' at 0; did you mean 'in'?\n"},
         {"ft\n", "You have: You want: \n", ""},
     };
     for (const auto& [input, expected, errors] : cases) {
