@@ -12,42 +12,51 @@
 #include <string>
 #include <string_view>
 
-// Unit expressions: text such as "ft/min", "kg*m/s^2", "W/(m²·K)" or "us ft"
-// read as a QelUnitType, and types written back as such text.
+// Unit expressions: text such as "ft/min", "kg*m/s^2", "W/(m²·K)", "us ft",
+// "kJ/(kg·K)" or "kg m-2 s-1" read as a scale times a QelUnitType, and written
+// back as such text.
 //
-// Reading, in order:
-//  1. The whole input (blanks at both ends ignored) that is one name of a unit
-//     is that unit: an abbreviation, Vellum form, internal, singular or plural
-//     name, compared as the lookup by name does (A to Z folded): "m/s",
-//     "kg/cu m", "in-wg/100 ft", "gal(lmp)/d", "Kn(UK)".
-//  2. Otherwise an expression: terms joined by '*', '·' or '/', grouped by
-//     parentheses, with integer exponents "^N", "^-N", "**N" or superscripts
-//     ("²", "³", "⁻¹", any of ⁻⁰¹²³⁴⁵⁶⁷⁸⁹). Exponents bind tighter than '*' and
-//     '/', which associate left to right: "m/s^2" is m·s⁻², "a/b/c" is a/(b·c).
-//     An exponent of 0 gives the dimensionless type. The number 1 alone stands
-//     for the dimensionless unit ("1/s"); other numbers are refused, as a unit
-//     type has no numeric factor.
-//  3. A term is the text between operators, blanks and hyphens included
-//     ("sq ft", "ft-lbf"). A unit name that itself holds operator characters
-//     ("m/s", "m²", "Kn(UK)") is taken whole inside an expression where no
-//     exponent follows it and, if it holds '/', '*' or '·', where it does not
-//     directly follow '/' (there it would change the grouping). Write
-//     "(m/s)^2" or "1/(m/s)" to raise or divide by such a unit.
-//  4. Where no unit has the name, these aliases apply (exact case):
-//     "s" second, "h" hour, "K" kelvin, "deg" and "°" angle_degree,
-//     "degC" celsius, "degF" fahrenheit, "degR" rankine.
-//  5. A name several units share: a unit whose text matches in exact case
-//     goes before one that matches only with case folded; then a unit of an
-//     SI base quantity (mass, length, time, temperature, current, amount of
-//     substance, luminous intensity) before the others; then the lowest code.
-//     So "min" is minute (not minim), "m" meter (not angle_minute), "g" gram,
-//     "d" day, "yr" sidereal_year, "M" millenium, "cal" caliber.
-//  6. No guessing: no prefixes ("gramm" is not gram·m), no multiplication by
-//     juxtaposition ("kg m"); such input is an error.
+// Grammar, tightest first:
+//  1. Exponents: "^N", "^-N", "**N", superscripts ("²", "⁻¹"), digits right
+//     after a unit ("m2", "s-1"), and the words "squared" and "cubed"; "sq",
+//     "square", "cu" and "cubic" raise the unit after them ("sq. ft.").
+//  2. A product of units side by side, joined by blanks, '·', or '-' or '.'
+//     between two words: "N m", "N-mm", "m.s-1", "W/m·K" is W/(m·K), "J/kg K"
+//     is J/(kg·K), "L/100 km" is L/(100 km).
+//  3. '*' and '/' (or "per"), left to right: "a/b/c" is a/(b·c), "W/m*K" is W·K/m.
+//  Parentheses group. A positive decimal number ("100", "2.5", "1e3") scales
+//  the expression; a number right before a unit binds to it ("100km").
 //
-// Failures are values, never exceptions (other than std::bad_alloc). Nesting
-// deeper than kMaxNesting and powers beyond ±kMaxPower are errors. Positions
-// count wide characters from 0 (code points of UTF-8 input).
+// A unit name, in order:
+//  1. A text of the catalogue (abbreviation and Vellum form in exact case;
+//     internal, singular and plural names with case folded): "m/s", "kg/cu m",
+//     "in-wg/100 ft", "Kn(UK)", "Cubic feet per minute". A name holding
+//     operators is read whole where no exponent follows it and, holding '/' or
+//     '*', where it would not regroup a quotient: write "(m/s)^2", "1/(m/s)".
+//  2. An everyday spelling: "s", "h", "K", "°", "degC", "mph", "lbs", "cc",
+//     "Nm", "ft-lb", "ppm", "%", "cup", "tbsp", "psia", "inHg", "℃", ...
+//  3. An SI prefix (q r y z a f p n µ μ u m c d da h k M G T P E Z R Q) on the
+//     symbol of a unit of the SI or accepted with it (m g s sec A K mol cd rad
+//     sr Hz N J Pa W V lx lm L l bar Wh eV VA Ah Ω S F H Wb T Gy Sv Bq Da), or
+//     a prefix word on its name: "kJ", "µs", "mg", "kilojoule", "megawatts".
+//     Temperature scales with an offset and units outside the SI take none.
+//  4. Only if nothing matched so: the symbols with case folded, where every
+//     spelling that matches means the same ("kwh" is the kWh; "mpa" is an
+//     error that names MPa and mPa). A symbol of one character is never folded.
+//  Among catalogue units that share a name, a unit of an SI base quantity goes
+//  first, then the lowest code: "min" is the minute, "m" the meter, "g" the
+//  gram, "yr" the sidereal year, "M" the millenium. A few short spellings keep
+//  the catalogue's meaning although people often mean another unit ("t" is the
+//  short ton, "C" the century, "cal" the caliber, "bbl" the dry barrel, "nmi"
+//  the UK nautical mile): candidates() and notes() say what to write instead.
+//  Gauge pressures ("psig", "barg") are refused: read as absolute they would be
+//  wrong by an atmosphere.
+//
+// parse() reads a unit type and refuses a text whose scale is not 1 ("mg",
+// "100 ft"); parseExpression() reads both. Failures are values, never
+// exceptions (other than std::bad_alloc). Nesting deeper than kMaxNesting and
+// powers beyond ±kMaxPower are errors. Positions count wide characters from 0
+// (code points of UTF-8 input).
 
 /// The outcome of reading a unit expression: the type, or the error with its place and message.
 class QELUNITS_EXPORT QelUnitParseResult {
@@ -119,7 +128,8 @@ struct QELUNITS_EXPORT QelUnitCandidate {
     bool alias;
 };
 
-/// Every unit a name can mean, the one the parser picks first.
+/// Every catalogue unit a name can mean (a symbol of one character only in exact case),
+/// the parser's reading first where that is one unit.
 struct QELUNITS_EXPORT QelUnitCandidates {
     /// More than any name of the catalogue has.
     static constexpr std::size_t kCapacity = 16;
@@ -161,9 +171,9 @@ public:
     /// Reads a null-terminated UTF-8 expression with a scale; null gives the error NullText.
     static QelUnitParseResult parseExpressionUtf8(const char* text);
 
-    /// The unit one name means (no operators), by the rules above; false and dimensionless when none.
+    /// The unit one name means by the rules above, when it means one unit unscaled; false and dimensionless otherwise.
     static bool resolveName(std::wstring_view name, QelUnit::BuiltinUnits& unit) noexcept;
-    /// Every unit a name can mean, preferred first; empty when none.
+    /// Every catalogue unit a name can mean, the parser's reading first; empty when none.
     static QelUnitCandidates candidates(std::wstring_view name) noexcept;
 
     /// The shortest text of a unit that reads back as that unit: its Vellum form,

@@ -18,6 +18,27 @@ struct Slot {
     std::uint16_t count; // 0: empty slot
 };
 
+/// Sorts items[0, count) stably by before, at compile time: a merge sort, as
+/// the compiler's budget of steps does not stretch to inserting a thousand names.
+template <typename Item, std::size_t Size, typename Before>
+constexpr void stableSort(std::array<Item, Size>& items, std::size_t count, Before before) {
+    std::array<Item, Size> merged{};
+    for (std::size_t width = 1; width < count; width *= 2) {
+        for (std::size_t left = 0; left < count; left += 2 * width) {
+            const std::size_t middle = left + width < count ? left + width : count;
+            const std::size_t right = left + 2 * width < count ? left + 2 * width : count;
+            std::size_t a = left;
+            std::size_t b = middle;
+            for (std::size_t out = left; out < right; ++out) {
+                merged[out] = b < right && (a == middle || before(items[b], items[a])) ? items[b++] : items[a++];
+            }
+        }
+        for (std::size_t i = 0; i < count; ++i) {
+            items[i] = merged[i];
+        }
+    }
+}
+
 template <typename Entry, std::size_t SlotCount, std::size_t EntryCount>
 struct HashedTexts {
     static_assert((SlotCount & (SlotCount - 1)) == 0 && SlotCount > EntryCount, "probing needs a free slot");

@@ -64,16 +64,12 @@ constexpr auto buildEnglishTable() {
     for (int unit = 0; unit < kUnitCount; ++unit) {
         for (const TextKindInfo& kind : kUnitTextKinds) {
             if (kUnitTable[unit].*kind.field != nullptr) {
-                // Insertion in order of preference: a name's group keeps that order.
-                const NameEntry entry{static_cast<std::uint16_t>(unit), kind.kind};
-                std::size_t at = used++;
-                for (; at > 0 && preferredUnit(unit, entries[at - 1].unit); --at) {
-                    entries[at] = entries[at - 1];
-                }
-                entries[at] = entry;
+                entries[used++] = NameEntry{static_cast<std::uint16_t>(unit), kind.kind};
             }
         }
     }
+    // In order of preference: a name's group keeps that order.
+    stableSort(entries, used, [](const NameEntry& a, const NameEntry& b) { return preferredUnit(a.unit, b.unit); });
     return hashTexts<kEnglishSlotCount>(entries, used, EntryText{});
 }
 

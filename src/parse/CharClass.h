@@ -48,7 +48,11 @@ constexpr bool isQuotientOperator(wchar_t c) { return isTimes(c) || c == L'/'; }
 constexpr bool isJoiner(wchar_t c) { return c == L'-' || c == L'.'; }
 
 /// Characters that end a plain word; a unit text holding one is read whole through the table of such names.
-constexpr bool endsWord(wchar_t c) { return isBlank(c) || isOperatorChar(c) || isJoiner(c) || isDigit(c); }
+constexpr bool endsWord(wchar_t c) {
+    // Letters first: the tables built at compile time ask this of every character of every name.
+    const bool letter = (c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z');
+    return !letter && (isBlank(c) || isOperatorChar(c) || isJoiner(c) || isDigit(c));
+}
 
 } // namespace qelunits_detail
 

@@ -136,7 +136,7 @@ std::wstring qelunits_detail::shortestNumber(double value) {
 }
 
 QelStringP QelUnitParser::format(const QelUnitExpression& expression) {
-    const QelStringP type = format(expression.type());
+    QelStringP type = format(expression.type());
     if (!expression.isScaled()) {
         return type;
     }

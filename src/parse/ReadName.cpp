@@ -21,6 +21,9 @@ constexpr double kPowersOfTen[] = {
     1e15,  1e16,  1e17,  1e18,  1e19,  1e20,  1e21,  1e22,  1e23,  1e24,  1e25,  1e26,  1e27,  1e28,  1e29,  1e30,
 };
 
+constexpr std::uint8_t kPrefixCount = sizeof(kPrefixes) / sizeof(kPrefixes[0]);
+static_assert(kPrefixCount < kNoPrefix, "a prefix row fits its byte");
+
 constexpr int prefixExponent(std::uint8_t prefix) { return prefix == kNoPrefix ? 0 : kPrefixes[prefix].exponent; }
 
 constexpr bool exponentsInTable() {
@@ -157,7 +160,7 @@ bool readPrefixed(const wchar_t* name, std::size_t length, Reading& out) {
     if (readPrefixable(name, length, kNoPrefix, false, out)) {
         return true;
     }
-    for (std::uint8_t p = 0; p < sizeof(kPrefixes) / sizeof(kPrefixes[0]); ++p) {
+    for (std::uint8_t p = 0; p < kPrefixCount; ++p) {
         const Prefix& prefix = kPrefixes[p];
         for (const bool word : {false, true}) {
             const wchar_t* start = word ? prefix.word : prefix.symbol;
@@ -233,7 +236,7 @@ Reading readFolded(const wchar_t* name, std::size_t length) {
     FoldedReadings readings;
     foldCatalogue(name, length, readings);
     foldPrefixable(name, length, kNoPrefix, readings);
-    for (std::uint8_t p = 0; p < sizeof(kPrefixes) / sizeof(kPrefixes[0]); ++p) {
+    for (std::uint8_t p = 0; p < kPrefixCount; ++p) {
         const wchar_t* symbol = kPrefixes[p].symbol;
         if (symbol != nullptr && startsWith(name, length, symbol, true)) {
             const std::size_t used = lengthOf(symbol);

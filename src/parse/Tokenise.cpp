@@ -1,5 +1,6 @@
 #include "parse/Tokenise.h"
 
+#include "catalog/HashedTexts.h"
 #include "catalog/NameIndex.h"
 #include "catalog/UnitTable.h"
 #include "parse/CharClass.h"
@@ -97,27 +98,12 @@ constexpr bool wholeNameBefore(const WholeName& a, const WholeName& b) {
     return a.first != b.first ? a.first < b.first : a.firstBreak < b.firstBreak;
 }
 
-// Sorted by first character and place of the first break, so a lookup visits
-// only its few candidates. A merge sort: there are hundreds of names, too many
-// for the compiler to insert one by one.
+// Sorted by first character and place of the first break, so a lookup visits only its few candidates.
 constexpr std::array<WholeName, kWholeNameCount> makeWholeNames() {
     std::array<WholeName, kWholeNameCount> names{};
     std::size_t next = 0;
     forEachWholeName([&](const wchar_t* text) { names[next++] = makeWholeName(text); });
-    std::array<WholeName, kWholeNameCount> merged{};
-    for (std::size_t width = 1; width < kWholeNameCount; width *= 2) {
-        for (std::size_t left = 0; left < kWholeNameCount; left += 2 * width) {
-            const std::size_t middle = std::min(left + width, kWholeNameCount);
-            const std::size_t right = std::min(left + 2 * width, kWholeNameCount);
-            std::size_t a = left;
-            std::size_t b = middle;
-            for (std::size_t out = left; out < right; ++out) {
-                const bool takeB = b < right && (a == middle || wholeNameBefore(names[b], names[a]));
-                merged[out] = takeB ? names[b++] : names[a++];
-            }
-        }
-        names = merged;
-    }
+    stableSort(names, next, wholeNameBefore);
     return names;
 }
 

@@ -112,6 +112,17 @@ const Path kPaths[] = {
                         .size() == 8 &&
                 QelUnitParser::parseUtf8("ft/min").ok();
      }},
+    {"ParseAndConvertScaledExpressions",
+     [] {
+         const QelUnitParseResult from = QelUnitParser::parseExpression(L"kJ/(kg\u00b7K)");
+         const QelUnitParseResult to = QelUnitParser::parseExpressionUtf8("BTU/(lb\xc2\xb7\xc2\xb0"
+                                                                          "F)");
+         const QelUnitParseResult words = QelUnitParser::parseExpression(L"kg m-2 s-1 per 100 sq. ft");
+         double value = 1.0;
+         double factor = 0.0;
+         return ok(from.expression().Convert(to.expression(), value)) &&
+                ok(from.expression().GetConversionFactor(to.expression(), factor)) && words.ok();
+     }},
     {"LookupByName",
      [] {
          static const QelStringP kHit(L"FT");
