@@ -180,6 +180,7 @@ private:
     int configure(const Options& options);
     bool readExpression(const std::string& text, QelUnitExpression& expression);
     bool belowAbsoluteZero(const QelUnitExpression& unit, double value, const std::string& text);
+    int noted(int status, const std::string& from, const std::string& to);
     bool readReading(double value, const std::string& text, QelUnitExpression& unit);
     int convert(const std::string& value, const std::string& from, const std::string& to);
     int convertTo(double value, const std::string& from, const QelUnitExpression& fromUnit, const std::string& to,
@@ -402,7 +403,22 @@ int Tool::convertTo(double value, const std::string& from, const QelUnitExpressi
     if (status != QelUnit::Ok) {
         return incompatible(from, fromUnit, to, toUnit, status);
     }
-    return belowAbsoluteZero(toUnit, value, to) ? kConversionError : print(value, lead, " " + to);
+    return belowAbsoluteZero(toUnit, value, to) ? kConversionError : noted(print(value, lead, " " + to), from, to);
+}
+
+// A result read through a kept short spelling ("t" the short ton) says so on standard error.
+int Tool::noted(int status, const std::string& from, const std::string& to) {
+    std::string notes;
+    for (const std::string* text : {&from, &to}) {
+        std::wstring wide;
+        if (QelUnitParser::fromUtf8(*text, wide)) {
+            addOnce(notes, utf8(QelUnitParser::notes(wide).c_str()), "; ");
+        }
+    }
+    if (status == kOk && !notes.empty()) {
+        mErr << "qelunits: " << mWhere << "note: " << notes << '\n';
+    }
+    return status;
 }
 
 int Tool::factor(const std::string& from, const std::string& to) {
@@ -419,7 +435,7 @@ int Tool::factor(const std::string& from, const std::string& to) {
     if (status != QelUnit::Ok) {
         return incompatible(from, fromUnit, to, toUnit, status);
     }
-    return print(f, "", "");
+    return noted(print(f, "", ""), from, to);
 }
 
 int Tool::incompatible(const std::string& from, const QelUnitExpression& fromUnit, const std::string& to,
