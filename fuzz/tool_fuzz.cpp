@@ -37,5 +37,8 @@ QELUNITS_FUZZ_TARGET(tool) {
         qelunits_cli::run(static_cast<int>(argv.size()), argv.data(), input, out, err, (flags & 1U) != 0);
     require(status >= qelunits_cli::kOk && status <= qelunits_cli::kUsageError, "exit status 0, 1 or 2");
     require(status == qelunits_cli::kOk || !err.str().empty(), "a failure says why");
+    require(err.str().empty() || err.str().back() == '\n', "every message ends its line");
+    // The dialogue leaves on "quit" right after its prompt; everything else ends its lines.
+    require((flags & 1U) != 0 || out.str().empty() || out.str().back() == '\n', "every output ends its line");
     return 0;
 }

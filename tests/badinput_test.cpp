@@ -241,6 +241,8 @@ TEST(SettingsCode, UnknownKeysFallBackToTheCodesNumber) {
     EXPECT_EQ(QelUnitBase::ConvertUnits(S(0xFFFFFFFFU), F(0), S(0xFFFFFFFEU), v), QelUnit::Ok);
     EXPECT_EQ(v, 3.0);
     EXPECT_EQ(QelUnitBase::ConvertUnits(S(0xFFFFFFFFU), F(0), S::Meters, v), QelUnit::TypesNotCompatible);
+    EXPECT_FALSE(QelUnitBase::IsKnown(S(0xFFFFFFFFU)));
+    EXPECT_FALSE(QelUnitBase::IsKnown(S(static_cast<std::uint32_t>(S::Feet) | F::InternationalFoot)));
     EXPECT_FALSE(QelUnitBase::IsMetric(S(0xFFFFFFFFU)));
     EXPECT_TRUE(QelUnitBase::IsImperial(S(0xFFFFFFFFU)));
 }

@@ -51,7 +51,9 @@ TEST(SettingsMap, EveryCodeUnderBothFeetAndTheFallbackOfTheOthers) {
         SCOPED_TRACE(code);
         const wchar_t* international = QelUnit::internalName(QelUnitBase::mapToBuiltin(S(code), kIntl));
         const wchar_t* survey = QelUnit::internalName(QelUnitBase::mapToBuiltin(S(code), kSurvey));
-        if (row != std::end(rows) && row->code == code) {
+        const bool known = row != std::end(rows) && row->code == code;
+        EXPECT_EQ(QelUnitBase::IsKnown(S(code)), known);
+        if (known) {
             EXPECT_STREQ(international, row->international);
             EXPECT_STREQ(survey, row->survey);
             ++row;

@@ -157,6 +157,13 @@ TEST(DisplayNames, TypeNamesAndKeywords) {
         EXPECT_STREQ(QelUnit::displayName(type, true), L"");
         EXPECT_EQ(QelUnit::displayName(type, false), english) << code; // the same pointer each time
     }
+    const std::pair<const wchar_t*, std::int32_t> byName[] = {
+        {L"length", 2}, {L"DISTANCE", 2},   {L"compat_VELOCITY", 24}, {L"Velocity", 24},
+        {L"(none)", 0}, {L"Freqency", 10},  {L"Lengths", 31},         {L"Len", 31},
+        {L"", 31},      {L"Frequency", 31}, {L"Moment of force", 27}};
+    for (const auto& [name, code] : byName) {
+        EXPECT_EQ(QelUnit::getBuiltinType(name), code) << name;
+    }
     EXPECT_EQ(str(QelUnit::metricKeyword(false)) + str(QelUnit::imperialKeyword(false)), L"MetricImperial");
     EXPECT_EQ(str(QelUnit::metricKeyword(true)) + str(QelUnit::imperialKeyword(true)), L"");
     EXPECT_EQ(&QelUnit::metricKeyword(true), &QelUnit::metricKeyword(true));

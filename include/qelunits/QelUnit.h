@@ -5,6 +5,7 @@
 #include <qelunits/QelCommon.h>
 
 #include <cstdint>
+#include <string_view>
 
 /// The unit catalogue: the builtin units and unit types and their queries.
 /// A class of static members only.
@@ -491,6 +492,9 @@ public:
 
     /// Display name of a type ("Length"); null for a type outside 0 to 30.
     static const wchar_t* displayName(BuiltinTypes type, bool localized = false);
+    /// The type whose display name ("Length") or internal name ("Distance",
+    /// "COMPAT_velocity") equals name, ignoring the case of A to Z; kTypeCount when none.
+    static BuiltinTypes getBuiltinType(std::wstring_view name) noexcept;
     /// "Metric", or the localized keyword.
     static const QelStringP& metricKeyword(bool localized = false);
     /// "Imperial", or the localized keyword.

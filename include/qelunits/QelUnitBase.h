@@ -100,6 +100,9 @@ public:
     static bool IsMetric(SettingsUnits code) noexcept;
     /// The negation of IsMetric.
     static bool IsImperial(SettingsUnits code) noexcept;
+    /// True exactly for the codes of the enumeration above; false for any other
+    /// number, a code combined with a foot choice included.
+    static bool IsKnown(SettingsUnits code) noexcept;
 };
 
 /// Converts any number of values between two units fixed at construction; the

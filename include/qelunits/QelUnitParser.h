@@ -201,6 +201,9 @@ public:
     static std::string toUtf8(std::wstring_view text);
     /// Wide text of UTF-8 text; false (and out unchanged) when it is not UTF-8.
     static bool fromUtf8(std::string_view text, std::wstring& out);
+
+private:
+    static void readInto(std::wstring_view text, QelUnitParseResult& result, bool scaled);
 };
 
 #endif

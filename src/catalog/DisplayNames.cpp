@@ -1,3 +1,4 @@
+#include "catalog/NameIndex.h"
 #include "catalog/TypeTable.h"
 
 #include <qelunits/QelUnit.h>
@@ -11,6 +12,16 @@ const wchar_t* QelUnit::displayName(BuiltinTypes type, bool localized) {
     }
     // No localized display names exist: the localized one is the empty text.
     return localized ? L"" : qelunits_detail::kTypeTable[type].displayName;
+}
+
+QelUnit::BuiltinTypes QelUnit::getBuiltinType(std::wstring_view name) noexcept {
+    for (const qelunits_detail::TypeRecord& record : qelunits_detail::kTypeTable) {
+        if (qelunits_detail::equalsFolded(name.data(), name.size(), record.displayName) ||
+            qelunits_detail::equalsFolded(name.data(), name.size(), record.typeName)) {
+            return record.type;
+        }
+    }
+    return static_cast<BuiltinTypes>(kTypeCount);
 }
 
 // Both keywords of a function are built on its first call, the English one first.

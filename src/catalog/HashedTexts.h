@@ -56,11 +56,17 @@ constexpr std::size_t lengthOf(const wchar_t* text) noexcept {
     return length;
 }
 
-// FNV-1a over the folded characters.
+// FNV-1a over the folded characters, one step at a time so that a scanner can hash as it reads.
+constexpr std::uint32_t kHashSeed = 2166136261U;
+
+constexpr std::uint32_t hashStep(std::uint32_t hash, wchar_t c) noexcept {
+    return (hash ^ static_cast<std::uint32_t>(foldCase(c))) * 16777619U;
+}
+
 constexpr std::uint32_t hashFolded(const wchar_t* text, std::size_t length) noexcept {
-    std::uint32_t hash = 2166136261U;
+    std::uint32_t hash = kHashSeed;
     for (std::size_t i = 0; i < length; ++i) {
-        hash = (hash ^ static_cast<std::uint32_t>(foldCase(text[i]))) * 16777619U;
+        hash = hashStep(hash, text[i]);
     }
     return hash;
 }
@@ -103,15 +109,14 @@ constexpr HashedTexts<Entry, SlotCount, EntryCount> hashTexts(const std::array<E
     return table;
 }
 
-/// The group of entries whose text equals text[0, length) folded; count 0 when none.
+/// The group of entries whose text equals text[0, length) folded, hashFolded to hash; null when none.
 template <typename Entry, std::size_t SlotCount, std::size_t EntryCount, typename TextOf>
 const Slot* findSlot(const HashedTexts<Entry, SlotCount, EntryCount>& table, const wchar_t* text, std::size_t length,
-                     TextOf textOf) noexcept {
+                     std::uint32_t hash, TextOf textOf) noexcept {
     using Table = HashedTexts<Entry, SlotCount, EntryCount>;
     if (length > table.maxLength) {
         return nullptr;
     }
-    const std::uint32_t hash = hashFolded(text, length);
     for (std::size_t at = hash & Table::kMask; table.slots[at].count != 0; at = (at + 1) & Table::kMask) {
         const Slot& slot = table.slots[at];
         if (slot.hash == hash && equalsFolded(text, length, textOf(table.entries[slot.first]))) {

@@ -35,7 +35,7 @@ constexpr auto kKindTable = buildKindTable<Kind>();
 template <TextKind Kind>
 UnitMatches findInKind(const wchar_t* text, std::size_t length) noexcept {
     const auto& table = kKindTable<Kind>;
-    const Slot* slot = findSlot(table, text, length, KindText<Kind>{});
+    const Slot* slot = findSlot(table, text, length, hashFolded(text, length), KindText<Kind>{});
     return slot == nullptr ? UnitMatches{} : UnitMatches{table.entries + slot->first, slot->count};
 }
 
@@ -53,9 +53,7 @@ constexpr std::size_t kEnglishTextCount = countEnglishTexts();
 constexpr std::size_t kEnglishSlotCount = 2048; // a power of two above the texts
 
 struct EntryText {
-    constexpr const wchar_t* operator()(const NameEntry& entry) const {
-        return textOf(kUnitTable[entry.unit], entry.kind);
-    }
+    constexpr const wchar_t* operator()(const NameEntry& entry) const { return entry.text; }
 };
 
 constexpr auto buildEnglishTable() {
@@ -64,7 +62,8 @@ constexpr auto buildEnglishTable() {
     for (int unit = 0; unit < kUnitCount; ++unit) {
         for (const TextKindInfo& kind : kUnitTextKinds) {
             if (kUnitTable[unit].*kind.field != nullptr) {
-                entries[used++] = NameEntry{static_cast<std::uint16_t>(unit), kind.kind};
+                entries[used++] =
+                    NameEntry{kUnitTable[unit].*kind.field, static_cast<std::uint16_t>(unit), kind.kind, kind.symbol};
             }
         }
     }
@@ -102,10 +101,14 @@ UnitMatches findUnitsByText(TextKind kind, const wchar_t* text, std::size_t leng
 }
 
 NameEntries findEnglishTexts(const wchar_t* text, std::size_t length) noexcept {
-    if (text == nullptr || length == 0) {
+    return text == nullptr ? NameEntries{} : findEnglishTexts(text, length, hashFolded(text, length));
+}
+
+NameEntries findEnglishTexts(const wchar_t* text, std::size_t length, std::uint32_t hash) noexcept {
+    if (length == 0) {
         return {};
     }
-    const Slot* slot = findSlot(kEnglishTable, text, length, EntryText{});
+    const Slot* slot = findSlot(kEnglishTable, text, length, hash, EntryText{});
     return slot == nullptr ? NameEntries{} : NameEntries{kEnglishTable.entries + slot->first, slot->count};
 }
 

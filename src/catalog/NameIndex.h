@@ -45,14 +45,22 @@ inline constexpr TextKindInfo kUnitTextKinds[] = {
     {TextKind::Plural, QelUnit::PluralName, &UnitRecord::pluralName, false},
 };
 
+constexpr std::size_t rowOfKind(TextKind kind) {
+    std::size_t row = 0;
+    while (row + 1 < sizeof(kUnitTextKinds) / sizeof(kUnitTextKinds[0]) && kUnitTextKinds[row].kind != kind) {
+        ++row;
+    }
+    return kUnitTextKinds[row].kind == kind ? row : 1; // VellumOrAbbreviation: the Vellum row
+}
+
+// The row of each kind, so that a lookup costs an index, not a search.
+inline constexpr std::uint8_t kKindRows[] = {rowOfKind(TextKind::Internal), rowOfKind(TextKind::Singular),
+                                             rowOfKind(TextKind::Plural),   rowOfKind(TextKind::Abbreviation),
+                                             rowOfKind(TextKind::Vellum),   rowOfKind(TextKind::VellumOrAbbreviation)};
+
 /// The row of kUnitTextKinds for kind (VellumOrAbbreviation gives the Vellum row).
 constexpr const TextKindInfo& textKindInfo(TextKind kind) noexcept {
-    for (const TextKindInfo& info : kUnitTextKinds) {
-        if (info.kind == kind) {
-            return info;
-        }
-    }
-    return kUnitTextKinds[1];
+    return kUnitTextKinds[kKindRows[static_cast<std::size_t>(kind)]];
 }
 
 /// The record's English text of kind; null for Vellum where the unit has none.
@@ -109,8 +117,10 @@ constexpr bool preferredUnit(std::int32_t a, std::int32_t b) noexcept {
 
 /// One English text of a unit: textOf(kUnitTable[unit], kind).
 struct NameEntry {
+    const wchar_t* text; // textOf(kUnitTable[unit], kind), kept here so that a lookup reads one row
     std::uint16_t unit;
     TextKind kind;
+    bool symbol; // textKindInfo(kind).symbol
 };
 
 /// The entries whose text equals a name ignoring case.
@@ -123,6 +133,8 @@ struct NameEntries {
 /// text[0, length) with A to Z folded (none for an empty name): units of an SI base
 /// quantity first, then by code, then in that order of kinds.
 NameEntries findEnglishTexts(const wchar_t* text, std::size_t length) noexcept;
+/// The same for a text whose folded hash (hashFolded in HashedTexts.h) the caller has already.
+NameEntries findEnglishTexts(const wchar_t* text, std::size_t length, std::uint32_t hash) noexcept;
 
 } // namespace qelunits_detail
 

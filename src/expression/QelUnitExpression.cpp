@@ -69,5 +69,7 @@ void QelUnitExpression::pow(int n) {
         return;
     }
     mType.pow(n);
-    mScale = n == 1 ? mScale : n == -1 ? 1.0 / mScale : std::pow(mScale, static_cast<double>(n));
+    if (mScale != 1.0) {
+        mScale = n == 1 ? mScale : n == -1 ? 1.0 / mScale : std::pow(mScale, static_cast<double>(n));
+    }
 }

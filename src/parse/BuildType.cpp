@@ -1,8 +1,11 @@
 #include "parse/BuildType.h"
 
+#include "catalog/HashedTexts.h"
 #include "expression/ExpressionAccess.h"
+#include "parse/CharClass.h"
 #include "parse/ReadName.h"
 #include "parse/Tokenise.h"
+#include "unittype/UnitTypeAccess.h"
 
 #include <charconv>
 #include <cmath>
@@ -23,28 +26,45 @@ bool inRange(std::int64_t power) { return power >= -kMaxPower && power <= kMaxPo
 
 bool usableScale(double scale) { return scale > 0.0 && std::isfinite(scale); }
 
-// Whether a * b (or a / b) keeps every power within range; both lists are ascending.
-bool productInRange(const QelUnitType& a, const QelUnitType& b, bool divide) {
-    std::size_t j = 0;
-    for (const QelUnitFactor& entry : a) {
-        while (j < b.size() && b[j].unit < entry.unit) {
-            ++j;
-        }
-        if (j < b.size() && b[j].unit == entry.unit) {
-            const std::int64_t other = b[j].power;
-            if (!inRange(entry.power + (divide ? -other : other))) {
-                return false;
-            }
-        }
+// type times unit^delta: false, and type unchanged, when the power would leave the range.
+bool addPower(QelUnitType& type, QelUnit::BuiltinUnits unit, std::int64_t delta) {
+    UnitTypeAccess access{type};
+    std::uint32_t i = 0;
+    while (i < access.size() && access.data()[i].unit < unit) {
+        ++i;
+    }
+    const bool present = i < access.size() && access.data()[i].unit == unit;
+    const std::int64_t sum = (present ? access.data()[i].power : 0) + delta;
+    if (!inRange(sum)) {
+        return false;
+    }
+    if (present && sum == 0) {
+        access.eraseAt(i); // x^0 is 1, not an entry with power 0
+    } else if (present) {
+        access.data()[i].power = static_cast<std::int32_t>(sum);
+    } else if (sum != 0) {
+        access.insertAt(i, {unit, static_cast<std::int32_t>(sum)});
     }
     return true;
+}
+
+// scale times factor^power, rounded once where power is 1 or -1.
+double scaled(double scale, double factor, std::int64_t power) {
+    if (factor == 1.0 || power == 0) {
+        return scale;
+    }
+    return power == 1    ? scale * factor
+           : power == -1 ? scale / factor
+                         : scale * std::pow(factor, static_cast<double>(power));
 }
 
 /// Recursive descent over the tokens, tightest last:
 ///   expression = product (('*' | '/' | "per") product)*
 ///   product    = factor (['·' | '-' | '.'] factor)*     (units side by side multiply)
-///   factor     = modifier factor | primary [exponent]
+///   factor     = modifier* primary [exponent]
 ///   primary    = term | number | '(' expression ')'
+/// Each factor is multiplied into the result as it is read, to the power its
+/// exponent, modifiers and place in a divisor give it: no temporary for a unit.
 class ExpressionBuilder {
 public:
     ExpressionBuilder(const wchar_t* text, std::size_t length, NoteSink* notes)
@@ -77,8 +97,16 @@ private:
                mToken.kind == TokenKind::Modifier;
     }
 
+    bool missingOperand(const Token& op) {
+        if (mToken.kind == TokenKind::Power || mToken.kind == TokenKind::BadPower) {
+            return fail(Error::UnexpectedText, mToken);
+        }
+        return fail(Error::MissingOperand, op);
+    }
+
     bool expression(QelUnitExpression& out) {
-        if (!product(out)) {
+        const Token first = mToken;
+        if (!product(out, 1, first)) {
             return false;
         }
         while (mToken.kind == TokenKind::Times || mToken.kind == TokenKind::Divide) {
@@ -87,8 +115,7 @@ private:
             if (!startsOperand()) {
                 return missingOperand(op);
             }
-            QelUnitExpression rhs;
-            if (!product(rhs) || !combine(out, rhs, op, op.kind == TokenKind::Divide)) {
+            if (!product(out, op.kind == TokenKind::Divide ? -1 : 1, op)) {
                 return false;
             }
         }
@@ -98,72 +125,65 @@ private:
         return true;
     }
 
-    bool product(QelUnitExpression& out) {
-        if (!factor(out)) {
+    // The factors of one product, each to the power sign (-1 in a divisor).
+    bool product(QelUnitExpression& out, std::int64_t sign, const Token& op) {
+        if (!factor(out, sign, op)) {
             return false;
         }
         for (;;) {
-            const Token op = mToken;
-            if (op.kind == TokenKind::Dot) {
+            const Token joint = mToken;
+            if (joint.kind == TokenKind::Dot) {
                 advance();
                 if (!startsOperand()) {
-                    return missingOperand(op);
+                    return missingOperand(joint);
                 }
-            } else if (op.kind != TokenKind::Term && op.kind != TokenKind::Number && op.kind != TokenKind::Modifier) {
+            } else if (joint.kind != TokenKind::Term && joint.kind != TokenKind::Number &&
+                       joint.kind != TokenKind::Modifier) {
                 return true;
             }
-            QelUnitExpression rhs;
-            if (!factor(rhs) || !combine(out, rhs, op, false)) {
+            if (!factor(out, sign, joint)) {
                 return false;
             }
         }
     }
 
-    bool combine(QelUnitExpression& out, const QelUnitExpression& rhs, const Token& op, bool divide) {
-        if (!productInRange(out.type(), rhs.type(), divide)) {
-            return fail(Error::PowerOutOfRange, op);
-        }
-        if (divide) {
-            out /= rhs;
-        } else {
-            out *= rhs;
-        }
-        return usableScale(out.scale()) || fail(Error::NumberOutOfRange, op, FailureDetail::Scale);
-    }
-
-    bool missingOperand(const Token& op) {
-        if (mToken.kind == TokenKind::Power || mToken.kind == TokenKind::BadPower) {
-            return fail(Error::UnexpectedText, mToken);
-        }
-        return fail(Error::MissingOperand, op);
-    }
-
-    bool factor(QelUnitExpression& out) {
-        if (mToken.kind == TokenKind::Modifier) {
+    bool factor(QelUnitExpression& out, std::int64_t sign, const Token& op) {
+        const int depth = mDepth;
+        std::int64_t modifiers = 1;
+        while (mToken.kind == TokenKind::Modifier) {
             const Token modifier = mToken;
             if (++mDepth > QelUnitParser::kMaxNesting) {
                 return fail(Error::NestingTooDeep, modifier);
+            }
+            modifiers *= modifier.exponent; // at most 3^64 / 3 before the check: no overflow
+            if (!inRange(modifiers)) {
+                return fail(Error::PowerOutOfRange, modifier);
             }
             advance();
             if (!startsOperand()) {
                 return missingOperand(modifier);
             }
-            const bool read = factor(out) && raise(out, modifier);
-            --mDepth;
-            return read;
         }
-        if (!primary(out)) {
-            return false;
-        }
+        const bool read =
+            mToken.kind == TokenKind::Open ? group(out, sign * modifiers, op) : unitOrNumber(out, sign * modifiers, op);
+        mDepth = depth;
+        return read;
+    }
+
+    // The exponent after a primary (1 where none), read and checked.
+    bool exponent(std::int64_t& value, Token& at) {
         if (mToken.kind == TokenKind::BadPower) {
             return fail(Error::BadExponent, mToken);
         }
         if (mToken.kind != TokenKind::Power) {
+            value = 1;
             return true;
         }
-        if (!raise(out, mToken)) {
-            return false;
+        at = mToken;
+        if (at.exponentTooLarge) {
+            return fail(Error::PowerOutOfRange, at);
         }
+        value = at.exponent;
         advance();
         if (mToken.kind == TokenKind::Power || mToken.kind == TokenKind::BadPower) {
             return fail(Error::BadExponent, mToken, FailureDetail::SecondExponent);
@@ -171,56 +191,63 @@ private:
         return true;
     }
 
-    bool raise(QelUnitExpression& out, const Token& power) {
-        if (power.exponentTooLarge) {
-            return fail(Error::PowerOutOfRange, power);
+    // A term or a number, to the power of its exponent times power, into out.
+    bool unitOrNumber(QelUnitExpression& out, std::int64_t power, const Token& op) {
+        Meaning meaning;
+        const Token token = mToken;
+        if (!(token.kind == TokenKind::Term ? term(meaning) : number(meaning))) {
+            return false;
         }
-        for (const QelUnitFactor& entry : out.type()) {
-            if (!inRange(static_cast<std::int64_t>(entry.power) * power.exponent)) {
-                return fail(Error::PowerOutOfRange, power);
+        Token at = token;
+        std::int64_t raised = 1;
+        if (!exponent(raised, at)) {
+            return false;
+        }
+        for (const QelUnitFactor& unit : meaning.units) {
+            if (unit.power == 0) {
+                break;
+            }
+            if (!inRange(unit.power * raised)) {
+                return fail(Error::PowerOutOfRange, at);
+            }
+            if (!addPower(ExpressionAccess::type(out), unit.unit, unit.power * raised * power)) {
+                return fail(Error::PowerOutOfRange, op);
             }
         }
-        out.pow(power.exponent); // x^0 is 1, not an entry with power 0
-        return usableScale(out.scale()) || fail(Error::NumberOutOfRange, power, FailureDetail::Scale);
+        double& scale = ExpressionAccess::scale(out);
+        scale = scaled(scale, meaning.scale, raised * power);
+        return usableScale(scale) || fail(Error::NumberOutOfRange, at, FailureDetail::Scale);
     }
 
-    bool primary(QelUnitExpression& out) {
-        const Token token = mToken;
-        switch (token.kind) {
-        case TokenKind::Term:
-            return term(out);
-        case TokenKind::Number:
-            return number(out);
-        case TokenKind::Open:
-            return group(out, token);
-        case TokenKind::Close:
-            return fail(Error::UnbalancedParenthesis, token, FailureDetail::NotOpened);
-        case TokenKind::End:
-            return fail(Error::MissingOperand, token);
-        default:
-            return fail(Error::UnexpectedText, token);
+    bool term(Meaning& meaning) {
+        // Most terms are a catalogue text: the lexer's hash finds it without building a reading.
+        QelUnit::BuiltinUnits unit = QelUnit::dimensionless;
+        const wchar_t* note = nullptr;
+        if (mToken.hashed &&
+            readCatalogueText(mText + mToken.begin, mToken.end - mToken.begin, mToken.hash, unit, note)) {
+            meaning.units[0] = {unit, 1};
+            return afterTerm(note);
         }
-    }
-
-    // out arrives as 1 × dimensionless, as every primary's does.
-    bool term(QelUnitExpression& out) {
         const Reading reading = readName(mText + mToken.begin, mToken.end - mToken.begin);
         switch (reading.status) {
         case ReadStatus::Found:
-            break;
+            meaning = reading.meaning;
+            return afterTerm(reading.note);
         case ReadStatus::AmbiguousCase:
             return fail(Error::AmbiguousCase, mToken);
         case ReadStatus::Refused:
             return fail(Error::RefusedUnit, mToken);
         case ReadStatus::Unknown:
-            return fail(Error::UnknownUnit, mToken,
-                        mToken.wholeNameRejected ? FailureDetail::WholeNameRejected : FailureDetail::None);
+            break;
         }
-        if (reading.note != nullptr && mNotes != nullptr) {
-            mNotes->add(reading.note);
+        return fail(Error::UnknownUnit, mToken,
+                    mToken.wholeNameRejected ? FailureDetail::WholeNameRejected : FailureDetail::None);
+    }
+
+    bool afterTerm(const wchar_t* note) {
+        if (note != nullptr && mNotes != nullptr) {
+            mNotes->add(note);
         }
-        ExpressionAccess::scale(out) = reading.meaning.scale;
-        ExpressionAccess::type(out) = typeOf(reading.meaning);
         const bool wholeNameRejected = mToken.wholeNameRejected;
         advance();
         if (wholeNameRejected && mToken.kind == TokenKind::Open) {
@@ -229,7 +256,17 @@ private:
         return true;
     }
 
-    bool number(QelUnitExpression& out) {
+    bool number(Meaning& meaning) {
+        switch (mToken.kind) {
+        case TokenKind::Number:
+            break;
+        case TokenKind::Close:
+            return fail(Error::UnbalancedParenthesis, mToken, FailureDetail::NotOpened);
+        case TokenKind::End:
+            return fail(Error::MissingOperand, mToken);
+        default:
+            return fail(Error::UnexpectedText, mToken);
+        }
         const std::size_t length = mToken.end - mToken.begin;
         char digits[kMaxNumberLength];
         double value = 0.0;
@@ -244,12 +281,14 @@ private:
         if (!usableScale(value)) {
             return fail(Error::NumberOutOfRange, mToken);
         }
-        ExpressionAccess::scale(out) = value;
+        meaning.scale = value;
         advance();
         return true;
     }
 
-    bool group(QelUnitExpression& out, const Token& open) {
+    // A parenthesised expression, to the power of its exponent times power, into out.
+    bool group(QelUnitExpression& out, std::int64_t power, const Token& op) {
+        const Token open = mToken;
         if (++mDepth > QelUnitParser::kMaxNesting) {
             return fail(Error::NestingTooDeep, open);
         }
@@ -258,16 +297,31 @@ private:
             return fail(Error::MissingOperand, {open.begin, mToken.end, 0, TokenKind::Open},
                         FailureDetail::EmptyParentheses);
         }
-        if (!expression(out)) {
+        QelUnitExpression inner;
+        if (!expression(inner)) {
             return false;
         }
         if (mToken.kind != TokenKind::Close) {
             return mToken.kind == TokenKind::End ? fail(Error::UnbalancedParenthesis, open, FailureDetail::NotClosed)
                                                  : fail(Error::UnexpectedText, mToken);
         }
-        --mDepth;
         advance();
-        return true;
+        Token at = open;
+        std::int64_t raised = 1;
+        if (!exponent(raised, at)) {
+            return false;
+        }
+        for (const QelUnitFactor& unit : inner.type()) {
+            if (!inRange(unit.power * raised)) {
+                return fail(Error::PowerOutOfRange, at);
+            }
+            if (!addPower(ExpressionAccess::type(out), unit.unit, unit.power * raised * power)) {
+                return fail(Error::PowerOutOfRange, op);
+            }
+        }
+        double& scale = ExpressionAccess::scale(out);
+        scale = scaled(scale, inner.scale(), raised * power);
+        return usableScale(scale) || fail(Error::NumberOutOfRange, at, FailureDetail::Scale);
     }
 
     const wchar_t* mText;
@@ -293,6 +347,28 @@ void NoteSink::add(const wchar_t* note) noexcept {
 
 bool buildExpression(const wchar_t* text, std::size_t length, QelUnitExpression& out, ParseFailure& failure,
                      NoteSink* notes) {
+    std::size_t begin = 0;
+    std::size_t end = length;
+    while (begin < end && isBlank(text[begin])) {
+        ++begin;
+    }
+    while (end > begin && isBlank(text[end - 1])) {
+        --end;
+    }
+    if (begin == end) {
+        failure = {Error::Empty, 0, 0, FailureDetail::None};
+        return false;
+    }
+    // Most input is one catalogue text, which the grammar would read as that unit: one lookup does.
+    QelUnit::BuiltinUnits unit = QelUnit::dimensionless;
+    const wchar_t* note = nullptr;
+    if (readCatalogueText(text + begin, end - begin, hashFolded(text + begin, end - begin), unit, note)) {
+        ExpressionAccess::type(out).set(unit, 1);
+        if (note != nullptr && notes != nullptr) {
+            notes->add(note);
+        }
+        return true;
+    }
     ExpressionBuilder builder(text, length, notes);
     if (builder.run(out)) {
         return true;

@@ -53,30 +53,29 @@ std::size_t terminatedLength(const wchar_t* text) {
 QelUnitParseResult::QelUnitParseResult(QelUnitParseResult::Error error, std::size_t position, const QelStringP& message)
     : mError(error), mPosition(position), mMessage(message) {}
 
-QelUnitParseResult QelUnitParser::parseExpression(std::wstring_view text) {
-    const wchar_t* data = text.data();
-    if (std::all_of(text.begin(), text.end(), qelunits_detail::isBlank)) {
-        return failure(data, text.size(), {QelUnitParseResult::Error::Empty, 0, 0, {}});
-    }
-    // A whole input that is one unit name needs no stage of its own: the first
-    // term of the expression is then that name (a name with operators is read whole at the end of the input).
-    QelUnitParseResult result;
+// Reads text into result, built in place; a scale other than 1 is refused unless scaled.
+void QelUnitParser::readInto(std::wstring_view text, QelUnitParseResult& result, bool scaled) {
     ParseFailure f;
-    if (!qelunits_detail::buildExpression(data, text.size(), result.mExpression, f)) {
-        return failure(data, text.size(), f);
+    if (!qelunits_detail::buildExpression(text.data(), text.size(), result.mExpression, f)) {
+        result = failure(text.data(), text.size(), f);
+    } else if (!scaled && result.mExpression.isScaled()) {
+        const std::wstring message = L"'" + std::wstring(text) + L"' means " +
+                                     std::wstring(QelUnitParser::format(result.mExpression).c_str()) +
+                                     L", a scaled unit: read it with parseExpression";
+        result =
+            QelUnitParseResult(QelUnitParseResult::Error::ScaledUnit, 0, QelStringP(message.c_str(), message.size()));
     }
+}
+
+QelUnitParseResult QelUnitParser::parseExpression(std::wstring_view text) {
+    QelUnitParseResult result;
+    readInto(text, result, true);
     return result;
 }
 
 QelUnitParseResult QelUnitParser::parse(std::wstring_view text) {
-    QelUnitParseResult result = parseExpression(text);
-    if (result.ok() && result.expression().isScaled()) {
-        const std::wstring message = L"'" + std::wstring(text) + L"' means " +
-                                     std::wstring(QelUnitParser::format(result.expression()).c_str()) +
-                                     L", a scaled unit: read it with parseExpression";
-        return QelUnitParseResult(QelUnitParseResult::Error::ScaledUnit, 0,
-                                  QelStringP(message.c_str(), message.size()));
-    }
+    QelUnitParseResult result;
+    readInto(text, result, false);
     return result;
 }
 

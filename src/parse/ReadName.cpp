@@ -1,11 +1,13 @@
 #include "parse/ReadName.h"
 
+#include "catalog/HashedTexts.h"
 #include "catalog/NameIndex.h"
 #include "catalog/UnitTable.h"
 #include "parse/CharClass.h"
 
 #include <qelunits/QelUnitParser.h>
 
+#include <array>
 #include <cmath>
 
 namespace qelunits_detail {
@@ -78,7 +80,21 @@ Meaning meaningOf(const ReadingSource& source) {
     return {};
 }
 
+// The units that have a note, so that the others skip the search.
+constexpr std::array<std::uint64_t, (kUnitCount + 63) / 64> makeNotedUnits() {
+    std::array<std::uint64_t, (kUnitCount + 63) / 64> bits{};
+    for (const SpellingNote& note : kSpellingNotes) {
+        bits[static_cast<std::size_t>(note.unit) / 64] |= std::uint64_t{1} << (static_cast<unsigned>(note.unit) % 64);
+    }
+    return bits;
+}
+
+constexpr std::array<std::uint64_t, (kUnitCount + 63) / 64> kNotedUnits = makeNotedUnits();
+
 const wchar_t* noteFor(std::uint16_t unit, const wchar_t* stored) {
+    if (((kNotedUnits[unit / 64U] >> (unit % 64U)) & 1U) == 0) {
+        return nullptr;
+    }
     for (const SpellingNote& note : kSpellingNotes) {
         if (note.unit == unit && equalsExactly(stored, lengthOf(stored), note.text)) {
             return note.note;
@@ -117,8 +133,8 @@ Reading fromVocabulary(std::uint16_t row) {
 bool readCatalogue(const wchar_t* name, std::size_t length, Reading& out) {
     const NameEntries entries = findEnglishTexts(name, length);
     for (const NameEntry* entry = entries.items; entry != entries.items + entries.count; ++entry) {
-        const wchar_t* stored = textOf(kUnitTable[entry->unit], entry->kind);
-        if (!textKindInfo(entry->kind).symbol || equalsExactly(name, length, stored)) {
+        const wchar_t* stored = entry->text;
+        if (!entry->symbol || equalsExactly(name, length, stored)) {
             out = found(
                 {ReadingSource::Kind::Catalogue, static_cast<std::uint8_t>(entry->kind), kNoPrefix, false, entry->unit},
                 noteFor(entry->unit, stored));
@@ -204,10 +220,10 @@ private:
 void foldCatalogue(const wchar_t* name, std::size_t length, FoldedReadings& readings) {
     const NameEntries entries = findEnglishTexts(name, length);
     for (const NameEntry* entry = entries.items; entry != entries.items + entries.count; ++entry) {
-        const wchar_t* stored = textOf(kUnitTable[entry->unit], entry->kind);
+        const wchar_t* stored = entry->text;
         bool seen = false; // a spelling several units share means its preferred unit, the first
         for (const NameEntry* before = entries.items; before != entry && !seen; ++before) {
-            seen = equalsExactly(stored, length, textOf(kUnitTable[before->unit], before->kind));
+            seen = equalsExactly(stored, length, before->text);
         }
         if (!seen) {
             readings.add(
@@ -257,6 +273,19 @@ const wchar_t* prefixWord(std::uint8_t prefix) {
 
 } // namespace
 
+bool readCatalogueText(const wchar_t* name, std::size_t length, std::uint32_t hash, QelUnit::BuiltinUnits& unit,
+                       const wchar_t*& note) noexcept {
+    const NameEntries entries = findEnglishTexts(name, length, hash);
+    for (const NameEntry* entry = entries.items; entry != entries.items + entries.count; ++entry) {
+        if (!entry->symbol || equalsExactly(name, length, entry->text)) {
+            unit = static_cast<QelUnit::BuiltinUnits>(entry->unit);
+            note = noteFor(entry->unit, entry->text);
+            return true;
+        }
+    }
+    return false;
+}
+
 bool isOneUnit(const Meaning& meaning) noexcept {
     return meaning.scale == 1.0 && meaning.units[0].power == 1 && meaning.units[1].power == 0;
 }
@@ -278,6 +307,9 @@ bool resolveUnit(const wchar_t* name, std::size_t length, QelUnit::BuiltinUnits&
 }
 
 QelUnitType typeOf(const Meaning& meaning) {
+    if (meaning.units[1].power == 0) {
+        return QelUnitType(meaning.units[0].unit, meaning.units[0].power); // no merge for the common case
+    }
     QelUnitType type;
     for (const QelUnitFactor& factor : meaning.units) {
         if (factor.power != 0) {

@@ -46,6 +46,12 @@ struct Reading {
 /// What name[0, length) means.
 Reading readName(const wchar_t* name, std::size_t length) noexcept;
 
+/// The unit a catalogue text means, names with case folded and symbols in exact case,
+/// with the note of a kept short spelling (or null); false when no catalogue text matches so.
+/// hash is hashFolded of the name.
+bool readCatalogueText(const wchar_t* name, std::size_t length, std::uint32_t hash, QelUnit::BuiltinUnits& unit,
+                       const wchar_t*& note) noexcept;
+
 /// The unit a name means when it means one catalogue unit, unscaled; false otherwise.
 bool resolveUnit(const wchar_t* name, std::size_t length, QelUnit::BuiltinUnits& unit) noexcept;
 

@@ -8,7 +8,6 @@
 
 #include <qelunits/QelUnitParser.h>
 
-#include <algorithm>
 #include <array>
 
 namespace qelunits_detail {
@@ -18,12 +17,12 @@ namespace {
 struct WholeName {
     const wchar_t* text = nullptr;
     std::size_t length = 0;
-    wchar_t first = 0;           // folded
-    std::size_t firstBreak = 0;  // index of its first character that ends a plain word
+    std::size_t keyLength = 0;   // its first word and the character that ends it: "m/", "sq ", "ft-"
+    std::uint32_t keyHash = 0;   // hashFolded of the key
     bool compact = false;        // words and blanks only: read whole also before an exponent ("us ft^2")
     bool quotient = false;       // holds '/' or '*': read whole in a divisor, it would regroup it
     bool slash = false;          // holds '/': read whole before more of its product, it would take that in
-    std::uint64_t probe = 0;     // probeOf the text from its first break
+    std::uint64_t probe = 0;     // probeOf the text after the key
     std::uint64_t probeMask = 0; // the lanes the name fills
 };
 
@@ -41,6 +40,15 @@ constexpr std::uint64_t probeOf(const wchar_t* text, std::size_t count) {
 
 constexpr std::uint64_t probeMaskOf(std::size_t count) {
     return count >= kProbeLanes ? ~std::uint64_t{0} : (std::uint64_t{1} << (16U * count)) - 1U;
+}
+
+constexpr bool prefixEqualsFolded(const wchar_t* a, const wchar_t* b, std::size_t length) {
+    for (std::size_t i = 0; i < length; ++i) {
+        if (foldCase(a[i]) != foldCase(b[i])) {
+            return false;
+        }
+    }
+    return true;
 }
 
 constexpr bool isWholeName(const wchar_t* text) {
@@ -78,7 +86,7 @@ constexpr std::size_t countWholeNames() {
 constexpr std::size_t kWholeNameCount = countWholeNames();
 
 constexpr WholeName makeWholeName(const wchar_t* text) {
-    WholeName name{text, 0, foldCase(text[0])};
+    WholeName name{text};
     name.compact = true;
     for (; text[name.length] != 0; ++name.length) {
         const wchar_t c = text[name.length];
@@ -86,19 +94,33 @@ constexpr WholeName makeWholeName(const wchar_t* text) {
         name.quotient = name.quotient || isQuotientOperator(c);
         name.slash = name.slash || c == L'/';
     }
-    while (!endsWord(text[name.firstBreak])) {
-        ++name.firstBreak;
+    while (!endsWord(text[name.keyLength])) {
+        ++name.keyLength;
     }
-    name.probe = probeOf(text + name.firstBreak, name.length - name.firstBreak);
-    name.probeMask = probeMaskOf(name.length - name.firstBreak);
+    ++name.keyLength;
+    name.keyHash = hashFolded(text, name.keyLength);
+    name.probe = probeOf(text + name.keyLength, name.length - name.keyLength);
+    name.probeMask = probeMaskOf(name.length - name.keyLength);
     return name;
 }
 
-constexpr bool wholeNameBefore(const WholeName& a, const WholeName& b) {
-    return a.first != b.first ? a.first < b.first : a.firstBreak < b.firstBreak;
+constexpr bool sameKey(const WholeName& a, const WholeName& b) {
+    return a.keyHash == b.keyHash && a.keyLength == b.keyLength && prefixEqualsFolded(a.text, b.text, a.keyLength);
 }
 
-// Sorted by first character and place of the first break, so a lookup visits only its few candidates.
+// Names with the same key lie together: ordered by hash, length and the key's text.
+constexpr bool wholeNameBefore(const WholeName& a, const WholeName& b) {
+    if (a.keyHash != b.keyHash || a.keyLength != b.keyLength) {
+        return a.keyHash != b.keyHash ? a.keyHash < b.keyHash : a.keyLength < b.keyLength;
+    }
+    for (std::size_t i = 0; i < a.keyLength; ++i) {
+        if (foldCase(a.text[i]) != foldCase(b.text[i])) {
+            return foldCase(a.text[i]) < foldCase(b.text[i]);
+        }
+    }
+    return false;
+}
+
 constexpr std::array<WholeName, kWholeNameCount> makeWholeNames() {
     std::array<WholeName, kWholeNameCount> names{};
     std::size_t next = 0;
@@ -110,29 +132,35 @@ constexpr std::array<WholeName, kWholeNameCount> makeWholeNames() {
 // Built at compile time from the unit table and the vocabulary.
 constexpr std::array<WholeName, kWholeNameCount> kWholeNames = makeWholeNames();
 
-// The slot of an ASCII character in kAsciiRanges; 128 for any other.
-constexpr std::size_t asciiSlot(wchar_t c) { return c >= 0 && c < 128 ? static_cast<std::size_t>(c - L'\0') : 128; }
-
-struct NameRange {
+/// The names [begin, end) of kWholeNames that share a key; end 0 for an empty slot.
+struct KeySlot {
+    std::uint32_t hash = 0;
     std::uint16_t begin = 0;
     std::uint16_t end = 0;
 };
 
-// For each ASCII first character, where its names lie in kWholeNames.
-constexpr std::array<NameRange, 128> makeAsciiRanges() {
-    std::array<NameRange, 128> ranges{};
-    for (std::size_t i = 0; i < kWholeNames.size(); ++i) {
-        const std::size_t slot = asciiSlot(kWholeNames[i].first);
-        if (slot < 128) {
-            NameRange& range = ranges[slot];
-            range.begin = range.end == 0 ? static_cast<std::uint16_t>(i) : range.begin;
-            range.end = static_cast<std::uint16_t>(i + 1);
+constexpr std::size_t kKeySlotCount = 1024; // a power of two above the keys
+static_assert(kWholeNameCount < kKeySlotCount, "probing needs a free slot");
+
+// Open addressing by the key's hash: a word that starts no whole name costs one hash and a probe.
+constexpr std::array<KeySlot, kKeySlotCount> makeKeySlots() {
+    std::array<KeySlot, kKeySlotCount> slots{};
+    std::size_t at = 0;
+    for (std::size_t i = 0; i < kWholeNameCount; ++i) {
+        if (i > 0 && sameKey(kWholeNames[i], kWholeNames[i - 1])) {
+            slots[at].end = static_cast<std::uint16_t>(i + 1);
+            continue;
         }
+        at = kWholeNames[i].keyHash & (kKeySlotCount - 1);
+        while (slots[at].end != 0) {
+            at = (at + 1) & (kKeySlotCount - 1);
+        }
+        slots[at] = {kWholeNames[i].keyHash, static_cast<std::uint16_t>(i), static_cast<std::uint16_t>(i + 1)};
     }
-    return ranges;
+    return slots;
 }
 
-constexpr std::array<NameRange, 128> kAsciiRanges = makeAsciiRanges();
+constexpr std::array<KeySlot, kKeySlotCount> kKeySlots = makeKeySlots();
 
 // A character that starts a word: not a blank, operator, joiner, sign or digit.
 bool startsWord(wchar_t c) { return !endsWord(c) && !isSign(c); }
@@ -221,8 +249,12 @@ void Lexer::next(Token& token) noexcept {
         adjacent = false;
     }
     mPos = at;
-    token = Token{mPos, mPos, 0, TokenKind::End, false, false};
-    if (mPos < mLength && !(adjacent && lexAfterUnit(token))) {
+    token = Token{mPos, mPos, 0, TokenKind::End, false, false, false, 0};
+    if (mPos >= mLength) {
+        // The end of the input.
+    } else if (startsWord(mText[mPos])) {
+        lexTerm(token); // the common case first
+    } else if (!(adjacent && lexAfterUnit(token))) {
         const wchar_t c = mText[mPos];
         if (c == L'^' || (c == L'*' && mPos + 1 < mLength && mText[mPos + 1] == L'*')) {
             lexExponent(token, mPos + (c == L'^' ? 1 : 2), false);
@@ -232,13 +264,11 @@ void Lexer::next(Token& token) noexcept {
             lexOperator(token, c);
         } else if (isDigit(c) || (c == L'.' && mPos + 1 < mLength && isDigit(mText[mPos + 1]))) {
             lexNumber(token);
-        } else if (isJoiner(c) || isSign(c)) {
+        } else {
             bool rejected = false;
-            const std::size_t whole = wholeNameEnd(0, rejected); // "--" is the angle second
+            const std::size_t whole = wholeNameEnd(0, kHashSeed, rejected); // "--" is the angle second
             token.kind = whole != 0 ? TokenKind::Term : TokenKind::Stray;
             token.end = whole != 0 ? whole : mPos + 1;
-        } else {
-            lexTerm(token);
         }
     }
     mPos = token.end;
@@ -336,20 +366,26 @@ void Lexer::lexNumber(Token& token) const noexcept {
     token.end = i;
 }
 
-// The end of the longest whole name that starts here, whose first break is at
+// The end of the longest whole name that starts here, whose first word ends at
 // mPos + firstBreak, and that may be read whole; or 0. rejected tells that a name was passed over.
-std::size_t Lexer::wholeNameEnd(std::size_t firstBreak, bool& rejected) const noexcept {
-    const WholeName key{nullptr, 0, foldCase(mText[mPos]), firstBreak};
-    const std::size_t probeFrom = mPos + firstBreak;
+std::size_t Lexer::wholeNameEnd(std::size_t firstBreak, std::uint32_t wordHash, bool& rejected) const noexcept {
+    const std::size_t keyLength = firstBreak + 1;
+    const std::uint32_t hash = hashStep(wordHash, mText[mPos + firstBreak]);
+    const KeySlot* slot = &kKeySlots[hash & (kKeySlotCount - 1)];
+    for (std::size_t at = hash & (kKeySlotCount - 1); slot->end != 0;
+         slot = &kKeySlots[at = (at + 1) & (kKeySlotCount - 1)]) {
+        const WholeName& first = kWholeNames[slot->begin];
+        if (slot->hash == hash && first.keyLength == keyLength &&
+            prefixEqualsFolded(mText + mPos, first.text, keyLength)) {
+            break;
+        }
+    }
+    const std::size_t probeFrom = mPos + keyLength;
     const std::uint64_t probe = probeOf(mText + probeFrom, mLength - probeFrom);
-    const std::size_t slot = asciiSlot(key.first);
-    const auto* name = slot < 128 ? kWholeNames.begin() + kAsciiRanges[slot].begin : kWholeNames.begin();
-    const auto* last = slot < 128 ? kWholeNames.begin() + kAsciiRanges[slot].end : kWholeNames.end();
-    name = std::lower_bound(name, last, key, wholeNameBefore);
     std::size_t best = 0;
-    for (; name != last && !wholeNameBefore(key, *name); ++name) {
+    for (const WholeName* name = kWholeNames.data() + slot->begin; name != kWholeNames.data() + slot->end; ++name) {
         if ((probe & name->probeMask) != name->probe || name->length > mLength - mPos ||
-            !equalsFolded(mText + mPos, name->length, name->text)) {
+            !prefixEqualsFolded(mText + probeFrom, name->text + keyLength, name->length - keyLength)) {
             continue;
         }
         const std::size_t end = mPos + name->length;
@@ -367,9 +403,13 @@ std::size_t Lexer::wholeNameEnd(std::size_t firstBreak, bool& rejected) const no
 }
 
 void Lexer::lexTerm(Token& token) const noexcept {
-    const std::size_t runEnd = wordEnd(mText, mPos, mLength);
+    std::uint32_t hash = kHashSeed;
+    std::size_t runEnd = mPos;
+    for (; runEnd < mLength && !endsWord(mText[runEnd]); ++runEnd) {
+        hash = hashStep(hash, mText[runEnd]);
+    }
     bool rejected = false;
-    const std::size_t whole = runEnd < mLength ? wholeNameEnd(runEnd - mPos, rejected) : 0;
+    const std::size_t whole = runEnd < mLength ? wholeNameEnd(runEnd - mPos, hash, rejected) : 0;
     token.kind = TokenKind::Term;
     if (whole != 0) {
         token.end = whole;
@@ -377,21 +417,23 @@ void Lexer::lexTerm(Token& token) const noexcept {
     }
     token.end = runEnd;
     token.wholeNameRejected = rejected;
+    token.hashed = true;
+    token.hash = hash;
     switch (operatorWord(mText + mPos, runEnd - mPos)) {
     case OperatorWord::Per:
         token.kind = TokenKind::Divide;
         break;
     case OperatorWord::Squared:
-        token = Token{mPos, runEnd, 2, TokenKind::Power, false, false};
+        token = Token{mPos, runEnd, 2, TokenKind::Power};
         break;
     case OperatorWord::Cubed:
-        token = Token{mPos, runEnd, 3, TokenKind::Power, false, false};
+        token = Token{mPos, runEnd, 3, TokenKind::Power};
         break;
     case OperatorWord::Square:
-        token = Token{mPos, runEnd, 2, TokenKind::Modifier, false, false};
+        token = Token{mPos, runEnd, 2, TokenKind::Modifier};
         break;
     case OperatorWord::Cubic:
-        token = Token{mPos, runEnd, 3, TokenKind::Modifier, false, false};
+        token = Token{mPos, runEnd, 3, TokenKind::Modifier};
         break;
     case OperatorWord::None:
         break;

@@ -31,6 +31,8 @@ struct Token {
     TokenKind kind = TokenKind::End;
     bool exponentTooLarge = false;
     bool wholeNameRejected = false; // Term: a unit name with operators started here but could not be read whole
+    bool hashed = false;            // Term: hash holds the folded hash of the word (a plain word, not a whole name)
+    std::uint32_t hash = 0;
 };
 
 /// Cuts an expression into tokens; next() gives them in order, then End forever.
@@ -46,7 +48,7 @@ private:
     void lexExponent(Token& token, std::size_t digitsFrom, bool superscript) const noexcept;
     void lexNumber(Token& token) const noexcept;
     void lexTerm(Token& token) const noexcept;
-    std::size_t wholeNameEnd(std::size_t firstBreak, bool& rejected) const noexcept;
+    std::size_t wholeNameEnd(std::size_t firstBreak, std::uint32_t wordHash, bool& rejected) const noexcept;
     bool exponentFollows(std::size_t at) const noexcept;
     bool productContinues(std::size_t at) const noexcept;
     std::size_t skipBlanks(std::size_t at) const noexcept;

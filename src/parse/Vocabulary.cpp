@@ -52,11 +52,16 @@ constexpr auto kIndex = buildIndex();
 } // namespace
 
 VocabularyHits findVocabulary(const wchar_t* text, std::size_t length) noexcept {
-    const Slot* slot = length == 0 ? nullptr : findSlot(kIndex, text, length, HitText{});
+    const Slot* slot = length == 0 ? nullptr : findSlot(kIndex, text, length, hashFolded(text, length), HitText{});
     return slot == nullptr ? VocabularyHits{} : VocabularyHits{kIndex.entries + slot->first, slot->count};
 }
 
 OperatorWord operatorWord(const wchar_t* text, std::size_t length) noexcept {
+    // Every word starts with c, p or s, and has 2 to 7 letters: most units are passed over here.
+    const wchar_t first = length != 0 ? foldCase(text[0]) : L'\0';
+    if (length < 2 || length > 7 || (first != L'c' && first != L'p' && first != L's')) {
+        return OperatorWord::None;
+    }
     constexpr std::pair<const wchar_t*, OperatorWord> kWords[] = {
         {L"per", OperatorWord::Per},     {L"squared", OperatorWord::Squared}, {L"cubed", OperatorWord::Cubed},
         {L"sq", OperatorWord::Square},   {L"square", OperatorWord::Square},   {L"cu", OperatorWord::Cubic},

@@ -102,3 +102,8 @@ bool QelUnitBase::IsMetric(SettingsUnits code) noexcept {
 }
 
 bool QelUnitBase::IsImperial(SettingsUnits code) noexcept { return !IsMetric(code); }
+
+bool QelUnitBase::IsKnown(SettingsUnits code) noexcept {
+    return code <= qelunits_detail::kLargestSettingsCode &&
+           qelunits_detail::kSettingsRowOfCode[code] != qelunits_detail::kNoSettingsRow;
+}

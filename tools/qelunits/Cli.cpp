@@ -1,12 +1,13 @@
 #include "Cli.h"
 
 #include <qelunits/QelUnitBase.h>
+#include <qelunits/QelUnitExpression.h>
 #include <qelunits/QelUnitParser.h>
-#include <qelunits/QelUnitVar.h>
 #include <qelunits/QelUnits.h>
 
 #include <charconv>
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 #include <istream>
 #include <ostream>
@@ -21,39 +22,53 @@
 namespace qelunits_cli {
 namespace {
 
-constexpr const char* kUsage =
-    R"usage(Usage: qelunits [OPTIONS] COMMAND [ARGUMENTS]
+// The options in the order --help lists them; each is one bit of Options::given.
+enum Option : unsigned { kSettings, kFoot, kDigits, kExact, kType, kSystem, kHelp, kVersion, kOptionCount };
 
-Commands:
-  convert VALUE FROM TO   print VALUE in FROM converted to TO (temperatures as readings)
-  factor FROM TO          print the factor from FROM to TO
-  info UNIT               describe a unit
-  list [--type TYPE] [--system metric|imperial]
-                          list the units, of one type (number or name) or system
-  types                   list the unit types
-  (none)                  on a terminal, ask "You have:" and "You want:" in turn;
-                          otherwise read lines "VALUE FROM TO" from standard input
-                          (quote units holding blanks: 1 "sq ft" "sq m")
+constexpr unsigned bit(unsigned option) { return 1U << option; }
+constexpr unsigned kSettingsOptions = bit(kSettings) | bit(kFoot);
+constexpr unsigned kNumberOptions = bit(kDigits) | bit(kExact);
+constexpr int kDefaultDigits = 12;
+constexpr int kMaxDigits = 17;
 
-FROM, TO and UNIT are unit expressions: "ft", "m/s", "kg*m/s^2", "W/(m²·K)", "sq ft".
+struct OptionSpec {
+    const char* name;
+    const char* shortName; // null when none
+    const char* value;     // what the option takes; null for a flag
+    const char* help;
+};
 
-Options:
-  --settings              read FROM and TO as settings-unit codes (30 feet, 2 meters, ...)
-  --foot international|survey
-                          the foot that settings codes for feet mean (default international)
-  --help                  show this text
-  --version               show the version
+constexpr OptionSpec kOptions[kOptionCount] = {
+    {"--settings", nullptr, nullptr, "read FROM and TO as settings-unit codes (30 feet, 2 meters, ...)"},
+    {"--foot", nullptr, "international|survey", "the foot that settings codes for feet mean (default international)"},
+    {"--digits", nullptr, "N", "print N significant digits, 1 to 17 (default 12, trailing zeros dropped)"},
+    {"--exact", nullptr, nullptr, "print the shortest number that reads back as the same double"},
+    {"--type", nullptr, "TYPE", "list the units of one type: its number, name or internal name, in any case"},
+    {"--system", nullptr, "metric|imperial", "list the units of one system"},
+    {"--help", "-h", nullptr, "show this text"},
+    {"--version", "-V", nullptr, "show the version"},
+};
 
-Exit status: 0 success, 1 conversion error, 2 usage error.
-)usage";
+constexpr const char* kDialogueHelp =
+    R"help(At "You have:" type a quantity: a number and a unit ("10 ft", "-40 °F", "60 mi/h"),
+or a unit alone for 1 of it. At "You want:" type the unit to convert it to ("m", "°C",
+"km/h"); an empty answer asks "You have:" again. Units are expressions such as
+"kg*m/s^2", "W/(m²·K)" or "sq ft". "quit", "exit" or the end of input leaves;
+"help" or "?" shows this text.
+)help";
+
+struct Options {
+    std::vector<std::string> positional;
+    unsigned given = 0;
+    std::string values[kOptionCount];
+
+    bool has(Option option) const { return (given & bit(option)) != 0; }
+    const std::string& value(Option option) const { return values[option]; }
+};
+
+using Arguments = std::vector<std::string>; // a command's arguments, without its name
 
 std::string utf8(const wchar_t* text) { return QelUnitParser::toUtf8(text != nullptr ? text : L""); }
-
-std::string number(double value) {
-    char buffer[64];
-    const std::to_chars_result r = std::to_chars(buffer, buffer + sizeof(buffer), value);
-    return std::string(buffer, r.ptr);
-}
 
 std::string written(const QelUnitType& type) { return utf8(QelUnitParser::format(type).c_str()); }
 
@@ -70,39 +85,90 @@ std::string dimension(const QelUnitType& type) {
                                           : symbols;
 }
 
-// A finite number: "nan" and "inf" convert to nothing useful.
-bool readValue(const std::string& text, double& value) {
+// The whole text as a number, or false.
+template <typename T>
+bool readWhole(const std::string& text, T& value) {
     const char* end = text.data() + text.size();
     const std::from_chars_result r = std::from_chars(text.data(), end, value);
-    return !text.empty() && r.ec == std::errc() && r.ptr == end && std::isfinite(value);
+    return !text.empty() && r.ec == std::errc() && r.ptr == end;
 }
 
-struct Options {
-    std::vector<std::string> positional;
-    bool help = false;
-    bool version = false;
-    bool settings = false;
-    std::string foot;
-    std::string type;
-    std::string system;
+// A finite number: "nan" and "inf" convert to nothing useful.
+bool readValue(const std::string& text, double& value) { return readWhole(text, value) && std::isfinite(value); }
+
+std::string trimmed(const std::string& text) {
+    const std::size_t first = text.find_first_not_of(" \t\r");
+    return first == std::string::npos ? "" : text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
+}
+
+// Appends item to a list joined by separator, unless the list holds it already.
+void addOnce(std::string& list, const std::string& item, const char* separator) {
+    if (!item.empty() && list.find(item) == std::string::npos) {
+        list += (list.empty() ? "" : separator) + item;
+    }
+}
+
+// "; 'cal' can also mean intl_calorie" for a name several units share, and what the
+// short spellings of text mean here ("; 't' is the short ton here; ...").
+std::string aboutNames(const std::string& text) {
+    std::wstring wide;
+    if (!QelUnitParser::fromUtf8(text, wide)) {
+        return "";
+    }
+    const QelUnitCandidates found = QelUnitParser::candidates(wide);
+    std::string others;
+    for (std::size_t i = 1; i < found.count; ++i) {
+        addOnce(others, utf8(QelUnit::internalName(found.items[i].unit)), ", ");
+    }
+    const std::string notes = utf8(QelUnitParser::notes(wide).c_str());
+    return (others.empty() ? "" : "; '" + text + "' can also mean " + others) + (notes.empty() ? "" : "; " + notes);
+}
+
+// "  name ARGS" and its help, in the help column or below the name where it is too long.
+void appendRow(std::string& text, const std::string& head, const char* help) {
+    constexpr std::size_t kColumn = 26;
+    text += "  " + head;
+    text += head.size() + 4 <= kColumn ? std::string(kColumn - 2 - head.size(), ' ') : "\n" + std::string(kColumn, ' ');
+    for (const char* c = help; *c != '\0'; ++c) {
+        text += *c;
+        text += *c == '\n' ? std::string(kColumn, ' ') : "";
+    }
+    text += '\n';
+}
+
+class Tool;
+
+struct CommandSpec {
+    const char* name;      // "" for no command
+    const char* arguments; // as --help shows them
+    std::size_t count;     // of arguments
+    unsigned options;      // the options it takes besides --help and --version
+    const char* help;      // further lines start with '\n'
+    int (Tool::*handler)(const Arguments& arguments);
 };
 
 class Tool {
 public:
-    Tool(std::istream& in, std::ostream& out, std::ostream& err) : mIn(in), mOut(out), mErr(err) {}
+    Tool(std::istream& in, std::ostream& out, std::ostream& err, LineReader reader)
+        : mIn(in), mOut(out), mErr(err), mReader(reader) {}
 
     int run(const Options& options, bool interactive);
     bool parseOptions(int argc, const char* const* argv, Options& options);
+
+private:
+    static const CommandSpec kCommands[];
+    static std::string help();
+    static const CommandSpec* findCommand(const std::vector<std::string>& positional);
+
     int usage(const std::string& message) {
         mErr << "qelunits: " << mWhere << message << "\nTry 'qelunits --help'.\n";
         return kUsageError;
     }
-
-private:
     int fail(const std::string& message) {
         mErr << "qelunits: " << mWhere << message << '\n';
         return kConversionError;
     }
+    std::string number(double value) const;
     // Prints a finite result; a result beyond the range of a double is an error, not "inf".
     int print(double value, const std::string& lead, const std::string& unit) {
         if (!std::isfinite(value)) {
@@ -111,127 +177,210 @@ private:
         mOut << lead << number(value) << unit << '\n';
         return kOk;
     }
-    bool readUnit(const std::string& text, QelUnitType& type);
-    std::string alternatives(const std::string& text);
+    int configure(const Options& options);
+    bool readExpression(const std::string& text, QelUnitExpression& expression);
+    bool belowAbsoluteZero(const QelUnitExpression& unit, double value, const std::string& text);
+    int noted(int status, const std::string& from, const std::string& to);
+    bool readReading(double value, const std::string& text, QelUnitExpression& unit);
     int convert(const std::string& value, const std::string& from, const std::string& to);
-    int convertTypes(double value, const std::string& from, const QelUnitType& fromType, const std::string& to,
-                     const std::string& lead);
+    int convertTo(double value, const std::string& from, const QelUnitExpression& fromUnit, const std::string& to,
+                  const std::string& lead);
     int factor(const std::string& from, const std::string& to);
     int settingsConversion(const std::string& value, const std::string& from, const std::string& to, bool asFactor);
-    int incompatible(const std::string& from, const QelUnitType& fromType, const std::string& to,
-                     const QelUnitType& toType, QelUnit::ErrorStatus status);
+    int incompatible(const std::string& from, const QelUnitExpression& fromUnit, const std::string& to,
+                     const QelUnitExpression& toUnit, QelUnit::ErrorStatus status);
     int info(const std::string& text);
-    void infoSharedNames(QelUnit::BuiltinUnits unit);
-    int list(const Options& options);
-    int types();
+    void infoUnit(QelUnit::BuiltinUnits unit);
+    void infoSharedNames(QelUnit::BuiltinUnits unit, std::string& notes);
+    bool typeFilter(int& type) const;
+
+    // Handlers of the command table.
+    int convertCommand(const Arguments& a) {
+        return mSettings ? settingsConversion(a[0], a[1], a[2], false) : convert(a[0], a[1], a[2]);
+    }
+    int factorCommand(const Arguments& a) {
+        return mSettings ? settingsConversion("1", a[0], a[1], true) : factor(a[0], a[1]);
+    }
+    int infoCommand(const Arguments& a) { return info(a[0]); }
+    int list(const Arguments& a);
+    int types(const Arguments& a);
+    int noCommand(const Arguments& a);
+
     int lines();
     int dialogue();
+    bool ask(const char* prompt, std::string& line);
+    bool readQuantity(std::string& have, double& value, QelUnitExpression& unit);
 
     std::istream& mIn;
     std::ostream& mOut;
     std::ostream& mErr;
+    LineReader mReader;
+    const Options* mOptions = nullptr;
     std::string mWhere; // "line 3: " while reading lines
+    bool mInteractive = false;
     bool mSettings = false;
+    bool mExact = false;
+    int mDigits = kDefaultDigits;
     QelUnitBase::FootToMeterConversion mFoot = QelUnitBase::InternationalFoot;
 };
+
+// The commands, in the order --help lists them; dispatch and help both read this table.
+const CommandSpec Tool::kCommands[] = {
+    {"convert", "VALUE FROM TO", 3, kSettingsOptions | kNumberOptions,
+     "print VALUE in FROM converted to TO (temperatures as readings)", &Tool::convertCommand},
+    {"factor", "FROM TO", 2, kSettingsOptions | kNumberOptions, "print the factor from FROM to TO",
+     &Tool::factorCommand},
+    {"info", "UNIT", 1, kNumberOptions, "describe a unit or a unit expression", &Tool::infoCommand},
+    {"list", "[--type TYPE] [--system metric|imperial]", 0, bit(kType) | bit(kSystem),
+     "list the units (code, internal name, symbol, name), of one type or system", &Tool::list},
+    {"types", "", 0, 0, "list the unit types", &Tool::types},
+    {"", "", 0, kSettingsOptions | kNumberOptions,
+     "on a terminal, ask \"You have:\" and \"You want:\" in turn (\"help\" there tells more);\n"
+     "otherwise read lines \"VALUE FROM TO\" from standard input\n"
+     "(quote units holding blanks: 1 \"sq ft\" \"sq m\")",
+     &Tool::noCommand},
+};
+
+std::string Tool::help() {
+    std::string text = "Usage: qelunits [OPTIONS] COMMAND [ARGUMENTS]\n\nCommands:\n";
+    for (const CommandSpec& command : kCommands) {
+        const std::string name = *command.name != '\0' ? command.name : "(none)";
+        appendRow(text, *command.arguments != '\0' ? name + " " + command.arguments : name, command.help);
+    }
+    text += "\nFROM, TO and UNIT are unit expressions: \"ft\", \"km/h\", \"kg*m/s^2\", \"W/(m²·K)\", \"sq ft\", "
+            "\"MJ\".\n\nOptions:\n";
+    for (const OptionSpec& option : kOptions) {
+        const std::string name =
+            option.shortName != nullptr ? std::string(option.shortName) + ", " + option.name : std::string(option.name);
+        appendRow(text, option.value != nullptr ? name + " " + option.value : name, option.help);
+    }
+    return text + "\nExit status: 0 success, 1 conversion error, 2 usage error.\n";
+}
+
+const CommandSpec* Tool::findCommand(const std::vector<std::string>& positional) {
+    // Only no words at all is no command: an empty word is an unknown one.
+    const std::string name = positional.empty() ? "" : positional[0];
+    for (const CommandSpec& command : kCommands) {
+        if (name == command.name && (positional.empty() || !name.empty())) {
+            return &command;
+        }
+    }
+    return nullptr;
+}
+
+int findOption(const std::string& arg) {
+    for (unsigned i = 0; i < kOptionCount; ++i) {
+        if (arg == kOptions[i].name || (kOptions[i].shortName != nullptr && arg == kOptions[i].shortName)) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
 
 // Options may stand anywhere; "--" ends them; "-40" is a value, not an option.
 bool Tool::parseOptions(int argc, const char* const* argv, Options& options) {
     bool optionsEnded = false;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i] != nullptr ? argv[i] : "";
-        const bool takesValue = arg == "--foot" || arg == "--type" || arg == "--system";
-        if (optionsEnded || arg.size() < 2 || arg[0] != '-' || (arg[1] != '-' && arg != "-h" && arg != "-V")) {
+        const int option = findOption(arg);
+        if (optionsEnded || (option < 0 && arg.rfind("--", 0) != 0)) {
             options.positional.push_back(arg);
         } else if (arg == "--") {
             optionsEnded = true;
-        } else if (arg == "--help" || arg == "-h") {
-            options.help = true;
-        } else if (arg == "--version" || arg == "-V") {
-            options.version = true;
-        } else if (arg == "--settings") {
-            options.settings = true;
-        } else if (takesValue && i + 1 < argc && argv[i + 1] != nullptr) {
-            (arg == "--foot" ? options.foot : arg == "--type" ? options.type : options.system) = argv[++i];
-        } else {
-            usage(takesValue ? "option " + arg + " needs a value" : "unknown option " + arg);
+        } else if (option < 0) {
+            usage("unknown option " + arg);
             return false;
+        } else if (kOptions[option].value != nullptr && (i + 1 >= argc || argv[i + 1] == nullptr)) {
+            usage("option " + arg + " needs a value");
+            return false;
+        } else {
+            options.values[option] = kOptions[option].value != nullptr ? argv[++i] : "";
+            options.given |= bit(static_cast<unsigned>(option));
         }
     }
     return true;
 }
 
 int Tool::run(const Options& options, bool interactive) {
-    if (options.help || options.version) {
-        mOut << (options.help ? kUsage : "qelunits " QELUNITS_VERSION "\n");
+    if (options.has(kHelp) || options.has(kVersion)) {
+        mOut << (options.has(kHelp) ? help() : "qelunits " QELUNITS_VERSION "\n");
         return kOk;
     }
-    if (!options.foot.empty() && options.foot != "international" && options.foot != "survey") {
-        return usage("--foot takes international or survey, not '" + options.foot + "'");
+    const CommandSpec* command = findCommand(options.positional);
+    if (command == nullptr) {
+        return usage("unknown command '" + options.positional[0] + "'");
     }
-    if (!options.foot.empty() && !options.settings) {
-        return usage("--foot applies to settings codes: add --settings");
+    const std::string name = command->name;
+    for (unsigned option = 0; option < kOptionCount; ++option) {
+        if ((options.given & ~command->options & bit(option)) != 0) {
+            return usage(std::string(kOptions[option].name) +
+                         (name.empty() ? " needs a command" : " does not apply to " + name));
+        }
     }
-    mSettings = options.settings;
-    mFoot = options.foot == "survey" ? QelUnitBase::SurveyFoot : QelUnitBase::InternationalFoot;
-    const std::vector<std::string>& args = options.positional;
-    const std::string command = args.empty() ? "" : args[0];
-    const std::size_t count = args.size();
-    if ((!options.type.empty() || !options.system.empty()) && command != "list") {
-        return usage("--type and --system apply to list");
+    Arguments arguments;
+    for (std::size_t i = 1; i < options.positional.size(); ++i) {
+        arguments.push_back(trimmed(options.positional[i]));
     }
-    if (args.empty()) {
-        return interactive ? dialogue() : lines();
+    if (arguments.size() != command->count) {
+        return usage("wrong number of arguments for " + name);
     }
-    if (command == "convert" && count == 4) {
-        return mSettings ? settingsConversion(args[1], args[2], args[3], false) : convert(args[1], args[2], args[3]);
-    }
-    if (command == "factor" && count == 3) {
-        return mSettings ? settingsConversion("1", args[1], args[2], true) : factor(args[1], args[2]);
-    }
-    if (mSettings && command != "convert" && command != "factor") {
-        return usage("--settings applies to convert and factor");
-    }
-    if (command == "info" && count == 2) {
-        return info(args[1]);
-    }
-    if ((command == "list" && count == 1) || (command == "types" && count == 1)) {
-        return command == "list" ? list(options) : types();
-    }
-    const bool known =
-        command == "convert" || command == "factor" || command == "info" || command == "list" || command == "types";
-    return usage(known ? "wrong number of arguments for " + command : "unknown command '" + command + "'");
+    const int status = configure(options);
+    mInteractive = interactive;
+    mOptions = &options;
+    return status != kOk ? status : (this->*command->handler)(arguments);
 }
 
-bool Tool::readUnit(const std::string& text, QelUnitType& type) {
-    const QelUnitParseResult result = QelUnitParser::parseUtf8(text);
+int Tool::configure(const Options& options) {
+    const std::string& foot = options.value(kFoot);
+    if (options.has(kFoot) && foot != "international" && foot != "survey") {
+        return usage("--foot takes international or survey, not '" + foot + "'");
+    }
+    if (options.has(kFoot) && !options.has(kSettings)) {
+        return usage("--foot applies to settings codes: add --settings");
+    }
+    if (options.has(kDigits) && options.has(kExact)) {
+        return usage("--digits and --exact exclude each other");
+    }
+    const std::string& digits = options.value(kDigits);
+    if (options.has(kDigits) && (!readWhole(digits, mDigits) || mDigits < 1 || mDigits > kMaxDigits)) {
+        return usage("--digits takes a whole number from 1 to 17, not '" + digits + "'");
+    }
+    mSettings = options.has(kSettings);
+    mExact = options.has(kExact);
+    mFoot = foot == "survey" ? QelUnitBase::SurveyFoot : QelUnitBase::InternationalFoot;
+    return kOk;
+}
+
+// At most mDigits significant digits, trailing zeros dropped; or the shortest exact text.
+std::string Tool::number(double value) const {
+    char buffer[64];
+    char* const end = buffer + sizeof(buffer);
+    const std::to_chars_result r = mExact ? std::to_chars(buffer, end, value)
+                                          : std::to_chars(buffer, end, value, std::chars_format::general, mDigits);
+    return std::string(buffer, r.ptr);
+}
+
+bool Tool::readExpression(const std::string& text, QelUnitExpression& expression) {
+    const QelUnitParseResult result = QelUnitParser::parseExpressionUtf8(text);
     if (!result.ok()) {
         fail(utf8(result.message()));
         return false;
     }
-    type = result.type();
+    expression = result.expression();
     return true;
 }
 
-// "; 'cal' can also mean intl_calorie" for a name several units share.
-std::string Tool::alternatives(const std::string& text) {
-    std::wstring name;
-    if (!QelUnitParser::fromUtf8(text, name)) {
-        return "";
+// A temperature reading below absolute zero is an error, given or resulting.
+bool Tool::belowAbsoluteZero(const QelUnitExpression& unit, double value, const std::string& text) {
+    if (!unit.isBelowAbsoluteZero(value)) {
+        return false;
     }
-    const QelUnitCandidates found = QelUnitParser::candidates(name);
-    std::string others;
-    for (std::size_t i = 1; i < found.count; ++i) {
-        others += (others.empty() ? "" : ", ") + utf8(QelUnit::internalName(found.items[i].unit));
-    }
-    return others.empty() ? "" : "; '" + text + "' can also mean " + others;
+    fail(number(value) + " " + text + " is below absolute zero");
+    return true;
 }
 
-int Tool::incompatible(const std::string& from, const QelUnitType& fromType, const std::string& to,
-                       const QelUnitType& toType, QelUnit::ErrorStatus status) {
-    return fail("cannot convert " + from + " to " + to + ": " + utf8(QelUnitBase::GetStatusMessage(status)) + " (" +
-                from + ": " + dimension(fromType) + "; " + to + ": " + dimension(toType) + ")" + alternatives(from) +
-                alternatives(to));
+bool Tool::readReading(double value, const std::string& text, QelUnitExpression& unit) {
+    return readExpression(text, unit) && !belowAbsoluteZero(unit, value, text);
 }
 
 int Tool::convert(const std::string& value, const std::string& from, const std::string& to) {
@@ -239,71 +388,104 @@ int Tool::convert(const std::string& value, const std::string& from, const std::
     if (!readValue(value, number)) {
         return usage("'" + value + "' is not a number");
     }
-    QelUnitType fromType;
-    return readUnit(from, fromType) ? convertTypes(number, from, fromType, to, "") : kConversionError;
+    QelUnitExpression fromUnit;
+    return readReading(number, from, fromUnit) ? convertTo(number, from, fromUnit, to, "") : kConversionError;
 }
 
-int Tool::convertTypes(double value, const std::string& from, const QelUnitType& fromType, const std::string& to,
-                       const std::string& lead) {
-    QelUnitType toType;
-    if (!readUnit(to, toType)) {
+// Prints the result with to as the user wrote it.
+int Tool::convertTo(double value, const std::string& from, const QelUnitExpression& fromUnit, const std::string& to,
+                    const std::string& lead) {
+    QelUnitExpression toUnit;
+    if (!readExpression(to, toUnit)) {
         return kConversionError;
     }
-    QelUnitVar result;
-    const QelUnit::ErrorStatus status = QelUnitVar::Convert(QelUnitVar(value, fromType), toType, result);
+    const QelUnit::ErrorStatus status = fromUnit.Convert(toUnit, value);
     if (status != QelUnit::Ok) {
-        return incompatible(from, fromType, to, toType, status);
+        return incompatible(from, fromUnit, to, toUnit, status);
     }
-    return print(result.GetValue(), lead, " " + written(toType));
+    return belowAbsoluteZero(toUnit, value, to) ? kConversionError : noted(print(value, lead, " " + to), from, to);
+}
+
+// A result read through a kept short spelling ("t" the short ton) says so on standard error.
+int Tool::noted(int status, const std::string& from, const std::string& to) {
+    std::string notes;
+    for (const std::string* text : {&from, &to}) {
+        std::wstring wide;
+        if (QelUnitParser::fromUtf8(*text, wide)) {
+            addOnce(notes, utf8(QelUnitParser::notes(wide).c_str()), "; ");
+        }
+    }
+    if (status == kOk && !notes.empty()) {
+        mErr << "qelunits: " << mWhere << "note: " << notes << '\n';
+    }
+    return status;
 }
 
 int Tool::factor(const std::string& from, const std::string& to) {
-    QelUnitType fromType;
-    QelUnitType toType;
-    if (!readUnit(from, fromType) || !readUnit(to, toType)) {
+    QelUnitExpression fromUnit;
+    QelUnitExpression toUnit;
+    if (!readExpression(from, fromUnit) || !readExpression(to, toUnit)) {
         return kConversionError;
     }
-    ConversionFactor f;
-    const QelUnit::ErrorStatus status = fromType.GetConversionFactor(toType, f);
+    double f = 0.0;
+    const QelUnit::ErrorStatus status = fromUnit.GetConversionFactor(toUnit, f);
     if (status == QelUnit::CustomConversion) {
         return fail(from + " to " + to + " converts by a function, not a factor: use convert");
     }
     if (status != QelUnit::Ok) {
-        return incompatible(from, fromType, to, toType, status);
+        return incompatible(from, fromUnit, to, toUnit, status);
     }
-    return print(static_cast<double>(f), "", "");
+    return noted(print(f, "", ""), from, to);
+}
+
+int Tool::incompatible(const std::string& from, const QelUnitExpression& fromUnit, const std::string& to,
+                       const QelUnitExpression& toUnit, QelUnit::ErrorStatus status) {
+    return fail("cannot convert " + from + " to " + to + ": " + utf8(QelUnitBase::GetStatusMessage(status).c_str()) +
+                " (" + from + ": " + dimension(fromUnit.type()) + "; " + to + ": " + dimension(toUnit.type()) + ")" +
+                aboutNames(from) + aboutNames(to));
 }
 
 int Tool::settingsConversion(const std::string& value, const std::string& from, const std::string& to, bool asFactor) {
-    double number = 0.0;
     std::uint32_t codes[2] = {};
     const std::string* texts[2] = {&from, &to};
     for (int i = 0; i < 2; ++i) {
-        const std::string& text = *texts[i];
-        const std::from_chars_result r = std::from_chars(text.data(), text.data() + text.size(), codes[i]);
-        if (text.empty() || r.ec != std::errc() || r.ptr != text.data() + text.size()) {
-            return usage("'" + text + "' is not a settings-unit code");
+        if (!readWhole(*texts[i], codes[i])) {
+            return usage("'" + *texts[i] + "' is not a settings-unit code");
         }
     }
+    double number = 0.0;
     if (!readValue(value, number)) {
         return usage("'" + value + "' is not a number");
     }
     const auto fromCode = static_cast<QelUnitBase::SettingsUnits>(codes[0]);
     const auto toCode = static_cast<QelUnitBase::SettingsUnits>(codes[1]);
+    if (!QelUnitBase::IsKnown(fromCode) || !QelUnitBase::IsKnown(toCode)) {
+        return fail("unknown settings-unit code " + (QelUnitBase::IsKnown(fromCode) ? to : from));
+    }
     const QelUnit::ErrorStatus status = asFactor ? QelUnitBase::GetConversionFactor(fromCode, mFoot, toCode, number)
                                                  : QelUnitBase::ConvertUnits(fromCode, mFoot, toCode, number);
     if (status != QelUnit::Ok) {
         return fail("cannot convert settings code " + from + " to " + to + ": " +
-                    utf8(QelUnitBase::GetStatusMessage(status)));
+                    utf8(QelUnitBase::GetStatusMessage(status).c_str()));
     }
     const QelUnitType target(QelUnitBase::mapToBuiltin(toCode, mFoot), 1);
     return print(number, "", asFactor ? "" : " " + written(target));
 }
 
+// A scaled expression first says so ("means: 1000000 × J"); the lines after describe its unit or type.
 int Tool::info(const std::string& text) {
-    QelUnitType type;
-    if (!readUnit(text, type)) {
+    QelUnitExpression expression;
+    if (!readExpression(text, expression)) {
         return kConversionError;
+    }
+    const QelUnitType& type = expression.type();
+    if (expression.isScaled()) {
+        mOut << "means: " << number(expression.scale()) << " × " << written(type) << '\n';
+    }
+    std::string notes;
+    std::wstring wide;
+    if (QelUnitParser::fromUtf8(text, wide)) {
+        addOnce(notes, utf8(QelUnitParser::notes(wide).c_str()), "; ");
     }
     const QelUnit::BuiltinUnits unit = singleUnit(type);
     if (unit == QelUnit::dimensionless) {
@@ -312,8 +494,17 @@ int Tool::info(const std::string& text) {
         type.GetMetricConversion(metric, f);
         mOut << "expression: " << written(type) << "\ndimension: " << dimension(type)
              << "\nfactor to SI base units: " << number(static_cast<double>(f)) << '\n';
-        return kOk;
+    } else {
+        infoUnit(unit);
+        infoSharedNames(unit, notes);
     }
+    if (!notes.empty()) {
+        mOut << "note: " << notes << '\n';
+    }
+    return kOk;
+}
+
+void Tool::infoUnit(QelUnit::BuiltinUnits unit) {
     const QelUnit::BuiltinTypes unitType = QelUnit::getType(unit);
     const bool metric = QelUnit::isMetric(unit);
     const bool imperial = QelUnit::isImperial(unit);
@@ -321,8 +512,8 @@ int Tool::info(const std::string& text) {
          << "\nsingular: " << utf8(QelUnit::singularName(unit)) << "\nplural: " << utf8(QelUnit::pluralName(unit))
          << "\nabbreviation: " << utf8(QelUnit::defaultAbbreviation(unit).c_str())
          << "\nVellum form: " << utf8(QelUnit::defaultAbbreviationAsVellum(unit).c_str()) << "\ntype: " << unitType
-         << " " << utf8(QelUnit::displayName(unitType)) << " [" << utf8(QelUnitParser::formatDimension(type).c_str())
-         << "]\nsystem: "
+         << " " << utf8(QelUnit::displayName(unitType)) << " ["
+         << utf8(QelUnitParser::formatDimension(QelUnitType(unit, 1)).c_str()) << "]\nsystem: "
          << (metric && imperial ? "metric and imperial"
              : metric           ? "metric"
              : imperial         ? "imperial"
@@ -333,47 +524,54 @@ int Tool::info(const std::string& text) {
     const QelUnit::ErrorStatus status = QelUnitBase::GetConversionFactor(unit, base, f);
     mOut << "factor to base unit: " << (status == QelUnit::Ok ? number(f) : "none (converts by a function)") << ' '
          << written(QelUnitType(base, 1)) << '\n';
-    infoSharedNames(unit);
-    return kOk;
 }
 
-void Tool::infoSharedNames(QelUnit::BuiltinUnits unit) {
+// The units that share a text with unit, and the notes on its short spellings.
+void Tool::infoSharedNames(QelUnit::BuiltinUnits unit, std::string& notes) {
     const QelStringP texts[] = {QelUnit::internalName(unit), QelUnit::singularName(unit), QelUnit::pluralName(unit),
                                 QelUnit::defaultAbbreviation(unit), QelUnit::defaultAbbreviationAsVellum(unit)};
     std::string shared;
     for (const QelStringP& text : texts) {
         const QelUnitCandidates found = QelUnitParser::candidates(text.c_str());
         for (std::size_t i = 0; i < found.count; ++i) {
-            const std::string entry =
-                "'" + utf8(text.c_str()) + "' also " + utf8(QelUnit::internalName(found.items[i].unit));
-            if (found.items[i].unit != unit && shared.find(entry) == std::string::npos) {
-                shared += (shared.empty() ? "" : ", ") + entry;
+            if (found.items[i].unit != unit) {
+                addOnce(shared, "'" + utf8(text.c_str()) + "' also " + utf8(QelUnit::internalName(found.items[i].unit)),
+                        ", ");
             }
         }
+        addOnce(notes, utf8(found.note), "; ");
     }
     mOut << "shares a name with: " << (shared.empty() ? "none" : shared) << '\n';
 }
 
-int Tool::list(const Options& options) {
-    int type = -1;
-    if (!options.type.empty()) {
-        for (int t = 0; t < QelUnit::kTypeCount && type < 0; ++t) {
-            const auto code = static_cast<QelUnit::BuiltinTypes>(t);
-            if (options.type == std::to_string(t) || options.type == utf8(QelUnit::displayName(code))) {
-                type = t;
-            }
-        }
-        if (type < 0) {
-            return usage("unknown type '" + options.type + "' (see qelunits types)");
-        }
+// The type --type names: a number, or a display or internal name in any case; -1
+// without --type. False for a text that names no type.
+bool Tool::typeFilter(int& type) const {
+    type = -1;
+    if (!mOptions->has(kType)) {
+        return true;
     }
-    if (!options.system.empty() && options.system != "metric" && options.system != "imperial") {
-        return usage("--system takes metric or imperial, not '" + options.system + "'");
+    const std::string& text = mOptions->value(kType);
+    std::wstring wide;
+    if (!readWhole(text, type) && QelUnitParser::fromUtf8(text, wide)) {
+        type = QelUnit::getBuiltinType(wide);
+    }
+    return QelUnit::isValid(static_cast<QelUnit::BuiltinTypes>(type));
+}
+
+int Tool::list(const Arguments& /*unused*/) {
+    int type = -1;
+    if (!typeFilter(type)) {
+        return usage("unknown type '" + mOptions->value(kType) + "' (see qelunits types)");
+    }
+    const std::string& system = mOptions->value(kSystem);
+    if (mOptions->has(kSystem) && system != "metric" && system != "imperial") {
+        return usage("--system takes metric or imperial, not '" + system + "'");
     }
     for (int code = 1; code < QelUnit::kUnitCount; ++code) {
         const auto unit = static_cast<QelUnit::BuiltinUnits>(code);
-        const bool systemOk = options.system.empty() ||
-                              (options.system == "metric" ? QelUnit::isMetric(unit) : QelUnit::isImperial(unit));
+        const bool systemOk =
+            !mOptions->has(kSystem) || (system == "metric" ? QelUnit::isMetric(unit) : QelUnit::isImperial(unit));
         if (systemOk && (type < 0 || QelUnit::getType(unit) == type)) {
             mOut << code << '\t' << utf8(QelUnit::internalName(unit)) << '\t' << utf8(QelUnitParser::unitText(unit))
                  << '\t' << utf8(QelUnit::singularName(unit)) << '\n';
@@ -382,7 +580,7 @@ int Tool::list(const Options& options) {
     return kOk;
 }
 
-int Tool::types() {
+int Tool::types(const Arguments& /*unused*/) {
     for (int t = 0; t < QelUnit::kTypeCount; ++t) {
         const auto type = static_cast<QelUnit::BuiltinTypes>(t);
         int units = 0;
@@ -395,6 +593,13 @@ int Tool::types() {
              << '\n';
     }
     return kOk;
+}
+
+int Tool::noCommand(const Arguments& /*unused*/) {
+    if (mInteractive && mSettings) {
+        return usage("--settings applies to lines read from standard input, not to the dialogue");
+    }
+    return mInteractive ? dialogue() : lines();
 }
 
 // Blank-separated words; single or double quotes keep blanks inside one word.
@@ -412,7 +617,7 @@ bool splitWords(const std::string& line, std::vector<std::string>& words) {
             inWord = true;
         } else if (c == ' ' || c == '\t' || c == '\r') {
             if (inWord) {
-                words.push_back(word);
+                words.push_back(trimmed(word));
             }
             word.clear();
             inWord = false;
@@ -422,14 +627,9 @@ bool splitWords(const std::string& line, std::vector<std::string>& words) {
         }
     }
     if (inWord) {
-        words.push_back(word);
+        words.push_back(trimmed(word));
     }
     return quote == 0;
-}
-
-std::string trimmed(const std::string& text) {
-    const std::size_t first = text.find_first_not_of(" \t\r");
-    return first == std::string::npos ? "" : text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
 }
 
 int Tool::lines() {
@@ -441,7 +641,7 @@ int Tool::lines() {
         int status = kOk;
         if (!splitWords(line, words)) {
             status = usage("unbalanced quotes");
-        } else if (words.empty() || words[0][0] == '#') {
+        } else if (words.empty() || (!words[0].empty() && words[0][0] == '#')) {
             continue;
         } else if (words.size() != 3) {
             status = usage("expected VALUE FROM TO");
@@ -455,40 +655,65 @@ int Tool::lines() {
     return worst;
 }
 
-// "You have: 10 ft" / "You want: m" until the input ends.
-int Tool::dialogue() {
-    std::string have;
+// Shows prompt and reads a line, trimmed; "help" and "?" show the help and ask
+// again. False at the end of input and on "quit" or "exit".
+bool Tool::ask(const char* prompt, std::string& line) {
     for (;;) {
-        mOut << "You have: " << std::flush;
-        if (!std::getline(mIn, have)) {
+        if (mReader == nullptr) {
+            mOut << prompt << std::flush;
+        }
+        if (mReader != nullptr ? !mReader(prompt, line) : !std::getline(mIn, line)) {
             mOut << '\n';
+            return false;
+        }
+        line = trimmed(line);
+        if (line == "quit" || line == "exit") {
+            return false;
+        }
+        if (line != "help" && line != "?") {
+            return true;
+        }
+        mOut << kDialogueHelp;
+    }
+}
+
+// "10 ft" is 10 of ft, "ft" 1 of it; have keeps the unit alone.
+bool Tool::readQuantity(std::string& have, double& value, QelUnitExpression& unit) {
+    const std::size_t blank = have.find_first_of(" \t");
+    double number = 0.0;
+    const bool leads = blank != std::string::npos && readValue(have.substr(0, blank), number);
+    value = leads ? number : 1.0;
+    have = leads ? trimmed(have.substr(blank)) : have;
+    return readReading(value, have, unit);
+}
+
+// "You have: 10 ft" / "You want: m" until the input ends or the user leaves; a
+// failed conversion asks "You want:" again.
+int Tool::dialogue() {
+    for (;;) {
+        std::string have;
+        if (!ask("You have: ", have)) {
             return kOk;
         }
-        have = trimmed(have);
-        const std::size_t blank = have.find_first_of(" \t");
         double value = 1.0;
-        if (blank != std::string::npos && readValue(have.substr(0, blank), value)) {
-            have = trimmed(have.substr(blank));
-        }
-        QelUnitType fromType;
-        if (have.empty() || !readUnit(have, fromType)) {
+        QelUnitExpression from;
+        if (have.empty() || !readQuantity(have, value, from)) {
             continue;
         }
         std::string want;
-        mOut << "You want: " << std::flush;
-        if (!std::getline(mIn, want)) {
-            mOut << '\n';
-            return kOk;
-        }
-        if (!trimmed(want).empty()) {
-            convertTypes(value, have, fromType, trimmed(want), "\t");
-        }
+        do {
+            if (!ask("You want: ", want)) {
+                return kOk;
+            }
+        } while (!want.empty() && convertTo(value, have, from, want, "\t") != kOk);
     }
 }
+
 } // namespace
 
-int run(int argc, const char* const* argv, std::istream& in, std::ostream& out, std::ostream& err, bool interactive) {
-    Tool tool(in, out, err);
+int run(int argc, const char* const* argv, std::istream& in, std::ostream& out, std::ostream& err, bool interactive,
+        LineReader reader) {
+    Tool tool(in, out, err, reader);
     Options options;
     if (!tool.parseOptions(argv != nullptr ? argc : 0, argv, options)) {
         return kUsageError;
