@@ -115,7 +115,7 @@ QELUNITS_EXPORT std::string dimension(const QelUnitType& type);
 /// QelUnitParser::notes of a UTF-8 expression; "" when none or when it is not UTF-8.
 QELUNITS_EXPORT std::string notes(std::string_view expression);
 
-// Written forms, as the qelunits tool writes them; parsing reads them back.
+// Written forms, as the qelunits tool writes them (a number as with --exact); parsing reads them back.
 
 /// The type as QelUnitParser::format writes it: "ft", "W/(m²·K)", "1".
 QELUNITS_EXPORT std::string toString(const QelUnitType& type);
