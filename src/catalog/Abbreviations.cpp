@@ -27,7 +27,7 @@ const wchar_t* englishAbbreviation(QelUnit::BuiltinUnits unit, bool vellum) {
 
 // The localized abbreviation (or its Vellum form) when asked for and loaded, else the English one.
 const wchar_t* mainAbbreviation(QelUnit::BuiltinUnits unit, bool localized, bool vellum) {
-    if (localized && loadLocalizedTexts(unit)) {
+    if (localized && loadLocalizedTexts(unit) != LocalizedLoad::Incomplete) {
         if (const wchar_t* text =
                 localizedField(unit, vellum ? LocalizedField::VellumAbbreviation : LocalizedField::Abbreviation)) {
             return text;
@@ -45,7 +45,7 @@ QelStringP indexedAbbreviation(QelUnit::BuiltinUnits unit, unsigned int index, Q
     if (index == 0) {
         return formatAbbreviation(mainAbbreviation(unit, true, vellum), format);
     }
-    if (!loadLocalizedTexts(unit)) {
+    if (loadLocalizedTexts(unit) == LocalizedLoad::Incomplete) {
         return formatAbbreviation(englishAbbreviation(unit, vellum), format);
     }
     const std::vector<QelStringP>* alternates = alternateAbbreviations(unit, vellum);

@@ -63,7 +63,7 @@ void loadAlternates(LoaderState& state, QelUnit::BuiltinUnits unit, const std::v
 // The localized text is "singular;plural;abbreviation;Vellum;alternates...".
 // Fewer than three fields: the names that are there are kept, and the caller
 // uses the English texts this time.
-bool loadLocked(LoaderState& state, QelUnit::BuiltinUnits unit) {
+LocalizedLoad loadLocked(LoaderState& state, QelUnit::BuiltinUnits unit) {
     const auto found = state.testTexts.find(unit);
     const std::vector<QelStringP> fields =
         splitText(found != state.testTexts.end() ? found->second : QelStringP(), L";");
@@ -86,7 +86,7 @@ bool loadLocked(LoaderState& state, QelUnit::BuiltinUnits unit) {
             gFields[field][unit].store(texts[field], std::memory_order_release);
         }
     }
-    return fields.size() >= 3;
+    return fields.size() >= 3 ? LocalizedLoad::Loaded : LocalizedLoad::Incomplete;
 }
 
 } // namespace
@@ -95,17 +95,17 @@ const wchar_t* localizedField(QelUnit::BuiltinUnits unit, LocalizedField field) 
     return gFields[static_cast<int>(field)][unit].load(std::memory_order_acquire);
 }
 
-bool loadLocalizedTexts(QelUnit::BuiltinUnits unit) {
+LocalizedLoad loadLocalizedTexts(QelUnit::BuiltinUnits unit) {
     if (localizedField(unit, LocalizedField::Singular) != nullptr) {
-        return true;
+        return LocalizedLoad::Loaded;
     }
     if (kUnitTable[unit].messageId == 0 && !gHasText[unit].load(std::memory_order_acquire)) {
-        return true; // nothing to load: the English texts stand
+        return LocalizedLoad::NothingToLoad;
     }
     LoaderState& state = loaderState();
     const std::lock_guard<std::mutex> lock(state.mutex);
     if (localizedField(unit, LocalizedField::Singular) != nullptr) {
-        return true; // loaded by another thread meanwhile
+        return LocalizedLoad::Loaded; // by another thread meanwhile
     }
     return loadLocked(state, unit);
 }
@@ -148,7 +148,7 @@ const wchar_t* nameOf(QelUnit::BuiltinUnits unit, bool localized, LocalizedField
     if (!qelunits_detail::isUnitCode(unit)) {
         return L"";
     }
-    if (localized && qelunits_detail::loadLocalizedTexts(unit)) {
+    if (localized && qelunits_detail::loadLocalizedTexts(unit) != qelunits_detail::LocalizedLoad::Incomplete) {
         if (const wchar_t* text = qelunits_detail::localizedField(unit, field)) {
             return text;
         }

@@ -22,9 +22,15 @@ enum class LocalizedField : std::uint8_t { Singular, Plural, Abbreviation, Vellu
 /// The unit's localized text of field, or null while absent. unit must be 0 to 348.
 const wchar_t* localizedField(QelUnit::BuiltinUnits unit, LocalizedField field) noexcept;
 
-/// Loads the unit's localized texts once; true when callers are to use the
-/// localized fields, false when they are to use the English ones. unit must be 0 to 348.
-bool loadLocalizedTexts(QelUnit::BuiltinUnits unit);
+/// What loading a unit's localized texts came to.
+enum class LocalizedLoad : std::uint8_t {
+    NothingToLoad, ///< the unit has no localized text: its fields stay absent
+    Loaded,        ///< loaded, now or before: the fields hold what the text gave
+    Incomplete,    ///< fewer than three fields: the names there are kept, but this call uses the English texts
+};
+
+/// Loads the unit's localized texts once. unit must be 0 to 348.
+LocalizedLoad loadLocalizedTexts(QelUnit::BuiltinUnits unit);
 
 /// The unit's alternate localized abbreviations, or their Vellum forms at the
 /// same positions; null when the unit has none loaded. unit must be 0 to 348.
