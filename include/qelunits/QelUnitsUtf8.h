@@ -136,8 +136,8 @@ QELUNITS_EXPORT Result<QelUnitExpression> parseExpression(std::string_view text)
 /// A number and the unit expression after it: "3.5 ft", "12 m/s", "-40 °F",
 /// "1e3 kg"; a number alone is dimensionless. The number is read as
 /// std::from_chars reads it (a leading '+' allowed) and must be finite; a scale
-/// of the expression is taken into the value ("3 mg" is 3e-6 kg once the parser
-/// reads scales). Blanks at both ends are ignored.
+/// of the expression is taken into the value ("3 mg" is 3e-6 kg). Blanks at both
+/// ends are ignored.
 QELUNITS_EXPORT Result<QelUnitVar> parseQuantity(std::string_view text);
 /// value in from, converted to to (both unit expressions, scales allowed; a
 /// temperature as a reading). Fails with InvalidUnit for text that does not
