@@ -68,11 +68,17 @@ double scaled(double scale, double factor, std::int64_t power) {
 class ExpressionBuilder {
 public:
     ExpressionBuilder(const wchar_t* text, std::size_t length, NoteSink* notes)
-        : mText(text), mLexer(text, length), mNotes(notes) {
+        : mText(text), mLength(length), mLexer(text, length), mNotes(notes) {
         advance();
     }
 
     bool run(QelUnitExpression& out) {
+        if (mToken.kind == TokenKind::End) {
+            return fail(Error::Empty, {});
+        }
+        if (soleTerm(out)) {
+            return true;
+        }
         if (!expression(out)) {
             return false;
         }
@@ -85,6 +91,28 @@ public:
     const ParseFailure& failure() const { return mFailure; }
 
 private:
+    // Most input is one unit name ("ft", "m/s", "us ft"), which needs no grammar: the
+    // lexer has read it whole, and hashed a plain word.
+    bool soleTerm(QelUnitExpression& out) {
+        std::size_t after = mToken.end;
+        while (after < mLength && isBlank(mText[after])) {
+            ++after;
+        }
+        QelUnit::BuiltinUnits unit = QelUnit::dimensionless;
+        const wchar_t* note = nullptr;
+        const std::size_t length = mToken.end - mToken.begin;
+        if (mToken.kind != TokenKind::Term || after != mLength ||
+            !readCatalogueText(mText + mToken.begin, length,
+                               mToken.hashed ? mToken.hash : hashFolded(mText + mToken.begin, length), unit, note)) {
+            return false;
+        }
+        ExpressionAccess::type(out).set(unit, 1);
+        if (note != nullptr && mNotes != nullptr) {
+            mNotes->add(note);
+        }
+        return true;
+    }
+
     void advance() { mLexer.next(mToken); }
 
     bool fail(Error code, const Token& at, FailureDetail detail = FailureDetail::None) {
@@ -325,12 +353,43 @@ private:
     }
 
     const wchar_t* mText;
+    std::size_t mLength;
     Lexer mLexer;
     Token mToken;
     int mDepth = 0;
     NoteSink* mNotes;
     ParseFailure mFailure;
 };
+
+// A short input that is one catalogue text ("m", "ft", "m/s", "sq ft") is that
+// unit, as the grammar would read it: one lookup does. Longer names are found by
+// the lexer; a text with more than one break between words is an expression.
+bool readShortName(const wchar_t* text, std::size_t length, QelUnitExpression& out, NoteSink* notes) {
+    std::size_t begin = 0;
+    std::size_t end = length;
+    while (begin < end && isBlank(text[begin])) {
+        ++begin;
+    }
+    while (end > begin && isBlank(text[end - 1])) {
+        --end;
+    }
+    std::uint32_t hash = kHashSeed;
+    int breaks = 0;
+    for (std::size_t i = begin; i < end && breaks < 2; ++i) {
+        hash = hashStep(hash, text[i]);
+        breaks += endsWord(text[i]) ? 1 : 0;
+    }
+    QelUnit::BuiltinUnits unit = QelUnit::dimensionless;
+    const wchar_t* note = nullptr;
+    if (begin == end || breaks > 1 || !readCatalogueText(text + begin, end - begin, hash, unit, note)) {
+        return false;
+    }
+    ExpressionAccess::type(out).set(unit, 1);
+    if (note != nullptr && notes != nullptr) {
+        notes->add(note);
+    }
+    return true;
+}
 
 } // namespace
 
@@ -347,26 +406,7 @@ void NoteSink::add(const wchar_t* note) noexcept {
 
 bool buildExpression(const wchar_t* text, std::size_t length, QelUnitExpression& out, ParseFailure& failure,
                      NoteSink* notes) {
-    std::size_t begin = 0;
-    std::size_t end = length;
-    while (begin < end && isBlank(text[begin])) {
-        ++begin;
-    }
-    while (end > begin && isBlank(text[end - 1])) {
-        --end;
-    }
-    if (begin == end) {
-        failure = {Error::Empty, 0, 0, FailureDetail::None};
-        return false;
-    }
-    // Most input is one catalogue text, which the grammar would read as that unit: one lookup does.
-    QelUnit::BuiltinUnits unit = QelUnit::dimensionless;
-    const wchar_t* note = nullptr;
-    if (readCatalogueText(text + begin, end - begin, hashFolded(text + begin, end - begin), unit, note)) {
-        ExpressionAccess::type(out).set(unit, 1);
-        if (note != nullptr && notes != nullptr) {
-            notes->add(note);
-        }
+    if (readShortName(text, length, out, notes)) {
         return true;
     }
     ExpressionBuilder builder(text, length, notes);
