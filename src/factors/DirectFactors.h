@@ -262,12 +262,13 @@ constexpr DirectTables makeDirectTables() {
 }
 
 inline constexpr DirectTables kDirect = makeDirectTables();
+inline constexpr const DirectEntry& kNoDirect = kDirect.entry[0];
 
 /// The direct conversion from one unit to another; the None entry when there
 /// is none (also for units outside 0 to 348).
 inline const DirectEntry& findDirect(std::int32_t from, std::int32_t to) noexcept {
     if ((static_cast<std::uint32_t>(from) | static_cast<std::uint32_t>(to)) >= kDirectSlotCount) {
-        return kDirect.entry[0];
+        return kNoDirect;
     }
     const DirectSlot a = kDirect.slot[from];
     const DirectSlot b = kDirect.slot[to];
