@@ -175,6 +175,21 @@ __attribute__((noinline)) double* multiplyArray(double* values, std::size_t coun
 void BM_Baseline_MultiplyArray4096(benchmark::State& state) { convertArray(state, multiplyArray); }
 BENCHMARK(BM_Baseline_MultiplyArray4096);
 
+void converterArray(benchmark::State& state, QelUnit::BuiltinUnits from, QelUnit::BuiltinUnits to) {
+    const QelUnitConverter converter(from, to);
+    convertArray(state, [&](double* values, std::size_t count) { return converter.ConvertUnits(values, count); });
+}
+
+void BM_Qel_ConverterArray4096_MeterFoot(benchmark::State& state) {
+    converterArray(state, QelUnit::meter, QelUnit::foot);
+}
+BENCHMARK(BM_Qel_ConverterArray4096_MeterFoot);
+
+void BM_Qel_ConverterArray4096_CelsiusFahrenheit(benchmark::State& state) {
+    converterArray(state, QelUnit::celsius, QelUnit::fahrenheit);
+}
+BENCHMARK(BM_Qel_ConverterArray4096_CelsiusFahrenheit);
+
 #if defined(QELUNITS_BENCH_UDUNITS)
 
 // One unit system for the whole run, as a real caller keeps it.

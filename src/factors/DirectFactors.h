@@ -151,12 +151,31 @@ double rankineToCelsius(double x);
 double rankineToFahrenheit(double x);
 double rankineToKelvin(double x);
 
+/// A conversion of count values from source to target (which may be source itself).
+using EachFunction = void (*)(const double* source, double* target, std::size_t count) noexcept;
+
+/// Fn applied to each value. Defined, and instantiated for the scale
+/// functions, in DirectFactors.cpp, where Fn inlines into a loop that compilers vectorise.
+template <ConversionFactor::CustomFunction Fn>
+void applyEach(const double* source, double* target, std::size_t count) noexcept;
+
+/// A scale function for one value and for arrays.
+struct ScaleFunction {
+    ConversionFactor::CustomFunction one = nullptr;
+    EachFunction each = nullptr;
+};
+
+template <ConversionFactor::CustomFunction Fn>
+constexpr ScaleFunction scale() {
+    return ScaleFunction{Fn, applyEach<Fn>};
+}
+
 // In the order of kTemperatureUnits: kelvin, fahrenheit, celsius, rankine.
-inline constexpr ConversionFactor::CustomFunction kTemperatureTable[kTemperatureCount][kTemperatureCount] = {
-    {nullptr, kelvinToFahrenheit, kelvinToCelsius, kelvinToRankine},
-    {fahrenheitToKelvin, nullptr, fahrenheitToCelsius, fahrenheitToRankine},
-    {celsiusToKelvin, celsiusToFahrenheit, nullptr, celsiusToRankine},
-    {rankineToKelvin, rankineToFahrenheit, rankineToCelsius, nullptr}};
+inline constexpr ScaleFunction kTemperatureTable[kTemperatureCount][kTemperatureCount] = {
+    {{}, scale<kelvinToFahrenheit>(), scale<kelvinToCelsius>(), scale<kelvinToRankine>()},
+    {scale<fahrenheitToKelvin>(), {}, scale<fahrenheitToCelsius>(), scale<fahrenheitToRankine>()},
+    {scale<celsiusToKelvin>(), scale<celsiusToFahrenheit>(), {}, scale<celsiusToRankine>()},
+    {scale<rankineToKelvin>(), scale<rankineToFahrenheit>(), scale<rankineToCelsius>(), {}}};
 
 /// What the direct tables hold for an ordered pair of units.
 enum class DirectKind : std::uint8_t {
@@ -176,6 +195,8 @@ struct DirectEntry {
     /// to a power: they convert intervals, never readings.
     double stored = 1.0;
     ConversionFactor::CustomFunction function = nullptr;
+    /// The function over arrays.
+    EachFunction each = nullptr;
 };
 
 /// Where a unit's row starts in the flat table and its column in the rows of its group.
@@ -208,9 +229,9 @@ constexpr DirectEntry factorEntry(std::size_t a, std::size_t b, At at) {
         return DirectEntry{};
     }
     if (b != 0) {
-        return DirectEntry{DirectKind::Factor, at(a, b), at(a, b), nullptr};
+        return DirectEntry{DirectKind::Factor, at(a, b), at(a, b), nullptr, nullptr};
     }
-    return DirectEntry{DirectKind::Reverse, 1.0 / at(b, a), at(b, a), nullptr};
+    return DirectEntry{DirectKind::Reverse, 1.0 / at(b, a), at(b, a), nullptr, nullptr};
 }
 
 template <class At>
@@ -254,9 +275,9 @@ constexpr DirectTables makeDirectTables() {
     });
     placeGroup(
         t, row, FactorGroup::Temperature, kTemperatureUnits, kTemperatureCount, [](std::size_t a, std::size_t b) {
-            const ConversionFactor::CustomFunction fn = kTemperatureTable[a][b];
+            const ScaleFunction fn = kTemperatureTable[a][b];
             const double ratio = kUnitTable[kTemperatureUnits[a]].factor / kUnitTable[kTemperatureUnits[b]].factor;
-            return fn == nullptr ? DirectEntry{} : DirectEntry{DirectKind::Function, 1.0, ratio, fn};
+            return fn.one == nullptr ? DirectEntry{} : DirectEntry{DirectKind::Function, 1.0, ratio, fn.one, fn.each};
         });
     return t;
 }
