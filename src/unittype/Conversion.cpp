@@ -18,9 +18,8 @@
 namespace qelunits_detail {
 namespace {
 
-/// Entries of a type kept inline; such a type, unsubstituted, fits a list of this size.
+/// Entries of a type kept inline: the fast path takes types of up to this size.
 constexpr std::uint32_t kSmallCapacity = 8;
-using SmallFactors = FixedFactors<kSmallCapacity>;
 
 /// The reduction of a type over the ten base dimensions, as the merge of the
 /// algebra builds it: an absent dimension is added even with power 0; a
@@ -90,58 +89,50 @@ inline void accumulateReduction(ConversionFactor& factor, std::int32_t unit, std
 }
 
 /// The reduction factor of a / b, walking the quotient's entries in order without building it.
-inline ConversionFactor remainderFactor(const QelUnitFactor* a, std::uint32_t na, const QelUnitFactor* b,
-                                        std::uint32_t nb) noexcept {
+template <class List>
+ConversionFactor remainderFactor(const List& a, const List& b) noexcept {
     ConversionFactor rem;
-    std::uint32_t i = 0;
-    std::uint32_t j = 0;
+    std::uint32_t i = a.first();
+    std::uint32_t j = b.first();
+    const std::uint32_t na = a.end();
+    const std::uint32_t nb = b.end();
     while (i < na || j < nb) {
         if (j == nb || (i < na && a[i].unit < b[j].unit)) {
             accumulateReduction(rem, a[i].unit, a[i].power);
-            ++i;
+            i = a.after(i);
         } else if (i == na || b[j].unit < a[i].unit) {
             accumulateReduction(rem, b[j].unit, wrapNeg(b[j].power));
-            ++j;
+            j = b.after(j);
         } else {
             const std::int32_t power = wrapSub(a[i].power, b[j].power);
             if (power != 0) {
                 accumulateReduction(rem, a[i].unit, power);
             }
-            ++i;
-            ++j;
+            i = a.after(i);
+            j = b.after(j);
         }
     }
     return rem;
 }
 
-/// Divides the entry at index by its unit^p; it leaves when the power becomes 0.
-template <class List>
-void takePower(List& list, std::uint32_t index, std::int32_t p) noexcept {
-    const std::int32_t power = wrapSub(list[index].power, p);
-    if (power == 0) {
-        list.eraseAt(index);
-    } else {
-        list.data()[index].power = power;
-    }
-}
-
 /// Converts the units of a and b that have a direct factor, pair by pair,
-/// into acc, and removes them from both lists.
+/// into acc, and removes them from both lists. After a pair the next entry of
+/// b is skipped when b's entry left.
 template <class List>
 void pairUnits(List& a, List& b, ConversionFactor& acc) noexcept {
-    std::uint32_t i = 0;
-    std::uint32_t j = 0;
-    while (i < a.size() && j < b.size()) {
+    std::uint32_t i = a.first();
+    std::uint32_t j = b.first();
+    while (i < a.end() && j < b.end()) {
         const QelUnitFactor fa = a[i];
         const QelUnitFactor fb = b[j];
         const std::int32_t p = magnitude(fa.power) < magnitude(fb.power) ? fa.power : fb.power;
         const DirectEntry& entry = findDirect(fa.unit, fb.unit);
         if (entry.kind == DirectKind::None) {
-            ++i;
+            i = a.after(i);
             continue;
         }
-        takePower(a, i, p);
-        takePower(b, j, p);
+        i = a.take(i, p);
+        j = b.after(b.take(j, p));
         const double d = raise(entry.stored, p);
         if (entry.kind != DirectKind::Reverse) {
             acc *= ConversionFactor(d);
@@ -150,7 +141,6 @@ void pairUnits(List& a, List& b, ConversionFactor& acc) noexcept {
             acc.factor = acc.isIdentity ? 1.0 / d : acc.factor / d;
             acc.isIdentity = false;
         }
-        ++j;
     }
 }
 
@@ -161,7 +151,7 @@ void convertLists(List& a, List& b, ConversionFactor& factor) noexcept {
     ConversionFactor acc;
     pairUnits(a, b, acc);
     // Units left on either side still convert: their dimensions cancel between the sides.
-    acc *= remainderFactor(a.data(), a.size(), b.data(), b.size());
+    acc *= remainderFactor(a, b);
     factor = acc;
 }
 
@@ -212,35 +202,55 @@ constexpr FastPowerTable makeFastPowerTable() {
 
 constexpr FastPowerTable kFastPowers = makeFastPowerTable();
 
-/// A small type read for the fast path: its entries and its dimension key.
-struct SmallType {
-    SmallFactors list;
-    DimensionKey key{};
-
-    /// False when type is too large for a SmallFactors list, or holds a power
-    /// that the fast path does not take: 0 (the reduction keeps it as a
-    /// dimension of its own), one too large for exact keys, or one that
-    /// substitution rewrites.
+/// The entries of a small type on the fast path. They leave by taking power
+/// 0 instead of being erased: the fast path takes no type with a power 0, so
+/// a 0 marks an entry that left, and nothing moves.
+class LiveFactors {
+public:
+    /// False when type is too large, or holds a power that the fast path does
+    /// not take: 0 (the reduction keeps it as a dimension of its own), one too
+    /// large for exact keys, or one that substitution rewrites.
     bool read(const QelUnitType& type) noexcept {
         const auto n = static_cast<std::uint32_t>(type.size());
         if (n > kSmallCapacity) {
             return false;
         }
-        // A local key, so that the loop keeps it in registers.
-        DimensionKey sum{};
-        QelUnitFactor* out = list.data();
+        DimensionKey sum{}; // a local, so that the loop keeps it in registers
         for (std::uint32_t k = 0; k < n; ++k) {
             const QelUnitFactor f = type[k];
             if (static_cast<std::uint64_t>(magnitude(f.power)) - 1 >= kFastPowers.limit[f.unit]) {
                 return false;
             }
             sum.addTimes(kDimensions.unit[f.unit].key, f.power);
-            out[k] = f;
+            mItems[k] = f;
         }
-        list.resize(n);
-        key = sum;
+        mSize = n;
+        mKey = sum;
         return true;
     }
+
+    const DimensionKey& key() const noexcept { return mKey; }
+    const QelUnitFactor& operator[](std::uint32_t i) const noexcept { return mItems[i]; }
+    std::uint32_t end() const noexcept { return mSize; }
+    std::uint32_t first() const noexcept { return live(0); }
+    std::uint32_t after(std::uint32_t i) const noexcept { return live(i + 1); }
+    /// Divides entry i by its unit^p; returns where the walk goes on from there.
+    std::uint32_t take(std::uint32_t i, std::int32_t p) noexcept {
+        mItems[i].power = wrapSub(mItems[i].power, p);
+        return mItems[i].power == 0 ? after(i) : i;
+    }
+
+private:
+    std::uint32_t live(std::uint32_t i) const noexcept {
+        while (i < mSize && mItems[i].power == 0) {
+            ++i;
+        }
+        return i;
+    }
+
+    std::uint32_t mSize = 0;
+    DimensionKey mKey{};
+    QelUnitFactor mItems[kSmallCapacity];
 };
 
 } // namespace
@@ -257,7 +267,7 @@ QelUnit::ErrorStatus unitConversionFactorGeneral(QelUnit::BuiltinUnits from, int
     // is left alone by substitution and has no pair, so only the remainder is left.
     const QelUnitFactor a{from, 1};
     const QelUnitFactor b{to, 1};
-    factor = remainderFactor(&a, 1, &b, 1);
+    factor = remainderFactor(FixedFactors<1>(&a, 1), FixedFactors<1>(&b, 1));
     return QelUnit::Ok;
 }
 
@@ -313,18 +323,18 @@ void QelUnitType::GetMetricConversion(QelUnitType& metric, ConversionFactor& fac
 QelUnit::ErrorStatus QelUnitType::GetConversionFactor(const QelUnitType& to, ConversionFactor& factor) const {
     // Small types compare dimension keys instead of reducing, and those that
     // substitution leaves alone are worked on in lists of their inline size.
-    qelunits_detail::SmallType a;
-    qelunits_detail::SmallType b;
+    qelunits_detail::LiveFactors a;
+    qelunits_detail::LiveFactors b;
     if (!a.read(*this) || !b.read(to)) {
         return qelunits_detail::referenceConversionFactor(*this, to, factor);
     }
-    if (a.key != b.key) {
+    if (a.key() != b.key()) {
         return QelUnit::TypesNotCompatible;
     }
     QelUnit::ErrorStatus status = QelUnit::Ok;
     if (qelunits_detail::directShortcut(*this, to, factor, status)) {
         return status;
     }
-    qelunits_detail::convertLists(a.list, b.list, factor);
+    qelunits_detail::convertLists(a, b, factor);
     return QelUnit::Ok;
 }

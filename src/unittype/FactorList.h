@@ -70,17 +70,9 @@ template <std::uint32_t Capacity>
 class FixedFactors {
 public:
     static constexpr std::uint32_t kCapacity = Capacity;
-    static constexpr bool kShort = Capacity <= 8;
 
-    FixedFactors() noexcept {
-        if constexpr (kShort) { // every entry is set, for eraseAt
-            for (QelUnitFactor& f : mItems) {
-                f = QelUnitFactor{};
-            }
-        }
-    }
-    FixedFactors(const QelUnitFactor* first, std::uint32_t count) noexcept : FixedFactors() {
-        mSize = count;
+    FixedFactors() noexcept = default; // entries past size stay unset
+    FixedFactors(const QelUnitFactor* first, std::uint32_t count) noexcept : mSize(count) {
         for (std::uint32_t i = 0; i < count; ++i) {
             mItems[i] = first[i];
         }
@@ -102,21 +94,27 @@ public:
         mItems[index] = f;
         ++mSize;
     }
-    /// Entries from the old size up to count must have been written through data().
-    void resize(std::uint32_t count) noexcept { mSize = count; }
     void eraseAt(std::uint32_t index) noexcept {
         --mSize;
-        if constexpr (kShort) {
-            // A fixed run of selects stays inline, where a copy loop of
-            // variable length becomes a call.
-            for (std::uint32_t i = 0; i + 1 < kCapacity; ++i) {
-                mItems[i] = i < index ? mItems[i] : mItems[i + 1];
-            }
-        } else {
-            for (std::uint32_t i = index; i < mSize; ++i) {
-                mItems[i] = mItems[i + 1];
-            }
+        for (std::uint32_t i = index; i < mSize; ++i) {
+            mItems[i] = mItems[i + 1];
         }
+    }
+
+    // A walk over the entries, for algorithms that also run on lists whose entries leave without moving.
+    std::uint32_t first() const noexcept { return 0; }
+    std::uint32_t end() const noexcept { return mSize; }
+    std::uint32_t after(std::uint32_t i) const noexcept { return i + 1; }
+    /// Divides entry i by its unit^p, erasing it when the power becomes 0;
+    /// returns where the walk goes on from there.
+    std::uint32_t take(std::uint32_t i, std::int32_t p) noexcept {
+        const std::int32_t power = wrapSub(mItems[i].power, p);
+        if (power == 0) {
+            eraseAt(i);
+        } else {
+            mItems[i].power = power;
+        }
+        return i;
     }
 
 private:
