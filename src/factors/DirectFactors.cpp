@@ -24,9 +24,7 @@ double rankineToKelvin(double x) { return (x * 5.0) / 9.0; }
 
 template <ConversionFactor::CustomFunction Fn>
 void applyEach(const double* source, double* target, std::size_t count) noexcept {
-    for (std::size_t i = 0; i < count; ++i) {
-        target[i] = Fn(source[i]);
-    }
+    forEachValue(source, target, count, [](double x) { return Fn(x); });
 }
 
 template void applyEach<celsiusToFahrenheit>(const double*, double*, std::size_t) noexcept;

@@ -44,9 +44,7 @@ QelUnit::ErrorStatus QelUnitConverter::ConvertUnits(const double* source, double
             }
         } else {
             const double f = mFactor.factor;
-            for (std::size_t i = 0; i < count; ++i) {
-                target[i] = source[i] * f;
-            }
+            qelunits_detail::forEachValue(source, target, count, [f](double x) { return x * f; });
         }
         return QelUnit::Ok;
     case QelUnit::CustomConversion: {
