@@ -25,6 +25,10 @@ constexpr std::size_t kSettingsUnitCount = 35;
 
 /// The bits of a key that hold the foot choice; every code lies below them.
 constexpr std::uint32_t kFootFlagMask = 0xE0000000U;
+constexpr int kFootFlagShift = 29;
+static_assert(QelUnitBase::InternationalFoot >> kFootFlagShift == 1U &&
+                  QelUnitBase::SurveyFoot >> kFootFlagShift == 2U && (kFootFlagMask >> kFootFlagShift) == 7U,
+              "the foot flags are the numbers 1 and 2 in the top three bits");
 
 // clang-format off
 /// The map, in ascending code order. Several codes are not the number of the
@@ -95,12 +99,14 @@ inline constexpr SettingsUnitIndex kSettingsUnitIndex = makeSettingsUnitIndex();
 /// The unit the map holds for key (a code OR-ed with one foot flag), or
 /// kNoSettingsUnit when it holds no such key.
 inline std::int32_t findSettingsUnit(std::uint32_t key) noexcept {
-    const std::uint32_t flag = key & kFootFlagMask;
+    // The flag bits read as a number are 1 for the international foot and 2
+    // for the survey foot, so one compare tells both from every other value.
+    const std::uint32_t column = (key >> kFootFlagShift) - 1U;
     const std::uint32_t code = key & ~kFootFlagMask;
-    if ((flag != QelUnitBase::InternationalFoot && flag != QelUnitBase::SurveyFoot) || code > kLargestSettingsCode) {
+    if (column > 1U || code > kLargestSettingsCode) {
         return kNoSettingsUnit;
     }
-    return kSettingsUnitIndex.unit[flag == QelUnitBase::InternationalFoot ? 0 : 1][code];
+    return kSettingsUnitIndex.unit[column][code];
 }
 
 } // namespace qelunits_detail
