@@ -1,4 +1,5 @@
 #include "test_helpers.h"
+#include "unittype/Conversion.h"
 
 #include <qelunits/QelUnitType.h>
 
@@ -6,8 +7,10 @@
 
 #include <cmath>
 #include <limits>
+#include <map>
 #include <random>
 #include <tuple>
+#include <vector>
 
 namespace {
 
@@ -165,6 +168,56 @@ TEST(Conversion, FactorsInvertAndCompatibilityIsSymmetric) {
         }
     }
     EXPECT_GT(checked, 40000);
+}
+
+// Compound types of up to 8 entries and partners of the same dimensions (each
+// unit swapped for one of its type, some split in two), and now and then an
+// incompatible one: the member's shortcuts give the reference's status and bits.
+TEST(Conversion, ShortcutsGiveTheReferenceBits) {
+    std::map<int, std::vector<std::int32_t>> unitsOfType;
+    for (std::int32_t u = 1; u < QelUnit::kUnitCount; ++u) {
+        unitsOfType[QelUnit::getType(static_cast<U>(u))].push_back(u);
+    }
+    std::mt19937 rng(20260214);
+    const auto pick = [&rng](const std::vector<std::int32_t>& from) {
+        return from[std::uniform_int_distribution<std::size_t>(0, from.size() - 1)(rng)];
+    };
+    std::uniform_int_distribution<int> unit(1, QelUnit::kUnitCount - 1);
+    std::uniform_int_distribution<int> power(-3, 3);
+    std::uniform_int_distribution<int> percent(0, 99);
+    int shortcuts = 0;
+    for (int n = 0; n < 60000; ++n) {
+        Entries from;
+        Entries to;
+        // Mostly the common length, area and temperature units, which pair and substitute.
+        for (int k = n % 8 + 1; k > 0; --k) {
+            const std::int32_t u = percent(rng) < 40 ? unit(rng) % 60 + 1 : unit(rng);
+            const int p = percent(rng) < 3 ? 40 : power(rng);
+            from.emplace_back(u, p);
+            const std::vector<std::int32_t>& alike = unitsOfType[QelUnit::getType(static_cast<U>(u))];
+            if (percent(rng) < 20) {
+                to.emplace_back(pick(alike), 1);
+                to.emplace_back(pick(alike), p - 1);
+            } else {
+                to.emplace_back(pick(alike), p);
+            }
+        }
+        if (percent(rng) < 10) {
+            to.emplace_back(unit(rng), 1);
+        }
+        const QelUnitType a = make(from);
+        const QelUnitType b = make(to);
+        ConversionFactor fast(7.0);
+        ConversionFactor reference(7.0);
+        const QelUnit::ErrorStatus status = a.GetConversionFactor(b, fast);
+        ASSERT_EQ(status, qelunits_detail::referenceConversionFactor(a, b, reference))
+            << testing::PrintToString(entries(a)) << " -> " << testing::PrintToString(entries(b));
+        ASSERT_TRUE(fast.isIdentity == reference.isIdentity && bits(fast.factor) == bits(reference.factor) &&
+                    fast.customConversion == reference.customConversion)
+            << testing::PrintToString(entries(a)) << " -> " << testing::PrintToString(entries(b));
+        shortcuts += status != QelUnit::TypesNotCompatible && a.size() > 1 ? 1 : 0;
+    }
+    EXPECT_GT(shortcuts, 30000);
 }
 
 } // namespace

@@ -14,7 +14,8 @@
 
 namespace {
 
-using qelunits_detail::directFactor;
+using qelunits_detail::DirectKind;
+using qelunits_detail::findDirect;
 using U = QelUnit::BuiltinUnits;
 
 double twice(double x) { return 2.0 * x; }
@@ -92,27 +93,39 @@ TEST(ConversionFactor, EqualityIsStrictAndAbsolute) {
 }
 
 TEST(DirectFactors, ExactlyTheGroupEntriesExist) {
-    int factors = 0;
-    int functions = 0;
+    int count[4] = {};
     for (std::int32_t a = -1; a <= QelUnit::kUnitCount; ++a) {
         for (std::int32_t b = -1; b <= QelUnit::kUnitCount; ++b) {
-            const ConversionFactor f = directFactor(a, b);
-            if (!f.isIdentity) {
-                EXPECT_NE(a, b);
-                EXPECT_TRUE(f.customConversion == nullptr ? f.factor > 0.0 : f.factor == 1.0) << a << " " << b;
-                ++(f.customConversion == nullptr ? factors : functions);
+            const qelunits_detail::DirectEntry& e = findDirect(a, b);
+            ++count[static_cast<int>(e.kind)];
+            SCOPED_TRACE(testing::Message() << a << " -> " << b);
+            switch (e.kind) {
+            case DirectKind::None:
+                break;
+            case DirectKind::Factor:
+                EXPECT_TRUE(a != b && e.factor > 0.0 && e.stored == e.factor && e.function == nullptr);
+                break;
+            case DirectKind::Reverse: // the stored opposite direction, and its reciprocal rounded once
+                EXPECT_EQ(findDirect(b, a).kind, DirectKind::Factor);
+                EXPECT_EQ(e.stored, findDirect(b, a).factor);
+                EXPECT_EQ(e.factor, 1.0 / e.stored);
+                break;
+            case DirectKind::Function:
+                EXPECT_TRUE(e.function != nullptr && e.factor == 1.0 && e.stored > 0.0);
+                break;
             }
         }
         for (U base : {QelUnit::meter, QelUnit::square_meters, QelUnit::cubic_meter}) {
-            EXPECT_TRUE(directFactor(a, base).isIdentity) << a << " -> " << base;
+            EXPECT_NE(findDirect(a, base).kind, DirectKind::Factor) << a << " -> " << base;
         }
     }
-    EXPECT_EQ(factors, 465);
-    EXPECT_EQ(functions, 12);
+    EXPECT_EQ(count[static_cast<int>(DirectKind::Factor)], 465);
+    EXPECT_EQ(count[static_cast<int>(DirectKind::Reverse)], 37);
+    EXPECT_EQ(count[static_cast<int>(DirectKind::Function)], 12);
 }
 
 TEST(DirectFactors, PublishedFactorsBitForBit) {
-    // From, to, factor (0: no entry).
+    // From, to, factor (0: no stored factor in that direction).
     const std::tuple<U, U, double> cases[] = {
         {QelUnit::meter, QelUnit::foot, 3.280839895013123},
         {QelUnit::foot, QelUnit::meter, 0.0},
@@ -136,9 +149,9 @@ TEST(DirectFactors, PublishedFactorsBitForBit) {
     };
     for (const auto& [from, to, factor] : cases) {
         SCOPED_TRACE(testing::Message() << from << " -> " << to);
-        const ConversionFactor f = directFactor(from, to);
-        EXPECT_EQ(f.isIdentity, factor == 0.0);
-        EXPECT_EQ(static_cast<double>(f), factor == 0.0 ? 1.0 : factor);
+        const qelunits_detail::DirectEntry& e = findDirect(from, to);
+        EXPECT_EQ(e.kind == DirectKind::Factor, factor != 0.0);
+        EXPECT_EQ(e.kind == DirectKind::Factor ? e.factor : 0.0, factor);
     }
 }
 
@@ -148,17 +161,16 @@ TEST(DirectFactors, TemperatureFunctions) {
     const double boiling[] = {373.15, 212.0, 100.0, 671.67};
     for (int a = 0; a < 4; ++a) {
         for (int b = 0; b < 4; ++b) {
-            const ConversionFactor f = directFactor(scales[a], scales[b]);
+            const qelunits_detail::DirectEntry& e = findDirect(scales[a], scales[b]);
             if (a != b) {
-                ASSERT_NE(f.customConversion, nullptr) << scales[a] << " -> " << scales[b];
-                EXPECT_EQ(static_cast<double>(f), 1.0);
-                EXPECT_NEAR(f.customConversion(boiling[a]), boiling[b], 1e-9) << scales[a] << " -> " << scales[b];
+                ASSERT_EQ(e.kind, DirectKind::Function) << scales[a] << " -> " << scales[b];
+                EXPECT_NEAR(e.function(boiling[a]), boiling[b], 1e-9) << scales[a] << " -> " << scales[b];
             }
         }
     }
-    EXPECT_EQ(directFactor(QelUnit::celsius, QelUnit::kelvin).customConversion(0.0), 273.15);
-    EXPECT_EQ(directFactor(QelUnit::kelvin, QelUnit::celsius).customConversion(273.15), 0.0);
-    EXPECT_EQ(directFactor(QelUnit::fahrenheit, QelUnit::celsius).customConversion(212.0), 100.0);
+    EXPECT_EQ(findDirect(QelUnit::celsius, QelUnit::kelvin).function(0.0), 273.15);
+    EXPECT_EQ(findDirect(QelUnit::kelvin, QelUnit::celsius).function(273.15), 0.0);
+    EXPECT_EQ(findDirect(QelUnit::fahrenheit, QelUnit::celsius).function(212.0), 100.0);
 }
 
 std::uint64_t ulpsApart(double a, double b) { // for doubles of one sign
@@ -188,7 +200,7 @@ TEST(DirectFactors, DataMatchesTheDefinitions) {
     for (const auto& va : qelunits_detail::kVolumeUnits) {
         for (const auto& vb : qelunits_detail::kVolumeUnits) {
             if (va.unit != vb.unit && vb.unit != QelUnit::cubic_meter) {
-                EXPECT_EQ(directFactor(va.unit, vb.unit).factor, std::pow(lengthRatio(va.side, vb.side), 3.0));
+                EXPECT_EQ(findDirect(va.unit, vb.unit).factor, std::pow(lengthRatio(va.side, vb.side), 3.0));
             }
         }
     }
@@ -200,7 +212,7 @@ TEST(DirectFactors, PowerMinusOneIsTheReciprocalRoundedOnce) {
     ConversionFactor factor;
     ASSERT_EQ(QelUnitType(QelUnit::hectare, -1).GetConversionFactor(QelUnitType(QelUnit::square_foot, -1), factor),
               QelUnit::Ok);
-    EXPECT_EQ(factor.factor, 1.0 / directFactor(QelUnit::hectare, QelUnit::square_foot).factor);
+    EXPECT_EQ(factor.factor, 1.0 / findDirect(QelUnit::hectare, QelUnit::square_foot).factor);
     EXPECT_EQ(factor.factor, 9.2903040000000008e-06);
 }
 

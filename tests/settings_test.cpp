@@ -1,5 +1,6 @@
 #include "settings/SettingsMap.h"
 #include "test_helpers.h"
+#include "unittype/Conversion.h"
 
 #include <qelunits/QelUnitBase.h>
 #include <qelunits/QelUnitVar.h>
@@ -65,30 +66,50 @@ TEST(SettingsMap, EveryCodeUnderBothFeetAndTheFallbackOfTheOthers) {
 }
 
 // Every unit (and two invalid codes) at several powers, through the quantity, the
-// static calls and the converter: the same status and the same bits.
-TEST(StaticConversion, EveryEntryPointConvertsLikeTheQuantity) {
+// static calls and the converter, one value and arrays: the reference algorithm's
+// status and bits.
+TEST(StaticConversion, EveryEntryPointConvertsLikeTheReference) {
     const std::pair<int, int> powers[] = {{1, 1}, {2, 2}, {-1, 1}, {0, 1}, {3, -2}};
+    const double source[3] = {-40.5, -0.0, 1e-310}; // a vector step and a tail
     for (std::int32_t a = -1; a <= QelUnit::kUnitCount; ++a) {
         for (std::int32_t b = -1; b <= QelUnit::kUnitCount; ++b) {
             for (const auto& [fp, tp] : powers) {
                 SCOPED_TRACE(testing::Message() << a << '^' << fp << " -> " << b << '^' << tp);
-                const double value = -40.5;
+                ConversionFactor reference;
+                const QelUnit::ErrorStatus status =
+                    qelunits_detail::referenceConversionFactor(QelUnitType(U(a), fp), QelUnitType(U(b), tp), reference);
+                std::uint64_t expected[3];
+                QelUnit::ErrorStatus applied = status; // what converting a value returns
+                for (int k = 0; k < 3; ++k) {
+                    double v = source[k];
+                    applied = qelunits_detail::applyConversion(status, reference, v);
+                    expected[k] = bits(v);
+                }
+                const double value = source[0];
                 QelUnitVar q(value, QelUnitType(U(a), 1), fp);
-                const QelUnit::ErrorStatus status = q.ConvertTo(QelUnitType(U(b), tp));
-                const std::uint64_t expected = bits(status == QelUnit::Ok ? q.GetValue() : value);
+                ASSERT_EQ(q.ConvertTo(QelUnitType(U(b), tp)), applied);
+                ASSERT_EQ(bits(q.GetValue()), expected[0]);
                 double viaStatic = value;
-                ASSERT_EQ(QelUnitBase::ConvertUnits(U(a), fp, U(b), tp, viaStatic), status);
-                ASSERT_EQ(bits(viaStatic), expected);
+                ASSERT_EQ(QelUnitBase::ConvertUnits(U(a), fp, U(b), tp, viaStatic), applied);
+                ASSERT_EQ(bits(viaStatic), expected[0]);
+                const QelUnitConverter converter(U(a), fp, U(b), tp);
                 double viaConverter = value;
-                ASSERT_EQ(QelUnitConverter(U(a), fp, U(b), tp).ConvertUnits(viaConverter), status);
-                ASSERT_EQ(bits(viaConverter), expected);
+                ASSERT_EQ(converter.ConvertUnits(viaConverter), applied);
+                ASSERT_EQ(bits(viaConverter), expected[0]);
+                double inPlace[3] = {source[0], source[1], source[2]};
+                double target[3] = {7.0, 7.0, 7.0};
+                ASSERT_EQ(converter.ConvertUnits(inPlace, 3), applied);
+                ASSERT_EQ(converter.ConvertUnits(source, target, 3), applied);
+                for (int k = 0; k < 3; ++k) {
+                    ASSERT_EQ(bits(inPlace[k]), expected[k]) << k;
+                    ASSERT_EQ(bits(target[k]), applied == QelUnit::Ok ? expected[k] : bits(7.0)) << k;
+                }
 
-                ConversionFactor cf;
-                const QelUnit::ErrorStatus typeStatus =
-                    QelUnitType(U(a), fp).GetConversionFactor(QelUnitType(U(b), tp), cf);
                 double factor = 0.5;
-                ASSERT_EQ(QelUnitBase::GetConversionFactor(U(a), fp, U(b), tp, factor), typeStatus);
-                ASSERT_EQ(bits(factor), bits(typeStatus != QelUnit::Ok ? 0.5 : cf.isIdentity ? 1.0 : cf.factor));
+                ASSERT_EQ(QelUnitBase::GetConversionFactor(U(a), fp, U(b), tp, factor), status);
+                ASSERT_EQ(bits(factor), bits(status != QelUnit::Ok  ? 0.5
+                                             : reference.isIdentity ? 1.0
+                                                                    : reference.factor));
             }
         }
     }

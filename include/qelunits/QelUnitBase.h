@@ -6,6 +6,7 @@
 #include <qelunits/QelCommon.h>
 #include <qelunits/QelUnit.h>
 
+#include <cstddef>
 #include <cstdint>
 
 /// Conversion by builtin unit or by a host application's settings-unit code, in single static calls.
@@ -106,7 +107,8 @@ public:
 };
 
 /// Converts any number of values between two units fixed at construction; the
-/// conversion is resolved once, so each call is one multiply or one function call.
+/// conversion is resolved once, so each value costs one multiply or one
+/// function call, and arrays convert in vectorised loops.
 class QELUNITS_EXPORT QelUnitConverter : public QelUnitBase {
 public:
     /// From one settings code to another, feet as conversion chooses.
@@ -128,6 +130,16 @@ public:
     QelUnit::ErrorStatus ConvertUnits(double& value) const noexcept {
         return qelunits_detail::applyConversion(mStatus, mFactor, value);
     }
+    /// Converts count values in place, each to the bits the single call gives.
+    /// One status for the call: on any but Ok no value is written. values may
+    /// be null when count is 0.
+    QelUnit::ErrorStatus ConvertUnits(double* values, std::size_t count) const noexcept {
+        return ConvertUnits(values, values, count);
+    }
+    /// Converts count values from source into target, as the call in place
+    /// does; target may be source itself but must not overlap it otherwise.
+    /// On any status but Ok target is not written.
+    QelUnit::ErrorStatus ConvertUnits(const double* source, double* target, std::size_t count) const noexcept;
 
 private:
     void resolve();

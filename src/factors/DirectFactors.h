@@ -4,8 +4,9 @@
 // Direct conversions between pairs of builtin units: factors among the common
 // metric, international and US survey lengths, areas and volumes, and the
 // functions between the temperature scales. Only four small groups of units
-// have entries, so each group keeps a square table of its own and a per-unit
-// map finds the group; everything is constant data, complete at load.
+// have entries: each group's square table is laid out in one flat table of
+// entries, and a per-unit slot finds a unit's row and column, so a lookup is
+// three reads. Everything is constant data, complete at load.
 
 #include "catalog/Catalog.h"
 #include "catalog/Powers.h"
@@ -14,6 +15,7 @@
 #include <qelunits/ConversionFactor.h>
 #include <qelunits/QelUnit.h>
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 
@@ -149,89 +151,171 @@ double rankineToCelsius(double x);
 double rankineToFahrenheit(double x);
 double rankineToKelvin(double x);
 
-// In the order of kTemperatureUnits: kelvin, fahrenheit, celsius, rankine.
-inline constexpr ConversionFactor::CustomFunction kTemperatureTable[kTemperatureCount][kTemperatureCount] = {
-    {nullptr, kelvinToFahrenheit, kelvinToCelsius, kelvinToRankine},
-    {fahrenheitToKelvin, nullptr, fahrenheitToCelsius, fahrenheitToRankine},
-    {celsiusToKelvin, celsiusToFahrenheit, nullptr, celsiusToRankine},
-    {rankineToKelvin, rankineToFahrenheit, rankineToCelsius, nullptr}};
+/// A conversion of count values from source to target (which may be source itself).
+using EachFunction = void (*)(const double* source, double* target, std::size_t count) noexcept;
 
-/// Where a unit sits in the direct tables.
-struct GroupSlot {
+/// target[i] = op(source[i]) for count values; target may be source itself.
+/// Four values are read before any is written, so compilers vectorise the body
+/// with no test for overlap, and the loop costs a quarter of its control per value.
+template <class Op>
+void forEachValue(const double* source, double* target, std::size_t count, Op op) noexcept {
+    std::size_t i = 0;
+    for (; i + 4 <= count; i += 4) {
+        const double v0 = source[i];
+        const double v1 = source[i + 1];
+        const double v2 = source[i + 2];
+        const double v3 = source[i + 3];
+        target[i] = op(v0);
+        target[i + 1] = op(v1);
+        target[i + 2] = op(v2);
+        target[i + 3] = op(v3);
+    }
+    for (; i < count; ++i) {
+        target[i] = op(source[i]);
+    }
+}
+
+/// Fn applied to each value. Defined, and instantiated for the scale
+/// functions, in DirectFactors.cpp, where Fn inlines into a loop that compilers vectorise.
+template <ConversionFactor::CustomFunction Fn>
+void applyEach(const double* source, double* target, std::size_t count) noexcept;
+
+/// A scale function for one value and for arrays.
+struct ScaleFunction {
+    ConversionFactor::CustomFunction one = nullptr;
+    EachFunction each = nullptr;
+};
+
+template <ConversionFactor::CustomFunction Fn>
+constexpr ScaleFunction scale() {
+    return ScaleFunction{Fn, applyEach<Fn>};
+}
+
+// In the order of kTemperatureUnits: kelvin, fahrenheit, celsius, rankine.
+inline constexpr ScaleFunction kTemperatureTable[kTemperatureCount][kTemperatureCount] = {
+    {{}, scale<kelvinToFahrenheit>(), scale<kelvinToCelsius>(), scale<kelvinToRankine>()},
+    {scale<fahrenheitToKelvin>(), {}, scale<fahrenheitToCelsius>(), scale<fahrenheitToRankine>()},
+    {scale<celsiusToKelvin>(), scale<celsiusToFahrenheit>(), {}, scale<celsiusToRankine>()},
+    {scale<rankineToKelvin>(), scale<rankineToFahrenheit>(), scale<rankineToCelsius>(), {}}};
+
+/// What the direct tables hold for an ordered pair of units.
+enum class DirectKind : std::uint8_t {
+    None,     // no direct conversion (also a unit with itself)
+    Factor,   // a stored factor from the first unit to the second
+    Reverse,  // only the opposite direction is stored: the target is its group's base unit
+    Function, // a function between temperature scales
+};
+
+struct DirectEntry {
+    DirectKind kind = DirectKind::None;
+    /// What a value is multiplied by: the stored factor, its reciprocal for
+    /// Reverse, 1.0 with a function.
+    double factor = 1.0;
+    /// The stored factor (of the opposite direction for Reverse); between
+    /// temperature scales the ratio of their degrees. Compound types raise it
+    /// to a power: they convert intervals, never readings.
+    double stored = 1.0;
+    ConversionFactor::CustomFunction function = nullptr;
+    /// The function over arrays.
+    EachFunction each = nullptr;
+};
+
+/// Where a unit's row starts in the flat table and its column in the rows of its group.
+struct DirectSlot {
     FactorGroup group;
     std::uint8_t index;
+    std::uint16_t row;
 };
 
-struct GroupMap {
-    GroupSlot slot[kUnitCount];
+/// Slots for every code below a power of two, so that one compare bounds both units of a lookup.
+constexpr std::size_t kDirectSlotCount = 512;
+static_assert(kUnitCount <= static_cast<int>(kDirectSlotCount), "unit codes outgrow the slot table");
+
+// Entry 0 is the empty entry; every unit outside the groups has row 0 and
+// column 0, so a pair of them finds it with no test of its own.
+constexpr std::size_t kDirectEntryCount = 1 + kLengthCount * kLengthCount + kAreaCount * kAreaCount +
+                                          kVolumeCount * kVolumeCount + kTemperatureCount * kTemperatureCount;
+
+struct DirectTables {
+    DirectSlot slot[kDirectSlotCount];
+    DirectEntry entry[kDirectEntryCount];
 };
 
-template <class Entry, std::size_t N, class UnitOf>
-constexpr void placeGroup(GroupMap& map, FactorGroup group, const Entry (&units)[N], UnitOf unitOf) {
+/// The entry of a factor group for indices a and b, from the stored value of
+/// a to b (at(a, b)); the base column is not stored, so there the entry is
+/// the reverse of b to a.
+template <class At>
+constexpr DirectEntry factorEntry(std::size_t a, std::size_t b, At at) {
+    if (a == b) {
+        return DirectEntry{};
+    }
+    if (b != 0) {
+        return DirectEntry{DirectKind::Factor, at(a, b), at(a, b), nullptr, nullptr};
+    }
+    return DirectEntry{DirectKind::Reverse, 1.0 / at(b, a), at(b, a), nullptr, nullptr};
+}
+
+template <class At>
+constexpr std::uint16_t placeGroup(DirectTables& t, std::uint16_t row, FactorGroup group,
+                                   const QelUnit::BuiltinUnits* units, std::size_t n, At at) {
+    for (std::size_t a = 0; a < n; ++a) {
+        t.slot[units[a]] = DirectSlot{group, static_cast<std::uint8_t>(a), static_cast<std::uint16_t>(row + a * n)};
+        // A direct entry skips the dimension check: its units must reduce alike.
+        if (kUnitTable[units[a]].type != kUnitTable[units[0]].type) {
+            throw "a direct-factor group mixes unit types";
+        }
+        for (std::size_t b = 0; b < n; ++b) {
+            t.entry[row + a * n + b] = at(a, b);
+        }
+    }
+    return static_cast<std::uint16_t>(row + n * n);
+}
+
+template <std::size_t N, class Entry>
+constexpr std::array<QelUnit::BuiltinUnits, N> unitsOf(const Entry (&entries)[N]) {
+    std::array<QelUnit::BuiltinUnits, N> units{};
     for (std::size_t i = 0; i < N; ++i) {
-        map.slot[unitOf(units[i])] = GroupSlot{group, static_cast<std::uint8_t>(i)};
+        units[i] = entries[i].unit;
     }
+    return units;
 }
 
-constexpr GroupMap makeGroupMap() {
-    GroupMap map{};
-    const auto plain = [](QelUnit::BuiltinUnits u) { return u; };
-    placeGroup(map, FactorGroup::Length, kLengthUnits, plain);
-    placeGroup(map, FactorGroup::Area, kAreaUnits, [](const AreaUnit& u) { return u.unit; });
-    placeGroup(map, FactorGroup::Volume, kVolumeUnits, [](const VolumeUnit& u) { return u.unit; });
-    placeGroup(map, FactorGroup::Temperature, kTemperatureUnits, plain);
-    return map;
+constexpr DirectTables makeDirectTables() {
+    DirectTables t{};
+    std::uint16_t row = 1;
+    row = placeGroup(t, row, FactorGroup::Length, kLengthUnits, kLengthCount, [](std::size_t a, std::size_t b) {
+        return factorEntry(a, b, [](std::size_t x, std::size_t y) { return kLengthTable[x][y]; });
+    });
+    const std::array<QelUnit::BuiltinUnits, kAreaCount> areas = unitsOf(kAreaUnits);
+    row = placeGroup(t, row, FactorGroup::Area, areas.data(), kAreaCount, [](std::size_t a, std::size_t b) {
+        return factorEntry(a, b, [](std::size_t x, std::size_t y) { return kAreaTable.at[x][y]; });
+    });
+    const std::array<QelUnit::BuiltinUnits, kVolumeCount> volumes = unitsOf(kVolumeUnits);
+    row = placeGroup(t, row, FactorGroup::Volume, volumes.data(), kVolumeCount, [](std::size_t a, std::size_t b) {
+        return factorEntry(a, b, [](std::size_t x, std::size_t y) { return kVolumeTable.at[x][y]; });
+    });
+    placeGroup(
+        t, row, FactorGroup::Temperature, kTemperatureUnits, kTemperatureCount, [](std::size_t a, std::size_t b) {
+            const ScaleFunction fn = kTemperatureTable[a][b];
+            const double ratio = kUnitTable[kTemperatureUnits[a]].factor / kUnitTable[kTemperatureUnits[b]].factor;
+            // The diagonal is empty; no pointer compare, which some sanitizer builds refuse in a constant.
+            return a == b ? DirectEntry{} : DirectEntry{DirectKind::Function, 1.0, ratio, fn.one, fn.each};
+        });
+    return t;
 }
 
-inline constexpr GroupMap kGroupMap = makeGroupMap();
+inline constexpr DirectTables kDirect = makeDirectTables();
+inline constexpr const DirectEntry& kNoDirect = kDirect.entry[0];
 
-/// The direct conversion from one unit to another, field by field: false when
-/// there is none (also for units outside 0 to 348); otherwise fn is the custom
-/// function (null for a factor) and f the factor (1.0 with a function).
-/// Separate fields let the hot paths keep them in registers.
-inline bool findDirect(std::int32_t from, std::int32_t to, double& f, ConversionFactor::CustomFunction& fn) noexcept {
-    if (!isUnitCode(from) || !isUnitCode(to)) {
-        return false;
+/// The direct conversion from one unit to another; the None entry when there
+/// is none (also for units outside 0 to 348).
+inline const DirectEntry& findDirect(std::int32_t from, std::int32_t to) noexcept {
+    if ((static_cast<std::uint32_t>(from) | static_cast<std::uint32_t>(to)) >= kDirectSlotCount) {
+        return kNoDirect;
     }
-    const GroupSlot a = kGroupMap.slot[from];
-    const GroupSlot b = kGroupMap.slot[to];
-    if (a.group != b.group || a.index == b.index) {
-        return false;
-    }
-    fn = nullptr;
-    switch (a.group) {
-    case FactorGroup::None:
-        return false;
-    case FactorGroup::Temperature:
-        fn = kTemperatureTable[a.index][b.index];
-        f = 1.0;
-        return true;
-    case FactorGroup::Length:
-        f = kLengthTable[a.index][b.index];
-        break;
-    case FactorGroup::Area:
-        f = kAreaTable.at[a.index][b.index];
-        break;
-    case FactorGroup::Volume:
-        f = kVolumeTable.at[a.index][b.index];
-        break;
-    }
-    // The base unit's column holds no entries in these groups.
-    return b.index != 0;
-}
-
-/// The direct conversion from one unit to another: a factor, a custom function,
-/// or the identity when there is none (also for units outside 0 to 348).
-inline ConversionFactor directFactor(std::int32_t from, std::int32_t to) noexcept {
-    ConversionFactor entry;
-    double f = 1.0;
-    ConversionFactor::CustomFunction fn = nullptr;
-    if (findDirect(from, to, f, fn)) {
-        entry.isIdentity = false;
-        entry.factor = f;
-        entry.customConversion = fn;
-    }
-    return entry;
+    const DirectSlot a = kDirect.slot[from];
+    const DirectSlot b = kDirect.slot[to];
+    return kDirect.entry[a.group == b.group ? a.row + b.index : 0];
 }
 
 } // namespace qelunits_detail

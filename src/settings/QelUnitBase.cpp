@@ -15,21 +15,38 @@ void QelUnitBase::Initialize() {}
 
 QelUnit::BuiltinUnits QelUnitBase::mapToBuiltin(SettingsUnits code, FootToMeterConversion conversion) noexcept {
     const std::uint32_t key = static_cast<std::uint32_t>(code) | static_cast<std::uint32_t>(conversion);
-    if (const QelUnit::BuiltinUnits* unit = qelunits_detail::findSettingsUnit(key)) {
-        return *unit;
-    }
+    const std::int32_t unit = qelunits_detail::findSettingsUnit(key);
     // An unmapped key gives the code's own number (possibly not a valid unit).
-    return static_cast<QelUnit::BuiltinUnits>(static_cast<std::int32_t>(code));
+    return static_cast<QelUnit::BuiltinUnits>(
+        unit != qelunits_detail::kNoSettingsUnit ? unit : static_cast<std::int32_t>(code));
 }
 
 namespace {
 
+// Everything but a direct factor, out of line, so that the direct path needs no stack frame.
+[[gnu::noinline]] QelUnit::ErrorStatus convertRest(const qelunits_detail::DirectEntry& entry,
+                                                   QelUnit::BuiltinUnits from, int fromPower, QelUnit::BuiltinUnits to,
+                                                   int toPower, double& value) noexcept {
+    if (entry.kind == qelunits_detail::DirectKind::Function) {
+        value = entry.function(value);
+        return QelUnit::Ok;
+    }
+    ConversionFactor factor;
+    const QelUnit::ErrorStatus status =
+        qelunits_detail::unitConversionFactorGeneral(from, fromPower, to, toPower, factor);
+    return qelunits_detail::applyConversion(status, factor, value);
+}
+
 // What a converter built for the two units does, without building one.
 QelUnit::ErrorStatus convertOnce(QelUnit::BuiltinUnits from, int fromPower, QelUnit::BuiltinUnits to, int toPower,
                                  double& value) noexcept {
-    ConversionFactor factor;
-    const QelUnit::ErrorStatus status = qelunits_detail::unitConversionFactor(from, fromPower, to, toPower, factor);
-    return qelunits_detail::applyConversion(status, factor, value);
+    const qelunits_detail::DirectEntry& entry =
+        fromPower == 1 && toPower == 1 ? qelunits_detail::findDirect(from, to) : qelunits_detail::kNoDirect;
+    if (entry.kind == qelunits_detail::DirectKind::Factor || entry.kind == qelunits_detail::DirectKind::Reverse) {
+        value *= entry.factor;
+        return QelUnit::Ok;
+    }
+    return convertRest(entry, from, fromPower, to, toPower, value);
 }
 
 } // namespace

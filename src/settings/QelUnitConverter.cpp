@@ -1,6 +1,10 @@
+#include "factors/DirectFactors.h"
 #include "unittype/Conversion.h"
 
 #include <qelunits/QelUnitBase.h>
+
+#include <algorithm>
+#include <cstddef>
 
 QelUnitConverter::QelUnitConverter(SettingsUnits from, FootToMeterConversion conversion, SettingsUnits to)
     : QelUnitConverter(from, 1, conversion, to, 1) {}
@@ -28,4 +32,37 @@ void QelUnitConverter::resolve() {
     // source type from^fromPower is what the quantity built from (from, 1) and
     // power fromPower holds, so every value converts exactly as through it.
     mStatus = qelunits_detail::unitConversionFactor(fromUnit, fromPower, toUnit, toPower, mFactor);
+}
+
+QelUnit::ErrorStatus QelUnitConverter::ConvertUnits(const double* source, double* target,
+                                                    std::size_t count) const noexcept {
+    switch (mStatus) {
+    case QelUnit::Ok:
+        if (mFactor.isIdentity) { // the bits stay, as in the single call
+            if (source != target) {
+                std::copy(source, source + count, target);
+            }
+        } else {
+            const double f = mFactor.factor;
+            qelunits_detail::forEachValue(source, target, count, [f](double x) { return x * f; });
+        }
+        return QelUnit::Ok;
+    case QelUnit::CustomConversion: {
+        // Only a direct pair of temperature scales resolves to a function; its
+        // entry has the same function over arrays.
+        const qelunits_detail::DirectEntry& entry = qelunits_detail::findDirect(fromUnit, toUnit);
+        if (entry.function == mFactor.customConversion && entry.each != nullptr) {
+            entry.each(source, target, count);
+        } else {
+            for (std::size_t i = 0; i < count; ++i) {
+                double value = source[i];
+                ConvertUnits(value);
+                target[i] = value;
+            }
+        }
+        return QelUnit::Ok;
+    }
+    default:
+        return mStatus;
+    }
 }

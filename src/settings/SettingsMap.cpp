@@ -15,7 +15,7 @@ constexpr bool isStrictlyAscendingBelowFlags() {
     return true;
 }
 static_assert(isStrictlyAscendingBelowFlags(), "settings codes must ascend and stay below the foot flags");
-static_assert(kSettingsUnitCount < kNoSettingsRow, "row numbers must fit the index");
+static_assert(QelUnit::kUnitCount <= 0x7FFF, "unit codes must fit the index");
 
 } // namespace
 } // namespace qelunits_detail

@@ -25,6 +25,10 @@ constexpr std::size_t kSettingsUnitCount = 35;
 
 /// The bits of a key that hold the foot choice; every code lies below them.
 constexpr std::uint32_t kFootFlagMask = 0xE0000000U;
+constexpr int kFootFlagShift = 29;
+static_assert(QelUnitBase::InternationalFoot >> kFootFlagShift == 1U &&
+                  QelUnitBase::SurveyFoot >> kFootFlagShift == 2U && (kFootFlagMask >> kFootFlagShift) == 7U,
+              "the foot flags are the numbers 1 and 2 in the top three bits");
 
 // clang-format off
 /// The map, in ascending code order. Several codes are not the number of the
@@ -69,32 +73,40 @@ inline constexpr std::array<SettingsUnitRow, kSettingsUnitCount> kSettingsUnitTa
 // clang-format on
 
 constexpr std::uint32_t kLargestSettingsCode = kSettingsUnitTable.back().code;
-constexpr std::uint8_t kNoSettingsRow = 0xFF;
+constexpr std::int16_t kNoSettingsUnit = -1;
 
-/// Row of each code from 0 to the largest (kNoSettingsRow where none), so a lookup is one indexed read.
-constexpr std::array<std::uint8_t, kLargestSettingsCode + 1> makeSettingsRowIndex() {
-    std::array<std::uint8_t, kLargestSettingsCode + 1> index{};
-    for (auto& row : index) {
-        row = kNoSettingsRow;
+/// The unit of each code from 0 to the largest under each foot choice
+/// (international, then survey; kNoSettingsUnit where none), so that a lookup is one indexed read.
+struct SettingsUnitIndex {
+    std::int16_t unit[2][kLargestSettingsCode + 1];
+};
+
+constexpr SettingsUnitIndex makeSettingsUnitIndex() {
+    SettingsUnitIndex index{};
+    for (auto& column : index.unit) {
+        for (std::int16_t& unit : column) {
+            unit = kNoSettingsUnit;
+        }
     }
-    for (std::size_t i = 0; i < kSettingsUnitCount; ++i) {
-        index[kSettingsUnitTable[i].code] = static_cast<std::uint8_t>(i);
+    for (const SettingsUnitRow& row : kSettingsUnitTable) {
+        index.unit[0][row.code] = static_cast<std::int16_t>(row.withInternationalFoot);
+        index.unit[1][row.code] = static_cast<std::int16_t>(row.withSurveyFoot);
     }
     return index;
 }
-inline constexpr std::array<std::uint8_t, kLargestSettingsCode + 1> kSettingsRowOfCode = makeSettingsRowIndex();
+inline constexpr SettingsUnitIndex kSettingsUnitIndex = makeSettingsUnitIndex();
 
-/// The unit the map holds for key (a code OR-ed with one foot flag), or null
-/// when it holds no such key.
-inline const QelUnit::BuiltinUnits* findSettingsUnit(std::uint32_t key) noexcept {
-    const std::uint32_t flag = key & kFootFlagMask;
+/// The unit the map holds for key (a code OR-ed with one foot flag), or
+/// kNoSettingsUnit when it holds no such key.
+inline std::int32_t findSettingsUnit(std::uint32_t key) noexcept {
+    // The flag bits read as a number are 1 for the international foot and 2
+    // for the survey foot, so one compare tells both from every other value.
+    const std::uint32_t column = (key >> kFootFlagShift) - 1U;
     const std::uint32_t code = key & ~kFootFlagMask;
-    if ((flag != QelUnitBase::InternationalFoot && flag != QelUnitBase::SurveyFoot) || code > kLargestSettingsCode ||
-        kSettingsRowOfCode[code] == kNoSettingsRow) {
-        return nullptr;
+    if (column > 1U || code > kLargestSettingsCode) {
+        return kNoSettingsUnit;
     }
-    const SettingsUnitRow& row = kSettingsUnitTable[kSettingsRowOfCode[code]];
-    return flag == QelUnitBase::InternationalFoot ? &row.withInternationalFoot : &row.withSurveyFoot;
+    return kSettingsUnitIndex.unit[column][code];
 }
 
 } // namespace qelunits_detail

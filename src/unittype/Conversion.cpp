@@ -18,6 +18,9 @@
 namespace qelunits_detail {
 namespace {
 
+/// Entries of a type kept inline: the fast path takes types of up to this size.
+constexpr std::uint32_t kSmallCapacity = 8;
+
 /// The reduction of a type over the ten base dimensions, as the merge of the
 /// algebra builds it: an absent dimension is added even with power 0; a
 /// present one sums, and leaves when the sum is 0.
@@ -78,7 +81,7 @@ double raise(double x, std::int32_t p) noexcept {
 }
 
 /// Multiplies factor by the reduction factor of unit^power (nothing for a base unit).
-void accumulateReduction(ConversionFactor& factor, std::int32_t unit, std::int32_t power) noexcept {
+inline void accumulateReduction(ConversionFactor& factor, std::int32_t unit, std::int32_t power) noexcept {
     const UnitRecord& record = kUnitTable[unit];
     if (!record.isBaseUnit) {
         factor *= ConversionFactor(raise(record.factor, power));
@@ -86,78 +89,169 @@ void accumulateReduction(ConversionFactor& factor, std::int32_t unit, std::int32
 }
 
 /// The reduction factor of a / b, walking the quotient's entries in order without building it.
-ConversionFactor remainderFactor(const QelUnitFactor* a, std::uint32_t na, const QelUnitFactor* b,
-                                 std::uint32_t nb) noexcept {
+template <class List>
+ConversionFactor remainderFactor(const List& a, const List& b) noexcept {
     ConversionFactor rem;
-    std::uint32_t i = 0;
-    std::uint32_t j = 0;
+    std::uint32_t i = a.first();
+    std::uint32_t j = b.first();
+    const std::uint32_t na = a.end();
+    const std::uint32_t nb = b.end();
     while (i < na || j < nb) {
         if (j == nb || (i < na && a[i].unit < b[j].unit)) {
             accumulateReduction(rem, a[i].unit, a[i].power);
-            ++i;
+            i = a.after(i);
         } else if (i == na || b[j].unit < a[i].unit) {
             accumulateReduction(rem, b[j].unit, wrapNeg(b[j].power));
-            ++j;
+            j = b.after(j);
         } else {
             const std::int32_t power = wrapSub(a[i].power, b[j].power);
             if (power != 0) {
                 accumulateReduction(rem, a[i].unit, power);
             }
-            ++i;
-            ++j;
+            i = a.after(i);
+            j = b.after(j);
         }
     }
     return rem;
 }
 
-/// A direct factor from one unit to the other, if there is one. Between two
-/// temperature scales it is the ratio of their degrees: a compound type
-/// converts intervals, never readings.
-bool pairFactor(std::int32_t from, std::int32_t to, double& factor) noexcept {
-    const ConversionFactor entry = directFactor(from, to);
-    if (entry.isIdentity) {
-        return false;
-    }
-    factor = entry.customConversion != nullptr ? kUnitTable[from].factor / kUnitTable[to].factor : entry.factor;
-    return true;
-}
-
-std::int64_t magnitude(std::int32_t p) noexcept { return p < 0 ? -static_cast<std::int64_t>(p) : p; }
-
 /// Converts the units of a and b that have a direct factor, pair by pair,
-/// into acc, and removes them from both lists.
-void pairUnits(ScratchFactors& a, ScratchFactors& b, ConversionFactor& acc) noexcept {
-    std::uint32_t i = 0;
-    std::uint32_t j = 0;
-    while (i < a.size() && j < b.size()) {
+/// into acc, and removes them from both lists. After a pair the next entry of
+/// b is skipped when b's entry left.
+template <class List>
+void pairUnits(List& a, List& b, ConversionFactor& acc) noexcept {
+    std::uint32_t i = a.first();
+    std::uint32_t j = b.first();
+    while (i < a.end() && j < b.end()) {
         const QelUnitFactor fa = a[i];
         const QelUnitFactor fb = b[j];
         const std::int32_t p = magnitude(fa.power) < magnitude(fb.power) ? fa.power : fb.power;
-        double f = 0.0;
-        const bool forward = pairFactor(fa.unit, fb.unit, f);
-        if (!forward && !pairFactor(fb.unit, fa.unit, f)) {
-            ++i;
+        const DirectEntry& entry = findDirect(fa.unit, fb.unit);
+        if (entry.kind == DirectKind::None) {
+            i = a.after(i);
             continue;
         }
-        addPower(a, fa.unit, wrapNeg(p));
-        addPower(b, fb.unit, wrapNeg(p));
-        const double d = raise(f, p);
-        if (forward) {
+        i = a.take(i, p);
+        j = b.after(b.take(j, p));
+        const double d = raise(entry.stored, p);
+        if (entry.kind != DirectKind::Reverse) {
             acc *= ConversionFactor(d);
         } else {
             // Divided directly: a tiny power of a large area or volume factor is a valid divisor.
             acc.factor = acc.isIdentity ? 1.0 / d : acc.factor / d;
             acc.isIdentity = false;
         }
-        ++j;
     }
 }
 
-/// The end of every conversion: the accumulated factor with the remainder's reduction applied.
-void finish(ConversionFactor acc, const ConversionFactor& rem, ConversionFactor& factor) noexcept {
-    acc *= rem;
+/// The conversion of what is left of two compatible types once the direct
+/// shortcut and substitution are done.
+template <class List>
+void convertLists(List& a, List& b, ConversionFactor& factor) noexcept {
+    ConversionFactor acc;
+    pairUnits(a, b, acc);
+    // Units left on either side still convert: their dimensions cancel between the sides.
+    acc *= remainderFactor(a, b);
     factor = acc;
 }
+
+/// Two one-unit types with a direct conversion take it, as the plain static calls do.
+bool directShortcut(const QelUnitType& from, const QelUnitType& to, ConversionFactor& factor,
+                    QelUnit::ErrorStatus& status) noexcept {
+    if (from.size() != 1 || to.size() != 1 || from[0].power != 1 || to[0].power != 1) {
+        return false;
+    }
+    const DirectEntry& entry = findDirect(from[0].unit, to[0].unit);
+    if (entry.kind == DirectKind::None) {
+        return false;
+    }
+    status = takeDirect(entry, factor);
+    return true;
+}
+
+/// The conversion between two compatible types on scratch lists, which have room for substitution.
+QelUnit::ErrorStatus convertCompatible(const QelUnitType& from, const QelUnitType& to,
+                                       ConversionFactor& factor) noexcept {
+    QelUnit::ErrorStatus status = QelUnit::Ok;
+    if (directShortcut(from, to, factor, status)) {
+        return status;
+    }
+    ScratchFactors a(from.begin(), static_cast<std::uint32_t>(from.size()));
+    ScratchFactors b(to.begin(), static_cast<std::uint32_t>(to.size()));
+    substituteFactors(a);
+    substituteFactors(b);
+    convertLists(a, b, factor);
+    return QelUnit::Ok;
+}
+
+/// For each unit, how large a power magnitude the fast path takes: within the
+/// bound of exact dimension keys (see DimensionKey), and below the powers that
+/// substitution rewrites.
+struct FastPowerTable {
+    std::uint64_t limit[kUnitCount];
+};
+
+constexpr FastPowerTable makeFastPowerTable() {
+    FastPowerTable table{};
+    for (int u = 0; u < kUnitCount; ++u) {
+        const std::int64_t belowPattern = kPatterns.smallestPower[u] - 1;
+        table.limit[u] = static_cast<std::uint64_t>(belowPattern < kKeyPowerLimit ? belowPattern : kKeyPowerLimit);
+    }
+    return table;
+}
+
+constexpr FastPowerTable kFastPowers = makeFastPowerTable();
+
+/// The entries of a small type on the fast path. They leave by taking power
+/// 0 instead of being erased: the fast path takes no type with a power 0, so
+/// a 0 marks an entry that left, and nothing moves.
+class LiveFactors {
+public:
+    /// False when type is too large, or holds a power that the fast path does
+    /// not take: 0 (the reduction keeps it as a dimension of its own), one too
+    /// large for exact keys, or one that substitution rewrites.
+    bool read(const QelUnitType& type) noexcept {
+        const auto n = static_cast<std::uint32_t>(type.size());
+        if (n > kSmallCapacity) {
+            return false;
+        }
+        DimensionKey sum{}; // a local, so that the loop keeps it in registers
+        for (std::uint32_t k = 0; k < n; ++k) {
+            const QelUnitFactor f = type[k];
+            if (static_cast<std::uint64_t>(magnitude(f.power)) - 1 >= kFastPowers.limit[f.unit]) {
+                return false;
+            }
+            sum.addTimes(kDimensions.unit[f.unit].key, f.power);
+            mItems[k] = f;
+        }
+        mSize = n;
+        mKey = sum;
+        return true;
+    }
+
+    const DimensionKey& key() const noexcept { return mKey; }
+    const QelUnitFactor& operator[](std::uint32_t i) const noexcept { return mItems[i]; }
+    std::uint32_t end() const noexcept { return mSize; }
+    std::uint32_t first() const noexcept { return live(0); }
+    std::uint32_t after(std::uint32_t i) const noexcept { return live(i + 1); }
+    /// Divides entry i by its unit^p; returns where the walk goes on from there.
+    std::uint32_t take(std::uint32_t i, std::int32_t p) noexcept {
+        mItems[i].power = wrapSub(mItems[i].power, p);
+        return mItems[i].power == 0 ? after(i) : i;
+    }
+
+private:
+    std::uint32_t live(std::uint32_t i) const noexcept {
+        while (i < mSize && mItems[i].power == 0) {
+            ++i;
+        }
+        return i;
+    }
+
+    std::uint32_t mSize = 0;
+    DimensionKey mKey{};
+    QelUnitFactor mItems[kSmallCapacity];
+};
 
 } // namespace
 
@@ -166,12 +260,23 @@ QelUnit::ErrorStatus unitConversionFactorGeneral(QelUnit::BuiltinUnits from, int
     if (fromPower != 1 || toPower != 1 || !isStorableUnit(from) || !isStorableUnit(to)) {
         return QelUnitType(from, fromPower).GetConversionFactor(QelUnitType(to, toPower), factor);
     }
+    if (kDimensions.unit[from].key != kDimensions.unit[to].key) {
+        return QelUnit::TypesNotCompatible;
+    }
     // Two compatible plain units without a direct factor: a unit to the power 1
     // is left alone by substitution and has no pair, so only the remainder is left.
     const QelUnitFactor a{from, 1};
     const QelUnitFactor b{to, 1};
-    finish(ConversionFactor(), remainderFactor(&a, 1, &b, 1), factor);
+    factor = remainderFactor(FixedFactors<1>(&a, 1), FixedFactors<1>(&b, 1));
     return QelUnit::Ok;
+}
+
+QelUnit::ErrorStatus referenceConversionFactor(const QelUnitType& from, const QelUnitType& to,
+                                               ConversionFactor& factor) {
+    if (!from.isCompatible(to)) {
+        return QelUnit::TypesNotCompatible;
+    }
+    return convertCompatible(from, to, factor);
 }
 
 } // namespace qelunits_detail
@@ -216,21 +321,20 @@ void QelUnitType::GetMetricConversion(QelUnitType& metric, ConversionFactor& fac
 }
 
 QelUnit::ErrorStatus QelUnitType::GetConversionFactor(const QelUnitType& to, ConversionFactor& factor) const {
-    if (!isCompatible(to)) {
+    // Small types compare dimension keys instead of reducing, and those that
+    // substitution leaves alone are worked on in lists of their inline size.
+    qelunits_detail::LiveFactors a;
+    qelunits_detail::LiveFactors b;
+    if (!a.read(*this) || !b.read(to)) {
+        return qelunits_detail::referenceConversionFactor(*this, to, factor);
+    }
+    if (a.key() != b.key()) {
         return QelUnit::TypesNotCompatible;
     }
     QelUnit::ErrorStatus status = QelUnit::Ok;
-    if (mSize == 1 && to.mSize == 1 && mUnits[0].power == 1 && to.mUnits[0].power == 1 &&
-        qelunits_detail::lookupUnits(mUnits[0].unit, to.mUnits[0].unit, factor, status)) {
+    if (qelunits_detail::directShortcut(*this, to, factor, status)) {
         return status;
     }
-    qelunits_detail::ScratchFactors a(mUnits, mSize);
-    qelunits_detail::ScratchFactors b(to.mUnits, to.mSize);
-    qelunits_detail::substituteFactors(a);
-    qelunits_detail::substituteFactors(b);
-    ConversionFactor acc;
-    qelunits_detail::pairUnits(a, b, acc);
-    // Units left on either side still convert: their dimensions cancel between the sides.
-    qelunits_detail::finish(acc, qelunits_detail::remainderFactor(a.data(), a.size(), b.data(), b.size()), factor);
+    qelunits_detail::convertLists(a, b, factor);
     return QelUnit::Ok;
 }

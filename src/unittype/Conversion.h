@@ -6,43 +6,31 @@
 
 #include "catalog/Catalog.h"
 #include "factors/DirectFactors.h"
-#include "unittype/Dimensions.h"
 
 #include <qelunits/ConversionFactor.h>
 #include <qelunits/QelUnit.h>
 
 #include <cstdint>
 
+class QelUnitType;
+
 namespace qelunits_detail {
 
-/// The matrix lookup for two plain units; false when neither direction has an entry.
-inline bool lookupUnits(std::int32_t from, std::int32_t to, ConversionFactor& factor,
-                        QelUnit::ErrorStatus& status) noexcept {
-    double f = 1.0;
-    ConversionFactor::CustomFunction fn = nullptr;
-    status = QelUnit::Ok;
-    if (findDirect(from, to, f, fn)) {
-        factor.isIdentity = false;
-        if (fn != nullptr) {
-            // The whole entry: factor 1.0 with its function.
-            factor.factor = 1.0;
-            factor.customConversion = fn;
-            status = QelUnit::CustomConversion;
-        } else {
-            factor.factor = f;
-        }
-        return true;
+/// Writes a direct entry (not None) into factor as the one-unit shortcut
+/// always has: the factor, and between temperature scales the function with
+/// status CustomConversion. Nothing else of factor changes.
+inline QelUnit::ErrorStatus takeDirect(const DirectEntry& entry, ConversionFactor& factor) noexcept {
+    factor.isIdentity = false;
+    factor.factor = entry.factor;
+    if (entry.kind == DirectKind::Function) {
+        factor.customConversion = entry.function;
+        return QelUnit::CustomConversion;
     }
-    if (findDirect(to, from, f, fn)) {
-        factor.isIdentity = false;
-        factor.factor = 1.0 / f;
-        return true;
-    }
-    return false;
+    return QelUnit::Ok;
 }
 
-/// The rest of unitConversionFactor: any powers or invalid units, or two compatible
-/// plain units without a direct factor.
+/// The rest of unitConversionFactor: any powers or invalid units, or two plain
+/// units without a direct factor.
 QelUnit::ErrorStatus unitConversionFactorGeneral(QelUnit::BuiltinUnits from, int fromPower, QelUnit::BuiltinUnits to,
                                                  int toPower, ConversionFactor& factor) noexcept;
 
@@ -51,17 +39,20 @@ QelUnit::ErrorStatus unitConversionFactorGeneral(QelUnit::BuiltinUnits from, int
 /// Inline, so that a plain unit-to-unit conversion is a few compares and a table read.
 inline QelUnit::ErrorStatus unitConversionFactor(QelUnit::BuiltinUnits from, int fromPower, QelUnit::BuiltinUnits to,
                                                  int toPower, ConversionFactor& factor) noexcept {
-    if (fromPower == 1 && toPower == 1 && isStorableUnit(from) && isStorableUnit(to)) {
-        if (kDimensions.unit[from].key != kDimensions.unit[to].key) {
-            return QelUnit::TypesNotCompatible;
-        }
-        QelUnit::ErrorStatus status = QelUnit::Ok;
-        if (lookupUnits(from, to, factor, status)) {
-            return status;
+    if (fromPower == 1 && toPower == 1) {
+        const DirectEntry& entry = findDirect(from, to);
+        if (entry.kind != DirectKind::None) {
+            return takeDirect(entry, factor);
         }
     }
     return unitConversionFactorGeneral(from, fromPower, to, toPower, factor);
 }
+
+/// QelUnitType::GetConversionFactor by the reference algorithm alone:
+/// compatibility by reducing both types, then substitution, pairing and the
+/// remainder on scratch lists. The member takes shortcuts that give the same bits.
+QelUnit::ErrorStatus referenceConversionFactor(const QelUnitType& from, const QelUnitType& to,
+                                               ConversionFactor& factor);
 
 } // namespace qelunits_detail
 

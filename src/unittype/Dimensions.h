@@ -12,14 +12,37 @@
 
 namespace qelunits_detail {
 
+/// Exponents over the ten base dimensions packed as signed 12-bit lanes, five
+/// to a word. Sums of such keys times powers are exact while every lane stays
+/// within -2047 to 2047, and then equal keys mean equal exponents.
+struct DimensionKey {
+    std::uint64_t word[2];
+
+    bool operator==(const DimensionKey& other) const noexcept {
+        return word[0] == other.word[0] && word[1] == other.word[1];
+    }
+    bool operator!=(const DimensionKey& other) const noexcept { return !(*this == other); }
+    /// this += key * power, wrapping (exact within the lane bound).
+    void addTimes(const DimensionKey& key, std::int32_t power) noexcept {
+        const auto p = static_cast<std::uint64_t>(static_cast<std::int64_t>(power));
+        word[0] += key.word[0] * p;
+        word[1] += key.word[1] * p;
+    }
+};
+
+constexpr int kLanesPerWord = 5;
+constexpr int kLaneBits = 12;
+/// Largest power for which a type of up to 8 entries keeps every lane within
+/// the bound: 8 entries * 31 * exponents of at most 8 is below 2047.
+constexpr std::int32_t kKeyPowerLimit = 31;
+
 /// A unit's non-zero exponents over the base dimensions in ascending order,
-/// and all ten packed into one integer (four bits each) so that two units
-/// compare in one step.
+/// and its key, so that two units compare in one step.
 struct UnitDimensions {
     std::uint8_t count;
     std::uint8_t dimension[kBaseDimensionCount];
     std::int8_t exponent[kBaseDimensionCount];
-    std::uint64_t key;
+    DimensionKey key;
 };
 
 struct DimensionTable {
@@ -36,7 +59,8 @@ constexpr DimensionTable makeDimensionTable() {
             if (e < -8 || e > 7) {
                 throw "exponent out of range";
             }
-            d.key |= static_cast<std::uint64_t>(e + 8) << (4 * k);
+            d.key.word[k / kLanesPerWord] += static_cast<std::uint64_t>(static_cast<std::int64_t>(e))
+                                             << (kLaneBits * (k % kLanesPerWord));
             if (e != 0) {
                 d.dimension[d.count] = static_cast<std::uint8_t>(k);
                 d.exponent[d.count] = static_cast<std::int8_t>(e);

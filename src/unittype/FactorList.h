@@ -24,6 +24,8 @@ constexpr std::int32_t wrapMul(std::int32_t a, std::int32_t b) {
     return static_cast<std::int32_t>(static_cast<std::uint32_t>(a) * static_cast<std::uint32_t>(b));
 }
 constexpr std::int32_t wrapNeg(std::int32_t a) { return wrapSub(0, a); }
+/// |p|, exact also for the most negative power.
+constexpr std::int64_t magnitude(std::int32_t p) { return p < 0 ? -static_cast<std::int64_t>(p) : p; }
 
 /// Position of unit in an ascending list, or of the first larger unit, searching from start.
 inline std::uint32_t lowerBound(const QelUnitFactor* data, std::uint32_t size, std::int32_t unit,
@@ -63,21 +65,21 @@ void addPowers(List& list, const QelUnitFactor* other, std::uint32_t count, std:
     }
 }
 
-/// A list of fixed capacity on the stack. No type can hold more entries than
-/// there are storable units, so it never overflows.
-class ScratchFactors {
+/// A list of fixed capacity on the stack; its user keeps it from overflowing.
+template <std::uint32_t Capacity>
+class FixedFactors {
 public:
-    static constexpr std::uint32_t kCapacity = kUnitCount - 1;
+    static constexpr std::uint32_t kCapacity = Capacity;
 
-    ScratchFactors() noexcept = default; // entries past size stay unset
-    ScratchFactors(const QelUnitFactor* first, std::uint32_t count) noexcept : mSize(count) {
+    FixedFactors() noexcept = default; // entries past size stay unset
+    FixedFactors(const QelUnitFactor* first, std::uint32_t count) noexcept : mSize(count) {
         for (std::uint32_t i = 0; i < count; ++i) {
             mItems[i] = first[i];
         }
     }
-    ScratchFactors(const ScratchFactors&) = delete;
-    ScratchFactors& operator=(const ScratchFactors&) = delete;
-    ~ScratchFactors() = default;
+    FixedFactors(const FixedFactors&) = delete;
+    FixedFactors& operator=(const FixedFactors&) = delete;
+    ~FixedFactors() = default;
 
     std::uint32_t size() const noexcept { return mSize; }
     bool empty() const noexcept { return mSize == 0; }
@@ -99,10 +101,29 @@ public:
         }
     }
 
+    // A walk over the entries, for algorithms that also run on lists whose entries leave without moving.
+    std::uint32_t first() const noexcept { return 0; }
+    std::uint32_t end() const noexcept { return mSize; }
+    std::uint32_t after(std::uint32_t i) const noexcept { return i + 1; }
+    /// Divides entry i by its unit^p, erasing it when the power becomes 0;
+    /// returns where the walk goes on from there.
+    std::uint32_t take(std::uint32_t i, std::int32_t p) noexcept {
+        const std::int32_t power = wrapSub(mItems[i].power, p);
+        if (power == 0) {
+            eraseAt(i);
+        } else {
+            mItems[i].power = power;
+        }
+        return i;
+    }
+
 private:
     std::uint32_t mSize = 0;
     QelUnitFactor mItems[kCapacity];
 };
+
+/// No type can hold more entries than there are storable units, so this never overflows.
+using ScratchFactors = FixedFactors<kUnitCount - 1>;
 
 } // namespace qelunits_detail
 

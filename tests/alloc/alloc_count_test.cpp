@@ -51,8 +51,13 @@ const Path kPaths[] = {
      [] {
          const QelUnitConverter builtin(QelUnit::meter, QelUnit::foot);
          const QelUnitConverter settings(B::CubicFeet, 1, B::SurveyFoot, B::CubicMeters, 1);
+         const QelUnitConverter scale(QelUnit::celsius, QelUnit::fahrenheit);
          double v[2] = {2.0, 2.0};
-         return ok(builtin.ConvertUnits(v[0])) && v[0] > 6.0 && ok(settings.ConvertUnits(v[1])) && v[1] > 0.0;
+         double many[5] = {1.0, 2.0, 3.0, 4.0, 5.0};
+         double out[5] = {};
+         return ok(builtin.ConvertUnits(v[0])) && v[0] > 6.0 && ok(settings.ConvertUnits(v[1])) && v[1] > 0.0 &&
+                ok(builtin.ConvertUnits(many, 5)) && many[4] > 16.0 && ok(scale.ConvertUnits(many, out, 5)) &&
+                out[4] > 60.0;
      }},
     {"TypeCopyAndAlgebra",
      [] {
