@@ -122,5 +122,5 @@ bool QelUnitBase::IsImperial(SettingsUnits code) noexcept { return !IsMetric(cod
 
 bool QelUnitBase::IsKnown(SettingsUnits code) noexcept {
     return code <= qelunits_detail::kLargestSettingsCode &&
-           qelunits_detail::kSettingsRowOfCode[code] != qelunits_detail::kNoSettingsRow;
+           qelunits_detail::kSettingsUnitIndex.unit[0][code] != qelunits_detail::kNoSettingsUnit;
 }
