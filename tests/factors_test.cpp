@@ -181,6 +181,7 @@ std::uint64_t ulpsApart(double a, double b) { // for doubles of one sign
 // Catches a mistyped digit in the length data, and a compile-time cube that parts from pow.
 TEST(DirectFactors, DataMatchesTheDefinitions) {
     using qelunits_detail::lengthRatio;
+    using qelunits_detail::sideRatio;
     const struct {
         std::int64_t num;
         std::int64_t den;
@@ -200,7 +201,7 @@ TEST(DirectFactors, DataMatchesTheDefinitions) {
     for (const auto& va : qelunits_detail::kVolumeUnits) {
         for (const auto& vb : qelunits_detail::kVolumeUnits) {
             if (va.unit != vb.unit && vb.unit != QelUnit::cubic_meter) {
-                EXPECT_EQ(findDirect(va.unit, vb.unit).factor, std::pow(lengthRatio(va.side, vb.side), 3.0));
+                EXPECT_EQ(findDirect(va.unit, vb.unit).factor, std::pow(sideRatio(va.side, vb.side), 3.0));
             }
         }
     }

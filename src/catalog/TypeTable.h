@@ -47,6 +47,20 @@ inline constexpr TypeRecord kTypeTable[kTypeCount] = {
 };
 // clang-format on
 
+/// What stands for a base dimension in a metric reduction, and its symbol.
+struct BaseDimension {
+    QelUnit::BuiltinUnits unit;
+    const wchar_t* symbol;
+};
+
+// In the order of baseExponents. The units are the codes 1 to 10: frequency is
+// written as unit 10, the newton's code, not as the hertz (211), as the metric
+// reductions that callers keep expect; the force itself never survives a reduction.
+inline constexpr BaseDimension kBaseDimensions[kBaseDimensionCount] = {
+    {QelUnit::kilogram, L"kg"},  {QelUnit::meter, L"m"},  {QelUnit::second, L"s"},   {QelUnit::kelvin, L"K"},
+    {QelUnit::ampere, L"A"},     {QelUnit::mole, L"mol"}, {QelUnit::candela, L"cd"}, {QelUnit::radian, L"rad"},
+    {QelUnit::steradian, L"sr"}, {QelUnit::newton, L"Hz"}};
+
 constexpr bool typeCodesInOrder() {
     for (int i = 0; i < kTypeCount; ++i) {
         if (kTypeTable[i].type != i) {

@@ -62,33 +62,64 @@ constexpr double lengthRatio(std::size_t a, std::size_t b) {
     return b == 0 ? kUnitTable[kLengthUnits[a]].factor : kLengthTable[a][b];
 }
 
-/// An area unit: the square of a side (a length-group index) times k.
+/// The length-group index of a length unit; a unit outside the group does not compile.
+constexpr std::size_t lengthIndex(QelUnit::BuiltinUnits unit) {
+    for (std::size_t i = 0; i < kLengthCount; ++i) {
+        if (kLengthUnits[i] == unit) {
+            return i;
+        }
+    }
+    throw "not a unit of the length group";
+}
+
+/// L between the sides of two areas or volumes.
+constexpr double sideRatio(QelUnit::BuiltinUnits a, QelUnit::BuiltinUnits b) {
+    return lengthRatio(lengthIndex(a), lengthIndex(b));
+}
+
+/// An area unit: the square of its side, a unit of the length group, times k.
 struct AreaUnit {
     QelUnit::BuiltinUnits unit;
-    std::size_t side;
+    QelUnit::BuiltinUnits side;
     double k;
 };
 
 // clang-format off
 inline constexpr AreaUnit kAreaUnits[kAreaCount] = {
-    {QelUnit::square_meters, 0, 1.0},       {QelUnit::square_foot, 5, 1.0},        {QelUnit::acre, 5, 43560.0},
-    {QelUnit::hectare, 0, 10000.0},         {QelUnit::square_centimeter, 3, 1.0},  {QelUnit::square_decimeter, 2, 1.0},
-    {QelUnit::square_inch, 6, 1.0},         {QelUnit::square_kilometer, 1, 1.0},   {QelUnit::square_millimeter, 4, 1.0},
-    {QelUnit::square_mile_statute, 13, 1.0}, {QelUnit::square_survey_foot, 9, 1.0}, {QelUnit::square_yard, 7, 1.0},
-    {QelUnit::square_survey_yard, 11, 1.0}, {QelUnit::survey_acre, 9, 43560.0},   {QelUnit::square_mile, 8, 1.0}};
+    {QelUnit::square_meters, QelUnit::meter, 1.0},
+    {QelUnit::square_foot, QelUnit::foot, 1.0},
+    {QelUnit::acre, QelUnit::foot, 43560.0},
+    {QelUnit::hectare, QelUnit::meter, 10000.0},
+    {QelUnit::square_centimeter, QelUnit::centimeter, 1.0},
+    {QelUnit::square_decimeter, QelUnit::decimeter, 1.0},
+    {QelUnit::square_inch, QelUnit::inches, 1.0},
+    {QelUnit::square_kilometer, QelUnit::kilometer, 1.0},
+    {QelUnit::square_millimeter, QelUnit::millimeter, 1.0},
+    {QelUnit::square_mile_statute, QelUnit::mile_statute, 1.0},
+    {QelUnit::square_survey_foot, QelUnit::survey_foot, 1.0},
+    {QelUnit::square_yard, QelUnit::yards, 1.0},
+    {QelUnit::square_survey_yard, QelUnit::survey_yard, 1.0},
+    {QelUnit::survey_acre, QelUnit::survey_foot, 43560.0},
+    {QelUnit::square_mile, QelUnit::mile, 1.0}};
 // clang-format on
 
-/// A volume unit: the cube of a side (a length-group index).
+/// A volume unit: the cube of its side, a unit of the length group.
 struct VolumeUnit {
     QelUnit::BuiltinUnits unit;
-    std::size_t side;
+    QelUnit::BuiltinUnits side;
 };
 
-inline constexpr VolumeUnit kVolumeUnits[kVolumeCount] = {
-    {QelUnit::cubic_meter, 0},        {QelUnit::cubic_centimeter, 3},    {QelUnit::cubic_foot, 5},
-    {QelUnit::cubic_inch, 6},         {QelUnit::cubic_mile_statute, 13}, {QelUnit::cubic_millimeter, 4},
-    {QelUnit::cubic_survey_foot, 9},  {QelUnit::cubic_yard, 7},          {QelUnit::cubic_decimeter, 2},
-    {QelUnit::cubic_survey_yard, 11}, {QelUnit::cubic_mile, 8}};
+inline constexpr VolumeUnit kVolumeUnits[kVolumeCount] = {{QelUnit::cubic_meter, QelUnit::meter},
+                                                          {QelUnit::cubic_centimeter, QelUnit::centimeter},
+                                                          {QelUnit::cubic_foot, QelUnit::foot},
+                                                          {QelUnit::cubic_inch, QelUnit::inches},
+                                                          {QelUnit::cubic_mile_statute, QelUnit::mile_statute},
+                                                          {QelUnit::cubic_millimeter, QelUnit::millimeter},
+                                                          {QelUnit::cubic_survey_foot, QelUnit::survey_foot},
+                                                          {QelUnit::cubic_yard, QelUnit::yards},
+                                                          {QelUnit::cubic_decimeter, QelUnit::decimeter},
+                                                          {QelUnit::cubic_survey_yard, QelUnit::survey_yard},
+                                                          {QelUnit::cubic_mile, QelUnit::mile}};
 
 inline constexpr QelUnit::BuiltinUnits kTemperatureUnits[kTemperatureCount] = {QelUnit::kelvin, QelUnit::fahrenheit,
                                                                                QelUnit::celsius, QelUnit::rankine};
@@ -100,7 +131,7 @@ constexpr double areaFactor(std::size_t a, std::size_t b) {
     if (ua.side == ub.side) {
         return ua.k / ub.k;
     }
-    double x = sq(lengthRatio(ua.side, ub.side));
+    double x = sq(sideRatio(ua.side, ub.side));
     if (ua.k == ub.k) { // also acre and survey acre: their multipliers cancel
         return x;
     }
@@ -115,7 +146,7 @@ constexpr double areaFactor(std::size_t a, std::size_t b) {
 
 /// Volume factor from a to b (volume-group indices).
 constexpr double volumeFactor(std::size_t a, std::size_t b) {
-    return cube(lengthRatio(kVolumeUnits[a].side, kVolumeUnits[b].side));
+    return cube(sideRatio(kVolumeUnits[a].side, kVolumeUnits[b].side));
 }
 
 template <std::size_t N>

@@ -4,6 +4,7 @@
 #include "parse/CharClass.h"
 #include "parse/ReadName.h"
 
+#include "catalog/TypeTable.h"
 #include "catalog/UnitTable.h"
 
 #include <qelunits/QelUnitParser.h>
@@ -86,12 +87,13 @@ bool readsBackAs(const std::wstring& text, const QelUnitType& type) {
     return back.ok() && back.type().isEqualTo(type);
 }
 
-// Symbols of the ten base dimensions, which the metric reduction writes as units 1 to 10.
-constexpr const wchar_t* kDimensionSymbols[kBaseDimensionCount] = {L"kg",  L"m",  L"s",   L"K",  L"A",
-                                                                   L"mol", L"cd", L"rad", L"sr", L"Hz"};
-
 const wchar_t* dimensionSymbol(QelUnit::BuiltinUnits unit) {
-    return unit >= 1 && unit <= kBaseDimensionCount ? kDimensionSymbols[unit - 1] : L"?";
+    for (const BaseDimension& dimension : kBaseDimensions) {
+        if (dimension.unit == unit) {
+            return dimension.symbol;
+        }
+    }
+    return L"?";
 }
 
 QelStringP toString(const std::wstring& text) { return QelStringP(text.c_str(), text.size()); }

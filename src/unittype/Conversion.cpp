@@ -315,7 +315,8 @@ void QelUnitType::GetMetricConversion(QelUnitType& metric, ConversionFactor& fac
         qelunits_detail::accumulateReduction(factor, f.unit, f.power);
         const auto& d = qelunits_detail::kDimensions.unit[f.unit];
         for (int n = 0; n < d.count; ++n) {
-            qelunits_detail::addPower(access, d.dimension[n] + 1, qelunits_detail::wrapMul(d.exponent[n], f.power));
+            qelunits_detail::addPower(access, qelunits_detail::kBaseDimensions[d.dimension[n]].unit,
+                                      qelunits_detail::wrapMul(d.exponent[n], f.power));
         }
     }
 }
