@@ -3,6 +3,7 @@
 // parse() and parseExpression() agree but for the scale.
 
 #include "FuzzTarget.h"
+#include "parse/BuildType.h"
 
 #include <qelunits/QelUnitParser.h>
 
@@ -72,6 +73,11 @@ QELUNITS_FUZZ_TARGET(parser) {
     }
     if (r.ok()) {
         checkReadBack(r.expression());
+        QelUnitExpression grammar;
+        qelunits_detail::ParseFailure failure;
+        require(qelunits_detail::buildWithGrammar(wide.data(), wide.size(), grammar, failure) &&
+                    grammar.isEqualTo(r.expression()),
+                "the one-pass readings give what the grammar gives");
     }
     checkName(wide);
     static_cast<void>(QelUnitParser::notes(wide));

@@ -1,4 +1,5 @@
 #include "catalog/UnitTable.h"
+#include "parse/BuildType.h"
 #include "parse/Vocabulary.h"
 #include "test_helpers.h"
 
@@ -9,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <iterator>
 #include <map>
 #include <random>
 #include <string>
@@ -114,6 +116,7 @@ TEST(Parse, ExpressionsGiveTheirTypes) {
         {L"mph", {{QelUnit::mile_per_hour, 1}}},
         {L"Nm", {{QelUnit::newton_meter, 1}}},
         {L"Unitless", {}},
+        {L"Unitless/m", {{QelUnit::meter, -1}}},
     };
     for (const auto& [text, expected] : cases) {
         SCOPED_TRACE(QelUnitParser::toUtf8(text));
@@ -399,6 +402,37 @@ TEST(Parse, EverydaySpellingsMeanTheirDefiningValues) {
                                        {L"floz", L"fl oz"},
                                        {L"mph", L"mile/hr"}}) {
         EXPECT_TRUE(read(synonym).isEqualTo(read(row))) << QelUnitParser::toUtf8(synonym);
+    }
+}
+
+// The one-pass readings of common forms give exactly what the grammar gives.
+TEST(Parse, OnePassReadingsAgreeWithTheGrammar) {
+    std::vector<std::wstring> words = {L"s", L"h", L"kJ", L"us", L"sq", L"per", L"2", L"(m)", L"--"};
+    for (const auto& record : qelunits_detail::kUnitTable) {
+        for (const wchar_t* text : {record.defaultAbbreviation, record.vellumAbbreviation, record.singularName}) {
+            if (text != nullptr && *text != L'\0') {
+                words.insert(words.end(), {text, withCase(text, 1)});
+            }
+        }
+    }
+    const wchar_t* joints[] = {L"/", L"*", L"\u00B7", L"\u22C5", L"\u00D7", L"/", L"**", L" ", L"-", L".", L"^"};
+    const wchar_t* exponents[] = {L"",   L"",  L"",     L"^2",    L"^-3", L"^+1",         L"\u00B2", L"\u207B\u00B9",
+                                  L"^0", L"2", L"^2.5", L"^1001", L"^ 2", L"\u00B3\u00B2"};
+    std::mt19937 random(17);
+    for (int i = 0; i < 40000; ++i) {
+        std::wstring text;
+        for (auto n = 1 + random() % 4; n > 0; --n) {
+            text += (text.empty() ? L"" : joints[random() % std::size(joints)]) + words[random() % words.size()] +
+                    exponents[random() % std::size(exponents)];
+        }
+        QelUnitExpression quick;
+        QelUnitExpression grammar;
+        qelunits_detail::ParseFailure failure;
+        if (qelunits_detail::buildExpression(text.data(), text.size(), quick, failure)) {
+            ASSERT_TRUE(qelunits_detail::buildWithGrammar(text.data(), text.size(), grammar, failure))
+                << QelUnitParser::toUtf8(text);
+            ASSERT_TRUE(quick.isEqualTo(grammar)) << QelUnitParser::toUtf8(text);
+        }
     }
 }
 

@@ -5,7 +5,6 @@
 #include "parse/CharClass.h"
 #include "parse/ReadName.h"
 #include "parse/Tokenise.h"
-#include "unittype/UnitTypeAccess.h"
 
 #include <charconv>
 #include <cmath>
@@ -17,45 +16,16 @@ namespace {
 
 using Error = QelUnitParseResult::Error;
 
-constexpr std::int64_t kMaxPower = QelUnitParser::kMaxPower;
 
 // Longer numbers are refused rather than copied: no one writes a scale that long.
 constexpr std::size_t kMaxNumberLength = 128;
 
-bool inRange(std::int64_t power) { return power >= -kMaxPower && power <= kMaxPower; }
+bool inRange(std::int64_t power) { return powerInRange(power); }
 
 bool usableScale(double scale) { return scale > 0.0 && std::isfinite(scale); }
 
-// type times unit^delta: false, and type unchanged, when the power would leave the range.
 bool addPower(QelUnitType& type, QelUnit::BuiltinUnits unit, std::int64_t delta) {
-    UnitTypeAccess access{type};
-    std::uint32_t i = 0;
-    while (i < access.size() && access.data()[i].unit < unit) {
-        ++i;
-    }
-    const bool present = i < access.size() && access.data()[i].unit == unit;
-    const std::int64_t sum = (present ? access.data()[i].power : 0) + delta;
-    if (!inRange(sum)) {
-        return false;
-    }
-    if (present && sum == 0) {
-        access.eraseAt(i); // x^0 is 1, not an entry with power 0
-    } else if (present) {
-        access.data()[i].power = static_cast<std::int32_t>(sum);
-    } else if (sum != 0) {
-        access.insertAt(i, {unit, static_cast<std::int32_t>(sum)});
-    }
-    return true;
-}
-
-// scale times factor^power, rounded once where power is 1 or -1.
-double scaled(double scale, double factor, std::int64_t power) {
-    if (factor == 1.0 || power == 0) {
-        return scale;
-    }
-    return power == 1    ? scale * factor
-           : power == -1 ? scale / factor
-                         : scale * std::pow(factor, static_cast<double>(power));
+    return addPowerInRange(type, unit, delta);
 }
 
 /// Recursive descent over the tokens, tightest last:
@@ -243,7 +213,7 @@ private:
             }
         }
         double& scale = ExpressionAccess::scale(out);
-        scale = scaled(scale, meaning.scale, raised * power);
+        scale = scaledBy(scale, meaning.scale, raised * power);
         return usableScale(scale) || fail(Error::NumberOutOfRange, at, FailureDetail::Scale);
     }
 
@@ -348,7 +318,7 @@ private:
             }
         }
         double& scale = ExpressionAccess::scale(out);
-        scale = scaled(scale, inner.scale(), raised * power);
+        scale = scaledBy(scale, inner.scale(), raised * power);
         return usableScale(scale) || fail(Error::NumberOutOfRange, at, FailureDetail::Scale);
     }
 
@@ -360,36 +330,6 @@ private:
     NoteSink* mNotes;
     ParseFailure mFailure;
 };
-
-// A short input that is one catalogue text ("m", "ft", "m/s", "sq ft") is that
-// unit, as the grammar would read it: one lookup does. Longer names are found by
-// the lexer; a text with more than one break between words is an expression.
-bool readShortName(const wchar_t* text, std::size_t length, QelUnitExpression& out, NoteSink* notes) {
-    std::size_t begin = 0;
-    std::size_t end = length;
-    while (begin < end && isBlank(text[begin])) {
-        ++begin;
-    }
-    while (end > begin && isBlank(text[end - 1])) {
-        --end;
-    }
-    std::uint32_t hash = kHashSeed;
-    int breaks = 0;
-    for (std::size_t i = begin; i < end && breaks < 2; ++i) {
-        hash = hashStep(hash, text[i]);
-        breaks += endsWord(text[i]) ? 1 : 0;
-    }
-    QelUnit::BuiltinUnits unit = QelUnit::dimensionless;
-    const wchar_t* note = nullptr;
-    if (begin == end || breaks > 1 || !readCatalogueText(text + begin, end - begin, hash, unit, note)) {
-        return false;
-    }
-    ExpressionAccess::type(out).set(unit, 1);
-    if (note != nullptr && notes != nullptr) {
-        notes->add(note);
-    }
-    return true;
-}
 
 } // namespace
 
@@ -406,9 +346,12 @@ void NoteSink::add(const wchar_t* note) noexcept {
 
 bool buildExpression(const wchar_t* text, std::size_t length, QelUnitExpression& out, ParseFailure& failure,
                      NoteSink* notes) {
-    if (readShortName(text, length, out, notes)) {
-        return true;
-    }
+    return readShortName(text, length, out, notes) || readQuickly(text, length, out, notes) ||
+           buildWithGrammar(text, length, out, failure, notes);
+}
+
+bool buildWithGrammar(const wchar_t* text, std::size_t length, QelUnitExpression& out, ParseFailure& failure,
+                      NoteSink* notes) {
     ExpressionBuilder builder(text, length, notes);
     if (builder.run(out)) {
         return true;

@@ -40,9 +40,34 @@ struct NoteSink {
     void add(const wchar_t* note) noexcept;
 };
 
+/// Whether a power lies within ±QelUnitParser::kMaxPower.
+constexpr bool powerInRange(std::int64_t power) {
+    return power >= -QelUnitParser::kMaxPower && power <= QelUnitParser::kMaxPower;
+}
+
+/// type times unit^delta; false, and type unchanged, when the power would leave the range.
+bool addPowerInRange(QelUnitType& type, QelUnit::BuiltinUnits unit, std::int64_t delta);
+
+/// scale times factor^power, rounded once where power is 1 or -1.
+double scaledBy(double scale, double factor, std::int64_t power);
+
+/// A short input that is one catalogue text ("m", "ft", "m/s", "sq ft"), as the
+/// grammar reads it, in one lookup; false where the text needs more.
+bool readShortName(const wchar_t* text, std::size_t length, QelUnitExpression& out, NoteSink* notes);
+
+/// The common forms of an expression, read in one pass as the grammar reads them: a
+/// unit name ("m", "m/s"), or names joined by '*', '/' or '·', each with an optional
+/// "^N" or superscript exponent ("ft/min", "kg*m/s^2"); false, and out untouched,
+/// where the text needs the grammar (the notes of what was read may stay).
+bool readQuickly(const wchar_t* text, std::size_t length, QelUnitExpression& out, NoteSink* notes);
+
 /// Reads text[0, length) into out (which arrives as 1 × dimensionless); false with failure filled in.
 bool buildExpression(const wchar_t* text, std::size_t length, QelUnitExpression& out, ParseFailure& failure,
                      NoteSink* notes = nullptr);
+
+/// The same by the grammar alone, without the one-pass readings of common forms.
+bool buildWithGrammar(const wchar_t* text, std::size_t length, QelUnitExpression& out, ParseFailure& failure,
+                      NoteSink* notes = nullptr);
 
 /// The shortest decimal text that reads back as value ("1e-06", "0.01").
 std::wstring shortestNumber(double value);

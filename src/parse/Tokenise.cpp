@@ -172,10 +172,8 @@ std::size_t wordEnd(const wchar_t* text, std::size_t at, std::size_t length) {
     return at;
 }
 
-} // namespace
-
-std::size_t Lexer::skipBlanks(std::size_t at) const noexcept {
-    while (at < mLength && isBlank(mText[at])) {
+std::size_t skipBlanks(const wchar_t* text, std::size_t length, std::size_t at) noexcept {
+    while (at < length && isBlank(text[at])) {
         ++at;
     }
     return at;
@@ -183,37 +181,41 @@ std::size_t Lexer::skipBlanks(std::size_t at) const noexcept {
 
 // Whether an exponent follows a unit that ends at at: digits or a signed number
 // right after it ("m2", "s-1"), or after blanks '^', "**", a superscript or "squared".
-bool Lexer::exponentFollows(std::size_t at) const noexcept {
-    if (at < mLength && (isDigit(mText[at]) || (isSign(mText[at]) && at + 1 < mLength && isDigit(mText[at + 1])))) {
+bool exponentFollows(const wchar_t* text, std::size_t length, std::size_t at) noexcept {
+    if (at < length && (isDigit(text[at]) || (isSign(text[at]) && at + 1 < length && isDigit(text[at + 1])))) {
         return true;
     }
-    at = skipBlanks(at);
-    if (at >= mLength) {
+    at = skipBlanks(text, length, at);
+    if (at >= length) {
         return false;
     }
-    const wchar_t c = mText[at];
-    if (c == L'^' || isSuperscript(c) || (c == L'*' && at + 1 < mLength && mText[at + 1] == L'*')) {
+    const wchar_t c = text[at];
+    if (c == L'^' || isSuperscript(c) || (c == L'*' && at + 1 < length && text[at + 1] == L'*')) {
         return true;
     }
-    const OperatorWord word = operatorWord(mText + at, wordEnd(mText, at, mLength) - at);
+    const OperatorWord word = operatorWord(text + at, wordEnd(text, at, length) - at);
     return word == OperatorWord::Squared || word == OperatorWord::Cubed;
 }
 
 // Whether the product goes on after a unit that ends at at, more tightly than '/'.
-bool Lexer::productContinues(std::size_t at) const noexcept {
-    if (at + 1 < mLength && isJoiner(mText[at]) && startsWord(mText[at + 1])) {
+bool productContinues(const wchar_t* text, std::size_t length, std::size_t at) noexcept {
+    if (at + 1 < length && isJoiner(text[at]) && startsWord(text[at + 1])) {
         return true;
     }
-    at = skipBlanks(at);
-    if (at >= mLength || isMiddleDot(mText[at])) {
-        return at < mLength;
+    at = skipBlanks(text, length, at);
+    if (at >= length || isMiddleDot(text[at])) {
+        return at < length;
     }
-    const wchar_t c = mText[at];
+    const wchar_t c = text[at];
     if (isOperatorChar(c) || isJoiner(c) || isSign(c)) {
         return false;
     }
-    return isDigit(c) || operatorWord(mText + at, wordEnd(mText, at, mLength) - at) != OperatorWord::Per;
+    return isDigit(c) || operatorWord(text + at, wordEnd(text, at, length) - at) != OperatorWord::Per;
 }
+
+} // namespace
+
+std::size_t Lexer::skipBlanks(std::size_t at) const noexcept { return qelunits_detail::skipBlanks(mText, mLength, at); }
 
 void Lexer::track(TokenKind kind) noexcept {
     switch (kind) {
@@ -368,38 +370,43 @@ void Lexer::lexNumber(Token& token) const noexcept {
 
 // The end of the longest whole name that starts here, whose first word ends at
 // mPos + firstBreak, and that may be read whole; or 0. rejected tells that a name was passed over.
-std::size_t Lexer::wholeNameEnd(std::size_t firstBreak, std::uint32_t wordHash, bool& rejected) const noexcept {
+std::size_t wholeNameEnd(const wchar_t* text, std::size_t length, std::size_t start, std::size_t firstBreak,
+                         std::uint32_t wordHash, bool inDivisor, bool& rejected) noexcept {
     const std::size_t keyLength = firstBreak + 1;
-    const std::uint32_t hash = hashStep(wordHash, mText[mPos + firstBreak]);
+    const std::uint32_t hash = hashStep(wordHash, text[start + firstBreak]);
     const KeySlot* slot = &kKeySlots[hash & (kKeySlotCount - 1)];
     for (std::size_t at = hash & (kKeySlotCount - 1); slot->end != 0;
          slot = &kKeySlots[at = (at + 1) & (kKeySlotCount - 1)]) {
         const WholeName& first = kWholeNames[slot->begin];
         if (slot->hash == hash && first.keyLength == keyLength &&
-            prefixEqualsFolded(mText + mPos, first.text, keyLength)) {
+            prefixEqualsFolded(text + start, first.text, keyLength)) {
             break;
         }
     }
-    const std::size_t probeFrom = mPos + keyLength;
-    const std::uint64_t probe = probeOf(mText + probeFrom, mLength - probeFrom);
+    const std::size_t probeFrom = start + keyLength;
+    const std::uint64_t probe = probeOf(text + probeFrom, length - probeFrom);
     std::size_t best = 0;
     for (const WholeName* name = kWholeNames.data() + slot->begin; name != kWholeNames.data() + slot->end; ++name) {
-        if ((probe & name->probeMask) != name->probe || name->length > mLength - mPos ||
-            !prefixEqualsFolded(mText + probeFrom, name->text + keyLength, name->length - keyLength)) {
+        if ((probe & name->probeMask) != name->probe || name->length > length - start ||
+            !prefixEqualsFolded(text + probeFrom, name->text + keyLength, name->length - keyLength)) {
             continue;
         }
-        const std::size_t end = mPos + name->length;
-        if (end < mLength && startsWord(mText[end])) {
+        const std::size_t end = start + name->length;
+        if (end < length && startsWord(text[end])) {
             continue; // the text goes on: not this name
         }
-        if ((!name->compact && exponentFollows(end)) || (name->quotient && mInDivisor) ||
-            (name->slash && productContinues(end))) {
+        if ((!name->compact && exponentFollows(text, length, end)) || (name->quotient && inDivisor) ||
+            (name->slash && productContinues(text, length, end))) {
             rejected = true;
             continue;
         }
         best = end > best ? end : best;
     }
     return best;
+}
+
+std::size_t Lexer::wholeNameEnd(std::size_t firstBreak, std::uint32_t wordHash, bool& rejected) const noexcept {
+    return qelunits_detail::wholeNameEnd(mText, mLength, mPos, firstBreak, wordHash, mInDivisor, rejected);
 }
 
 void Lexer::lexTerm(Token& token) const noexcept {

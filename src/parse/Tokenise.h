@@ -35,6 +35,13 @@ struct Token {
     std::uint32_t hash = 0;
 };
 
+/// The end of the longest unit name of the table of whole names ("m/s", "sq ft",
+/// "ft-lbf") that starts at text[start], whose first word ends at start + firstBreak
+/// (wordHash its hashFolded), and that the grammar reads whole there (inDivisor: the
+/// product there follows '/'); 0 when none. rejected tells that a name was passed over.
+std::size_t wholeNameEnd(const wchar_t* text, std::size_t length, std::size_t start, std::size_t firstBreak,
+                         std::uint32_t wordHash, bool inDivisor, bool& rejected) noexcept;
+
 /// Cuts an expression into tokens; next() gives them in order, then End forever.
 class Lexer {
 public:
@@ -49,8 +56,6 @@ private:
     void lexNumber(Token& token) const noexcept;
     void lexTerm(Token& token) const noexcept;
     std::size_t wholeNameEnd(std::size_t firstBreak, std::uint32_t wordHash, bool& rejected) const noexcept;
-    bool exponentFollows(std::size_t at) const noexcept;
-    bool productContinues(std::size_t at) const noexcept;
     std::size_t skipBlanks(std::size_t at) const noexcept;
     void track(TokenKind kind) noexcept;
 
