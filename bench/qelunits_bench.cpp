@@ -112,6 +112,16 @@ BENCHMARK(BM_Qel_ParseAndConvert_MeterFoot);
 void BM_Qel_ParseAndConvert_MpsToFtPerMin(benchmark::State& state) { parseAndConvert(state, L"m/s", L"ft/min"); }
 BENCHMARK(BM_Qel_ParseAndConvert_MpsToFtPerMin);
 
+// Scaled units, SI prefixes and non-ASCII operators, read by the expression form.
+void BM_Qel_ParseAndConvert_KjPerKgKToBtuPerLbF(benchmark::State& state) {
+    convertEach(state, [&](double& v) {
+        const QelUnitParseResult from = QelUnitParser::parseExpression(L"kJ/(kg\u00B7K)");
+        const QelUnitParseResult to = QelUnitParser::parseExpression(L"BTU/(lb\u00B7\u00B0F)");
+        return from.expression().Convert(to.expression(), v);
+    });
+}
+BENCHMARK(BM_Qel_ParseAndConvert_KjPerKgKToBtuPerLbF);
+
 void BM_Qel_QuantityAdd_MeterFoot(benchmark::State& state) {
     QelUnitVar meters(1.0, QelUnitType(QelUnit::meter));
     const QelUnitVar feet(1.0, QelUnitType(QelUnit::foot));
@@ -256,6 +266,11 @@ void BM_Udunits_ParseAndConvert_MpsToFtPerMin(benchmark::State& state) {
     udunitsParseAndConvert(state, "m/s", "ft/min");
 }
 BENCHMARK(BM_Udunits_ParseAndConvert_MpsToFtPerMin);
+
+void BM_Udunits_ParseAndConvert_KjPerKgKToBtuPerLbF(benchmark::State& state) {
+    udunitsParseAndConvert(state, "kJ/(kg\u00B7K)", "Btu/(lb\u00B7\u00B0F)");
+}
+BENCHMARK(BM_Udunits_ParseAndConvert_KjPerKgKToBtuPerLbF);
 
 void BM_Udunits_ConvertDoubles4096_MeterFoot(benchmark::State& state) {
     const UdunitsPair units("m", "ft");

@@ -16,7 +16,6 @@ namespace {
 
 using Error = QelUnitParseResult::Error;
 
-
 // Longer numbers are refused rather than copied: no one writes a scale that long.
 constexpr std::size_t kMaxNumberLength = 128;
 
@@ -226,7 +225,7 @@ private:
             meaning.units[0] = {unit, 1};
             return afterTerm(note);
         }
-        const Reading reading = readName(mText + mToken.begin, mToken.end - mToken.begin);
+        const Reading reading = readName(mText + mToken.begin, mToken.end - mToken.begin, mToken.hashed);
         switch (reading.status) {
         case ReadStatus::Found:
             meaning = reading.meaning;

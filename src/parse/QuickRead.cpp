@@ -58,7 +58,7 @@ bool abandon(QelUnitExpression& out) {
 
 // What a word that is no catalogue text means, as the grammar reads a term.
 bool readWord(const wchar_t* word, std::size_t length, Meaning& meaning, const wchar_t*& note) {
-    const Reading reading = readName(word, length);
+    const Reading reading = readName(word, length, true);
     meaning = reading.meaning;
     note = reading.note;
     return reading.status == ReadStatus::Found;
@@ -147,10 +147,18 @@ bool readShortName(const wchar_t* text, std::size_t length, QelUnitExpression& o
     }
     QelUnit::BuiltinUnits unit = QelUnit::dimensionless;
     const wchar_t* note = nullptr;
-    if (begin == end || breaks > 1 || !readCatalogueText(text + begin, end - begin, hash, unit, note)) {
+    if (begin == end || breaks > 1) {
         return false;
     }
-    ExpressionAccess::type(out).set(unit, 1);
+    if (readCatalogueText(text + begin, end - begin, hash, unit, note)) {
+        ExpressionAccess::type(out).set(unit, 1);
+    } else {
+        // One word ("kJ", "s", "mph") means what the grammar's reading of a term says; one break needs the grammar.
+        Meaning meaning;
+        if (breaks != 0 || !readWord(text + begin, end - begin, meaning, note) || !multiply(out, meaning, 1, 1)) {
+            return abandon(out);
+        }
+    }
     if (note != nullptr && notes != nullptr) {
         notes->add(note);
     }

@@ -144,22 +144,10 @@ bool readCatalogue(const wchar_t* name, std::size_t length, Reading& out) {
     return false;
 }
 
-bool readVocabulary(const wchar_t* name, std::size_t length, Reading& out) {
-    const VocabularyHits hits = findVocabulary(name, length);
-    for (const VocabularyHit* hit = hits.items; hit != hits.items + hits.count; ++hit) {
-        if (hit->source == VocabularyHit::Source::Vocabulary &&
-            (kVocabulary[hit->row].spelling == Spelling::Name || equalsExactly(name, length, textOf(*hit)))) {
-            out = fromVocabulary(hit->row);
-            return true;
-        }
-    }
-    return false;
-}
-
-// A prefixable unit in rest, after the prefix (or none): symbols in exact case after a
-// symbol, names with case folded after a word or alone.
-bool readPrefixable(const wchar_t* rest, std::size_t length, std::uint8_t prefix, bool afterWord, Reading& out) {
-    const VocabularyHits hits = findVocabulary(rest, length);
+// A prefixable unit among the hits for rest, after the prefix (or none): symbols in
+// exact case after a symbol, names with case folded after a word or alone.
+bool readPrefixable(const VocabularyHits& hits, const wchar_t* rest, std::size_t length, std::uint8_t prefix,
+                    bool afterWord, Reading& out) {
     for (const VocabularyHit* hit = hits.items; hit != hits.items + hits.count; ++hit) {
         const bool symbol = hit->source == VocabularyHit::Source::PrefixableSymbol;
         const bool name = hit->source == VocabularyHit::Source::PrefixableName;
@@ -172,19 +160,62 @@ bool readPrefixable(const wchar_t* rest, std::size_t length, std::uint8_t prefix
     return false;
 }
 
-bool readPrefixed(const wchar_t* name, std::size_t length, Reading& out) {
-    if (readPrefixable(name, length, kNoPrefix, false, out)) {
-        return true;
+// The vocabulary, then a prefixable unit without a prefix: one lookup serves both.
+bool readVocabulary(const wchar_t* name, std::size_t length, Reading& out) {
+    const VocabularyHits hits = findVocabulary(name, length);
+    for (const VocabularyHit* hit = hits.items; hit != hits.items + hits.count; ++hit) {
+        if (hit->source == VocabularyHit::Source::Vocabulary &&
+            (kVocabulary[hit->row].spelling == Spelling::Name || equalsExactly(name, length, textOf(*hit)))) {
+            out = fromVocabulary(hit->row);
+            return true;
+        }
     }
+    return readPrefixable(hits, name, length, kNoPrefix, false, out);
+}
+
+// For each ASCII character, the prefixes whose symbol starts with it and those
+// whose word starts with it folded, as bits by row: most names pass over all but one or two.
+struct PrefixStarts {
+    std::uint32_t symbols[128];
+    std::uint32_t words[128];
+    std::uint32_t other; // symbols that start outside ASCII (the micro signs)
+};
+
+constexpr PrefixStarts makePrefixStarts() {
+    PrefixStarts starts{};
     for (std::uint8_t p = 0; p < kPrefixCount; ++p) {
-        const Prefix& prefix = kPrefixes[p];
-        for (const bool word : {false, true}) {
-            const wchar_t* start = word ? prefix.word : prefix.symbol;
-            if (start != nullptr && startsWith(name, length, start, word)) {
-                const std::size_t used = lengthOf(start);
-                if (readPrefixable(name + used, length - used, p, word, out)) {
-                    return true;
-                }
+        const std::uint32_t bit = 1U << p;
+        const wchar_t* symbol = kPrefixes[p].symbol;
+        if (symbol != nullptr && symbol[0] >= 0 && symbol[0] < 128) {
+            starts.symbols[static_cast<std::size_t>(symbol[0])] |= bit;
+        } else if (symbol != nullptr) {
+            starts.other |= bit;
+        }
+        if (kPrefixes[p].word != nullptr) {
+            starts.words[static_cast<std::size_t>(foldCase(kPrefixes[p].word[0]))] |= bit;
+        }
+    }
+    return starts;
+}
+
+constexpr PrefixStarts kPrefixStarts = makePrefixStarts();
+static_assert(kPrefixCount <= 32, "a prefix is one bit");
+
+bool readPrefixed(const wchar_t* name, std::size_t length, Reading& out) {
+    const bool ascii = name[0] >= 0 && name[0] < 128;
+    const auto first = static_cast<std::size_t>(ascii ? name[0] : 0);
+    for (const bool word : {false, true}) {
+        std::uint32_t rows = !ascii ? (word ? 0U : kPrefixStarts.other)
+                             : word ? kPrefixStarts.words[static_cast<std::size_t>(foldCase(name[0]))]
+                                    : kPrefixStarts.symbols[first];
+        for (std::uint8_t p = 0; rows != 0; ++p, rows >>= 1U) {
+            const wchar_t* start = word ? kPrefixes[p].word : kPrefixes[p].symbol;
+            if ((rows & 1U) == 0 || !startsWith(name, length, start, word)) {
+                continue;
+            }
+            const std::size_t used = lengthOf(start);
+            if (readPrefixable(findVocabulary(name + used, length - used), name + used, length - used, p, word, out)) {
+                return true;
             }
         }
     }
@@ -290,10 +321,10 @@ bool isOneUnit(const Meaning& meaning) noexcept {
     return meaning.scale == 1.0 && meaning.units[0].power == 1 && meaning.units[1].power == 0;
 }
 
-Reading readName(const wchar_t* name, std::size_t length) noexcept {
+Reading readName(const wchar_t* name, std::size_t length, bool catalogueTried) noexcept {
     Reading reading;
-    if (length == 0 || readCatalogue(name, length, reading) || readVocabulary(name, length, reading) ||
-        readPrefixed(name, length, reading)) {
+    if (length == 0 || (!catalogueTried && readCatalogue(name, length, reading)) ||
+        readVocabulary(name, length, reading) || readPrefixed(name, length, reading)) {
         return reading;
     }
     return length > 1 ? readFolded(name, length) : reading;

@@ -43,8 +43,9 @@ struct Reading {
     const wchar_t* note = nullptr; // Refused: why; Found: what a kept short spelling means here
 };
 
-/// What name[0, length) means.
-Reading readName(const wchar_t* name, std::size_t length) noexcept;
+/// What name[0, length) means; catalogueTried skips the catalogue's texts in exact
+/// case, which readCatalogueText has found no match among.
+Reading readName(const wchar_t* name, std::size_t length, bool catalogueTried = false) noexcept;
 
 /// The unit a catalogue text means, names with case folded and symbols in exact case,
 /// with the note of a kept short spelling (or null); false when no catalogue text matches so.
