@@ -181,18 +181,21 @@ struct PrefixStarts {
     std::uint32_t other; // symbols that start outside ASCII (the micro signs)
 };
 
+// The slot of an ASCII character; callers check that it is one.
+constexpr std::size_t asciiSlot(wchar_t c) { return static_cast<std::uint32_t>(c) & 0x7FU; }
+
 constexpr PrefixStarts makePrefixStarts() {
     PrefixStarts starts{};
     for (std::uint8_t p = 0; p < kPrefixCount; ++p) {
         const std::uint32_t bit = 1U << p;
         const wchar_t* symbol = kPrefixes[p].symbol;
         if (symbol != nullptr && symbol[0] >= 0 && symbol[0] < 128) {
-            starts.symbols[static_cast<std::size_t>(symbol[0])] |= bit;
+            starts.symbols[asciiSlot(symbol[0])] |= bit;
         } else if (symbol != nullptr) {
             starts.other |= bit;
         }
         if (kPrefixes[p].word != nullptr) {
-            starts.words[static_cast<std::size_t>(foldCase(kPrefixes[p].word[0]))] |= bit;
+            starts.words[asciiSlot(foldCase(kPrefixes[p].word[0]))] |= bit;
         }
     }
     return starts;
@@ -203,11 +206,10 @@ static_assert(kPrefixCount <= 32, "a prefix is one bit");
 
 bool readPrefixed(const wchar_t* name, std::size_t length, Reading& out) {
     const bool ascii = name[0] >= 0 && name[0] < 128;
-    const auto first = static_cast<std::size_t>(ascii ? name[0] : 0);
     for (const bool word : {false, true}) {
         std::uint32_t rows = !ascii ? (word ? 0U : kPrefixStarts.other)
-                             : word ? kPrefixStarts.words[static_cast<std::size_t>(foldCase(name[0]))]
-                                    : kPrefixStarts.symbols[first];
+                             : word ? kPrefixStarts.words[asciiSlot(foldCase(name[0]))]
+                                    : kPrefixStarts.symbols[asciiSlot(name[0])];
         for (std::uint8_t p = 0; rows != 0; ++p, rows >>= 1U) {
             const wchar_t* start = word ? kPrefixes[p].word : kPrefixes[p].symbol;
             if ((rows & 1U) == 0 || !startsWith(name, length, start, word)) {
