@@ -17,30 +17,13 @@ namespace {
 struct WholeName {
     const wchar_t* text = nullptr;
     std::size_t length = 0;
-    std::size_t keyLength = 0;   // its first word and the character that ends it: "m/", "sq ", "ft-"
-    std::uint32_t keyHash = 0;   // hashFolded of the key
-    bool compact = false;        // words and blanks only: read whole also before an exponent ("us ft^2")
-    bool quotient = false;       // holds '/' or '*': read whole in a divisor, it would regroup it
-    bool slash = false;          // holds '/': read whole before more of its product, it would take that in
-    std::uint64_t probe = 0;     // probeOf the text after the key
-    std::uint64_t probeMask = 0; // the lanes the name fills
+    std::size_t keyLength = 0; // its first word and the character that ends it: "m/", "sq ", "ft-"
+    std::uint32_t keyHash = 0; // hashFolded of the key
+    bool compact = false;      // words and blanks only: read whole also before an exponent ("us ft^2")
+    bool quotient = false;     // holds '/' or '*': read whole in a divisor, it would regroup it
+    bool slash = false;        // holds '/': read whole before more of its product, it would take that in
+    wchar_t next = 0;          // the first character after the key, folded; 0 where the key ends the name
 };
-
-constexpr std::size_t kProbeLanes = 4;
-
-// Up to four folded characters in 16-bit lanes: a name whose lanes differ from
-// the input's cannot match, so most are passed over with one compare.
-constexpr std::uint64_t probeOf(const wchar_t* text, std::size_t count) {
-    std::uint64_t probe = 0;
-    for (std::size_t i = 0; i < count && i < kProbeLanes; ++i) {
-        probe |= (static_cast<std::uint64_t>(foldCase(text[i])) & 0xFFFFU) << (16U * i);
-    }
-    return probe;
-}
-
-constexpr std::uint64_t probeMaskOf(std::size_t count) {
-    return count >= kProbeLanes ? ~std::uint64_t{0} : (std::uint64_t{1} << (16U * count)) - 1U;
-}
 
 constexpr bool prefixEqualsFolded(const wchar_t* a, const wchar_t* b, std::size_t length) {
     for (std::size_t i = 0; i < length; ++i) {
@@ -99,8 +82,7 @@ constexpr WholeName makeWholeName(const wchar_t* text) {
     }
     ++name.keyLength;
     name.keyHash = hashFolded(text, name.keyLength);
-    name.probe = probeOf(text + name.keyLength, name.length - name.keyLength);
-    name.probeMask = probeMaskOf(name.length - name.keyLength);
+    name.next = foldCase(text[name.keyLength]);
     return name;
 }
 
@@ -384,10 +366,11 @@ std::size_t wholeNameEnd(const wchar_t* text, std::size_t length, std::size_t st
         }
     }
     const std::size_t probeFrom = start + keyLength;
-    const std::uint64_t probe = probeOf(text + probeFrom, length - probeFrom);
+    // Most names of a group differ from the text in their first character after the key.
+    const wchar_t next = probeFrom < length ? foldCase(text[probeFrom]) : L'\0';
     std::size_t best = 0;
     for (const WholeName* name = kWholeNames.data() + slot->begin; name != kWholeNames.data() + slot->end; ++name) {
-        if ((probe & name->probeMask) != name->probe || name->length > length - start ||
+        if ((name->next != next && name->next != L'\0') || name->length > length - start ||
             !prefixEqualsFolded(text + probeFrom, name->text + keyLength, name->length - keyLength)) {
             continue;
         }
