@@ -111,6 +111,13 @@ inline constexpr VocabularyEntry kVocabulary[] = {
     {L"kt", Spelling::Symbol, vocab::unit(QelUnit::knot)},
     {L"kts", Spelling::Symbol, vocab::unit(QelUnit::knot)},
     {L"rps", Spelling::Symbol, vocab::unit(QelUnit::revolutions_per_minute, 60.0)},
+    {L"r/min", Spelling::Symbol, vocab::unit(QelUnit::revolutions_per_minute)},
+    {L"rev/min", Spelling::Symbol, vocab::unit(QelUnit::revolutions_per_minute)},
+    {L"r/s", Spelling::Symbol, vocab::unit(QelUnit::revolutions_per_minute, 60.0)},
+    {L"rev/s", Spelling::Symbol, vocab::unit(QelUnit::revolutions_per_minute, 60.0)},
+    {L"ipm", Spelling::Symbol, vocab::unit(QelUnit::inch_per_minute)},         // machining feeds
+    {L"sfm", Spelling::Symbol, vocab::unit(QelUnit::foot_per_minute)},          // surface feet per minute
+    {L"sfpm", Spelling::Symbol, vocab::unit(QelUnit::foot_per_minute)},
     {L"mpg", Spelling::Symbol, vocab::per(QelUnit::mile, QelUnit::liquid_gallon)}, // miles per US gallon
     // Length and area.
     {L"thou", Spelling::Name, vocab::unit(QelUnit::mil)},                         // 0.001 in
@@ -125,6 +132,10 @@ inline constexpr VocabularyEntry kVocabulary[] = {
     {L"ftUS", Spelling::Symbol, vocab::unit(QelUnit::survey_foot)},
     {L"usft", Spelling::Symbol, vocab::unit(QelUnit::survey_foot)},
     {L"perch", Spelling::Name, vocab::unit(QelUnit::rod)},
+    {L"lk", Spelling::Symbol, vocab::unit(QelUnit::link)},
+    {L"\u00B5in", Spelling::Symbol, vocab::unit(QelUnit::meter, 2.54e-8)}, // microinch
+    {L"uin", Spelling::Symbol, vocab::unit(QelUnit::meter, 2.54e-8)},
+    {L"microinch", Spelling::Name, vocab::unit(QelUnit::meter, 2.54e-8)},
     {L"pole", Spelling::Name, vocab::unit(QelUnit::rod)},
     {L"sqft", Spelling::Symbol, vocab::unit(QelUnit::square_foot)},
     {L"sqin", Spelling::Symbol, vocab::unit(QelUnit::square_inch)},
@@ -257,6 +268,17 @@ inline constexpr VocabularyEntry kVocabulary[] = {
     {L"lps", Spelling::Symbol, vocab::unit(QelUnit::liter_per_second)},
     {L"lph", Spelling::Symbol, vocab::unit(QelUnit::liter_per_hour)},
     {L"bpd", Spelling::Symbol, vocab::per(QelUnit::liquid_gallon, QelUnit::day, 42.0)},      // oil barrels per day
+    // Gas volumes at standard conditions are amounts of gas, not volumes: refused rather than read as m³ or ft³.
+    {L"Nm3", Spelling::Refused, vocab::none(), L"a gas volume at normal conditions is an amount of gas: convert actual volumes (m3)"},
+    {L"Nm\u00B3", Spelling::Refused, vocab::none(), L"a gas volume at normal conditions is an amount of gas: convert actual volumes (m3)"},
+    {L"Nm^3", Spelling::Refused, vocab::none(), L"a gas volume at normal conditions is an amount of gas: convert actual volumes (m3)"},
+    {L"Sm3", Spelling::Refused, vocab::none(), L"a gas volume at standard conditions is an amount of gas: convert actual volumes (m3)"},
+    {L"Sm\u00B3", Spelling::Refused, vocab::none(), L"a gas volume at standard conditions is an amount of gas: convert actual volumes (m3)"},
+    {L"scf", Spelling::Refused, vocab::none(), L"a gas volume at standard conditions is an amount of gas: convert actual volumes (ft3)"},
+    {L"scfm", Spelling::Refused, vocab::none(), L"a gas flow at standard conditions is a flow of gas amount: convert actual flows (cfm)"},
+    {L"scfh", Spelling::Refused, vocab::none(), L"a gas flow at standard conditions is a flow of gas amount: convert actual flows (cfh)"},
+    {L"sccm", Spelling::Refused, vocab::none(), L"a gas flow at standard conditions is a flow of gas amount: convert actual flows (cm3/min)"},
+    {L"slpm", Spelling::Refused, vocab::none(), L"a gas flow at standard conditions is a flow of gas amount: convert actual flows (L/min)"},
     // Pressure. Gauge pressures are refused: read as absolute they would be off by an atmosphere.
     {L"psia", Spelling::Symbol, vocab::unit(QelUnit::pound_per_square_inch)},
     // The catalogue writes psi and psf "lb/in²" and "lb/ft²": the pound of a pressure is its force.
@@ -389,6 +411,8 @@ inline constexpr PrefixableUnit kPrefixableUnits[] = {
     {{L"eV"}, {L"electronvolt", L"electronvolts"}, 0, vocab::unit(QelUnit::joule, 1.602176634e-19)}, // exact since 2019
     {{L"VA"}, {L"voltampere", L"voltamperes"}, 0, vocab::unit(QelUnit::volt_ampere)},
     {{L"Ah"}, {}, 0, vocab::times(QelUnit::ampere, QelUnit::hour)},
+    {{L"var"}, {L"volt-ampere reactive"}, 0, vocab::unit(QelUnit::volt_ampere)}, // reactive power, in the same dimension
+    {{L"Wp"}, {L"watt-peak"}, 0, vocab::unit(QelUnit::watt)},                    // the rated power of solar panels
     {{L"\u03A9", L"\u2126", L"ohm"}, {L"ohm", L"ohms"}, 0, vocab::per(QelUnit::volt, QelUnit::ampere)}, // Ω: omega or ohm sign
     {{L"S"}, {L"siemens"}, 0, vocab::per(QelUnit::ampere, QelUnit::volt)},
     {{L"F"}, {L"farad", L"farads"}, 0, {1.0, {{QelUnit::ampere, 1}, {QelUnit::second, 1}, {QelUnit::volt, -1}}}},
