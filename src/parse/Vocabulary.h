@@ -102,10 +102,17 @@ inline constexpr VocabularyEntry kVocabulary[] = {
     {L"arc second", Spelling::Name, vocab::unit(QelUnit::angle_second)},
     {L"arc seconds", Spelling::Name, vocab::unit(QelUnit::angle_second)},
     {L"gon", Spelling::Symbol, vocab::unit(QelUnit::grad)},
+    {L"MOA", Spelling::Symbol, vocab::unit(QelUnit::angle_minute)}, // minute of angle
+    // Primes and quotes mean feet and inches as often as arcminutes and arcseconds.
+    {L"\u2032", Spelling::Refused, vocab::none(), L"it is the foot or the arcminute: write 'ft' or 'arcmin'"},
+    {L"\u2033", Spelling::Refused, vocab::none(), L"it is the inch or the arcsecond: write 'in' or 'arcsec'"},
+    {L"'", Spelling::Refused, vocab::none(), L"it is the foot or the arcminute: write 'ft' or 'arcmin'"},
+    {L"\"", Spelling::Refused, vocab::none(), L"it is the inch or the arcsecond: write 'in' or 'arcsec'"},
     // Speed and rotation.
     {L"mph", Spelling::Symbol, vocab::unit(QelUnit::mile_per_hour)},              // 0.44704 m/s
     {L"kph", Spelling::Symbol, vocab::unit(QelUnit::kilometer_per_hour)},
     {L"kmh", Spelling::Symbol, vocab::unit(QelUnit::kilometer_per_hour)},
+    {L"kmph", Spelling::Symbol, vocab::unit(QelUnit::kilometer_per_hour)},
     {L"fps", Spelling::Symbol, vocab::unit(QelUnit::foot_per_second)},
     {L"kn", Spelling::Symbol, vocab::unit(QelUnit::knot)},                       // 1852 m/h
     {L"kt", Spelling::Symbol, vocab::unit(QelUnit::knot)},
@@ -131,6 +138,8 @@ inline constexpr VocabularyEntry kVocabulary[] = {
     {L"survey ft", Spelling::Symbol, vocab::unit(QelUnit::survey_foot)},
     {L"ftUS", Spelling::Symbol, vocab::unit(QelUnit::survey_foot)},
     {L"usft", Spelling::Symbol, vocab::unit(QelUnit::survey_foot)},
+    {L"us-ft", Spelling::Symbol, vocab::unit(QelUnit::survey_foot)}, // not microsecond feet
+    {L"US survey ft", Spelling::Symbol, vocab::unit(QelUnit::survey_foot)},
     {L"perch", Spelling::Name, vocab::unit(QelUnit::rod)},
     {L"lk", Spelling::Symbol, vocab::unit(QelUnit::link)},
     {L"\u00B5in", Spelling::Symbol, vocab::unit(QelUnit::meter, 2.54e-8)}, // microinch
@@ -159,6 +168,7 @@ inline constexpr VocabularyEntry kVocabulary[] = {
     {L"acre feet", Spelling::Name, vocab::times(QelUnit::acre, QelUnit::foot)},
     {L"gals", Spelling::Symbol, vocab::unit(QelUnit::liquid_gallon)},
     {L"US gal", Spelling::Symbol, vocab::unit(QelUnit::liquid_gallon)},            // 231 in³
+    {L"US-gal", Spelling::Symbol, vocab::unit(QelUnit::liquid_gallon)},
     {L"US gallon", Spelling::Name, vocab::unit(QelUnit::liquid_gallon)},
     {L"US gallons", Spelling::Name, vocab::unit(QelUnit::liquid_gallon)},
     {L"UK gal", Spelling::Symbol, vocab::unit(QelUnit::imp_gallon)},               // 4.54609 l
@@ -295,6 +305,12 @@ inline constexpr VocabularyEntry kVocabulary[] = {
     {L"lbs/ft2", Spelling::Symbol, vocab::unit(QelUnit::pound_per_square_foot)},
     {L"lb/sq ft", Spelling::Symbol, vocab::unit(QelUnit::pound_per_square_foot)},
     {L"bara", Spelling::Symbol, vocab::unit(QelUnit::bar)},
+    {L"bar(a)", Spelling::Symbol, vocab::unit(QelUnit::bar)},
+    {L"psi(a)", Spelling::Symbol, vocab::unit(QelUnit::pound_per_square_inch)},
+    {L"kPa(a)", Spelling::Symbol, vocab::unit(QelUnit::kilopascal)},
+    {L"bar(g)", Spelling::Refused, vocab::none(), L"a gauge pressure (above the atmosphere's) is not an absolute unit: convert absolute pressures (bar, bara)"},
+    {L"psi(g)", Spelling::Refused, vocab::none(), L"a gauge pressure (above the atmosphere's) is not an absolute unit: convert absolute pressures (psi, psia)"},
+    {L"kPa(g)", Spelling::Refused, vocab::none(), L"a gauge pressure (above the atmosphere's) is not an absolute unit: convert absolute pressures (kPa)"},
     {L"psid", Spelling::Symbol, vocab::unit(QelUnit::pound_per_square_inch)}, // a difference of pressures
     {L"mb", Spelling::Symbol, vocab::unit(QelUnit::bar, 1e-3)},              // the meteorologists' millibar
     {L"psig", Spelling::Refused, vocab::none(), L"a gauge pressure (above the atmosphere's) is not an absolute unit: convert absolute pressures (psi, psia)"},
@@ -322,6 +338,10 @@ inline constexpr VocabularyEntry kVocabulary[] = {
     {L"iwc", Spelling::Symbol, vocab::unit(QelUnit::inch_of_water)},
     {L"in. w.g.", Spelling::Symbol, vocab::unit(QelUnit::inch_of_water)},
     {L"in wg", Spelling::Symbol, vocab::unit(QelUnit::inch_of_water)},
+    {L"inwg", Spelling::Symbol, vocab::unit(QelUnit::inch_of_water)},
+    {L"iwg", Spelling::Symbol, vocab::unit(QelUnit::inch_of_water)},
+    {L"mWC", Spelling::Symbol, vocab::unit(QelUnit::pascals, 9806.65)}, // metres of water column
+    {L"mmWC", Spelling::Symbol, vocab::unit(QelUnit::pascals, 9.80665)},
     // Viscosity.
     {L"P", Spelling::Symbol, {0.1, {{QelUnit::pascals, 1}, {QelUnit::second, 1}}}},       // poise: 0.1 Pa·s
     {L"poise", Spelling::Name, {0.1, {{QelUnit::pascals, 1}, {QelUnit::second, 1}}}},
@@ -352,6 +372,8 @@ inline constexpr VocabularyEntry kVocabulary[] = {
     {L"\u2030", Spelling::Symbol, vocab::number(1e-3)}, // ‰
     {L"ppm", Spelling::Symbol, vocab::number(1e-6)},
     {L"ppb", Spelling::Symbol, vocab::number(1e-9)},
+    {L"ppmv", Spelling::Symbol, vocab::number(1e-6)},
+    {L"ppbv", Spelling::Symbol, vocab::number(1e-9)},
     {L"ppt", Spelling::Refused, vocab::none(), L"it may mean parts per thousand or per trillion: write 1e-3 or 1e-12"},
     {L"US", Spelling::Refused, vocab::none(), L"'us' is the microsecond; a US unit is written 'us ft', 'US gal' or by its name"},
 };
@@ -423,6 +445,7 @@ inline constexpr PrefixableUnit kPrefixableUnits[] = {
     {{L"Sv"}, {L"sievert", L"sieverts"}, 0, vocab::per(QelUnit::joule, QelUnit::kilogram)},
     {{L"Bq"}, {L"becquerel", L"becquerels"}, 0, {1.0, {{QelUnit::second, -1}}}},
     {{L"Da"}, {L"dalton", L"daltons"}, 0, vocab::unit(QelUnit::dalton)},
+    {{L"pc"}, {L"parsec", L"parsecs"}, 0, vocab::unit(QelUnit::parsec)}, // kpc and Mpc, as astronomy writes them
 };
 // clang-format on
 
