@@ -36,31 +36,18 @@ TEST(ConversionFactor, SettersKeepTheCustomFunction) {
     EXPECT_TRUE(!fromT.isIdentity && fromT.factor == 2.0 && fromT.customConversion == nullptr);
 }
 
-TEST(ConversionFactor, MultiplyAndDivide) {
-    const double inf = std::numeric_limits<double>::infinity();
+TEST(ConversionFactor, Multiply) {
     ConversionFactor custom;
     custom.SetCustomConversion(&twice);
     const ConversionFactor id;
-    const std::tuple<ConversionFactor, char, ConversionFactor, bool, double> cases[] = {
-        {id, '*', 3.0, false, 3.0},
-        {2.0, '*', 3.0, false, 6.0},
-        {2.0, '*', id, false, 2.0},
-        {id, '*', id, true, 1.0},
-        {id, '*', custom, false, 1.0},
-        {id, '/', 4.0, false, 0.25},
-        {3.0, '/', 4.0, false, 0.75},
-        {1.0, '/', 0.0, false, inf},
-        {1.0, '/', -1e-11, false, inf},
-        {1.0, '/', 1e-10, false, inf},
-        {-5.0, '/', std::nan(""), false, inf},
-        {id, '/', -1e-11, false, inf},
-        {1.0, '/', 1.1e-10, false, 1.0 / 1.1e-10},
-        {2.0, '/', id, false, 2.0},
+    const std::tuple<ConversionFactor, ConversionFactor, bool, double> cases[] = {
+        {id, 3.0, false, 3.0}, {2.0, 3.0, false, 6.0},   {2.0, id, false, 2.0},
+        {id, id, true, 1.0},   {id, custom, false, 1.0},
     };
-    for (const auto& [lhs, op, rhs, identity, factor] : cases) {
-        SCOPED_TRACE(testing::Message() << lhs.factor << op << rhs.factor);
+    for (const auto& [lhs, rhs, identity, factor] : cases) {
+        SCOPED_TRACE(testing::Message() << lhs.factor << '*' << rhs.factor);
         ConversionFactor f = lhs;
-        f = op == '*' ? (f *= rhs) : (f /= rhs);
+        f *= rhs;
         EXPECT_EQ(f.isIdentity, identity);
         EXPECT_EQ(f.factor, factor);
         EXPECT_EQ(f.customConversion, nullptr);
@@ -88,7 +75,6 @@ TEST(ConversionFactor, EqualityIsStrictAndAbsolute) {
     const double saved = QelUnit::kEpsilon;
     QelUnit::kEpsilon = 1e-3;
     EXPECT_TRUE(ConversionFactor(1.0).isEqualTo(ConversionFactor(1.0005)));
-    EXPECT_EQ((ConversionFactor(1.0) /= ConversionFactor(5e-4)).factor, std::numeric_limits<double>::infinity());
     QelUnit::kEpsilon = saved;
 }
 

@@ -71,6 +71,19 @@ constexpr bool typeCodesInOrder() {
 }
 static_assert(typeCodesInOrder(), "row i of the type table must hold type i");
 
+// Reductions name base dimension k by type k + 1.
+constexpr bool baseDimensionTypesFollowTheExponents() {
+    for (int k = 0; k < kBaseDimensionCount; ++k) {
+        for (int e = 0; e < kBaseDimensionCount; ++e) {
+            if (kTypeTable[k + 1].baseExponents[e] != (e == k ? 1 : 0)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+static_assert(baseDimensionTypesFollowTheExponents(), "type k + 1 must be base dimension k alone");
+
 } // namespace qelunits_detail
 
 #endif
