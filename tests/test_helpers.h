@@ -1,7 +1,9 @@
 #ifndef QELUNITS_TESTS_TEST_HELPERS_H
 #define QELUNITS_TESTS_TEST_HELPERS_H
 
-// Small helpers shared by the unit tests: texts, exact doubles and factor lists.
+// Small helpers shared by the unit tests: texts, exact doubles, factor lists and the catalogue's texts.
+
+#include "catalog/UnitTable.h"
 
 #include <qelunits/QelUnitType.h>
 
@@ -64,6 +66,34 @@ inline Entries ramp(std::int32_t count) {
         out.emplace_back(i, i);
     }
     return out;
+}
+
+/// The fields of a catalogue unit that hold a text, in the order of the name types.
+enum Field { Internal, Singular, Plural, Abbreviation, Vellum };
+
+/// One text of one catalogue unit.
+struct CatalogueText {
+    U unit;
+    Field field;
+    const wchar_t* text;
+};
+
+/// Every text of every unit, in code order: the one walk of the catalogue that the tests share.
+inline const std::vector<CatalogueText>& catalogueTexts() {
+    static const std::vector<CatalogueText> all = [] {
+        std::vector<CatalogueText> out;
+        for (const auto& r : qelunits_detail::kUnitTable) {
+            const wchar_t* texts[] = {r.internalName, r.singularName, r.pluralName, r.defaultAbbreviation,
+                                      r.vellumAbbreviation};
+            for (int field = Internal; field <= Vellum; ++field) {
+                if (texts[field] != nullptr) {
+                    out.push_back({r.unit, static_cast<Field>(field), texts[field]});
+                }
+            }
+        }
+        return out;
+    }();
+    return all;
 }
 
 } // namespace qelunits_test
