@@ -20,16 +20,16 @@ using Q = QelUnit;
 TEST(Conversion, MetricReduction) {
     // Type, its reduction, the factor (0: the identity).
     const std::tuple<Entries, Entries, double> cases[] = {
-        {{{Q::newton, 1}}, {{1, 1}, {2, 1}, {3, -2}}, 0.0},
-        {{{Q::kilonewton, 1}}, {{1, 1}, {2, 1}, {3, -2}}, 1000.0},
-        {{{Q::foot, 2}}, {{2, 2}}, std::pow(0.3048, 2.0)},
-        {{{Q::hertz, 1}}, {{10, 1}}, 0.0},
-        {{{Q::revolutions_per_minute, 1}}, {{10, 1}}, 0.016666667},
-        {{{Q::fahrenheit, 1}}, {{4, 1}}, 5.0 / 9.0},
-        {{{Q::celsius, 1}}, {{4, 1}}, 1.0},
+        {{{Q::newton, 1}}, {{Q::kilogram, 1}, {Q::meter, 1}, {Q::second, -2}}, 0.0},
+        {{{Q::kilonewton, 1}}, {{Q::kilogram, 1}, {Q::meter, 1}, {Q::second, -2}}, 1000.0},
+        {{{Q::foot, 2}}, {{Q::meter, 2}}, std::pow(0.3048, 2.0)},
+        {{{Q::hertz, 1}}, {{Q::newton, 1}}, 0.0},
+        {{{Q::revolutions_per_minute, 1}}, {{Q::newton, 1}}, 0.016666667},
+        {{{Q::fahrenheit, 1}}, {{Q::kelvin, 1}}, 5.0 / 9.0},
+        {{{Q::celsius, 1}}, {{Q::kelvin, 1}}, 1.0},
         {{}, {}, 0.0},
-        {{{Q::meter, 0}}, {{2, 0}}, 0.0},
-        {{{Q::foot, 1}, {Q::minute, -1}}, {{2, 1}, {3, -1}}, (1.0 / 60.0) * 0.3048},
+        {{{Q::meter, 0}}, {{Q::meter, 0}}, 0.0},
+        {{{Q::foot, 1}, {Q::minute, -1}}, {{Q::meter, 1}, {Q::second, -1}}, (1.0 / 60.0) * 0.3048},
         {{{Q::joule, 1}, {Q::newton, -1}, {Q::meter, -1}}, {}, 0.0},
     };
     for (const auto& [type, expectedMetric, expectedFactor] : cases) {
@@ -67,8 +67,8 @@ TEST(Conversion, Compatibility) {
         EXPECT_EQ(make(a).isCompatible(make(b)), compatible);
         EXPECT_EQ(make(b).isCompatible(make(a)), compatible);
     }
-    EXPECT_EQ(make({{2, 2}}) == make({{55, 1}}), 0);
-    EXPECT_EQ(make({{2, 1}, {3, -1}}) == make({{3, -1}, {2, 1}}), 1);
+    EXPECT_EQ(make({{Q::meter, 2}}) == make({{Q::square_meters, 1}}), 0);
+    EXPECT_EQ(make({{Q::meter, 1}, {Q::second, -1}}) == make({{Q::second, -1}, {Q::meter, 1}}), 1);
 }
 
 TEST(Conversion, CompatibilityIsComparingReductions) {

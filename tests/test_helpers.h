@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <initializer_list>
 #include <string>
 #include <utility>
 #include <vector>
@@ -50,11 +51,13 @@ inline Entries entries(const QelUnitType& t) {
     return out;
 }
 
-/// The product of the one-unit types, in any order.
-inline QelUnitType make(const Entries& factors) {
+/// The product of the one-unit types, in any order: of {unit, power} pairs or of factors, which
+/// allocates nothing of its own (the allocation tests build their types with it).
+template <class Factors = std::initializer_list<QelUnitFactor>>
+QelUnitType make(const Factors& factors) {
     QelUnitType t;
-    for (const auto& f : factors) {
-        t *= QelUnitType(static_cast<U>(f.first), f.second);
+    for (const auto& [unit, power] : factors) {
+        t *= QelUnitType(static_cast<U>(unit), power);
     }
     return t;
 }
