@@ -12,6 +12,12 @@ namespace {
 
 using namespace qelunits_test; // NOLINT(google-build-using-namespace)
 
+// Short names for the units of the tables.
+constexpr U m = QelUnit::meter, m2 = QelUnit::square_meters, m3 = QelUnit::cubic_meter, s = QelUnit::second;
+constexpr U kg = QelUnit::kilogram, K = QelUnit::kelvin, A = QelUnit::ampere, dm = QelUnit::decimeter;
+constexpr U dm2 = QelUnit::square_decimeter, ft = QelUnit::foot, ft2 = QelUnit::square_foot, ft3 = QelUnit::cubic_foot;
+constexpr U in = QelUnit::inches, in2 = QelUnit::square_inch, in3 = QelUnit::cubic_inch;
+
 TEST(UnitType, ConstructionAndSetKeepOnlyStorableUnits) {
     const std::tuple<std::int32_t, int, Entries> cases[] = {{2, 1, {{2, 1}}}, {348, 2, {{348, 2}}}, {2, 0, {{2, 0}}},
                                                             {0, 1, {}},       {349, 1, {}},         {-1, 1, {}},
@@ -21,9 +27,9 @@ TEST(UnitType, ConstructionAndSetKeepOnlyStorableUnits) {
         const QelUnitType t(static_cast<U>(unit), power);
         EXPECT_EQ(entries(t), expected);
         EXPECT_EQ(t.GetStatus(), QelUnit::Ok);
-        QelUnitType s = make(ramp(12));
-        s.set(static_cast<U>(unit), power);
-        EXPECT_EQ(entries(s), expected.empty() ? ramp(12) : expected);
+        QelUnitType other = make(ramp(12));
+        other.set(static_cast<U>(unit), power);
+        EXPECT_EQ(entries(other), expected.empty() ? ramp(12) : expected);
     }
 }
 
@@ -55,42 +61,24 @@ TEST(UnitType, CopiesAndMovesAreDeep) {
 TEST(UnitType, Algebra) {
     enum Op { Mul, Div, Square, Pow2, Pow0, Invert };
     const std::tuple<Entries, Op, Entries, Entries> cases[] = {
-        {{{QelUnit::second, -1}}, Mul, {{QelUnit::meter, 1}}, {{QelUnit::meter, 1}, {QelUnit::second, -1}}},
-        {{{QelUnit::meter, 1}, {QelUnit::second, -1}}, Mul, {{QelUnit::meter, -1}, {QelUnit::second, 1}}, {}},
-        {{{QelUnit::meter, 1}, {QelUnit::second, -1}},
-         Mul,
-         {{QelUnit::meter, -1}, {QelUnit::second, 2}},
-         {{QelUnit::second, 1}}},
-        {{{QelUnit::meter, 1}, {QelUnit::second, -2}},
-         Mul,
-         {{QelUnit::second, 1}, {QelUnit::foot, 1}},
-         {{QelUnit::meter, 1}, {QelUnit::second, -1}, {QelUnit::foot, 1}}},
-        {{}, Mul, {{QelUnit::meter, 1}}, {{QelUnit::meter, 1}}},
-        {{{QelUnit::meter, 0}}, Mul, {{QelUnit::meter, 0}}, {}},
-        {{{QelUnit::meter, 0}}, Mul, {{QelUnit::second, 1}}, {{QelUnit::meter, 0}, {QelUnit::second, 1}}},
-        {{{QelUnit::meter, INT_MAX}}, Mul, {{QelUnit::meter, 1}}, {{QelUnit::meter, INT_MIN}}},
+        {{{s, -1}}, Mul, {{m, 1}}, {{m, 1}, {s, -1}}},
+        {{{m, 1}, {s, -1}}, Mul, {{m, -1}, {s, 1}}, {}},
+        {{{m, 1}, {s, -1}}, Mul, {{m, -1}, {s, 2}}, {{s, 1}}},
+        {{{m, 1}, {s, -2}}, Mul, {{s, 1}, {ft, 1}}, {{m, 1}, {s, -1}, {ft, 1}}},
+        {{}, Mul, {{m, 1}}, {{m, 1}}},
+        {{{m, 0}}, Mul, {{m, 0}}, {}},
+        {{{m, 0}}, Mul, {{s, 1}}, {{m, 0}, {s, 1}}},
+        {{{m, INT_MAX}}, Mul, {{m, 1}}, {{m, INT_MIN}}},
         {ramp(8), Mul, {{QelUnit::steradian, 9}, {QelUnit::newton, 10}}, ramp(10)},
-        {{{QelUnit::meter, 1}}, Div, {{QelUnit::meter, 1}}, {}},
-        {{{QelUnit::meter, 1}}, Div, {{QelUnit::second, 1}}, {{QelUnit::meter, 1}, {QelUnit::second, -1}}},
-        {{}, Div, {{QelUnit::second, 2}, {QelUnit::kelvin, 0}}, {{QelUnit::second, -2}, {QelUnit::kelvin, 0}}},
-        {{{QelUnit::meter, 1}}, Div, {}, {{QelUnit::meter, 1}}},
-        {{{QelUnit::meter, 0}, {QelUnit::second, 1}},
-         Div,
-         {{QelUnit::second, 1}, {QelUnit::kelvin, 0}},
-         {{QelUnit::meter, 0}, {QelUnit::kelvin, 0}}},
-        {{{QelUnit::meter, 1}, {QelUnit::second, -1}, {QelUnit::kelvin, 0}},
-         Square,
-         {},
-         {{QelUnit::meter, 2}, {QelUnit::second, -2}}},
-        {{{QelUnit::meter, 1}, {QelUnit::second, -1}, {QelUnit::kelvin, 0}},
-         Pow2,
-         {},
-         {{QelUnit::meter, 2}, {QelUnit::second, -2}, {QelUnit::kelvin, 0}}},
-        {{{QelUnit::meter, 1}, {QelUnit::second, -1}}, Pow0, {}, {{QelUnit::meter, 0}, {QelUnit::second, 0}}},
-        {{{QelUnit::meter, 1}, {QelUnit::second, -1}, {QelUnit::ampere, INT_MIN}},
-         Invert,
-         {},
-         {{QelUnit::meter, -1}, {QelUnit::second, 1}, {QelUnit::ampere, INT_MIN}}},
+        {{{m, 1}}, Div, {{m, 1}}, {}},
+        {{{m, 1}}, Div, {{s, 1}}, {{m, 1}, {s, -1}}},
+        {{}, Div, {{s, 2}, {K, 0}}, {{s, -2}, {K, 0}}},
+        {{{m, 1}}, Div, {}, {{m, 1}}},
+        {{{m, 0}, {s, 1}}, Div, {{s, 1}, {K, 0}}, {{m, 0}, {K, 0}}},
+        {{{m, 1}, {s, -1}, {K, 0}}, Square, {}, {{m, 2}, {s, -2}}},
+        {{{m, 1}, {s, -1}, {K, 0}}, Pow2, {}, {{m, 2}, {s, -2}, {K, 0}}},
+        {{{m, 1}, {s, -1}}, Pow0, {}, {{m, 0}, {s, 0}}},
+        {{{m, 1}, {s, -1}, {A, INT_MIN}}, Invert, {}, {{m, -1}, {s, 1}, {A, INT_MIN}}},
     };
     for (const auto& [listA, op, listB, expected] : cases) {
         SCOPED_TRACE(testing::PrintToString(listA));
@@ -139,23 +127,22 @@ struct Substitutable : QelUnitType {
 
 TEST(UnitType, SubstitutionRewritesLengthPowers) {
     const std::tuple<Entries, Entries> cases[] = {
-        {{{QelUnit::meter, 3}}, {{QelUnit::cubic_meter, 1}}},
-        {{{QelUnit::meter, 2}}, {{QelUnit::square_meters, 1}}},
-        {{{QelUnit::meter, 1}, {QelUnit::second, -1}}, {{QelUnit::meter, 1}, {QelUnit::second, -1}}},
-        {{{QelUnit::meter, 5}}, {{QelUnit::square_meters, 1}, {QelUnit::cubic_meter, 1}}},
-        {{{QelUnit::meter, 6}}, {{QelUnit::meter, 1}, {QelUnit::square_meters, 1}, {QelUnit::cubic_meter, 1}}},
-        {{{QelUnit::kilogram, 1}, {QelUnit::meter, -3}}, {{QelUnit::kilogram, 1}, {QelUnit::cubic_meter, -1}}},
-        {{{QelUnit::foot, -2}}, {{QelUnit::square_foot, -1}}},
-        {{{QelUnit::foot, 8}}, {{QelUnit::square_foot, 1}, {QelUnit::cubic_foot, 2}}},
-        {{{QelUnit::foot, 2}, {QelUnit::inches, 3}}, {{QelUnit::square_foot, 1}, {QelUnit::cubic_inch, 1}}},
-        {{{QelUnit::decimeter, 3}}, {{QelUnit::decimeter, 1}, {QelUnit::square_decimeter, 1}}},
-        {{{QelUnit::square_meters, 1}, {QelUnit::cubic_meter, 1}},
-         {{QelUnit::square_meters, 1}, {QelUnit::cubic_meter, 1}}},
+        {{{m, 3}}, {{m3, 1}}},
+        {{{m, 2}}, {{m2, 1}}},
+        {{{m, 1}, {s, -1}}, {{m, 1}, {s, -1}}},
+        {{{m, 5}}, {{m2, 1}, {m3, 1}}},
+        {{{m, 6}}, {{m, 1}, {m2, 1}, {m3, 1}}},
+        {{{kg, 1}, {m, -3}}, {{kg, 1}, {m3, -1}}},
+        {{{ft, -2}}, {{ft2, -1}}},
+        {{{ft, 8}}, {{ft2, 1}, {ft3, 2}}},
+        {{{ft, 2}, {in, 3}}, {{ft2, 1}, {in3, 1}}},
+        {{{in, -2}}, {{in2, -1}}},
+        {{{dm, 3}}, {{dm, 1}, {dm2, 1}}},
+        {{{m2, 1}, {m3, 1}}, {{m2, 1}, {m3, 1}}},
         {{}, {}},
-        {{{QelUnit::meter, 0}}, {{QelUnit::meter, 0}}},
-        {{{QelUnit::meter, 2}, {QelUnit::square_meters, -1}}, {}},
-        {{{QelUnit::meter, INT_MIN}},
-         {{QelUnit::meter, INT_MIN + 5}, {QelUnit::square_meters, -1}, {QelUnit::cubic_meter, -1}}},
+        {{{m, 0}}, {{m, 0}}},
+        {{{m, 2}, {m2, -1}}, {}},
+        {{{m, INT_MIN}}, {{m, INT_MIN + 5}, {m2, -1}, {m3, -1}}},
     };
     for (const auto& [before, after] : cases) {
         SCOPED_TRACE(testing::PrintToString(before));
