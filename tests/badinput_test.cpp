@@ -2,7 +2,6 @@
 // odd floating-point values, extreme powers, garbage settings codes and foot
 // choices, and a tolerance set to nonsense. Each gives its documented result.
 
-#include "Cli.h"
 #include "test_helpers.h"
 
 #include <qelunits/QelUnitParser.h>
@@ -13,10 +12,8 @@
 #include <climits>
 #include <cmath>
 #include <limits>
-#include <sstream>
 #include <string>
 #include <tuple>
-#include <vector>
 
 namespace {
 
@@ -243,39 +240,4 @@ TEST(ParserInput, EmptyAndBadTextsGiveEmptyAnswers) {
     std::wstring wide = L"unchanged";
     EXPECT_FALSE(QelUnitParser::fromUtf8("\xFF", wide));
     EXPECT_EQ(wide, L"unchanged");
-}
-
-TEST(ToolArguments, BadArgumentsAreUsageErrors) {
-    struct Case {
-        std::vector<const char*> args;
-        int expected;
-    };
-    const Case cases[] = {
-        {{}, qelunits_cli::kOk},                       // no program name at all: reads lines, of which there are none
-        {{"qelunits", ""}, qelunits_cli::kUsageError}, // an empty command is an unknown one
-        {{"qelunits", "convert"}, qelunits_cli::kUsageError},
-        {{"qelunits", "convert", "1", "m"}, qelunits_cli::kUsageError},
-        {{"qelunits", "--foot"}, qelunits_cli::kUsageError},
-        {{"qelunits", "--foot", "imperial", "types"}, qelunits_cli::kUsageError},
-        {{"qelunits", "convert", "nan", "m", "ft"}, qelunits_cli::kUsageError},
-        {{"qelunits", "convert", "inf", "m", "ft"}, qelunits_cli::kUsageError},
-        {{"qelunits", "convert", "1e308", "m", "ft"}, qelunits_cli::kConversionError}, // the result overflows
-        {{"qelunits", "factor", "m^1000", "ft^1000"}, qelunits_cli::kConversionError},
-        {{"qelunits", "convert", "1e999", "m", "ft"}, qelunits_cli::kUsageError},
-        {{"qelunits", "convert", "1", "\xFF", "ft"}, qelunits_cli::kConversionError},
-        {{"qelunits", "--settings", "convert", "1", "4294967295", "2"}, qelunits_cli::kConversionError},
-        {{"qelunits", "--settings", "convert", "1", "30", "-1"}, qelunits_cli::kUsageError},
-        {{"qelunits", "list", "--type", "99"}, qelunits_cli::kUsageError},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(::testing::PrintToString(c.args));
-        std::vector<const char*> argv = c.args;
-        argv.push_back(nullptr);
-        std::istringstream in;
-        std::ostringstream out;
-        std::ostringstream err;
-        const int status = qelunits_cli::run(static_cast<int>(c.args.size()), argv.data(), in, out, err, false);
-        EXPECT_EQ(status, c.expected) << err.str();
-        EXPECT_EQ(err.str().empty(), status == qelunits_cli::kOk) << err.str();
-    }
 }
