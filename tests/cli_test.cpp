@@ -71,6 +71,7 @@ TEST(Cli, CommandsPrintTheirResultsAndStatuses) {
         {{"convert", "1", "m"}, 2, "", "wrong number of arguments for convert"},
         {{"frob"}, 2, "", "unknown command 'frob'"},
         {{"--bogus", "types"}, 2, "", "unknown option --bogus"},
+        {{"---x", "types"}, 2, "", "unknown option ---x"},
         {{"--foot", "survey", "convert", "1", "ft", "m"}, 2, "", "add --settings"},
         {{"--settings", "info", "m"}, 2, "", "--settings does not apply to info"},
         {{"--digits", "0", "convert", "1", "m", "ft"}, 2, "", "--digits takes a whole number from 1 to 17, not '0'"},
@@ -151,6 +152,7 @@ TEST(Cli, ReadsConversionsLineByLine) {
     EXPECT_NE(o.err.find("line 5: unknown unit 'fot'"), std::string::npos) << o.err;
     EXPECT_NE(o.err.find("line 6: expected VALUE FROM TO"), std::string::npos) << o.err;
     EXPECT_EQ(o.status, 2);
+    EXPECT_EQ(runTool({"--settings"}, "1 30 2\n").out, "0.3048 m\n");
 }
 
 // The dialogue through the tool's own entry point, as a terminal would drive it.

@@ -173,7 +173,8 @@ constexpr Shared kShared[] = {
 // with each NameType that compares it, from firstNameType on.
 void expectEveryTextFindsItsUnit(int firstNameType) {
     std::set<const Shared*> used;
-    for (const auto& [unit, field, text] : qelunits_test::catalogueTexts()) {
+    for (const qelunits_test::CatalogueText& t : qelunits_test::catalogueTexts()) {
+        const auto [unit, field, text] = t;
         const bool localized =
             qelunits_detail::localizedField(unit, qelunits_detail::LocalizedField::Singular) != nullptr;
         const bool hasVellum = kUnitTable[unit].vellumAbbreviation != nullptr;
@@ -186,7 +187,7 @@ void expectEveryTextFindsItsUnit(int firstNameType) {
                                          N::LocalizedVellumAbbreviation},
             {N::VellumAbbreviation, N::LocalizedVellumAbbreviation}};
         const Shared* shared = std::find_if(std::begin(kShared), std::end(kShared),
-                                            [&](const Shared& s) { return s.field == field && s.unit == unit; });
+                                            [&t](const Shared& s) { return s.field == t.field && s.unit == t.unit; });
         const bool isShared = shared != std::end(kShared);
         if (isShared) {
             used.insert(shared);
