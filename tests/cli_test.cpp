@@ -53,6 +53,7 @@ TEST(Cli, CommandsPrintTheirResultsAndStatuses) {
         {{"--exact", "convert", "25.4", "mm", "in"}, 0, "0.9999999999999999 in\n", ""},
         {{"factor", "--digits", "17", "mm", "in"}, 0, "0.03937007874015748\n", ""},
         {{"--settings", "--foot", "survey", "convert", "1", "30", "2"}, 0, "0.304800609601 m\n", ""},
+        {{"--settings", "--foot", "international", "convert", "1", "30", "2"}, 0, "0.3048 m\n", ""},
         {{"convert", "1", "ft", "s"},
          1,
          "",
@@ -147,10 +148,11 @@ TEST(Cli, DescribesUnitsAndTypes) {
 }
 
 TEST(Cli, ReadsConversionsLineByLine) {
-    const Outcome o = runTool({}, "1 m ft\n# a comment\n\n1 \"sq ft\" 'sq in'\n2 fot m\n1 m\n");
-    EXPECT_EQ(o.out, "3.28083989501 ft\n144 sq in\n");
+    const Outcome o = runTool({}, "1 m ft\n# a comment\n\n1 \"sq ft\" 'sq in'\n2 fot m\n1 m\n 1  m\tft\n1 'm ft\n");
+    EXPECT_EQ(o.out, "3.28083989501 ft\n144 sq in\n3.28083989501 ft\n");
     EXPECT_NE(o.err.find("line 5: unknown unit 'fot'"), std::string::npos) << o.err;
     EXPECT_NE(o.err.find("line 6: expected VALUE FROM TO"), std::string::npos) << o.err;
+    EXPECT_NE(o.err.find("line 8: unbalanced quotes"), std::string::npos) << o.err;
     EXPECT_EQ(o.status, 2);
     EXPECT_EQ(runTool({"--settings"}, "1 30 2\n").out, "0.3048 m\n");
 }
