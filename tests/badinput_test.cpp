@@ -101,8 +101,7 @@ TEST(NullText, LookupThrowsTheNullStringException) {
 }
 
 // Factor conversions multiply as IEEE does; temperature readings keep NaN and
-// infinities; equality needs a finite difference below the tolerance. Division is
-// in quantity_test.
+// infinities. Division and equality are in quantity_test.
 TEST(OddValue, EachEntryPointFollowsIeeeArithmetic) {
     for (const double value : kOddValues) {
         SCOPED_TRACE(value);
@@ -122,10 +121,6 @@ TEST(OddValue, EachEntryPointFollowsIeeeArithmetic) {
         EXPECT_TRUE(std::isnan(value) ? std::isnan(v) : v == (std::isinf(value) ? value : 32.0)) << v;
 
         const QelUnitVar a(value, QelUnitType(QelUnit::meter));
-        const bool equal = std::fabs(value - value) < QelUnit::kEpsilon; // NaN and infinities are never equal
-        EXPECT_EQ(a == a, equal ? 1 : 0);
-        EXPECT_EQ(a != a, equal ? 0 : 1);
-        EXPECT_EQ(ConversionFactor(value).isEqualTo(ConversionFactor(value)), equal);
         const QelUnitVar sum = a + QelUnitVar(1.0, QelUnitType(QelUnit::foot));
         EXPECT_EQ(sum.GetStatus(), QelUnit::Ok);
         EXPECT_EQ(bits(value + 0.3048), bits(sum.GetValue()));
@@ -206,7 +201,8 @@ TEST(BadStatus, HasNoMessage) {
     }
 }
 
-TEST(Epsilon, NonsenseTolerancesFollowTheComparisonsAsWritten) {
+// Division and equality under nonsense tolerances are in quantity_test.
+TEST(Epsilon, ConversionsDoNotDependOnTheTolerance) {
     const auto squareKm2ToSquareM2 = [] {
         double f = 0.0;
         EXPECT_EQ(QelUnitBase::GetConversionFactor(QelUnit::square_kilometer, 2, QelUnit::square_meters, 2, f),
@@ -217,9 +213,6 @@ TEST(Epsilon, NonsenseTolerancesFollowTheComparisonsAsWritten) {
     for (const double eps : {0.0, -1.0, kNaN}) {
         SCOPED_TRACE(eps);
         QelUnit::kEpsilon = eps; // no ASSERT below, so the restore at the end always runs
-        const QelUnitVar one(1.0, QelUnitType(QelUnit::meter));
-        EXPECT_EQ(one == one, 0); // no difference is below such a tolerance
-        EXPECT_FALSE(ConversionFactor(1.0).isEqualTo(ConversionFactor(1.0)));
         // Conversions do not depend on the tolerance.
         double v = 1.0;
         EXPECT_EQ(QelUnitBase::ConvertUnits(QelUnit::meter, QelUnit::foot, v), QelUnit::Ok);

@@ -73,6 +73,7 @@ TEST(Cli, CommandsPrintTheirResultsAndStatuses) {
         {{"frob"}, 2, "", "unknown command 'frob'"},
         {{"--bogus", "types"}, 2, "", "unknown option --bogus"},
         {{"---x", "types"}, 2, "", "unknown option ---x"},
+        {{"types", "--digits"}, 2, "", "option --digits needs a value"},
         {{"--foot", "survey", "convert", "1", "ft", "m"}, 2, "", "add --settings"},
         {{"--settings", "info", "m"}, 2, "", "--settings does not apply to info"},
         {{"--digits", "0", "convert", "1", "m", "ft"}, 2, "", "--digits takes a whole number from 1 to 17, not '0'"},
@@ -121,6 +122,7 @@ TEST(Cli, DescribesUnitsAndTypes) {
          {"id: 167\n", "internal name: minute\n", "type: 3 Time [s]\n", "system: neither\n",
           "factor to base unit: 60 sec\n", "'min' also minim"}},
         {"MJ", {"means: 1000000 × J\n", "internal name: joule\n", "factor to base unit: 1 J\n"}},
+        {"minim", {"shares a name with: 'min' also minute"}},
         {"t", {"internal name: ton\n", "\nnote: 't' is the short ton here; the metric tonne is 'tonne'"}},
         {"kJ/(kg·K)", {"means: 1000 × J/(kg·°K)\n", "factor to SI base units: 1\n"}},
     };

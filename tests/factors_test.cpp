@@ -54,30 +54,6 @@ TEST(ConversionFactor, Multiply) {
     }
 }
 
-TEST(ConversionFactor, EqualityIsStrictAndAbsolute) {
-    ConversionFactor storedTwo;
-    storedTwo.factor = 2.0;
-    ConversionFactor custom;
-    custom.SetCustomConversion(&twice);
-    const std::tuple<ConversionFactor, ConversionFactor, bool> cases[] = {{ConversionFactor(), storedTwo, true},
-                                                                          {ConversionFactor(), 1.0, false},
-                                                                          {1.0, 1.0 + 5e-11, true},
-                                                                          {1.0, 1.0 + 2e-10, false},
-                                                                          {1e6, 1e6 + 1e-9, false},
-                                                                          {0.0, 1e-10, false},
-                                                                          {std::nan(""), std::nan(""), false},
-                                                                          {custom, custom, false}};
-    for (const auto& [a, b, equal] : cases) {
-        SCOPED_TRACE(testing::Message() << a.factor << " vs " << b.factor);
-        EXPECT_EQ(a.isEqualTo(b), equal);
-        EXPECT_EQ(b.isEqualTo(a), equal);
-    }
-    const double saved = QelUnit::kEpsilon;
-    QelUnit::kEpsilon = 1e-3;
-    EXPECT_TRUE(ConversionFactor(1.0).isEqualTo(ConversionFactor(1.0005)));
-    QelUnit::kEpsilon = saved;
-}
-
 TEST(DirectFactors, PublishedFactorsBitForBit) {
     // From, to, factor (0: no stored factor in that direction).
     const std::tuple<U, U, double> cases[] = {

@@ -118,20 +118,6 @@ TEST(QelUnitVar, ProductsAndQuotientsCombineTypes) {
     expectQuantity(self, 1.0, T(), QelUnit::Ok);
 }
 
-TEST(QelUnitVar, EqualityNeedsEqualTypesAndStrictTolerance) {
-    const double nan = std::numeric_limits<double>::quiet_NaN();
-    const std::tuple<V, V, int> cases[] = {
-        {V(1.0, kMeter), V(1.0 + 5e-11, kMeter), 1}, {V(1.0, kMeter), V(1.0 + 2e-10, kMeter), 0},
-        {V(1.0, kMeter), V(1.0, kFoot), 0},          {V(0.3048, kMeter), V(1.0, kFoot), 0},
-        {-V(0.0, kMeter), V(0.0, kMeter), 1},        {V(nan), V(nan), 0}};
-    for (const auto& [a, b, equal] : cases) {
-        SCOPED_TRACE(b.GetValue());
-        EXPECT_EQ(a == b, equal);
-        EXPECT_EQ(a != b, 1 - equal);
-    }
-    expectQuantity(-withOverflow(0.0, kMeter), -0.0, kMeter, QelUnit::Overflow);
-}
-
 // What compiles: each operation as a generic lambda whose return type names it,
 // so that std::is_invocable asks whether the expression is well formed.
 constexpr auto kPlus = [](auto a, auto b) -> decltype(a + b) { return a + b; };
@@ -248,6 +234,48 @@ TEST(Division, TinyDivisorsFollowOneRuleEverywhere) {
     QelUnit::kEpsilon = saved;
     ConversionFactor byIdentity(3.0);
     EXPECT_EQ(static_cast<double>(byIdentity /= ConversionFactor()), 3.0);
+}
+
+double twice(double x) { return 2.0 * x; }
+
+// One rule for the equality of factors and of quantities of one type, under sensible and nonsense
+// tolerances: a difference below the tolerance in magnitude, so never with NaN or infinities.
+TEST(Equality, ADifferenceBelowTheToleranceEverywhere) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    const double saved = QelUnit::kEpsilon;
+    for (const double eps : {saved, 1e-3, 0.0, -1.0, nan}) {
+        QelUnit::kEpsilon = eps; // no ASSERT below, so the restore at the end always runs
+        for (const auto& [a, b] : {std::pair{1.0, 1.0},
+                                   {1.0, 1.0 + 5e-11},
+                                   {1.0, 1.0 + 2e-10},
+                                   {1.0, 1.0005},
+                                   {1e6, 1e6 + 1e-9},
+                                   {0.0, 1e-10},
+                                   {-0.0, 0.0},
+                                   {nan, nan},
+                                   {inf, inf}}) {
+            SCOPED_TRACE(testing::Message() << a << " vs " << b << " under " << eps);
+            const bool equal = std::fabs(a - b) < eps;
+            EXPECT_EQ(ConversionFactor(a).isEqualTo(ConversionFactor(b)), equal);
+            EXPECT_EQ(ConversionFactor(b).isEqualTo(ConversionFactor(a)), equal);
+            EXPECT_EQ(V(a, kMeter) == V(b, kMeter), equal ? 1 : 0);
+            EXPECT_EQ(V(b, kMeter) != V(a, kMeter), equal ? 0 : 1);
+        }
+    }
+    QelUnit::kEpsilon = saved;
+    // The identity equals only the identity, whatever it stores; a custom conversion equals nothing.
+    ConversionFactor storedTwo;
+    storedTwo.factor = 2.0;
+    ConversionFactor custom;
+    custom.SetCustomConversion(&twice);
+    EXPECT_TRUE(ConversionFactor().isEqualTo(storedTwo));
+    EXPECT_FALSE(ConversionFactor().isEqualTo(ConversionFactor(1.0)) || ConversionFactor(1.0).isEqualTo(storedTwo));
+    EXPECT_FALSE(custom.isEqualTo(custom));
+    // Quantities need equal types, unconverted.
+    EXPECT_EQ(V(1.0, kMeter) == V(1.0, kFoot), 0);
+    EXPECT_EQ(V(0.3048, kMeter) != V(1.0, kFoot), 1);
+    expectQuantity(-withOverflow(0.0, kMeter), -0.0, kMeter, QelUnit::Overflow);
 }
 
 } // namespace
