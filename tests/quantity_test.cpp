@@ -77,6 +77,8 @@ TEST(QelUnitVar, CompatibilityAndSetters) {
     EXPECT_FALSE(q.isCompatible(V()));
     q.SetType(kFoot); // does not convert
     expectQuantity(q, 1.0, kFoot, QelUnit::Ok);
+    q = withOverflow(2.0, kSecond); // a move takes everything
+    expectQuantity(q, 2.0, kSecond, QelUnit::Overflow);
 }
 
 TEST(QelUnitVar, InvertAndPowReplaceTheStatus) {
