@@ -1,21 +1,14 @@
-#include "catalog/Powers.h"
-#include "catalog/TypeTable.h"
 #include "catalog/UnitTable.h"
 
 #include <qelunits/QelUnit.h>
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <cstdint>
-#include <random>
-#include <string>
 #include <tuple>
-#include <vector>
 
 namespace {
 
-using qelunits_detail::kTypeTable;
 using qelunits_detail::kUnitTable;
 using U = QelUnit::BuiltinUnits;
 using T = QelUnit::BuiltinTypes;
@@ -63,15 +56,6 @@ TEST(UnitTable, FactorsAreThePublishedDoubles) {
     for (const auto& [unit, expected] : cases) {
         EXPECT_EQ(kUnitTable[unit].factor, expected) << QelUnit::internalName(unit);
     }
-}
-
-TEST(TypeTable, TypesOfNoUnitShareTheirDimensions) {
-    const auto exponents = [](T t) {
-        return std::vector<int>(kTypeTable[t].baseExponents, kTypeTable[t].baseExponents + 10);
-    };
-    EXPECT_EQ(exponents(QelUnit::LinearWeight), std::vector<int>({1, -1, 0, 0, 0, 0, 0, 0, 0, 0}));
-    EXPECT_EQ(exponents(QelUnit::Moments), exponents(QelUnit::Energy));
-    EXPECT_EQ(exponents(QelUnit::AreaForce), exponents(QelUnit::Pressure));
 }
 
 } // namespace

@@ -410,6 +410,8 @@ TEST(Parse, ErrorsSayWhatAndWhere) {
         {L"m2^3", E::BadExponent, 2, nullptr},
         {L"m^1001", E::PowerOutOfRange, 1, L"power beyond ±1000 at 1"},
         {L"(m^100)^20", E::PowerOutOfRange, 7, L"power beyond ±1000 at 7"},
+        {L"(m)^2.5", E::BadExponent, 3, nullptr},
+        {L"(m)^2^3", E::BadExponent, 5, nullptr},
         {L"m^2147483647", E::PowerOutOfRange, 1, nullptr},
         {L"m^-2147483648", E::PowerOutOfRange, 1, nullptr},
         {L"m^99999999999999999999", E::PowerOutOfRange, 1, nullptr},

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
 #include <cstdint>
 #include <iterator>
 #include <tuple>
@@ -149,8 +150,9 @@ TEST(StaticConversion, SettingsCodesWithPowers) {
 TEST(QelUnitBase, StatusTextsAndMetricCodes) {
     const wchar_t* texts[] = {L"",          L"Types Not Compatible", L"Invalid Unit", L"Overflow",
                               L"Underflow", L"Custom Conversion"};
-    for (int status = 0; status <= 5; ++status) {
-        EXPECT_STREQ(QelUnitBase::GetStatusMessage(QelUnit::ErrorStatus(status)).c_str(), texts[status]) << status;
+    for (const int status : {-1, 0, 1, 2, 3, 4, 5, 6, INT_MIN, INT_MAX}) { // no text beyond the statuses
+        const wchar_t* text = status >= 0 && status <= 5 ? texts[status] : L"";
+        EXPECT_STREQ(QelUnitBase::GetStatusMessage(QelUnit::ErrorStatus(status)).c_str(), text) << status;
     }
     for (std::uint32_t code = 0; code <= 0x20000002U; code += code < 400 ? 1 : 0x1FFFFFFFU) {
         const bool metric = code == 2 || code == 20 || code == 23 || code == 24 || code == 25;

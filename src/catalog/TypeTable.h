@@ -84,6 +84,20 @@ constexpr bool baseDimensionTypesFollowTheExponents() {
 }
 static_assert(baseDimensionTypesFollowTheExponents(), "type k + 1 must be base dimension k alone");
 
+constexpr bool sameExponents(QelUnit::BuiltinTypes a, QelUnit::BuiltinTypes b) {
+    for (int e = 0; e < kBaseDimensionCount; ++e) {
+        if (kTypeTable[a].baseExponents[e] != kTypeTable[b].baseExponents[e]) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(sameExponents(QelUnit::Moments, QelUnit::Energy) &&
+                  sameExponents(QelUnit::MomentOfForce, QelUnit::Energy) &&
+                  sameExponents(QelUnit::Stress, QelUnit::Pressure) &&
+                  sameExponents(QelUnit::AreaForce, QelUnit::Pressure),
+              "the types without units are energies and pressures");
+
 } // namespace qelunits_detail
 
 #endif
