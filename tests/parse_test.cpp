@@ -383,6 +383,10 @@ TEST(Parse, SharedNamesFavourTheEverydayUnitAndListEveryCandidate) {
             EXPECT_EQ(all.items[i + 1].unit, alsoCandidates[i]);
         }
     }
+    // The first kind that matched stays, unless a later one matches in exact case.
+    EXPECT_EQ(QelUnitParser::candidates(L"kilogram").items[0].matched, QelUnit::InternalName);
+    EXPECT_EQ(QelUnitParser::candidates(L"Kilogram").items[0].matched, QelUnit::SingularName);
+    EXPECT_EQ(QelUnitParser::candidates(L"KILOGRAM").items[0].matched, QelUnit::Abbreviation); // the parser's reading
     EXPECT_TRUE(QelUnitParser::candidates(L"s").items[0].alias);
     EXPECT_FALSE(QelUnitParser::candidates(L"min").items[0].alias);
 }
