@@ -153,6 +153,8 @@ TEST(Parse, TextsMeanAScaleAndUnits) {
         {L"Mm", {1e6, {{QelUnit::meter, 1}}}},
         {L"mm", {1.0, {{QelUnit::millimeter, 1}}}},
         {L"MM", kAmbiguous},
+        {L"GM", kAmbiguous}, // Gm or gm, the gram's everyday spelling
+        {L"kGm", kUnknown},
         {L"kwh", {1.0, {{QelUnit::kilowatt_hour, 1}}}}, // kWh, kWH and k·Wh agree
         {L"KN", kAmbiguous},                            // kN or Kn
         {L"MIN", {1.0, {{QelUnit::minute, 1}}}},        // the spelling "min" means the minute
@@ -204,6 +206,24 @@ TEST(Parse, TextsMeanAScaleAndUnits) {
     const QelUnitParseResult mpa = QelUnitParser::parseExpression(L"mpa");
     EXPECT_STREQ(mpa.message(),
                  L"'mpa' at 0 could be 'MPa' (megapascal) or 'mPa' (millipascal): write it in the case you mean");
+}
+
+// Every prefix, on a unit that is its own base and on the gram: one correctly rounded power of ten.
+TEST(Parse, EveryPrefixScalesByItsPowerOfTen) {
+    const std::pair<const wchar_t*, int> prefixes[] = {
+        {L"q", -30}, {L"r", -27}, {L"y", -24}, {L"z", -21},     {L"a", -18},    {L"f", -15}, {L"p", -12},
+        {L"n", -9},  {L"u", -6},  {L"m", -3},  {L"c", -2},      {L"d", -1},     {L"da", 1},  {L"h", 2},
+        {L"k", 3},   {L"M", 6},   {L"G", 9},   {L"T", 12},      {L"P", 15},     {L"E", 18},  {L"Z", 21},
+        {L"Y", 24},  {L"R", 27},  {L"Q", 30},  {L"\u00B5", -6}, {L"\u03BC", -6}};
+    for (const auto& [prefix, exponent] : prefixes) {
+        for (const auto& [symbol, unit, offset] : {std::tuple{L"lx", QelUnit::lux, 0}, {L"g", QelUnit::kilogram, -3}}) {
+            const std::wstring text = std::wstring(prefix) + symbol;
+            SCOPED_TRACE(QelUnitParser::toUtf8(text));
+            const QelUnitParseResult r = QelUnitParser::parseExpression(text);
+            EXPECT_EQ(entries(r.type()), (Entries{{unit, 1}}));
+            EXPECT_EQ(r.scale(), std::stod("1e" + std::to_string(exponent + offset)));
+        }
+    }
 }
 
 // Every catalogue text reads as its preferred unit, unscaled: no prefixed reading
@@ -414,6 +434,10 @@ TEST(Parse, ErrorsSayWhatAndWhere) {
         {L"m2^3", E::BadExponent, 2, nullptr},
         {L"m^1001", E::PowerOutOfRange, 1, L"power beyond ±1000 at 1"},
         {L"(m^100)^20", E::PowerOutOfRange, 7, L"power beyond ±1000 at 7"},
+        {L"(1e-300)^2", E::NumberOutOfRange, 8,
+         L"the scale at 8 is out of range: a scale is a positive number within the range of a double"},
+        {L"0 m", E::NumberOutOfRange, 0,
+         L"number '0' at 0 is out of range: a scale is a positive number within the range of a double"},
         {L"(m)^2.5", E::BadExponent, 3, nullptr},
         {L"(m)^2^3", E::BadExponent, 5, nullptr},
         {L"m^2147483647", E::PowerOutOfRange, 1, nullptr},
@@ -452,10 +476,14 @@ TEST(Parse, ErrorsSayWhatAndWhere) {
 TEST(Parse, Utf8EntryPointAndNulls) {
     EXPECT_EQ(entries(QelUnitParser::parseUtf8("W/(m\xC2\xB2\xC2\xB7K)").type()), entries(parsed(L"W/(m²·K)")));
     EXPECT_EQ(QelUnitParser::parseExpressionUtf8("\xC2\xB5s").scale(), 1e-6);
-    EXPECT_EQ(QelUnitParser::parse(static_cast<const wchar_t*>(nullptr)).error(), E::NullText);
-    EXPECT_EQ(QelUnitParser::parseUtf8(static_cast<const char*>(nullptr)).error(), E::NullText);
-    EXPECT_EQ(QelUnitParser::parseExpression(static_cast<const wchar_t*>(nullptr)).error(), E::NullText);
-    EXPECT_EQ(QelUnitParser::parseExpressionUtf8(static_cast<const char*>(nullptr)).error(), E::NullText);
+    for (const QelUnitParseResult& null : {QelUnitParser::parse(static_cast<const wchar_t*>(nullptr)),
+                                           QelUnitParser::parseUtf8(static_cast<const char*>(nullptr)),
+                                           QelUnitParser::parseExpression(static_cast<const wchar_t*>(nullptr)),
+                                           QelUnitParser::parseExpressionUtf8(static_cast<const char*>(nullptr))}) {
+        EXPECT_EQ(null.error(), E::NullText);
+        EXPECT_EQ(null.position(), 0U);
+        EXPECT_STREQ(null.message(), L"no text");
+    }
     std::wstring wide;
     ASSERT_TRUE(QelUnitParser::fromUtf8(QelUnitParser::toUtf8(L"°µÅ²³⁻¹"), wide));
     EXPECT_EQ(wide, L"°µÅ²³⁻¹");
@@ -525,6 +553,8 @@ TEST(Format, DimensionsAndBaseUnits) {
     EXPECT_STREQ(QelUnitParser::formatDimension(parsed(L"J")), L"kg·m^2/s^2");
     EXPECT_STREQ(QelUnitParser::formatDimension(parsed(L"Hz")), L"Hz");
     EXPECT_STREQ(QelUnitParser::formatDimension(parsed(L"m/m")), L"1");
+    // A stored power of 0 is written as it is, among the numerator.
+    EXPECT_STREQ(QelUnitParser::format(QelUnitType(QelUnit::meter, 0) / QelUnitType(QelUnit::second)), L"m^0\u00B7sec^-1");
     EXPECT_EQ(QelUnitParser::baseUnit(QelUnit::Area), QelUnit::square_meters);
     EXPECT_EQ(QelUnitParser::baseUnit(QelUnit::ElectricalFrequency), QelUnit::hertz);
     EXPECT_EQ(QelUnitParser::baseUnit(QelUnit::Moments), QelUnit::dimensionless);
