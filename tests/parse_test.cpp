@@ -362,6 +362,7 @@ TEST(Parse, RefusalsAndKeptSpellingsSayWhatToWrite) {
     EXPECT_STREQ(QelUnitParser::notes(L"kg/t·C"), L"'t' is the short ton here; the metric tonne is 'tonne'; "
                                                   L"'C' is the century here; degrees Celsius are '°C' or 'degC'");
     EXPECT_STREQ(QelUnitParser::notes(L"tonne"), L"");
+    EXPECT_STREQ(QelUnitParser::notes(L"Ton"), L""); // the name, not the short spelling
     EXPECT_EQ(QelUnitParser::candidates(L"tonne").note, nullptr);
 }
 
@@ -417,6 +418,11 @@ TEST(Parse, ErrorsSayWhatAndWhere) {
         {L"fot", E::UnknownUnit, 0, L"unknown unit 'fot' at 0; did you mean 'ft'?"},
         {L"kg/fot", E::UnknownUnit, 3, L"unknown unit 'fot' at 3; did you mean 'ft'?"},
         {L"gramm", E::UnknownUnit, 0, L"unknown unit 'gramm' at 0; did you mean 'gram'?"},
+        {L"blf", E::UnknownUnit, 0, L"unknown unit 'blf' at 0; did you mean 'lbf'?"}, // a transposition is one edit
+        {L"kkg", E::UnknownUnit, 0, L"unknown unit 'kkg' at 0; did you mean 'kg'?"},
+        {L"kPascal", E::UnknownUnit, 0, L"unknown unit 'kPascal' at 0; did you mean 'Pascal'?"},
+        {L"g-forcex", E::UnknownUnit, 2, L"unknown unit 'forcex' at 2"}, // nothing near enough
+        {L"kEngineer chain", E::UnknownUnit, 0, L"unknown unit 'kEngineer' at 0"},
         {L"", E::Empty, 0, L"empty unit expression"},
         {L" \t", E::Empty, 0, L"empty unit expression"},
         {L"m*", E::MissingOperand, 1, L"missing unit after '*' at 1"},
@@ -554,7 +560,8 @@ TEST(Format, DimensionsAndBaseUnits) {
     EXPECT_STREQ(QelUnitParser::formatDimension(parsed(L"Hz")), L"Hz");
     EXPECT_STREQ(QelUnitParser::formatDimension(parsed(L"m/m")), L"1");
     // A stored power of 0 is written as it is, among the numerator.
-    EXPECT_STREQ(QelUnitParser::format(QelUnitType(QelUnit::meter, 0) / QelUnitType(QelUnit::second)), L"m^0\u00B7sec^-1");
+    EXPECT_STREQ(QelUnitParser::format(QelUnitType(QelUnit::meter, 0) / QelUnitType(QelUnit::second)),
+                 L"m^0\u00B7sec^-1");
     EXPECT_EQ(QelUnitParser::baseUnit(QelUnit::Area), QelUnit::square_meters);
     EXPECT_EQ(QelUnitParser::baseUnit(QelUnit::ElectricalFrequency), QelUnit::hertz);
     EXPECT_EQ(QelUnitParser::baseUnit(QelUnit::Moments), QelUnit::dimensionless);
