@@ -91,6 +91,8 @@ TEST(Parse, ExpressionsGiveTheirTypes) {
         {L"sq ft*h", {{QelUnit::square_foot, 1}, {QelUnit::hour, 1}}},
         // Scientific notation: words side by side multiply, digits after a unit raise it.
         {L"m s-1", {{QelUnit::meter, 1}, {QelUnit::second, -1}}},
+        {L" m-2", {{QelUnit::meter, -2}}},
+        {L"m^+2", {{QelUnit::meter, 2}}},
         {L"kg m-2 s-1", {{QelUnit::kilogram, 1}, {QelUnit::meter, -2}, {QelUnit::second, -1}}},
         {L"m.s-1", {{QelUnit::meter, 1}, {QelUnit::second, -1}}},
         {L"N m", {{QelUnit::meter, 1}, {QelUnit::newton, 1}}},
@@ -430,6 +432,7 @@ TEST(Parse, ErrorsSayWhatAndWhere) {
         {L"sq", E::MissingOperand, 0, L"missing unit after 'sq' at 0"},
         {L"/s", E::UnexpectedText, 0, L"unexpected '/' at 0"},
         {L"m -2", E::UnexpectedText, 2, nullptr},
+        {L"m-", E::UnexpectedText, 1, L"unexpected '-' at 1"},
         {L"(m", E::UnbalancedParenthesis, 0, L"'(' at 0 is not closed"},
         {L"m)", E::UnbalancedParenthesis, 1, L"')' at 1 has no '('"},
         {L"()", E::MissingOperand, 0, L"empty parentheses at 0"},
