@@ -439,6 +439,7 @@ TEST(Parse, ErrorsSayWhatAndWhere) {
         {L"m^", E::BadExponent, 1, L"exponent '^' at 1 is not a whole number"},
         {L"m^2.5", E::BadExponent, 1, L"exponent '^2.5' at 1 is not a whole number"},
         {L"m2.5", E::BadExponent, 1, nullptr},
+        {L"m2.x", E::UnknownUnit, 3, L"unknown unit 'x' at 3"}, // a period after digits that no digit follows
         {L"m^2^3", E::BadExponent, 3, L"second exponent '^3' at 3; use parentheses"},
         {L"m2^3", E::BadExponent, 2, nullptr},
         {L"m^1001", E::PowerOutOfRange, 1, L"power beyond ±1000 at 1"},
