@@ -6,6 +6,7 @@
 #include <qelunits/QelUnits.h>
 
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 
 namespace {
@@ -15,7 +16,13 @@ using qelunits_fuzz::require;
 
 bool statusInRange(QelUnit::ErrorStatus s) { return s >= QelUnit::Ok && s <= QelUnit::CustomConversion; }
 
-bool sameBits(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+bool sameBits(double a, double b) {
+    std::uint64_t x = 0;
+    std::uint64_t y = 0;
+    std::memcpy(&x, &a, sizeof x);
+    std::memcpy(&y, &b, sizeof y);
+    return x == y;
+}
 
 // Mostly codes near the valid range, now and then any 32-bit value.
 QelUnit::BuiltinUnits takeUnit(Input& in) {

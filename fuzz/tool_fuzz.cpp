@@ -27,14 +27,15 @@ QELUNITS_FUZZ_TARGET(tool) {
         pieces.pop_back();
     }
     std::vector<const char*> argv;
-    argv.reserve(pieces.size());
+    argv.reserve(pieces.size() + 1);
     for (const std::string& p : pieces) {
         argv.push_back(p.c_str());
     }
     std::ostringstream out;
     std::ostringstream err;
+    argv.push_back(nullptr); // as a program's argv ends
     const int status =
-        qelunits_cli::run(static_cast<int>(argv.size()), argv.data(), input, out, err, (flags & 1U) != 0);
+        qelunits_cli::run(static_cast<int>(argv.size() - 1), argv.data(), input, out, err, (flags & 1U) != 0);
     require(status >= qelunits_cli::kOk && status <= qelunits_cli::kUsageError, "exit status 0, 1 or 2");
     require(status == qelunits_cli::kOk || !err.str().empty(), "a failure says why");
     require(err.str().empty() || err.str().back() == '\n', "every message ends its line");

@@ -1,22 +1,14 @@
-#include "catalog/Powers.h"
-#include "catalog/TypeTable.h"
 #include "catalog/UnitTable.h"
 
 #include <qelunits/QelUnit.h>
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <cstdint>
-#include <random>
-#include <set>
-#include <string>
 #include <tuple>
-#include <vector>
 
 namespace {
 
-using qelunits_detail::kTypeTable;
 using qelunits_detail::kUnitTable;
 using U = QelUnit::BuiltinUnits;
 using T = QelUnit::BuiltinTypes;
@@ -46,85 +38,16 @@ TEST(Catalog, QueriesAnswerFromTheRecord) {
     }
 }
 
-TEST(UnitTable, HasOneBaseUnitWithFactorOneForEachTypeThatHasUnits) {
-    std::set<int> typesWithBase;
-    std::set<int> typesWithUnits;
-    for (const auto& r : kUnitTable) {
-        typesWithUnits.insert(r.type);
-        if (r.isBaseUnit) {
-            EXPECT_TRUE(typesWithBase.insert(r.type).second) << "second base unit for type " << r.type;
-            EXPECT_EQ(r.factor, 1.0) << r.unit;
-        }
-    }
-    EXPECT_EQ(typesWithBase.size(), 27U);
-    EXPECT_EQ(typesWithBase, typesWithUnits);
-    for (const T noUnits : {QelUnit::Moments, QelUnit::MomentOfForce, QelUnit::Stress, QelUnit::AreaForce}) {
-        EXPECT_EQ(typesWithUnits.count(noUnits), 0U) << noUnits;
-    }
-    EXPECT_TRUE(kUnitTable[QelUnit::hertz].isBaseUnit && kUnitTable[QelUnit::meter_per_second_squared].isBaseUnit);
-    EXPECT_FALSE(kUnitTable[QelUnit::lumen].isBaseUnit);
-}
-
-// Shared names and abbreviations are checked by the walk in lookup_test.
-TEST(UnitTable, TextsArePresentAndVellumFormsSitWhereExpected) {
-    int vellum = 0;
-    for (const auto& r : kUnitTable) {
-        ASSERT_TRUE(r.singularName != nullptr && r.pluralName != nullptr && r.defaultAbbreviation != nullptr);
-        EXPECT_EQ(r.messageId, 0U);
-        EXPECT_LE(static_cast<std::uint32_t>(r.system), 3U);
-        if (r.vellumAbbreviation != nullptr) {
-            ++vellum;
-            // Every Vellum form but the degree's carries a superscript.
-            const std::wstring v = r.vellumAbbreviation;
-            EXPECT_TRUE(v.find_first_of(L"\u00B2\u00B3") != std::wstring::npos || r.unit == QelUnit::angle_degree)
-                << r.unit;
-        }
-    }
-    EXPECT_EQ(vellum, 117);
-    const auto& none = kUnitTable[QelUnit::dimensionless];
-    EXPECT_STREQ(none.singularName, L"Unitless");
-    EXPECT_STREQ(none.pluralName, L"");
-    EXPECT_STREQ(none.defaultAbbreviation, L"");
-    EXPECT_EQ(none.vellumAbbreviation, nullptr);
-    EXPECT_EQ(none.system, QelUnit::Both);
-    EXPECT_STREQ(kUnitTable[QelUnit::angle_degree].vellumAbbreviation, L"\u00BA");
-    EXPECT_STREQ(kUnitTable[QelUnit::fahrenheit].defaultAbbreviation, L"\u00B0F");
-    EXPECT_STREQ(kUnitTable[QelUnit::survey_foot].singularName, L"Suvey foot");
-    EXPECT_STREQ(kUnitTable[QelUnit::square_fathom].singularName, L"Square falthom");
-    EXPECT_STREQ(kUnitTable[QelUnit::imp_gallon_per_day].defaultAbbreviation, L"gal(lmp)/d");
-}
-
-TEST(UnitTable, ComputedFactorsAreTheDoublesOfTheirExpressions) {
+// The table writes most factors as expressions; these are the values from outside it.
+TEST(UnitTable, FactorsAreThePublishedDoubles) {
     const std::tuple<U, double> cases[] = {
-        {QelUnit::acre, std::pow(0.3048, 2.0) * 43560},
-        {QelUnit::square_bolt, std::pow(36.576, 2.0)},
-        {QelUnit::cubic_chain, std::pow(20.1168, 3.0)},
-        {QelUnit::square_caliber, std::pow(0.00025399999999999, 2.0)},
-        {QelUnit::cubic_mil, std::pow(2.5399999999999e-05, 3.0)},
-        {QelUnit::square_parsec, std::pow(3.0857992e16, 2.0)},
-        {QelUnit::cubic_parsec, std::pow(3.0857992e16, 3.0)},
-        {QelUnit::cubic_light_year, std::pow(9460900000000000.0, 3.0)},
-        {QelUnit::cubic_angstrom, std::pow(1e-10, 3.0)},
-        {QelUnit::cubic_mile_statute, std::pow(1609.3472186944373, 3.0)},
-        {QelUnit::cubic_survey_yard, std::pow(0.9144018288036575, 3.0)},
-        {QelUnit::liquid_gallon, std::pow(0.025400000000000002, 3.0) * 231},
-        {QelUnit::us_gallon_per_second, std::pow(0.025400000000000002, 3.0) * 231},
-        {QelUnit::us_million_gallon_per_day, std::pow(0.025400000000000002, 3.0) * 231000000 / 86400},
-        {QelUnit::acre_inch_per_minute, std::pow(0.3048, 3.0) * 43560 / 60 / 12},
-        {QelUnit::acre_foot_per_day, std::pow(0.3048, 3.0) * 43560 / 86400},
-        {QelUnit::candela_per_square_foot, 1 / std::pow(0.3048, 2.0)},
-        {QelUnit::survey_acre, std::pow(0.3048006096012192, 2.0) * 43560},
-        {QelUnit::tonne_force_meter, 1000 * 9.80665},
-        {QelUnit::kilopound_per_foot, 1000 * 14.593902937206364},
-        {QelUnit::decanewton_per_square_millimeter, 10 * 1000000.0},
         // Mended rows: a grain is 64.79891 mg, a firkin 9 US gallons, and
         // Fahrenheit and Rankine degrees are 5/9 of a kelvin.
         {QelUnit::grain, 6.479891e-05},
-        {QelUnit::firkin, std::pow(0.025400000000000002, 3.0) * 231 * 9},
+        {QelUnit::firkin, 0.0037854117840000014 * 9},
         {QelUnit::fahrenheit, 5.0 / 9.0},
         {QelUnit::rankine, 5.0 / 9.0},
         {QelUnit::celsius, 1.0},
-        // Published doubles.
         {QelUnit::acre, 4046.8564224},
         {QelUnit::liquid_gallon, 0.0037854117840000014},
         {QelUnit::inches, 0.025400000000000002},
@@ -132,41 +55,6 @@ TEST(UnitTable, ComputedFactorsAreTheDoublesOfTheirExpressions) {
     };
     for (const auto& [unit, expected] : cases) {
         EXPECT_EQ(kUnitTable[unit].factor, expected) << QelUnit::internalName(unit);
-    }
-}
-
-bool withinOneUnit(double a, double b) {
-    return a == b || a == std::nextafter(b, 0.0) || a == std::nextafter(b, 1e300);
-}
-
-// The tables are built at compile time with sq() and cube(), which round once.
-// The C library's pow is off by one unit in the last place for a few inputs
-// (none of the catalogue's), so the sweep allows that and no more.
-TEST(UnitTable, CompileTimePowersMatchTheRuntimePow) {
-    std::mt19937_64 random(20261206);
-    std::uniform_real_distribution<double> mantissa(1.0, 10.0);
-    std::uniform_int_distribution<int> exponent(-30, 30);
-    for (int i = 0; i < 200000; ++i) {
-        const double x = mantissa(random) * std::pow(10.0, exponent(random));
-        ASSERT_TRUE(withinOneUnit(qelunits_detail::sq(x), std::pow(x, 2.0))) << x;
-        ASSERT_TRUE(withinOneUnit(qelunits_detail::cube(x), std::pow(x, 3.0))) << x;
-    }
-}
-
-TEST(TypeTable, ExponentsDecideTheDimensions) {
-    const auto exponents = [](T t) {
-        return std::vector<int>(kTypeTable[t].baseExponents, kTypeTable[t].baseExponents + 10);
-    };
-    EXPECT_STREQ(kTypeTable[QelUnit::ElectricalFrequency].typeName, L"Electrical Frequency");
-    EXPECT_EQ(exponents(QelUnit::ElectricalFrequency), std::vector<int>({0, 0, 0, 0, 0, 0, 0, 0, 0, 1}));
-    EXPECT_EQ(exponents(QelUnit::LinearWeight), std::vector<int>({1, -1, 0, 0, 0, 0, 0, 0, 0, 0}));
-    EXPECT_EQ(exponents(QelUnit::Moments), exponents(QelUnit::Energy));
-    EXPECT_EQ(exponents(QelUnit::AreaForce), exponents(QelUnit::Pressure));
-    // Type k + 1 is base dimension k alone.
-    for (int k = 0; k < 10; ++k) {
-        std::vector<int> alone(10, 0);
-        alone[static_cast<std::size_t>(k)] = 1;
-        EXPECT_EQ(exponents(static_cast<T>(k + 1)), alone) << k;
     }
 }
 

@@ -1,16 +1,11 @@
-// The qelunits tool run as a separate process: its output, messages and exit statuses.
+// The qelunits tool: its output, messages and exit statuses, through its entry point and as a process.
 
 #include "Cli.h"
 
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <tuple>
@@ -24,35 +19,20 @@ struct Outcome {
     std::string err;
 };
 
-std::string slurp(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
-
-// Runs the built tool with args, feeding input on standard input.
-Outcome runTool(const std::vector<std::string>& args, const std::string& input = "") {
-    // Per process: several test runs may share the temporary directory.
-    const std::string base = testing::TempDir() + "qelunits_cli_test_" + std::to_string(getpid());
-    std::ofstream(base + ".in", std::ios::binary) << input;
-    std::string command = QELUNITS_CLI_PATH;
-    for (const std::string& arg : args) {
-        command += " '" + arg + "'"; // no test argument holds a single quote
-    }
-    command += " <" + base + ".in >" + base + ".out 2>" + base + ".err";
-    const int raw = std::system(command.c_str());
-    Outcome outcome;
-    outcome.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    outcome.out = slurp(base + ".out");
-    outcome.err = slurp(base + ".err");
-    for (const char* suffix : {".in", ".out", ".err"}) {
-        std::remove((base + suffix).c_str());
-    }
-    return outcome;
+// Runs the tool's entry point with args after the program name, feeding input.
+Outcome runTool(std::vector<const char*> args, const std::string& input = "", bool interactive = false) {
+    args.insert(args.begin(), "qelunits");
+    args.push_back(nullptr);
+    std::istringstream in(input);
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = qelunits_cli::run(static_cast<int>(args.size() - 1), args.data(), in, out, err, interactive);
+    return {status, out.str(), err.str()};
 }
 
 TEST(Cli, CommandsPrintTheirResultsAndStatuses) {
     // Arguments, status, standard output (exact, unless empty), a part of standard error.
-    const std::tuple<std::vector<std::string>, int, std::string, std::string> cases[] = {
+    const std::tuple<std::vector<const char*>, int, std::string, std::string> cases[] = {
         // At most 12 significant digits, trailing zeros dropped; the target as typed, blanks trimmed.
         {{"convert", "1", "m", "ft"}, 0, "3.28083989501 ft\n", ""},
         {{"convert", "25.4", "mm", "in"}, 0, "1 in\n", ""},
@@ -73,7 +53,7 @@ TEST(Cli, CommandsPrintTheirResultsAndStatuses) {
         {{"--exact", "convert", "25.4", "mm", "in"}, 0, "0.9999999999999999 in\n", ""},
         {{"factor", "--digits", "17", "mm", "in"}, 0, "0.03937007874015748\n", ""},
         {{"--settings", "--foot", "survey", "convert", "1", "30", "2"}, 0, "0.304800609601 m\n", ""},
-        {{"--version"}, 0, "qelunits 1.0.0\n", ""},
+        {{"--settings", "--foot", "international", "convert", "1", "30", "2"}, 0, "0.3048 m\n", ""},
         {{"convert", "1", "ft", "s"},
          1,
          "",
@@ -92,15 +72,31 @@ TEST(Cli, CommandsPrintTheirResultsAndStatuses) {
         {{"convert", "1", "m"}, 2, "", "wrong number of arguments for convert"},
         {{"frob"}, 2, "", "unknown command 'frob'"},
         {{"--bogus", "types"}, 2, "", "unknown option --bogus"},
+        {{"---x", "types"}, 2, "", "unknown option ---x"},
+        {{"types", "--digits"}, 2, "", "option --digits needs a value"},
         {{"--foot", "survey", "convert", "1", "ft", "m"}, 2, "", "add --settings"},
         {{"--settings", "info", "m"}, 2, "", "--settings does not apply to info"},
         {{"--digits", "0", "convert", "1", "m", "ft"}, 2, "", "--digits takes a whole number from 1 to 17, not '0'"},
         {{"--digits", "2.5", "factor", "m", "ft"}, 2, "", "not '2.5'"},
         {{"--digits", "3", "--exact", "factor", "m", "ft"}, 2, "", "--digits and --exact exclude each other"},
         {{"list", "--type", "Nonsense"}, 2, "", "unknown type 'Nonsense'"},
+        // Bad arguments: usage errors, or conversion errors where the arguments are well formed.
+        {{""}, 2, "", "unknown command ''"},
+        {{"convert"}, 2, "", "wrong number of arguments for convert"},
+        {{"--foot"}, 2, "", "qelunits: "},
+        {{"--foot", "imperial", "types"}, 2, "", "qelunits: "},
+        {{"convert", "nan", "m", "ft"}, 2, "", "'nan' is not a number"},
+        {{"convert", "inf", "m", "ft"}, 2, "", "qelunits: "},
+        {{"convert", "1e999", "m", "ft"}, 2, "", "qelunits: "},
+        {{"convert", "1e308", "m", "ft"}, 1, "", "qelunits: "}, // the result overflows
+        {{"factor", "m^1000", "ft^1000"}, 1, "", "qelunits: "},
+        {{"convert", "1", "\xFF", "ft"}, 1, "", "qelunits: "},
+        {{"--settings", "convert", "1", "4294967295", "2"}, 1, "", "qelunits: "},
+        {{"--settings", "convert", "1", "30", "-1"}, 2, "", "qelunits: "},
+        {{"list", "--type", "99"}, 2, "", "qelunits: "},
     };
     for (const auto& [args, status, out, err] : cases) {
-        SCOPED_TRACE(args.front() + " " + args.back());
+        SCOPED_TRACE(::testing::PrintToString(args));
         const Outcome o = runTool(args);
         EXPECT_EQ(o.status, status);
         if (!out.empty() || status != 0) {
@@ -111,6 +107,14 @@ TEST(Cli, CommandsPrintTheirResultsAndStatuses) {
     }
 }
 
+TEST(Cli, WithoutAProgramNameReadsLinesOfWhichThereAreNone) {
+    const char* argv[] = {nullptr};
+    std::istringstream in;
+    std::ostringstream out;
+    EXPECT_EQ(qelunits_cli::run(0, argv, in, out, out, false), qelunits_cli::kOk);
+    EXPECT_EQ(out.str(), "");
+}
+
 TEST(Cli, DescribesUnitsAndTypes) {
     // A unit, lines its description holds.
     const std::pair<const char*, std::vector<const char*>> infos[] = {
@@ -118,6 +122,7 @@ TEST(Cli, DescribesUnitsAndTypes) {
          {"id: 167\n", "internal name: minute\n", "type: 3 Time [s]\n", "system: neither\n",
           "factor to base unit: 60 sec\n", "'min' also minim"}},
         {"MJ", {"means: 1000000 × J\n", "internal name: joule\n", "factor to base unit: 1 J\n"}},
+        {"minim", {"shares a name with: 'min' also minute"}},
         {"t", {"internal name: ton\n", "\nnote: 't' is the short ton here; the metric tonne is 'tonne'"}},
         {"kJ/(kg·K)", {"means: 1000 × J/(kg·°K)\n", "factor to SI base units: 1\n"}},
     };
@@ -145,23 +150,22 @@ TEST(Cli, DescribesUnitsAndTypes) {
 }
 
 TEST(Cli, ReadsConversionsLineByLine) {
-    const Outcome o = runTool({}, "1 m ft\n# a comment\n\n1 \"sq ft\" 'sq in'\n2 fot m\n1 m\n");
-    EXPECT_EQ(o.out, "3.28083989501 ft\n144 sq in\n");
+    const Outcome o = runTool({}, "1 m ft\n# a comment\n\n1 \"sq ft\" 'sq in'\n2 fot m\n1 m\n 1  m\tft\n1 'm ft\n");
+    EXPECT_EQ(o.out, "3.28083989501 ft\n144 sq in\n3.28083989501 ft\n");
     EXPECT_NE(o.err.find("line 5: unknown unit 'fot'"), std::string::npos) << o.err;
     EXPECT_NE(o.err.find("line 6: expected VALUE FROM TO"), std::string::npos) << o.err;
+    EXPECT_NE(o.err.find("line 8: unbalanced quotes"), std::string::npos) << o.err;
     EXPECT_EQ(o.status, 2);
+    EXPECT_EQ(runTool({"--settings"}, "1 30 2\n").out, "0.3048 m\n");
 }
 
 // The dialogue through the tool's own entry point, as a terminal would drive it.
 TEST(Cli, AsksOnATerminal) {
     const auto talk = [](const std::string& input, std::string& err) {
-        std::istringstream in(input);
-        std::ostringstream out;
-        std::ostringstream errors;
-        const char* argv[] = {"qelunits"};
-        EXPECT_EQ(qelunits_cli::run(1, argv, in, out, errors, true), 0);
-        err = errors.str();
-        return out.str();
+        const Outcome o = runTool({}, input, true);
+        EXPECT_EQ(o.status, 0);
+        err = o.err;
+        return o.out;
     };
     std::string err;
     const std::string asked = talk("help\n", err);
@@ -188,6 +192,22 @@ TEST(Cli, AsksOnATerminal) {
         EXPECT_EQ(talk(input, err), out);
         EXPECT_EQ(err, errors);
     }
+}
+
+// The built program: its main reads standard input when that is no terminal, and exits with the status.
+TEST(Cli, RunsAsAProgram) {
+    const std::string tool = QELUNITS_CLI_PATH;
+    const std::string script = "(echo '1 m ft' | " + tool + "; echo $?; " + tool +
+                               " convert 1 ft s 2>/dev/null; echo $?; " + tool + " --version; " + tool +
+                               " --bogus 2>&1; echo $?) </dev/null";
+    FILE* pipe = popen(script.c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    std::string output;
+    for (int c = std::fgetc(pipe); c != EOF; c = std::fgetc(pipe)) {
+        output += static_cast<char>(c);
+    }
+    EXPECT_EQ(pclose(pipe), 0);
+    EXPECT_EQ(output, "3.28083989501 ft\n0\n1\nqelunits 1.0.0\n" + runTool({"--bogus"}).err + "2\n");
 }
 
 } // namespace

@@ -107,15 +107,4 @@ TEST(QelStringCollection, SplitsAtWholeDelimitersKeepingEmptyPieces) {
     EXPECT_EQ(split(L"s!", L"!s!"), (Pieces{L"s!"}));
 }
 
-TEST(QelException, IsThrownAsAPointerAndCarriesItsMessage) {
-    try {
-        throw QelException::Create(QelException::NLSGetMessage(9014, "QEL_14_NULLSTRING"));
-    } catch (QelIDisposable* caught) {
-        auto* exception = dynamic_cast<QelException*>(caught);
-        ASSERT_NE(exception, nullptr);
-        EXPECT_STREQ(exception->GetMessage(), L"QEL_14_NULLSTRING");
-        caught->Dispose();
-    }
-}
-
 } // namespace

@@ -36,92 +36,22 @@ TEST(ConversionFactor, SettersKeepTheCustomFunction) {
     EXPECT_TRUE(!fromT.isIdentity && fromT.factor == 2.0 && fromT.customConversion == nullptr);
 }
 
-TEST(ConversionFactor, MultiplyAndDivide) {
-    const double inf = std::numeric_limits<double>::infinity();
+TEST(ConversionFactor, Multiply) {
     ConversionFactor custom;
     custom.SetCustomConversion(&twice);
     const ConversionFactor id;
-    const std::tuple<ConversionFactor, char, ConversionFactor, bool, double> cases[] = {
-        {id, '*', 3.0, false, 3.0},
-        {2.0, '*', 3.0, false, 6.0},
-        {2.0, '*', id, false, 2.0},
-        {id, '*', id, true, 1.0},
-        {id, '*', custom, false, 1.0},
-        {id, '/', 4.0, false, 0.25},
-        {3.0, '/', 4.0, false, 0.75},
-        {1.0, '/', 0.0, false, inf},
-        {1.0, '/', -1e-11, false, inf},
-        {1.0, '/', 1e-10, false, inf},
-        {-5.0, '/', std::nan(""), false, inf},
-        {id, '/', -1e-11, false, inf},
-        {1.0, '/', 1.1e-10, false, 1.0 / 1.1e-10},
-        {2.0, '/', id, false, 2.0},
+    const std::tuple<ConversionFactor, ConversionFactor, bool, double> cases[] = {
+        {id, 3.0, false, 3.0}, {2.0, 3.0, false, 6.0},   {2.0, id, false, 2.0},
+        {id, id, true, 1.0},   {id, custom, false, 1.0},
     };
-    for (const auto& [lhs, op, rhs, identity, factor] : cases) {
-        SCOPED_TRACE(testing::Message() << lhs.factor << op << rhs.factor);
+    for (const auto& [lhs, rhs, identity, factor] : cases) {
+        SCOPED_TRACE(testing::Message() << lhs.factor << '*' << rhs.factor);
         ConversionFactor f = lhs;
-        f = op == '*' ? (f *= rhs) : (f /= rhs);
+        f *= rhs;
         EXPECT_EQ(f.isIdentity, identity);
         EXPECT_EQ(f.factor, factor);
         EXPECT_EQ(f.customConversion, nullptr);
     }
-}
-
-TEST(ConversionFactor, EqualityIsStrictAndAbsolute) {
-    ConversionFactor storedTwo;
-    storedTwo.factor = 2.0;
-    ConversionFactor custom;
-    custom.SetCustomConversion(&twice);
-    const std::tuple<ConversionFactor, ConversionFactor, bool> cases[] = {{ConversionFactor(), storedTwo, true},
-                                                                          {ConversionFactor(), 1.0, false},
-                                                                          {1.0, 1.0 + 5e-11, true},
-                                                                          {1.0, 1.0 + 2e-10, false},
-                                                                          {1e6, 1e6 + 1e-9, false},
-                                                                          {0.0, 1e-10, false},
-                                                                          {std::nan(""), std::nan(""), false},
-                                                                          {custom, custom, false}};
-    for (const auto& [a, b, equal] : cases) {
-        SCOPED_TRACE(testing::Message() << a.factor << " vs " << b.factor);
-        EXPECT_EQ(a.isEqualTo(b), equal);
-        EXPECT_EQ(b.isEqualTo(a), equal);
-    }
-    const double saved = QelUnit::kEpsilon;
-    QelUnit::kEpsilon = 1e-3;
-    EXPECT_TRUE(ConversionFactor(1.0).isEqualTo(ConversionFactor(1.0005)));
-    EXPECT_EQ((ConversionFactor(1.0) /= ConversionFactor(5e-4)).factor, std::numeric_limits<double>::infinity());
-    QelUnit::kEpsilon = saved;
-}
-
-TEST(DirectFactors, ExactlyTheGroupEntriesExist) {
-    int count[4] = {};
-    for (std::int32_t a = -1; a <= QelUnit::kUnitCount; ++a) {
-        for (std::int32_t b = -1; b <= QelUnit::kUnitCount; ++b) {
-            const qelunits_detail::DirectEntry& e = findDirect(a, b);
-            ++count[static_cast<int>(e.kind)];
-            SCOPED_TRACE(testing::Message() << a << " -> " << b);
-            switch (e.kind) {
-            case DirectKind::None:
-                break;
-            case DirectKind::Factor:
-                EXPECT_TRUE(a != b && e.factor > 0.0 && e.stored == e.factor && e.function == nullptr);
-                break;
-            case DirectKind::Reverse: // the stored opposite direction, and its reciprocal rounded once
-                EXPECT_EQ(findDirect(b, a).kind, DirectKind::Factor);
-                EXPECT_EQ(e.stored, findDirect(b, a).factor);
-                EXPECT_EQ(e.factor, 1.0 / e.stored);
-                break;
-            case DirectKind::Function:
-                EXPECT_TRUE(e.function != nullptr && e.factor == 1.0 && e.stored > 0.0);
-                break;
-            }
-        }
-        for (U base : {QelUnit::meter, QelUnit::square_meters, QelUnit::cubic_meter}) {
-            EXPECT_NE(findDirect(a, base).kind, DirectKind::Factor) << a << " -> " << base;
-        }
-    }
-    EXPECT_EQ(count[static_cast<int>(DirectKind::Factor)], 465);
-    EXPECT_EQ(count[static_cast<int>(DirectKind::Reverse)], 37);
-    EXPECT_EQ(count[static_cast<int>(DirectKind::Function)], 12);
 }
 
 TEST(DirectFactors, PublishedFactorsBitForBit) {
@@ -171,40 +101,6 @@ TEST(DirectFactors, TemperatureFunctions) {
     EXPECT_EQ(findDirect(QelUnit::celsius, QelUnit::kelvin).function(0.0), 273.15);
     EXPECT_EQ(findDirect(QelUnit::kelvin, QelUnit::celsius).function(273.15), 0.0);
     EXPECT_EQ(findDirect(QelUnit::fahrenheit, QelUnit::celsius).function(212.0), 100.0);
-}
-
-std::uint64_t ulpsApart(double a, double b) { // for doubles of one sign
-    return qelunits_test::bits(a) > qelunits_test::bits(b) ? qelunits_test::bits(a) - qelunits_test::bits(b)
-                                                           : qelunits_test::bits(b) - qelunits_test::bits(a);
-}
-
-// Catches a mistyped digit in the length data, and a compile-time cube that parts from pow.
-TEST(DirectFactors, DataMatchesTheDefinitions) {
-    using qelunits_detail::lengthRatio;
-    using qelunits_detail::sideRatio;
-    const struct {
-        std::int64_t num;
-        std::int64_t den;
-    } meters[qelunits_detail::kLengthCount] = {
-        {1, 1},        {1000, 1},       {1, 10},      {1, 100},    {1, 1000},    {3048, 10000}, {254, 10000},
-        {9144, 10000}, {1609344, 1000}, {1200, 3937}, {100, 3937}, {3600, 3937}, {19800, 3937}, {6336000, 3937}};
-    for (std::size_t a = 0; a < qelunits_detail::kLengthCount; ++a) {
-        for (std::size_t b = 0; b < qelunits_detail::kLengthCount; ++b) {
-            if (a == b || (b == 0 && (a == 0 || a == 10 || a == 12))) { // no survey inch or rod side
-                continue;
-            }
-            const long double exact = static_cast<long double>(meters[a].num * meters[b].den) /
-                                      static_cast<long double>(meters[a].den * meters[b].num);
-            EXPECT_LE(ulpsApart(lengthRatio(a, b), static_cast<double>(exact)), 2U) << a << " -> " << b;
-        }
-    }
-    for (const auto& va : qelunits_detail::kVolumeUnits) {
-        for (const auto& vb : qelunits_detail::kVolumeUnits) {
-            if (va.unit != vb.unit && vb.unit != QelUnit::cubic_meter) {
-                EXPECT_EQ(findDirect(va.unit, vb.unit).factor, std::pow(sideRatio(va.side, vb.side), 3.0));
-            }
-        }
-    }
 }
 
 // A power of -1 takes the reciprocal rounded once, which the C library's pow

@@ -94,6 +94,8 @@ TEST(Parse, ExpressionsGiveTheirTypes) {
         {L"sq ft*h", {{QelUnit::square_foot, 1}, {QelUnit::hour, 1}}},
         // Scientific notation: words side by side multiply, digits after a unit raise it.
         {L"m s-1", {{QelUnit::meter, 1}, {QelUnit::second, -1}}},
+        {L" m-2", {{QelUnit::meter, -2}}},
+        {L"m^+2", {{QelUnit::meter, 2}}},
         {L"kg m-2 s-1", {{QelUnit::kilogram, 1}, {QelUnit::meter, -2}, {QelUnit::second, -1}}},
         {L"m.s-1", {{QelUnit::meter, 1}, {QelUnit::second, -1}}},
         {L"N m", {{QelUnit::meter, 1}, {QelUnit::newton, 1}}},
@@ -124,24 +126,6 @@ TEST(Parse, ExpressionsGiveTheirTypes) {
     }
 }
 
-TEST(Parse, ExpressionsConvertByTheirFactors) {
-    const std::tuple<const wchar_t*, const wchar_t*, double> cases[] = {
-        {L"m/s", L"ft/min", 1.0 / 0.00508},
-        {L"kg*m/s^2", L"N", 1.0},
-        {L"W/(m²·K)", L"BTU/(hr·sq ft·degF)", 1.0 / 5.678263},
-        {L"mile/hr", L"km/h", 1.609344},
-        {L"g/cm^3", L"kg/m³", 1000.0},
-        {L"1/min", L"1/s", 1.0 / 60.0},
-        {L"(ft)^2", L"sq in", 144.0},
-    };
-    for (const auto& [from, to, factor] : cases) {
-        SCOPED_TRACE(QelUnitParser::toUtf8(from) + " -> " + QelUnitParser::toUtf8(to));
-        ConversionFactor f;
-        ASSERT_EQ(parsed(from).GetConversionFactor(parsed(to), f), QelUnit::Ok);
-        EXPECT_NEAR(static_cast<double>(f) / factor, 1.0, 2e-6);
-    }
-}
-
 // A scale and the units it multiplies, or the error a text gives.
 struct Meaning {
     double scale;
@@ -162,7 +146,9 @@ void expectMeaning(const std::wstring& text, const Meaning& expected) {
 const Meaning kAmbiguous{1.0, {}, E::AmbiguousCase};
 const Meaning kUnknown{1.0, {}, E::UnknownUnit};
 
-TEST(Parse, CaseIsFoldedOnlyWhereEverySpellingMeansTheSame) {
+// Case is folded only where every spelling means the same; prefixes apply to SI units and names
+// only; numbers scale the expression.
+TEST(Parse, TextsMeanAScaleAndUnits) {
     const std::tuple<const wchar_t*, Meaning> cases[] = {
         {L"mPa", {1e-3, {{QelUnit::pascals, 1}}}},
         {L"MPa", {1.0, {{QelUnit::megapascal, 1}}}},
@@ -173,6 +159,8 @@ TEST(Parse, CaseIsFoldedOnlyWhereEverySpellingMeansTheSame) {
         {L"Mm", {1e6, {{QelUnit::meter, 1}}}},
         {L"mm", {1.0, {{QelUnit::millimeter, 1}}}},
         {L"MM", kAmbiguous},
+        {L"GM", kAmbiguous}, // Gm or gm, the gram's everyday spelling
+        {L"kGm", kUnknown},
         {L"kwh", {1.0, {{QelUnit::kilowatt_hour, 1}}}}, // kWh, kWH and k·Wh agree
         {L"KN", kAmbiguous},                            // kN or Kn
         {L"MIN", {1.0, {{QelUnit::minute, 1}}}},        // the spelling "min" means the minute
@@ -181,17 +169,6 @@ TEST(Parse, CaseIsFoldedOnlyWhereEverySpellingMeansTheSame) {
         {L"T", {1.0, {}, E::RefusedUnit}},
         {L"Meters", {1.0, {{QelUnit::meter, 1}}}}, // names fold freely
         {L"KILOJOULE", {1e3, {{QelUnit::joule, 1}}}},
-    };
-    for (const auto& [text, expected] : cases) {
-        expectMeaning(text, expected);
-    }
-    const QelUnitParseResult mpa = QelUnitParser::parseExpression(L"mpa");
-    EXPECT_STREQ(mpa.message(),
-                 L"'mpa' at 0 could be 'MPa' (megapascal) or 'mPa' (millipascal): write it in the case you mean");
-}
-
-TEST(Parse, PrefixesApplyToSiUnitsAndNamesOnly) {
-    const std::tuple<const wchar_t*, Meaning> cases[] = {
         {L"kJ", {1e3, {{QelUnit::joule, 1}}}},
         {L"GHz", {1e9, {{QelUnit::hertz, 1}}}},
         {L"mW", {1e-3, {{QelUnit::watt, 1}}}},
@@ -215,14 +192,6 @@ TEST(Parse, PrefixesApplyToSiUnitsAndNamesOnly) {
         {L"kft", kUnknown},      // nor on a unit outside the SI
         {L"kilofoot", kUnknown},
         {L"kkg", kUnknown}, // nor twice
-    };
-    for (const auto& [text, expected] : cases) {
-        expectMeaning(text, expected);
-    }
-}
-
-TEST(Parse, NumbersScaleTheExpression) {
-    const std::tuple<const wchar_t*, Meaning> cases[] = {
         {L"L/100 km", {0.01, {{QelUnit::kilometer, -1}, {QelUnit::liter, 1}}}},
         {L"L/100km", {0.01, {{QelUnit::kilometer, -1}, {QelUnit::liter, 1}}}},
         {L"1e3 m", {1e3, {{QelUnit::meter, 1}}}},
@@ -240,26 +209,45 @@ TEST(Parse, NumbersScaleTheExpression) {
     for (const auto& [text, expected] : cases) {
         expectMeaning(text, expected);
     }
+    const QelUnitParseResult mpa = QelUnitParser::parseExpression(L"mpa");
+    EXPECT_STREQ(mpa.message(),
+                 L"'mpa' at 0 could be 'MPa' (megapascal) or 'mPa' (millipascal): write it in the case you mean");
+}
+
+// Every prefix, on a unit that is its own base and on the gram: one correctly rounded power of ten.
+TEST(Parse, EveryPrefixScalesByItsPowerOfTen) {
+    const std::pair<const wchar_t*, int> prefixes[] = {
+        {L"q", -30}, {L"r", -27}, {L"y", -24}, {L"z", -21},     {L"a", -18},    {L"f", -15}, {L"p", -12},
+        {L"n", -9},  {L"u", -6},  {L"m", -3},  {L"c", -2},      {L"d", -1},     {L"da", 1},  {L"h", 2},
+        {L"k", 3},   {L"M", 6},   {L"G", 9},   {L"T", 12},      {L"P", 15},     {L"E", 18},  {L"Z", 21},
+        {L"Y", 24},  {L"R", 27},  {L"Q", 30},  {L"\u00B5", -6}, {L"\u03BC", -6}};
+    for (const auto& [prefix, exponent] : prefixes) {
+        for (const auto& [symbol, unit, offset] : {std::tuple{L"lx", QelUnit::lux, 0}, {L"g", QelUnit::kilogram, -3}}) {
+            const std::wstring text = std::wstring(prefix) + symbol;
+            SCOPED_TRACE(QelUnitParser::toUtf8(text));
+            const QelUnitParseResult r = QelUnitParser::parseExpression(text);
+            EXPECT_EQ(entries(r.type()), (Entries{{unit, 1}}));
+            EXPECT_EQ(r.scale(), std::stod("1e" + std::to_string(exponent + offset)));
+        }
+    }
 }
 
 // Every catalogue text reads as its preferred unit, unscaled: no prefixed reading
 // or everyday spelling shadows one. Every spelling of the vocabulary reads as its row.
 TEST(Parse, EveryCatalogueTextAndEverydaySpellingReadsAsItself) {
     std::vector<std::wstring> names = {L"s", L"K", L"degC", L"k", L"fot", L"", L"m/s^2"};
-    for (const auto& record : qelunits_detail::kUnitTable) {
-        for (const wchar_t* text : {record.internalName, record.singularName, record.pluralName,
-                                    record.defaultAbbreviation, record.vellumAbbreviation}) {
-            if (text == nullptr || record.unit == QelUnit::dimensionless) {
-                continue;
-            }
-            SCOPED_TRACE(QelUnitParser::toUtf8(text));
-            const QelUnitCandidates found = QelUnitParser::candidates(text);
-            ASSERT_NE(found.count, 0U);
-            EXPECT_TRUE(std::any_of(found.items, found.items + found.count,
-                                    [&](const QelUnitCandidate& c) { return c.unit == record.unit; }));
-            EXPECT_TRUE(read(text).isEqualTo(QelUnitExpression(QelUnitType(found.items[0].unit))));
-            names.insert(names.end(), {text, withCase(text, 0), withCase(text, 1)});
+    for (const auto& [unit, field, text] : qelunits_test::catalogueTexts()) {
+        const U own = unit;
+        if (own == QelUnit::dimensionless) {
+            continue;
         }
+        SCOPED_TRACE(QelUnitParser::toUtf8(text));
+        const QelUnitCandidates found = QelUnitParser::candidates(text);
+        ASSERT_NE(found.count, 0U);
+        EXPECT_TRUE(std::any_of(found.items, found.items + found.count,
+                                [own](const QelUnitCandidate& c) { return c.unit == own; }));
+        EXPECT_TRUE(read(text).isEqualTo(QelUnitExpression(QelUnitType(found.items[0].unit))));
+        names.insert(names.end(), {text, withCase(text, 0), withCase(text, 1)});
     }
     for (const qelunits_detail::VocabularyEntry& entry : qelunits_detail::kVocabulary) {
         SCOPED_TRACE(QelUnitParser::toUtf8(entry.text));
@@ -289,104 +277,51 @@ TEST(Parse, EverydaySpellingsMeanTheirDefiningValues) {
     constexpr double kFoot = 0.3048;
     constexpr double kAcreFoot = 43560.0 * kFoot * kFoot * kFoot;
     constexpr double kBtuPerHour = 1055.0559 / 3600.0;
-    const std::map<std::wstring, std::pair<double, bool>> defining = {
-        // spelling: {SI value, built on a rounded catalogue row}
-        {L"cup", {kGallon / 16.0, false}},
-        {L"cups", {kGallon / 16.0, false}},
-        {L"tbsp", {kGallon / 256.0, false}},
-        {L"Tbsp", {kGallon / 256.0, false}},
-        {L"tbs", {kGallon / 256.0, false}},
-        {L"tablespoon", {kGallon / 256.0, false}},
-        {L"tablespoons", {kGallon / 256.0, false}},
-        {L"tsp", {kGallon / 768.0, false}},
-        {L"teaspoon", {kGallon / 768.0, false}},
-        {L"teaspoons", {kGallon / 768.0, false}},
-        {L"oil barrel", {42.0 * kGallon, false}},
-        {L"oil barrels", {42.0 * kGallon, false}},
-        {L"bpd", {42.0 * kGallon / 86400.0, false}},
-        {L"mpg", {1609.344 / kGallon, false}},
-        {L"ccf", {100.0 * kFoot * kFoot * kFoot, false}},
-        {L"Mcf", {1e3 * kFoot * kFoot * kFoot, false}},
-        {L"MMcf", {1e6 * kFoot * kFoot * kFoot, false}},
-        {L"acre-ft", {kAcreFoot, false}},
-        {L"ac-ft", {kAcreFoot, false}},
-        {L"acre-foot", {kAcreFoot, false}},
-        {L"acre-feet", {kAcreFoot, false}},
-        {L"acre foot", {kAcreFoot, false}},
-        {L"acre feet", {kAcreFoot, false}},
-        {L"rps", {1.0, true}},
-        {L"r/s", {1.0, true}},
-        {L"rev/s", {1.0, true}},
-        {L"\u00B5in", {2.54e-8, false}},
-        {L"uin", {2.54e-8, false}},
-        {L"microinch", {2.54e-8, false}},
-        {L"mWC", {9806.65, false}},
-        {L"mmWC", {9.80665, false}},
-        {L"ppmv", {1e-6, false}},
-        {L"ppbv", {1e-9, false}},
-        {L"mcg", {1e-9, false}},
-        {L"ct", {2e-4, false}},
-        {L"carat", {2e-4, false}},
-        {L"carats", {2e-4, false}},
-        {L"dyn", {1e-5, false}},
-        {L"dyne", {1e-5, false}},
-        {L"dynes", {1e-5, false}},
-        {L"erg", {1e-7, false}},
-        {L"ergs", {1e-7, false}},
-        {L"MMBtu", {1055.0559e6, true}},
-        {L"MMBTU", {1055.0559e6, true}},
-        {L"quad", {1055.0559e15, true}},
-        {L"PS", {735.49875, false}},
-        {L"TR", {12000.0 * kBtuPerHour, true}},
-        {L"ton of refrigeration", {12000.0 * kBtuPerHour, true}},
-        {L"tons of refrigeration", {12000.0 * kBtuPerHour, true}},
-        {L"in-lb", {0.0254 * 4.4482216152605, true}},
-        {L"in-lbs", {0.0254 * 4.4482216152605, true}},
-        {L"in-lbf", {0.0254 * 4.4482216152605, true}},
-        {L"lb-in", {0.0254 * 4.4482216152605, true}},
-        {L"oz-in", {0.0254 * 4.4482216152605 / 16.0, false}},
-        {L"ozf-in", {0.0254 * 4.4482216152605 / 16.0, false}},
-        {L"Ncm", {0.01, false}},
-        {L"Nmm", {0.001, false}},
-        {L"g0", {9.80665, false}},
-        {L"gn", {9.80665, false}},
-        {L"g-force", {9.80665, false}},
-        {L"mTorr", {101325.0 / 760.0 * 1e-3, true}},
-        {L"mBar", {100.0, false}},
-        {L"mb", {100.0, false}},
-        {L"inH2O", {249.08891, false}},
-        {L"in H2O", {249.08891, false}},
-        {L"ftH2O", {2989.06692, false}},
-        {L"ft H2O", {2989.06692, false}},
-        {L"mH2O", {9806.65, false}},
-        {L"cmH2O", {98.0665, false}},
-        {L"cm H2O", {98.0665, false}},
-        {L"mmH2O", {9.80665, false}},
-        {L"mm H2O", {9.80665, false}},
-        {L"P", {0.1, false}},
-        {L"poise", {0.1, false}},
-        {L"cP", {1e-3, false}},
-        {L"centipoise", {1e-3, false}},
-        {L"St", {1e-4, false}},
-        {L"stokes", {1e-4, false}},
-        {L"cSt", {1e-6, false}},
-        {L"centistokes", {1e-6, false}},
-        {L"W/mK", {1.0, false}},
-        {L"W/(mK)", {1.0, false}},
-        {L"coulomb", {1.0, false}},
-        {L"coulombs", {1.0, false}},
-        {L"mM", {1.0, false}},
-        {L"\u00B5M", {1e-3, false}},
-        {L"\u03BCM", {1e-3, false}},
-        {L"uM", {1e-3, false}},
-        {L"nM", {1e-6, false}},
-        {L"pM", {1e-9, false}},
-        {L"%", {0.01, false}},
-        {L"percent", {0.01, false}},
-        {L"\u2030", {1e-3, false}},
-        {L"ppm", {1e-6, false}},
-        {L"ppb", {1e-9, false}},
+    // SI value, built on a rounded catalogue row, spellings.
+    const std::tuple<double, bool, std::vector<const wchar_t*>> defining[] = {
+        {kGallon / 16.0, false, {L"cup", L"cups"}},
+        {kGallon / 256.0, false, {L"tbsp", L"Tbsp", L"tbs", L"tablespoon", L"tablespoons"}},
+        {kGallon / 768.0, false, {L"tsp", L"teaspoon", L"teaspoons"}},
+        {42.0 * kGallon, false, {L"oil barrel", L"oil barrels"}},
+        {42.0 * kGallon / 86400.0, false, {L"bpd"}},
+        {1609.344 / kGallon, false, {L"mpg"}},
+        {100.0 * kFoot * kFoot * kFoot, false, {L"ccf"}},
+        {1e3 * kFoot * kFoot * kFoot, false, {L"Mcf"}},
+        {1e6 * kFoot * kFoot * kFoot, false, {L"MMcf"}},
+        {kAcreFoot, false, {L"acre-ft", L"ac-ft", L"acre-foot", L"acre-feet", L"acre foot", L"acre feet"}},
+        {1.0, true, {L"rps", L"r/s", L"rev/s"}},
+        {1e-9, false, {L"mcg", L"pM", L"ppb", L"ppbv"}},
+        {2e-4, false, {L"ct", L"carat", L"carats"}},
+        {1e-5, false, {L"dyn", L"dyne", L"dynes"}},
+        {1e-7, false, {L"erg", L"ergs"}},
+        {1055.0559e6, true, {L"MMBtu", L"MMBTU"}},
+        {1055.0559e15, true, {L"quad"}},
+        {735.49875, false, {L"PS"}},
+        {12000.0 * kBtuPerHour, true, {L"TR", L"ton of refrigeration", L"tons of refrigeration"}},
+        {0.0254 * 4.4482216152605, true, {L"in-lb", L"in-lbs", L"in-lbf", L"lb-in"}},
+        {0.0254 * 4.4482216152605 / 16.0, false, {L"oz-in", L"ozf-in"}},
+        {0.01, false, {L"Ncm", L"%", L"percent"}},
+        {0.001, false, {L"Nmm"}},
+        {9.80665, false, {L"g0", L"gn", L"g-force", L"mmH2O", L"mm H2O", L"mmWC"}},
+        {101325.0 / 760.0 * 1e-3, true, {L"mTorr"}},
+        {100.0, false, {L"mBar", L"mb"}},
+        {249.08891, false, {L"inH2O", L"in H2O"}},
+        {2989.06692, false, {L"ftH2O", L"ft H2O"}},
+        {9806.65, false, {L"mH2O", L"mWC"}},
+        {98.0665, false, {L"cmH2O", L"cm H2O"}},
+        {0.1, false, {L"P", L"poise"}},
+        {1e-3, false, {L"cP", L"centipoise", L"\u00B5M", L"\u03BCM", L"uM", L"\u2030"}},
+        {1e-4, false, {L"St", L"stokes"}},
+        {2.54e-8, false, {L"\u00B5in", L"uin", L"microinch"}},
+        {1e-6, false, {L"cSt", L"centistokes", L"nM", L"ppm", L"ppmv"}},
+        {1.0, false, {L"W/mK", L"W/(mK)", L"coulomb", L"coulombs", L"mM"}},
     };
+    std::map<std::wstring, std::pair<double, bool>> tried;
+    for (const auto& [si, rounded, spellings] : defining) {
+        for (const wchar_t* spelling : spellings) {
+            tried[spelling] = {si, rounded};
+        }
+    }
     std::size_t checked = 0;
     for (const qelunits_detail::VocabularyEntry& row : qelunits_detail::kVocabulary) {
         SCOPED_TRACE(QelUnitParser::toUtf8(row.text));
@@ -395,13 +330,12 @@ TEST(Parse, EverydaySpellingsMeanTheirDefiningValues) {
         if (row.spelling == qelunits_detail::Spelling::Refused || synonym) {
             continue;
         }
-        const auto found = defining.find(row.text);
-        ASSERT_NE(found, defining.end()) << "a scaled or compound spelling needs its defining value here";
-        const auto [si, rounded] = found->second;
-        EXPECT_NEAR(siValue(read(row.text)) / si, 1.0, rounded ? 1e-6 : 1e-12);
+        const auto found = tried.find(row.text);
+        ASSERT_NE(found, tried.end()) << "a scaled or compound spelling needs its defining value here";
+        EXPECT_NEAR(siValue(read(row.text)) / found->second.first, 1.0, found->second.second ? 1e-6 : 1e-12);
         ++checked;
     }
-    EXPECT_EQ(checked, defining.size());
+    EXPECT_EQ(checked, tried.size());
     // Other names of catalogue units share the catalogue's value, rounding and all.
     for (const auto& [synonym, row] : {std::pair{L"psia", L"psi"},
                                        {L"inHg", L"in-Hg"},
@@ -466,6 +400,7 @@ TEST(Parse, RefusalsAndKeptSpellingsSayWhatToWrite) {
     EXPECT_STREQ(QelUnitParser::notes(L"kg/t·C"), L"'t' is the short ton here; the metric tonne is 'tonne'; "
                                                   L"'C' is the century here; degrees Celsius are '°C' or 'degC'");
     EXPECT_STREQ(QelUnitParser::notes(L"tonne"), L"");
+    EXPECT_STREQ(QelUnitParser::notes(L"Ton"), L""); // the name, not the short spelling
     EXPECT_EQ(QelUnitParser::candidates(L"tonne").note, nullptr);
 }
 
@@ -507,6 +442,10 @@ TEST(Parse, SharedNamesFavourTheEverydayUnitAndListEveryCandidate) {
             EXPECT_EQ(all.items[i + 1].unit, alsoCandidates[i]);
         }
     }
+    // The first kind that matched stays, unless a later one matches in exact case.
+    EXPECT_EQ(QelUnitParser::candidates(L"kilogram").items[0].matched, QelUnit::InternalName);
+    EXPECT_EQ(QelUnitParser::candidates(L"Kilogram").items[0].matched, QelUnit::SingularName);
+    EXPECT_EQ(QelUnitParser::candidates(L"KILOGRAM").items[0].matched, QelUnit::Abbreviation); // the parser's reading
     EXPECT_TRUE(QelUnitParser::candidates(L"s").items[0].alias);
     EXPECT_FALSE(QelUnitParser::candidates(L"min").items[0].alias);
 }
@@ -517,6 +456,11 @@ TEST(Parse, ErrorsSayWhatAndWhere) {
         {L"fot", E::UnknownUnit, 0, L"unknown unit 'fot' at 0; did you mean 'ft'?"},
         {L"kg/fot", E::UnknownUnit, 3, L"unknown unit 'fot' at 3; did you mean 'ft'?"},
         {L"gramm", E::UnknownUnit, 0, L"unknown unit 'gramm' at 0; did you mean 'gram'?"},
+        {L"blf", E::UnknownUnit, 0, L"unknown unit 'blf' at 0; did you mean 'lbf'?"}, // a transposition is one edit
+        {L"kkg", E::UnknownUnit, 0, L"unknown unit 'kkg' at 0; did you mean 'kg'?"},
+        {L"kPascal", E::UnknownUnit, 0, L"unknown unit 'kPascal' at 0; did you mean 'Pascal'?"},
+        {L"g-forcex", E::UnknownUnit, 2, L"unknown unit 'forcex' at 2"}, // nothing near enough
+        {L"kEngineer chain", E::UnknownUnit, 0, L"unknown unit 'kEngineer' at 0"},
         {L"", E::Empty, 0, L"empty unit expression"},
         {L" \t", E::Empty, 0, L"empty unit expression"},
         {L"m*", E::MissingOperand, 1, L"missing unit after '*' at 1"},
@@ -524,16 +468,24 @@ TEST(Parse, ErrorsSayWhatAndWhere) {
         {L"sq", E::MissingOperand, 0, L"missing unit after 'sq' at 0"},
         {L"/s", E::UnexpectedText, 0, L"unexpected '/' at 0"},
         {L"m -2", E::UnexpectedText, 2, nullptr},
+        {L"m-", E::UnexpectedText, 1, L"unexpected '-' at 1"},
         {L"(m", E::UnbalancedParenthesis, 0, L"'(' at 0 is not closed"},
         {L"m)", E::UnbalancedParenthesis, 1, L"')' at 1 has no '('"},
         {L"()", E::MissingOperand, 0, L"empty parentheses at 0"},
         {L"m^", E::BadExponent, 1, L"exponent '^' at 1 is not a whole number"},
         {L"m^2.5", E::BadExponent, 1, L"exponent '^2.5' at 1 is not a whole number"},
         {L"m2.5", E::BadExponent, 1, nullptr},
+        {L"m2.x", E::UnknownUnit, 3, L"unknown unit 'x' at 3"}, // a period after digits that no digit follows
         {L"m^2^3", E::BadExponent, 3, L"second exponent '^3' at 3; use parentheses"},
         {L"m2^3", E::BadExponent, 2, nullptr},
         {L"m^1001", E::PowerOutOfRange, 1, L"power beyond ±1000 at 1"},
         {L"(m^100)^20", E::PowerOutOfRange, 7, L"power beyond ±1000 at 7"},
+        {L"(1e-300)^2", E::NumberOutOfRange, 8,
+         L"the scale at 8 is out of range: a scale is a positive number within the range of a double"},
+        {L"0 m", E::NumberOutOfRange, 0,
+         L"number '0' at 0 is out of range: a scale is a positive number within the range of a double"},
+        {L"(m)^2.5", E::BadExponent, 3, nullptr},
+        {L"(m)^2^3", E::BadExponent, 5, nullptr},
         {L"m^2147483647", E::PowerOutOfRange, 1, nullptr},
         {L"m^-2147483648", E::PowerOutOfRange, 1, nullptr},
         {L"m^99999999999999999999", E::PowerOutOfRange, 1, nullptr},
@@ -570,16 +522,14 @@ TEST(Parse, ErrorsSayWhatAndWhere) {
 TEST(Parse, Utf8EntryPointAndNulls) {
     EXPECT_EQ(entries(QelUnitParser::parseUtf8("W/(m\xC2\xB2\xC2\xB7K)").type()), entries(parsed(L"W/(m²·K)")));
     EXPECT_EQ(QelUnitParser::parseExpressionUtf8("\xC2\xB5s").scale(), 1e-6);
-    const QelUnitParseResult bad = QelUnitParser::parseUtf8("m/\xC2");
-    EXPECT_EQ(bad.error(), E::InvalidEncoding);
-    EXPECT_EQ(bad.position(), 2U);
-    EXPECT_EQ(QelUnitParser::parseExpressionUtf8("\xC0\xAF").error(), E::InvalidEncoding); // overlong '/'
-    EXPECT_EQ(QelUnitParser::parse(static_cast<const wchar_t*>(nullptr)).error(), E::NullText);
-    EXPECT_EQ(QelUnitParser::parseUtf8(static_cast<const char*>(nullptr)).error(), E::NullText);
-    EXPECT_EQ(QelUnitParser::parseExpression(static_cast<const wchar_t*>(nullptr)).error(), E::NullText);
-    EXPECT_EQ(QelUnitParser::parseExpressionUtf8(static_cast<const char*>(nullptr)).error(), E::NullText);
-    const QelUnitParseResult far = QelUnitParser::parseUtf8("\xC3\x85/xyz"); // Å counts as one character
-    EXPECT_EQ(far.position(), 2U);
+    for (const QelUnitParseResult& null : {QelUnitParser::parse(static_cast<const wchar_t*>(nullptr)),
+                                           QelUnitParser::parseUtf8(static_cast<const char*>(nullptr)),
+                                           QelUnitParser::parseExpression(static_cast<const wchar_t*>(nullptr)),
+                                           QelUnitParser::parseExpressionUtf8(static_cast<const char*>(nullptr))}) {
+        EXPECT_EQ(null.error(), E::NullText);
+        EXPECT_EQ(null.position(), 0U);
+        EXPECT_STREQ(null.message(), L"no text");
+    }
     std::wstring wide;
     ASSERT_TRUE(QelUnitParser::fromUtf8(QelUnitParser::toUtf8(L"°µÅ²³⁻¹"), wide));
     EXPECT_EQ(wide, L"°µÅ²³⁻¹");
@@ -597,18 +547,6 @@ TEST(Parse, LongInputsAndTheLimits) {
     EXPECT_EQ(QelUnitParser::parse(std::wstring_view(powers)).error(), E::PowerOutOfRange);
     EXPECT_TRUE(QelUnitParser::parse(std::wstring(64, L'(') + L"m" + std::wstring(64, L')')).ok());
     EXPECT_EQ(QelUnitParser::parse(L"m^-1000").type()[0].power, -1000);
-}
-
-TEST(Format, EveryUnitReadsBack) {
-    for (std::int32_t code = 1; code < QelUnit::kUnitCount; ++code) {
-        const auto unit = static_cast<U>(code);
-        SCOPED_TRACE(code);
-        const QelUnitType type(unit, 1);
-        EXPECT_EQ(entries(parsed(QelUnitParser::format(type))), entries(type));
-        for (const int power : {-1, 2, -3}) {
-            EXPECT_EQ(entries(parsed(QelUnitParser::format(QelUnitType(unit, power)))), (Entries{{code, power}}));
-        }
-    }
 }
 
 TEST(Format, CompoundTypesAndScalesReadBackEqual) {
@@ -661,6 +599,9 @@ TEST(Format, DimensionsAndBaseUnits) {
     EXPECT_STREQ(QelUnitParser::formatDimension(parsed(L"J")), L"kg·m^2/s^2");
     EXPECT_STREQ(QelUnitParser::formatDimension(parsed(L"Hz")), L"Hz");
     EXPECT_STREQ(QelUnitParser::formatDimension(parsed(L"m/m")), L"1");
+    // A stored power of 0 is written as it is, among the numerator.
+    EXPECT_STREQ(QelUnitParser::format(QelUnitType(QelUnit::meter, 0) / QelUnitType(QelUnit::second)),
+                 L"m^0\u00B7sec^-1");
     EXPECT_EQ(QelUnitParser::baseUnit(QelUnit::Area), QelUnit::square_meters);
     EXPECT_EQ(QelUnitParser::baseUnit(QelUnit::ElectricalFrequency), QelUnit::hertz);
     EXPECT_EQ(QelUnitParser::baseUnit(QelUnit::Moments), QelUnit::dimensionless);

@@ -1,12 +1,15 @@
 #ifndef QELUNITS_TESTS_TEST_HELPERS_H
 #define QELUNITS_TESTS_TEST_HELPERS_H
 
-// Small helpers shared by the unit tests: texts, exact doubles and factor lists.
+// Small helpers shared by the unit tests: texts, exact doubles, factor lists and the catalogue's texts.
+
+#include "catalog/UnitTable.h"
 
 #include <qelunits/QelUnitType.h>
 
 #include <cstdint>
 #include <cstring>
+#include <initializer_list>
 #include <string>
 #include <utility>
 #include <vector>
@@ -48,11 +51,13 @@ inline Entries entries(const QelUnitType& t) {
     return out;
 }
 
-/// The product of the one-unit types, in any order.
-inline QelUnitType make(const Entries& factors) {
+/// The product of the one-unit types, in any order: of {unit, power} pairs or of factors, which
+/// allocates nothing of its own (the allocation tests build their types with it).
+template <class Factors = std::initializer_list<QelUnitFactor>>
+QelUnitType make(const Factors& factors) {
     QelUnitType t;
-    for (const auto& f : factors) {
-        t *= QelUnitType(static_cast<U>(f.first), f.second);
+    for (const auto& [unit, power] : factors) {
+        t *= QelUnitType(static_cast<U>(unit), power);
     }
     return t;
 }
@@ -64,6 +69,34 @@ inline Entries ramp(std::int32_t count) {
         out.emplace_back(i, i);
     }
     return out;
+}
+
+/// The fields of a catalogue unit that hold a text, in the order of the name types.
+enum Field { Internal, Singular, Plural, Abbreviation, Vellum };
+
+/// One text of one catalogue unit.
+struct CatalogueText {
+    U unit;
+    Field field;
+    const wchar_t* text;
+};
+
+/// Every text of every unit, in code order: the one walk of the catalogue that the tests share.
+inline const std::vector<CatalogueText>& catalogueTexts() {
+    static const std::vector<CatalogueText> all = [] {
+        std::vector<CatalogueText> out;
+        for (const auto& r : qelunits_detail::kUnitTable) {
+            const wchar_t* texts[] = {r.internalName, r.singularName, r.pluralName, r.defaultAbbreviation,
+                                      r.vellumAbbreviation};
+            for (int field = Internal; field <= Vellum; ++field) {
+                if (texts[field] != nullptr) {
+                    out.push_back({r.unit, static_cast<Field>(field), texts[field]});
+                }
+            }
+        }
+        return out;
+    }();
+    return all;
 }
 
 } // namespace qelunits_test

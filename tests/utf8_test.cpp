@@ -176,6 +176,39 @@ TEST(Utf8Layer, ConvertGivesTheValueOrTheReason) {
     EXPECT_FALSE(qelunits::parseExpression("(m"));
 }
 
+// Each bound of the decoder and the encoder: a sequence decodes to its code point and the code point
+// encodes back to it; every other sequence is refused at its character; a code point no sequence has
+// (a surrogate, or past U+10FFFF) is written as U+FFFD.
+TEST(Utf8Layer, SequencesAtEveryBound) {
+    const std::pair<const char*, char32_t> valid[] = {{"\x7F", 0x7F},
+                                                      {"\xC2\x80", 0x80},
+                                                      {"\xDF\xBF", 0x7FF},
+                                                      {"\xE0\xA0\x80", 0x800},
+                                                      {"\xED\x9F\xBF", 0xD7FF},
+                                                      {"\xEE\x80\x80", 0xE000},
+                                                      {"\xEF\xBF\xBF", 0xFFFF},
+                                                      {"\xF0\x90\x80\x80", 0x10000},
+                                                      {"\xF4\x8F\xBF\xBF", 0x10FFFF}};
+    for (const auto& [bytes, code] : valid) {
+        SCOPED_TRACE(static_cast<unsigned>(code));
+        const std::wstring wide(1, static_cast<wchar_t>(code));
+        EXPECT_EQ(decoded(bytes), wide);
+        EXPECT_EQ(qelunits::toUtf8(wide), bytes);
+    }
+    for (const char* bytes :
+         {"\x80", "\xC1\xBF", "\xC2", "\xC2\x41", "\xC2\xC0", "\xE0\xA0", "\xE0\x9F\xBF", "\xED\xA0\x80",
+          "\xED\xBF\xBF", "\xF0\x8F\xBF\xBF", "\xF4\x90\x80\x80", "\xF5\x80\x80\x80", "\xFF"}) {
+        SCOPED_TRACE(testing::PrintToString(std::string(bytes)));
+        EXPECT_EQ(decoded(bytes), L"<not UTF-8>");
+        const QelUnitParseResult r = QelUnitParser::parseUtf8(std::string("\xC3\x85/") + bytes + "m");
+        EXPECT_EQ(r.error(), QelUnitParseResult::Error::InvalidEncoding);
+        EXPECT_EQ(r.position(), 2U); // in characters
+    }
+    for (const char32_t code : {0xD800U, 0xDFFFU, 0x110000U, 0xFFFFFFFFU}) {
+        EXPECT_EQ(qelunits::toUtf8(std::wstring(1, static_cast<wchar_t>(code))), "\xEF\xBF\xBD") << code;
+    }
+}
+
 template <class Char, class... Items>
 std::basic_string<Char> written(const Items&... items) {
     std::basic_ostringstream<Char> out;

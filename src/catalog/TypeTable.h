@@ -71,6 +71,33 @@ constexpr bool typeCodesInOrder() {
 }
 static_assert(typeCodesInOrder(), "row i of the type table must hold type i");
 
+// Reductions name base dimension k by type k + 1.
+constexpr bool baseDimensionTypesFollowTheExponents() {
+    for (int k = 0; k < kBaseDimensionCount; ++k) {
+        for (int e = 0; e < kBaseDimensionCount; ++e) {
+            if (kTypeTable[k + 1].baseExponents[e] != (e == k ? 1 : 0)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+static_assert(baseDimensionTypesFollowTheExponents(), "type k + 1 must be base dimension k alone");
+
+constexpr bool sameExponents(QelUnit::BuiltinTypes a, QelUnit::BuiltinTypes b) {
+    for (int e = 0; e < kBaseDimensionCount; ++e) {
+        if (kTypeTable[a].baseExponents[e] != kTypeTable[b].baseExponents[e]) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(sameExponents(QelUnit::Moments, QelUnit::Energy) &&
+                  sameExponents(QelUnit::MomentOfForce, QelUnit::Energy) &&
+                  sameExponents(QelUnit::Stress, QelUnit::Pressure) &&
+                  sameExponents(QelUnit::AreaForce, QelUnit::Pressure),
+              "the types without units are energies and pressures");
+
 } // namespace qelunits_detail
 
 #endif

@@ -423,15 +423,22 @@ constexpr bool internalNamesUnique() {
 static_assert(internalNamesUnique(), "internal names must be unique");
 
 constexpr bool oneBaseUnitPerTypeWithFactorOne() {
-    int perType[kTypeCount] = {};
+    int units[kTypeCount] = {};
+    int bases[kTypeCount] = {};
     for (const UnitRecord& r : kUnitTable) {
-        if (r.isBaseUnit && (++perType[r.type] > 1 || r.factor != 1.0)) {
+        ++units[r.type];
+        if (r.isBaseUnit && (++bases[r.type] > 1 || r.factor != 1.0)) {
+            return false;
+        }
+    }
+    for (int t = 0; t < kTypeCount; ++t) {
+        if ((units[t] > 0) != (bases[t] == 1)) {
             return false;
         }
     }
     return true;
 }
-static_assert(oneBaseUnitPerTypeWithFactorOne(), "at most one base unit per type, with factor 1");
+static_assert(oneBaseUnitPerTypeWithFactorOne(), "one base unit, with factor 1, for each type that has units");
 
 constexpr bool textsPresentAndFactorsPositive() {
     for (const UnitRecord& r : kUnitTable) {

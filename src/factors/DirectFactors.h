@@ -62,6 +62,34 @@ constexpr double lengthRatio(std::size_t a, std::size_t b) {
     return b == 0 ? kUnitTable[kLengthUnits[a]].factor : kLengthTable[a][b];
 }
 
+// The lengths of kLengthUnits in meters as exact fractions: a mistyped digit in L fails to compile.
+struct ExactLength {
+    std::int64_t num;
+    std::int64_t den;
+};
+inline constexpr ExactLength kExactLengths[kLengthCount] = {
+    {1, 1},        {1000, 1},       {1, 10},      {1, 100},    {1, 1000},    {3048, 10000}, {254, 10000},
+    {9144, 10000}, {1609344, 1000}, {1200, 3937}, {100, 3937}, {3600, 3937}, {19800, 3937}, {6336000, 3937}};
+
+constexpr bool lengthTableMatchesTheLengths() {
+    for (std::size_t a = 0; a < kLengthCount; ++a) {
+        for (std::size_t b = 0; b < kLengthCount; ++b) {
+            // The unit table rounds the survey inch and rod in meters more coarsely.
+            if (a == b || (b == 0 && (a == 0 || a == 10 || a == 12))) {
+                continue;
+            }
+            const long double exact = static_cast<long double>(kExactLengths[a].num * kExactLengths[b].den) /
+                                      static_cast<long double>(kExactLengths[a].den * kExactLengths[b].num);
+            const long double error = lengthRatio(a, b) - exact;
+            if (error > 4.5e-16L * exact || -error > 4.5e-16L * exact) { // about two units in the last place
+                return false;
+            }
+        }
+    }
+    return true;
+}
+static_assert(lengthTableMatchesTheLengths(), "a length ratio parts from the exact lengths");
+
 /// The length-group index of a length unit; a unit outside the group does not compile.
 constexpr std::size_t lengthIndex(QelUnit::BuiltinUnits unit) {
     for (std::size_t i = 0; i < kLengthCount; ++i) {

@@ -47,21 +47,11 @@ QelUnit::ErrorStatus QelUnitConverter::ConvertUnits(const double* source, double
             qelunits_detail::forEachValue(source, target, count, [f](double x) { return x * f; });
         }
         return QelUnit::Ok;
-    case QelUnit::CustomConversion: {
-        // Only a direct pair of temperature scales resolves to a function; its
-        // entry has the same function over arrays.
-        const qelunits_detail::DirectEntry& entry = qelunits_detail::findDirect(fromUnit, toUnit);
-        if (entry.function == mFactor.customConversion && entry.each != nullptr) {
-            entry.each(source, target, count);
-        } else {
-            for (std::size_t i = 0; i < count; ++i) {
-                double value = source[i];
-                ConvertUnits(value);
-                target[i] = value;
-            }
-        }
+    case QelUnit::CustomConversion:
+        // Only a direct pair of temperature scales resolves to a function (at power 1 on both sides),
+        // and its entry has the same function over arrays.
+        qelunits_detail::findDirect(fromUnit, toUnit).each(source, target, count);
         return QelUnit::Ok;
-    }
     default:
         return mStatus;
     }

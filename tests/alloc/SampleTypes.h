@@ -3,30 +3,21 @@
 
 // Compound types that the allocation tests convert and combine.
 
-#include <qelunits/QelUnitType.h>
-
-#include <initializer_list>
+#include "../test_helpers.h"
 
 namespace alloc_samples {
 
-/// The product of the given units raised to their powers.
-inline QelUnitType product(std::initializer_list<QelUnitFactor> factors) {
-    QelUnitType type;
-    for (const QelUnitFactor& f : factors) {
-        type *= QelUnitType(f.unit, f.power);
-    }
-    return type;
-}
+using qelunits_test::make;
 
-inline QelUnitType metersPerSecond() { return product({{QelUnit::meter, 1}, {QelUnit::second, -1}}); }
-inline QelUnitType feetPerMinute() { return product({{QelUnit::foot, 1}, {QelUnit::minute, -1}}); }
+inline QelUnitType metersPerSecond() { return make({{QelUnit::meter, 1}, {QelUnit::second, -1}}); }
+inline QelUnitType feetPerMinute() { return make({{QelUnit::foot, 1}, {QelUnit::minute, -1}}); }
 inline QelUnitType kilogramMeterPerSecondSquared() {
-    return product({{QelUnit::kilogram, 1}, {QelUnit::meter, 1}, {QelUnit::second, -2}});
+    return make({{QelUnit::kilogram, 1}, {QelUnit::meter, 1}, {QelUnit::second, -2}});
 }
 
 /// Eight entries, one per base dimension but frequency and solid angle.
 inline QelUnitType eightMetric() {
-    return product({{QelUnit::kilogram, 1},
+    return make({{QelUnit::kilogram, 1},
                     {QelUnit::meter, 2},
                     {QelUnit::second, -3},
                     {QelUnit::kelvin, -1},
@@ -38,7 +29,7 @@ inline QelUnitType eightMetric() {
 
 /// The same dimensions in other units, eight entries too.
 inline QelUnitType eightOther() {
-    return product({{QelUnit::milliampere, 1},
+    return make({{QelUnit::milliampere, 1},
                     {QelUnit::foot, 2},
                     {QelUnit::pound, 1},
                     {QelUnit::minute, -3},
@@ -50,7 +41,7 @@ inline QelUnitType eightOther() {
 
 /// Eight entries whose powers of length units substitution turns into many more.
 inline QelUnitType substitutionHeavy() {
-    return product({{QelUnit::meter, 5},
+    return make({{QelUnit::meter, 5},
                     {QelUnit::second, -1},
                     {QelUnit::centimeter, 5},
                     {QelUnit::millimeter, 5},
@@ -62,12 +53,12 @@ inline QelUnitType substitutionHeavy() {
 
 /// Eleven entries: more than a type holds inline.
 inline QelUnitType elevenMetric() {
-    return eightMetric() * product({{QelUnit::hertz, 1}, {QelUnit::steradian, 1}, {QelUnit::liter, 1}});
+    return eightMetric() * make({{QelUnit::hertz, 1}, {QelUnit::steradian, 1}, {QelUnit::liter, 1}});
 }
 
 /// The same dimensions as elevenMetric in other units.
 inline QelUnitType elevenOther() {
-    return eightOther() * product({{QelUnit::cycle_per_second, 1}, {QelUnit::steradian, 1}, {QelUnit::gill, 1}});
+    return eightOther() * make({{QelUnit::cycle_per_second, 1}, {QelUnit::steradian, 1}, {QelUnit::gill, 1}});
 }
 
 } // namespace alloc_samples

@@ -80,7 +80,7 @@ const Path kPaths[] = {
          ConversionFactor f[4];
          QelUnitType metric;
          eightOther().GetMetricConversion(metric, f[3]);
-         const QelUnitType target = product({{QelUnit::foot, 34}, {QelUnit::minute, -1}});
+         const QelUnitType target = make({{QelUnit::foot, 34}, {QelUnit::minute, -1}});
          return metersPerSecond().isCompatible(feetPerMinute()) && eightMetric().isCompatible(eightOther()) &&
                 !metersPerSecond().isCompatible(eightOther()) &&
                 ok(metersPerSecond().GetConversionFactor(feetPerMinute(), f[0])) && static_cast<double>(f[0]) > 196.0 &&
