@@ -165,14 +165,25 @@ bool readShortName(const wchar_t* text, std::size_t length, QelUnitExpression& o
     return true;
 }
 
+namespace {
+
+// Blanks and parentheses need the grammar: a text holding one is left before any work.
+bool needsGrammar(const wchar_t* text, std::size_t length) {
+    for (std::size_t i = 0; i < length; ++i) {
+        if (isBlank(text[i]) || text[i] == L'(' || text[i] == L')') {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
 // Each word is a catalogue text and no whole name starts at it (the lexer would
 // take that instead); '/' starts a divisor, '*' a factor, '·' goes on with the product.
 bool readQuickly(const wchar_t* text, std::size_t length, QelUnitExpression& out, NoteSink* notes) {
-    // Blanks and parentheses need the grammar: leave before any work.
-    for (std::size_t i = 0; i < length; ++i) {
-        if (isBlank(text[i]) || text[i] == L'(' || text[i] == L')') {
-            return false;
-        }
+    if (needsGrammar(text, length)) {
+        return false;
     }
     std::int64_t sign = 1;
     for (std::size_t at = 0;;) {
