@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
 #include <cstdint>
 #include <iterator>
 #include <tuple>
@@ -56,74 +57,59 @@ TEST(SettingsMap, KnownCodesUnderBothFeetAndTheFallbackOfTheOthers) {
     EXPECT_EQ(known, qelunits_detail::kSettingsUnitCount);
 }
 
-// Every unit (and two invalid codes) at several powers, through the quantity, the
-// static calls and the converter, one value and arrays: the reference algorithm's
-// status and bits.
+// One conversion through the quantity, the static calls and the converter (without powers where both are
+// 1), one value and arrays (a step of four and a tail, odd values among them): the reference's status and bits.
+void expectEveryEntryPointLikeTheReference(U a, int fp, U b, int tp) {
+    const bool plain = fp == 1 && tp == 1;
+    const double source[5] = {-40.5, -0.0, 1e-310, std::nan(""), -HUGE_VAL};
+    ConversionFactor reference;
+    const QelUnit::ErrorStatus status =
+        qelunits_detail::referenceConversionFactor(QelUnitType(a, fp), QelUnitType(b, tp), reference);
+    double probe = 1.0;
+    const QelUnit::ErrorStatus applied = qelunits_detail::applyConversion(status, reference, probe);
+    const QelUnitConverter converter = plain ? QelUnitConverter(a, b) : QelUnitConverter(a, fp, b, tp);
+    double inPlace[5] = {source[0], source[1], source[2], source[3], source[4]};
+    double target[5] = {7.0, 7.0, 7.0, 7.0, 7.0};
+    ASSERT_EQ(converter.ConvertUnits(source, target, 5), applied);
+    ASSERT_EQ(converter.ConvertUnits(inPlace, 5), applied);
+    for (int k = 0; k < 5; ++k) {
+        double v = source[k];
+        qelunits_detail::applyConversion(status, reference, v);
+        ASSERT_EQ(bits(inPlace[k]), bits(v)) << k;
+        ASSERT_EQ(bits(target[k]), applied == QelUnit::Ok ? bits(v) : bits(7.0)) << k;
+        QelUnitVar q(source[k], QelUnitType(a, 1), fp);
+        ASSERT_EQ(q.ConvertTo(QelUnitType(b, tp)), applied);
+        ASSERT_EQ(bits(q.GetValue()), bits(v));
+        double viaStatic = source[k];
+        double viaConverter = source[k];
+        ASSERT_EQ(plain ? QelUnitBase::ConvertUnits(a, b, viaStatic)
+                        : QelUnitBase::ConvertUnits(a, fp, b, tp, viaStatic),
+                  applied);
+        ASSERT_EQ(converter.ConvertUnits(viaConverter), applied);
+        ASSERT_EQ(bits(viaStatic), bits(v));
+        ASSERT_EQ(bits(viaConverter), bits(v));
+    }
+    double factor = 0.5;
+    ASSERT_EQ(plain ? QelUnitBase::GetConversionFactor(a, b, factor)
+                    : QelUnitBase::GetConversionFactor(a, fp, b, tp, factor),
+              status);
+    ASSERT_EQ(factor, status != QelUnit::Ok ? 0.5 : reference.isIdentity ? 1.0 : reference.factor);
+}
+
+// Every unit (and two invalid codes) at several powers.
 TEST(StaticConversion, EveryEntryPointConvertsLikeTheReference) {
     const std::pair<int, int> powers[] = {{1, 1}, {2, 2}, {-1, 1}, {0, 1}, {3, -2}};
-    const double source[3] = {-40.5, -0.0, 1e-310}; // a vector step and a tail
     for (std::int32_t a = -1; a <= QelUnit::kUnitCount; ++a) {
         for (std::int32_t b = -1; b <= QelUnit::kUnitCount; ++b) {
             for (const auto& [fp, tp] : powers) {
                 SCOPED_TRACE(testing::Message() << a << '^' << fp << " -> " << b << '^' << tp);
-                ConversionFactor reference;
-                const QelUnit::ErrorStatus status =
-                    qelunits_detail::referenceConversionFactor(QelUnitType(U(a), fp), QelUnitType(U(b), tp), reference);
-                std::uint64_t expected[3];
-                QelUnit::ErrorStatus applied = status; // what converting a value returns
-                for (int k = 0; k < 3; ++k) {
-                    double v = source[k];
-                    applied = qelunits_detail::applyConversion(status, reference, v);
-                    expected[k] = bits(v);
-                }
-                const double value = source[0];
-                QelUnitVar q(value, QelUnitType(U(a), 1), fp);
-                ASSERT_EQ(q.ConvertTo(QelUnitType(U(b), tp)), applied);
-                ASSERT_EQ(bits(q.GetValue()), expected[0]);
-                double viaStatic = value;
-                ASSERT_EQ(QelUnitBase::ConvertUnits(U(a), fp, U(b), tp, viaStatic), applied);
-                ASSERT_EQ(bits(viaStatic), expected[0]);
-                const QelUnitConverter converter(U(a), fp, U(b), tp);
-                double viaConverter = value;
-                ASSERT_EQ(converter.ConvertUnits(viaConverter), applied);
-                ASSERT_EQ(bits(viaConverter), expected[0]);
-                double inPlace[3] = {source[0], source[1], source[2]};
-                double target[3] = {7.0, 7.0, 7.0};
-                ASSERT_EQ(converter.ConvertUnits(inPlace, 3), applied);
-                ASSERT_EQ(converter.ConvertUnits(source, target, 3), applied);
-                for (int k = 0; k < 3; ++k) {
-                    ASSERT_EQ(bits(inPlace[k]), expected[k]) << k;
-                    ASSERT_EQ(bits(target[k]), applied == QelUnit::Ok ? expected[k] : bits(7.0)) << k;
-                }
-
-                double factor = 0.5;
-                ASSERT_EQ(QelUnitBase::GetConversionFactor(U(a), fp, U(b), tp, factor), status);
-                ASSERT_EQ(bits(factor), bits(status != QelUnit::Ok  ? 0.5
-                                             : reference.isIdentity ? 1.0
-                                                                    : reference.factor));
+                expectEveryEntryPointLikeTheReference(U(a), fp, U(b), tp);
             }
         }
     }
 }
 
-TEST(StaticConversion, TheRoadOfOneCall) {
-    const double expected = 3.280839895013123;
-    double values[6] = {1, 1, 1, 1, 1, 1};
-    EXPECT_EQ(QelUnitBase::ConvertUnits(QelUnit::meter, QelUnit::foot, values[0]), QelUnit::Ok);
-    EXPECT_EQ(QelUnitBase::ConvertUnits(QelUnitBase::Meters, kIntl, QelUnitBase::Feet, values[1]), QelUnit::Ok);
-    EXPECT_EQ(QelUnitConverter(QelUnit::meter, QelUnit::foot).ConvertUnits(values[2]), QelUnit::Ok);
-    EXPECT_EQ(QelUnitConverter(QelUnitBase::Meters, kIntl, QelUnitBase::Feet).ConvertUnits(values[3]), QelUnit::Ok);
-    EXPECT_EQ(QelUnitBase::GetConversionFactor(QelUnit::meter, QelUnit::foot, values[4]), QelUnit::Ok);
-    EXPECT_EQ(QelUnitBase::GetConversionFactor(QelUnitBase::Meters, kIntl, QelUnitBase::Feet, values[5]), QelUnit::Ok);
-    QelUnitVar quantity(1.0, QelUnitType(QelUnit::meter));
-    EXPECT_EQ(quantity.ConvertTo(QelUnitType(QelUnit::foot)), QelUnit::Ok);
-    EXPECT_EQ(bits(quantity.GetValue()), bits(expected));
-    for (const double v : values) {
-        EXPECT_EQ(bits(v), bits(expected));
-    }
-}
-
-// The settings forms with powers; unknown codes are in badinput_test.
+// The settings forms, without powers where both are 1; unknown codes are in badinput_test.
 TEST(StaticConversion, SettingsCodesWithPowers) {
     // The expected value is 1.0 converted, and also the factor when the status is Ok.
     const std::tuple<S, int, F, S, int, double, QelUnit::ErrorStatus> cases[] = {
@@ -133,16 +119,23 @@ TEST(StaticConversion, SettingsCodesWithPowers) {
         {QelUnitBase::Feet, 3, kIntl, QelUnitBase::CubicMeters, 1, 1 / 35.31466672148858, QelUnit::Ok},
         {QelUnitBase::Meters, 1, kIntl, QelUnitBase::Seconds, 1, 1.0, QelUnit::TypesNotCompatible},
     };
-    for (const auto& [from, fromPower, conversion, to, toPower, expected, status] : cases) {
+    for (const auto& [from, fp, conversion, to, tp, expected, status] : cases) {
         SCOPED_TRACE(testing::Message() << from << " -> " << to);
+        const bool plain = fp == 1 && tp == 1;
         double value = 1.0;
-        EXPECT_EQ(QelUnitBase::ConvertUnits(from, fromPower, conversion, to, toPower, value), status);
+        EXPECT_EQ(plain ? QelUnitBase::ConvertUnits(from, conversion, to, value)
+                        : QelUnitBase::ConvertUnits(from, fp, conversion, to, tp, value),
+                  status);
         EXPECT_DOUBLE_EQ(value, expected);
         double byConverter = 1.0;
-        EXPECT_EQ(QelUnitConverter(from, fromPower, conversion, to, toPower).ConvertUnits(byConverter), status);
+        const QelUnitConverter converter =
+            plain ? QelUnitConverter(from, conversion, to) : QelUnitConverter(from, fp, conversion, to, tp);
+        EXPECT_EQ(converter.ConvertUnits(byConverter), status);
         EXPECT_EQ(bits(byConverter), bits(value));
         double factor = 0.5;
-        EXPECT_EQ(QelUnitBase::GetConversionFactor(from, fromPower, conversion, to, toPower, factor), status);
+        EXPECT_EQ(plain ? QelUnitBase::GetConversionFactor(from, conversion, to, factor)
+                        : QelUnitBase::GetConversionFactor(from, fp, conversion, to, tp, factor),
+                  status);
         EXPECT_DOUBLE_EQ(factor, status == QelUnit::Ok ? expected : 0.5);
     }
 }
