@@ -58,8 +58,21 @@ TEST(UnitType, CopiesAndMovesAreDeep) {
     }
 }
 
+// Each operation as the free function and in place; the unary ones ignore the second operand.
+using In = const QelUnitType&;
+using Out = QelUnitType&;
+struct Op {
+    QelUnitType (*free)(In a, In b);
+    void (*inPlace)(Out a, In b);
+};
+const Op Mul{[](In a, In b) { return a * b; }, [](Out a, In b) { a *= b; }};
+const Op Div{[](In a, In b) { return a / b; }, [](Out a, In b) { a /= b; }};
+const Op Square{[](In a, In) { return a * a; }, [](Out a, In) { a *= a; }};
+const Op Pow2{[](In a, In) { return pow(a, 2); }, [](Out a, In) { a.pow(2); }};
+const Op Pow0{[](In a, In) { return pow(a, 0); }, [](Out a, In) { a.pow(0); }};
+const Op Invert{[](In a, In) { return invert(a); }, [](Out a, In) { a.invert(); }};
+
 TEST(UnitType, Algebra) {
-    enum Op { Mul, Div, Square, Pow2, Pow0, Invert };
     const std::tuple<Entries, Op, Entries, Entries> cases[] = {
         {{{s, -1}}, Mul, {{m, 1}}, {{m, 1}, {s, -1}}},
         {{{m, 1}, {s, -1}}, Mul, {{m, -1}, {s, 1}}, {}},
@@ -83,34 +96,10 @@ TEST(UnitType, Algebra) {
     for (const auto& [listA, op, listB, expected] : cases) {
         SCOPED_TRACE(testing::PrintToString(listA));
         const QelUnitType a = make(listA);
-        const QelUnitType b = make(listB);
         QelUnitType inPlace = a;
-        QelUnitType free;
-        switch (op) {
-        case Mul:
-            free = a * b;
-            inPlace *= b;
-            break;
-        case Div:
-            free = a / b;
-            inPlace /= b;
-            break;
-        case Square:
-            free = a * a;
-            inPlace *= inPlace;
-            break;
-        case Pow2:
-        case Pow0:
-            free = pow(a, op == Pow2 ? 2 : 0);
-            inPlace.pow(op == Pow2 ? 2 : 0);
-            break;
-        case Invert:
-            free = invert(a);
-            inPlace.invert();
-            break;
-        }
+        op.inPlace(inPlace, make(listB));
         EXPECT_EQ(entries(inPlace), expected);
-        EXPECT_EQ(entries(free), expected);
+        EXPECT_EQ(entries(op.free(a, make(listB))), expected);
         EXPECT_EQ(entries(a), entries(make(listA)));
     }
     QelUnitType full = make(ramp(8)); // the loops stay within a full inline list, as the sanitizers see
