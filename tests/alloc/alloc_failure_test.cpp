@@ -10,9 +10,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <cstring>
 #include <new>
 #include <string>
+#include <type_traits>
 
 namespace {
 
@@ -27,34 +27,30 @@ struct Digest {
         h = (h ^ v) * 1099511628211ULL;
         return *this;
     }
-    Digest& add(double v) {
-        std::uint64_t bits = 0;
-        std::memcpy(&bits, &v, sizeof bits);
-        return add(bits);
+    template <class Integer, class = std::enable_if_t<std::is_integral_v<Integer> || std::is_enum_v<Integer>>>
+    Digest& add(Integer v) {
+        return add(static_cast<std::uint64_t>(v));
     }
+    Digest& add(double v) { return add(qelunits_test::bits(v)); }
     Digest& add(const wchar_t* text) {
-        if (text == nullptr) {
-            return add(std::uint64_t{0xdead});
+        for (; text != nullptr && *text != L'\0'; ++text) {
+            add(*text);
         }
-        for (; *text != L'\0'; ++text) {
-            add(static_cast<std::uint64_t>(*text));
-        }
-        return add(std::uint64_t{0});
+        return add(text == nullptr ? 0xdead : 0);
     }
     Digest& add(const QelStringP& s) { return add(static_cast<const wchar_t*>(s)); }
     Digest& add(const QelUnitType& t) {
         for (const QelUnitFactor& f : t) {
-            add(static_cast<std::uint64_t>(f.unit)).add(static_cast<std::uint64_t>(f.power));
+            add(f.unit).add(f.power);
         }
-        return add(static_cast<std::uint64_t>(t.size()));
+        return add(t.size());
     }
-    Digest& add(const QelUnitVar& v) { return add(v.GetValue()).add(v.GetType()).add(std::uint64_t(v.GetStatus())); }
+    Digest& add(const QelUnitVar& v) { return add(v.GetValue()).add(v.GetType()).add(v.GetStatus()); }
 };
 
 struct Call {
     const char* name;
     std::uint64_t (*run)();
-    bool allocates; // false where the call is allocation-free, so the sweep has nothing to fail
 };
 
 std::uint64_t compoundConversion() {
@@ -65,17 +61,9 @@ std::uint64_t compoundConversion() {
     QelUnitType metric;
     ConversionFactor toMetric;
     to.GetMetricConversion(metric, toMetric);
-    return Digest()
-        .add(std::uint64_t(s))
-        .add(static_cast<double>(f))
-        .add(from * to)
-        .add(from / to)
-        .add(pow(from, 2))
-        .add(invert(to))
-        .add(metric)
-        .add(static_cast<double>(toMetric))
-        .add(std::uint64_t(from.isCompatible(to)))
-        .h;
+    Digest d;
+    d.add(s).add(static_cast<double>(f)).add(from * to).add(from / to).add(pow(from, 2)).add(invert(to));
+    return d.add(metric).add(static_cast<double>(toMetric)).add(from.isCompatible(to)).h;
 }
 
 std::uint64_t quantityArithmetic() {
@@ -89,17 +77,17 @@ std::uint64_t quantityArithmetic() {
     const QelUnit::ErrorStatus s = QelUnitVar::Convert(a, elevenOther(), d);
     QelUnitVar e = a;
     e.ConvertTo(elevenOther());
-    return Digest().add(c).add(d).add(e).add(a * b).add(a / b).add(pow(a, 3)).add(-b).add(std::uint64_t(s)).h;
+    return Digest().add(c).add(d).add(e).add(a * b).add(a / b).add(pow(a, 3)).add(-b).add(s).h;
 }
 
 std::uint64_t lookupByName() {
     Digest d;
-    d.add(std::uint64_t(QelUnit::getBuiltinUnit(QelStringP(L"sq ft"), QelUnit::Abbreviation)));
-    d.add(std::uint64_t(QelUnit::getBuiltinUnit(QelStringP(L"Square Feet"), QelUnit::PluralName)));
-    d.add(std::uint64_t(QelUnit::getBuiltinUnit(QelStringP(L"m\u00b2"), QelUnit::VellumAbbreviation)));
+    d.add(QelUnit::getBuiltinUnit(QelStringP(L"sq ft"), QelUnit::Abbreviation));
+    d.add(QelUnit::getBuiltinUnit(QelStringP(L"Square Feet"), QelUnit::PluralName));
+    d.add(QelUnit::getBuiltinUnit(QelStringP(L"m\u00b2"), QelUnit::VellumAbbreviation));
     try {
         QelUnit::getBuiltinUnit(QelStringP(nullptr, false), QelUnit::InternalName);
-        d.add(std::uint64_t{1});
+        d.add(1);
     } catch (QelException* e) {
         d.add(e->GetMessage());
         e->Dispose();
@@ -112,23 +100,11 @@ std::uint64_t parsing() {
     // Eleven terms outgrow a type's inline entries; the misspelling builds a message with suggestions.
     for (const wchar_t* text : {L"kg*m^2/(s^3*K*A*mol*cd*rad*Hz*sr*L)", L"fot/min", L"(m/s", L"BTU/hr/sq ft"}) {
         const QelUnitParseResult r = QelUnitParser::parse(text);
-        d.add(std::uint64_t(r.error())).add(std::uint64_t(r.position())).add(r.message()).add(r.type());
+        d.add(r.error()).add(r.position()).add(r.message()).add(r.type());
     }
     const QelUnitParseResult u = QelUnitParser::parseUtf8("W/(m\xc2\xb2\xc2\xb7K)");
     d.add(QelUnitParser::format(u.type())).add(QelUnitParser::formatDimension(u.type()));
     return d.h;
-}
-
-std::uint64_t settingsConversion() {
-    double v = 12.5;
-    double f = 0.0;
-    const auto s1 = QelUnitBase::ConvertUnits(QelUnitBase::SquareFeet, QelUnitBase::SurveyFoot, QelUnitBase::Acres, v);
-    const auto s2 = QelUnitBase::GetConversionFactor(QelUnitBase::CubicYards, 2, QelUnitBase::InternationalFoot,
-                                                     QelUnitBase::CubicMeters, 2, f);
-    const QelUnitConverter c(QelUnitBase::MilesPerHour, QelUnitBase::SurveyFoot, QelUnitBase::FeetPerSecond);
-    double w = 60.0;
-    const auto s3 = c.ConvertUnits(w);
-    return Digest().add(v).add(f).add(w).add(std::uint64_t(s1)).add(std::uint64_t(s2)).add(std::uint64_t(s3)).h;
 }
 
 std::uint64_t texts() {
@@ -151,13 +127,13 @@ std::uint64_t texts() {
     return d.h;
 }
 
+// The static calls and the converters allocate nothing (alloc_count_test), so they have nothing to fail.
 const Call kCalls[] = {
-    {"CompoundConversion", compoundConversion, true},
-    {"QuantityArithmetic", quantityArithmetic, true},
-    {"LookupByName", lookupByName, true},
-    {"Parsing", parsing, true},
-    {"SettingsConversion", settingsConversion, false},
-    {"Texts", texts, true},
+    {"CompoundConversion", compoundConversion},
+    {"QuantityArithmetic", quantityArithmetic},
+    {"LookupByName", lookupByName},
+    {"Parsing", parsing},
+    {"Texts", texts},
 };
 
 class AllocationFailure : public ::testing::TestWithParam<Call> {};
@@ -191,26 +167,29 @@ std::size_t sweep(const Call& call) {
     }
 }
 
-TEST_P(AllocationFailure, SurfacesAsBadAllocAndRecovers) {
-    const std::size_t count = sweep(GetParam());
-    EXPECT_EQ(count > 0, GetParam().allocates) << count << " allocations";
-}
+TEST_P(AllocationFailure, SurfacesAsBadAllocAndRecovers) { EXPECT_GT(sweep(GetParam()), 0U) << "nothing to fail"; }
 
 INSTANTIATE_TEST_SUITE_P(RepresentativeCalls, AllocationFailure, ::testing::ValuesIn(kCalls),
                          [](const ::testing::TestParamInfo<Call>& p) { return std::string(p.param.name); });
 
-// The hooks themselves: the armed allocation fails in both forms, others succeed.
-TEST(AllocHooks, FailTheArmedAllocationOnly) {
+// The hooks themselves: a region counts every form of new and delete, and the armed allocation fails in
+// both forms while the others succeed. The operators are called directly: an optimiser may drop a
+// new-expression whose object is deleted unused.
+TEST(AllocHooks, CountEveryFormAndFailTheArmedAllocationOnly) {
+    constexpr auto kWide = std::align_val_t{64};
+    alloc_hooks::beginCounting();
+    ::operator delete(::operator new(4));
+    EXPECT_EQ(alloc_hooks::endRegion().allocations, 1U);
     alloc_hooks::beginFailingAt(2);
-    void* first = ::operator new(4);
-    void* second = ::operator new(4, std::nothrow);
-    void* third = ::operator new(4);
-    ::operator delete(first);
-    ::operator delete(third);
+    ::operator delete[](::operator new[](3));
+    void* refused = ::operator new(4, std::nothrow);
+    ::operator delete(::operator new(64, kWide), kWide);
+    ::operator delete[](::operator new[](128, kWide, std::nothrow), kWide);
+    ::operator delete(::operator new(4, std::nothrow));
     const alloc_hooks::RegionResult r = alloc_hooks::endRegion();
-    EXPECT_EQ(second, nullptr);
+    EXPECT_EQ(refused, nullptr);
     EXPECT_TRUE(r.failed);
-    EXPECT_EQ(r.allocations, 3U);
+    EXPECT_EQ(r.allocations, 5U);
     EXPECT_EQ(r.liveBlocks, 0);
     alloc_hooks::beginFailingAt(1);
     EXPECT_THROW(::operator delete(::operator new(4)), std::bad_alloc);
