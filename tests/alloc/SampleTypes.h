@@ -17,38 +17,26 @@ inline QelUnitType kilogramMeterPerSecondSquared() {
 
 /// Eight entries, one per base dimension but frequency and solid angle.
 inline QelUnitType eightMetric() {
-    return make({{QelUnit::kilogram, 1},
-                 {QelUnit::meter, 2},
-                 {QelUnit::second, -3},
-                 {QelUnit::kelvin, -1},
-                 {QelUnit::ampere, 1},
-                 {QelUnit::mole, -1},
-                 {QelUnit::candela, 1},
-                 {QelUnit::radian, 1}});
+    const QelUnitFactor factors[] = {{QelUnit::kilogram, 1}, {QelUnit::meter, 2},  {QelUnit::second, -3},
+                                     {QelUnit::kelvin, -1},  {QelUnit::ampere, 1}, {QelUnit::mole, -1},
+                                     {QelUnit::candela, 1},  {QelUnit::radian, 1}};
+    return make(factors);
 }
 
 /// The same dimensions in other units, eight entries too.
 inline QelUnitType eightOther() {
-    return make({{QelUnit::milliampere, 1},
-                 {QelUnit::foot, 2},
-                 {QelUnit::pound, 1},
-                 {QelUnit::minute, -3},
-                 {QelUnit::mole, -1},
-                 {QelUnit::candela, 1},
-                 {QelUnit::angle_degree, 1},
-                 {QelUnit::rankine, -1}});
+    const QelUnitFactor factors[] = {{QelUnit::milliampere, 1},  {QelUnit::foot, 2},    {QelUnit::pound, 1},
+                                     {QelUnit::minute, -3},      {QelUnit::mole, -1},   {QelUnit::candela, 1},
+                                     {QelUnit::angle_degree, 1}, {QelUnit::rankine, -1}};
+    return make(factors);
 }
 
 /// Eight entries whose powers of length units substitution turns into many more.
 inline QelUnitType substitutionHeavy() {
-    return make({{QelUnit::meter, 5},
-                 {QelUnit::second, -1},
-                 {QelUnit::centimeter, 5},
-                 {QelUnit::millimeter, 5},
-                 {QelUnit::foot, 5},
-                 {QelUnit::inches, 5},
-                 {QelUnit::yards, 5},
-                 {QelUnit::decimeter, 4}});
+    const QelUnitFactor factors[] = {{QelUnit::meter, 5},      {QelUnit::second, -1},  {QelUnit::centimeter, 5},
+                                     {QelUnit::millimeter, 5}, {QelUnit::foot, 5},     {QelUnit::inches, 5},
+                                     {QelUnit::yards, 5},      {QelUnit::decimeter, 4}};
+    return make(factors);
 }
 
 /// Eleven entries: more than a type holds inline.
