@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <iterator>
 #include <string>
 #include <thread>
 #include <vector>
@@ -26,8 +27,8 @@ std::wstring localizedText(int unit) {
     return L"Loc" + n + L";Locs" + n + L";l" + n + L";l" + n + L"\u00b2;a" + n + L";a" + n + L"\u00b2;b" + n;
 }
 
-// What one thread saw, compared with the first thread. Pointers are compared:
-// a cache hands out one text per key for the whole process.
+// What one thread saw, compared with the first thread (the texts' values are other tests' business). Pointers are
+// compared: a cache hands out one text per key for the whole process.
 struct Observed {
     std::vector<double> numbers;       // conversions
     std::vector<const void*> pointers; // display names, localized unit names, keywords
@@ -35,27 +36,19 @@ struct Observed {
     std::vector<int> codes;            // localized counts, lookups, parsed entries
 };
 
+// The values are checked once, on the first thread's answers; a failed conversion leaves its value.
 void convert(Observed& o) {
     QelUnitBase::Initialize();
-    EXPECT_EQ(QelUnitBase::mapToBuiltin(QelUnitBase::Feet, QelUnitBase::SurveyFoot), QelUnit::survey_foot);
-    double v = 1.0;
-    EXPECT_EQ(QelUnitBase::ConvertUnits(QelUnit::meter, QelUnit::foot, v), QelUnit::Ok);
-    EXPECT_EQ(v, 3.280839895013123);
-    o.numbers.push_back(v);
-    v = 1.0;
-    EXPECT_EQ(QelUnitBase::ConvertUnits(QelUnitBase::Feet, QelUnitBase::SurveyFoot, QelUnitBase::Meters, v),
-              QelUnit::Ok);
-    EXPECT_DOUBLE_EQ(v, 1200.0 / 3937.0);
-    o.numbers.push_back(v);
+    double v[2] = {1.0, 1.0};
     ConversionFactor f;
-    const QelUnitType mps = QelUnitType(QelUnit::meter) / QelUnitType(QelUnit::second);
-    EXPECT_EQ(mps.GetConversionFactor(QelUnitType(QelUnit::foot) / QelUnitType(QelUnit::minute), f), QelUnit::Ok);
-    EXPECT_DOUBLE_EQ(f, 60.0 / 0.3048);
-    o.numbers.push_back(f);
     QelUnitVar t(100.0, QelUnitType(QelUnit::celsius));
-    EXPECT_EQ(t.ConvertTo(QelUnitType(QelUnit::fahrenheit)), QelUnit::Ok);
-    EXPECT_DOUBLE_EQ(t.GetValue(), 212.0);
-    o.numbers.push_back(t.GetValue());
+    QelUnitBase::ConvertUnits(QelUnit::meter, QelUnit::foot, v[0]);
+    QelUnitBase::ConvertUnits(QelUnitBase::Feet, QelUnitBase::SurveyFoot, QelUnitBase::Meters, v[1]);
+    const QelUnitType mps = QelUnitType(QelUnit::meter) / QelUnitType(QelUnit::second);
+    mps.GetConversionFactor(QelUnitType(QelUnit::foot) / QelUnitType(QelUnit::minute), f);
+    t.ConvertTo(QelUnitType(QelUnit::fahrenheit));
+    const double survey = QelUnitBase::mapToBuiltin(QelUnitBase::Feet, QelUnitBase::SurveyFoot);
+    o.numbers.insert(o.numbers.end(), {v[0], v[1], f, t.GetValue(), survey});
 }
 
 void texts(Observed& o) {
@@ -63,7 +56,6 @@ void texts(Observed& o) {
         o.pointers.push_back(QelUnit::displayName(static_cast<QelUnit::BuiltinTypes>(i % QelUnit::kTypeCount),
                                                   i >= QelUnit::kTypeCount));
     }
-    EXPECT_STREQ(QelUnit::displayName(QelUnit::Distance, false), L"Length");
     for (int i = 0; i < QelUnit::kUnitCount; ++i) {
         const auto u = static_cast<QelUnit::BuiltinUnits>(i);
         const wchar_t* singular = QelUnit::singularName(u, true);
@@ -83,9 +75,6 @@ void texts(Observed& o) {
         o.texts.emplace_back(type.singularName(true).c_str());
         o.texts.emplace_back(type.defaultAbbreviationAsVellum(true).c_str());
     }
-    EXPECT_STREQ(QelUnit::singularName(QelUnit::meter, true), L"Meter");
-    EXPECT_EQ(QelUnit::metricKeyword(false), L"Metric");
-    EXPECT_EQ(QelUnit::imperialKeyword(false), L"Imperial");
     o.pointers.insert(o.pointers.end(), {&QelUnit::metricKeyword(false), &QelUnit::metricKeyword(true),
                                          &QelUnit::imperialKeyword(true), &QelUnit::imperialKeyword(false)});
 }
@@ -145,6 +134,11 @@ TEST(Concurrency, FirstUseFromEightThreadsAtOnce) {
         t.join();
     }
 
+    const double expected[] = {3.280839895013123, 1200.0 / 3937.0, 60.0 / 0.3048, 212.0, QelUnit::survey_foot};
+    ASSERT_EQ(seen[0].numbers.size(), std::size(expected));
+    for (std::size_t k = 0; k < std::size(expected); ++k) {
+        EXPECT_DOUBLE_EQ(seen[0].numbers[k], expected[k]) << k;
+    }
     for (std::size_t i = 1; i < seen.size(); ++i) {
         SCOPED_TRACE(i);
         EXPECT_EQ(seen[i].numbers, seen[0].numbers);
