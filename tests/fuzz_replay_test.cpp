@@ -33,11 +33,6 @@ const Target kTargets[] = {
     {"tool", qelunitsFuzz_tool},
 };
 
-std::vector<std::uint8_t> readFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 class CorpusReplay : public ::testing::TestWithParam<Target> {};
 
 TEST_P(CorpusReplay, EveryInputKeepsTheInvariants) {
@@ -51,7 +46,8 @@ TEST_P(CorpusReplay, EveryInputKeepsTheInvariants) {
     ASSERT_FALSE(files.empty()) << "no corpus in " << dir;
     for (const std::filesystem::path& file : files) {
         SCOPED_TRACE(file.filename().string());
-        const std::vector<std::uint8_t> bytes = readFile(file);
+        std::ifstream in(file, std::ios::binary);
+        const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
         try {
             EXPECT_EQ(target.run(bytes.data(), bytes.size()), 0);
         } catch (const qelunits_fuzz::InvariantBroken& e) {

@@ -1,4 +1,5 @@
 #include "catalog/LocalizedTexts.h"
+#include "test_helpers.h"
 
 #include <qelunits/QelUnitType.h>
 
@@ -56,10 +57,7 @@ TEST(TypeQueries, OneEntryAnswersTheSameWhateverThePower) {
 
 TEST(TypeQueries, EmptyOneUnitAndCompoundTypes) {
     const std::wstring cu = L"**Compound unit**";
-    QelUnitType tenUnits; // beyond the inline entries
-    for (std::int32_t code = 20; code < 30; ++code) {
-        tenUnits *= QelUnitType(static_cast<U>(code), 1);
-    }
+    const QelUnitType tenUnits = qelunits_test::make(qelunits_test::ramp(10)); // beyond the inline entries
     const std::vector<std::wstring> meter = {L"2", L"Length", L"",  L"meter", L"Meter", L"Meters",
                                              L"m", L"m",      L"m", L"",      L"0101",  L"2"};
     const std::vector<std::wstring> compound = {L"31", cu, cu, cu, cu, cu, cu, cu, cu, cu, L"0000", L"349"};

@@ -95,33 +95,28 @@ RegionResult endRegion() noexcept {
 } // namespace alloc_hooks
 
 // NOLINTBEGIN(misc-new-delete-overloads)
-void* operator new(std::size_t size) { return allocateOrThrow(size, kPlain); }
-void* operator new[](std::size_t size) { return allocateOrThrow(size, kPlain); }
-void* operator new(std::size_t size, std::align_val_t al) {
-    return allocateOrThrow(size, static_cast<std::size_t>(al));
-}
-void* operator new[](std::size_t size, std::align_val_t al) {
-    return allocateOrThrow(size, static_cast<std::size_t>(al));
-}
-void* operator new(std::size_t size, const std::nothrow_t& /*tag*/) noexcept { return allocate(size, kPlain); }
-void* operator new[](std::size_t size, const std::nothrow_t& /*tag*/) noexcept { return allocate(size, kPlain); }
-void* operator new(std::size_t size, std::align_val_t al, const std::nothrow_t& /*tag*/) noexcept {
-    return allocate(size, static_cast<std::size_t>(al));
-}
-void* operator new[](std::size_t size, std::align_val_t al, const std::nothrow_t& /*tag*/) noexcept {
-    return allocate(size, static_cast<std::size_t>(al));
-}
+using Size = std::size_t;
+using Align = std::align_val_t;
+using NoThrow = const std::nothrow_t&;
+void* operator new(Size size) { return allocateOrThrow(size, kPlain); }
+void* operator new[](Size size) { return allocateOrThrow(size, kPlain); }
+void* operator new(Size size, Align al) { return allocateOrThrow(size, static_cast<Size>(al)); }
+void* operator new[](Size size, Align al) { return allocateOrThrow(size, static_cast<Size>(al)); }
+void* operator new(Size size, NoThrow /*tag*/) noexcept { return allocate(size, kPlain); }
+void* operator new[](Size size, NoThrow /*tag*/) noexcept { return allocate(size, kPlain); }
+void* operator new(Size size, Align al, NoThrow /*tag*/) noexcept { return allocate(size, static_cast<Size>(al)); }
+void* operator new[](Size size, Align al, NoThrow /*tag*/) noexcept { return allocate(size, static_cast<Size>(al)); }
 
 void operator delete(void* p) noexcept { release(p); }
 void operator delete[](void* p) noexcept { release(p); }
-void operator delete(void* p, std::size_t /*size*/) noexcept { release(p); }
-void operator delete[](void* p, std::size_t /*size*/) noexcept { release(p); }
-void operator delete(void* p, std::align_val_t /*al*/) noexcept { release(p); }
-void operator delete[](void* p, std::align_val_t /*al*/) noexcept { release(p); }
-void operator delete(void* p, std::size_t /*size*/, std::align_val_t /*al*/) noexcept { release(p); }
-void operator delete[](void* p, std::size_t /*size*/, std::align_val_t /*al*/) noexcept { release(p); }
-void operator delete(void* p, const std::nothrow_t& /*tag*/) noexcept { release(p); }
-void operator delete[](void* p, const std::nothrow_t& /*tag*/) noexcept { release(p); }
-void operator delete(void* p, std::align_val_t /*al*/, const std::nothrow_t& /*tag*/) noexcept { release(p); }
-void operator delete[](void* p, std::align_val_t /*al*/, const std::nothrow_t& /*tag*/) noexcept { release(p); }
+void operator delete(void* p, Size /*size*/) noexcept { release(p); }
+void operator delete[](void* p, Size /*size*/) noexcept { release(p); }
+void operator delete(void* p, Align /*al*/) noexcept { release(p); }
+void operator delete[](void* p, Align /*al*/) noexcept { release(p); }
+void operator delete(void* p, Size /*size*/, Align /*al*/) noexcept { release(p); }
+void operator delete[](void* p, Size /*size*/, Align /*al*/) noexcept { release(p); }
+void operator delete(void* p, NoThrow /*tag*/) noexcept { release(p); }
+void operator delete[](void* p, NoThrow /*tag*/) noexcept { release(p); }
+void operator delete(void* p, Align /*al*/, NoThrow /*tag*/) noexcept { release(p); }
+void operator delete[](void* p, Align /*al*/, NoThrow /*tag*/) noexcept { release(p); }
 // NOLINTEND(misc-new-delete-overloads)
