@@ -13,6 +13,7 @@
 #include <cmath>
 #include <string>
 #include <tuple>
+#include <utility>
 
 namespace {
 
@@ -27,9 +28,17 @@ constexpr double kMeterToFoot = 3.280839895013123;
 
 // Catalogue queries give the empty answers; conversions take the code as dimensionless. Types drop
 // it (unittype_test); conversions of codes -1 and 349 at small powers are in settings_test's sweep.
-TEST(BadUnitCode, IsEmptyOrDimensionless) {
-    for (const U u : {U(-1), U(349), U(INT_MIN), U(INT_MAX)}) {
-        SCOPED_TRACE(static_cast<int>(u));
+// A type code out of range (unit and type codes in pairs) has no name and no base unit.
+TEST(BadCode, IsEmptyOrDimensionless) {
+    const std::pair<int, int> codes[] = {{-1, -1}, {349, 31}, {INT_MIN, INT_MIN}, {INT_MAX, INT_MAX}};
+    for (const auto& [unit, type] : codes) {
+        SCOPED_TRACE(unit);
+        const T t = static_cast<T>(type);
+        EXPECT_FALSE(QelUnit::isValid(t));
+        EXPECT_EQ(QelUnit::displayName(t, false), nullptr);
+        EXPECT_EQ(QelUnit::displayName(t, true), nullptr);
+        EXPECT_EQ(QelUnitParser::baseUnit(t), QelUnit::dimensionless);
+        const U u = static_cast<U>(unit);
         std::wstring texts = QelUnit::internalName(u) + str(QelUnitParser::unitText(u));
         for (const bool localized : {false, true}) {
             texts += QelUnit::singularName(u, localized) + std::wstring(QelUnit::pluralName(u, localized)) +
@@ -47,16 +56,6 @@ TEST(BadUnitCode, IsEmptyOrDimensionless) {
         double f = -1.0;
         EXPECT_EQ(QelUnitBase::GetConversionFactor(u, 4, u, -2, f), QelUnit::Ok);
         EXPECT_EQ(f, 1.0);
-    }
-}
-
-TEST(BadTypeCode, HasNoNameAndNoBaseUnit) {
-    for (const T t : {T(-1), T(31)}) {
-        SCOPED_TRACE(static_cast<int>(t));
-        EXPECT_FALSE(QelUnit::isValid(t));
-        EXPECT_EQ(QelUnit::displayName(t, false), nullptr);
-        EXPECT_EQ(QelUnit::displayName(t, true), nullptr);
-        EXPECT_EQ(QelUnitParser::baseUnit(t), QelUnit::dimensionless);
     }
 }
 
