@@ -33,7 +33,10 @@ V withOverflow(double value, const T& type) { // a quantity whose status operati
     return q;
 }
 
-V withItself(V q, V& (V::*op)(const V&)) { return (q.*op)(q); } // the operand is the object itself
+V withItself(double value, V& (V::*op)(const V&)) { // the operand is the object itself
+    V q(value, kMeter);
+    return (q.*op)(q);
+}
 
 TEST(QelUnitVar, PowerArgumentMultipliesEveryPowerAndWraps) {
     const std::tuple<T, int, T> cases[] = {{kMeter, 3, T(QelUnit::meter, 3)},
@@ -150,10 +153,10 @@ TEST(QelUnitVar, OperatorsCombineValuesTypesAndStatuses) {
         {"m + s", meter + V(1.0, kSecond), 2.0, kMeter, QelUnit::TypesNotCompatible},
         {"readings", V(0.0, celsius) + V(0.0, T(QelUnit::kelvin)), -273.15, celsius, QelUnit::Ok},
         {"+= replaces the status", withOverflow(1.0, kMeter) += foot, 1.3048, kMeter, QelUnit::Ok},
-        {"q -= q", withItself(V(3.0, kMeter), &V::operator-=), 0.0, kMeter, QelUnit::Ok},
+        {"q -= q", withItself(3.0, &V::operator-=), 0.0, kMeter, QelUnit::Ok},
         {"ft * m", V(2.0, kFoot) * V(3.0, kMeter), 6.0, kFoot * kMeter, QelUnit::Ok},
-        {"q *= q", withItself(V(3.0, kMeter), &V::operator*=), 9.0, T(QelUnit::meter, 2), QelUnit::Ok},
-        {"q /= q", withItself(V(3.0, kMeter), &V::operator/=), 1.0, T(), QelUnit::Ok},
+        {"q *= q", withItself(3.0, &V::operator*=), 9.0, T(QelUnit::meter, 2), QelUnit::Ok},
+        {"q /= q", withItself(3.0, &V::operator/=), 1.0, T(), QelUnit::Ok},
         {"q * d", fourMeters * 1.5, 6.0, kMeter, QelUnit::Ok},
         {"d * q", 1.5 * fourMeters, 6.0, kMeter, QelUnit::Ok},
         {"q * int keeps the status", withOverflow(4.0, kMeter) * 3, 12.0, kMeter, QelUnit::Overflow},
