@@ -5,6 +5,7 @@
 
 #include <qelunits/QelUnits.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -16,13 +17,7 @@ using qelunits_fuzz::require;
 
 bool statusInRange(QelUnit::ErrorStatus s) { return s >= QelUnit::Ok && s <= QelUnit::CustomConversion; }
 
-bool sameBits(double a, double b) {
-    std::uint64_t x = 0;
-    std::uint64_t y = 0;
-    std::memcpy(&x, &a, sizeof x);
-    std::memcpy(&y, &b, sizeof y);
-    return x == y;
-}
+bool sameBits(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 
 // Mostly codes near the valid range, now and then any 32-bit value.
 QelUnit::BuiltinUnits takeUnit(Input& in) {
@@ -40,12 +35,8 @@ int takePower(Input& in) {
 }
 
 bool hasTemperature(const QelUnitType& t) {
-    for (const QelUnitFactor& f : t) {
-        if (QelUnit::getType(f.unit) == QelUnit::Temperature) {
-            return true;
-        }
-    }
-    return false;
+    return std::any_of(t.begin(), t.end(),
+                       [](const QelUnitFactor& f) { return QelUnit::getType(f.unit) == QelUnit::Temperature; });
 }
 
 bool usable(double x) { return std::isnormal(x); }
@@ -61,9 +52,7 @@ void checkRoundTrip(const QelUnitType& a, const QelUnitType& b, double value) {
     ConversionFactor back;
     require(a.GetConversionFactor(b, there) == QelUnit::Ok, "compatible types convert");
     require(b.GetConversionFactor(a, back) == QelUnit::Ok, "compatible types convert back");
-    const double f = there;
-    const double g = back;
-    if (!usable(f) || !usable(g)) {
+    if (!usable(there) || !usable(back)) {
         return;
     }
     QelUnitVar q(value, a);
@@ -78,7 +67,6 @@ void checkRoundTrip(const QelUnitType& a, const QelUnitType& b, double value) {
 void checkUnitPair(QelUnit::BuiltinUnits from, int fromPower, QelUnit::BuiltinUnits to, int toPower, double value) {
     double converted = value;
     const QelUnit::ErrorStatus s = QelUnitBase::ConvertUnits(from, fromPower, to, toPower, converted);
-    require(statusInRange(s), "status in range");
     require(s == QelUnit::Ok || s == QelUnit::TypesNotCompatible, "a conversion succeeds or is incompatible");
     if (s != QelUnit::Ok) {
         require(sameBits(converted, value), "value written only on Ok");
