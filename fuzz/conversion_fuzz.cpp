@@ -17,15 +17,19 @@ using qelunits_fuzz::require;
 
 bool statusInRange(QelUnit::ErrorStatus s) { return s >= QelUnit::Ok && s <= QelUnit::CustomConversion; }
 
-bool sameBits(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+bool sameBits(double a, double b) {
+    std::uint64_t x = 0;
+    std::uint64_t y = 0;
+    std::memcpy(&x, &a, sizeof x);
+    std::memcpy(&y, &b, sizeof y);
+    return x == y;
+}
 
 // Mostly codes near the valid range, now and then any 32-bit value.
 QelUnit::BuiltinUnits takeUnit(Input& in) {
     const auto raw = in.take<std::uint16_t>();
-    if ((raw & 0x8000U) != 0) {
-        return static_cast<QelUnit::BuiltinUnits>(in.take<std::int32_t>());
-    }
-    return static_cast<QelUnit::BuiltinUnits>(static_cast<int>(raw % 352U) - 1);
+    return static_cast<QelUnit::BuiltinUnits>((raw & 0x8000U) != 0 ? in.take<std::int32_t>()
+                                                                   : static_cast<int>(raw % 352U) - 1);
 }
 
 // Mostly small powers, now and then any 32-bit value.
