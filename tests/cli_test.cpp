@@ -40,6 +40,7 @@ TEST(Cli, CommandsPrintTheirResultsAndStatuses) {
         {{"convert", "1", "m/s", " km/hr "}, 0, "3.6 km/hr\n", ""},
         {{"convert", "2", "t", "kg"}, 0, "1814.37 kg\n", "qelunits: note: 't' is the short ton here; the metric"},
         {{"factor", "m/s", "ft/min"}, 0, "196.850393701\n", ""},
+        {{"factor", "mPa·s", "Pa*s"}, 0, "0.001\n", ""}, // a scaled expression
         {{"--digits", "3", "convert", "1", "m", "ft"}, 0, "3.28 ft\n", ""},
         {{"--exact", "convert", "25.4", "mm", "in"}, 0, "0.9999999999999999 in\n", ""},
         {{"factor", "--digits", "17", "mm", "in"}, 0, "0.03937007874015748\n", ""},
@@ -66,7 +67,6 @@ TEST(Cli, CommandsPrintTheirResultsAndStatuses) {
         {{"list", "--type", "Nonsense"}, 2, "", "unknown type 'Nonsense'"},
         // Bad arguments: usage errors, or conversion errors where the arguments are well formed.
         {{""}, 2, "", "unknown command ''"},
-        {{"--foot"}, 2, "", "qelunits: "},
         {{"--foot", "imperial", "types"}, 2, "", "qelunits: "},
         {{"convert", "nan", "m", "ft"}, 2, "", "'nan' is not a number"},
         {{"convert", "inf", "m", "ft"}, 2, "", "qelunits: "},
@@ -124,7 +124,7 @@ TEST(Cli, DescribesUnitsAndTypes) {
         EXPECT_EQ(speeds.out.rfind("265\tmeter_per_second\tm/s\tMeter per second\n", 0), 0U) << type;
         EXPECT_EQ(std::count(speeds.out.begin(), speeds.out.end(), '\n'), 7) << type;
     }
-    EXPECT_EQ(runTool({"list", "--type", "distance"}).out.rfind("2\tmeter\t", 0), 0U);
+    EXPECT_EQ(runTool({"list", "--type", "distance"}).out.rfind("2\tmeter\t", 0), 0U); // every system
     const std::string help = runTool({"--help"}).out;
     for (const char* line :
          {"Usage: qelunits", "\n  convert VALUE FROM TO   print", "\n  --digits N  ", "\n  --exact  "}) {
