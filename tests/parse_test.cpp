@@ -121,6 +121,7 @@ TEST(Parse, TextsMeanAScaleAndUnits) {
         {L"Meters", 1.0, {{Q::meter, 1}}},
         {L"KILOJOULE", 1e3, {{Q::joule, 1}}},
         {L"microsecond", 1e-6, {{Q::second, 1}}},
+        {L"megawatts", 1e6, {{Q::watt, 1}}},
         {L"mbar", 1e-3, {{Q::bar, 1}}},
         {L"mL", 1e-3, {{Q::liter, 1}}},
         {L"keV", 1e3 * 1.602176634e-19, {{Q::joule, 1}}},
