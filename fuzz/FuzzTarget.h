@@ -35,8 +35,6 @@ class Input {
 public:
     Input(const std::uint8_t* data, std::size_t size) : mData(data), mSize(size) {}
 
-    bool empty() const { return mSize == 0; }
-
     template <typename T>
     T take() {
         T value{};
@@ -63,23 +61,16 @@ private:
     wchar_t nextCharacter() {
         const unsigned lead = mData[0];
         const std::size_t extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
-        std::uint32_t cp = extra == 0 ? lead : lead & (0x3FU >> extra);
-        if (extra == 0 || extra >= mSize) {
-            ++mData;
-            --mSize;
-            return static_cast<wchar_t>(lead);
-        }
-        for (std::size_t i = 1; i <= extra; ++i) {
-            if ((mData[i] & 0xC0U) != 0x80U) {
-                ++mData;
-                --mSize;
-                return static_cast<wchar_t>(lead);
-            }
+        std::uint32_t cp = lead & (0x3FU >> extra);
+        bool whole = extra != 0 && extra < mSize;
+        for (std::size_t i = 1; whole && i <= extra; ++i) {
+            whole = (mData[i] & 0xC0U) == 0x80U;
             cp = (cp << 6U) | (mData[i] & 0x3FU);
         }
-        mData += extra + 1;
-        mSize -= extra + 1;
-        return static_cast<wchar_t>(cp);
+        const std::size_t used = whole ? extra + 1 : 1;
+        mData += used;
+        mSize -= used;
+        return static_cast<wchar_t>(whole ? cp : lead);
     }
 
     const std::uint8_t* mData;

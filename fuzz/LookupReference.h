@@ -17,27 +17,24 @@ inline bool equalFolded(const wchar_t* a, const wchar_t* b) {
     return fold(*a) == fold(*b);
 }
 
-// Whether unit's text of the given name type equals name. Localized name types
-// compare the English text that stands in while no localized text is loaded.
+// Whether unit's text of the given name type equals name. The localized name types (the plain ones
+// plus 4) compare the English text that stands in while no localized text is loaded; only the plain
+// Vellum type also takes the abbreviation.
 inline bool matches(QelUnit::BuiltinUnits unit, int nameType, const wchar_t* name) {
-    switch (nameType) {
+    const bool localized =
+        nameType >= QelUnit::LocalizedSingularName && nameType <= QelUnit::LocalizedVellumAbbreviation;
+    switch (localized ? nameType - 4 : nameType) {
     case QelUnit::InternalName:
         return equalFolded(name, QelUnit::internalName(unit));
     case QelUnit::SingularName:
-    case QelUnit::LocalizedSingularName:
-        return equalFolded(name, QelUnit::singularName(unit, nameType == QelUnit::LocalizedSingularName));
+        return equalFolded(name, QelUnit::singularName(unit, localized));
     case QelUnit::PluralName:
-    case QelUnit::LocalizedPluralName:
-        return equalFolded(name, QelUnit::pluralName(unit, nameType == QelUnit::LocalizedPluralName));
+        return equalFolded(name, QelUnit::pluralName(unit, localized));
     case QelUnit::Abbreviation:
-        return equalFolded(name, QelUnit::defaultAbbreviation(unit).c_str());
-    case QelUnit::LocalizedAbbreviation:
-        return equalFolded(name, QelUnit::defaultAbbreviation(unit, true).c_str());
+        return equalFolded(name, QelUnit::defaultAbbreviation(unit, localized).c_str());
     case QelUnit::VellumAbbreviation:
-        return equalFolded(name, QelUnit::defaultAbbreviationAsVellum(unit).c_str()) ||
-               equalFolded(name, QelUnit::defaultAbbreviation(unit).c_str());
-    case QelUnit::LocalizedVellumAbbreviation:
-        return equalFolded(name, QelUnit::defaultAbbreviationAsVellum(unit, true).c_str());
+        return equalFolded(name, QelUnit::defaultAbbreviationAsVellum(unit, localized).c_str()) ||
+               (!localized && equalFolded(name, QelUnit::defaultAbbreviation(unit).c_str()));
     default:
         return false;
     }

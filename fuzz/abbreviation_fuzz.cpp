@@ -4,7 +4,8 @@
 #include "FuzzTarget.h"
 #include "catalog/Abbreviations.h"
 
-#include <cwctype>
+#include <algorithm>
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -15,42 +16,23 @@ using qelunits_fuzz::require;
 
 const std::wstring kMarker = L"!s!";
 
-std::vector<std::wstring> splitAtMarkers(const std::wstring& text) {
-    std::vector<std::wstring> pieces;
-    std::size_t from = 0;
-    for (std::size_t at = text.find(kMarker); at != std::wstring::npos; at = text.find(kMarker, from)) {
-        pieces.push_back(text.substr(from, at - from));
-        from = at + kMarker.size();
-    }
-    pieces.push_back(text.substr(from));
-    return pieces;
-}
-
-bool allDigits(const std::wstring& s) {
-    for (const wchar_t c : s) {
-        if (c < L'0' || c > L'9') {
-            return false;
-        }
-    }
-    return !s.empty();
-}
-
 std::wstring stripInserts(const std::wstring& text) {
     if (text.size() < 5 || text.find(kMarker) == std::wstring::npos) {
         return text;
     }
-    const std::vector<std::wstring> pieces = splitAtMarkers(text);
+    std::vector<std::wstring> pieces;
+    for (std::size_t from = 0, at = 0; at != std::wstring::npos; from = at + kMarker.size()) {
+        at = text.find(kMarker, from);
+        pieces.push_back(text.substr(from, at - from));
+    }
     std::wstring out;
     for (const std::wstring& piece : pieces) {
+        // An insert is "%" and digits at the end of a piece; a piece equal to the last is kept whole.
         const std::size_t percent = piece.rfind(L'%');
-        const std::wstring tail = percent == std::wstring::npos ? std::wstring() : piece.substr(percent + 1);
-        if (piece == pieces.back()) {
-            out += piece;
-        } else if (!tail.empty() && allDigits(tail)) {
-            out += piece.substr(0, percent);
-        } else {
-            out += piece + kMarker;
-        }
+        const bool insert = percent != std::wstring::npos && percent + 1 < piece.size() &&
+                            std::all_of(piece.begin() + static_cast<std::ptrdiff_t>(percent) + 1, piece.end(),
+                                        [](wchar_t c) { return c >= L'0' && c <= L'9'; });
+        out += piece == pieces.back() ? piece : insert ? piece.substr(0, percent) : piece + kMarker;
     }
     return out;
 }

@@ -5,6 +5,7 @@
 
 #include <qelunits/QelUnits.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -27,10 +28,8 @@ bool sameBits(double a, double b) {
 // Mostly codes near the valid range, now and then any 32-bit value.
 QelUnit::BuiltinUnits takeUnit(Input& in) {
     const auto raw = in.take<std::uint16_t>();
-    if ((raw & 0x8000U) != 0) {
-        return static_cast<QelUnit::BuiltinUnits>(in.take<std::int32_t>());
-    }
-    return static_cast<QelUnit::BuiltinUnits>(static_cast<int>(raw % 352U) - 1);
+    return static_cast<QelUnit::BuiltinUnits>((raw & 0x8000U) != 0 ? in.take<std::int32_t>()
+                                                                   : static_cast<int>(raw % 352U) - 1);
 }
 
 // Mostly small powers, now and then any 32-bit value.
@@ -40,12 +39,8 @@ int takePower(Input& in) {
 }
 
 bool hasTemperature(const QelUnitType& t) {
-    for (const QelUnitFactor& f : t) {
-        if (QelUnit::getType(f.unit) == QelUnit::Temperature) {
-            return true;
-        }
-    }
-    return false;
+    return std::any_of(t.begin(), t.end(),
+                       [](const QelUnitFactor& f) { return QelUnit::getType(f.unit) == QelUnit::Temperature; });
 }
 
 bool usable(double x) { return std::isnormal(x); }
@@ -61,9 +56,7 @@ void checkRoundTrip(const QelUnitType& a, const QelUnitType& b, double value) {
     ConversionFactor back;
     require(a.GetConversionFactor(b, there) == QelUnit::Ok, "compatible types convert");
     require(b.GetConversionFactor(a, back) == QelUnit::Ok, "compatible types convert back");
-    const double f = there;
-    const double g = back;
-    if (!usable(f) || !usable(g)) {
+    if (!usable(there) || !usable(back)) {
         return;
     }
     QelUnitVar q(value, a);
@@ -78,7 +71,6 @@ void checkRoundTrip(const QelUnitType& a, const QelUnitType& b, double value) {
 void checkUnitPair(QelUnit::BuiltinUnits from, int fromPower, QelUnit::BuiltinUnits to, int toPower, double value) {
     double converted = value;
     const QelUnit::ErrorStatus s = QelUnitBase::ConvertUnits(from, fromPower, to, toPower, converted);
-    require(statusInRange(s), "status in range");
     require(s == QelUnit::Ok || s == QelUnit::TypesNotCompatible, "a conversion succeeds or is incompatible");
     if (s != QelUnit::Ok) {
         require(sameBits(converted, value), "value written only on Ok");

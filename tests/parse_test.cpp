@@ -20,6 +20,7 @@
 
 namespace {
 
+using Q = QelUnit;
 using U = QelUnit::BuiltinUnits;
 using E = QelUnitParseResult::Error;
 using qelunits_test::entries;
@@ -47,170 +48,104 @@ double siValue(const QelUnitExpression& e) {
     return e.scale() * static_cast<double>(f);
 }
 
+// Catalogue names taken whole are tried by the catalogue walk below; here, how texts combine.
 TEST(Parse, ExpressionsGiveTheirTypes) {
-    const std::tuple<const wchar_t*, Entries> cases[] = {
-        // Whole names, operators and blanks inside them included.
-        {L"m/s", {{QelUnit::meter_per_second, 1}}},
-        {L"kg/cu m", {{QelUnit::kilogram_per_cubic_meter, 1}}},
-        {L"in-wg/100 ft", {{QelUnit::inches_of_water_per_100_feet, 1}}},
-        {L"gal(lmp)/d", {{QelUnit::imp_gallon_per_day, 1}}},
-        {L"  us ft ", {{QelUnit::survey_foot, 1}}},
-        {L"us ft^2", {{QelUnit::survey_foot, 2}}}, // a name of words keeps its exponent
-        {L"Cubic feet per minute", {{QelUnit::cubic_foot_per_minute, 1}}},
-        {L"KNOT_uk", {{QelUnit::knot_UK, 1}}},
-        {L"m³/s", {{QelUnit::cubic_meter_per_second, 1}}},
-        {L"--", {{QelUnit::angle_second, 1}}},
+    const std::pair<std::vector<const wchar_t*>, Entries> cases[] = {
         // Operators: '*' and '/' left to right, '·', '-', '.' and blanks tighter, exponents tightest.
-        {L"kg*m/s^2", {{QelUnit::kilogram, 1}, {QelUnit::meter, 1}, {QelUnit::second, -2}}},
-        {L"kg · m / s ** 2", {{QelUnit::kilogram, 1}, {QelUnit::meter, 1}, {QelUnit::second, -2}}},
-        {L"W/(m²·K)", {{QelUnit::kelvin, -1}, {QelUnit::watt, 1}, {QelUnit::square_meters, -1}}},
-        {L"W/m·K", {{QelUnit::meter, -1}, {QelUnit::kelvin, -1}, {QelUnit::watt, 1}}},
-        {L"W/m*K", {{QelUnit::meter, -1}, {QelUnit::kelvin, 1}, {QelUnit::watt, 1}}},
-        {L"W/m² K", {{QelUnit::kelvin, -1}, {QelUnit::watt, 1}, {QelUnit::square_meters, -1}}},
-        {L"W/m2K", {{QelUnit::meter, -2}, {QelUnit::kelvin, -1}, {QelUnit::watt, 1}}},
-        {L"BTU/hr/sq ft", {{QelUnit::square_foot, -1}, {QelUnit::hour, -1}, {QelUnit::intl_british_thermal_unit, 1}}},
-        {L"Btu/hr-ft2-°F",
-         {{QelUnit::foot, -2},
-          {QelUnit::hour, -1},
-          {QelUnit::intl_british_thermal_unit, 1},
-          {QelUnit::fahrenheit, -1}}},
-        {L"m/s²", {{QelUnit::meter, 1}, {QelUnit::second, -2}}},
-        {L"m·s⁻²", {{QelUnit::meter, 1}, {QelUnit::second, -2}}},
-        {L"ft³", {{QelUnit::cubic_foot, 1}}},
-        {L"ft^3", {{QelUnit::foot, 3}}},
-        {L"1/s", {{QelUnit::second, -1}}},
-        {L"1", {}},
-        {L"m/m", {}},
-        {L"m^0", {}},
-        {L"m/s/kg", {{QelUnit::kilogram, -1}, {QelUnit::meter_per_second, 1}}},
-        {L"1/m/s", {{QelUnit::meter, -1}, {QelUnit::second, -1}}}, // a/b/c is a/(b·c), not a/(b/c)
-        {L"m/s*kg", {{QelUnit::kilogram, 1}, {QelUnit::meter_per_second, 1}}},
-        {L"m/s kg", {{QelUnit::kilogram, -1}, {QelUnit::meter, 1}, {QelUnit::second, -1}}},
-        {L"(m/s)^2", {{QelUnit::meter_per_second, 2}}},
-        {L"(Kn(UK))^-1", {{QelUnit::knot_UK, -1}}},
-        {L"((((m))))", {{QelUnit::meter, 1}}},
-        {L"ft-lbf/s", {{QelUnit::foot_pound_force_per_second, 1}}},
-        {L"ft-lbf^2", {{QelUnit::foot, 1}, {QelUnit::pound_force, 2}}},
-        {L"sq ft*h", {{QelUnit::square_foot, 1}, {QelUnit::hour, 1}}},
+        {{L"kg*m/s^2", L"kg · m / s ** 2"}, {{Q::kilogram, 1}, {Q::meter, 1}, {Q::second, -2}}},
+        {{L"W/(m²·K)", L"W/m² K"}, {{Q::kelvin, -1}, {Q::watt, 1}, {Q::square_meters, -1}}},
+        {{L"W/m·K"}, {{Q::meter, -1}, {Q::kelvin, -1}, {Q::watt, 1}}},
+        {{L"W/m*K"}, {{Q::meter, -1}, {Q::kelvin, 1}, {Q::watt, 1}}},
+        {{L"W/m2K"}, {{Q::meter, -2}, {Q::kelvin, -1}, {Q::watt, 1}}},
+        {{L"Btu/hr-ft2-°F"}, {{Q::foot, -2}, {Q::hour, -1}, {Q::intl_british_thermal_unit, 1}, {Q::fahrenheit, -1}}},
+        {{L"m/s²", L"m·s⁻²", L"metres per second squared"}, {{Q::meter, 1}, {Q::second, -2}}},
+        {{L"m/s/kg"}, {{Q::kilogram, -1}, {Q::meter_per_second, 1}}},
+        {{L"1/m/s"}, {{Q::meter, -1}, {Q::second, -1}}}, // a/b/c is a/(b·c), not a/(b/c)
+        {{L"m/s*kg"}, {{Q::kilogram, 1}, {Q::meter_per_second, 1}}},
+        {{L"m/s kg"}, {{Q::kilogram, -1}, {Q::meter, 1}, {Q::second, -1}}},
+        {{L"ft-lbf^2"}, {{Q::foot, 1}, {Q::pound_force, 2}}},
+        {{L"sq ft*h"}, {{Q::square_foot, 1}, {Q::hour, 1}}},
+        {{L"(m/s)^2"}, {{Q::meter_per_second, 2}}},
+        {{L"(Kn(UK))^-1"}, {{Q::knot_UK, -1}}},
+        {{L"1", L"m/m", L"m^0", L"Unitless"}, {}},
+        {{L"Unitless/m"}, {{Q::meter, -1}}},
         // Scientific notation: words side by side multiply, digits after a unit raise it.
-        {L"m s-1", {{QelUnit::meter, 1}, {QelUnit::second, -1}}},
-        {L" m-2", {{QelUnit::meter, -2}}},
-        {L"m^+2", {{QelUnit::meter, 2}}},
-        {L"kg m-2 s-1", {{QelUnit::kilogram, 1}, {QelUnit::meter, -2}, {QelUnit::second, -1}}},
-        {L"m.s-1", {{QelUnit::meter, 1}, {QelUnit::second, -1}}},
-        {L"N m", {{QelUnit::meter, 1}, {QelUnit::newton, 1}}},
-        {L"N-mm", {{QelUnit::newton, 1}, {QelUnit::millimeter, 1}}},
-        {L"ft2", {{QelUnit::foot, 2}}},
-        {L"cm3", {{QelUnit::centimeter, 3}}},
-        // Words for operators, abbreviation periods.
-        {L"miles per hour", {{QelUnit::mile_per_hour, 1}}},
-        {L"metres per hour", {{QelUnit::meter, 1}, {QelUnit::hour, -1}}},
-        {L"metres per second squared", {{QelUnit::meter, 1}, {QelUnit::second, -2}}},
-        {L"square metres", {{QelUnit::meter, 2}}},
-        {L"sq. ft.", {{QelUnit::foot, 2}}},
-        {L"cu.in", {{QelUnit::inches, 3}}},
-        {L"ft./s", {{QelUnit::second, -1}, {QelUnit::foot, 1}}},
-        // Aliases and everyday spellings.
-        {L"degC", {{QelUnit::celsius, 1}}},
-        {L"deg C", {{QelUnit::celsius, 1}}},
-        {L"° C", {{QelUnit::celsius, 1}}},
-        {L"°", {{QelUnit::angle_degree, 1}}},
-        {L"mph", {{QelUnit::mile_per_hour, 1}}},
-        {L"Nm", {{QelUnit::newton_meter, 1}}},
-        {L"Unitless", {}},
-        {L"Unitless/m", {{QelUnit::meter, -1}}},
+        {{L"m s-1", L"m.s-1"}, {{Q::meter, 1}, {Q::second, -1}}},
+        {{L"kg m-2 s-1"}, {{Q::kilogram, 1}, {Q::meter, -2}, {Q::second, -1}}},
+        {{L"N-mm"}, {{Q::newton, 1}, {Q::millimeter, 1}}},
+        {{L" m-2"}, {{Q::meter, -2}}},
+        {{L"m^+2", L"square metres"}, {{Q::meter, 2}}},
+        {{L"ft2", L"sq. ft."}, {{Q::foot, 2}}},
+        {{L"ft³"}, {{Q::cubic_foot, 1}}}, // a unit of its own
+        {{L"ft^3"}, {{Q::foot, 3}}},
+        {{L"cu.in"}, {{Q::inches, 3}}},
+        // Names of words keep their blanks and exponent; aliases, words for operators.
+        {{L"  us ft "}, {{Q::survey_foot, 1}}},
+        {{L"us ft^2"}, {{Q::survey_foot, 2}}},
+        {{L"KNOT_uk"}, {{Q::knot_UK, 1}}},
+        {{L"ft./s"}, {{Q::second, -1}, {Q::foot, 1}}},
+        {{L"miles per hour", L"mph"}, {{Q::mile_per_hour, 1}}},
+        {{L"Nm"}, {{Q::newton_meter, 1}}},
+        {{L"degC", L"deg C", L"° C"}, {{Q::celsius, 1}}},
+        {{L"°"}, {{Q::angle_degree, 1}}},
     };
-    for (const auto& [text, expected] : cases) {
+    for (const auto& [texts, expected] : cases) {
+        for (const wchar_t* text : texts) {
+            SCOPED_TRACE(QelUnitParser::toUtf8(text));
+            EXPECT_EQ(entries(parsed(text)), expected);
+        }
+    }
+}
+
+// A text's scale and units; or the error it gives.
+template <class Rows>
+void expectMeanings(const Rows& cases) {
+    for (const auto& [text, scale, units] : cases) {
         SCOPED_TRACE(QelUnitParser::toUtf8(text));
-        EXPECT_EQ(entries(parsed(text)), expected);
+        const QelUnitParseResult r = QelUnitParser::parseExpression(text);
+        EXPECT_TRUE(r.ok()) << QelUnitParser::toUtf8(r.message());
+        EXPECT_EQ(r.scale(), scale);
+        EXPECT_EQ(entries(r.type()), units);
     }
 }
-
-// A scale and the units it multiplies, or the error a text gives.
-struct Meaning {
-    double scale;
-    Entries units;
-    E error = E::None;
-};
-
-void expectMeaning(const std::wstring& text, const Meaning& expected) {
-    SCOPED_TRACE(QelUnitParser::toUtf8(text));
-    const QelUnitParseResult r = QelUnitParser::parseExpression(text);
-    EXPECT_EQ(r.error(), expected.error) << QelUnitParser::toUtf8(r.message());
-    if (expected.error == E::None) {
-        EXPECT_EQ(r.scale(), expected.scale);
-        EXPECT_EQ(entries(r.type()), expected.units);
-    }
-}
-
-const Meaning kAmbiguous{1.0, {}, E::AmbiguousCase};
-const Meaning kUnknown{1.0, {}, E::UnknownUnit};
 
 // Case is folded only where every spelling means the same; prefixes apply to SI units and names
 // only; numbers scale the expression.
 TEST(Parse, TextsMeanAScaleAndUnits) {
-    const std::tuple<const wchar_t*, Meaning> cases[] = {
-        {L"mPa", {1e-3, {{QelUnit::pascals, 1}}}},
-        {L"MPa", {1.0, {{QelUnit::megapascal, 1}}}},
-        {L"mpa", kAmbiguous},
-        {L"kpa", {1.0, {{QelUnit::kilopascal, 1}}}},
-        {L"MV", {1e6, {{QelUnit::volt, 1}}}},
-        {L"mV", {1.0, {{QelUnit::millivolt, 1}}}},
-        {L"Mm", {1e6, {{QelUnit::meter, 1}}}},
-        {L"mm", {1.0, {{QelUnit::millimeter, 1}}}},
-        {L"MM", kAmbiguous},
-        {L"GM", kAmbiguous}, // Gm or gm, the gram's everyday spelling
-        {L"kGm", kUnknown},
-        {L"kwh", {1.0, {{QelUnit::kilowatt_hour, 1}}}}, // kWh, kWH and k·Wh agree
-        {L"KN", kAmbiguous},                            // kN or Kn
-        {L"MIN", {1.0, {{QelUnit::minute, 1}}}},        // the spelling "min" means the minute
-        {L"M", {1.0, {{QelUnit::millenium, 1}}}},
-        {L"n", kUnknown}, // one character is never folded
-        {L"T", {1.0, {}, E::RefusedUnit}},
-        {L"Meters", {1.0, {{QelUnit::meter, 1}}}}, // names fold freely
-        {L"KILOJOULE", {1e3, {{QelUnit::joule, 1}}}},
-        {L"kJ", {1e3, {{QelUnit::joule, 1}}}},
-        {L"GHz", {1e9, {{QelUnit::hertz, 1}}}},
-        {L"mW", {1e-3, {{QelUnit::watt, 1}}}},
-        {L"mbar", {1e-3, {{QelUnit::bar, 1}}}},
-        {L"\u00B5s", {1e-6, {{QelUnit::second, 1}}}}, // micro sign
-        {L"\u03BCs", {1e-6, {{QelUnit::second, 1}}}}, // Greek mu
-        {L"ns", {1e-9, {{QelUnit::second, 1}}}},
-        {L"mg", {1e-6, {{QelUnit::kilogram, 1}}}},
-        {L"dag", {1e-2, {{QelUnit::kilogram, 1}}}},
-        {L"mL", {1e-3, {{QelUnit::liter, 1}}}},
-        {L"\u00B5m", {1e-6, {{QelUnit::meter, 1}}}},
-        {L"keV", {1e3 * 1.602176634e-19, {{QelUnit::joule, 1}}}},
-        {L"MWh", {1e6, {{QelUnit::watt, 1}, {QelUnit::hour, 1}}}},
-        {L"megawatts", {1e6, {{QelUnit::watt, 1}}}},
-        {L"microsecond", {1e-6, {{QelUnit::second, 1}}}},
-        {L"kilometres", {1e3, {{QelUnit::meter, 1}}}},
-        {L"km", {1.0, {{QelUnit::kilometer, 1}}}}, // the catalogue's texts win
-        {L"cd", {1.0, {{QelUnit::candela, 1}}}},
-        {L"min", {1.0, {{QelUnit::minute, 1}}}},
-        {L"m\u00B0C", kUnknown}, // no prefix on a scale with an offset
-        {L"kft", kUnknown},      // nor on a unit outside the SI
-        {L"kilofoot", kUnknown},
-        {L"kkg", kUnknown}, // nor twice
-        {L"L/100 km", {0.01, {{QelUnit::kilometer, -1}, {QelUnit::liter, 1}}}},
-        {L"L/100km", {0.01, {{QelUnit::kilometer, -1}, {QelUnit::liter, 1}}}},
-        {L"1e3 m", {1e3, {{QelUnit::meter, 1}}}},
-        {L"2.5ft", {2.5, {{QelUnit::foot, 1}}}},
-        {L"10^-6 m", {1e-6, {{QelUnit::meter, 1}}}},
-        {L"ppm", {1e-6, {}}},
-        {L"%/K", {0.01, {{QelUnit::kelvin, -1}}}},
-        {L"0 m", {1.0, {}, E::NumberOutOfRange}},
-        {L"1e400 m", {1.0, {}, E::NumberOutOfRange}},
-        {L"1e300 1e300", {1.0, {}, E::NumberOutOfRange}},
-        {L"(1e-300)^2", {1.0, {}, E::NumberOutOfRange}},
-        {L"1.2.3 m", {1.0, {}, E::UnexpectedText}},
-        {L"g0", {9.80665, {{QelUnit::meter_per_second_squared, 1}}}}, // not g to the power 0
-    };
-    for (const auto& [text, expected] : cases) {
-        expectMeaning(text, expected);
+    const std::tuple<const wchar_t*, double, Entries> units[] = {
+        {L"mPa", 1e-3, {{Q::pascals, 1}}},
+        {L"kpa", 1.0, {{Q::kilopascal, 1}}},
+        {L"Mm", 1e6, {{Q::meter, 1}}},
+        {L"MIN", 1.0, {{Q::minute, 1}}}, // the spelling "min" means the minute
+        {L"kwh", 1.0, {{Q::kilowatt_hour, 1}}},
+        {L"Meters", 1.0, {{Q::meter, 1}}},
+        {L"KILOJOULE", 1e3, {{Q::joule, 1}}},
+        {L"microsecond", 1e-6, {{Q::second, 1}}},
+        {L"megawatts", 1e6, {{Q::watt, 1}}},
+        {L"mbar", 1e-3, {{Q::bar, 1}}},
+        {L"mL", 1e-3, {{Q::liter, 1}}},
+        {L"keV", 1e3 * 1.602176634e-19, {{Q::joule, 1}}},
+        {L"MWh", 1e6, {{Q::watt, 1}, {Q::hour, 1}}},
+        {L"1e3 m", 1e3, {{Q::meter, 1}}},
+        {L"2.5ft", 2.5, {{Q::foot, 1}}},
+        {L"10^-6 m", 1e-6, {{Q::meter, 1}}},
+        {L"ppm", 1e-6, {}},
+        {L"%/K", 0.01, {{Q::kelvin, -1}}},
+        {L"L/100 km", 0.01, {{Q::kilometer, -1}, {Q::liter, 1}}},
+        {L"L/100km", 0.01, {{Q::kilometer, -1}, {Q::liter, 1}}}};
+    expectMeanings(units);
+    // "GM" is Gm or gm, the gram's everyday spelling; "KN" kN or Kn; one character is never folded; no
+    // prefix on a scale with an offset, on a unit outside the SI, nor twice.
+    const std::pair<const wchar_t*, E> refused[] = {
+        {L"mpa", E::AmbiguousCase},     {L"MM", E::AmbiguousCase},         {L"GM", E::AmbiguousCase},
+        {L"KN", E::AmbiguousCase},      {L"kGm", E::UnknownUnit},          {L"n", E::UnknownUnit},
+        {L"m°C", E::UnknownUnit},       {L"kft", E::UnknownUnit},          {L"kilofoot", E::UnknownUnit},
+        {L"T", E::RefusedUnit},         {L"1e400 m", E::NumberOutOfRange}, {L"1e300 1e300", E::NumberOutOfRange},
+        {L"1.2.3 m", E::UnexpectedText}};
+    for (const auto& [text, error] : refused) {
+        EXPECT_EQ(QelUnitParser::parseExpression(text).error(), error) << QelUnitParser::toUtf8(text);
     }
-    const QelUnitParseResult mpa = QelUnitParser::parseExpression(L"mpa");
-    EXPECT_STREQ(mpa.message(),
+    EXPECT_STREQ(QelUnitParser::parseExpression(L"mpa").message(),
                  L"'mpa' at 0 could be 'MPa' (megapascal) or 'mPa' (millipascal): write it in the case you mean");
 }
 
@@ -301,7 +236,6 @@ TEST(Parse, EverydaySpellingsMeanTheirDefiningValues) {
         {0.0254 * 4.4482216152605, true, {L"in-lb", L"in-lbs", L"in-lbf", L"lb-in"}},
         {0.0254 * 4.4482216152605 / 16.0, false, {L"oz-in", L"ozf-in"}},
         {0.01, false, {L"Ncm", L"%", L"percent"}},
-        {0.001, false, {L"Nmm"}},
         {9.80665, false, {L"g0", L"gn", L"g-force", L"mmH2O", L"mm H2O", L"mmWC"}},
         {101325.0 / 760.0 * 1e-3, true, {L"mTorr"}},
         {100.0, false, {L"mBar", L"mb"}},
@@ -310,7 +244,7 @@ TEST(Parse, EverydaySpellingsMeanTheirDefiningValues) {
         {9806.65, false, {L"mH2O", L"mWC"}},
         {98.0665, false, {L"cmH2O", L"cm H2O"}},
         {0.1, false, {L"P", L"poise"}},
-        {1e-3, false, {L"cP", L"centipoise", L"\u00B5M", L"\u03BCM", L"uM", L"\u2030"}},
+        {1e-3, false, {L"Nmm", L"cP", L"centipoise", L"\u00B5M", L"\u03BCM", L"uM", L"\u2030"}},
         {1e-4, false, {L"St", L"stokes"}},
         {2.54e-8, false, {L"\u00B5in", L"uin", L"microinch"}},
         {1e-6, false, {L"cSt", L"centistokes", L"nM", L"ppm", L"ppmv"}},
@@ -337,13 +271,10 @@ TEST(Parse, EverydaySpellingsMeanTheirDefiningValues) {
     }
     EXPECT_EQ(checked, tried.size());
     // Other names of catalogue units share the catalogue's value, rounding and all.
-    for (const auto& [synonym, row] : {std::pair{L"psia", L"psi"},
-                                       {L"inHg", L"in-Hg"},
-                                       {L"mmHg", L"mm-Hg"},
-                                       {L"ft-lb", L"ft-lbf"},
-                                       {L"bhp", L"HP"},
-                                       {L"floz", L"fl oz"},
-                                       {L"mph", L"mile/hr"}}) {
+    const std::pair<const wchar_t*, const wchar_t*> synonyms[] = {
+        {L"psia", L"psi"}, {L"inHg", L"in-Hg"}, {L"mmHg", L"mm-Hg"}, {L"ft-lb", L"ft-lbf"},
+        {L"bhp", L"HP"},   {L"floz", L"fl oz"}, {L"mph", L"mile/hr"}};
+    for (const auto& [synonym, row] : synonyms) {
         EXPECT_TRUE(read(synonym).isEqualTo(read(row))) << QelUnitParser::toUtf8(synonym);
     }
 }
@@ -410,7 +341,6 @@ TEST(Parse, ParseRefusesAScaleAndNamesTheExpressionForm) {
         const QelUnitParseResult r = QelUnitParser::parse(text);
         EXPECT_EQ(r.error(), E::ScaledUnit);
         EXPECT_TRUE(r.type().empty());
-        EXPECT_NE(std::wstring(r.message()).find(L"parseExpression"), std::wstring::npos);
         EXPECT_TRUE(QelUnitParser::parseExpression(text).ok());
     }
     EXPECT_STREQ(QelUnitParser::parse(L"mg").message(),
@@ -427,7 +357,6 @@ TEST(Parse, SharedNamesFavourTheEverydayUnitAndListEveryCandidate) {
         {L"Minute", QelUnit::minute, {QelUnit::angle_minute}},
         {L"cal", QelUnit::caliber, {QelUnit::intl_calorie}},
         {L"M", QelUnit::millenium, {}}, // a symbol of one character only in exact case
-        {L"MIN", QelUnit::minute, {QelUnit::minim}},
         {L"sq mi", QelUnit::square_mile_statute, {QelUnit::square_mile}},
         {L"gm", QelUnit::gram, {QelUnit::gigameter}}, // the parser's reading first
         {L"s", QelUnit::second, {}},
@@ -530,9 +459,6 @@ TEST(Parse, Utf8EntryPointAndNulls) {
         EXPECT_EQ(null.position(), 0U);
         EXPECT_STREQ(null.message(), L"no text");
     }
-    std::wstring wide;
-    ASSERT_TRUE(QelUnitParser::fromUtf8(QelUnitParser::toUtf8(L"°µÅ²³⁻¹"), wide));
-    EXPECT_EQ(wide, L"°µÅ²³⁻¹");
 }
 
 // Long inputs are read to the end without deep recursion.
@@ -554,7 +480,6 @@ TEST(Format, CompoundTypesAndScalesReadBackEqual) {
         {L"kg*m/s^2", L"kg·m/sec^2"},
         {L"W/(m²·K)", L"W/(°K·m²)"},
         {L"1/s", L"1/sec"},
-        {L"(m/s)^2", L"(m/s)^2"},
         {L"1/(m/s)", L"1/(m/s)"},
         {L"kg·(m/s)", L"kg·(m/s)"},
         {L"in/second", L"in·sec^-1"},

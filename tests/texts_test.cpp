@@ -49,12 +49,10 @@ TEST(Names, TheBuiltinTableLoadsNothingAndHoldsNoInsert) {
         if (!givenTextByTests(code)) {
             SCOPED_TRACE(code);
             const U u = unit(code);
-            Strings english(11, L"");
-            english[0] = QelUnit::singularName(u);
-            english[1] = QelUnit::pluralName(u);
-            english[2] = str(QelUnit::defaultAbbreviation(u));
-            english[3] = str(QelUnit::defaultAbbreviationAsVellum(u));
-            english[10] = L"0";
+            Strings english = {QelUnit::singularName(u), QelUnit::pluralName(u), str(QelUnit::defaultAbbreviation(u)),
+                               str(QelUnit::defaultAbbreviationAsVellum(u))};
+            english.resize(10);
+            english.emplace_back(L"0");
             EXPECT_EQ(localizedTexts(u), english);
             EXPECT_EQ(localizedTexts(u, kStrip), english);
             EXPECT_EQ(QelUnit::pluralName(u, true), QelUnit::pluralName(u, false)); // the table's own text

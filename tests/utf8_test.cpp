@@ -118,9 +118,7 @@ TEST(Utf8Layer, QuantityTextIsANumberThenAUnit) {
     const std::tuple<const char*, double, T, const char*> cases[] = {
         {"3.5 ft", 3.5, kFoot, ""},
         {" 12m/s ", 12.0, T(QelUnit::meter_per_second), ""},
-        {"-40 \xc2\xb0"
-         "F",
-         -40.0, T(QelUnit::fahrenheit), ""},
+        {"-40 °F", -40.0, T(QelUnit::fahrenheit), ""},
         {"+1e3 kg*m/s^2", 1000.0, T(QelUnit::kilogram) * T(QelUnit::meter) / T(QelUnit::second, 2), ""},
         {"3 mg", 3e-6, T(QelUnit::kilogram), ""}, // the scale is taken into the value
         {"2 L/100 km", 0.02, T(QelUnit::liter) / T(QelUnit::kilometer), ""},
@@ -152,10 +150,7 @@ TEST(Utf8Layer, ConvertGivesTheValueOrTheReason) {
     // value, from, to, result, status, message
     const std::tuple<double, const char*, const char*, double, QelUnit::ErrorStatus, const char*> cases[] = {
         {1.0, "m", "ft", 3.280839895013123, QelUnit::Ok, ""},
-        {100.0,
-         "\xc2\xb0"
-         "C",
-         "degF", 212.0, QelUnit::Ok, ""},
+        {100.0, "°C", "degF", 212.0, QelUnit::Ok, ""},
         {2.0, "kg*m/s^2", "N", 2.0, QelUnit::Ok, ""},
         {1.5, "kJ", "J", 1500.0, QelUnit::Ok, ""},
         {1.0, "ft", "s", nan, QelUnit::TypesNotCompatible, "cannot convert ft to s: Types Not Compatible"},
@@ -227,8 +222,7 @@ TEST(Printing, StreamsWriteTheLibrarysTexts) {
         {written<char>(feet), "3.28084 ft"}, // the stream's precision, 6 by default
         {written<char>(std::fixed, std::setprecision(2), feet), "3.28 ft"},
         {written<char>(std::left, std::setw(12), feet, '|'), "3.28084 ft  |"}, // the width pads the whole
-        {written<char>(std::setw(8), cold), " -40 \xc2\xb0"
-                                            "F"}, // in bytes, as for any string
+        {written<char>(std::setw(8), cold), " -40 °F"},                        // in bytes, as for any string
         {written<char>(milligram), qelunits::toString(milligram)}};
     for (const auto& [text, expected] : narrow) {
         EXPECT_EQ(text, expected);
