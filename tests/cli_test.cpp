@@ -46,6 +46,7 @@ TEST(Cli, CommandsPrintTheirResultsAndStatuses) {
         {{"factor", "--digits", "17", "mm", "in"}, 0, "0.03937007874015748\n", ""},
         {{"--settings", "--foot", "survey", "convert", "1", "30", "2"}, 0, "0.304800609601 m\n", ""},
         {{"--settings", "--foot", "international", "convert", "1", "30", "2"}, 0, "0.3048 m\n", ""},
+        {{"--settings", "factor", "2", "30"}, 0, "3.28083989501\n", ""},
         {{"convert", "1", "ft", "s"}, 1, "", "Types Not Compatible (ft: Length [m]; s: Time [s])\n"},
         {{"convert", "1", "fot", "m"}, 1, "", "qelunits: unknown unit 'fot' at 0; did you mean 'ft'?\n"},
         {{"convert", "1", "cal", "J"}, 1, "", "'cal' can also mean intl_calorie"},
@@ -65,6 +66,7 @@ TEST(Cli, CommandsPrintTheirResultsAndStatuses) {
         {{"--digits", "2.5", "factor", "m", "ft"}, 2, "", "not '2.5'"},
         {{"--digits", "3", "--exact", "factor", "m", "ft"}, 2, "", "--digits and --exact exclude each other"},
         {{"list", "--type", "Nonsense"}, 2, "", "unknown type 'Nonsense'"},
+        {{"list", "--system", "SI"}, 2, "", "--system takes metric or imperial, not 'SI'"},
         // Bad arguments: usage errors, or conversion errors where the arguments are well formed.
         {{""}, 2, "", "unknown command ''"},
         {{"--foot", "imperial", "types"}, 2, "", "qelunits: "},

@@ -63,7 +63,7 @@ TEST(Parse, ExpressionsGiveTheirTypes) {
         {{L"1/m/s"}, {{Q::meter, -1}, {Q::second, -1}}}, // a/b/c is a/(b·c), not a/(b/c)
         {{L"m/s*kg"}, {{Q::kilogram, 1}, {Q::meter_per_second, 1}}},
         {{L"m/s kg"}, {{Q::kilogram, -1}, {Q::meter, 1}, {Q::second, -1}}},
-        {{L"ft-lbf^2"}, {{Q::foot, 1}, {Q::pound_force, 2}}},
+        {{L"ft-lbf^2", L"ft-lbf squared"}, {{Q::foot, 1}, {Q::pound_force, 2}}}, // no whole name before an exponent
         {{L"sq ft*h"}, {{Q::square_foot, 1}, {Q::hour, 1}}},
         {{L"(m/s)^2"}, {{Q::meter_per_second, 2}}},
         {{L"(Kn(UK))^-1"}, {{Q::knot_UK, -1}}},
