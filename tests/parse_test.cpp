@@ -137,11 +137,11 @@ TEST(Parse, TextsMeanAScaleAndUnits) {
     // "GM" is Gm or gm, the gram's everyday spelling; "KN" kN or Kn; one character is never folded; no
     // prefix on a scale with an offset, on a unit outside the SI, nor twice.
     const std::pair<const wchar_t*, E> refused[] = {
-        {L"mpa", E::AmbiguousCase},     {L"MM", E::AmbiguousCase},         {L"GM", E::AmbiguousCase},
-        {L"KN", E::AmbiguousCase},      {L"kGm", E::UnknownUnit},          {L"n", E::UnknownUnit},
-        {L"m°C", E::UnknownUnit},       {L"kft", E::UnknownUnit},          {L"kilofoot", E::UnknownUnit},
-        {L"T", E::RefusedUnit},         {L"1e400 m", E::NumberOutOfRange}, {L"1e300 1e300", E::NumberOutOfRange},
-        {L"1.2.3 m", E::UnexpectedText}};
+        {L"mpa", E::AmbiguousCase},      {L"MM", E::AmbiguousCase},         {L"GM", E::AmbiguousCase},
+        {L"KN", E::AmbiguousCase},       {L"kGm", E::UnknownUnit},          {L"n", E::UnknownUnit},
+        {L"m°C", E::UnknownUnit},        {L"kft", E::UnknownUnit},          {L"kilofoot", E::UnknownUnit},
+        {L"T", E::RefusedUnit},          {L"1e400 m", E::NumberOutOfRange}, {L"1e300 1e300", E::NumberOutOfRange},
+        {L"1.2.3 m", E::UnexpectedText}, {L"2. m", E::UnexpectedText}};
     for (const auto& [text, error] : refused) {
         EXPECT_EQ(QelUnitParser::parseExpression(text).error(), error) << QelUnitParser::toUtf8(text);
     }
