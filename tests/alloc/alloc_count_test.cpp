@@ -39,7 +39,7 @@ const Path kPaths[] = {
                 ok(B::ConvertUnits(QelUnit::celsius, QelUnit::fahrenheit, v[2])) && v[2] > 211.0 &&
                 ok(B::ConvertUnits(B::Feet, 2, B::SurveyFoot, B::Meters, 2, v[3])) && v[3] > 0.09 &&
                 ok(B::GetConversionFactor(B::MilesPerHour, 1, B::InternationalFoot, B::MetersPerSecond, 1, f)) &&
-                f > 0.0 && ok(settings.ConvertUnits(many, 5)) && many[4] > 0.0 &&
+                f > 0.0 && ok(settings.ConvertUnits(v[0])) && ok(settings.ConvertUnits(many, 5)) && many[4] > 0.0 &&
                 ok(scale.ConvertUnits(many, out, 5)) && out[4] > 31.0;
      }},
     {"TypeCopyAndAlgebra",
