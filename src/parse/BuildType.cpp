@@ -67,19 +67,10 @@ private:
         while (after < mLength && isBlank(mText[after])) {
             ++after;
         }
-        QelUnit::BuiltinUnits unit = QelUnit::dimensionless;
-        const wchar_t* note = nullptr;
         const std::size_t length = mToken.end - mToken.begin;
-        if (mToken.kind != TokenKind::Term || after != mLength ||
-            !readCatalogueText(mText + mToken.begin, length,
-                               mToken.hashed ? mToken.hash : hashFolded(mText + mToken.begin, length), unit, note)) {
-            return false;
-        }
-        ExpressionAccess::type(out).set(unit, 1);
-        if (note != nullptr && mNotes != nullptr) {
-            mNotes->add(note);
-        }
-        return true;
+        return mToken.kind == TokenKind::Term && after == mLength &&
+               readCatalogueName(mText + mToken.begin, length,
+                                 mToken.hashed ? mToken.hash : hashFolded(mText + mToken.begin, length), out, mNotes);
     }
 
     void advance() { mLexer.next(mToken); }
@@ -242,9 +233,7 @@ private:
     }
 
     bool afterTerm(const wchar_t* note) {
-        if (note != nullptr && mNotes != nullptr) {
-            mNotes->add(note);
-        }
+        addNote(mNotes, note);
         const bool wholeNameRejected = mToken.wholeNameRejected;
         advance();
         if (wholeNameRejected && mToken.kind == TokenKind::Open) {

@@ -40,6 +40,13 @@ struct NoteSink {
     void add(const wchar_t* note) noexcept;
 };
 
+/// Adds note where there is one and a sink takes notes.
+inline void addNote(NoteSink* notes, const wchar_t* note) noexcept {
+    if (note != nullptr && notes != nullptr) {
+        notes->add(note);
+    }
+}
+
 /// Whether a power lies within ±QelUnitParser::kMaxPower.
 constexpr bool powerInRange(std::int64_t power) {
     return power >= -QelUnitParser::kMaxPower && power <= QelUnitParser::kMaxPower;
@@ -50,6 +57,11 @@ bool addPowerInRange(QelUnitType& type, QelUnit::BuiltinUnits unit, std::int64_t
 
 /// scale times factor^power, rounded once where power is 1 or -1.
 double scaledBy(double scale, double factor, std::int64_t power);
+
+/// text[0, length), whose hashFolded is hash, as one catalogue text: out becomes that unit and its note goes to
+/// notes; false, and out untouched, where it is none.
+bool readCatalogueName(const wchar_t* text, std::size_t length, std::uint32_t hash, QelUnitExpression& out,
+                       NoteSink* notes);
 
 /// A short input that is one catalogue text ("m", "ft", "m/s", "sq ft"), as the
 /// grammar reads it, in one lookup; false where the text needs more.

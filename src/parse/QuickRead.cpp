@@ -64,20 +64,6 @@ bool readWord(const wchar_t* word, std::size_t length, Meaning& meaning, const w
     return reading.status == ReadStatus::Found;
 }
 
-// The whole text as one catalogue text.
-bool readWholeName(const wchar_t* text, std::size_t length, QelUnitExpression& out, NoteSink* notes) {
-    QelUnit::BuiltinUnits unit = QelUnit::dimensionless;
-    const wchar_t* note = nullptr;
-    if (!readCatalogueText(text, length, hashFolded(text, length), unit, note)) {
-        return false;
-    }
-    ExpressionAccess::type(out).set(unit, 1);
-    if (note != nullptr && notes != nullptr) {
-        notes->add(note);
-    }
-    return true;
-}
-
 // out times meaning^power, checked as the grammar checks a term and its exponent.
 bool multiply(QelUnitExpression& out, const Meaning& meaning, std::int64_t exponent, std::int64_t sign) {
     for (const QelUnitFactor& unit : meaning.units) {
@@ -93,6 +79,18 @@ bool multiply(QelUnitExpression& out, const Meaning& meaning, std::int64_t expon
 }
 
 } // namespace
+
+bool readCatalogueName(const wchar_t* text, std::size_t length, std::uint32_t hash, QelUnitExpression& out,
+                       NoteSink* notes) {
+    QelUnit::BuiltinUnits unit = QelUnit::dimensionless;
+    const wchar_t* note = nullptr;
+    if (!readCatalogueText(text, length, hash, unit, note)) {
+        return false;
+    }
+    ExpressionAccess::type(out).set(unit, 1);
+    addNote(notes, note);
+    return true;
+}
 
 // scale times factor^power, rounded once where power is 1 or -1.
 double scaledBy(double scale, double factor, std::int64_t power) {
@@ -145,23 +143,19 @@ bool readShortName(const wchar_t* text, std::size_t length, QelUnitExpression& o
         hash = hashStep(hash, text[i]);
         breaks += endsWord(text[i]) ? 1 : 0;
     }
-    QelUnit::BuiltinUnits unit = QelUnit::dimensionless;
-    const wchar_t* note = nullptr;
     if (begin == end || breaks > 1) {
         return false;
     }
-    if (readCatalogueText(text + begin, end - begin, hash, unit, note)) {
-        ExpressionAccess::type(out).set(unit, 1);
-    } else {
-        // One word ("kJ", "s", "mph") means what the grammar's reading of a term says; one break needs the grammar.
-        Meaning meaning;
-        if (breaks != 0 || !readWord(text + begin, end - begin, meaning, note) || !multiply(out, meaning, 1, 1)) {
-            return abandon(out);
-        }
+    if (readCatalogueName(text + begin, end - begin, hash, out, notes)) {
+        return true;
     }
-    if (note != nullptr && notes != nullptr) {
-        notes->add(note);
+    // One word ("kJ", "s", "mph") means what the grammar's reading of a term says; one break needs the grammar.
+    Meaning meaning;
+    const wchar_t* note = nullptr;
+    if (breaks != 0 || !readWord(text + begin, end - begin, meaning, note) || !multiply(out, meaning, 1, 1)) {
+        return abandon(out);
     }
+    addNote(notes, note);
     return true;
 }
 
@@ -200,7 +194,8 @@ bool readQuickly(const wchar_t* text, std::size_t length, QelUnitExpression& out
             at < length ? wholeNameEnd(text, length, start, at - start, hash, sign < 0, rejected) : 0;
         if (whole != 0) {
             // A name holding operators: alone it is the whole input ("m/s"), else the grammar reads it.
-            return start == 0 && whole == length ? readWholeName(text, length, out, notes) : abandon(out);
+            return start == 0 && whole == length ? readCatalogueName(text, length, hashFolded(text, length), out, notes)
+                                                 : abandon(out);
         }
         // A catalogue text, the common case, needs no reading: one unit, unscaled.
         QelUnit::BuiltinUnits unit = QelUnit::dimensionless;
@@ -214,9 +209,7 @@ bool readQuickly(const wchar_t* text, std::size_t length, QelUnitExpression& out
                          : multiply(out, meaning, power, sign))) {
             return abandon(out);
         }
-        if (note != nullptr && notes != nullptr) {
-            notes->add(note); // the grammar adds it again where it takes over
-        }
+        addNote(notes, note); // the grammar adds it again where it takes over
         if (at == length) {
             break;
         }
