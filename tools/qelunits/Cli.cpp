@@ -67,10 +67,8 @@ struct Options {
 };
 
 using Arguments = std::vector<std::string>; // a command's arguments, without its name
-
-std::string utf8(const wchar_t* text) { return QelUnitParser::toUtf8(text != nullptr ? text : L""); }
-
-std::string written(const QelUnitType& type) { return utf8(QelUnitParser::format(type).c_str()); }
+using qelunits::toString;
+using qelunits::toUtf8;
 
 // The unit of a type that is one unit to the power 1, else dimensionless.
 QelUnit::BuiltinUnits singleUnit(const QelUnitType& type) {
@@ -79,9 +77,9 @@ QelUnit::BuiltinUnits singleUnit(const QelUnitType& type) {
 
 // "Length [m]" for one unit, "[m/s]" for a compound type.
 std::string dimension(const QelUnitType& type) {
-    const std::string symbols = "[" + utf8(QelUnitParser::formatDimension(type).c_str()) + "]";
+    const std::string symbols = "[" + qelunits::dimension(type) + "]";
     const QelUnit::BuiltinUnits unit = singleUnit(type);
-    return unit != QelUnit::dimensionless ? utf8(QelUnit::displayName(QelUnit::getType(unit))) + " " + symbols
+    return unit != QelUnit::dimensionless ? toUtf8(QelUnit::displayName(QelUnit::getType(unit))) + " " + symbols
                                           : symbols;
 }
 
@@ -118,9 +116,9 @@ std::string aboutNames(const std::string& text) {
     const QelUnitCandidates found = QelUnitParser::candidates(wide);
     std::string others;
     for (std::size_t i = 1; i < found.count; ++i) {
-        addOnce(others, utf8(QelUnit::internalName(found.items[i].unit)), ", ");
+        addOnce(others, toUtf8(QelUnit::internalName(found.items[i].unit)), ", ");
     }
-    const std::string notes = utf8(QelUnitParser::notes(wide).c_str());
+    const std::string notes = toUtf8(QelUnitParser::notes(wide));
     return (others.empty() ? "" : "; '" + text + "' can also mean " + others) + (notes.empty() ? "" : "; " + notes);
 }
 
@@ -363,7 +361,7 @@ std::string Tool::number(double value) const {
 bool Tool::readExpression(const std::string& text, QelUnitExpression& expression) {
     const QelUnitParseResult result = QelUnitParser::parseExpressionUtf8(text);
     if (!result.ok()) {
-        fail(utf8(result.message()));
+        fail(toUtf8(result.message()));
         return false;
     }
     expression = result.expression();
@@ -410,10 +408,7 @@ int Tool::convertTo(double value, const std::string& from, const QelUnitExpressi
 int Tool::noted(int status, const std::string& from, const std::string& to) {
     std::string notes;
     for (const std::string* text : {&from, &to}) {
-        std::wstring wide;
-        if (QelUnitParser::fromUtf8(*text, wide)) {
-            addOnce(notes, utf8(QelUnitParser::notes(wide).c_str()), "; ");
-        }
+        addOnce(notes, qelunits::notes(*text), "; ");
     }
     if (status == kOk && !notes.empty()) {
         mErr << "qelunits: " << mWhere << "note: " << notes << '\n';
@@ -440,8 +435,8 @@ int Tool::factor(const std::string& from, const std::string& to) {
 
 int Tool::incompatible(const std::string& from, const QelUnitExpression& fromUnit, const std::string& to,
                        const QelUnitExpression& toUnit, QelUnit::ErrorStatus status) {
-    return fail("cannot convert " + from + " to " + to + ": " + utf8(QelUnitBase::GetStatusMessage(status).c_str()) +
-                " (" + from + ": " + dimension(fromUnit.type()) + "; " + to + ": " + dimension(toUnit.type()) + ")" +
+    return fail("cannot convert " + from + " to " + to + ": " + toUtf8(QelUnitBase::GetStatusMessage(status)) + " (" +
+                from + ": " + dimension(fromUnit.type()) + "; " + to + ": " + dimension(toUnit.type()) + ")" +
                 aboutNames(from) + aboutNames(to));
 }
 
@@ -466,10 +461,10 @@ int Tool::settingsConversion(const std::string& value, const std::string& from, 
                                                  : QelUnitBase::ConvertUnits(fromCode, mFoot, toCode, number);
     if (status != QelUnit::Ok) {
         return fail("cannot convert settings code " + from + " to " + to + ": " +
-                    utf8(QelUnitBase::GetStatusMessage(status).c_str()));
+                    toUtf8(QelUnitBase::GetStatusMessage(status)));
     }
     const QelUnitType target(QelUnitBase::mapToBuiltin(toCode, mFoot), 1);
-    return print(number, "", asFactor ? "" : " " + written(target));
+    return print(number, "", asFactor ? "" : " " + toString(target));
 }
 
 // A scaled expression first says so ("means: 1000000 × J"); the lines after describe its unit or type.
@@ -480,19 +475,15 @@ int Tool::info(const std::string& text) {
     }
     const QelUnitType& type = expression.type();
     if (expression.isScaled()) {
-        mOut << "means: " << number(expression.scale()) << " × " << written(type) << '\n';
+        mOut << "means: " << number(expression.scale()) << " × " << toString(type) << '\n';
     }
-    std::string notes;
-    std::wstring wide;
-    if (QelUnitParser::fromUtf8(text, wide)) {
-        addOnce(notes, utf8(QelUnitParser::notes(wide).c_str()), "; ");
-    }
+    std::string notes = qelunits::notes(text);
     const QelUnit::BuiltinUnits unit = singleUnit(type);
     if (unit == QelUnit::dimensionless) {
         QelUnitType metric;
         ConversionFactor f;
         type.GetMetricConversion(metric, f);
-        mOut << "expression: " << written(type) << "\ndimension: " << dimension(type)
+        mOut << "expression: " << toString(type) << "\ndimension: " << dimension(type)
              << "\nfactor to SI base units: " << number(static_cast<double>(f)) << '\n';
     } else {
         infoUnit(unit);
@@ -508,12 +499,11 @@ void Tool::infoUnit(QelUnit::BuiltinUnits unit) {
     const QelUnit::BuiltinTypes unitType = QelUnit::getType(unit);
     const bool metric = QelUnit::isMetric(unit);
     const bool imperial = QelUnit::isImperial(unit);
-    mOut << "id: " << unit << "\ninternal name: " << utf8(QelUnit::internalName(unit))
-         << "\nsingular: " << utf8(QelUnit::singularName(unit)) << "\nplural: " << utf8(QelUnit::pluralName(unit))
-         << "\nabbreviation: " << utf8(QelUnit::defaultAbbreviation(unit).c_str())
-         << "\nVellum form: " << utf8(QelUnit::defaultAbbreviationAsVellum(unit).c_str()) << "\ntype: " << unitType
-         << " " << utf8(QelUnit::displayName(unitType)) << " ["
-         << utf8(QelUnitParser::formatDimension(QelUnitType(unit, 1)).c_str()) << "]\nsystem: "
+    mOut << "id: " << unit << "\ninternal name: " << toUtf8(QelUnit::internalName(unit))
+         << "\nsingular: " << toUtf8(QelUnit::singularName(unit)) << "\nplural: " << toUtf8(QelUnit::pluralName(unit))
+         << "\nabbreviation: " << toUtf8(QelUnit::defaultAbbreviation(unit))
+         << "\nVellum form: " << toUtf8(QelUnit::defaultAbbreviationAsVellum(unit)) << "\ntype: " << unitType << " "
+         << toUtf8(QelUnit::displayName(unitType)) << " [" << qelunits::dimension(QelUnitType(unit, 1)) << "]\nsystem: "
          << (metric && imperial ? "metric and imperial"
              : metric           ? "metric"
              : imperial         ? "imperial"
@@ -523,7 +513,7 @@ void Tool::infoUnit(QelUnit::BuiltinUnits unit) {
     double f = 0.0;
     const QelUnit::ErrorStatus status = QelUnitBase::GetConversionFactor(unit, base, f);
     mOut << "factor to base unit: " << (status == QelUnit::Ok ? number(f) : "none (converts by a function)") << ' '
-         << written(QelUnitType(base, 1)) << '\n';
+         << toString(QelUnitType(base, 1)) << '\n';
 }
 
 // The units that share a text with unit, and the notes on its short spellings.
@@ -535,11 +525,12 @@ void Tool::infoSharedNames(QelUnit::BuiltinUnits unit, std::string& notes) {
         const QelUnitCandidates found = QelUnitParser::candidates(text.c_str());
         for (std::size_t i = 0; i < found.count; ++i) {
             if (found.items[i].unit != unit) {
-                addOnce(shared, "'" + utf8(text.c_str()) + "' also " + utf8(QelUnit::internalName(found.items[i].unit)),
+                addOnce(shared,
+                        "'" + toUtf8(text.c_str()) + "' also " + toUtf8(QelUnit::internalName(found.items[i].unit)),
                         ", ");
             }
         }
-        addOnce(notes, utf8(found.note), "; ");
+        addOnce(notes, toUtf8(found.note), "; ");
     }
     mOut << "shares a name with: " << (shared.empty() ? "none" : shared) << '\n';
 }
@@ -573,8 +564,8 @@ int Tool::list(const Arguments& /*unused*/) {
         const bool systemOk =
             !mOptions->has(kSystem) || (system == "metric" ? QelUnit::isMetric(unit) : QelUnit::isImperial(unit));
         if (systemOk && (type < 0 || QelUnit::getType(unit) == type)) {
-            mOut << code << '\t' << utf8(QelUnit::internalName(unit)) << '\t' << utf8(QelUnitParser::unitText(unit))
-                 << '\t' << utf8(QelUnit::singularName(unit)) << '\n';
+            mOut << code << '\t' << toUtf8(QelUnit::internalName(unit)) << '\t' << toUtf8(QelUnitParser::unitText(unit))
+                 << '\t' << toUtf8(QelUnit::singularName(unit)) << '\n';
         }
     }
     return kOk;
@@ -588,8 +579,8 @@ int Tool::types(const Arguments& /*unused*/) {
             units += QelUnit::getType(static_cast<QelUnit::BuiltinUnits>(code)) == type ? 1 : 0;
         }
         const QelUnit::BuiltinUnits base = QelUnitParser::baseUnit(type);
-        mOut << t << '\t' << utf8(QelUnit::displayName(type)) << '\t' << units << " units\t"
-             << (base != QelUnit::dimensionless ? "base " + utf8(QelUnitParser::unitText(base)) : "no base unit")
+        mOut << t << '\t' << toUtf8(QelUnit::displayName(type)) << '\t' << units << " units\t"
+             << (base != QelUnit::dimensionless ? "base " + toUtf8(QelUnitParser::unitText(base)) : "no base unit")
              << '\n';
     }
     return kOk;
