@@ -147,6 +147,10 @@ TEST(Parse, TextsMeanAScaleAndUnits) {
     }
     EXPECT_STREQ(QelUnitParser::parseExpression(L"mpa").message(),
                  L"'mpa' at 0 could be 'MPa' (megapascal) or 'mPa' (millipascal): write it in the case you mean");
+    // A number of 128 characters is read (the sanitizer build watches its copy); a longer one is refused.
+    const std::wstring longest = L"2." + std::wstring(126, L'0');
+    EXPECT_EQ(QelUnitParser::parseExpression((longest + L" m").c_str()).expression().scale(), 2.0);
+    EXPECT_EQ(QelUnitParser::parseExpression((longest + L"0 m").c_str()).error(), E::NumberOutOfRange);
 }
 
 // Every prefix, on a unit that is its own base and on the gram: one correctly rounded power of ten.
