@@ -1,4 +1,3 @@
-#include "catalog/Abbreviations.h"
 #include "catalog/LocalizedTexts.h"
 #include "test_helpers.h"
 
@@ -76,30 +75,6 @@ TEST(Abbreviations, EnglishFormsWithEitherFormatAndFlag) {
             EXPECT_EQ(str(QelUnit::localizedAbbreviation(u, 0, format)), abbreviation);
             EXPECT_EQ(str(QelUnit::localizedAbbreviationAsVellum(u, UINT_MAX, format)), L"");
         }
-    }
-}
-
-TEST(Abbreviations, StripInsertsRemovesEachInsertWithItsMarker) {
-    const std::tuple<const wchar_t*, const wchar_t*> cases[] = {
-        {L"abc %1!s! def", L"abc  def"}, // two blanks
-        {L"ab!s!cd", L"ab!s!cd"},        // a marker without an insert is put back
-        {L"a%x!s!b", L"a%x!s!b"},        // "x" is no number
-        {L"a%!s!b", L"a%!s!b"},          // nor is nothing
-        {L"a!s!a", L"aa"},               // both pieces equal the last one
-        {L"ab%1!s!ab%1", L"ab%1ab%1"},   // so a piece equal to the last keeps its insert
-        {L"%1!s", L"%1!s"},              // under five characters
-        {L"%1!s!", L""},                 // the whole text is one insert
-        {L"x%1!s!%22!s!y", L"xy"},       //
-        {L"!s!abc", L"!s!abc"},          // empty first piece
-        {L"abc!s!", L"abc!s!"},          // empty last piece
-        {L"a!s!!s!b", L"a!s!!s!b"},      // two markers in a row
-        {L"a%1%2!s!b", L"a%1b"},         // the last "%" begins the insert
-        {L"", L""},
-    };
-    for (const auto& [text, stripped] : cases) {
-        SCOPED_TRACE(testing::Message() << text);
-        EXPECT_EQ(str(qelunits_detail::formatAbbreviation(text, kStrip)), stripped);
-        EXPECT_EQ(str(qelunits_detail::formatAbbreviation(text, QelUnit::AsStored)), text);
     }
 }
 
