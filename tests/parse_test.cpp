@@ -1,4 +1,3 @@
-#include "catalog/UnitTable.h"
 #include "parse/BuildType.h"
 #include "parse/Vocabulary.h"
 #include "test_helpers.h"
@@ -306,12 +305,8 @@ TEST(Parse, EverydaySpellingsMeanTheirDefiningValues) {
 // The one-pass readings of common forms give exactly what the grammar gives.
 TEST(Parse, OnePassReadingsAgreeWithTheGrammar) {
     std::vector<std::wstring> words = {L"s", L"h", L"kJ", L"us", L"sq", L"per", L"2", L"(m)", L"--"};
-    for (const auto& record : qelunits_detail::kUnitTable) {
-        for (const wchar_t* text : {record.defaultAbbreviation, record.vellumAbbreviation, record.singularName}) {
-            if (text != nullptr && *text != L'\0') {
-                words.insert(words.end(), {text, withCase(text, 1)});
-            }
-        }
+    for (const auto& [unit, field, text] : qelunits_test::catalogueTexts()) {
+        words.insert(words.end(), {text, withCase(text, 1)});
     }
     const wchar_t* joints[] = {L"/", L"*", L"\u00B7", L"\u22C5", L"\u00D7", L"/", L"**", L" ", L"-", L".", L"^"};
     const wchar_t* exponents[] = {L"",   L"",  L"",     L"^2",    L"^-3", L"^+1",         L"\u00B2", L"\u207B\u00B9",
