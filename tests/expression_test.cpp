@@ -14,12 +14,7 @@
 namespace {
 
 using qelunits_test::bits;
-
-QelUnitExpression read(const wchar_t* text) {
-    const QelUnitParseResult r = QelUnitParser::parseExpression(text);
-    EXPECT_TRUE(r.ok()) << QelUnitParser::toUtf8(r.message());
-    return r.expression();
-}
+using qelunits_test::read;
 
 TEST(Expression, ConvertsValuesAndFactorsWithTheirScales) {
     const std::tuple<const wchar_t*, const wchar_t*, double, double> cases[] = {

@@ -5,7 +5,10 @@
 
 #include "catalog/UnitTable.h"
 
+#include <qelunits/QelUnitParser.h>
 #include <qelunits/QelUnitType.h>
+
+#include <gtest/gtest.h>
 
 #include <cstdint>
 #include <cstring>
@@ -69,6 +72,13 @@ inline Entries ramp(std::int32_t count) {
         out.emplace_back(i, i);
     }
     return out;
+}
+
+/// The expression a text reads as, which must read.
+inline QelUnitExpression read(const std::wstring& text) {
+    const QelUnitParseResult r = QelUnitParser::parseExpression(text);
+    EXPECT_TRUE(r.ok()) << QelUnitParser::toUtf8(r.message());
+    return r.expression();
 }
 
 /// The fields of a catalogue unit that hold a text, in the order of the name types.
