@@ -8,6 +8,7 @@
 
 #include <climits>
 #include <cmath>
+#include <functional>
 #include <limits>
 #include <tuple>
 #include <type_traits>
@@ -73,18 +74,8 @@ TEST(QelUnitVar, CompatibilityAndSetters) {
     expectQuantity(q, 2.0, kSecond, QelUnit::Overflow);
 }
 
-// What compiles: each operation as a generic lambda whose return type names it,
-// so that std::is_invocable asks whether the expression is well formed.
-constexpr auto kPlus = [](auto a, auto b) -> decltype(a + b) { return a + b; };
-constexpr auto kMinus = [](auto a, auto b) -> decltype(a - b) { return a - b; };
-constexpr auto kTimes = [](auto a, auto b) -> decltype(a * b) { return a * b; };
-constexpr auto kOver = [](auto a, auto b) -> decltype(a / b) { return a / b; };
-constexpr auto kEqual = [](auto a, auto b) -> decltype(a == b) { return a == b; };
-constexpr auto kUnequal = [](auto a, auto b) -> decltype(a != b) { return a != b; };
-constexpr auto kLess = [](auto a, auto b) -> decltype(a < b) { return a < b; };
-constexpr auto kLessEqual = [](auto a, auto b) -> decltype(a <= b) { return a <= b; };
-constexpr auto kGreater = [](auto a, auto b) -> decltype(a > b) { return a > b; };
-constexpr auto kGreaterEqual = [](auto a, auto b) -> decltype(a >= b) { return a >= b; };
+// What compiles: the standard's transparent operators and two generic lambdas name each operation, and
+// std::is_invocable asks whether the expression is well formed.
 constexpr auto kPow = [](auto a, auto n) -> decltype(pow(a, n)) { return pow(a, n); };
 constexpr auto kInvert = [](auto a) -> decltype(invert(a)) { return invert(a); };
 
@@ -95,17 +86,17 @@ template <class Op, class N>
 constexpr bool neitherWay = !std::is_invocable_v<Op, V, N> && !std::is_invocable_v<Op, N, V>;
 
 // Numbers scale quantities, either way round.
-static_assert(gives<decltype(kTimes), V, double, V> && gives<decltype(kTimes), int, V, V>);
-static_assert(gives<decltype(kOver), V, float, V> && gives<decltype(kOver), long, V, V>);
+static_assert(gives<std::multiplies<>, V, double, V> && gives<std::multiplies<>, int, V, V>);
+static_assert(gives<std::divides<>, V, float, V> && gives<std::divides<>, long, V, V>);
 // Everything else that mixes numbers and quantities is deleted.
-static_assert(neitherWay<decltype(kPlus), double> && neitherWay<decltype(kPlus), int>);
-static_assert(neitherWay<decltype(kMinus), double> && neitherWay<decltype(kMinus), unsigned>);
-static_assert(neitherWay<decltype(kEqual), double> && neitherWay<decltype(kUnequal), int>);
-static_assert(neitherWay<decltype(kLess), double> && neitherWay<decltype(kLessEqual), int>);
-static_assert(neitherWay<decltype(kGreater), float> && neitherWay<decltype(kGreaterEqual), double>);
+static_assert(neitherWay<std::plus<>, double> && neitherWay<std::plus<>, int>);
+static_assert(neitherWay<std::minus<>, double> && neitherWay<std::minus<>, unsigned>);
+static_assert(neitherWay<std::equal_to<>, double> && neitherWay<std::not_equal_to<>, int>);
+static_assert(neitherWay<std::less<>, double> && neitherWay<std::less_equal<>, int>);
+static_assert(neitherWay<std::greater<>, float> && neitherWay<std::greater_equal<>, double>);
 // Between quantities: the sum, equality as int, ordering as bool.
-static_assert(gives<decltype(kPlus), V, V, V> && gives<decltype(kEqual), V, V, int>);
-static_assert(gives<decltype(kLess), V, V, bool> && gives<decltype(kGreaterEqual), V, V, bool>);
+static_assert(gives<std::plus<>, V, V, V> && gives<std::equal_to<>, V, V, int>);
+static_assert(gives<std::less<>, V, V, bool> && gives<std::greater_equal<>, V, V, bool>);
 // pow and invert: found for the library's types, never for numbers (pow(2.0, 3) stays the C library's).
 static_assert(gives<decltype(kPow), V, int, V> && gives<decltype(kPow), T, int, T>);
 static_assert(gives<decltype(kPow), QelUnitExpression, int, QelUnitExpression>);
