@@ -37,7 +37,6 @@ TEST(Cli, CommandsPrintTheirResultsAndStatuses) {
         // the lines, the dialogue and the program show (3.28083989501 ft, incompatible types, a temperature
         // below absolute zero, the default foot) is not repeated here.
         {{"convert", "25.4", "mm", "in"}, 0, "1 in\n", ""},
-        {{"convert", "-40", "degF", "degC"}, 0, "-40 degC\n", ""},
         {{"convert", "1", "m/s", " km/hr "}, 0, "3.6 km/hr\n", ""},
         {{"convert", "2", "t", "kg"}, 0, "1814.37 kg\n", "qelunits: note: 't' is the short ton here; the metric"},
         {{"factor", "mPa·s", "Pa*s"}, 0, "0.001\n", ""}, // a scaled expression
@@ -51,9 +50,7 @@ TEST(Cli, CommandsPrintTheirResultsAndStatuses) {
         {{"convert", "1", "t", "kg/m"}, 1, "", "(t: Weight [kg]; kg/m: Linear Weight [kg/m]); 't' is the short"},
         {{"factor", "°C", "°F"}, 1, "", "converts by a function"},
         {{"--settings", "convert", "1", "30", "12"}, 1, "", "qelunits: unknown settings-unit code 12\n"},
-        {{"convert", "abc", "m", "ft"}, 2, "", "'abc' is not a number"},
         {{"convert", "1", "m"}, 2, "", "wrong number of arguments for convert"},
-        {{"frob"}, 2, "", "unknown command 'frob'"},
         {{"--bogus", "types"}, 2, "", "unknown option --bogus"},
         {{"types", "--digits"}, 2, "", "option --digits needs a value"},
         {{"--foot", "survey", "convert", "1", "ft", "m"}, 2, "", "add --settings"},
@@ -98,7 +95,6 @@ TEST(Cli, DescribesUnitsAndTypes) {
          {"id: 167\n", "internal name: minute\n", "type: 3 Time [s]\n", "system: neither\n",
           "factor to base unit: 60 sec\n", "'min' also minim"}},
         {"MJ", {"means: 1000000 × J\n", "internal name: joule\n", "factor to base unit: 1 J\n"}},
-        {"minim", {"shares a name with: 'min' also minute"}},
         {"t", {"internal name: ton\n", "\nnote: 't' is the short ton here; the metric tonne is 'tonne'"}},
         {"kJ/(kg·K)", {"means: 1000 × J/(kg·°K)\n", "factor to SI base units: 1\n"}},
     };
