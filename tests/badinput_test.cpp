@@ -95,14 +95,12 @@ TEST(OddPower, FactorsArePowersOfTheUnitFactor) {
     EXPECT_EQ(f, -1.0);
 }
 
-// A code with garbage high bits or with a foot choice that is neither (or both)
-// forms a key that the map does not hold, and stands for the unit of its own number.
+// A code with garbage high bits or with a foot choice that is neither (or both) forms a key that the map
+// does not hold, and stands for the unit of its own number. The settings forms convert the unit that
+// mapToBuiltin gives (settings_test), so the mapping is what is left to check.
 TEST(SettingsCode, UnknownKeysFallBackToTheCodesNumber) {
     const std::tuple<std::uint32_t, std::uint32_t, U> cases[] = {
-        {S::Feet, 0, QelUnit::foot},
         {S::Feet, F::InternationalFoot | F::SurveyFoot, QelUnit::foot},
-        {S::Feet, 0x12345678U, QelUnit::foot},
-        {S::Feet, 0xFFFFFFFFU, QelUnit::foot},
         {static_cast<std::uint32_t>(S::Feet) | F::SurveyFoot, 0, QelUnit::survey_foot},
         {S::Radians, 0, QelUnit::square_mil_},
         {S::Radians, F::SurveyFoot, QelUnit::radian},
@@ -110,22 +108,10 @@ TEST(SettingsCode, UnknownKeysFallBackToTheCodesNumber) {
         {0xFFFFFFFFU, F::InternationalFoot, U(-1)},
     };
     for (const auto& [code, conversion, expected] : cases) {
-        SCOPED_TRACE(testing::Message() << code << " " << conversion);
-        EXPECT_EQ(QelUnitBase::mapToBuiltin(S(code), F(conversion)), expected);
-        double v = 2.0;
-        double direct = 2.0;
-        EXPECT_EQ(QelUnitBase::ConvertUnits(S(code), F(conversion), S::Meters, v),
-                  QelUnitBase::ConvertUnits(expected, QelUnit::meter, direct));
-        EXPECT_EQ(bits(direct), bits(v));
+        EXPECT_EQ(QelUnitBase::mapToBuiltin(S(code), F(conversion)), expected) << code << " " << conversion;
     }
-    double v = 3.0;
-    EXPECT_EQ(QelUnitBase::ConvertUnits(S(0xFFFFFFFFU), F(0), S(0xFFFFFFFEU), v), QelUnit::Ok);
-    EXPECT_EQ(v, 3.0);
-    EXPECT_EQ(QelUnitBase::ConvertUnits(S(0xFFFFFFFFU), F(0), S::Meters, v), QelUnit::TypesNotCompatible);
     EXPECT_FALSE(QelUnitBase::IsKnown(S(0xFFFFFFFFU)));
     EXPECT_FALSE(QelUnitBase::IsKnown(S(static_cast<std::uint32_t>(S::Feet) | F::InternationalFoot)));
-    EXPECT_FALSE(QelUnitBase::IsMetric(S(0xFFFFFFFFU)));
-    EXPECT_TRUE(QelUnitBase::IsImperial(S(0xFFFFFFFFU)));
 }
 
 } // namespace

@@ -33,32 +33,25 @@ Outcome runTool(std::vector<const char*> args, const std::string& input = "", bo
 TEST(Cli, CommandsPrintTheirResultsAndStatuses) {
     // Arguments, status, standard output (exact, unless empty), a part of standard error.
     const std::tuple<std::vector<const char*>, int, std::string, std::string> cases[] = {
-        // At most 12 significant digits, trailing zeros dropped; the target as typed, blanks trimmed.
-        {{"convert", "1", "m", "ft"}, 0, "3.28083989501 ft\n", ""},
+        // At most 12 significant digits, trailing zeros dropped; the target as typed, blanks trimmed. What
+        // the lines, the dialogue and the program show (3.28083989501 ft, incompatible types, a temperature
+        // below absolute zero, the default foot) is not repeated here.
         {{"convert", "25.4", "mm", "in"}, 0, "1 in\n", ""},
-        {{"convert", "-40", "degF", "degC"}, 0, "-40 degC\n", ""},
         {{"convert", "1", "m/s", " km/hr "}, 0, "3.6 km/hr\n", ""},
         {{"convert", "2", "t", "kg"}, 0, "1814.37 kg\n", "qelunits: note: 't' is the short ton here; the metric"},
-        {{"factor", "m/s", "ft/min"}, 0, "196.850393701\n", ""},
         {{"factor", "mPa·s", "Pa*s"}, 0, "0.001\n", ""}, // a scaled expression
         {{"--digits", "3", "convert", "1", "m", "ft"}, 0, "3.28 ft\n", ""},
         {{"--exact", "convert", "25.4", "mm", "in"}, 0, "0.9999999999999999 in\n", ""},
         {{"factor", "--digits", "17", "mm", "in"}, 0, "0.03937007874015748\n", ""},
         {{"--settings", "--foot", "survey", "convert", "1", "30", "2"}, 0, "0.304800609601 m\n", ""},
-        {{"--settings", "--foot", "international", "convert", "1", "30", "2"}, 0, "0.3048 m\n", ""},
         {{"--settings", "factor", "2", "30"}, 0, "3.28083989501\n", ""},
-        {{"convert", "1", "ft", "s"}, 1, "", "Types Not Compatible (ft: Length [m]; s: Time [s])\n"},
         {{"convert", "1", "fot", "m"}, 1, "", "qelunits: unknown unit 'fot' at 0; did you mean 'ft'?\n"},
         {{"convert", "1", "cal", "J"}, 1, "", "'cal' can also mean intl_calorie"},
         {{"convert", "1", "t", "kg/m"}, 1, "", "(t: Weight [kg]; kg/m: Linear Weight [kg/m]); 't' is the short"},
         {{"factor", "°C", "°F"}, 1, "", "converts by a function"},
-        {{"convert", "-500", "°F", "K"}, 1, "", "qelunits: -500 °F is below absolute zero\n"},
         {{"--settings", "convert", "1", "30", "12"}, 1, "", "qelunits: unknown settings-unit code 12\n"},
-        {{"convert", "abc", "m", "ft"}, 2, "", "'abc' is not a number"},
         {{"convert", "1", "m"}, 2, "", "wrong number of arguments for convert"},
-        {{"frob"}, 2, "", "unknown command 'frob'"},
         {{"--bogus", "types"}, 2, "", "unknown option --bogus"},
-        {{"---x", "types"}, 2, "", "unknown option ---x"},
         {{"types", "--digits"}, 2, "", "option --digits needs a value"},
         {{"--foot", "survey", "convert", "1", "ft", "m"}, 2, "", "add --settings"},
         {{"--settings", "info", "m"}, 2, "", "--settings does not apply to info"},
@@ -67,18 +60,13 @@ TEST(Cli, CommandsPrintTheirResultsAndStatuses) {
         {{"--digits", "3", "--exact", "factor", "m", "ft"}, 2, "", "--digits and --exact exclude each other"},
         {{"list", "--type", "Nonsense"}, 2, "", "unknown type 'Nonsense'"},
         {{"list", "--system", "SI"}, 2, "", "--system takes metric or imperial, not 'SI'"},
-        // Bad arguments: usage errors, or conversion errors where the arguments are well formed.
+        // Bad arguments; the fuzz target checks that every failure prints a message ending in a newline.
         {{""}, 2, "", "unknown command ''"},
-        {{"--foot", "imperial", "types"}, 2, "", "qelunits: "},
+        {{"--settings", "--foot", "imperial", "factor", "2", "30"}, 2, "", "--foot takes international or survey"},
         {{"convert", "nan", "m", "ft"}, 2, "", "'nan' is not a number"},
-        {{"convert", "inf", "m", "ft"}, 2, "", "qelunits: "},
-        {{"convert", "1e999", "m", "ft"}, 2, "", "qelunits: "},
-        {{"convert", "1e308", "m", "ft"}, 1, "", "qelunits: "}, // the result overflows
-        {{"factor", "m^1000", "ft^1000"}, 1, "", "qelunits: "},
-        {{"convert", "1", "\xFF", "ft"}, 1, "", "qelunits: "},
-        {{"--settings", "convert", "1", "4294967295", "2"}, 1, "", "qelunits: "},
-        {{"--settings", "convert", "1", "30", "-1"}, 2, "", "qelunits: "},
-        {{"list", "--type", "99"}, 2, "", "qelunits: "},
+        {{"convert", "1e999", "m", "ft"}, 2, "", "'1e999' is not a number"},
+        {{"convert", "1e308", "m", "ft"}, 1, "", "qelunits: the result is out of the range of a double\n"},
+        {{"--settings", "convert", "1", "30", "-1"}, 2, "", "'-1' is not a settings-unit code"},
     };
     for (const auto& [args, status, out, err] : cases) {
         SCOPED_TRACE(::testing::PrintToString(args));
@@ -107,7 +95,6 @@ TEST(Cli, DescribesUnitsAndTypes) {
          {"id: 167\n", "internal name: minute\n", "type: 3 Time [s]\n", "system: neither\n",
           "factor to base unit: 60 sec\n", "'min' also minim"}},
         {"MJ", {"means: 1000000 × J\n", "internal name: joule\n", "factor to base unit: 1 J\n"}},
-        {"minim", {"shares a name with: 'min' also minute"}},
         {"t", {"internal name: ton\n", "\nnote: 't' is the short ton here; the metric tonne is 'tonne'"}},
         {"kJ/(kg·K)", {"means: 1000 × J/(kg·°K)\n", "factor to SI base units: 1\n"}},
     };

@@ -21,7 +21,6 @@ TEST(Conversion, MetricReduction) {
     // Type, its reduction, the factor (0: the identity).
     const std::tuple<Entries, Entries, double> cases[] = {
         {{{Q::newton, 1}}, {{Q::kilogram, 1}, {Q::meter, 1}, {Q::second, -2}}, 0.0},
-        {{{Q::kilonewton, 1}}, {{Q::kilogram, 1}, {Q::meter, 1}, {Q::second, -2}}, 1000.0},
         {{{Q::foot, 2}}, {{Q::meter, 2}}, std::pow(0.3048, 2.0)},
         {{{Q::hertz, 1}}, {{Q::newton, 1}}, 0.0},
         {{{Q::revolutions_per_minute, 1}}, {{Q::newton, 1}}, 0.016666667},
@@ -43,19 +42,11 @@ TEST(Conversion, MetricReduction) {
     }
 }
 
+// Compatibility is equality of the metric reductions (ShortcutsGiveTheReferenceBits, with the reductions
+// pinned above and the base dimensions of the derived types in parse_test); here the edges, the empty
+// type and stored powers of 0, whose meaning the random types take from the reductions.
 TEST(Conversion, Compatibility) {
     const std::tuple<Entries, Entries, bool> cases[] = {
-        {{{Q::meter, 1}}, {{Q::foot, 1}}, true},
-        {{{Q::meter, 1}}, {{Q::second, 1}}, false},
-        {{{Q::meter, 2}}, {{Q::square_foot, 1}}, true},
-        {{{Q::newton, 1}}, {{Q::kilogram, 1}, {Q::meter, 1}, {Q::second, -2}}, true},
-        {{{Q::joule, 1}}, {{Q::newton, 1}, {Q::meter, 1}}, true},
-        {{{Q::celsius, 1}}, {{Q::rankine, 1}}, true},
-        {{{Q::hertz, 1}}, {{Q::revolutions_per_minute, 1}}, true},
-        {{{Q::hertz, 1}}, {{Q::second, -1}}, false},
-        {{{Q::kilogram_per_meter, 1}}, {{Q::kilogram, 1}, {Q::meter, -1}}, true},
-        {{{Q::kilogram_per_meter, 1}}, {{Q::kilogram, 1}, {Q::meter, 1}}, false},
-        {{{Q::pascal_per_meter, 1}}, {{Q::pascals, 1}, {Q::meter, -1}}, true},
         {{}, {}, true},
         {{}, {{Q::radian, 1}}, false},
         {{}, {{Q::meter, 0}}, false},
@@ -77,23 +68,18 @@ TEST(Conversion, Factors) {
     // From, to, factor (0: the identity; inf: not compatible), relative tolerance (0: exactly).
     const std::tuple<Entries, Entries, double, double> cases[] = {
         {{{Q::meter, 1}, {Q::second, -1}}, {{Q::foot, 1}, {Q::minute, -1}}, 196.85039370078738, 0},
-        {{{Q::meter, 1}, {Q::second, -1}}, {{Q::kilometer, 1}, {Q::hour, -1}}, 3.6, 0},
         {{{Q::meter, 1}}, {{Q::foot, 1}}, 3.280839895013123, 0},
         {{{Q::foot, 1}}, {{Q::meter, 1}}, 0.3048, 0},
         {{{Q::meter, 2}}, {{Q::square_foot, 1}}, 10.76391041670972, 0},
         {{{Q::square_foot, 1}}, {{Q::meter, 2}}, 0.09290304000000002, 0},
         {{{Q::gram, 1}}, {{Q::kilogram, 1}}, 0.001, 0},
         {{{Q::meter, 1}}, {{Q::meter, 1}}, 0.0, 0},
-        {{}, {}, 0.0, 0},
-        {{{Q::meter, 1}, {Q::second, -1}}, {{Q::meter, 1}, {Q::second, -1}}, 0.0, 0},
         {{{Q::meter, 1}}, {{Q::second, 1}}, inf, 0},
         // A remainder on one side only still converts.
         {{{Q::meter, 1}, {Q::kilometer, 1}, {Q::foot, -1}}, {{Q::yards, 1}}, 1000.0 / 0.3048 / 0.9144, 1e-15},
         {{{Q::yards, 1}}, {{Q::meter, 1}, {Q::kilometer, 1}, {Q::foot, -1}}, 0.9144 * 0.3048 / 1000.0, 1e-15},
         // Reverse pairs whose power is below the division cutoff.
         {{{Q::square_kilometer, 2}}, {{Q::square_meters, 2}}, 1e12, 1e-15},
-        {{{Q::hectare, 3}}, {{Q::square_meters, 3}}, 1e12, 1e-15},
-        {{{Q::cubic_mile, 2}}, {{Q::cubic_meter, 2}}, std::pow(1609.344, 6.0), 1e-15},
         // Temperature scales within compound types convert intervals.
         {{{Q::fahrenheit, 1}, {Q::hour, -1}}, {{Q::kelvin, 1}, {Q::hour, -1}}, fPerK, 0},
         {{{Q::watt, 1}, {Q::meter, -2}, {Q::kelvin, -1}},

@@ -20,25 +20,13 @@ using U = QelUnit::BuiltinUnits;
 
 double twice(double x) { return 2.0 * x; }
 
-TEST(ConversionFactor, SettersKeepTheCustomFunction) {
-    ConversionFactor f(2.0);
-    f.SetCustomConversion(nullptr);
-    EXPECT_EQ(static_cast<double>(f), 2.0);
-    f.SetCustomConversion(&twice);
-    EXPECT_EQ(static_cast<double>(f), 1.0);
-    f.SetFactor(3.0);
-    f *= ConversionFactor(2.0);
-    f.SetIdentity();
-    EXPECT_EQ(f.customConversion, &twice);
-    EXPECT_TRUE(f.isIdentity);
-    EXPECT_EQ(f.factor, 1.0);
-    const ConversionFactor fromT(ConversionFactor_T{false, 2.0, 7});
-    EXPECT_TRUE(!fromT.isIdentity && fromT.factor == 2.0 && fromT.customConversion == nullptr);
-}
-
-TEST(ConversionFactor, Multiply) {
-    ConversionFactor custom;
+// The setters keep a custom function; composing takes only the factor.
+TEST(ConversionFactor, SettersAndMultiply) {
+    ConversionFactor custom(2.0);
+    custom.SetCustomConversion(nullptr);
+    EXPECT_EQ(static_cast<double>(custom), 2.0);
     custom.SetCustomConversion(&twice);
+    EXPECT_EQ(static_cast<double>(custom), 1.0);
     const ConversionFactor id;
     const std::tuple<ConversionFactor, ConversionFactor, bool, double> cases[] = {
         {id, 3.0, false, 3.0}, {2.0, 3.0, false, 6.0},   {2.0, id, false, 2.0},
@@ -52,29 +40,26 @@ TEST(ConversionFactor, Multiply) {
         EXPECT_EQ(f.factor, factor);
         EXPECT_EQ(f.customConversion, nullptr);
     }
+    custom.SetFactor(3.0);
+    custom *= ConversionFactor(2.0);
+    custom.SetIdentity();
+    EXPECT_TRUE(custom.customConversion == &twice && custom.isIdentity && custom.factor == 1.0);
+    const ConversionFactor fromT(ConversionFactor_T{false, 2.0, 7});
+    EXPECT_TRUE(!fromT.isIdentity && fromT.factor == 2.0 && fromT.customConversion == nullptr);
 }
 
 TEST(DirectFactors, PublishedFactorsBitForBit) {
-    // From, to, factor (0: no stored factor in that direction).
+    // From, to, factor (0: no stored factor in that direction). The length table is literal and checked
+    // against the exact lengths when it compiles; these are the computed areas and volumes, one row for each
+    // way areaFactor and volumeFactor reach a value, and the reverse and missing entries. Meter to foot and
+    // square meter to square foot are in conversion_test.
     const std::tuple<U, U, double> cases[] = {
-        {QelUnit::meter, QelUnit::foot, 3.280839895013123},
         {QelUnit::foot, QelUnit::meter, 0.0},
-        {QelUnit::foot, QelUnit::survey_foot, 0.9999979999999999},
-        {QelUnit::survey_foot, QelUnit::foot, 1.000002000004},
         {QelUnit::hectare, QelUnit::acre, 2.471053814671653},
-        {QelUnit::acre, QelUnit::hectare, 0.40468564224000003},
         {QelUnit::square_meters, QelUnit::hectare, 0.0001},
-        {QelUnit::hectare, QelUnit::square_meters, 0.0},
-        {QelUnit::survey_acre, QelUnit::square_survey_foot, 43560.0},
-        {QelUnit::square_foot, QelUnit::acre, 2.295684113865932e-5},
         {QelUnit::square_mile, QelUnit::acre, 640.0},
         {QelUnit::square_foot, QelUnit::square_survey_foot, 0.9999960000039999},
-        {QelUnit::square_meters, QelUnit::square_foot, 10.76391041670972},
-        {QelUnit::cubic_yard, QelUnit::cubic_foot, 27.0},
-        {QelUnit::cubic_meter, QelUnit::cubic_foot, 35.31466672148858},
-        {QelUnit::cubic_foot, QelUnit::cubic_inch, 1728.0},
         {QelUnit::cubic_foot, QelUnit::cubic_survey_foot, 0.9999940000119998},
-        {QelUnit::mile_nautical_UK, QelUnit::mile, 0.0},
         {QelUnit::gram, QelUnit::kilogram, 0.0},
     };
     for (const auto& [from, to, factor] : cases) {
