@@ -114,6 +114,8 @@ TEST(Cli, DescribesUnitsAndTypes) {
         EXPECT_EQ(std::count(speeds.out.begin(), speeds.out.end(), '\n'), 7) << type;
     }
     EXPECT_EQ(runTool({"list", "--type", "distance"}).out.rfind("2\tmeter\t", 0), 0U); // every system
+    const std::string all = runTool({"list"}).out; // every unit but the dimensionless one
+    EXPECT_EQ(std::count(all.begin(), all.end(), '\n'), 348);
     const std::string help = runTool({"--help"}).out;
     for (const char* line :
          {"Usage: qelunits", "\n  convert VALUE FROM TO   print", "\n  --digits N  ", "\n  --exact  "}) {
