@@ -42,8 +42,7 @@ std::wstring stripInserts(const std::wstring& text) {
 QELUNITS_FUZZ_TARGET(abbreviation) {
     Input in(data, size);
     const auto format = static_cast<QelUnit::AbbreviationFormats>(in.take<std::uint32_t>());
-    const std::wstring whole = in.restAsText();
-    const std::wstring text = whole.c_str(); // the function reads a C string
+    const std::wstring text = in.restAsText().c_str(); // the function reads a C string
     const QelStringP result = qelunits_detail::formatAbbreviation(text.c_str(), format);
     const std::wstring expected = (format & 1U) != 0 ? stripInserts(text) : text;
     require(!result.IsNull(), "never the null text");
