@@ -10,8 +10,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <functional>
 #include <new>
 #include <string>
+#include <string_view>
 #include <type_traits>
 
 namespace {
@@ -32,12 +34,7 @@ struct Digest {
         return add(static_cast<std::uint64_t>(v));
     }
     Digest& add(double v) { return add(qelunits_test::bits(v)); }
-    Digest& add(const wchar_t* text) {
-        for (; text != nullptr && *text != L'\0'; ++text) {
-            add(*text);
-        }
-        return add(text == nullptr ? 0xdead : 0);
-    }
+    Digest& add(const wchar_t* text) { return add(text == nullptr ? 0xdead : std::hash<std::wstring_view>()(text)); }
     Digest& add(const QelStringP& s) { return add(static_cast<const wchar_t*>(s)); }
     Digest& add(const QelUnitType& t) {
         for (const QelUnitFactor& f : t) {
