@@ -41,14 +41,33 @@ bool usable(double x) { return std::isnormal(x); }
 
 bool close(double a, double b) { return std::fabs(a - b) <= 1e-9 * std::fabs(b); }
 
-// Converting value there and back gives value again, where the numbers allow it.
-void checkRoundTrip(const QelUnitType& a, const QelUnitType& b, double value) {
+// Up to eight random entries.
+QelUnitType takeType(Input& in) {
+    QelUnitType t;
+    for (int n = in.take<std::uint8_t>() % 9; n > 0; --n) {
+        const QelUnit::BuiltinUnits u = takeUnit(in);
+        t *= QelUnitType(u, takePower(in));
+    }
+    return t;
+}
+
+// What holds for any two types, of one unit each or compound; converting a value there and back gives the value
+// again, where the numbers allow it.
+void checkTypes(const QelUnitType& a, const QelUnitType& b, double value) {
+    require(a.isCompatible(b) == b.isCompatible(a), "compatibility is symmetric");
+    ConversionFactor there;
+    ConversionFactor back;
+    const QelUnit::ErrorStatus s = a.GetConversionFactor(b, there);
+    require(statusInRange(s), "status in range");
+    require((s == QelUnit::TypesNotCompatible) == !a.isCompatible(b), "incompatible exactly when not compatible");
+    const QelUnitVar x(value, a);
+    const QelUnitVar y(value, b);
+    require(statusInRange((x + y).GetStatus()) && statusInRange((x / y).GetStatus()), "arithmetic status in range");
+    require((x == y) == (y == x), "equality is symmetric");
     if (!(value == 0.0 || usable(value)) || hasTemperature(a) || hasTemperature(b) || !a.isCompatible(b)) {
         return;
     }
-    ConversionFactor there;
-    ConversionFactor back;
-    require(a.GetConversionFactor(b, there) == QelUnit::Ok, "compatible types convert");
+    require(s == QelUnit::Ok, "compatible types convert");
     require(b.GetConversionFactor(a, back) == QelUnit::Ok, "compatible types convert back");
     if (!usable(there) || !usable(back)) {
         return;
@@ -60,30 +79,6 @@ void checkRoundTrip(const QelUnitType& a, const QelUnitType& b, double value) {
     }
     require(q.ConvertTo(a) == QelUnit::Ok, "quantity converts back");
     require(close(q.GetValue(), value), "a to b to a gives the value again");
-}
-
-// Up to eight random entries.
-QelUnitType takeType(Input& in) {
-    QelUnitType t;
-    for (int n = in.take<std::uint8_t>() % 9; n > 0; --n) {
-        const QelUnit::BuiltinUnits u = takeUnit(in);
-        t *= QelUnitType(u, takePower(in));
-    }
-    return t;
-}
-
-// What holds for any two types, of one unit each or compound.
-void checkTypes(const QelUnitType& a, const QelUnitType& b, double value) {
-    require(a.isCompatible(b) == b.isCompatible(a), "compatibility is symmetric");
-    ConversionFactor f;
-    const QelUnit::ErrorStatus s = a.GetConversionFactor(b, f);
-    require(statusInRange(s), "status in range");
-    require((s == QelUnit::TypesNotCompatible) == !a.isCompatible(b), "incompatible exactly when not compatible");
-    checkRoundTrip(a, b, value);
-    const QelUnitVar x(value, a);
-    const QelUnitVar y(value, b);
-    require(statusInRange((x + y).GetStatus()) && statusInRange((x / y).GetStatus()), "arithmetic status in range");
-    require((x == y) == (y == x), "equality is symmetric");
 }
 
 } // namespace
