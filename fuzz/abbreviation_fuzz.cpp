@@ -4,7 +4,6 @@
 #include "FuzzTarget.h"
 #include "catalog/Abbreviations.h"
 
-#include <algorithm>
 #include <cstddef>
 #include <string>
 #include <vector>
@@ -30,8 +29,7 @@ std::wstring stripInserts(const std::wstring& text) {
         // An insert is "%" and digits at the end of a piece; a piece equal to the last is kept whole.
         const std::size_t percent = piece.rfind(L'%');
         const bool insert = percent != std::wstring::npos && percent + 1 < piece.size() &&
-                            std::all_of(piece.begin() + static_cast<std::ptrdiff_t>(percent) + 1, piece.end(),
-                                        [](wchar_t c) { return c >= L'0' && c <= L'9'; });
+                            piece.find_first_not_of(L"0123456789", percent + 1) == std::wstring::npos;
         out += piece == pieces.back() ? piece : insert ? piece.substr(0, percent) : piece + kMarker;
     }
     return out;
