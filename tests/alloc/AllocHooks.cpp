@@ -24,10 +24,7 @@ void* allocate(std::size_t size, std::size_t alignment) noexcept {
 
 void* allocateOrThrow(std::size_t size, std::size_t alignment) {
     void* p = allocate(size, alignment);
-    if (p == nullptr) {
-        throw std::bad_alloc();
-    }
-    return p;
+    return p != nullptr ? p : throw std::bad_alloc();
 }
 
 void release(void* p) noexcept {

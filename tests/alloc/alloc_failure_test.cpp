@@ -35,7 +35,6 @@ struct Digest {
     }
     Digest& add(double v) { return add(qelunits_test::bits(v)); }
     Digest& add(const wchar_t* text) { return add(text == nullptr ? 0xdead : std::hash<std::wstring_view>()(text)); }
-    Digest& add(const QelStringP& s) { return add(static_cast<const wchar_t*>(s)); }
     Digest& add(const QelUnitType& t) {
         for (const QelUnitFactor& f : t) {
             add(f.unit).add(f.power);
