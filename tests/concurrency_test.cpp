@@ -22,6 +22,11 @@ constexpr int kThreads = 8;
 // that the loader, its pool and the alternate caches fill while others read them.
 constexpr int kLocalizedEvery = 7;
 
+std::wstring localizedText(int unit) {
+    const std::wstring n = std::to_wstring(unit);
+    return L"Loc" + n + L";Locs" + n + L";l" + n + L";l" + n + L"\u00b2;a" + n + L";a" + n + L"\u00b2;b" + n;
+}
+
 // What one thread saw, compared with the first thread (the texts' values are other tests' business). Pointers are
 // compared: a cache hands out one text per key for the whole process.
 struct Observed {
@@ -101,14 +106,13 @@ void lookups(Observed& o) {
 
 TEST(Concurrency, FirstUseFromEightThreadsAtOnce) {
     for (int u = 0; u < QelUnit::kUnitCount; u += kLocalizedEvery) {
-        const std::wstring n = std::to_wstring(u);
-        const std::wstring text =
-            L"Loc" + n + L";Locs" + n + L";l" + n + L";l" + n + L"\u00b2;a" + n + L";a" + n + L"\u00b2;b" + n;
-        qelunits_detail::setLocalizedTextForTesting(static_cast<QelUnit::BuiltinUnits>(u), QelStringP(text.c_str()));
+        qelunits_detail::setLocalizedTextForTesting(static_cast<QelUnit::BuiltinUnits>(u),
+                                                    QelStringP(localizedText(u).c_str()));
     }
     std::vector<Observed> seen(kThreads);
     std::atomic<int> waiting{kThreads};
     std::vector<std::thread> threads;
+    threads.reserve(kThreads);
     for (int i = 0; i < kThreads; ++i) {
         threads.emplace_back([&, i] {
             // Released together, so that the first uses overlap.
