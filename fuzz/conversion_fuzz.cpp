@@ -17,6 +17,8 @@ using qelunits_fuzz::require;
 
 bool statusInRange(QelUnit::ErrorStatus s) { return s >= QelUnit::Ok && s <= QelUnit::CustomConversion; }
 
+// The very bits, so that NaN equals NaN and -0.0 differs from 0.0.
+// NOLINTNEXTLINE(bugprone-suspicious-memory-comparison)
 bool sameBits(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 
 // Mostly codes near the valid range, now and then any 32-bit value.
