@@ -52,27 +52,22 @@ public:
     std::wstring restAsText() {
         std::wstring out;
         while (mSize != 0) {
-            out.push_back(nextCharacter());
+            const unsigned lead = mData[0];
+            const std::size_t extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
+            std::uint32_t cp = lead & (0x3FU >> extra);
+            std::size_t used = 1;
+            for (; extra < mSize && used <= extra && (mData[used] & 0xC0U) == 0x80U; ++used) {
+                cp = (cp << 6U) | (mData[used] & 0x3FU);
+            }
+            used = extra != 0 && used > extra ? used : 1; // a whole sequence, or the lead byte alone
+            out.push_back(static_cast<wchar_t>(used > 1 ? cp : lead));
+            mData += used;
+            mSize -= used;
         }
         return out;
     }
 
 private:
-    wchar_t nextCharacter() {
-        const unsigned lead = mData[0];
-        const std::size_t extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
-        std::uint32_t cp = lead & (0x3FU >> extra);
-        bool whole = extra != 0 && extra < mSize;
-        for (std::size_t i = 1; whole && i <= extra; ++i) {
-            whole = (mData[i] & 0xC0U) == 0x80U;
-            cp = (cp << 6U) | (mData[i] & 0x3FU);
-        }
-        const std::size_t used = whole ? extra + 1 : 1;
-        mData += used;
-        mSize -= used;
-        return static_cast<wchar_t>(whole ? cp : lead);
-    }
-
     const std::uint8_t* mData;
     std::size_t mSize;
 };

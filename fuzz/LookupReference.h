@@ -23,21 +23,15 @@ inline bool equalFolded(const wchar_t* a, const wchar_t* b) {
 inline bool matches(QelUnit::BuiltinUnits unit, int nameType, const wchar_t* name) {
     const bool localized =
         nameType >= QelUnit::LocalizedSingularName && nameType <= QelUnit::LocalizedVellumAbbreviation;
-    switch (localized ? nameType - 4 : nameType) {
-    case QelUnit::InternalName:
-        return equalFolded(name, QelUnit::internalName(unit));
-    case QelUnit::SingularName:
-        return equalFolded(name, QelUnit::singularName(unit, localized));
-    case QelUnit::PluralName:
-        return equalFolded(name, QelUnit::pluralName(unit, localized));
-    case QelUnit::Abbreviation:
-        return equalFolded(name, QelUnit::defaultAbbreviation(unit, localized).c_str());
-    case QelUnit::VellumAbbreviation:
-        return equalFolded(name, QelUnit::defaultAbbreviationAsVellum(unit, localized).c_str()) ||
-               (!localized && equalFolded(name, QelUnit::defaultAbbreviation(unit).c_str()));
-    default:
-        return false;
-    }
+    const int type = localized ? nameType - 4 : nameType;
+    const auto is = [name](const wchar_t* text) { return equalFolded(name, text); };
+    return type == QelUnit::InternalName   ? is(QelUnit::internalName(unit))
+           : type == QelUnit::SingularName ? is(QelUnit::singularName(unit, localized))
+           : type == QelUnit::PluralName   ? is(QelUnit::pluralName(unit, localized))
+           : type == QelUnit::Abbreviation ? is(QelUnit::defaultAbbreviation(unit, localized).c_str())
+                                           : type == QelUnit::VellumAbbreviation &&
+                                                 (is(QelUnit::defaultAbbreviationAsVellum(unit, localized).c_str()) ||
+                                                  (!localized && is(QelUnit::defaultAbbreviation(unit).c_str())));
 }
 
 inline int referenceLookup(int nameType, const wchar_t* name) {

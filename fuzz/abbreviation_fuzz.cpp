@@ -4,7 +4,6 @@
 #include "FuzzTarget.h"
 #include "catalog/Abbreviations.h"
 
-#include <algorithm>
 #include <cstddef>
 #include <string>
 #include <vector>
@@ -30,8 +29,7 @@ std::wstring stripInserts(const std::wstring& text) {
         // An insert is "%" and digits at the end of a piece; a piece equal to the last is kept whole.
         const std::size_t percent = piece.rfind(L'%');
         const bool insert = percent != std::wstring::npos && percent + 1 < piece.size() &&
-                            std::all_of(piece.begin() + static_cast<std::ptrdiff_t>(percent) + 1, piece.end(),
-                                        [](wchar_t c) { return c >= L'0' && c <= L'9'; });
+                            piece.find_first_not_of(L"0123456789", percent + 1) == std::wstring::npos;
         out += piece == pieces.back() ? piece : insert ? piece.substr(0, percent) : piece + kMarker;
     }
     return out;
@@ -42,8 +40,7 @@ std::wstring stripInserts(const std::wstring& text) {
 QELUNITS_FUZZ_TARGET(abbreviation) {
     Input in(data, size);
     const auto format = static_cast<QelUnit::AbbreviationFormats>(in.take<std::uint32_t>());
-    const std::wstring whole = in.restAsText();
-    const std::wstring text = whole.c_str(); // the function reads a C string
+    const std::wstring text = in.restAsText().c_str(); // the function reads a C string
     const QelStringP result = qelunits_detail::formatAbbreviation(text.c_str(), format);
     const std::wstring expected = (format & 1U) != 0 ? stripInserts(text) : text;
     require(!result.IsNull(), "never the null text");

@@ -5,18 +5,17 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <set>
 #include <string>
 #include <vector>
 
-int qelunitsFuzz_abbreviation(const std::uint8_t* data, std::size_t size);
-int qelunitsFuzz_conversion(const std::uint8_t* data, std::size_t size);
-int qelunitsFuzz_lookup(const std::uint8_t* data, std::size_t size);
-int qelunitsFuzz_parser(const std::uint8_t* data, std::size_t size);
-int qelunitsFuzz_tool(const std::uint8_t* data, std::size_t size);
+// The targets of fuzz/Targets.cmake, each defined by its source as qelunitsFuzz_<name>.
+#define QELUNITS_FUZZ_TARGETS(X) X(abbreviation) X(conversion) X(lookup) X(parser) X(tool)
+#define QELUNITS_DECLARE(name) int qelunitsFuzz_##name(const std::uint8_t* data, std::size_t size);
+QELUNITS_FUZZ_TARGETS(QELUNITS_DECLARE)
 
 namespace {
 
@@ -25,24 +24,15 @@ struct Target {
     int (*run)(const std::uint8_t*, std::size_t);
 };
 
-const Target kTargets[] = {
-    {"abbreviation", qelunitsFuzz_abbreviation},
-    {"conversion", qelunitsFuzz_conversion},
-    {"lookup", qelunitsFuzz_lookup},
-    {"parser", qelunitsFuzz_parser},
-    {"tool", qelunitsFuzz_tool},
-};
+#define QELUNITS_ENTRY(name) Target{#name, qelunitsFuzz_##name},
+const Target kTargets[] = {QELUNITS_FUZZ_TARGETS(QELUNITS_ENTRY)};
 
 class CorpusReplay : public ::testing::TestWithParam<Target> {};
 
 TEST_P(CorpusReplay, EveryInputKeepsTheInvariants) {
     const Target& target = GetParam();
     const std::filesystem::path dir = std::filesystem::path(QELUNITS_FUZZ_CORPUS_DIR) / target.name;
-    std::vector<std::filesystem::path> files;
-    for (const auto& entry : std::filesystem::directory_iterator(dir)) {
-        files.push_back(entry.path());
-    }
-    std::sort(files.begin(), files.end());
+    const std::set<std::filesystem::path> files{std::filesystem::directory_iterator(dir), {}};
     ASSERT_FALSE(files.empty()) << "no corpus in " << dir;
     for (const std::filesystem::path& file : files) {
         SCOPED_TRACE(file.filename().string());

@@ -126,10 +126,7 @@ TEST_P(AllocationFree, AfterWarmUp) {
     const Path& path = GetParam();
     ASSERT_TRUE(path.run()); // warm-up: fills whatever is filled once
     alloc_hooks::beginCounting();
-    bool worked = true;
-    for (int i = 0; i < 3; ++i) {
-        worked = path.run() && worked;
-    }
+    const bool worked = path.run() && path.run() && path.run();
     const alloc_hooks::RegionResult r = alloc_hooks::endRegion();
     EXPECT_TRUE(worked);
     EXPECT_EQ(r.allocations, 0U) << path.name;
