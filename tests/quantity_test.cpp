@@ -164,19 +164,22 @@ TEST(QelUnitVar, OrderingConvertsTheRightSideIntoTheLeftType) {
     }
 }
 
-// One rule for tiny divisors, at every entry point that divides, under sensible and nonsense tolerances:
-// a factor divides only by a magnitude above the tolerance and is otherwise infinite; a quantity refuses
-// only a magnitude below it (so never NaN) with Overflow, keeping its value where it divides by a number
-// or inverts itself, and becoming 0 where it is divided by a quantity.
-TEST(Division, TinyDivisorsFollowOneRuleEverywhere) {
+double twice(double x) { return 2.0 * x; }
+
+// Under sensible and nonsense tolerances, one rule for tiny divisors at every entry point that divides: a
+// factor divides only by a magnitude above the tolerance and is otherwise infinite; a quantity refuses only a
+// magnitude below it (so never NaN) with Overflow, keeping its value where it divides by a number or inverts
+// itself, and becoming 0 where it is divided by a quantity. And one rule for the equality of factors and of
+// quantities of one type: a difference below the tolerance in magnitude, so never with NaN or infinities.
+TEST(Tolerance, OneRuleForTinyDivisorsAndOneForEquality) {
     const double inf = std::numeric_limits<double>::infinity();
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double saved = QelUnit::kEpsilon;
-    for (const double d : {4.0, -0.0, 1e-10, -1e-10, -1e-11, 1.1e-10, 5e-4, 4.9e-324, nan, inf}) {
-        QelUnit::kEpsilon = saved; // no ASSERT below, so the restore at the end always runs
-        const V overD = withOverflow(d, kSecond);
-        const V overFive = withOverflow(5.0, kMeter);
-        for (const double eps : {saved, 1e-3, 0.0, -1.0, nan}) {
+    for (const double eps : {saved, 1e-3, 0.0, -1.0, nan}) {
+        for (const double d : {4.0, -0.0, 1e-10, -1e-10, -1e-11, 1.1e-10, 5e-4, 4.9e-324, nan, inf}) {
+            QelUnit::kEpsilon = saved; // no ASSERT below, so the restore at the end always runs
+            const V overD = withOverflow(d, kSecond);
+            const V overFive = withOverflow(5.0, kMeter);
             QelUnit::kEpsilon = eps;
             SCOPED_TRACE(testing::Message() << d << " under " << eps);
             const bool divides = std::fabs(d) > eps;
@@ -197,22 +200,6 @@ TEST(Division, TinyDivisorsFollowOneRuleEverywhere) {
             expectQuantity(V(5.0, kMeter) / d, refused ? 5.0 : 5.0 / d, kMeter, status);
             expectQuantity(2.0 / overD, refused ? 0.0 : 2.0 / d, invert(kSecond), status);
         }
-    }
-    QelUnit::kEpsilon = saved;
-    ConversionFactor byIdentity(3.0);
-    EXPECT_EQ(static_cast<double>(byIdentity /= ConversionFactor()), 3.0);
-}
-
-double twice(double x) { return 2.0 * x; }
-
-// One rule for the equality of factors and of quantities of one type, under sensible and nonsense
-// tolerances: a difference below the tolerance in magnitude, so never with NaN or infinities.
-TEST(Equality, ADifferenceBelowTheToleranceEverywhere) {
-    const double nan = std::numeric_limits<double>::quiet_NaN();
-    const double inf = std::numeric_limits<double>::infinity();
-    const double saved = QelUnit::kEpsilon;
-    for (const double eps : {saved, 1e-3, 0.0, -1.0, nan}) {
-        QelUnit::kEpsilon = eps; // no ASSERT below, so the restore at the end always runs
         for (const auto& [a, b] : {std::pair{1.0, 1.0},
                                    {1.0, 1.0 + 5e-11},
                                    {1.0, 1.0 + 2e-10},
@@ -231,6 +218,8 @@ TEST(Equality, ADifferenceBelowTheToleranceEverywhere) {
         }
     }
     QelUnit::kEpsilon = saved;
+    ConversionFactor byIdentity(3.0);
+    EXPECT_EQ(static_cast<double>(byIdentity /= ConversionFactor()), 3.0);
     // The identity equals only the identity, whatever it stores; a custom conversion equals nothing.
     ConversionFactor storedTwo;
     storedTwo.factor = 2.0;
