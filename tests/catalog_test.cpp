@@ -16,10 +16,9 @@ using T = QelUnit::BuiltinTypes;
 // Codes out of range are in badinput_test; here the edges of the valid range, the fields read, and a unit
 // of each combination of the two system flags.
 TEST(Catalog, QueriesAnswerFromTheRecord) {
-    for (const std::int32_t code : {0, 30, 31, 348}) {
-        EXPECT_TRUE(QelUnit::isValid(static_cast<U>(code))) << code;
-        EXPECT_EQ(QelUnit::isValid(static_cast<T>(code)), code < 31) << code;
-    }
+    EXPECT_TRUE(QelUnit::isValid(U(0)) && QelUnit::isValid(U(348)) && QelUnit::isValid(T(0)) &&
+                QelUnit::isValid(T(30)));
+    EXPECT_FALSE(QelUnit::isValid(T(31)));
     const std::tuple<U, T, const wchar_t*, bool, bool> cases[] = {
         {QelUnit::dimensionless, QelUnit::Dimensionless, L"dimensionless", true, true},
         {QelUnit::meter, QelUnit::Distance, L"meter", true, false},
