@@ -78,9 +78,9 @@ TEST(QelStringP, LeftRightMidIsNumberAndTheNullText) {
     }
     EXPECT_TRUE(null == nullptr);
     EXPECT_FALSE(QelStringP(L"") == nullptr);
-    QelStringP s(L"x");
-    s = static_cast<const wchar_t*>(nullptr);
-    EXPECT_TRUE(s.IsNull());
+    QelStringP assigned(L"x");
+    assigned = static_cast<const wchar_t*>(nullptr);
+    EXPECT_TRUE(assigned.IsNull());
     QelException* e = QelException::Create(null);
     EXPECT_STREQ(e->GetMessage(), L"");
     e->Dispose();
