@@ -58,34 +58,6 @@ int find(const wchar_t* name, int nameType) {
     return QelUnit::getBuiltinUnit(QelStringP(name), static_cast<N>(nameType));
 }
 
-// Name, name type, the unit found.
-using Case = std::tuple<const wchar_t*, int, int>;
-
-void expectCases(const std::vector<Case>& cases) {
-    for (const auto& [name, nameType, unit] : cases) {
-        SCOPED_TRACE(testing::Message() << name << " " << nameType);
-        EXPECT_EQ(find(name, nameType), unit);
-    }
-}
-
-TEST(GetBuiltinUnit, FoldsCaseAndTheLowestUnitWins) {
-    // Which of several units sharing a text wins, and the Vellum forms, are also tried on every text below.
-    expectCases({
-        {L"METER", N::InternalName, 2},
-        {L"M", N::Abbreviation, 2},           // not millenium (176)
-        {L"sq m", N::VellumAbbreviation, 55}, // through its abbreviation
-        {L"M²", N::VellumAbbreviation, 55},
-        {L"m²", N::Abbreviation, 0},
-        {L"meter ", N::InternalName, 0}, // no trimming
-        {L"å", N::Abbreviation, 0},      // only A to Z fold
-        // Localized kinds compare the English text where the localized one is absent.
-        {L"METERS", N::LocalizedPluralName, 2},
-        {L"sq m", N::LocalizedVellumAbbreviation, 0}, // its Vellum form stands for it
-    });
-    // Compared up to the first null character.
-    EXPECT_EQ(QelUnit::getBuiltinUnit(QelStringP(L"m\0xyz", std::size_t{5}), N::Abbreviation), 2);
-}
-
 TEST(GetBuiltinUnit, IgnoresTheProcessLocale) {
     const std::string saved = std::setlocale(LC_ALL, nullptr);
     if (std::setlocale(LC_ALL, "C.UTF-8") == nullptr) {
@@ -138,16 +110,38 @@ TEST(GetBuiltinUnit, EveryTextOfEveryUnitFindsItsUnit) {
     EXPECT_EQ(findUnitsByText(TextKind::Abbreviation, huge.data(), huge.size()).count, 0U);
 }
 
-TEST(GetBuiltinUnit, LoadedLocalizedTextsAreFoundAndHideTheEnglishOnes) {
+// Which of several units sharing a text wins, and the Vellum forms, are also tried on every text below.
+TEST(GetBuiltinUnit, FoldsCaseTheLowestUnitWinsAndLoadedLocalizedTextsHideTheEnglishOnes) {
+    // Name, name type, the unit found before and after watt's localized texts are loaded.
+    const std::tuple<const wchar_t*, int, int, int> cases[] = {
+        {L"METER", N::InternalName, 2, 2},
+        {L"M", N::Abbreviation, 2, 2},            // not millenium (176)
+        {L"sq m", N::VellumAbbreviation, 55, 55}, // through its abbreviation
+        {L"M²", N::VellumAbbreviation, 55, 55},
+        {L"m²", N::Abbreviation, 0, 0},
+        {L"meter ", N::InternalName, 0, 0}, // no trimming
+        {L"å", N::Abbreviation, 0, 0},      // only A to Z fold
+        // Localized kinds compare the English text where the localized one is absent.
+        {L"METERS", N::LocalizedPluralName, 2, 2},
+        {L"sq m", N::LocalizedVellumAbbreviation, 0, 0}, // its Vellum form stands for it
+        {L"VATIO", N::LocalizedSingularName, 0, 14},
+        {L"vatios", N::LocalizedPluralName, 0, 14},
+        {L"vt", N::LocalizedAbbreviation, 0, 14},
+        {L"Vt", N::LocalizedVellumAbbreviation, 0, 14}, // an empty field 3 stands for field 2
+        {L"Watt", N::LocalizedSingularName, 14, 0},
+        {L"Watt", N::SingularName, 14, 14},
+    };
+    for (const auto& [name, nameType, before, after] : cases) {
+        EXPECT_EQ(find(name, nameType), before) << name << " " << nameType;
+    }
     qelunits_detail::setLocalizedTextForTesting(QelUnit::watt, QelStringP(L"Vatio;Vatios;Vt;"));
-    ASSERT_STREQ(QelUnit::singularName(QelUnit::watt, true), L"Vatio");
-    expectCases({{L"VATIO", N::LocalizedSingularName, 14},
-                 {L"vatios", N::LocalizedPluralName, 14},
-                 {L"vt", N::LocalizedAbbreviation, 14},
-                 {L"Vt", N::LocalizedVellumAbbreviation, 14}, // an empty field 3 stands for field 2
-                 {L"Watt", N::LocalizedSingularName, 0},
-                 {L"Watt", N::SingularName, 14}});
+    ASSERT_STREQ(QelUnit::singularName(QelUnit::watt, true), L"Vatio"); // loads
+    for (const auto& [name, nameType, before, after] : cases) {
+        EXPECT_EQ(find(name, nameType), after) << name << " " << nameType << " loaded";
+    }
     expectEveryTextFound(5); // now by the scan
+    // Compared up to the first null character.
+    EXPECT_EQ(QelUnit::getBuiltinUnit(QelStringP(L"m\0xyz", std::size_t{5}), N::Abbreviation), 2);
 }
 
 } // namespace
