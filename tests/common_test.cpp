@@ -8,6 +8,7 @@
 
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -38,6 +39,9 @@ TEST(QelStringP, ValuesCopiesAndFormat) {
     a = b;
     b = L"x";
     EXPECT_EQ(str(a) + L" " + str(b), L"meters x");
+    b = std::move(a);
+    a += QelStringP(L"y"); // NOLINT(bugprone-use-after-move): a moved-from text is empty
+    EXPECT_EQ(str(a) + L" " + str(b), L"y meters");
     QelStringP fromNull(nullptr, false);
     fromNull += QelStringP(L"y");
     EXPECT_EQ(str(fromNull), L"y");
