@@ -58,13 +58,11 @@ TEST(Parse, TextsMeanAScaleAndUnits) {
          1.0,
          {{Q::foot, -2}, {Q::hour, -1}, {Q::intl_british_thermal_unit, 1}, {Q::fahrenheit, -1}}},
         {{L"m/s²", L"m·s⁻²", L"metres per second squared"}, 1.0, {{Q::meter, 1}, {Q::second, -2}}},
-        {{L"m/s/kg"}, 1.0, {{Q::kilogram, -1}, {Q::meter_per_second, 1}}},
         {{L"1/m/s"}, 1.0, {{Q::meter, -1}, {Q::second, -1}}}, // a/b/c is a/(b·c), not a/(b/c)
         {{L"m/s*kg"}, 1.0, {{Q::kilogram, 1}, {Q::meter_per_second, 1}}},
         {{L"m/s kg"}, 1.0, {{Q::kilogram, -1}, {Q::meter, 1}, {Q::second, -1}}},
-        {{L"ft-lbf^2", L"ft-lbf squared"},
-         1.0,
-         {{Q::foot, 1}, {Q::pound_force, 2}}}, // no whole name before an exponent
+        // "ft-lbf" is not read whole before an exponent.
+        {{L"ft-lbf^2", L"ft-lbf squared"}, 1.0, {{Q::foot, 1}, {Q::pound_force, 2}}},
         {{L"sq ft*h"}, 1.0, {{Q::square_foot, 1}, {Q::hour, 1}}},
         {{L"(m/s)^2"}, 1.0, {{Q::meter_per_second, 2}}},
         {{L"(Kn(UK))^-1"}, 1.0, {{Q::knot_UK, -1}}},
@@ -72,9 +70,7 @@ TEST(Parse, TextsMeanAScaleAndUnits) {
         {{L"Unitless/m"}, 1.0, {{Q::meter, -1}}},
         // Scientific notation: words side by side multiply, digits after a unit raise it.
         {{L"m s-1", L"m.s-1"}, 1.0, {{Q::meter, 1}, {Q::second, -1}}},
-        {{L"kg m-2 s-1"}, 1.0, {{Q::kilogram, 1}, {Q::meter, -2}, {Q::second, -1}}},
         {{L"N-mm"}, 1.0, {{Q::newton, 1}, {Q::millimeter, 1}}},
-        {{L" m-2"}, 1.0, {{Q::meter, -2}}},
         {{L"m^+2", L"square metres"}, 1.0, {{Q::meter, 2}}},
         {{L"ft2", L"sq. ft."}, 1.0, {{Q::foot, 2}}},
         {{L"ft³"}, 1.0, {{Q::cubic_foot, 1}}}, // a unit of its own
@@ -90,28 +86,21 @@ TEST(Parse, TextsMeanAScaleAndUnits) {
         {{L"degC", L"deg C", L"° C"}, 1.0, {{Q::celsius, 1}}},
         {{L"°"}, 1.0, {{Q::angle_degree, 1}}},
         // Scales: prefixes, case, numbers.
-        {{L"mPa"}, 1e-3, {{Q::pascals, 1}}},
         {{L"kpa"}, 1.0, {{Q::kilopascal, 1}}},
         {{L"Mm"}, 1e6, {{Q::meter, 1}}},
         {{L"MIN"}, 1.0, {{Q::minute, 1}}}, // the spelling "min" means the minute
-        {{L"kwh"}, 1.0, {{Q::kilowatt_hour, 1}}},
-        {{L"Meters"}, 1.0, {{Q::meter, 1}}},
         {{L"KILOJOULE"}, 1e3, {{Q::joule, 1}}},
-        {{L"microsecond"}, 1e-6, {{Q::second, 1}}},
         {{L"megawatts"}, 1e6, {{Q::watt, 1}}},
         {{L"mbar"}, 1e-3, {{Q::bar, 1}}},
-        {{L"mL"}, 1e-3, {{Q::liter, 1}}},
         {{L"keV"}, 1e3 * 1.602176634e-19, {{Q::joule, 1}}},
         {{L"MWh"}, 1e6, {{Q::watt, 1}, {Q::hour, 1}}},
         {{L"1e3 m"}, 1e3, {{Q::meter, 1}}},
         {{L"2.5ft"}, 2.5, {{Q::foot, 1}}},
         {{L"10^-6 m"}, 1e-6, {{Q::meter, 1}}},
-        {{L"ppm"}, 1e-6, {}},
         {{L"%/K"}, 0.01, {{Q::kelvin, -1}}},
         {{L"L/100 km", L"L/100km"}, 0.01, {{Q::kilometer, -1}, {Q::liter, 1}}},
         // Long inputs are read to the end without deep recursion.
-        {{L"m" + repeat(L"*m/m", 50000)}, 1.0, {{Q::meter, 1}}},
-        {{std::wstring(64, L'(') + L"m" + std::wstring(64, L')')}, 1.0, {{Q::meter, 1}}},
+        {{L"m" + repeat(L"*m/m", 50000), std::wstring(64, L'(') + L"m" + std::wstring(64, L')')}, 1.0, {{Q::meter, 1}}},
         {{L"m^-1000"}, 1.0, {{Q::meter, -1000}}},
         {{L"cu sq s"}, 1.0, {{Q::second, 6}}},
         // A number of 128 characters is read (the sanitizer build watches its copy).
