@@ -152,6 +152,9 @@ TEST(Utf8Layer, ConvertGivesTheValueOrTheReason) {
     }
     EXPECT_THROW(static_cast<void>(qelunits::convert(1.0, "ft", "s").value()), std::bad_optional_access);
     EXPECT_EQ(entries(*qelunits::parseType("m/s")), entries(T(QelUnit::meter_per_second)));
+    // One character more than the decoder keeps on the stack.
+    EXPECT_EQ(entries(*qelunits::parseType("kg" + std::string(126, ' ') + "/s")),
+              entries(T(QelUnit::kilogram) / T(QelUnit::second)));
     EXPECT_EQ(qelunits::parseType("mg").message(), "'mg' means 1e-06 kg, a scaled unit: read it with parseExpression");
     EXPECT_EQ(qelunits::parseExpression("mg")->scale(), 1e-6);
     EXPECT_FALSE(qelunits::parseExpression("(m"));
