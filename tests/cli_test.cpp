@@ -80,47 +80,40 @@ TEST(Cli, CommandsPrintTheirResultsAndStatuses) {
     }
 }
 
-TEST(Cli, WithoutAProgramNameReadsLinesOfWhichThereAreNone) {
+TEST(Cli, DescribesUnitsAndTypes) {
+    // Arguments, texts the output holds, its number of lines (-1: any).
+    const std::tuple<std::vector<const char*>, std::vector<const char*>, int> cases[] = {
+        {{"info", "min"},
+         {"id: 167\n", "internal name: minute\n", "type: 3 Time [s]\n", "system: neither\n",
+          "factor to base unit: 60 sec\n", "'min' also minim"},
+         -1},
+        {{"info", "MJ"}, {"means: 1000000 × J\n", "internal name: joule\n", "factor to base unit: 1 J\n"}, -1},
+        {{"info", "t"}, {"internal name: ton\n", "\nnote: 't' is the short ton here; the metric tonne is 'tonne'"}, -1},
+        {{"info", "kJ/(kg·K)"}, {"means: 1000 × J/(kg·°K)\n", "factor to SI base units: 1\n"}, -1},
+        {{"types"}, {}, 31},
+        // A type by number, display name or internal name, in any case; by system or in every system.
+        {{"list", "--type", "24", "--system", "metric"}, {"265\tmeter_per_second\tm/s\tMeter per second\n"}, 7},
+        {{"list", "--type", "velocity", "--system", "metric"}, {}, 7},
+        {{"list", "--type", "COMPAT_velocity", "--system", "metric"}, {}, 7},
+        {{"list", "--type", "distance"}, {"2\tmeter\t", "\tfoot\t"}, -1},
+        {{"list"}, {}, 348}, // every unit but the dimensionless one
+        {{"--help"}, {"Usage: qelunits", "\n  convert VALUE FROM TO   print", "\n  --digits N  ", "\n  --exact  "}, -1},
+    };
+    for (const auto& [args, texts, lines] : cases) {
+        SCOPED_TRACE(::testing::PrintToString(args));
+        const Outcome o = runTool(args);
+        EXPECT_EQ(o.status, 0);
+        for (const char* text : texts) {
+            EXPECT_NE(o.out.find(text), std::string::npos) << text;
+        }
+        EXPECT_TRUE(lines < 0 || std::count(o.out.begin(), o.out.end(), '\n') == lines) << o.out;
+    }
+    // Without a program name: the lines of standard input, of which there are none.
     const char* argv[] = {nullptr};
     std::istringstream in;
     std::ostringstream out;
     EXPECT_EQ(qelunits_cli::run(0, argv, in, out, out, false), qelunits_cli::kOk);
     EXPECT_EQ(out.str(), "");
-}
-
-TEST(Cli, DescribesUnitsAndTypes) {
-    // A unit, lines its description holds.
-    const std::pair<const char*, std::vector<const char*>> infos[] = {
-        {"min",
-         {"id: 167\n", "internal name: minute\n", "type: 3 Time [s]\n", "system: neither\n",
-          "factor to base unit: 60 sec\n", "'min' also minim"}},
-        {"MJ", {"means: 1000000 × J\n", "internal name: joule\n", "factor to base unit: 1 J\n"}},
-        {"t", {"internal name: ton\n", "\nnote: 't' is the short ton here; the metric tonne is 'tonne'"}},
-        {"kJ/(kg·K)", {"means: 1000 × J/(kg·°K)\n", "factor to SI base units: 1\n"}},
-    };
-    for (const auto& [unit, lines] : infos) {
-        const Outcome info = runTool({"info", unit});
-        EXPECT_EQ(info.status, 0);
-        for (const char* line : lines) {
-            EXPECT_NE(info.out.find(line), std::string::npos) << unit << ": " << line;
-        }
-    }
-    const Outcome types = runTool({"types"});
-    EXPECT_EQ(std::count(types.out.begin(), types.out.end(), '\n'), 31);
-    // A type by number, display name or internal name, in any case.
-    for (const char* type : {"24", "velocity", "COMPAT_velocity"}) {
-        const Outcome speeds = runTool({"list", "--type", type, "--system", "metric"});
-        EXPECT_EQ(speeds.out.rfind("265\tmeter_per_second\tm/s\tMeter per second\n", 0), 0U) << type;
-        EXPECT_EQ(std::count(speeds.out.begin(), speeds.out.end(), '\n'), 7) << type;
-    }
-    EXPECT_EQ(runTool({"list", "--type", "distance"}).out.rfind("2\tmeter\t", 0), 0U); // every system
-    const std::string all = runTool({"list"}).out; // every unit but the dimensionless one
-    EXPECT_EQ(std::count(all.begin(), all.end(), '\n'), 348);
-    const std::string help = runTool({"--help"}).out;
-    for (const char* line :
-         {"Usage: qelunits", "\n  convert VALUE FROM TO   print", "\n  --digits N  ", "\n  --exact  "}) {
-        EXPECT_NE(help.find(line), std::string::npos) << line;
-    }
 }
 
 TEST(Cli, ReadsConversionsLineByLine) {
