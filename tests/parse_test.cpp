@@ -307,7 +307,7 @@ TEST(Parse, SharedNamesFavourTheEverydayUnitAndListEveryCandidate) {
         EXPECT_EQ(units, expected) << QelUnitParser::toUtf8(name);
     }
     // The first kind that matched stays, unless a later one matches in exact case.
-    EXPECT_EQ(QelUnitParser::candidates(L"kilogram").items[0].matched, QelUnit::InternalName);
+    EXPECT_EQ(QelUnitParser::candidates(std::wstring_view(L"kilogram/s", 8)).items[0].matched, QelUnit::InternalName);
     EXPECT_EQ(QelUnitParser::candidates(L"Kilogram").items[0].matched, QelUnit::SingularName);
     EXPECT_EQ(QelUnitParser::candidates(L"KILOGRAM").items[0].matched, QelUnit::Abbreviation); // the parser's reading
     EXPECT_TRUE(QelUnitParser::candidates(L"s").items[0].alias);
