@@ -40,7 +40,7 @@ TEST(Cli, CommandsPrintTheirResultsAndStatuses) {
         {{"convert", "1", "m/s", " km/hr "}, 0, "3.6 km/hr\n", ""},
         {{"convert", "2", "t", "kg"}, 0, "1814.37 kg\n", "qelunits: note: 't' is the short ton here; the metric"},
         {{"factor", "mPa·s", "Pa*s"}, 0, "0.001\n", ""}, // a scaled expression
-        {{"--digits", "3", "convert", "1", "m", "ft"}, 0, "3.28 ft\n", ""},
+        {{"--digits", "1", "convert", "1", "m", "ft"}, 0, "3 ft\n", ""},
         {{"--exact", "convert", "25.4", "mm", "in"}, 0, "0.9999999999999999 in\n", ""},
         {{"factor", "--digits", "17", "mm", "in"}, 0, "0.03937007874015748\n", ""},
         {{"--settings", "--foot", "survey", "convert", "1", "30", "2"}, 0, "0.304800609601 m\n", ""},
