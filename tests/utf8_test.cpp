@@ -114,15 +114,10 @@ TEST(Utf8Layer, QuantityTextIsANumberThenAUnit) {
         {"+-3 ft", 0.0, T(), "expected a finite number at 0"},
         {"1e999 ft", 0.0, T(), "number out of the range of a double at 0"},
         {"3.5 fot", 0.0, T(), "unknown unit 'fot' at 4; did you mean 'ft'?"},
-        {"2 \xff", 0.0, T(), nullptr}};
+        {"2 \xff", 0.0, T(), "invalid UTF-8 at 2"}};
     for (const auto& [text, value, type, message] : cases) {
         SCOPED_TRACE(text);
         const qelunits::Result<V> read = qelunits::parseQuantity(text);
-        if (message == nullptr) { // the parser's own wording
-            EXPECT_EQ(read.status(), QelUnit::InvalidUnit);
-            EXPECT_FALSE(read.message().empty());
-            continue;
-        }
         EXPECT_EQ(read.message(), message);
         EXPECT_EQ(read.status(), *message == '\0' ? QelUnit::Ok : QelUnit::InvalidUnit);
         const V q = read.value_or(V(0.0));
