@@ -89,7 +89,7 @@ TEST(Parse, TextsMeanAScaleAndUnits) {
         {{L"MWh"}, 1e6, {{Q::watt, 1}, {Q::hour, 1}}},
         {{L"1e3 m"}, 1e3, {{Q::meter, 1}}},
         {{L"2.5ft"}, 2.5, {{Q::foot, 1}}},
-        {{L"10^-6 m"}, 1e-6, {{Q::meter, 1}}},
+        {{L"10^-6 m", L"sq 10^-3 m"}, 1e-6, {{Q::meter, 1}}}, // a modifier raises a number too
         {{L"%/K"}, 0.01, {{Q::kelvin, -1}}},
         {{L"L/100 km", L"L/100km"}, 0.01, {{Q::kilometer, -1}, {Q::liter, 1}}},
         // Long inputs are read to the end without deep recursion.
