@@ -79,8 +79,7 @@ QelUnit::BuiltinUnits singleUnit(const QelUnitType& type) {
 std::string dimension(const QelUnitType& type) {
     const std::string symbols = "[" + qelunits::dimension(type) + "]";
     const QelUnit::BuiltinUnits unit = singleUnit(type);
-    return unit != QelUnit::dimensionless ? toUtf8(QelUnit::displayName(QelUnit::getType(unit))) + " " + symbols
-                                          : symbols;
+    return unit != QelUnit::dimensionless ? qelunits::displayName(QelUnit::getType(unit)) + " " + symbols : symbols;
 }
 
 // The whole text as a number, or false.
@@ -116,7 +115,7 @@ std::string aboutNames(const std::string& text) {
     const QelUnitCandidates found = QelUnitParser::candidates(wide);
     std::string others;
     for (std::size_t i = 1; i < found.count; ++i) {
-        addOnce(others, toUtf8(QelUnit::internalName(found.items[i].unit)), ", ");
+        addOnce(others, qelunits::internalName(found.items[i].unit), ", ");
     }
     const std::string notes = toUtf8(QelUnitParser::notes(wide));
     return (others.empty() ? "" : "; '" + text + "' can also mean " + others) + (notes.empty() ? "" : "; " + notes);
@@ -435,9 +434,9 @@ int Tool::factor(const std::string& from, const std::string& to) {
 
 int Tool::incompatible(const std::string& from, const QelUnitExpression& fromUnit, const std::string& to,
                        const QelUnitExpression& toUnit, QelUnit::ErrorStatus status) {
-    return fail("cannot convert " + from + " to " + to + ": " + toUtf8(QelUnitBase::GetStatusMessage(status)) + " (" +
-                from + ": " + dimension(fromUnit.type()) + "; " + to + ": " + dimension(toUnit.type()) + ")" +
-                aboutNames(from) + aboutNames(to));
+    return fail("cannot convert " + from + " to " + to + ": " + qelunits::statusMessage(status) + " (" + from + ": " +
+                dimension(fromUnit.type()) + "; " + to + ": " + dimension(toUnit.type()) + ")" + aboutNames(from) +
+                aboutNames(to));
 }
 
 int Tool::settingsConversion(const std::string& value, const std::string& from, const std::string& to, bool asFactor) {
@@ -460,8 +459,7 @@ int Tool::settingsConversion(const std::string& value, const std::string& from, 
     const QelUnit::ErrorStatus status = asFactor ? QelUnitBase::GetConversionFactor(fromCode, mFoot, toCode, number)
                                                  : QelUnitBase::ConvertUnits(fromCode, mFoot, toCode, number);
     if (status != QelUnit::Ok) {
-        return fail("cannot convert settings code " + from + " to " + to + ": " +
-                    toUtf8(QelUnitBase::GetStatusMessage(status)));
+        return fail("cannot convert settings code " + from + " to " + to + ": " + qelunits::statusMessage(status));
     }
     const QelUnitType target(QelUnitBase::mapToBuiltin(toCode, mFoot), 1);
     return print(number, "", asFactor ? "" : " " + toString(target));
@@ -499,11 +497,11 @@ void Tool::infoUnit(QelUnit::BuiltinUnits unit) {
     const QelUnit::BuiltinTypes unitType = QelUnit::getType(unit);
     const bool metric = QelUnit::isMetric(unit);
     const bool imperial = QelUnit::isImperial(unit);
-    mOut << "id: " << unit << "\ninternal name: " << toUtf8(QelUnit::internalName(unit))
-         << "\nsingular: " << toUtf8(QelUnit::singularName(unit)) << "\nplural: " << toUtf8(QelUnit::pluralName(unit))
-         << "\nabbreviation: " << toUtf8(QelUnit::defaultAbbreviation(unit))
-         << "\nVellum form: " << toUtf8(QelUnit::defaultAbbreviationAsVellum(unit)) << "\ntype: " << unitType << " "
-         << toUtf8(QelUnit::displayName(unitType)) << " [" << qelunits::dimension(QelUnitType(unit, 1)) << "]\nsystem: "
+    mOut << "id: " << unit << "\ninternal name: " << qelunits::internalName(unit)
+         << "\nsingular: " << qelunits::singularName(unit) << "\nplural: " << qelunits::pluralName(unit)
+         << "\nabbreviation: " << qelunits::defaultAbbreviation(unit)
+         << "\nVellum form: " << qelunits::defaultAbbreviationAsVellum(unit) << "\ntype: " << unitType << " "
+         << qelunits::displayName(unitType) << " [" << qelunits::dimension(QelUnitType(unit, 1)) << "]\nsystem: "
          << (metric && imperial ? "metric and imperial"
              : metric           ? "metric"
              : imperial         ? "imperial"
@@ -525,8 +523,7 @@ void Tool::infoSharedNames(QelUnit::BuiltinUnits unit, std::string& notes) {
         const QelUnitCandidates found = QelUnitParser::candidates(text.c_str());
         for (std::size_t i = 0; i < found.count; ++i) {
             if (found.items[i].unit != unit) {
-                addOnce(shared,
-                        "'" + toUtf8(text.c_str()) + "' also " + toUtf8(QelUnit::internalName(found.items[i].unit)),
+                addOnce(shared, "'" + toUtf8(text.c_str()) + "' also " + qelunits::internalName(found.items[i].unit),
                         ", ");
             }
         }
@@ -564,8 +561,8 @@ int Tool::list(const Arguments& /*unused*/) {
         const bool systemOk =
             !mOptions->has(kSystem) || (system == "metric" ? QelUnit::isMetric(unit) : QelUnit::isImperial(unit));
         if (systemOk && (type < 0 || QelUnit::getType(unit) == type)) {
-            mOut << code << '\t' << toUtf8(QelUnit::internalName(unit)) << '\t' << toUtf8(QelUnitParser::unitText(unit))
-                 << '\t' << toUtf8(QelUnit::singularName(unit)) << '\n';
+            mOut << code << '\t' << qelunits::internalName(unit) << '\t' << qelunits::unitText(unit) << '\t'
+                 << qelunits::singularName(unit) << '\n';
         }
     }
     return kOk;
@@ -579,9 +576,8 @@ int Tool::types(const Arguments& /*unused*/) {
             units += QelUnit::getType(static_cast<QelUnit::BuiltinUnits>(code)) == type ? 1 : 0;
         }
         const QelUnit::BuiltinUnits base = QelUnitParser::baseUnit(type);
-        mOut << t << '\t' << toUtf8(QelUnit::displayName(type)) << '\t' << units << " units\t"
-             << (base != QelUnit::dimensionless ? "base " + toUtf8(QelUnitParser::unitText(base)) : "no base unit")
-             << '\n';
+        mOut << t << '\t' << qelunits::displayName(type) << '\t' << units << " units\t"
+             << (base != QelUnit::dimensionless ? "base " + qelunits::unitText(base) : "no base unit") << '\n';
     }
     return kOk;
 }
