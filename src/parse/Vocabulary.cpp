@@ -3,6 +3,7 @@
 #include "catalog/HashedTexts.h"
 
 #include <array>
+#include <iterator>
 #include <utility>
 
 namespace qelunits_detail {
@@ -10,10 +11,10 @@ namespace {
 
 template <typename Visit>
 constexpr void forEachHit(Visit visit) {
-    for (std::size_t row = 0; row < sizeof(kVocabulary) / sizeof(kVocabulary[0]); ++row) {
+    for (std::size_t row = 0; row < kVocabulary.size(); ++row) {
         visit(VocabularyHit{VocabularyHit::Source::Vocabulary, 0, static_cast<std::uint16_t>(row)});
     }
-    for (std::size_t row = 0; row < sizeof(kPrefixableUnits) / sizeof(kPrefixableUnits[0]); ++row) {
+    for (std::size_t row = 0; row < std::size(kPrefixableUnits); ++row) {
         const PrefixableUnit& unit = kPrefixableUnits[row];
         for (std::uint8_t i = 0; i < 3; ++i) {
             if (unit.symbols[i] != nullptr) {

@@ -1,0 +1,72 @@
+#ifndef QELUNITS_SRC_PARSE_MEANING_H
+#define QELUNITS_SRC_PARSE_MEANING_H
+
+// The rows of what the parser reads beyond the catalogue's own texts: each
+// reading is a scale times a product of catalogue units.
+
+#include <qelunits/ConversionFactor.h>
+#include <qelunits/QelUnit.h>
+
+#include <cstddef>
+#include <cstdint>
+
+namespace qelunits_detail {
+
+/// At most this many catalogue units in one reading.
+constexpr std::size_t kMeaningUnits = 3;
+
+/// A scale times a product of catalogue units; the units end at the first with power 0.
+struct Meaning {
+    double scale = 1.0;
+    QelUnitFactor units[kMeaningUnits] = {};
+};
+
+/// How a spelling of the vocabulary compares.
+enum class Spelling : std::uint8_t {
+    Symbol,  // exact case first; folded only where every folded match means the same
+    Name,    // case folded ("Percent", "TABLESPOON")
+    Refused, // read on purpose as an error, with the reason in its row
+};
+
+struct VocabularyEntry {
+    const wchar_t* text;
+    Spelling spelling;
+    Meaning meaning;
+    const wchar_t* refusal = nullptr; // why a refused spelling is not read
+};
+
+namespace vocab {
+using U = QelUnit;
+constexpr Meaning unit(U::BuiltinUnits u, double scale = 1.0) { return {scale, {{u, 1}}}; }
+constexpr Meaning per(U::BuiltinUnits a, U::BuiltinUnits b, double scale = 1.0) { return {scale, {{a, 1}, {b, -1}}}; }
+constexpr Meaning times(U::BuiltinUnits a, U::BuiltinUnits b) { return {1.0, {{a, 1}, {b, 1}}}; }
+constexpr Meaning number(double scale) { return {scale, {}}; }
+constexpr Meaning none() { return {}; }
+} // namespace vocab
+
+/// An SI prefix: its symbol and word (either may be null) and its power of ten.
+struct Prefix {
+    const wchar_t* symbol;
+    const wchar_t* word;
+    int exponent;
+};
+
+/// A unit that takes SI prefixes: its symbols and names (null where fewer), and
+/// what one of it is: 10^exponent × mantissa × its catalogue units.
+struct PrefixableUnit {
+    const wchar_t* symbols[3];
+    const wchar_t* names[4];
+    int exponent;
+    Meaning meaning;
+};
+
+/// A kept catalogue spelling that most people read otherwise, and what to write instead.
+struct SpellingNote {
+    const wchar_t* text;
+    QelUnit::BuiltinUnits unit;
+    const wchar_t* note;
+};
+
+} // namespace qelunits_detail
+
+#endif
