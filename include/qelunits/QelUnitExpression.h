@@ -22,6 +22,9 @@ public:
     explicit QelUnitExpression(const QelUnitType& type) : mType(type) {}
     /// scale × type. A scale that is not positive and finite makes every conversion fail with InvalidUnit.
     QelUnitExpression(double scale, const QelUnitType& type) : mScale(scale), mType(type) {}
+    /// scale × type, a temperature difference ("Δ°C") where difference is set and type is
+    /// one temperature unit to the power 1; other types ignore the flag.
+    QelUnitExpression(double scale, const QelUnitType& type, bool difference);
 
     /// The number the type is multiplied by.
     double scale() const noexcept { return mScale; }
@@ -29,12 +32,17 @@ public:
     const QelUnitType& type() const noexcept { return mType; }
     /// True when the scale is not exactly 1.
     bool isScaled() const noexcept { return mScale != 1.0; }
+    /// True for a temperature difference ("Δ°C", "delta_degF"): it converts by the ratio of
+    /// the degrees, as temperatures inside compound units do, never as a reading.
+    bool isTemperatureDifference() const noexcept { return mDifference; }
+    /// True for one temperature unit to the power 1, any scale: a reading unless a difference.
+    bool isTemperature() const noexcept;
 
     /// True when both types reduce to the same base dimensions.
     bool isCompatible(const QelUnitExpression& other) const noexcept { return mType.isCompatible(other.mType); }
-    /// True for the same scale and equal factor lists.
+    /// True for the same scale, equal factor lists and the same reading of a temperature.
     bool isEqualTo(const QelUnitExpression& other) const noexcept {
-        return mScale == other.mScale && mType.isEqualTo(other.mType);
+        return mScale == other.mScale && mDifference == other.mDifference && mType.isEqualTo(other.mType);
     }
 
     /// factor receives how many of to make one of this: Ok; TypesNotCompatible;
@@ -43,14 +51,14 @@ public:
     /// is written only on Ok. Between unscaled expressions the factor is the type's.
     QelUnit::ErrorStatus GetConversionFactor(const QelUnitExpression& to, double& factor) const;
     /// Converts value from this to to, a temperature scale as a reading (100 °C
-    /// is 212 °F); Ok or the failure of GetConversionFactor, value written only on
-    /// Ok. Between unscaled expressions the result is the type's conversion, bit for bit.
+    /// is 212 °F) unless either side is a difference (10 Δ°C is 18 Δ°F); Ok or the failure of GetConversionFactor,
+    /// value written only on Ok. Between unscaled expressions the result is the type's conversion, bit for bit.
     QelUnit::ErrorStatus Convert(const QelUnitExpression& to, double& value) const;
     /// True when this is a temperature scale (one temperature unit to the power
-    /// 1, any scale) and value, read in it, lies below absolute zero.
+    /// 1, any scale, not a difference) and value, read in it, lies below absolute zero.
     bool isBelowAbsoluteZero(double value) const;
 
-    /// this = this · other: scales multiply, types multiply.
+    /// this = this · other: scales multiply, types multiply; a difference stays one where the product is a temperature.
     QelUnitExpression& operator*=(const QelUnitExpression& other);
     /// this = this / other.
     QelUnitExpression& operator/=(const QelUnitExpression& other);
@@ -76,6 +84,7 @@ private:
 
     double mScale = 1.0;
     QelUnitType mType;
+    bool mDifference = false;
 };
 
 #endif

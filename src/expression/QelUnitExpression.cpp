@@ -1,5 +1,7 @@
 #include <qelunits/QelUnitExpression.h>
 
+#include "factors/DirectFactors.h"
+
 #include <cmath>
 
 namespace {
@@ -10,14 +12,40 @@ bool usableScale(double scale) { return scale > 0.0 && std::isfinite(scale); }
 // rounding of the scales' offsets (-273.15 °C comes to 0 K only up to it).
 constexpr double kAbsoluteZeroMargin = -1e-9;
 
+// Between two temperatures where either is a difference: the ratio of the degrees, the
+// factor a compound type raises for its temperatures.
+bool differenceFactor(const QelUnitExpression& from, const QelUnitExpression& to, ConversionFactor& f) {
+    if (!(from.isTemperatureDifference() || to.isTemperatureDifference()) || !from.isTemperature() ||
+        !to.isTemperature()) {
+        return false;
+    }
+    const qelunits_detail::DirectEntry& entry = qelunits_detail::findDirect(from.type()[0].unit, to.type()[0].unit);
+    f = entry.kind == qelunits_detail::DirectKind::None ? ConversionFactor() : ConversionFactor(entry.stored);
+    return true;
+}
+
+// The type's conversion factor, or the ratio of the degrees for a difference.
+QelUnit::ErrorStatus typeFactor(const QelUnitExpression& from, const QelUnitExpression& to, ConversionFactor& f) {
+    return differenceFactor(from, to, f) ? QelUnit::Ok : from.type().GetConversionFactor(to.type(), f);
+}
+
 } // namespace
+
+QelUnitExpression::QelUnitExpression(double scale, const QelUnitType& type, bool difference)
+    : mScale(scale), mType(type) {
+    mDifference = difference && isTemperature();
+}
+
+bool QelUnitExpression::isTemperature() const noexcept {
+    return mType.size() == 1 && mType[0].power == 1 && QelUnit::getType(mType[0].unit) == QelUnit::Temperature;
+}
 
 QelUnit::ErrorStatus QelUnitExpression::GetConversionFactor(const QelUnitExpression& to, double& factor) const {
     if (!usableScale(mScale) || !usableScale(to.mScale)) {
         return QelUnit::InvalidUnit;
     }
     ConversionFactor f;
-    const QelUnit::ErrorStatus status = mType.GetConversionFactor(to.mType, f);
+    const QelUnit::ErrorStatus status = typeFactor(*this, to, f);
     if (status == QelUnit::Ok) {
         // Multiplying and dividing by 1 is exact: unscaled expressions keep the type's factor.
         factor = mScale * static_cast<double>(f) / to.mScale;
@@ -30,7 +58,7 @@ QelUnit::ErrorStatus QelUnitExpression::Convert(const QelUnitExpression& to, dou
         return QelUnit::InvalidUnit;
     }
     ConversionFactor f;
-    const QelUnit::ErrorStatus status = mType.GetConversionFactor(to.mType, f);
+    const QelUnit::ErrorStatus status = typeFactor(*this, to, f);
     if (status == QelUnit::CustomConversion && f.customConversion != nullptr) {
         value = f.customConversion(value * mScale) / to.mScale;
         return QelUnit::Ok;
@@ -43,7 +71,7 @@ QelUnit::ErrorStatus QelUnitExpression::Convert(const QelUnitExpression& to, dou
 }
 
 bool QelUnitExpression::isBelowAbsoluteZero(double value) const {
-    if (mType.size() != 1 || mType[0].power != 1 || QelUnit::getType(mType[0].unit) != QelUnit::Temperature) {
+    if (mDifference || !isTemperature()) {
         return false;
     }
     double kelvin = value;
@@ -54,12 +82,14 @@ bool QelUnitExpression::isBelowAbsoluteZero(double value) const {
 QelUnitExpression& QelUnitExpression::operator*=(const QelUnitExpression& other) {
     mType *= other.mType;
     mScale *= other.mScale;
+    mDifference = (mDifference || other.mDifference) && isTemperature();
     return *this;
 }
 
 QelUnitExpression& QelUnitExpression::operator/=(const QelUnitExpression& other) {
     mType /= other.mType;
     mScale /= other.mScale;
+    mDifference = (mDifference || other.mDifference) && isTemperature();
     return *this;
 }
 
@@ -69,6 +99,7 @@ void QelUnitExpression::pow(int n) {
         return;
     }
     mType.pow(n);
+    mDifference = mDifference && n == 1;
     if (mScale != 1.0) {
         mScale = n == 1 ? mScale : n == -1 ? 1.0 / mScale : std::pow(mScale, static_cast<double>(n));
     }

@@ -202,6 +202,7 @@ private:
                 return fail(Error::PowerOutOfRange, op);
             }
         }
+        ExpressionAccess::difference(out) = ExpressionAccess::difference(out) || meaning.difference;
         double& scale = ExpressionAccess::scale(out);
         scale = scaledBy(scale, meaning.scale, raised * power);
         return usableScale(scale) || fail(Error::NumberOutOfRange, at, FailureDetail::Scale);
@@ -305,6 +306,7 @@ private:
                 return fail(Error::PowerOutOfRange, op);
             }
         }
+        ExpressionAccess::difference(out) = ExpressionAccess::difference(out) || ExpressionAccess::difference(inner);
         double& scale = ExpressionAccess::scale(out);
         scale = scaledBy(scale, inner.scale(), raised * power);
         return usableScale(scale) || fail(Error::NumberOutOfRange, at, FailureDetail::Scale);

@@ -139,6 +139,9 @@ std::wstring qelunits_detail::shortestNumber(double value) {
 
 QelStringP QelUnitParser::format(const QelUnitExpression& expression) {
     QelStringP type = format(expression.type());
+    if (expression.isTemperatureDifference()) {
+        type = QelStringP((L"\u0394" + std::wstring(type.view())).c_str());
+    }
     if (!expression.isScaled()) {
         return type;
     }

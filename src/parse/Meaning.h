@@ -19,6 +19,7 @@ constexpr std::size_t kMeaningUnits = 3;
 struct Meaning {
     double scale = 1.0;
     QelUnitFactor units[kMeaningUnits] = {};
+    bool difference = false; // a temperature difference ("Δ°C"), not a reading
 };
 
 /// How a spelling of the vocabulary compares.

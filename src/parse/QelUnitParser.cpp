@@ -1,5 +1,6 @@
 // The exported entry points.
 
+#include "expression/ExpressionAccess.h"
 #include "parse/BuildType.h"
 #include "parse/CharClass.h"
 #include "parse/ReadName.h"
@@ -58,7 +59,11 @@ void QelUnitParser::readInto(std::wstring_view text, QelUnitParseResult& result,
     ParseFailure f;
     if (!qelunits_detail::buildExpression(text.data(), text.size(), result.mExpression, f)) {
         result = failure(text.data(), text.size(), f);
-    } else if (!scaled && result.mExpression.isScaled()) {
+        return;
+    }
+    bool& difference = qelunits_detail::ExpressionAccess::difference(result.mExpression);
+    difference = difference && result.mExpression.isTemperature();
+    if (!scaled && result.mExpression.isScaled()) {
         const std::wstring message = L"'" + std::wstring(text) + L"' means " +
                                      std::wstring(QelUnitParser::format(result.mExpression).c_str()) +
                                      L", a scaled unit: read it with parseExpression";

@@ -53,6 +53,7 @@ bool quickExponent(const wchar_t* text, std::size_t length, std::size_t& at, std
 bool abandon(QelUnitExpression& out) {
     UnitTypeAccess{ExpressionAccess::type(out)}.clear();
     ExpressionAccess::scale(out) = 1.0;
+    ExpressionAccess::difference(out) = false;
     return false;
 }
 
@@ -73,6 +74,7 @@ bool multiply(QelUnitExpression& out, const Meaning& meaning, std::int64_t expon
             return false;
         }
     }
+    ExpressionAccess::difference(out) = ExpressionAccess::difference(out) || meaning.difference;
     double& scale = ExpressionAccess::scale(out);
     scale = scaledBy(scale, meaning.scale, exponent * sign);
     return scale > 0.0 && std::isfinite(scale);

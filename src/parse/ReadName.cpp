@@ -304,6 +304,15 @@ const wchar_t* prefixWord(std::uint8_t prefix) {
     return L"";
 }
 
+// "Δ" or "delta_" before a temperature: the length of the mark, else 0.
+std::size_t differenceMark(const wchar_t* name, std::size_t length) {
+    if (length > 1 && name[0] == L'\u0394') {
+        return 1;
+    }
+    constexpr std::size_t kDelta = 6;
+    return length > kDelta && equalsFolded(name, kDelta, L"delta_") ? kDelta : 0;
+}
+
 } // namespace
 
 bool readCatalogueText(const wchar_t* name, std::size_t length, std::uint32_t hash, QelUnit::BuiltinUnits& unit,
@@ -328,6 +337,13 @@ Reading readName(const wchar_t* name, std::size_t length, bool catalogueTried) n
     if (length == 0 || (!catalogueTried && readCatalogue(name, length, reading)) ||
         readVocabulary(name, length, reading) || readPrefixed(name, length, reading)) {
         return reading;
+    }
+    if (const std::size_t mark = differenceMark(name, length)) {
+        Reading rest = readName(name + mark, length - mark);
+        const bool temperature = rest.status == ReadStatus::Found && isOneUnit(rest.meaning) &&
+                                 QelUnit::getType(rest.meaning.units[0].unit) == QelUnit::Temperature;
+        rest.meaning.difference = temperature;
+        return temperature ? rest : reading;
     }
     return length > 1 ? readFolded(name, length) : reading;
 }
