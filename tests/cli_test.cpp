@@ -38,7 +38,7 @@ TEST(Cli, CommandsPrintTheirResultsAndStatuses) {
         // below absolute zero, the default foot) is not repeated here.
         {{"convert", "25.4", "mm", "in"}, 0, "1 in\n", ""},
         {{"convert", "1", "m/s", " km/hr "}, 0, "3.6 km/hr\n", ""},
-        {{"convert", "2", "t", "kg"}, 0, "1814.37 kg\n", "qelunits: note: 't' is the short ton here; the metric"},
+        {{"convert", "2", "yr", "d"}, 0, "730.512 d\n", "qelunits: note: 'yr' is the sidereal year here"},
         {{"factor", "mPa·s", "Pa*s"}, 0, "0.001\n", ""}, // a scaled expression
         {{"--digits", "1", "convert", "1", "m", "ft"}, 0, "3 ft\n", ""},
         {{"--exact", "convert", "25.4", "mm", "in"}, 0, "0.9999999999999999 in\n", ""},
@@ -47,7 +47,7 @@ TEST(Cli, CommandsPrintTheirResultsAndStatuses) {
         {{"--settings", "factor", "2", "30"}, 0, "3.28083989501\n", ""},
         {{"convert", "1", "fot", "m"}, 1, "", "qelunits: unknown unit 'fot' at 0; did you mean 'ft'?\n"},
         {{"convert", "1", "cal", "J"}, 1, "", "'cal' can also mean intl_calorie"},
-        {{"convert", "1", "t", "kg/m"}, 1, "", "(t: Weight [kg]; kg/m: Linear Weight [kg/m]); 't' is the short"},
+        {{"convert", "1", "yr", "kg/m"}, 1, "", "(yr: Time [s]; kg/m: Linear Weight [kg/m]); 'yr' can also mean"},
         {{"factor", "°C", "°F"}, 1, "", "converts by a function"},
         {{"--settings", "convert", "1", "30", "12"}, 1, "", "qelunits: unknown settings-unit code 12\n"},
         {{"convert", "1", "m"}, 2, "", "wrong number of arguments for convert"},
@@ -89,7 +89,7 @@ TEST(Cli, DescribesUnitsAndTypes) {
           "factor to base unit: 60 sec\n", "'min' also minim"},
          -1},
         {{"info", "MJ"}, {"means: 1000000 × J\n", "internal name: joule\n", "factor to base unit: 1 J\n"}, -1},
-        {{"info", "t"}, {"internal name: ton\n", "\nnote: 't' is the short ton here; the metric tonne is 'tonne'"}, -1},
+        {{"info", "yr"}, {"internal name: sidereal_year\n", "\nnote: 'yr' is the sidereal year here (365.256 d)"}, -1},
         {{"info", "kJ/(kg·K)"}, {"means: 1000 × J/(kg·°K)\n", "factor to SI base units: 1\n"}, -1},
         {{"types"}, {}, 31},
         // A type by number, display name or internal name, in any case; by system or in every system.

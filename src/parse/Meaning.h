@@ -59,6 +59,7 @@ struct PrefixableUnit {
     const wchar_t* names[4];
     int exponent;
     Meaning meaning;
+    bool binary = false; // also takes the binary prefixes (Ki, Mi, ...: bit and byte)
 };
 
 /// A kept catalogue spelling that most people read otherwise, and what to write instead.

@@ -7,6 +7,7 @@
 // into the one table that the lookups index.
 
 #include "parse/Meaning.h"
+#include "parse/vocabulary/Customary.h"
 #include "parse/vocabulary/Engineering.h"
 #include "parse/vocabulary/Everyday.h"
 #include "parse/vocabulary/Prefixable.h"
@@ -34,9 +35,10 @@ constexpr std::array<VocabularyEntry, (Sizes + ...)> joinRows(const VocabularyEn
 
 // Spellings in common use. A spelling that names a catalogue unit means that
 // unit, rounding and all, so that it never disagrees with the catalogue's own
-// texts; others are exact (the defining value in the comment). A catalogue
-// text always wins over a row here.
-inline constexpr auto kVocabulary = joinRows(kEverydaySpellings, kEngineeringSpellings, kScienceSpellings);
+// texts; others are exact (the defining value in the comment). A row whose text
+// is also a catalogue text gives the meaning the world gives it ("t", "cal").
+inline constexpr auto kVocabulary =
+    joinRows(kEverydaySpellings, kEngineeringSpellings, kScienceSpellings, kCustomarySpellings);
 
 /// Words that stand for operators: "miles per hour", "m/s squared", "square metres".
 enum class OperatorWord : std::uint8_t { None, Per, Squared, Cubed, Square, Cubic };
@@ -46,14 +48,12 @@ OperatorWord operatorWord(const wchar_t* text, std::size_t length) noexcept;
 
 // clang-format off
 inline constexpr SpellingNote kSpellingNotes[] = {
-    {L"t", QelUnit::ton, L"'t' is the short ton here; the metric tonne is 'tonne'"},
-    {L"Ton", QelUnit::ton, L"'ton' is the short ton (2000 lb) here; the metric tonne is 'tonne', the ton of refrigeration 'TR'"},
-    {L"Tons", QelUnit::ton, L"'tons' are short tons (2000 lb) here; the metric tonne is 'tonne', the ton of refrigeration 'TR'"},
-    {L"C", QelUnit::century, L"'C' is the century here; degrees Celsius are '°C' or 'degC'"},
-    {L"cal", QelUnit::caliber, L"'cal' is the caliber here; the calorie is 'intl_calorie', the kilocalorie 'kcal'"},
-    {L"bbl", QelUnit::barrel, L"'bbl' is the US dry barrel here (7056 in³); the 42-gallon barrel is 'oil barrel'"},
-    {L"nmi", QelUnit::mile_nautical_UK, L"'nmi' is the UK nautical mile here (1853.184 m); the international one is 'nmi(Int)'"},
-    {L"M", QelUnit::millenium, L"'M' is the millenium here; molar concentration is 'mol/l'"},
+    {L"Ton", QelUnit::ton, L"'ton' is the short ton (2000 lb) here; the metric tonne is 't' or 'tonne', the long ton 'long ton', the ton of refrigeration 'ton of refrigeration'"},
+    {L"Tons", QelUnit::ton, L"'tons' are short tons (2000 lb) here; the metric tonne is 't' or 'tonne', the long ton 'long ton', the ton of refrigeration 'ton of refrigeration'"},
+    {L"yr", QelUnit::sidereal_year, L"'yr' is the sidereal year here (365.256 d); the Julian year is 'julian year' (365.25 d), the tropical year 'tropical year'"},
+    {L"mil", QelUnit::mil, L"'mil' is a thousandth of an inch here; the angular mils are 'mil nato', 'mil sweden' and 'mil soviet union'"},
+    {L"a", QelUnit::are, L"'a' is the are (100 m\u00B2) here; a year is 'yr' or 'julian year'"},
+    {L"cwt", QelUnit::hundredweight, L"'cwt' is the short hundredweight (100 lb) here; the long one (112 lb) is 'long cwt' or 'UK cwt'"},
 };
 // clang-format on
 

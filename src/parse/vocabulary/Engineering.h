@@ -12,9 +12,6 @@ namespace qelunits_detail {
 inline constexpr VocabularyEntry kEngineeringSpellings[] = {
     // Force, energy and torque.
     {L"kips", Spelling::Symbol, vocab::unit(QelUnit::kilopound)},
-    {L"dyn", Spelling::Symbol, vocab::unit(QelUnit::newton, 1e-5)},
-    {L"dyne", Spelling::Name, vocab::unit(QelUnit::newton, 1e-5)},
-    {L"dynes", Spelling::Name, vocab::unit(QelUnit::newton, 1e-5)},
     {L"plf", Spelling::Symbol, vocab::unit(QelUnit::pound_force_per_foot)},        // pounds per linear foot
     {L"klf", Spelling::Symbol, vocab::unit(QelUnit::kilopound_per_foot)},
     {L"Nm", Spelling::Symbol, vocab::unit(QelUnit::newton_meter)},
@@ -31,8 +28,6 @@ inline constexpr VocabularyEntry kEngineeringSpellings[] = {
     {L"lb-in", Spelling::Symbol, vocab::times(QelUnit::inches, QelUnit::pound_force)},
     {L"foot-pound", Spelling::Name, vocab::unit(QelUnit::foot_pound_force)},
     {L"foot-pounds", Spelling::Name, vocab::unit(QelUnit::foot_pound_force)},
-    {L"foot pound", Spelling::Name, vocab::unit(QelUnit::foot_pound_force)},
-    {L"foot pounds", Spelling::Name, vocab::unit(QelUnit::foot_pound_force)},
     {L"pound-foot", Spelling::Name, vocab::unit(QelUnit::foot_pound_force)},
     {L"pound-feet", Spelling::Name, vocab::unit(QelUnit::foot_pound_force)},
     {L"oz-in", Spelling::Symbol, vocab::unit(QelUnit::newton_meter, 0.00706155181422)}, // ounce-force inch
@@ -40,9 +35,6 @@ inline constexpr VocabularyEntry kEngineeringSpellings[] = {
     {L"Ncm", Spelling::Symbol, vocab::unit(QelUnit::newton_meter, 0.01)},
     {L"Nmm", Spelling::Symbol, vocab::unit(QelUnit::newton_meter, 0.001)},
     {L"kWh", Spelling::Symbol, vocab::unit(QelUnit::kilowatt_hour)},               // 3.6 MJ
-    {L"Cal", Spelling::Symbol, vocab::unit(QelUnit::intl_kilocalorie)},            // the food Calorie
-    {L"erg", Spelling::Name, vocab::unit(QelUnit::joule, 1e-7)},
-    {L"ergs", Spelling::Name, vocab::unit(QelUnit::joule, 1e-7)},
     {L"therm", Spelling::Name, vocab::unit(QelUnit::us_therm)},                    // 105.4804 MJ
     {L"therms", Spelling::Name, vocab::unit(QelUnit::us_therm)},
     {L"MMBtu", Spelling::Symbol, vocab::unit(QelUnit::intl_british_thermal_unit, 1e6)},
@@ -55,7 +47,7 @@ inline constexpr VocabularyEntry kEngineeringSpellings[] = {
     {L"Btuh", Spelling::Symbol, vocab::unit(QelUnit::intl_british_thermal_unit_per_hour)},
     {L"MBH", Spelling::Symbol, vocab::unit(QelUnit::intl_thousand_british_thermal_unit_per_hour)},
     {L"MBtuh", Spelling::Symbol, vocab::unit(QelUnit::intl_thousand_british_thermal_unit_per_hour)},
-    {L"TR", Spelling::Symbol, vocab::unit(QelUnit::intl_british_thermal_unit_per_hour, 12000.0)}, // ton of refrigeration
+    {L"TR", Spelling::Refused, vocab::none(), L"'TR' is the ton of refrigeration to some and tera-R to others: write 'ton of refrigeration'"},
     {L"ton of refrigeration", Spelling::Name, vocab::unit(QelUnit::intl_british_thermal_unit_per_hour, 12000.0)},
     {L"tons of refrigeration", Spelling::Name, vocab::unit(QelUnit::intl_british_thermal_unit_per_hour, 12000.0)},
     // Flow.
@@ -80,19 +72,24 @@ inline constexpr VocabularyEntry kEngineeringSpellings[] = {
     {L"slpm", Spelling::Refused, vocab::none(), L"a gas flow at standard conditions is a flow of gas amount: convert actual flows (L/min)"},
     // Pressure. Gauge pressures are refused: read as absolute they would be off by an atmosphere.
     {L"psia", Spelling::Symbol, vocab::unit(QelUnit::pound_per_square_inch)},
-    // The catalogue writes psi and psf "lb/in²" and "lb/ft²": the pound of a pressure is its force.
-    {L"lb/in^2", Spelling::Symbol, vocab::unit(QelUnit::pound_per_square_inch)},
-    {L"lb/in2", Spelling::Symbol, vocab::unit(QelUnit::pound_per_square_inch)},
-    {L"lbs/in²", Spelling::Symbol, vocab::unit(QelUnit::pound_per_square_inch)},
-    {L"lbs/in^2", Spelling::Symbol, vocab::unit(QelUnit::pound_per_square_inch)},
-    {L"lbs/in2", Spelling::Symbol, vocab::unit(QelUnit::pound_per_square_inch)},
-    {L"lb/sq in", Spelling::Symbol, vocab::unit(QelUnit::pound_per_square_inch)},
-    {L"lb/ft^2", Spelling::Symbol, vocab::unit(QelUnit::pound_per_square_foot)},
-    {L"lb/ft2", Spelling::Symbol, vocab::unit(QelUnit::pound_per_square_foot)},
-    {L"lbs/ft²", Spelling::Symbol, vocab::unit(QelUnit::pound_per_square_foot)},
-    {L"lbs/ft^2", Spelling::Symbol, vocab::unit(QelUnit::pound_per_square_foot)},
-    {L"lbs/ft2", Spelling::Symbol, vocab::unit(QelUnit::pound_per_square_foot)},
-    {L"lb/sq ft", Spelling::Symbol, vocab::unit(QelUnit::pound_per_square_foot)},
+    // The catalogue writes psi and psf "lb/in²" and "lb/ft²", where the pound is a force; to
+    // other readers it is a mass: the pressure is 'psi', 'lbf/in²', the mass per area 'lbm/in²'.
+    {L"lb/in²", Spelling::Refused, vocab::none(), L"a pound per square inch is a pressure in 'psi' or 'lbf/in²' and a mass per area in 'lbm/in²'"},
+    {L"lb/in^2", Spelling::Refused, vocab::none(), L"a pound per square inch is a pressure in 'psi' or 'lbf/in²' and a mass per area in 'lbm/in²'"},
+    {L"lb/in2", Spelling::Refused, vocab::none(), L"a pound per square inch is a pressure in 'psi' or 'lbf/in²' and a mass per area in 'lbm/in²'"},
+    {L"lbs/in²", Spelling::Refused, vocab::none(), L"a pound per square inch is a pressure in 'psi' or 'lbf/in²' and a mass per area in 'lbm/in²'"},
+    {L"lbs/in^2", Spelling::Refused, vocab::none(), L"a pound per square inch is a pressure in 'psi' or 'lbf/in²' and a mass per area in 'lbm/in²'"},
+    {L"lbs/in2", Spelling::Refused, vocab::none(), L"a pound per square inch is a pressure in 'psi' or 'lbf/in²' and a mass per area in 'lbm/in²'"},
+    {L"lb/sq in", Spelling::Refused, vocab::none(), L"a pound per square inch is a pressure in 'psi' or 'lbf/in²' and a mass per area in 'lbm/in²'"},
+    {L"lb/ft²", Spelling::Refused, vocab::none(), L"a pound per square foot is a pressure in 'psf' or 'lbf/ft²' and a mass per area in 'lbm/ft²'"},
+    {L"lb/ft^2", Spelling::Refused, vocab::none(), L"a pound per square foot is a pressure in 'psf' or 'lbf/ft²' and a mass per area in 'lbm/ft²'"},
+    {L"lb/ft2", Spelling::Refused, vocab::none(), L"a pound per square foot is a pressure in 'psf' or 'lbf/ft²' and a mass per area in 'lbm/ft²'"},
+    {L"lbs/ft²", Spelling::Refused, vocab::none(), L"a pound per square foot is a pressure in 'psf' or 'lbf/ft²' and a mass per area in 'lbm/ft²'"},
+    {L"lbs/ft^2", Spelling::Refused, vocab::none(), L"a pound per square foot is a pressure in 'psf' or 'lbf/ft²' and a mass per area in 'lbm/ft²'"},
+    {L"lbs/ft2", Spelling::Refused, vocab::none(), L"a pound per square foot is a pressure in 'psf' or 'lbf/ft²' and a mass per area in 'lbm/ft²'"},
+    {L"lb/sq ft", Spelling::Refused, vocab::none(), L"a pound per square foot is a pressure in 'psf' or 'lbf/ft²' and a mass per area in 'lbm/ft²'"},
+    // The catalogue's "lb/ft" is also the pound-force per foot; read as every reader does.
+    {L"lb/ft", Spelling::Symbol, vocab::unit(QelUnit::pound_per_foot)},
     {L"bara", Spelling::Symbol, vocab::unit(QelUnit::bar)},
     {L"bar(a)", Spelling::Symbol, vocab::unit(QelUnit::bar)},
     {L"psi(a)", Spelling::Symbol, vocab::unit(QelUnit::pound_per_square_inch)},
@@ -101,7 +98,7 @@ inline constexpr VocabularyEntry kEngineeringSpellings[] = {
     {L"psi(g)", Spelling::Refused, vocab::none(), L"a gauge pressure (above the atmosphere's) is not an absolute unit: convert absolute pressures (psi, psia)"},
     {L"kPa(g)", Spelling::Refused, vocab::none(), L"a gauge pressure (above the atmosphere's) is not an absolute unit: convert absolute pressures (kPa)"},
     {L"psid", Spelling::Symbol, vocab::unit(QelUnit::pound_per_square_inch)}, // a difference of pressures
-    {L"mb", Spelling::Symbol, vocab::unit(QelUnit::bar, 1e-3)},              // the meteorologists' millibar
+    {L"mb", Spelling::Refused, vocab::none(), L"'mb' is the millibar to meteorologists and the millibarn to physicists: write 'mbar' or 'millibarn'"},
     {L"psig", Spelling::Refused, vocab::none(), L"a gauge pressure (above the atmosphere's) is not an absolute unit: convert absolute pressures (psi, psia)"},
     {L"barg", Spelling::Refused, vocab::none(), L"a gauge pressure (above the atmosphere's) is not an absolute unit: convert absolute pressures (bar, bara)"},
     {L"kPag", Spelling::Refused, vocab::none(), L"a gauge pressure (above the atmosphere's) is not an absolute unit: convert absolute pressures (kPa)"},
@@ -109,7 +106,6 @@ inline constexpr VocabularyEntry kEngineeringSpellings[] = {
     {L"mm Hg", Spelling::Symbol, vocab::unit(QelUnit::millimeter_of_mercury)},
     {L"inHg", Spelling::Symbol, vocab::unit(QelUnit::inch_of_mercury)},
     {L"in Hg", Spelling::Symbol, vocab::unit(QelUnit::inch_of_mercury)},
-    {L"mTorr", Spelling::Symbol, vocab::unit(QelUnit::torr, 1e-3)},
     {L"mBar", Spelling::Symbol, vocab::unit(QelUnit::bar, 1e-3)},
     // Conventional water columns: 1000 kg/m³ under 9.80665 m/s² (the catalogue's in-wg is water at 60 °F).
     {L"inH2O", Spelling::Symbol, vocab::unit(QelUnit::pascals, 249.08891)},
@@ -131,28 +127,12 @@ inline constexpr VocabularyEntry kEngineeringSpellings[] = {
     {L"iwg", Spelling::Symbol, vocab::unit(QelUnit::inch_of_water)},
     {L"mWC", Spelling::Symbol, vocab::unit(QelUnit::pascals, 9806.65)}, // metres of water column
     {L"mmWC", Spelling::Symbol, vocab::unit(QelUnit::pascals, 9.80665)},
-    // Viscosity.
-    {L"P", Spelling::Symbol, {0.1, {{QelUnit::pascals, 1}, {QelUnit::second, 1}}}},       // poise: 0.1 Pa·s
-    {L"poise", Spelling::Name, {0.1, {{QelUnit::pascals, 1}, {QelUnit::second, 1}}}},
-    {L"cP", Spelling::Symbol, {1e-3, {{QelUnit::pascals, 1}, {QelUnit::second, 1}}}},
-    {L"centipoise", Spelling::Name, {1e-3, {{QelUnit::pascals, 1}, {QelUnit::second, 1}}}},
-    {L"St", Spelling::Symbol, vocab::per(QelUnit::square_meters, QelUnit::second, 1e-4)}, // stokes: 1 cm²/s
-    {L"stokes", Spelling::Name, vocab::per(QelUnit::square_meters, QelUnit::second, 1e-4)},
-    {L"cSt", Spelling::Symbol, vocab::per(QelUnit::square_meters, QelUnit::second, 1e-6)},
-    {L"centistokes", Spelling::Name, vocab::per(QelUnit::square_meters, QelUnit::second, 1e-6)},
     // Thermal conductivity as engineers write it; "mK" alone is the millikelvin.
     {L"W/mK", Spelling::Symbol, {1.0, {{QelUnit::watt, 1}, {QelUnit::meter, -1}, {QelUnit::kelvin, -1}}}},
     {L"W/(mK)", Spelling::Symbol, {1.0, {{QelUnit::watt, 1}, {QelUnit::meter, -1}, {QelUnit::kelvin, -1}}}},
     // Electricity and light.
     {L"nit", Spelling::Name, vocab::unit(QelUnit::candela_per_square_meter)},
     {L"nits", Spelling::Name, vocab::unit(QelUnit::candela_per_square_meter)},
-    // Molar concentrations: "M" alone is the catalogue's millenium.
-    {L"mM", Spelling::Symbol, vocab::per(QelUnit::mole, QelUnit::cubic_meter)},       // 1 mmol/l = 1 mol/m³
-    {L"\u00B5M", Spelling::Symbol, vocab::per(QelUnit::mole, QelUnit::cubic_meter, 1e-3)},
-    {L"\u03BCM", Spelling::Symbol, vocab::per(QelUnit::mole, QelUnit::cubic_meter, 1e-3)},
-    {L"uM", Spelling::Symbol, vocab::per(QelUnit::mole, QelUnit::cubic_meter, 1e-3)},
-    {L"nM", Spelling::Symbol, vocab::per(QelUnit::mole, QelUnit::cubic_meter, 1e-6)},
-    {L"pM", Spelling::Symbol, vocab::per(QelUnit::mole, QelUnit::cubic_meter, 1e-9)},
     // Ratios.
     {L"%", Spelling::Symbol, vocab::number(0.01)},
     {L"percent", Spelling::Name, vocab::number(0.01)},
@@ -163,6 +143,132 @@ inline constexpr VocabularyEntry kEngineeringSpellings[] = {
     {L"ppbv", Spelling::Symbol, vocab::number(1e-9)},
     {L"ppt", Spelling::Refused, vocab::none(), L"it may mean parts per thousand or per trillion: write 1e-3 or 1e-12"},
     {L"US", Spelling::Refused, vocab::none(), L"'us' is the microsecond; a US unit is written 'us ft', 'US gal' or by its name"},
+    // Forces by the mass they weigh under standard gravity (9.80665 m/s²).
+    {L"pound force", Spelling::Name, vocab::unit(QelUnit::pound_force)},
+    {L"pounds force", Spelling::Name, vocab::unit(QelUnit::pound_force)},
+    {L"force pound", Spelling::Name, vocab::unit(QelUnit::pound_force)},
+    {L"force pounds", Spelling::Name, vocab::unit(QelUnit::pound_force)},
+    {L"lb-f", Spelling::Symbol, vocab::unit(QelUnit::pound_force)},
+    {L"kilogram-force", Spelling::Name, vocab::unit(QelUnit::kilogram_force)},
+    {L"force kilogram", Spelling::Name, vocab::unit(QelUnit::kilogram_force)},
+    {L"force kilograms", Spelling::Name, vocab::unit(QelUnit::kilogram_force)},
+    {L"kilopond", Spelling::Name, vocab::unit(QelUnit::kilogram_force)},
+    {L"kiloponds", Spelling::Name, vocab::unit(QelUnit::kilogram_force)},
+    {L"kg-f", Spelling::Symbol, vocab::unit(QelUnit::kilogram_force)},
+    {L"kp", Spelling::Symbol, vocab::unit(QelUnit::kilogram_force)},
+    {L"force gram", Spelling::Name, vocab::unit(QelUnit::kilogram_force, 1e-3)},
+    {L"force grams", Spelling::Name, vocab::unit(QelUnit::kilogram_force, 1e-3)},
+    {L"pond", Spelling::Name, vocab::unit(QelUnit::kilogram_force, 1e-3)},
+    {L"ponds", Spelling::Name, vocab::unit(QelUnit::kilogram_force, 1e-3)},
+    {L"ozf", Spelling::Symbol, vocab::unit(QelUnit::kilogram_force, 0.028349523125)}, // ounce-force: 0.028349523125 kgf
+    {L"ounce-force", Spelling::Name, vocab::unit(QelUnit::kilogram_force, 0.028349523125)},
+    {L"ounces-force", Spelling::Name, vocab::unit(QelUnit::kilogram_force, 0.028349523125)},
+    {L"ounce force", Spelling::Name, vocab::unit(QelUnit::kilogram_force, 0.028349523125)},
+    {L"ounces force", Spelling::Name, vocab::unit(QelUnit::kilogram_force, 0.028349523125)},
+    {L"force ounce", Spelling::Name, vocab::unit(QelUnit::kilogram_force, 0.028349523125)},
+    {L"force ounces", Spelling::Name, vocab::unit(QelUnit::kilogram_force, 0.028349523125)},
+    {L"tf", Spelling::Symbol, vocab::unit(QelUnit::kilogram_force, 1000.0)}, // tonne-force
+    {L"tonne-force", Spelling::Name, vocab::unit(QelUnit::kilogram_force, 1000.0)},
+    {L"tonnes-force", Spelling::Name, vocab::unit(QelUnit::kilogram_force, 1000.0)},
+    {L"tonne force", Spelling::Name, vocab::unit(QelUnit::kilogram_force, 1000.0)},
+    {L"tonnes force", Spelling::Name, vocab::unit(QelUnit::kilogram_force, 1000.0)},
+    {L"metric ton force", Spelling::Name, vocab::unit(QelUnit::kilogram_force, 1000.0)},
+    {L"metric ton-force", Spelling::Name, vocab::unit(QelUnit::kilogram_force, 1000.0)},
+    {L"force metric ton", Spelling::Name, vocab::unit(QelUnit::kilogram_force, 1000.0)},
+    {L"ton-force", Spelling::Name, vocab::unit(QelUnit::kilogram_force, 907.18474)}, // short ton-force: 2000 lbf
+    {L"tons-force", Spelling::Name, vocab::unit(QelUnit::kilogram_force, 907.18474)},
+    {L"ton force", Spelling::Name, vocab::unit(QelUnit::kilogram_force, 907.18474)},
+    {L"tons force", Spelling::Name, vocab::unit(QelUnit::kilogram_force, 907.18474)},
+    {L"short ton force", Spelling::Name, vocab::unit(QelUnit::kilogram_force, 907.18474)},
+    {L"short ton-force", Spelling::Name, vocab::unit(QelUnit::kilogram_force, 907.18474)},
+    {L"force ton", Spelling::Name, vocab::unit(QelUnit::kilogram_force, 907.18474)},
+    {L"force short ton", Spelling::Name, vocab::unit(QelUnit::kilogram_force, 907.18474)},
+    {L"tonf", Spelling::Symbol, vocab::unit(QelUnit::kilogram_force, 907.18474)},
+    {L"long ton force", Spelling::Name, vocab::unit(QelUnit::kilogram_force, 1016.0469088)}, // long ton-force: 2240 lbf
+    {L"long ton-force", Spelling::Name, vocab::unit(QelUnit::kilogram_force, 1016.0469088)},
+    {L"force long ton", Spelling::Name, vocab::unit(QelUnit::kilogram_force, 1016.0469088)},
+    {L"pdl", Spelling::Symbol, vocab::unit(QelUnit::newton, 0.138254954376)}, // poundal: 1 lb·ft/s²
+    {L"poundal", Spelling::Name, vocab::unit(QelUnit::newton, 0.138254954376)},
+    {L"poundals", Spelling::Name, vocab::unit(QelUnit::newton, 0.138254954376)},
+    // The kilopound is a thousand pounds of mass to every reference; the kip keeps its force.
+    {L"kilopound", Spelling::Name, vocab::unit(QelUnit::pound, 1000.0)},
+    {L"kilopounds", Spelling::Name, vocab::unit(QelUnit::pound, 1000.0)},
+    {L"klb", Spelling::Symbol, vocab::unit(QelUnit::pound, 1000.0)},
+    // Torque: a blank or a dot between "ft" and "lb" is a product, a foot times a pound of mass to
+    // every reader; the torque and the energy are the foot-pound-force.
+    {L"foot pound", Spelling::Refused, vocab::none(), L"a foot times a pound is a length times a mass to most readers: write 'ft\u00B7lbf' or 'foot-pound'"},
+    {L"foot pounds", Spelling::Refused, vocab::none(), L"a foot times a pound is a length times a mass to most readers: write 'ft\u00B7lbf' or 'foot-pound'"},
+    {L"pound foot", Spelling::Refused, vocab::none(), L"a foot times a pound is a length times a mass to most readers: write 'ft\u00B7lbf' or 'foot-pound'"},
+    {L"pound feet", Spelling::Refused, vocab::none(), L"a foot times a pound is a length times a mass to most readers: write 'ft\u00B7lbf' or 'foot-pound'"},
+    {L"ft lb", Spelling::Refused, vocab::none(), L"a foot times a pound is a length times a mass to most readers: write 'ft\u00B7lbf' or 'foot-pound'"},
+    {L"ft lbs", Spelling::Refused, vocab::none(), L"a foot times a pound is a length times a mass to most readers: write 'ft\u00B7lbf' or 'foot-pound'"},
+    {L"lb ft", Spelling::Refused, vocab::none(), L"a foot times a pound is a length times a mass to most readers: write 'ft\u00B7lbf' or 'foot-pound'"},
+    {L"ft\u00B7lb", Spelling::Refused, vocab::none(), L"a foot times a pound is a length times a mass to most readers: write 'ft\u00B7lbf' or 'foot-pound'"},
+    {L"lb\u00B7ft", Spelling::Refused, vocab::none(), L"a foot times a pound is a length times a mass to most readers: write 'ft\u00B7lbf' or 'foot-pound'"},
+    {L"inch pound", Spelling::Refused, vocab::none(), L"an inch times a pound is a length times a mass to most readers: write 'in\u00B7lbf' or 'inch-pound'"},
+    {L"inch pounds", Spelling::Refused, vocab::none(), L"an inch times a pound is a length times a mass to most readers: write 'in\u00B7lbf' or 'inch-pound'"},
+    {L"in lb", Spelling::Refused, vocab::none(), L"an inch times a pound is a length times a mass to most readers: write 'in\u00B7lbf' or 'inch-pound'"},
+    {L"in lbs", Spelling::Refused, vocab::none(), L"an inch times a pound is a length times a mass to most readers: write 'in\u00B7lbf' or 'inch-pound'"},
+    {L"lb in", Spelling::Refused, vocab::none(), L"an inch times a pound is a length times a mass to most readers: write 'in\u00B7lbf' or 'inch-pound'"},
+    {L"in\u00B7lb", Spelling::Refused, vocab::none(), L"an inch times a pound is a length times a mass to most readers: write 'in\u00B7lbf' or 'inch-pound'"},
+    {L"lb\u00B7in", Spelling::Refused, vocab::none(), L"an inch times a pound is a length times a mass to most readers: write 'in\u00B7lbf' or 'inch-pound'"},
+    {L"inch-pound", Spelling::Name, vocab::times(QelUnit::inches, QelUnit::pound_force)},
+    {L"inch-pounds", Spelling::Name, vocab::times(QelUnit::inches, QelUnit::pound_force)},
+    {L"pound-inch", Spelling::Name, vocab::times(QelUnit::inches, QelUnit::pound_force)},
+    {L"pound-inches", Spelling::Name, vocab::times(QelUnit::inches, QelUnit::pound_force)},
+    // Energy and power symbols in the case the references and data files write them.
+    {L"Btu", Spelling::Symbol, vocab::unit(QelUnit::intl_british_thermal_unit)},
+    {L"btu", Spelling::Symbol, vocab::unit(QelUnit::intl_british_thermal_unit)},
+    {L"BTUs", Spelling::Symbol, vocab::unit(QelUnit::intl_british_thermal_unit)},
+    {L"Btus", Spelling::Symbol, vocab::unit(QelUnit::intl_british_thermal_unit)},
+    {L"KWH", Spelling::Symbol, vocab::unit(QelUnit::kilowatt_hour)},
+    {L"kwh", Spelling::Symbol, vocab::unit(QelUnit::kilowatt_hour)},
+    {L"Kwh", Spelling::Symbol, vocab::unit(QelUnit::kilowatt_hour)},
+    {L"KWh", Spelling::Symbol, vocab::unit(QelUnit::kilowatt_hour)},
+    {L"hp", Spelling::Symbol, vocab::unit(QelUnit::horse_power)},
+    {L"BTUH", Spelling::Symbol, vocab::unit(QelUnit::intl_british_thermal_unit_per_hour)},
+    {L"BTUh", Spelling::Symbol, vocab::unit(QelUnit::intl_british_thermal_unit_per_hour)},
+    {L"refrigeration ton", Spelling::Name, vocab::unit(QelUnit::intl_british_thermal_unit_per_hour, 12000.0)},
+    {L"refrigeration tons", Spelling::Name, vocab::unit(QelUnit::intl_british_thermal_unit_per_hour, 12000.0)},
+    {L"metric horsepower", Spelling::Name, vocab::unit(QelUnit::watt, 735.49875)},
+    {L"US therm", Spelling::Name, vocab::unit(QelUnit::us_therm)},
+    {L"US therms", Spelling::Name, vocab::unit(QelUnit::us_therm)},
+    // Flows in capitals.
+    {L"gpm", Spelling::Symbol, vocab::unit(QelUnit::us_gallon_per_minute)},
+    {L"gph", Spelling::Symbol, vocab::unit(QelUnit::us_gallon_per_hour)},
+    {L"GPD", Spelling::Symbol, vocab::unit(QelUnit::us_gallon_per_day)},
+    {L"MGD", Spelling::Symbol, vocab::unit(QelUnit::us_million_gallon_per_day)},
+    {L"CFS", Spelling::Symbol, vocab::unit(QelUnit::cubic_foot_per_second)},
+    {L"LPM", Spelling::Symbol, vocab::unit(QelUnit::liter_per_minute)},
+    {L"cumec", Spelling::Name, vocab::unit(QelUnit::cubic_meter_per_second)},
+    {L"cumecs", Spelling::Name, vocab::unit(QelUnit::cubic_meter_per_second)},
+    // Pressures.
+    {L"atm", Spelling::Symbol, vocab::unit(QelUnit::standard_atmosphere)},
+    {L"atmosphere", Spelling::Name, vocab::unit(QelUnit::standard_atmosphere)},
+    {L"atmospheres", Spelling::Name, vocab::unit(QelUnit::standard_atmosphere)},
+    {L"standard atmosphere", Spelling::Name, vocab::unit(QelUnit::standard_atmosphere)},
+    {L"standard atmospheres", Spelling::Name, vocab::unit(QelUnit::standard_atmosphere)},
+    {L"at", Spelling::Symbol, vocab::unit(QelUnit::technical_atmosphere)},
+    {L"technical atmosphere", Spelling::Name, vocab::unit(QelUnit::technical_atmosphere)},
+    {L"technical atmospheres", Spelling::Name, vocab::unit(QelUnit::technical_atmosphere)},
+    {L"PSI", Spelling::Symbol, vocab::unit(QelUnit::pound_per_square_inch)},
+    {L"mm of Hg", Spelling::Name, vocab::unit(QelUnit::millimeter_of_mercury)},
+    {L"mm of mercury", Spelling::Name, vocab::unit(QelUnit::millimeter_of_mercury)},
+    {L"cmHg", Spelling::Symbol, vocab::unit(QelUnit::pascals, 1333.22387415)}, // 10 mm of mercury of 13595.1 kg/m³
+    // Resistances and ratios.
+    {L"kilohm", Spelling::Name, vocab::per(QelUnit::volt, QelUnit::ampere, 1e3)},
+    {L"kilohms", Spelling::Name, vocab::per(QelUnit::volt, QelUnit::ampere, 1e3)},
+    {L"kohms", Spelling::Name, vocab::per(QelUnit::volt, QelUnit::ampere, 1e3)},
+    {L"megohm", Spelling::Name, vocab::per(QelUnit::volt, QelUnit::ampere, 1e6)},
+    {L"megohms", Spelling::Name, vocab::per(QelUnit::volt, QelUnit::ampere, 1e6)},
+    {L"Mohms", Spelling::Name, vocab::per(QelUnit::volt, QelUnit::ampere, 1e6)},
+    {L"pct", Spelling::Symbol, vocab::number(0.01)},
+    {L"permille", Spelling::Name, vocab::number(1e-3)},
+    {L"per mille", Spelling::Name, vocab::number(1e-3)},
+    {L"basis point", Spelling::Name, vocab::number(1e-4)},
+    {L"basis points", Spelling::Name, vocab::number(1e-4)},
+    {L"pptv", Spelling::Symbol, vocab::number(1e-12)},
+    {L"gsm", Spelling::Symbol, vocab::per(QelUnit::gram, QelUnit::square_meters)}, // paper weight
 };
 // clang-format on
 

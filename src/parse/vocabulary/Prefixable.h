@@ -19,6 +19,14 @@ inline constexpr Prefix kPrefixes[] = {
 };
 // clang-format on
 
+// The binary prefixes, on the units whose row says so (bit and byte): symbol, word, power of two.
+// clang-format off
+inline constexpr Prefix kBinaryPrefixes[] = {
+    {L"Ki", L"kibi", 10}, {L"Mi", L"mebi", 20}, {L"Gi", L"gibi", 30}, {L"Ti", L"tebi", 40},
+    {L"Pi", L"pebi", 50}, {L"Ei", L"exbi", 60}, {L"Zi", L"zebi", 70}, {L"Yi", L"yobi", 80},
+};
+// clang-format on
+
 // Temperature scales with an offset and units outside the SI take no prefix.
 // clang-format off
 inline constexpr PrefixableUnit kPrefixableUnits[] = {
@@ -41,14 +49,14 @@ inline constexpr PrefixableUnit kPrefixableUnits[] = {
     {{L"lm"}, {L"lumen", L"lumens"}, 0, vocab::unit(QelUnit::lumen)},
     {{L"L", L"l"}, {L"liter", L"liters", L"litre", L"litres"}, 0, vocab::unit(QelUnit::liter)},
     {{L"bar"}, {L"bar", L"bars"}, 0, vocab::unit(QelUnit::bar)},
-    {{L"Wh"}, {L"watthour", L"watthours"}, 0, vocab::times(QelUnit::watt, QelUnit::hour)},
-    {{L"eV"}, {L"electronvolt", L"electronvolts"}, 0, vocab::unit(QelUnit::joule, 1.602176634e-19)}, // exact since 2019
-    {{L"VA"}, {L"voltampere", L"voltamperes"}, 0, vocab::unit(QelUnit::volt_ampere)},
-    {{L"Ah"}, {}, 0, vocab::times(QelUnit::ampere, QelUnit::hour)},
+    {{L"Wh"}, {L"watthour", L"watthours", L"watt hour", L"watt hours"}, 0, vocab::times(QelUnit::watt, QelUnit::hour)},
+    {{L"eV"}, {L"electronvolt", L"electronvolts", L"electron volt", L"electron volts"}, 0, vocab::unit(QelUnit::joule, 1.602176634e-19)}, // exact since 2019
+    {{L"VA"}, {L"voltampere", L"voltamperes", L"volt ampere", L"volt amperes"}, 0, vocab::unit(QelUnit::volt_ampere)},
+    {{L"Ah"}, {L"ampere hour", L"ampere hours", L"amp hour", L"amp hours"}, 0, vocab::times(QelUnit::ampere, QelUnit::hour)},
     {{L"var"}, {L"volt-ampere reactive"}, 0, vocab::unit(QelUnit::volt_ampere)}, // reactive power, in the same dimension
     {{L"Wp"}, {L"watt-peak"}, 0, vocab::unit(QelUnit::watt)},                    // the rated power of solar panels
     {{L"\u03A9", L"\u2126", L"ohm"}, {L"ohm", L"ohms"}, 0, vocab::per(QelUnit::volt, QelUnit::ampere)}, // Ω: omega or ohm sign
-    {{L"S"}, {L"siemens"}, 0, vocab::per(QelUnit::ampere, QelUnit::volt)},
+    {{L"S"}, {L"siemens", L"mho", L"mhos"}, 0, vocab::per(QelUnit::ampere, QelUnit::volt)},
     {{L"F"}, {L"farad", L"farads"}, 0, {1.0, {{QelUnit::ampere, 1}, {QelUnit::second, 1}, {QelUnit::volt, -1}}}},
     {{L"H"}, {L"henry", L"henries", L"henrys"}, 0, {1.0, {{QelUnit::volt, 1}, {QelUnit::second, 1}, {QelUnit::ampere, -1}}}},
     {{L"Wb"}, {L"weber", L"webers"}, 0, vocab::times(QelUnit::volt, QelUnit::second)},
@@ -58,6 +66,28 @@ inline constexpr PrefixableUnit kPrefixableUnits[] = {
     {{L"Bq"}, {L"becquerel", L"becquerels"}, 0, {1.0, {{QelUnit::second, -1}}}},
     {{L"Da"}, {L"dalton", L"daltons"}, 0, vocab::unit(QelUnit::dalton)},
     {{L"pc"}, {L"parsec", L"parsecs"}, 0, vocab::unit(QelUnit::parsec)}, // kpc and Mpc, as astronomy writes them
+    // Units outside the SI that the references and the sciences prefix.
+    {{L"C"}, {L"coulomb", L"coulombs"}, 0, vocab::times(QelUnit::ampere, QelUnit::second)},          // 1 C = 1 A·s
+    {{L"kat"}, {L"katal", L"katals"}, 0, vocab::per(QelUnit::mole, QelUnit::second)},                // 1 kat = 1 mol/s
+    {{L"t"}, {L"tonne", L"tonnes"}, 0, vocab::unit(QelUnit::tonne)},                                  // 1 t = 1000 kg
+    {{L"cal"}, {L"calorie", L"calories"}, 0, vocab::unit(QelUnit::joule, 4.184)},                     // thermochemical
+    {{L"Torr"}, {L"torr"}, 0, vocab::unit(QelUnit::torr)},                                            // 101325/760 Pa
+    {{L"b"}, {L"barn", L"barns"}, 0, vocab::unit(QelUnit::barn)},                                     // 1e-28 m²
+    {{L"erg"}, {L"erg", L"ergs"}, 0, vocab::unit(QelUnit::joule, 1e-7)},                                // 1 erg = 1e-7 J
+    {{L"dyn"}, {L"dyne", L"dynes"}, 0, vocab::unit(QelUnit::newton, 1e-5)},                              // 1 dyn = 1e-5 N
+    {{L"P"}, {L"poise"}, -1, {1.0, {{QelUnit::pascals, 1}, {QelUnit::second, 1}}}},                  // 1 P = 0.1 Pa·s
+    {{L"St"}, {L"stokes"}, 0, vocab::per(QelUnit::square_meters, QelUnit::second, 1e-4)},                  // 1 St = 1 cm²/s
+    {{L"Gal"}, {L"galileo", L"galileos"}, -2, vocab::unit(QelUnit::meter_per_second_squared)},        // 1 Gal = 1 cm/s²
+    {{}, {L"gauss", L"gausses"}, 0, {1e-4, {{QelUnit::volt, 1}, {QelUnit::second, 1}, {QelUnit::square_meters, -1}}}}, // 1 G = 1e-4 T
+    {{L"Mx"}, {L"maxwell", L"maxwells"}, 0, {1e-8, {{QelUnit::volt, 1}, {QelUnit::second, 1}}}},          // 1 Mx = 1e-8 Wb
+    {{L"Oe"}, {L"oersted", L"oersteds"}, 0, vocab::per(QelUnit::ampere, QelUnit::meter, 79.57747154594767)}, // 1000/(4π) A/m
+    {{L"Ci"}, {L"curie", L"curies"}, 0, {3.7e10, {{QelUnit::second, -1}}}},                             // 1 Ci = 3.7e10 Bq
+    {{}, {L"roentgen", L"roentgens", L"r\u00F6ntgen"}, 0, {2.58e-4, {{QelUnit::ampere, 1}, {QelUnit::second, 1}, {QelUnit::kilogram, -1}}}}, // 2.58e-4 C/kg
+    {{L"rem"}, {L"rem", L"rems"}, -2, vocab::per(QelUnit::joule, QelUnit::kilogram)},                 // 1 rem = 0.01 Sv
+    {{L"gf"}, {L"gram-force", L"grams-force", L"gram force", L"grams force"}, -3, vocab::unit(QelUnit::kilogram_force)}, // g × 9.80665 m/s²
+    // Information counts, as a count of bits: 1 B = 8 bit.
+    {{L"bit"}, {L"bit", L"bits"}, 0, vocab::number(1.0), true},
+    {{L"B"}, {L"byte", L"bytes"}, 0, vocab::number(8.0), true},
 };
 // clang-format on
 

@@ -1,8 +1,10 @@
 #ifndef QELUNITS_SRC_PARSE_VOCABULARY_SCIENCE_H
 #define QELUNITS_SRC_PARSE_VOCABULARY_SCIENCE_H
 
-// Units of the sciences that the catalogue lacks: charge, catalytic activity,
-// the CGS units, radiation, atomic units and information.
+// Units of the sciences that the catalogue lacks: charge, concentration,
+// the CGS units, radiation, atomic units, constants written as units, and
+// information. The SI-like ones take prefixes (Prefixable.h); here are their
+// other spellings and the unprefixable ones.
 
 #include "parse/Meaning.h"
 
@@ -10,9 +12,117 @@ namespace qelunits_detail {
 
 // clang-format off
 inline constexpr VocabularyEntry kScienceSpellings[] = {
-    // Charge: 1 C = 1 A·s.
-    {L"coulomb", Spelling::Name, vocab::times(QelUnit::ampere, QelUnit::second)},
-    {L"coulombs", Spelling::Name, vocab::times(QelUnit::ampere, QelUnit::second)},
+    // Concentration: 1 M = 1 mol/l. Only the prefixes chemists use: "cM", "MM" or "PM" are no molarities.
+    {L"M", Spelling::Symbol, vocab::per(QelUnit::mole, QelUnit::liter)},
+    {L"molar", Spelling::Name, vocab::per(QelUnit::mole, QelUnit::liter)},
+    {L"mM", Spelling::Symbol, vocab::per(QelUnit::mole, QelUnit::liter, 1e-3)},
+    {L"millimolar", Spelling::Name, vocab::per(QelUnit::mole, QelUnit::liter, 1e-3)},
+    {L"\u00B5M", Spelling::Symbol, vocab::per(QelUnit::mole, QelUnit::liter, 1e-6)}, // micro sign
+    {L"\u03BCM", Spelling::Symbol, vocab::per(QelUnit::mole, QelUnit::liter, 1e-6)}, // Greek mu
+    {L"uM", Spelling::Symbol, vocab::per(QelUnit::mole, QelUnit::liter, 1e-6)},
+    {L"micromolar", Spelling::Name, vocab::per(QelUnit::mole, QelUnit::liter, 1e-6)},
+    {L"nM", Spelling::Symbol, vocab::per(QelUnit::mole, QelUnit::liter, 1e-9)},
+    {L"nanomolar", Spelling::Name, vocab::per(QelUnit::mole, QelUnit::liter, 1e-9)},
+    {L"pM", Spelling::Symbol, vocab::per(QelUnit::mole, QelUnit::liter, 1e-12)},
+    {L"picomolar", Spelling::Name, vocab::per(QelUnit::mole, QelUnit::liter, 1e-12)},
+    {L"fM", Spelling::Symbol, vocab::per(QelUnit::mole, QelUnit::liter, 1e-15)},
+    {L"femtomolar", Spelling::Name, vocab::per(QelUnit::mole, QelUnit::liter, 1e-15)},
+    // The calorie family. "cal" and its prefixes are the thermochemical calorie (4.184 J).
+    {L"cal", Spelling::Symbol, vocab::unit(QelUnit::joule, 4.184)},
+    {L"kcal", Spelling::Symbol, vocab::unit(QelUnit::joule, 4184.0)},
+    {L"kcals", Spelling::Symbol, vocab::unit(QelUnit::joule, 4184.0)},
+    {L"Cal", Spelling::Symbol, vocab::unit(QelUnit::joule, 4184.0)},                  // the food Calorie: 1 kcal
+    {L"cal/s", Spelling::Symbol, vocab::per(QelUnit::joule, QelUnit::second, 4.184)},
+    {L"kcal/s", Spelling::Symbol, vocab::per(QelUnit::joule, QelUnit::second, 4184.0)},
+    {L"cal th", Spelling::Name, vocab::unit(QelUnit::joule, 4.184)},
+    {L"calorie th", Spelling::Name, vocab::unit(QelUnit::joule, 4.184)},
+    {L"thermochemical calorie", Spelling::Name, vocab::unit(QelUnit::joule, 4.184)},
+    {L"thermochemical calories", Spelling::Name, vocab::unit(QelUnit::joule, 4.184)},
+    {L"kcal th", Spelling::Name, vocab::unit(QelUnit::joule, 4184.0)},
+    // The International Table calorie is the catalogue's (4.1868 J).
+    {L"cal IT", Spelling::Name, vocab::unit(QelUnit::intl_calorie)},
+    {L"calorie IT", Spelling::Name, vocab::unit(QelUnit::intl_calorie)},
+    {L"IT calorie", Spelling::Name, vocab::unit(QelUnit::intl_calorie)},
+    {L"IT calories", Spelling::Name, vocab::unit(QelUnit::intl_calorie)},
+    {L"international calorie", Spelling::Name, vocab::unit(QelUnit::intl_calorie)},
+    {L"international calories", Spelling::Name, vocab::unit(QelUnit::intl_calorie)},
+    {L"international table calorie", Spelling::Name, vocab::unit(QelUnit::intl_calorie)},
+    {L"kcal IT", Spelling::Name, vocab::unit(QelUnit::intl_kilocalorie)},
+    {L"kilocalorie IT", Spelling::Name, vocab::unit(QelUnit::intl_kilocalorie)},
+    {L"cal 15", Spelling::Name, vocab::unit(QelUnit::joule, 4.1855)},                // the 15 °C calorie
+    // A capital C means the food kilocalorie on a label and the calorie to a case-blind reader.
+    {L"Calorie", Spelling::Refused, vocab::none(), L"'Calorie' is the food kilocalorie to some and the calorie to others: write 'kcal' or 'cal'"},
+    {L"Calories", Spelling::Refused, vocab::none(), L"'Calories' are food kilocalories to some and calories to others: write 'kcal' or 'cal'"},
+    // Charge.
+    {L"abcoulomb", Spelling::Name, {10.0, {{QelUnit::ampere, 1}, {QelUnit::second, 1}}}}, // 10 C
+    {L"statcoulomb", Spelling::Name, {3.3356409519815204e-10, {{QelUnit::ampere, 1}, {QelUnit::second, 1}}}}, // 0.1 C/c
+    {L"faraday", Spelling::Name, {96485.33212331001, {{QelUnit::ampere, 1}, {QelUnit::second, 1}}}},       // e·NA per mole
+    // Magnetism: "G" alone is also the gravitational constant and the giga of no unit.
+    {L"G", Spelling::Refused, vocab::none(), L"'G' is the gauss or the gravitational constant: write 'gauss' or 'kG'"},
+    {L"Gs", Spelling::Refused, vocab::none(), L"'Gs' is the gauss or a gigasecond: write 'gauss' or '1e9 s'"},
+    {L"kG", Spelling::Symbol, {0.1, {{QelUnit::volt, 1}, {QelUnit::second, 1}, {QelUnit::square_meters, -1}}}}, // kilogauss
+    {L"mG", Spelling::Symbol, {1e-7, {{QelUnit::volt, 1}, {QelUnit::second, 1}, {QelUnit::square_meters, -1}}}},
+    {L"\u00B5G", Spelling::Symbol, {1e-10, {{QelUnit::volt, 1}, {QelUnit::second, 1}, {QelUnit::square_meters, -1}}}},
+    {L"uG", Spelling::Symbol, {1e-10, {{QelUnit::volt, 1}, {QelUnit::second, 1}, {QelUnit::square_meters, -1}}}},
+    {L"gamma", Spelling::Name, {1e-9, {{QelUnit::volt, 1}, {QelUnit::second, 1}, {QelUnit::square_meters, -1}}}}, // 1 nT
+    // Radiation. "R" alone is also the gas constant, and "rad" stays the radian.
+    {L"R", Spelling::Refused, vocab::none(), L"'R' is the roentgen or the gas constant: write 'roentgen'"},
+    // Atomic and nuclear units (CODATA 2018).
+    {L"hartree", Spelling::Name, vocab::unit(QelUnit::joule, 4.3597447222071e-18)},
+    {L"hartrees", Spelling::Name, vocab::unit(QelUnit::joule, 4.3597447222071e-18)},
+    {L"Eh", Spelling::Symbol, vocab::unit(QelUnit::joule, 4.3597447222071e-18)},
+    {L"rydberg", Spelling::Name, vocab::unit(QelUnit::joule, 2.1798723611035e-18)},
+    {L"rydbergs", Spelling::Name, vocab::unit(QelUnit::joule, 2.1798723611035e-18)},
+    {L"Ry", Spelling::Symbol, vocab::unit(QelUnit::joule, 2.1798723611035e-18)},
+    {L"hbar", Spelling::Symbol, {1.0545718176461565e-34, {{QelUnit::joule, 1}, {QelUnit::second, 1}}}}, // h/2π
+    {L"fermi", Spelling::Name, vocab::unit(QelUnit::meter, 1e-15)},
+    {L"fermis", Spelling::Name, vocab::unit(QelUnit::meter, 1e-15)},
+    {L"shake", Spelling::Name, vocab::unit(QelUnit::second, 1e-8)},
+    {L"shakes", Spelling::Name, vocab::unit(QelUnit::second, 1e-8)},
+    {L"svedberg", Spelling::Name, vocab::unit(QelUnit::second, 1e-13)},
+    {L"svedbergs", Spelling::Name, vocab::unit(QelUnit::second, 1e-13)},
+    {L"unified atomic mass unit", Spelling::Name, vocab::unit(QelUnit::dalton)},
+    {L"unified atomic mass units", Spelling::Name, vocab::unit(QelUnit::dalton)},
+    {L"atomic mass unit", Spelling::Name, vocab::unit(QelUnit::dalton)},
+    {L"atomic mass units", Spelling::Name, vocab::unit(QelUnit::dalton)},
+    // CGS units beyond those that take prefixes.
+    {L"langley", Spelling::Name, vocab::per(QelUnit::joule, QelUnit::square_meters, 41840.0)}, // 1 cal/cm²
+    {L"langleys", Spelling::Name, vocab::per(QelUnit::joule, QelUnit::square_meters, 41840.0)},
+    {L"Ly", Spelling::Symbol, vocab::per(QelUnit::joule, QelUnit::square_meters, 41840.0)},
+    {L"barye", Spelling::Name, vocab::unit(QelUnit::pascals, 0.1)},               // 1 dyn/cm²
+    {L"baryes", Spelling::Name, vocab::unit(QelUnit::pascals, 0.1)},
+    {L"Ba", Spelling::Symbol, vocab::unit(QelUnit::pascals, 0.1)},
+    {L"kayser", Spelling::Name, {100.0, {{QelUnit::meter, -1}}}},                   // 1/cm
+    {L"phot", Spelling::Name, vocab::unit(QelUnit::lux, 1e4)},                      // 1 lm/cm²
+    {L"stilb", Spelling::Name, vocab::unit(QelUnit::candela_per_square_meter, 1e4)}, // 1 cd/cm²
+    {L"lambert", Spelling::Name, vocab::unit(QelUnit::candela_per_square_meter, 3183.098861837907)}, // 1e4/π cd/m²
+    {L"lamberts", Spelling::Name, vocab::unit(QelUnit::candela_per_square_meter, 3183.098861837907)},
+    // Pressure of a metre of mercury or water under standard gravity: "mm Hg" reads as a product.
+    {L"Hg", Spelling::Symbol, vocab::unit(QelUnit::pascal_per_meter, 133322.387415)}, // 13595.1 kg/m³ × gn
+    {L"H2O", Spelling::Symbol, vocab::unit(QelUnit::pascal_per_meter, 9806.65)},      // 1000 kg/m³ × gn
+    // Counts and numbers.
+    {L"count", Spelling::Name, vocab::number(1.0)},
+    {L"counts", Spelling::Name, vocab::number(1.0)},
+    {L"pi", Spelling::Name, vocab::number(3.141592653589793)},
+    {L"\u03C0", Spelling::Symbol, vocab::number(3.141592653589793)},
+    // Information: "b" is the barn, and a kilo- or mega-"b" is read as bits and barns alike.
+    {L"octet", Spelling::Name, vocab::number(8.0)},
+    {L"octets", Spelling::Name, vocab::number(8.0)},
+    {L"baud", Spelling::Name, {1.0, {{QelUnit::second, -1}}}},                      // one symbol per second
+    {L"Bd", Spelling::Symbol, {1.0, {{QelUnit::second, -1}}}},
+    {L"bps", Spelling::Symbol, {1.0, {{QelUnit::second, -1}}}},                     // bit/s
+    {L"kbps", Spelling::Symbol, {1e3, {{QelUnit::second, -1}}}},
+    {L"Mbps", Spelling::Symbol, {1e6, {{QelUnit::second, -1}}}},
+    {L"Gbps", Spelling::Symbol, {1e9, {{QelUnit::second, -1}}}},
+    {L"Tbps", Spelling::Symbol, {1e12, {{QelUnit::second, -1}}}},
+    {L"kb", Spelling::Refused, vocab::none(), L"'kb' is a kilobit or a kilobarn: write 'kbit' or 'kilobarn'"},
+    {L"Kb", Spelling::Refused, vocab::none(), L"'Kb' is a kilobit or a kibibit: write 'kbit' or 'Kibit'"},
+    {L"Mb", Spelling::Refused, vocab::none(), L"'Mb' is a megabit or a megabarn: write 'Mbit' or 'megabarn'"},
+    {L"Gb", Spelling::Refused, vocab::none(), L"'Gb' is a gigabit or a gigabarn: write 'Gbit' or 'gigabarn'"},
+    {L"Tb", Spelling::Refused, vocab::none(), L"'Tb' is a terabit or a terabarn: write 'Tbit' or 'terabarn'"},
+    {L"Pb", Spelling::Refused, vocab::none(), L"'Pb' is a petabit or a petabarn: write 'Pbit' or 'petabarn'"},
+    {L"KB", Spelling::Refused, vocab::none(), L"'KB' is 1000 or 1024 bytes: write 'kB' or 'KiB'"},
+    {L"dB", Spelling::Refused, vocab::none(), L"decibels are a logarithm of a ratio, not a unit"},
 };
 // clang-format on
 

@@ -1,0 +1,434 @@
+// The vocabulary's data against what it stands for: every spelling against the
+// defining value of its unit (taken from an independent reference), every unit
+// that takes prefixes against its value, every refusal and note against its use.
+
+#include "parse/Vocabulary.h"
+
+#include <qelunits/QelUnitParser.h>
+#include <qelunits/QelUnitType.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+namespace {
+
+using qelunits_detail::Meaning;
+using qelunits_detail::Spelling;
+
+constexpr double kExact = 1e-12;  // defined exactly on exact catalogue units
+constexpr double kClose = 1e-6;   // on a catalogue unit rounded to seven digits or so
+constexpr double kRounded = 4e-4; // names a rounded catalogue unit (the dalton, the long ton, the US quart)
+
+struct Si {
+    double value;
+    QelUnitType dimension; // in metric base units
+};
+
+Si si(const QelUnitType& type, double scale) {
+    Si result{scale, {}};
+    ConversionFactor factor;
+    type.GetMetricConversion(result.dimension, factor);
+    result.value *= static_cast<double>(factor);
+    return result;
+}
+
+Si si(const Meaning& meaning) {
+    QelUnitType type;
+    for (const QelUnitFactor& f : meaning.units) {
+        if (f.power == 0) {
+            break;
+        }
+        type *= QelUnitType(f.unit, f.power);
+    }
+    return si(type, meaning.scale);
+}
+
+// One unit in SI: "kg m2 s-2" read as a type.
+Si si(const wchar_t* text) {
+    const QelUnitParseResult r = QelUnitParser::parseExpression(text);
+    EXPECT_TRUE(r.ok()) << QelUnitParser::toUtf8(text);
+    return si(r.type(), r.scale());
+}
+
+void expectMeans(const Meaning& meaning, double value, const wchar_t* dimension, double tolerance) {
+    const Si got = si(meaning);
+    const Si want = si(dimension);
+    EXPECT_TRUE(got.dimension.isEqualTo(want.dimension))
+        << QelUnitParser::toUtf8(QelUnitParser::formatDimension(got.dimension).c_str());
+    EXPECT_NEAR(got.value / (value * want.value), 1.0, tolerance);
+}
+
+struct Family {
+    double value; // of one, in the SI unit that follows
+    const wchar_t* dimension;
+    double tolerance;
+    std::vector<const wchar_t*> spellings;
+};
+
+} // namespace
+
+// Every spelling that is read (not refused) against its defining value. The values come from
+// an independent reference (Pint's definitions, or the definition where Pint means another unit).
+TEST(Vocabulary, EverySpellingMeansItsDefiningValue) {
+    // clang-format off
+    const Family families[] = {
+        {0.3048006096012192, L"m", kExact, {L"US ft", L"US foot", L"US feet", L"survey foot", L"survey feet", L"US survey foot", L"US survey feet", L"survey ft", L"ftUS", L"usft", L"us-ft", L"US survey ft"}},
+        {0.025400050800101596, L"m", kExact, {L"US in", L"US inch", L"US inches", L"survey in"}},
+        {0.9144018288036575, L"m", kExact, {L"US yd", L"US yard", L"US yards", L"US survey yard", L"US survey yards", L"survey yd"}},
+        {1609.3472186944373, L"m", kExact, {L"US mi", L"survey mi", L"US mile", L"US miles", L"US survey mile", L"US survey miles", L"US statute mile", L"US statute miles", L"survey mile", L"survey miles"}},
+        {5.029210058420117, L"m", kExact, {L"US rd", L"US rod", L"US rods"}},
+        {4046.8726098742513, L"m2", kExact, {L"US acre", L"US acres"}},
+        {0.0009463529459999998, L"m3", kRounded, {L"US qt", L"US quart", L"US quarts", L"US liquid quart", L"US liquid quarts", L"liquid quart", L"liquid quarts"}},
+        {0.0004731764729999999, L"m3", kRounded, {L"US pt", L"US pint", L"US pints", L"US liquid pint", L"US liquid pints", L"liquid pint", L"liquid pints"}},
+        {0.0037854117839999993, L"m3", kExact, {L"US liquid gallon", L"US liquid gallons", L"liquid gallons", L"gals", L"US gal", L"US-gal", L"US gallon", L"US gallons"}},
+        {2.9573529562499994e-05, L"m3", kRounded, {L"US floz", L"US fl. oz.", L"US fluid ounce", L"US fluid ounces", L"US liquid ounce", L"US liquid ounces", L"liquid ounce", L"liquid ounces", L"floz", L"fl.oz", L"fl. oz.", L"fl. oz", L"US fl oz"}},
+        {0.00011829411824999998, L"m3", kClose, {L"US gill", L"US gills", L"US liquid gill", L"US liquid gills", L"liquid gill", L"liquid gills"}},
+        {0.00023658823649999996, L"m3", kExact, {L"US cup", L"US cups", L"US liquid cup", L"US liquid cups", L"liquid cup", L"liquid cups", L"cup", L"cups"}},
+        {1.4786764781249997e-05, L"m3", kExact, {L"US tbsp", L"US tablespoon", L"US tablespoons", L"tbsp", L"Tbsp", L"tbs", L"tablespoon", L"tablespoons"}},
+        {4.928921593749999e-06, L"m3", kExact, {L"US tsp", L"US teaspoon", L"US teaspoons", L"tsp", L"teaspoon", L"teaspoons"}},
+        {0.004404883770859999, L"m3", kRounded, {L"US dry gallon", L"US dry gallons"}},
+        {0.0011012209427149998, L"m3", kRounded, {L"US dry quart", L"US dry quarts"}},
+        {0.0005506104713574999, L"m3", kRounded, {L"US dry pint", L"US dry pints"}},
+        {0.03523907016687999, L"m3", kRounded, {L"US bu", L"US bushel", L"US bushels"}},
+        {3.6966911953124993e-06, L"m3", kRounded, {L"US fluid dram", L"US fluid drams", L"fldr", L"fl dr", L"fl. dr.", L"fluid dram", L"fluid drams", L"fluidram", L"fluidrams"}},
+        {907.1847400000001, L"kg", kClose, {L"US ton", L"US tons", L"US tn", L"short ton", L"short tons"}},
+        {45.35923700000001, L"kg", kRounded, {L"US cwt", L"short cwt", L"US hundredweight", L"US hundredweights", L"short hundredweight", L"short hundredweights"}},
+        {8896.443230521003, L"kg m s-2", kExact, {L"US ton force", L"US ton-force", L"US force ton", L"ton-force", L"tons-force", L"ton force", L"tons force", L"short ton force", L"short ton-force", L"force ton", L"force short ton", L"tonf"}},
+        {6.309019639999999e-05, L"m3 s-1", kExact, {L"US gpm", L"gpm"}},
+        {425143.7074302721, L"m-2", kExact, {L"US mpg", L"mpg"}},
+        {0.004546090000000002, L"m3", kExact, {L"UK gal", L"UK gallon", L"UK gallons", L"UK liquid gallon", L"UK liquid gallons", L"imperial gal", L"Imp gal", L"imperial gallon", L"imperial gallons", L"imperial liquid gallon", L"imperial liquid gallons", L"Canadian liquid gallon", L"Canadian liquid gallons"}},
+        {0.0011365225000000004, L"m3", kExact, {L"UK qt", L"UK quart", L"UK quarts", L"UK liquid quart", L"UK liquid quarts", L"imperial qt", L"imperial quart", L"imperial quarts", L"imperial liquid quart", L"imperial liquid quarts"}},
+        {0.0005682612500000002, L"m3", kExact, {L"UK pt", L"UK pint", L"UK pints", L"UK liquid pint", L"UK liquid pints", L"imperial pt", L"imperial pint", L"imperial pints", L"imperial liquid pint", L"imperial liquid pints"}},
+        {0.0002841306250000001, L"m3", kExact, {L"UK cup", L"UK cups", L"UK liquid cup", L"UK liquid cups", L"imperial cup", L"imperial cups", L"imperial liquid cup", L"imperial liquid cups"}},
+        {0.00014206531250000006, L"m3", kExact, {L"UK gi", L"UK gill", L"UK gills", L"UK liquid gill", L"UK liquid gills", L"imperial gi", L"imperial gill", L"imperial gills", L"imperial liquid gill", L"imperial liquid gills"}},
+        {2.8413062500000008e-05, L"m3", kExact, {L"UK fl oz", L"UK floz", L"UK fluid ounce", L"UK fluid ounces", L"UK liquid ounce", L"UK liquid ounces", L"imperial fl oz", L"imperial floz", L"imperial fluid ounce", L"imperial fluid ounces", L"imperial liquid ounce", L"imperial liquid ounces"}},
+        {3.551632812500001e-06, L"m3", kExact, {L"UK fluid dram", L"UK fluid drams", L"UK fluid drachm", L"imperial fluid dram", L"imperial fluid drams", L"imperial fluid drachm"}},
+        {0.036368720000000014, L"m3", kExact, {L"UK bu", L"UK bushel", L"UK bushels", L"imperial bu", L"imperial bushel", L"imperial bushels"}},
+        {0.009092180000000004, L"m3", kExact, {L"UK pk", L"UK peck", L"UK pecks", L"imperial pk", L"imperial peck", L"imperial pecks"}},
+        {0.16365924000000004, L"m3", kExact, {L"UK bbl", L"UK barrel", L"UK barrels", L"imperial bbl", L"imperial barrel", L"imperial barrels"}},
+        {354006.18993464706, L"m-2", kExact, {L"UK mpg", L"imperial mpg"}},
+        {7.57681666666667e-05, L"m3 s-1", kExact, {L"UK gpm", L"imperial gpm"}},
+        {1016.0469088000001, L"kg", kRounded, {L"UK ton", L"UK tons", L"imperial ton", L"imperial tons"}},
+        {50.80234544, L"kg", kExact, {L"UK cwt", L"long cwt", L"UK hundredweight", L"UK hundredweights", L"long hundredweight", L"long hundredweights"}},
+        {9964.01641818352, L"kg m s-2", kExact, {L"UK ton force", L"UK ton-force", L"UK force ton", L"long ton force", L"long ton-force", L"force long ton"}},
+        {1853.1839999999997, L"m", kExact, {L"UK nmi", L"UK nautical mile", L"UK nautical miles"}},
+        {0.5147733333333333, L"m s-1", kExact, {L"UK kn", L"UK kt", L"UK knot", L"UK knots"}},
+        {745.6998715822701, L"kg m2 s-3", kClose, {L"UK horsepower", L"UK hp", L"shaft horsepower", L"bhp", L"hp"}},
+        {0.30479999999999996, L"m", kExact, {L"international ft", L"international foot", L"international feet"}},
+        {0.0254, L"m", kExact, {L"international in", L"international inch", L"international inches"}},
+        {0.9144, L"m", kExact, {L"international yd", L"international yard", L"international yards", L"yds"}},
+        {1609.344, L"m", kExact, {L"international mi", L"international mile", L"international miles"}},
+        {1852.0, L"m", kExact, {L"international nmi", L"international nautical mile", L"international nautical miles", L"nautical mile", L"nautical miles", L"nmi"}},
+        {1055.0558526200002, L"kg m2 s-2", kClose, {L"international Btu", L"international BTU", L"IT Btu", L"IT BTU", L"IT Btus", L"Btu", L"btu", L"BTUs", L"Btus"}},
+        {0.03110347680000001, L"kg", kClose, {L"troy oz", L"ozt", L"toz"}},
+        {0.3732417216000001, L"kg", kExact, {L"troy lb", L"lbt", L"troy pound", L"troy pounds"}},
+        {4448.2216152605015, L"kg m s-2", kClose, {L"kips"}},
+        {14.59390293720637, L"kg s-2", kExact, {L"plf"}},
+        {14593.90293720637, L"kg s-2", kExact, {L"klf"}},
+        {1.0, L"kg m2 s-2", kExact, {L"Nm"}},
+        {1000.0, L"kg m2 s-2", kExact, {L"kNm"}},
+        {1000000.0, L"kg m2 s-2", kExact, {L"MNm"}},
+        {10.0, L"kg m2 s-2", kExact, {L"daNm"}},
+        {1.3558179483314001, L"kg m2 s-2", kClose, {L"ft-lb", L"ft-lbs", L"lb-ft", L"lbf-ft", L"foot-pound", L"foot-pounds", L"pound-foot", L"pound-feet"}},
+        {0.1129848290276167, L"kg m2 s-2", kClose, {L"in-lb", L"in-lbs", L"in-lbf", L"lb-in", L"inch-pound", L"inch-pounds", L"pound-inch", L"pound-inches"}},
+        {0.007061551814226044, L"kg m2 s-2", kExact, {L"oz-in", L"ozf-in"}},
+        {0.01, L"kg m2 s-2", kExact, {L"Ncm"}},
+        {0.001, L"kg m2 s-2", kExact, {L"Nmm"}},
+        {3600000.0, L"kg m2 s-2", kExact, {L"kWh", L"KWH", L"kwh", L"Kwh", L"KWh"}},
+        {105480400.0, L"kg m2 s-2", kExact, {L"therm", L"therms", L"US therm", L"US therms"}},
+        {1055055852.6200002, L"kg m2 s-2", kClose, {L"MMBtu", L"MMBTU"}},
+        {1.055056e+18, L"kg m2 s-2", kClose, {L"quad"}},
+        {735.49875, L"kg m2 s-3", kExact, {L"PS", L"metric horsepower"}},
+        {0.2930710701722223, L"kg m2 s-3", kClose, {L"Btuh", L"BTUH", L"BTUh"}},
+        {293.0710701722223, L"kg m2 s-3", kClose, {L"MBH", L"MBtuh"}},
+        {3516.8533333333335, L"kg m2 s-3", kClose, {L"ton of refrigeration", L"tons of refrigeration", L"refrigeration ton", L"refrigeration tons"}},
+        {0.0004719474431999999, L"m3 s-1", kExact, {L"cfm"}},
+        {0.028316846591999994, L"m3 s-1", kExact, {L"cfs", L"CFS"}},
+        {7.865790719999999e-06, L"m3 s-1", kExact, {L"cfh"}},
+        {4.381263638888888e-08, L"m3 s-1", kExact, {L"gpd", L"GPD"}},
+        {1.666666666666667e-05, L"m3 s-1", kExact, {L"lpm", L"LPM"}},
+        {0.0010000000000000002, L"m3 s-1", kExact, {L"lps"}},
+        {2.7777777777777787e-07, L"m3 s-1", kExact, {L"lph"}},
+        {1.8401307283333327e-06, L"m3 s-1", kExact, {L"bpd"}},
+        {6894.7572931683635, L"kg m-1 s-2", kClose, {L"psia", L"psi(a)", L"psid", L"PSI"}},
+        {1.488163943569554, L"kg m-1", kExact, {L"lb/ft"}},
+        {100000.0, L"kg m-1 s-2", kExact, {L"bara", L"bar(a)"}},
+        {1000.0, L"kg m-1 s-2", kExact, {L"kPa(a)"}},
+        {133.32238741499998, L"kg m-1 s-2", kClose, {L"mmHg", L"mm Hg", L"mm of Hg", L"mm of mercury"}},
+        {3386.3886403409997, L"kg m-1 s-2", kClose, {L"inHg", L"in Hg"}},
+        {100.0, L"kg m-1 s-2", kExact, {L"mBar"}},
+        {249.08890999999994, L"kg m-1 s-2", kExact, {L"inH2O", L"in H2O"}},
+        {2989.0669199999993, L"kg m-1 s-2", kExact, {L"ftH2O", L"ft H2O"}},
+        {9806.649999999998, L"kg m-1 s-2", kExact, {L"mH2O", L"mWC"}},
+        {98.06649999999998, L"kg m-1 s-2", kExact, {L"cmH2O", L"cm H2O"}},
+        {9.806649999999998, L"kg m-1 s-2", kExact, {L"mmH2O", L"mm H2O", L"mmWC"}},
+        {248.84007017890997, L"kg m-1 s-2", kClose, {L"inWC", L"in. w.c.", L"in wc", L"iwc", L"in. w.g.", L"in wg", L"inwg", L"iwg"}},
+        {1.0, L"kg m s-3 K-1", kExact, {L"W/mK", L"W/(mK)"}},
+        {1.0, L"m-2 cd sr", kExact, {L"nit", L"nits"}},
+        {0.01, L"1", kExact, {L"%", L"percent", L"pct"}},
+        {0.001, L"1", kExact, {L"\u2030", L"permille", L"per mille"}},
+        {1e-06, L"1", kExact, {L"ppm", L"ppmv"}},
+        {1e-09, L"1", kExact, {L"ppb", L"ppbv"}},
+        {4.4482216152605005, L"kg m s-2", kClose, {L"pound force", L"pounds force", L"force pound", L"force pounds", L"lb-f"}},
+        {9.80665, L"kg m s-2", kExact, {L"kilogram-force", L"force kilogram", L"force kilograms", L"kilopond", L"kiloponds", L"kg-f", L"kp"}},
+        {0.00980665, L"kg m s-2", kExact, {L"force gram", L"force grams", L"pond", L"ponds"}},
+        {0.2780138509537813, L"kg m s-2", kExact, {L"ozf", L"ounce-force", L"ounces-force", L"ounce force", L"ounces force", L"force ounce", L"force ounces"}},
+        {9806.65, L"kg m s-2", kExact, {L"tf", L"tonne-force", L"tonnes-force", L"tonne force", L"tonnes force", L"metric ton force", L"metric ton-force", L"force metric ton"}},
+        {0.138254954376, L"kg m s-2", kExact, {L"pdl", L"poundal", L"poundals"}},
+        {453.5923700000001, L"kg", kExact, {L"kilopound", L"kilopounds", L"klb"}},
+        {1.0515032733333332e-06, L"m3 s-1", kExact, {L"gph"}},
+        {0.04381263638888888, L"m3 s-1", kExact, {L"MGD"}},
+        {1.0, L"m3 s-1", kExact, {L"cumec", L"cumecs"}},
+        {101325.0, L"kg m-1 s-2", kExact, {L"atm", L"atmosphere", L"atmospheres", L"standard atmosphere", L"standard atmospheres"}},
+        {98066.5, L"kg m-1 s-2", kExact, {L"at", L"technical atmosphere", L"technical atmospheres"}},
+        {1333.2238741499998, L"kg m-1 s-2", kExact, {L"cmHg"}},
+        {1000.0, L"kg m2 s-3 A-2", kExact, {L"kilohm", L"kilohms", L"kohms"}},
+        {1000000.0, L"kg m2 s-3 A-2", kExact, {L"megohm", L"megohms", L"Mohms"}},
+        {0.0001, L"1", kExact, {L"basis point", L"basis points"}},
+        {1e-12, L"1", kExact, {L"pptv"}},
+        {0.001, L"kg m-2", kExact, {L"gsm"}},
+        {0.017453292519943295, L"rad", kClose, {L"deg", L"\u00b0", L"degree north", L"degrees north", L"degree east", L"degrees east", L"degree south", L"degrees south", L"degree west", L"degrees west", L"degree N", L"degrees N", L"degree E", L"degrees E", L"degree S", L"degrees S", L"degree W", L"degrees W", L"degree true", L"degrees true", L"degree T", L"degrees T", L"degreeN", L"degreesN", L"degreeE", L"degreesE", L"degreeS", L"degreesS", L"degreeW", L"degreesW", L"degreeT", L"degreesT", L"arcdeg", L"arcdegree", L"arcdegrees", L"arc degree", L"arc degrees", L"angular degree", L"angular degrees"}},
+        {1.0, L"K", kExact, {L"degC", L"deg C", L"\u2103", L"\u00baC", L"\u02daC", L"oC", L"\u00b0 C", L"deg. C", L"degree Celsius", L"degrees Celsius", L"degrees C", L"degree C", L"degreeC", L"degreesC", L"deg Celsius"}},
+        {0.5555555555555556, L"K", kExact, {L"degF", L"deg F", L"\u2109", L"\u00baF", L"\u02daF", L"oF", L"\u00b0 F", L"deg. F", L"degree Fahrenheit", L"degrees Fahrenheit", L"degrees F", L"degree F", L"degreeF", L"degreesF", L"deg Fahrenheit"}},
+        {0.5555555555555556, L"K", kExact, {L"degR", L"deg R", L"\u00b0 R", L"degreeR", L"degreesR", L"degree Rankine", L"degrees Rankine", L"degree R", L"degrees R"}},
+        {1.0, L"K", kExact, {L"degK", L"\u00b0 K", L"deg K", L"degree Kelvin", L"degrees Kelvin", L"degree K", L"degrees K", L"degreeK", L"degreesK"}},
+        {0.00029088820866572163, L"rad", kClose, {L"arcmin", L"arcminute", L"arcminutes", L"arc minute", L"arc minutes", L"MOA", L"angular minute", L"angular minutes"}},
+        {4.84813681109536e-06, L"rad", kClose, {L"arcsec", L"arcsecond", L"arcseconds", L"arc second", L"arc seconds", L"angular second", L"angular seconds"}},
+        {0.015707963267948967, L"rad", kRounded, {L"gon", L"grade", L"grades", L"gradian", L"gradians"}},
+        {0.44704000000000005, L"m s-1", kExact, {L"mph", L"MPH"}},
+        {0.2777777777777778, L"m s-1", kExact, {L"kph", L"kmh", L"kmph", L"KPH", L"KMH"}},
+        {0.30479999999999996, L"m s-1", kExact, {L"fps"}},
+        {0.5144444444444445, L"m s-1", kExact, {L"kn", L"kt", L"kts", L"international knot", L"international knots", L"knot international"}},
+        {1.0, L"Hz", kClose, {L"rps", L"r/s", L"rev/s"}},
+        {0.016666666666666666, L"Hz", kClose, {L"r/min", L"rev/min", L"RPM"}},
+        {0.0004233333333333333, L"m s-1", kExact, {L"ipm"}},
+        {0.0050799999999999994, L"m s-1", kExact, {L"sfm", L"sfpm", L"fpm"}},
+        {2.5399999999999997e-05, L"m", kExact, {L"thou"}},
+        {5.0291999999999994, L"m", kExact, {L"perch", L"pole"}},
+        {0.20116799999999999, L"m", kExact, {L"lk"}},
+        {2.5399999999999996e-08, L"m", kExact, {L"\u00b5in", L"uin", L"microinch"}},
+        {0.09290303999999999, L"m2", kExact, {L"sqft"}},
+        {0.00064516, L"m2", kExact, {L"sqin"}},
+        {0.83612736, L"m2", kExact, {L"sqyd"}},
+        {1.0, L"m2", kExact, {L"sqm"}},
+        {1000000.0, L"m2", kExact, {L"sqkm"}},
+        {2589988.110336, L"m2", kExact, {L"sqmi", L"sq mi", L"mi\u00b2", L"square mile", L"square miles"}},
+        {1.0000000000000002e-06, L"m3", kExact, {L"cc"}},
+        {0.028316846591999994, L"m3", kExact, {L"cuft"}},
+        {1.6387063999999996e-05, L"m3", kExact, {L"cuin"}},
+        {0.764554857984, L"m3", kExact, {L"cuyd"}},
+        {2.8316846591999996, L"m3", kExact, {L"ccf"}},
+        {28.316846591999994, L"m3", kExact, {L"Mcf"}},
+        {28316.846591999994, L"m3", kExact, {L"MMcf"}},
+        {1233.4818375475197, L"m3", kExact, {L"acre-ft", L"ac-ft", L"acre-foot", L"acre-feet", L"acre foot", L"acre feet"}},
+        {0.15898729492799996, L"m3", kExact, {L"oil barrel", L"oil barrels", L"bbl", L"bbls", L"barrel", L"barrels", L"oil bbl"}},
+        {0.4535923700000001, L"kg", kExact, {L"lbs", L"lbm", L"avoirdupois pound", L"avoirdupois pounds", L"avdp pound"}},
+        {16.01846337396015, L"kg m-3", kClose, {L"pcf"}},
+        {27679.90471020313, L"kg m-3", kClose, {L"pci"}},
+        {1.0, L"kg", kExact, {L"kgs", L"kilo", L"kilos"}},
+        {0.001, L"kg", kExact, {L"gm", L"gms"}},
+        {1e-09, L"kg", kExact, {L"mcg"}},
+        {1.6605390666e-27, L"kg", kRounded, {L"amu", L"unified atomic mass unit", L"unified atomic mass units", L"atomic mass unit", L"atomic mass units"}},
+        {0.0002, L"kg", kExact, {L"ct", L"carat", L"carats"}},
+        {1000.0, L"kg", kExact, {L"metric ton", L"metric tons", L"t"}},
+        {9.80665, L"m s-2", kExact, {L"g0", L"gn", L"g-force"}},
+        {1.0, L"s", kExact, {L"secs"}},
+        {60.0, L"s", kExact, {L"mins"}},
+        {3600.0, L"s", kExact, {L"h", L"hrs"}},
+        {604800.0, L"s", kExact, {L"wks"}},
+        {31558149.763545603, L"s", kClose, {L"yrs", L"sidereal year", L"sidereal years"}},
+        {4.84813681109536e-09, L"rad", kExact, {L"mas", L"milliarcsecond", L"milliarcseconds"}},
+        {6.283185307179586, L"rad", kExact, {L"turn", L"turns", L"revolution", L"revolutions", L"cycle", L"cycles", L"circle", L"circles", L"rev", L"revs"}},
+        {0.00030461741978670857, L"sr", kExact, {L"square degree", L"square degrees", L"sq deg", L"deg\u00b2"}},
+        {149597870700.0, L"m", kRounded, {L"au"}},
+        {9460730472580800.0, L"m", kRounded, {L"lightyear", L"lightyears", L"light year", L"light years", L"light-year", L"light-years"}},
+        {1e-10, L"m", kExact, {L"\u212b", L"\u00e5ngstr\u00f6m", L"\u00e5ngstr\u00f6ms", L"angstr\u00f6m"}},
+        {5.067074790974977e-10, L"m2", kExact, {L"cmil", L"circular mil", L"circular mils"}},
+        {4168181825.44058, L"m3", kExact, {L"cu mi", L"mi\u00b3", L"cubic mile", L"cubic miles"}},
+        {0.11562712358399999, L"m3", kRounded, {L"dry barrel", L"dry barrels", L"US dry barrel", L"US dry barrels"}},
+        {0.11734776530399997, L"m3", kExact, {L"beer barrel", L"beer barrels", L"beer bbl"}},
+        {1.0000000000000003e-09, L"m3", kExact, {L"lambda", L"lambdas"}},
+        {1.0000000000000003e-18, L"m3", kExact, {L"fL"}},
+        {1.0, L"m3", kExact, {L"stere", L"steres"}},
+        {0.0017718451953125003, L"kg", kExact, {L"dr", L"dram", L"drams", L"avoirdupois dram", L"avoirdupois drams", L"avdp dram"}},
+        {0.028349523125000005, L"kg", kClose, {L"avoirdupois ounce", L"avoirdupois ounces", L"avdp ounce"}},
+        {2629743.7708944, L"s", kClose, {L"month", L"months"}},
+        {31556925250.732803, L"s", kClose, {L"millennium", L"millennia", L"millenniums"}},
+        {31557600.0, L"s", kExact, {L"julian year", L"julian years"}},
+        {31556951.999999996, L"s", kExact, {L"gregorian year", L"gregorian years"}},
+        {31536000.0, L"s", kExact, {L"common year", L"common years"}},
+        {31622400.0, L"s", kExact, {L"leap year", L"leap years"}},
+        {86164.09053083287, L"s", kExact, {L"sidereal day", L"sidereal days"}},
+        {999.9999999999999, L"m-3 mol", kExact, {L"M", L"molar"}},
+        {0.9999999999999999, L"m-3 mol", kExact, {L"mM", L"millimolar"}},
+        {0.0009999999999999998, L"m-3 mol", kExact, {L"\u00b5M", L"\u03bcM", L"uM", L"micromolar"}},
+        {1e-06, L"m-3 mol", kExact, {L"nM", L"nanomolar"}},
+        {9.999999999999999e-10, L"m-3 mol", kExact, {L"pM", L"picomolar"}},
+        {1e-12, L"m-3 mol", kExact, {L"fM", L"femtomolar"}},
+        {4.184, L"kg m2 s-2", kExact, {L"cal", L"cal th", L"calorie th", L"thermochemical calorie", L"thermochemical calories"}},
+        {4184.0, L"kg m2 s-2", kExact, {L"kcal", L"kcals", L"Cal", L"kcal th"}},
+        {4.184, L"kg m2 s-3", kExact, {L"cal/s"}},
+        {4184.0, L"kg m2 s-3", kExact, {L"kcal/s"}},
+        {4.1868, L"kg m2 s-2", kExact, {L"cal IT", L"calorie IT", L"IT calorie", L"IT calories", L"international calorie", L"international calories", L"international table calorie"}},
+        {4186.8, L"kg m2 s-2", kExact, {L"kcal IT", L"kilocalorie IT"}},
+        {4.1855, L"kg m2 s-2", kExact, {L"cal 15"}},
+        {10.0, L"s A", kExact, {L"abcoulomb"}},
+        {3.3356409519815207e-10, L"s A", kExact, {L"statcoulomb"}},
+        {96485.33212331001, L"s A", kExact, {L"faraday"}},
+        {0.1, L"kg s-2 A-1", kExact, {L"kG"}},
+        {1e-07, L"kg s-2 A-1", kExact, {L"mG"}},
+        {1e-10, L"kg s-2 A-1", kExact, {L"\u00b5G", L"uG"}},
+        {1.0000000000000003e-09, L"kg s-2 A-1", kExact, {L"gamma"}},
+        {4.35974472220717e-18, L"kg m2 s-2", kExact, {L"hartree", L"hartrees", L"Eh"}},
+        {2.179872361103585e-18, L"kg m2 s-2", kExact, {L"rydberg", L"rydbergs", L"Ry"}},
+        {1.0545718176461565e-34, L"kg m2 s-1", kExact, {L"hbar"}},
+        {1e-15, L"m", kExact, {L"fermi", L"fermis"}},
+        {1e-08, L"s", kExact, {L"shake", L"shakes"}},
+        {1e-13, L"s", kExact, {L"svedberg", L"svedbergs"}},
+        {41840.0, L"kg s-2", kExact, {L"langley", L"langleys", L"Ly"}},
+        {0.1, L"kg m-1 s-2", kExact, {L"barye", L"baryes", L"Ba"}},
+        {100.0, L"m-1", kExact, {L"kayser"}},
+        {10000.0, L"m-2 cd sr", kExact, {L"phot"}},
+        {10000.0, L"m-2 cd sr", kExact, {L"stilb"}},
+        {3183.098861837907, L"m-2 cd sr", kExact, {L"lambert", L"lamberts"}},
+        {133322.38741499998, L"kg m-2 s-2", kExact, {L"Hg"}},
+        {9806.649999999998, L"kg m-2 s-2", kExact, {L"H2O"}},
+        {1.0, L"1", kExact, {L"count", L"counts"}},
+        {3.141592653589793, L"1", kExact, {L"pi", L"\u03c0"}},
+        {8.0, L"1", kExact, {L"octet", L"octets"}},
+        {1.0, L"s-1", kExact, {L"baud", L"Bd", L"bps"}},
+        {1000.0, L"s-1", kExact, {L"kbps"}},
+        {1000000.0, L"s-1", kExact, {L"Mbps"}},
+        {1000000000.0, L"s-1", kExact, {L"Gbps"}},
+        {1000000000000.0, L"s-1", kExact, {L"Tbps"}},
+    };
+    // clang-format on
+    std::map<std::wstring, const Family*> byText;
+    for (const Family& family : families) {
+        for (const wchar_t* spelling : family.spellings) {
+            EXPECT_TRUE(byText.emplace(spelling, &family).second) << QelUnitParser::toUtf8(spelling);
+        }
+    }
+    for (const qelunits_detail::VocabularyEntry& row : qelunits_detail::kVocabulary) {
+        SCOPED_TRACE(QelUnitParser::toUtf8(row.text));
+        if (row.spelling == Spelling::Refused) {
+            EXPECT_EQ(byText.count(row.text), 0U);
+            continue;
+        }
+        const auto found = byText.find(row.text);
+        ASSERT_NE(found, byText.end()) << "every spelling needs its defining value here";
+        expectMeans(row.meaning, found->second->value, found->second->dimension, found->second->tolerance);
+        byText.erase(found);
+    }
+    EXPECT_TRUE(byText.empty()) << "every spelling here is a row of the vocabulary";
+}
+
+// Every unit that takes prefixes, by its first symbol or name, against its value unprefixed.
+TEST(Vocabulary, PrefixableUnitsMeanTheirDefiningValues) {
+    const std::tuple<const wchar_t*, double, const wchar_t*> defining[] = {
+        {L"m", 1.0, L"m"},
+        {L"g", 1e-3, L"kg"},
+        {L"s", 1.0, L"s"},
+        {L"A", 1.0, L"A"},
+        {L"K", 1.0, L"K"},
+        {L"mol", 1.0, L"mol"},
+        {L"cd", 1.0, L"cd"},
+        {L"rad", 1.0, L"rad"},
+        {L"sr", 1.0, L"sr"},
+        {L"Hz", 1.0, L"Hz"},
+        {L"N", 1.0, L"kg m s-2"},
+        {L"J", 1.0, L"kg m2 s-2"},
+        {L"Pa", 1.0, L"kg m-1 s-2"},
+        {L"W", 1.0, L"kg m2 s-3"},
+        {L"V", 1.0, L"kg m2 s-3 A-1"},
+        {L"lx", 1.0, L"lx"},
+        {L"lm", 1.0, L"lm"},
+        {L"L", 1e-3, L"m3"},
+        {L"bar", 1e5, L"kg m-1 s-2"},
+        {L"Wh", 3600.0, L"kg m2 s-2"},
+        {L"eV", 1.602176634e-19, L"kg m2 s-2"},
+        {L"VA", 1.0, L"kg m2 s-3"},
+        {L"Ah", 3600.0, L"A s"},
+        {L"var", 1.0, L"kg m2 s-3"},
+        {L"Wp", 1.0, L"kg m2 s-3"},
+        {L"\u03A9", 1.0, L"kg m2 s-3 A-2"},
+        {L"S", 1.0, L"kg-1 m-2 s3 A2"},
+        {L"F", 1.0, L"kg-1 m-2 s4 A2"},
+        {L"H", 1.0, L"kg m2 s-2 A-2"},
+        {L"Wb", 1.0, L"kg m2 s-2 A-1"},
+        {L"T", 1.0, L"kg s-2 A-1"},
+        {L"Gy", 1.0, L"m2 s-2"},
+        {L"Sv", 1.0, L"m2 s-2"},
+        {L"Bq", 1.0, L"s-1"},
+        {L"Da", 1.66053906660e-27, L"kg"},
+        {L"pc", 3.0856775814913673e16, L"m"},
+        {L"C", 1.0, L"A s"},
+        {L"kat", 1.0, L"mol s-1"},
+        {L"t", 1e3, L"kg"},
+        {L"cal", 4.184, L"kg m2 s-2"},
+        {L"Torr", 101325.0 / 760.0, L"kg m-1 s-2"},
+        {L"b", 1e-28, L"m2"},
+        {L"erg", 1e-7, L"kg m2 s-2"},
+        {L"dyn", 1e-5, L"kg m s-2"},
+        {L"P", 0.1, L"kg m-1 s-1"},
+        {L"St", 1e-4, L"m2 s-1"},
+        {L"Gal", 0.01, L"m s-2"},
+        {L"gauss", 1e-4, L"kg s-2 A-1"},
+        {L"Mx", 1e-8, L"kg m2 s-2 A-1"},
+        {L"Oe", 1000.0 / (4.0 * 3.141592653589793), L"A m-1"},
+        {L"Ci", 3.7e10, L"s-1"},
+        {L"roentgen", 2.58e-4, L"kg-1 s A"},
+        {L"rem", 0.01, L"m2 s-2"},
+        {L"gf", 9.80665e-3, L"kg m s-2"},
+        {L"bit", 1.0, L"1"},
+        {L"B", 8.0, L"1"},
+    };
+    std::map<std::wstring, std::pair<double, const wchar_t*>> byText;
+    for (const auto& [text, value, dimension] : defining) {
+        byText[text] = {value, dimension};
+    }
+    for (const qelunits_detail::PrefixableUnit& unit : qelunits_detail::kPrefixableUnits) {
+        const wchar_t* text = unit.symbols[0] != nullptr ? unit.symbols[0] : unit.names[0];
+        SCOPED_TRACE(QelUnitParser::toUtf8(text));
+        const auto found = byText.find(text);
+        ASSERT_NE(found, byText.end()) << "every prefixable unit needs its defining value here";
+        Meaning one = unit.meaning;
+        one.scale *= std::pow(10.0, unit.exponent);
+        // The catalogue's rounded units (the dalton, the parsec, the torr) agree to their rounding.
+        expectMeans(one, found->second.first, found->second.second, 4e-4);
+        EXPECT_EQ(unit.binary, std::wstring(text) == L"bit" || std::wstring(text) == L"B")
+            << "binary prefixes are for information";
+        byText.erase(found);
+    }
+    EXPECT_TRUE(byText.empty());
+}
+
+// A refusal says why; a note shows where its spelling is read.
+TEST(Vocabulary, RefusalsNameTheAlternativesAndNotesShow) {
+    for (const qelunits_detail::VocabularyEntry& row : qelunits_detail::kVocabulary) {
+        SCOPED_TRACE(QelUnitParser::toUtf8(row.text));
+        EXPECT_EQ(row.refusal != nullptr, row.spelling == Spelling::Refused);
+        if (row.refusal != nullptr) {
+            EXPECT_GT(std::wstring(row.refusal).size(), 20U) << "a reason, and what to write instead";
+        }
+    }
+    for (const qelunits_detail::SpellingNote& note : qelunits_detail::kSpellingNotes) {
+        SCOPED_TRACE(QelUnitParser::toUtf8(note.text));
+        // The note belongs to a text of its unit; on a symbol the parser reads, every reading carries it.
+        const QelUnitCandidates read = QelUnitParser::candidates(note.text);
+        ASSERT_NE(read.count, 0U);
+        EXPECT_TRUE(
+            std::any_of(read.begin(), read.end(), [&](const QelUnitCandidate& c) { return c.unit == note.unit; }));
+        if (read.items[0].matched == QelUnit::Abbreviation) {
+            EXPECT_EQ(read.items[0].unit, note.unit);
+            EXPECT_STREQ(read.note, note.note);
+        }
+    }
+}
