@@ -40,6 +40,7 @@ inline constexpr VocabularyEntry kEngineeringSpellings[] = {
     {L"MMBtu", Spelling::Symbol, vocab::unit(QelUnit::intl_british_thermal_unit, 1e6)},
     {L"MMBTU", Spelling::Symbol, vocab::unit(QelUnit::intl_british_thermal_unit, 1e6)},
     {L"quad", Spelling::Name, vocab::unit(QelUnit::intl_british_thermal_unit, 1e15)},
+    {L"toe", Spelling::Symbol, vocab::unit(QelUnit::intl_calorie, 1e10)}, // tonne of oil equivalent: 41.868 GJ
     {L"MBtu", Spelling::Refused, vocab::none(), L"it may mean a thousand or a million BTU: write '1000 BTU' or 'MMBtu'"},
     // Power.
     {L"bhp", Spelling::Symbol, vocab::unit(QelUnit::horse_power)},
@@ -194,24 +195,14 @@ inline constexpr VocabularyEntry kEngineeringSpellings[] = {
     {L"kilopound", Spelling::Name, vocab::unit(QelUnit::pound, 1000.0)},
     {L"kilopounds", Spelling::Name, vocab::unit(QelUnit::pound, 1000.0)},
     {L"klb", Spelling::Symbol, vocab::unit(QelUnit::pound, 1000.0)},
-    // Torque: a blank or a dot between "ft" and "lb" is a product, a foot times a pound of mass to
-    // every reader; the torque and the energy are the foot-pound-force.
+    // Torque: "foot pound" is a product to every reader, a foot times a pound of mass;
+    // the torque and the energy are the foot-pound-force.
     {L"foot pound", Spelling::Refused, vocab::none(), L"a foot times a pound is a length times a mass to most readers: write 'ft\u00B7lbf' or 'foot-pound'"},
     {L"foot pounds", Spelling::Refused, vocab::none(), L"a foot times a pound is a length times a mass to most readers: write 'ft\u00B7lbf' or 'foot-pound'"},
     {L"pound foot", Spelling::Refused, vocab::none(), L"a foot times a pound is a length times a mass to most readers: write 'ft\u00B7lbf' or 'foot-pound'"},
     {L"pound feet", Spelling::Refused, vocab::none(), L"a foot times a pound is a length times a mass to most readers: write 'ft\u00B7lbf' or 'foot-pound'"},
-    {L"ft lb", Spelling::Refused, vocab::none(), L"a foot times a pound is a length times a mass to most readers: write 'ft\u00B7lbf' or 'foot-pound'"},
-    {L"ft lbs", Spelling::Refused, vocab::none(), L"a foot times a pound is a length times a mass to most readers: write 'ft\u00B7lbf' or 'foot-pound'"},
-    {L"lb ft", Spelling::Refused, vocab::none(), L"a foot times a pound is a length times a mass to most readers: write 'ft\u00B7lbf' or 'foot-pound'"},
-    {L"ft\u00B7lb", Spelling::Refused, vocab::none(), L"a foot times a pound is a length times a mass to most readers: write 'ft\u00B7lbf' or 'foot-pound'"},
-    {L"lb\u00B7ft", Spelling::Refused, vocab::none(), L"a foot times a pound is a length times a mass to most readers: write 'ft\u00B7lbf' or 'foot-pound'"},
     {L"inch pound", Spelling::Refused, vocab::none(), L"an inch times a pound is a length times a mass to most readers: write 'in\u00B7lbf' or 'inch-pound'"},
     {L"inch pounds", Spelling::Refused, vocab::none(), L"an inch times a pound is a length times a mass to most readers: write 'in\u00B7lbf' or 'inch-pound'"},
-    {L"in lb", Spelling::Refused, vocab::none(), L"an inch times a pound is a length times a mass to most readers: write 'in\u00B7lbf' or 'inch-pound'"},
-    {L"in lbs", Spelling::Refused, vocab::none(), L"an inch times a pound is a length times a mass to most readers: write 'in\u00B7lbf' or 'inch-pound'"},
-    {L"lb in", Spelling::Refused, vocab::none(), L"an inch times a pound is a length times a mass to most readers: write 'in\u00B7lbf' or 'inch-pound'"},
-    {L"in\u00B7lb", Spelling::Refused, vocab::none(), L"an inch times a pound is a length times a mass to most readers: write 'in\u00B7lbf' or 'inch-pound'"},
-    {L"lb\u00B7in", Spelling::Refused, vocab::none(), L"an inch times a pound is a length times a mass to most readers: write 'in\u00B7lbf' or 'inch-pound'"},
     {L"inch-pound", Spelling::Name, vocab::times(QelUnit::inches, QelUnit::pound_force)},
     {L"inch-pounds", Spelling::Name, vocab::times(QelUnit::inches, QelUnit::pound_force)},
     {L"pound-inch", Spelling::Name, vocab::times(QelUnit::inches, QelUnit::pound_force)},
