@@ -260,6 +260,21 @@ inline constexpr VocabularyEntry kEngineeringSpellings[] = {
     {L"basis points", Spelling::Name, vocab::number(1e-4)},
     {L"pptv", Spelling::Symbol, vocab::number(1e-12)},
     {L"gsm", Spelling::Symbol, vocab::per(QelUnit::gram, QelUnit::square_meters)}, // paper weight
+    // Textiles: linear mass density.
+    {L"tex", Spelling::Name, vocab::per(QelUnit::kilogram, QelUnit::meter, 1e-6)}, // 1 g/km
+    {L"dtex", Spelling::Symbol, vocab::per(QelUnit::kilogram, QelUnit::meter, 1e-7)},
+    {L"denier", Spelling::Name, vocab::per(QelUnit::kilogram, QelUnit::meter, 1.1111111111111111e-7)}, // 1 g/9 km
+    {L"deniers", Spelling::Name, vocab::per(QelUnit::kilogram, QelUnit::meter, 1.1111111111111111e-7)},
+    // More plurals and powers.
+    {L"horsepowers", Spelling::Name, vocab::unit(QelUnit::horse_power)},
+    {L"boiler horsepower", Spelling::Name, vocab::unit(QelUnit::watt, 9809.5)},
+    {L"boiler horsepowers", Spelling::Name, vocab::unit(QelUnit::watt, 9809.5)},
+    {L"electric horsepower", Spelling::Name, vocab::unit(QelUnit::watt, 746.0)},
+    {L"electrical horsepower", Spelling::Name, vocab::unit(QelUnit::watt, 746.0)},
+    {L"quads", Spelling::Name, vocab::unit(QelUnit::intl_british_thermal_unit, 1e15)},
+    {L"torrs", Spelling::Name, vocab::unit(QelUnit::torr)},
+    {L"poises", Spelling::Name, {0.1, {{QelUnit::pascals, 1}, {QelUnit::second, 1}}}},
+    {L"footlamberts", Spelling::Name, vocab::unit(QelUnit::footlambert)},
 };
 // clang-format on
 

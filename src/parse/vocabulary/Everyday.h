@@ -349,6 +349,37 @@ inline constexpr VocabularyEntry kEverydaySpellings[] = {
     {L"leap years", Spelling::Name, vocab::unit(QelUnit::day, 366.0)},
     {L"sidereal day", Spelling::Name, vocab::unit(QelUnit::second, 86164.09053083288)}, // a day / 1.00273790935079524
     {L"sidereal days", Spelling::Name, vocab::unit(QelUnit::second, 86164.09053083288)},
+    // Lengths, volumes and masses of trades and printing.
+    {L"barleycorn", Spelling::Name, vocab::unit(QelUnit::inches, 1.0 / 3.0)},
+    {L"barleycorns", Spelling::Name, vocab::unit(QelUnit::inches, 1.0 / 3.0)},
+    {L"point", Spelling::Name, vocab::unit(QelUnit::inches, 1.0 / 72.0)}, // the desktop point
+    {L"points", Spelling::Name, vocab::unit(QelUnit::inches, 1.0 / 72.0)},
+    {L"big point", Spelling::Name, vocab::unit(QelUnit::inches, 1.0 / 72.0)},
+    {L"big points", Spelling::Name, vocab::unit(QelUnit::inches, 1.0 / 72.0)},
+    {L"pica", Spelling::Name, vocab::unit(QelUnit::inches, 0.166044)}, // the printer's pica
+    {L"picas", Spelling::Name, vocab::unit(QelUnit::inches, 0.166044)},
+    {L"nmile", Spelling::Name, vocab::unit(QelUnit::mile_nautical_int)},
+    {L"nmiles", Spelling::Name, vocab::unit(QelUnit::mile_nautical_int)},
+    {L"section", Spelling::Name, vocab::unit(QelUnit::square_mile_statute)}, // a square survey mile
+    {L"sections", Spelling::Name, vocab::unit(QelUnit::square_mile_statute)},
+    {L"cmils", Spelling::Name, vocab::unit(QelUnit::square_meters, 5.067074790974977e-10)},
+    {L"perches", Spelling::Name, vocab::unit(QelUnit::rod)},
+    {L"poles", Spelling::Name, vocab::unit(QelUnit::rod)},
+    {L"thous", Spelling::Name, vocab::unit(QelUnit::mil)},
+    {L"liquid gallon", Spelling::Name, vocab::unit(QelUnit::liquid_gallon)},
+    {L"shot", Spelling::Name, vocab::unit(QelUnit::liquid_gallon, 0.01171875)}, // 1.5 US fl oz
+    {L"shots", Spelling::Name, vocab::unit(QelUnit::liquid_gallon, 0.01171875)},
+    {L"jigger", Spelling::Name, vocab::unit(QelUnit::liquid_gallon, 0.01171875)},
+    {L"jiggers", Spelling::Name, vocab::unit(QelUnit::liquid_gallon, 0.01171875)},
+    {L"fifth", Spelling::Name, vocab::unit(QelUnit::liquid_gallon, 0.2)},
+    {L"fifths", Spelling::Name, vocab::unit(QelUnit::liquid_gallon, 0.2)},
+    {L"tblsp", Spelling::Symbol, vocab::unit(QelUnit::liquid_gallon, 1.0 / 256.0)},
+    {L"tbsps", Spelling::Symbol, vocab::unit(QelUnit::liquid_gallon, 1.0 / 256.0)},
+    {L"fldrs", Spelling::Symbol, vocab::unit(QelUnit::dram)},
+    {L"bag", Spelling::Name, vocab::unit(QelUnit::pound, 94.0)}, // a bag of cement
+    {L"bags", Spelling::Name, vocab::unit(QelUnit::pound, 94.0)},
+    {L"arcmins", Spelling::Symbol, vocab::unit(QelUnit::angle_minute)},
+    {L"arcsecs", Spelling::Symbol, vocab::unit(QelUnit::angle_second)},
 };
 // clang-format on
 
