@@ -275,6 +275,8 @@ inline constexpr VocabularyEntry kEngineeringSpellings[] = {
     {L"torrs", Spelling::Name, vocab::unit(QelUnit::torr)},
     {L"poises", Spelling::Name, {0.1, {{QelUnit::pascals, 1}, {QelUnit::second, 1}}}},
     {L"footlamberts", Spelling::Name, vocab::unit(QelUnit::footlambert)},
+    {L"EC therm", Spelling::Name, vocab::unit(QelUnit::intl_british_thermal_unit, 1e5)}, // 100000 BTU
+    {L"EC therms", Spelling::Name, vocab::unit(QelUnit::intl_british_thermal_unit, 1e5)},
 };
 // clang-format on
 

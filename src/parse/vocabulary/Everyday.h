@@ -380,6 +380,7 @@ inline constexpr VocabularyEntry kEverydaySpellings[] = {
     {L"bags", Spelling::Name, vocab::unit(QelUnit::pound, 94.0)},
     {L"arcmins", Spelling::Symbol, vocab::unit(QelUnit::angle_minute)},
     {L"arcsecs", Spelling::Symbol, vocab::unit(QelUnit::angle_second)},
+    {L"arcdegs", Spelling::Name, vocab::unit(QelUnit::angle_degree)},
 };
 // clang-format on
 
