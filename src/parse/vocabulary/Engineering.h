@@ -277,6 +277,28 @@ inline constexpr VocabularyEntry kEngineeringSpellings[] = {
     {L"footlamberts", Spelling::Name, vocab::unit(QelUnit::footlambert)},
     {L"EC therm", Spelling::Name, vocab::unit(QelUnit::intl_british_thermal_unit, 1e5)}, // 100000 BTU
     {L"EC therms", Spelling::Name, vocab::unit(QelUnit::intl_british_thermal_unit, 1e5)},
+    // Manometer columns at stated temperatures (13595.1 and 13556.8 kg/m³ mercury, water at 39 °F and 60 °F).
+    {L"inch Hg 32F", Spelling::Name, vocab::unit(QelUnit::pascals, 3386.38864)}, // 0.0254 m × 133322.387415 Pa/m
+    {L"inch Hg 60F", Spelling::Name, vocab::unit(QelUnit::pascals, 3376.8485344)}, // 0.0254 m × 13556.8 kg/m³ × gn
+    {L"inch H2O 39F", Spelling::Name, vocab::unit(QelUnit::pascals, 249.0819355)}, // 0.0254 m × 999.972 kg/m³ × gn
+    {L"inch H2O 60F", Spelling::Name, vocab::unit(QelUnit::inch_of_water)},
+    {L"millimeter Hg 0C", Spelling::Name, vocab::unit(QelUnit::pascals, 133.322387415)},
+    {L"slinch", Spelling::Name, vocab::unit(QelUnit::pound, 386.08858267716535)}, // 1 lbf·s²/in: 9.80665/0.0254 lb
+    {L"slinches", Spelling::Name, vocab::unit(QelUnit::pound, 386.08858267716535)},
+    {L"metric tonne", Spelling::Name, vocab::unit(QelUnit::tonne)},
+    {L"metric tonnes", Spelling::Name, vocab::unit(QelUnit::tonne)},
+    {L"kilopound-force", Spelling::Name, vocab::unit(QelUnit::kilopound)},
+    {L"kilopounds-force", Spelling::Name, vocab::unit(QelUnit::kilopound)},
+    {L"British thermal unit", Spelling::Name, vocab::unit(QelUnit::intl_british_thermal_unit)},
+    {L"British thermal units", Spelling::Name, vocab::unit(QelUnit::intl_british_thermal_unit)},
+    // Specific heats written without a product sign.
+    {L"J/kgK", Spelling::Symbol, {1.0, {{QelUnit::joule, 1}, {QelUnit::kilogram, -1}, {QelUnit::kelvin, -1}}}},
+    {L"kJ/kgK", Spelling::Symbol, {1000.0, {{QelUnit::joule, 1}, {QelUnit::kilogram, -1}, {QelUnit::kelvin, -1}}}},
+    {L"J/g\u00B0C", Spelling::Symbol, {1000.0, {{QelUnit::joule, 1}, {QelUnit::kilogram, -1}, {QelUnit::kelvin, -1}}}},
+    {L"J/gK", Spelling::Symbol, {1000.0, {{QelUnit::joule, 1}, {QelUnit::kilogram, -1}, {QelUnit::kelvin, -1}}}},
+    {L"cal/g\u00B0C", Spelling::Symbol, {4184.0, {{QelUnit::joule, 1}, {QelUnit::kilogram, -1}, {QelUnit::kelvin, -1}}}}, // 1 cal/(g·K)
+    {L"Btu/lb\u00B0F", Spelling::Symbol, {1.0, {{QelUnit::intl_british_thermal_unit, 1}, {QelUnit::pound, -1}, {QelUnit::rankine, -1}}}},
+    {L"BTU/lb\u00B0F", Spelling::Symbol, {1.0, {{QelUnit::intl_british_thermal_unit, 1}, {QelUnit::pound, -1}, {QelUnit::rankine, -1}}}},
 };
 // clang-format on
 

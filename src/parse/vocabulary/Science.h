@@ -248,6 +248,12 @@ inline constexpr VocabularyEntry kScienceSpellings[] = {
     {L"E h", Spelling::Symbol, vocab::unit(QelUnit::joule, 4.3597447222071e-18)},
     {L"eon", Spelling::Name, vocab::unit(QelUnit::tropical_year, 1e9)},
     {L"eons", Spelling::Name, vocab::unit(QelUnit::tropical_year, 1e9)},
+    {L"abF", Spelling::Symbol, {1e9, {{QelUnit::ampere, 1}, {QelUnit::second, 1}, {QelUnit::volt, -1}}}},
+    {L"abH", Spelling::Symbol, {1e-9, {{QelUnit::volt, 1}, {QelUnit::second, 1}, {QelUnit::ampere, -1}}}},
+    {L"gammas", Spelling::Name, {1e-9, {{QelUnit::volt, 1}, {QelUnit::second, 1}, {QelUnit::square_meters, -1}}}},
+    {L"bauds", Spelling::Name, {1.0, {{QelUnit::second, -1}}}},
+    {L"unit pole", Spelling::Name, {1.2566370621219e-7, {{QelUnit::volt, 1}, {QelUnit::second, 1}}}}, // mu0 × 1 biot × 1 cm
+    {L"unit poles", Spelling::Name, {1.2566370621219e-7, {{QelUnit::volt, 1}, {QelUnit::second, 1}}}},
 };
 // clang-format on
 
