@@ -44,7 +44,7 @@ inline constexpr VocabularyEntry kEngineeringSpellings[] = {
     {L"MBtu", Spelling::Refused, vocab::none(), L"it may mean a thousand or a million BTU: write '1000 BTU' or 'MMBtu'"},
     // Power.
     {L"bhp", Spelling::Symbol, vocab::unit(QelUnit::horse_power)},
-    {L"PS", Spelling::Symbol, vocab::unit(QelUnit::watt, 735.49875)},              // metric horsepower: 75 kgf·m/s
+    {L"PS", Spelling::Refused, vocab::none(), L"'PS' is the metric horsepower to motorists and a petasiemens to other readers: write 'metric horsepower'"},
     {L"Btuh", Spelling::Symbol, vocab::unit(QelUnit::intl_british_thermal_unit_per_hour)},
     {L"MBH", Spelling::Symbol, vocab::unit(QelUnit::intl_thousand_british_thermal_unit_per_hour)},
     {L"MBtuh", Spelling::Symbol, vocab::unit(QelUnit::intl_thousand_british_thermal_unit_per_hour)},
@@ -128,9 +128,9 @@ inline constexpr VocabularyEntry kEngineeringSpellings[] = {
     {L"iwg", Spelling::Symbol, vocab::unit(QelUnit::inch_of_water)},
     {L"mWC", Spelling::Symbol, vocab::unit(QelUnit::pascals, 9806.65)}, // metres of water column
     {L"mmWC", Spelling::Symbol, vocab::unit(QelUnit::pascals, 9.80665)},
-    // Thermal conductivity as engineers write it; "mK" alone is the millikelvin.
-    {L"W/mK", Spelling::Symbol, {1.0, {{QelUnit::watt, 1}, {QelUnit::meter, -1}, {QelUnit::kelvin, -1}}}},
-    {L"W/(mK)", Spelling::Symbol, {1.0, {{QelUnit::watt, 1}, {QelUnit::meter, -1}, {QelUnit::kelvin, -1}}}},
+    // Thermal conductivity as engineers write it, a watt per millikelvin to other readers.
+    {L"W/mK", Spelling::Refused, vocab::none(), L"'W/mK' is per metre-kelvin to engineers and per millikelvin to other readers: write 'W/(m\u00B7K)'"},
+    {L"W/(mK)", Spelling::Refused, vocab::none(), L"'W/(mK)' is per metre-kelvin to engineers and per millikelvin to other readers: write 'W/(m\u00B7K)'"},
     // Electricity and light.
     {L"nit", Spelling::Name, vocab::unit(QelUnit::candela_per_square_meter)},
     {L"nits", Spelling::Name, vocab::unit(QelUnit::candela_per_square_meter)},
@@ -253,7 +253,6 @@ inline constexpr VocabularyEntry kEngineeringSpellings[] = {
     {L"megohm", Spelling::Name, vocab::per(QelUnit::volt, QelUnit::ampere, 1e6)},
     {L"megohms", Spelling::Name, vocab::per(QelUnit::volt, QelUnit::ampere, 1e6)},
     {L"Mohms", Spelling::Name, vocab::per(QelUnit::volt, QelUnit::ampere, 1e6)},
-    {L"pct", Spelling::Symbol, vocab::number(0.01)},
     {L"permille", Spelling::Name, vocab::number(1e-3)},
     {L"per mille", Spelling::Name, vocab::number(1e-3)},
     {L"basis point", Spelling::Name, vocab::number(1e-4)},
