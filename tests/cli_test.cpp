@@ -46,7 +46,7 @@ TEST(Cli, CommandsPrintTheirResultsAndStatuses) {
         {{"--settings", "--foot", "survey", "convert", "1", "30", "2"}, 0, "0.304800609601 m\n", ""},
         {{"--settings", "factor", "2", "30"}, 0, "3.28083989501\n", ""},
         {{"convert", "1", "fot", "m"}, 1, "", "qelunits: unknown unit 'fot' at 0; did you mean 'ft'?\n"},
-        {{"convert", "1", "cal", "J"}, 1, "", "'cal' can also mean intl_calorie"},
+        {{"convert", "1", "cal", "J"}, 0, "4.184 J\n", ""}, // the thermochemical calorie
         {{"convert", "1", "yr", "kg/m"}, 1, "", "(yr: Time [s]; kg/m: Linear Weight [kg/m]); 'yr' can also mean"},
         {{"factor", "°C", "°F"}, 1, "", "converts by a function"},
         {{"--settings", "convert", "1", "30", "12"}, 1, "", "qelunits: unknown settings-unit code 12\n"},

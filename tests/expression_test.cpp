@@ -76,7 +76,7 @@ TEST(Expression, TellsReadingsBelowAbsoluteZero) {
         {L"K^2", -1.0, false},  {L"m", -1.0, false},
     };
     for (const auto& [text, value, below] : cases) {
-        EXPECT_EQ(read(text).isBelowAbsoluteZero(value), below) << QelUnitParser::toUtf8(text) << " " << value;
+        EXPECT_EQ(read(text).isBelowAbsoluteZero(value), below) << qelunits::toUtf8(text) << " " << value;
     }
 }
 

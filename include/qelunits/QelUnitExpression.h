@@ -5,8 +5,6 @@
 #include <qelunits/QelUnit.h>
 #include <qelunits/QelUnitType.h>
 
-#include <iosfwd>
-
 namespace qelunits_detail {
 struct ExpressionAccess;
 }
@@ -74,10 +72,6 @@ public:
         a.pow(n);
         return a;
     }
-    /// Writes the expression as QelUnitParser::format does ("1e-06 kg"), in UTF-8.
-    friend QELUNITS_EXPORT std::ostream& operator<<(std::ostream& out, const QelUnitExpression& expression);
-    /// Writes the expression as QelUnitParser::format does.
-    friend QELUNITS_EXPORT std::wostream& operator<<(std::wostream& out, const QelUnitExpression& expression);
 
 private:
     friend struct qelunits_detail::ExpressionAccess;

@@ -128,9 +128,6 @@ inline constexpr VocabularyEntry kEngineeringSpellings[] = {
     {L"iwg", Spelling::Symbol, vocab::unit(QelUnit::inch_of_water)},
     {L"mWC", Spelling::Symbol, vocab::unit(QelUnit::pascals, 9806.65)}, // metres of water column
     {L"mmWC", Spelling::Symbol, vocab::unit(QelUnit::pascals, 9.80665)},
-    // Thermal conductivity as engineers write it, a watt per millikelvin to other readers.
-    {L"W/mK", Spelling::Refused, vocab::none(), L"'W/mK' is per metre-kelvin to engineers and per millikelvin to other readers: write 'W/(m\u00B7K)'"},
-    {L"W/(mK)", Spelling::Refused, vocab::none(), L"'W/(mK)' is per metre-kelvin to engineers and per millikelvin to other readers: write 'W/(m\u00B7K)'"},
     // Electricity and light.
     {L"nit", Spelling::Name, vocab::unit(QelUnit::candela_per_square_meter)},
     {L"nits", Spelling::Name, vocab::unit(QelUnit::candela_per_square_meter)},

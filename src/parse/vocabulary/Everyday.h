@@ -44,11 +44,11 @@ inline constexpr VocabularyEntry kEverydaySpellings[] = {
     {L"degrees F", Spelling::Name, vocab::unit(QelUnit::fahrenheit)},
     {L"degree C", Spelling::Name, vocab::unit(QelUnit::celsius)},
     {L"degree F", Spelling::Name, vocab::unit(QelUnit::fahrenheit)},
-    // Single capitals that people type for other units than the SI symbol they are.
-    {L"F", Spelling::Refused, vocab::none(), L"degrees Fahrenheit are '°F' or 'degF', the farad 'farad'"},
-    {L"H", Spelling::Refused, vocab::none(), L"hours are 'h' or 'hr', the henry 'henry'"},
-    {L"S", Spelling::Refused, vocab::none(), L"seconds are 's', the siemens 'siemens'"},
-    {L"T", Spelling::Refused, vocab::none(), L"the tesla is 'tesla', the tablespoon 'tbsp'"},
+    // Single capitals that people type for other units than the SI symbol they are: read in compounds only.
+    {L"C", Spelling::RefusedAlone, vocab::times(QelUnit::ampere, QelUnit::second), L"it is the coulomb in a compound ('C/kg'); degrees Celsius are '\u00B0C' or 'degC', the coulomb alone 'coulomb'"},
+    {L"F", Spelling::RefusedAlone, {1.0, {{QelUnit::ampere, 1}, {QelUnit::second, 1}, {QelUnit::volt, -1}}}, L"it is the farad in a compound ('F/m'); degrees Fahrenheit are '\u00B0F' or 'degF', the farad alone 'farad'"},
+    {L"H", Spelling::RefusedAlone, {1.0, {{QelUnit::volt, 1}, {QelUnit::second, 1}, {QelUnit::ampere, -1}}}, L"it is the henry in a compound ('H/m'); hours are 'h' or 'hr', the henry alone 'henry'"},
+    {L"S", Spelling::RefusedAlone, vocab::per(QelUnit::ampere, QelUnit::volt), L"it is the siemens in a compound ('S/m'); seconds are 's', the siemens alone 'siemens'"},
     {L"pH", Spelling::Refused, vocab::none(), L"the pH is a logarithm, not a unit"},
     {L"arcmin", Spelling::Symbol, vocab::unit(QelUnit::angle_minute)},
     {L"arcminute", Spelling::Name, vocab::unit(QelUnit::angle_minute)},
