@@ -295,6 +295,10 @@ inline constexpr VocabularyEntry kEngineeringSpellings[] = {
     {L"cal/g\u00B0C", Spelling::Symbol, {4184.0, {{QelUnit::joule, 1}, {QelUnit::kilogram, -1}, {QelUnit::kelvin, -1}}}}, // 1 cal/(g·K)
     {L"Btu/lb\u00B0F", Spelling::Symbol, {1.0, {{QelUnit::intl_british_thermal_unit, 1}, {QelUnit::pound, -1}, {QelUnit::rankine, -1}}}},
     {L"BTU/lb\u00B0F", Spelling::Symbol, {1.0, {{QelUnit::intl_british_thermal_unit, 1}, {QelUnit::pound, -1}, {QelUnit::rankine, -1}}}},
+    // The catalogue writes the litre 'l' in these; the capital L is as common.
+    {L"L/s", Spelling::Symbol, vocab::unit(QelUnit::liter_per_second)},
+    {L"L/min", Spelling::Symbol, vocab::unit(QelUnit::liter_per_minute)},
+    {L"ML/d", Spelling::Symbol, vocab::unit(QelUnit::million_liter_per_day)},
 };
 // clang-format on
 
