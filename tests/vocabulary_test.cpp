@@ -320,7 +320,7 @@ TEST(Vocabulary, EverySpellingMeansItsDefiningValue) {
         {1.0000000000000003e-09, L"kg s-2 A-1", kExact, {L"gamma", L"gammas"}},
         {4.35974472220717e-18, L"kg m2 s-2", kExact, {L"hartree", L"hartrees", L"Eh", L"E h"}},
         {2.179872361103585e-18, L"kg m2 s-2", kExact, {L"rydberg", L"rydbergs", L"Ry"}},
-        {1.0545718176461565e-34, L"kg m2 s-1", kExact, {L"hbar"}},
+        {1.0545718176461565e-34, L"kg m2 s-1", kExact, {L"hbar", L"hbars"}},
         {1e-15, L"m", kExact, {L"fermi", L"fermis"}},
         {1e-08, L"s", kExact, {L"shake", L"shakes"}},
         {1e-13, L"s", kExact, {L"svedberg", L"svedbergs"}},
@@ -376,6 +376,10 @@ TEST(Vocabulary, EverySpellingMeansItsDefiningValue) {
         {1.0, L"kg m2 s-3", kExact, {L"volt ampere", L"volt amperes"}},
         {3.15569252507328e+16, L"s", kClose, {L"eon", L"eons"}},
         {1.2566370621250598e-07, L"kg m2 s-2 A-1", kClose, {L"unit pole", L"unit poles"}},
+        {5.670374419184431e-08, L"kg s-3 K-4", kClose, {L"sigma", L"sigmas"}},
+        {0.007297352569307099, L"1", kExact, {L"alpha", L"alphas"}},
+        {1.2566370621250601e-06, L"kg m s-2 A-2", kClose, {L"mu0"}},
+        {6.626070150000001e-34, L"kg m2 s-1", kExact, {L"\u210e"}},
     };
     // clang-format on
     std::map<std::wstring, const Family*> byText;

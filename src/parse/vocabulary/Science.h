@@ -254,6 +254,14 @@ inline constexpr VocabularyEntry kScienceSpellings[] = {
     {L"bauds", Spelling::Name, {1.0, {{QelUnit::second, -1}}}},
     {L"unit pole", Spelling::Name, {1.2566370621219e-7, {{QelUnit::volt, 1}, {QelUnit::second, 1}}}}, // mu0 × 1 biot × 1 cm
     {L"unit poles", Spelling::Name, {1.2566370621219e-7, {{QelUnit::volt, 1}, {QelUnit::second, 1}}}},
+    // Constants the references let a unit expression use (CODATA 2018).
+    {L"sigma", Spelling::Name, {5.670374419e-8, {{QelUnit::watt, 1}, {QelUnit::square_meters, -1}, {QelUnit::kelvin, -4}}}}, // Stefan-Boltzmann
+    {L"sigmas", Spelling::Name, {5.670374419e-8, {{QelUnit::watt, 1}, {QelUnit::square_meters, -1}, {QelUnit::kelvin, -4}}}},
+    {L"alpha", Spelling::Name, vocab::number(7.2973525693e-3)}, // fine-structure constant
+    {L"alphas", Spelling::Name, vocab::number(7.2973525693e-3)},
+    {L"mu0", Spelling::Symbol, {1.25663706212e-6, {{QelUnit::newton, 1}, {QelUnit::ampere, -2}}}}, // magnetic constant
+    {L"\u210E", Spelling::Symbol, {6.62607015e-34, {{QelUnit::joule, 1}, {QelUnit::second, 1}}}}, // Planck constant
+    {L"hbars", Spelling::Symbol, {1.0545718176461565e-34, {{QelUnit::joule, 1}, {QelUnit::second, 1}}}},
 };
 // clang-format on
 
