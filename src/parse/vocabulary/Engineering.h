@@ -299,6 +299,8 @@ inline constexpr VocabularyEntry kEngineeringSpellings[] = {
     {L"L/s", Spelling::Symbol, vocab::unit(QelUnit::liter_per_second)},
     {L"L/min", Spelling::Symbol, vocab::unit(QelUnit::liter_per_minute)},
     {L"ML/d", Spelling::Symbol, vocab::unit(QelUnit::million_liter_per_day)},
+    {L"l/hr", Spelling::Symbol, vocab::unit(QelUnit::liter_per_hour)},
+    {L"l/d", Spelling::Symbol, vocab::unit(QelUnit::liter_per_day)},
 };
 // clang-format on
 

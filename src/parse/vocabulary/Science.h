@@ -262,6 +262,8 @@ inline constexpr VocabularyEntry kScienceSpellings[] = {
     {L"mu0", Spelling::Symbol, {1.25663706212e-6, {{QelUnit::newton, 1}, {QelUnit::ampere, -2}}}}, // magnetic constant
     {L"\u210E", Spelling::Symbol, {6.62607015e-34, {{QelUnit::joule, 1}, {QelUnit::second, 1}}}}, // Planck constant
     {L"hbars", Spelling::Symbol, {1.0545718176461565e-34, {{QelUnit::joule, 1}, {QelUnit::second, 1}}}},
+    {L"\u03C3", Spelling::Symbol, {5.670374419e-8, {{QelUnit::watt, 1}, {QelUnit::square_meters, -1}, {QelUnit::kelvin, -4}}}},
+    {L"\u03B1", Spelling::Symbol, vocab::number(7.2973525693e-3)},
 };
 // clang-format on
 
