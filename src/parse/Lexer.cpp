@@ -19,6 +19,9 @@ void cutOperator(wchar_t c, Token& token) {
 void cutExponent(const wchar_t* text, std::size_t length, std::size_t digitsFrom, bool superscript, Token& token) {
     const bool blanks = !superscript && digitsFrom != token.begin;
     std::size_t i = blanks ? skipBlanks(text, length, digitsFrom) : digitsFrom;
+    // An exponent in parentheses after its marker: "**(-1)", "^(2)".
+    const bool parenthesised = blanks && charAt(text, length, i) == L'(';
+    i = parenthesised ? skipBlanks(text, length, i + 1) : i;
     bool negative = false;
     if (i < length && (superscript ? text[i] == L'\u207B' || text[i] == L'\u207A' : isSign(text[i]))) {
         negative = text[i] != L'+' && text[i] != L'\u207A';
@@ -35,6 +38,14 @@ void cutExponent(const wchar_t* text, std::size_t length, std::size_t digitsFrom
         value = value > QelUnitParser::kMaxPower ? value : value * 10 + d;
     }
     const bool fraction = !superscript && charAt(text, length, i) == L'.' && isDigit(charAt(text, length, i + 1));
+    if (parenthesised && i != digits && !fraction) {
+        i = skipBlanks(text, length, i);
+        if (charAt(text, length, i) != L')') {
+            i = digits; // not closed: no whole number
+        } else {
+            ++i;
+        }
+    }
     if (i == digits || fraction) {
         while (fraction && i < length && (isDigit(text[i]) || text[i] == L'.')) {
             ++i;

@@ -195,12 +195,12 @@ struct KeySlot {
     std::uint16_t end = 0;
 };
 
-constexpr std::size_t kKeySlotCount = 2048; // a power of two above the keys
+constexpr std::size_t kKeySlotCount = 4096; // a power of two, several times the keys: short probes
 
 // FNV-1a's low bits follow the last character closely: keys that differ only there would fill runs of
 // neighbouring slots. The multiply spreads them.
 constexpr std::size_t keyIndex(std::uint32_t hash) {
-    return static_cast<std::size_t>((hash * 0x9E3779B1U) >> 21U) & (kKeySlotCount - 1);
+    return static_cast<std::size_t>((hash * 0x9E3779B1U) >> 20U) & (kKeySlotCount - 1);
 }
 static_assert(kWholeNameCount < kKeySlotCount, "probing needs a free slot");
 

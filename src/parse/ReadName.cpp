@@ -254,6 +254,26 @@ std::size_t differenceMark(const wchar_t* name, std::size_t length) {
     return length > kDelta && equalsFolded(name, kDelta, L"delta_") ? kDelta : 0;
 }
 
+// "feets", "inchs", "hertzes": a name with an s or es too many, as other readers take it. Names only, and only
+// from four letters on: a symbol with an s is another symbol.
+bool readExtraPlural(const wchar_t* name, std::size_t length, Reading& out) {
+    constexpr std::size_t kShortest = 4;
+    if (length < kShortest || foldCase(name[length - 1]) != L's') {
+        return false;
+    }
+    for (const std::size_t cut : {std::size_t{1}, std::size_t{2}}) {
+        if (cut == 2 && foldCase(name[length - 2]) != L'e') {
+            break;
+        }
+        const LexEntry* entry = findSpelling(name, length - cut, hashFolded(name, length - cut));
+        if (entry != nullptr && !entry->exact) {
+            out = readingOf(*entry);
+            return out.status == ReadStatus::Found;
+        }
+    }
+    return false;
+}
+
 bool readDifference(const wchar_t* name, std::size_t length, Reading& out) {
     const std::size_t mark = differenceMark(name, length);
     if (mark == 0) {
@@ -326,7 +346,7 @@ Reading readName(const wchar_t* name, std::size_t length, std::uint32_t hash) no
         return reading;
     }
     if (readPrefixed(name, length, reading) || readUnderscored(name, length, reading) ||
-        readDifference(name, length, reading)) {
+        readDifference(name, length, reading) || readExtraPlural(name, length, reading)) {
         return reading;
     }
     return diagnoseCase(name, length, findSpellings(name, length, hash));

@@ -48,6 +48,29 @@ bool powersInRange(const QelUnitExpression& expression, std::int64_t raised) {
     return true;
 }
 
+// Whether each piece of an underscored word is a name or an operator word ("meter_per_second"): a symbol
+// among them would make a product of what is one name to other readers ("N_A", the Avogadro constant).
+bool piecesAreNames(const wchar_t* text, std::size_t length) {
+    for (std::size_t begin = 0; begin < length;) {
+        std::size_t end = begin;
+        while (end < length && text[end] != L'_') {
+            ++end;
+        }
+        const std::size_t size = end - begin;
+        const LexEntry* entry = findSpelling(text + begin, size, hashFolded(text + begin, size));
+        const Reading reading = entry == nullptr ? readName(text + begin, size) : Reading{};
+        const bool name = entry != nullptr
+                              ? !entry->exact
+                              : reading.status == ReadStatus::Found &&
+                                    reading.source.kind == ReadingSource::Kind::Prefixed && reading.source.byName;
+        if (!name && operatorWord(text + begin, size) == OperatorWord::None) {
+            return false;
+        }
+        begin = end + 1;
+    }
+    return true;
+}
+
 bool hasUnderscore(const wchar_t* text, std::size_t length) {
     for (std::size_t i = 0; i < length; ++i) {
         if (text[i] == L'_') {
@@ -129,6 +152,8 @@ private:
         return isOperand(mToken.kind) || missingOperand(op);
     }
 
+    // Factors, each to the power of the sign of the operator before it. Factors joined by '-', without a blank
+    // or after a number are one product and share their sign; '*', '/', '·', '.' and a blank start the next.
     bool expression(const Sink& sink) {
         Token op = mToken;
         std::int64_t sign = 1;
@@ -139,50 +164,38 @@ private:
             }
             sign = -1;
         }
-        if (!product(sink, sign, op)) {
-            return false;
-        }
         for (;;) {
+            if (!factor(sink, sign, op)) {
+                return false;
+            }
             op = mToken;
-            if (op.kind == TokenKind::Times || op.kind == TokenKind::Divide || op.kind == TokenKind::Dot) {
+            switch (op.kind) {
+            case TokenKind::Join:
+                if (!operandAfter(op)) {
+                    return false;
+                }
+                break;
+            case TokenKind::Times:
+            case TokenKind::Divide:
+            case TokenKind::Dot:
                 mContext.inDivisor = op.kind == TokenKind::Divide;
                 if (!operandAfter(op)) {
                     return false;
                 }
                 sign = op.kind == TokenKind::Divide ? -1 : 1;
-            } else if (op.kind == TokenKind::Term || op.kind == TokenKind::Number || op.kind == TokenKind::Modifier) {
-                mContext.inDivisor = false; // units side by side: a product of its own
-                sign = 1;
-            } else {
                 break;
-            }
-            if (!product(sink, sign, op)) {
-                return false;
-            }
-        }
-        if (mToken.kind == TokenKind::Open) {
-            return fail(Error::UnexpectedText, mToken, FailureDetail::MissingOperator);
-        }
-        return true;
-    }
-
-    // Factors joined tighter than '/': by '-', without a blank, or after a number.
-    bool product(const Sink& sink, std::int64_t sign, const Token& op) {
-        mAfterNumber = false;
-        if (!factor(sink, sign, op)) {
-            return false;
-        }
-        for (;;) {
-            const Token joint = mToken;
-            if (joint.kind == TokenKind::Join) {
-                if (!operandAfter(joint)) {
-                    return false;
+            case TokenKind::Term:
+            case TokenKind::Number:
+            case TokenKind::Modifier:
+                if (!op.adjacent() && !mAfterNumber) { // units side by side: a product of its own
+                    mContext.inDivisor = false;
+                    sign = 1;
                 }
-            } else if (joint.kind == TokenKind::Open || !isOperand(joint.kind) || !(joint.adjacent() || mAfterNumber)) {
+                break;
+            case TokenKind::Open:
+                return fail(Error::UnexpectedText, op, FailureDetail::MissingOperator);
+            default:
                 return true;
-            }
-            if (!factor(sink, sign, joint)) {
-                return false;
             }
         }
     }
@@ -306,7 +319,7 @@ private:
             break;
         }
         // A word with underscores that is no name reads with blanks for them: "square_foot_per_second".
-        if (token.hashed() && length <= kMaxCopiedWord && hasUnderscore(name, length)) {
+        if (token.hashed() && length <= kMaxCopiedWord && hasUnderscore(name, length) && piecesAreNames(name, length)) {
             return TermRead::Underscored;
         }
         fail(Error::UnknownUnit, token,

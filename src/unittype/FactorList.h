@@ -64,7 +64,12 @@ bool addPowerWithin(List& list, std::int32_t unit, std::int64_t power, std::int6
     if (power == 0 || unit == QelUnit::dimensionless) {
         return true;
     }
-    const std::uint32_t i = lowerBound(list.data(), list.size(), unit);
+    const std::uint32_t size = list.size();
+    if ((size == 0 || list.data()[size - 1].unit < unit) && power >= -limit && power <= limit) {
+        list.insertAt(size, QelUnitFactor{static_cast<QelUnit::BuiltinUnits>(unit), static_cast<std::int32_t>(power)});
+        return true; // the common case: units read in ascending order
+    }
+    const std::uint32_t i = lowerBound(list.data(), size, unit);
     const std::int64_t sum = (i < list.size() && list.data()[i].unit == unit ? list.data()[i].power : 0) + power;
     if (sum < -limit || sum > limit) {
         return false;
