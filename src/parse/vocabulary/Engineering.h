@@ -301,6 +301,15 @@ inline constexpr VocabularyEntry kEngineeringSpellings[] = {
     {L"ML/d", Spelling::Symbol, vocab::unit(QelUnit::million_liter_per_day)},
     {L"l/hr", Spelling::Symbol, vocab::unit(QelUnit::liter_per_hour)},
     {L"l/d", Spelling::Symbol, vocab::unit(QelUnit::liter_per_day)},
+    // Columns of mercury by name, as "inch_Hg" and "millimeter_Hg" write them.
+    {L"inch Hg", Spelling::Name, vocab::unit(QelUnit::inch_of_mercury)},
+    {L"inches Hg", Spelling::Name, vocab::unit(QelUnit::inch_of_mercury)},
+    {L"millimeter Hg", Spelling::Name, vocab::unit(QelUnit::millimeter_of_mercury)},
+    {L"millimeters Hg", Spelling::Name, vocab::unit(QelUnit::millimeter_of_mercury)},
+    {L"millimetre Hg", Spelling::Name, vocab::unit(QelUnit::millimeter_of_mercury)},
+    {L"cm Hg", Spelling::Name, vocab::unit(QelUnit::pascals, 1333.22387415)},
+    {L"centimeter Hg", Spelling::Name, vocab::unit(QelUnit::pascals, 1333.22387415)},
+    {L"centimeters Hg", Spelling::Name, vocab::unit(QelUnit::pascals, 1333.22387415)},
 };
 // clang-format on
 
