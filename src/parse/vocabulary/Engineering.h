@@ -310,6 +310,12 @@ inline constexpr VocabularyEntry kEngineeringSpellings[] = {
     {L"cm Hg", Spelling::Name, vocab::unit(QelUnit::pascals, 1333.22387415)},
     {L"centimeter Hg", Spelling::Name, vocab::unit(QelUnit::pascals, 1333.22387415)},
     {L"centimeters Hg", Spelling::Name, vocab::unit(QelUnit::pascals, 1333.22387415)},
+    // Compositions that a catalogue text in another case would otherwise take for a case error.
+    {L"Btu/h", Spelling::Symbol, vocab::unit(QelUnit::intl_british_thermal_unit_per_hour)},
+    {L"Btu/s", Spelling::Symbol, vocab::unit(QelUnit::intl_british_thermal_unit_per_second)},
+    {L"mN/m", Spelling::Symbol, vocab::unit(QelUnit::newton_per_meter, 1e-3)},
+    {L"mN/m\u00B2", Spelling::Symbol, vocab::unit(QelUnit::newton_per_square_meter, 1e-3)},
+    {L"ml/d", Spelling::Symbol, vocab::unit(QelUnit::liter_per_day, 1e-3)},
 };
 // clang-format on
 
