@@ -256,17 +256,13 @@ inline constexpr VocabularyEntry kCustomarySpellings[] = {
     {L"apothecary ounce", Spelling::Name, vocab::unit(QelUnit::ounce_troy)},
     {L"apothecary ounces", Spelling::Name, vocab::unit(QelUnit::ounce_troy)},
     {L"apounce", Spelling::Name, vocab::unit(QelUnit::ounce_troy)},
-    {L"apounces", Spelling::Name, vocab::unit(QelUnit::ounce_troy)},
     {L"apothecary pound", Spelling::Name, vocab::unit(QelUnit::kilogram, 0.3732417216)},
     {L"apothecary pounds", Spelling::Name, vocab::unit(QelUnit::kilogram, 0.3732417216)},
     {L"appound", Spelling::Name, vocab::unit(QelUnit::kilogram, 0.3732417216)},
-    {L"appounds", Spelling::Name, vocab::unit(QelUnit::kilogram, 0.3732417216)},
     {L"apothecary dram", Spelling::Name, vocab::unit(QelUnit::kilogram, 0.0038879346)}, // 60 grains
     {L"apothecary drams", Spelling::Name, vocab::unit(QelUnit::kilogram, 0.0038879346)},
     {L"apdram", Spelling::Name, vocab::unit(QelUnit::kilogram, 0.0038879346)},
-    {L"apdrams", Spelling::Name, vocab::unit(QelUnit::kilogram, 0.0038879346)},
     {L"scruple", Spelling::Name, vocab::unit(QelUnit::kilogram, 0.0012959782)}, // 20 grains
-    {L"scruples", Spelling::Name, vocab::unit(QelUnit::kilogram, 0.0012959782)},
 };
 // clang-format on
 

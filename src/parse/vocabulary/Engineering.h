@@ -36,7 +36,6 @@ inline constexpr VocabularyEntry kEngineeringSpellings[] = {
     {L"Nmm", Spelling::Symbol, vocab::unit(QelUnit::newton_meter, 0.001)},
     {L"kWh", Spelling::Symbol, vocab::unit(QelUnit::kilowatt_hour)},               // 3.6 MJ
     {L"therm", Spelling::Name, vocab::unit(QelUnit::us_therm)},                    // 105.4804 MJ
-    {L"therms", Spelling::Name, vocab::unit(QelUnit::us_therm)},
     {L"MMBtu", Spelling::Symbol, vocab::unit(QelUnit::intl_british_thermal_unit, 1e6)},
     {L"MMBTU", Spelling::Symbol, vocab::unit(QelUnit::intl_british_thermal_unit, 1e6)},
     {L"quad", Spelling::Name, vocab::unit(QelUnit::intl_british_thermal_unit, 1e15)},
@@ -130,7 +129,6 @@ inline constexpr VocabularyEntry kEngineeringSpellings[] = {
     {L"mmWC", Spelling::Symbol, vocab::unit(QelUnit::pascals, 9.80665)},
     // Electricity and light.
     {L"nit", Spelling::Name, vocab::unit(QelUnit::candela_per_square_meter)},
-    {L"nits", Spelling::Name, vocab::unit(QelUnit::candela_per_square_meter)},
     // Ratios.
     {L"%", Spelling::Symbol, vocab::number(0.01)},
     {L"percent", Spelling::Name, vocab::number(0.01)},
@@ -151,13 +149,11 @@ inline constexpr VocabularyEntry kEngineeringSpellings[] = {
     {L"force kilogram", Spelling::Name, vocab::unit(QelUnit::kilogram_force)},
     {L"force kilograms", Spelling::Name, vocab::unit(QelUnit::kilogram_force)},
     {L"kilopond", Spelling::Name, vocab::unit(QelUnit::kilogram_force)},
-    {L"kiloponds", Spelling::Name, vocab::unit(QelUnit::kilogram_force)},
     {L"kg-f", Spelling::Symbol, vocab::unit(QelUnit::kilogram_force)},
     {L"kp", Spelling::Symbol, vocab::unit(QelUnit::kilogram_force)},
     {L"force gram", Spelling::Name, vocab::unit(QelUnit::kilogram_force, 1e-3)},
     {L"force grams", Spelling::Name, vocab::unit(QelUnit::kilogram_force, 1e-3)},
     {L"pond", Spelling::Name, vocab::unit(QelUnit::kilogram_force, 1e-3)},
-    {L"ponds", Spelling::Name, vocab::unit(QelUnit::kilogram_force, 1e-3)},
     {L"ozf", Spelling::Symbol, vocab::unit(QelUnit::kilogram_force, 0.028349523125)}, // ounce-force: 0.028349523125 kgf
     {L"ounce-force", Spelling::Name, vocab::unit(QelUnit::kilogram_force, 0.028349523125)},
     {L"ounces-force", Spelling::Name, vocab::unit(QelUnit::kilogram_force, 0.028349523125)},
@@ -187,7 +183,6 @@ inline constexpr VocabularyEntry kEngineeringSpellings[] = {
     {L"force long ton", Spelling::Name, vocab::unit(QelUnit::kilogram_force, 1016.0469088)},
     {L"pdl", Spelling::Symbol, vocab::unit(QelUnit::newton, 0.138254954376)}, // poundal: 1 lb·ft/s²
     {L"poundal", Spelling::Name, vocab::unit(QelUnit::newton, 0.138254954376)},
-    {L"poundals", Spelling::Name, vocab::unit(QelUnit::newton, 0.138254954376)},
     // The kilopound is a thousand pounds of mass to every reference; the kip keeps its force.
     {L"kilopound", Spelling::Name, vocab::unit(QelUnit::pound, 1000.0)},
     {L"kilopounds", Spelling::Name, vocab::unit(QelUnit::pound, 1000.0)},
@@ -229,11 +224,9 @@ inline constexpr VocabularyEntry kEngineeringSpellings[] = {
     {L"CFS", Spelling::Symbol, vocab::unit(QelUnit::cubic_foot_per_second)},
     {L"LPM", Spelling::Symbol, vocab::unit(QelUnit::liter_per_minute)},
     {L"cumec", Spelling::Name, vocab::unit(QelUnit::cubic_meter_per_second)},
-    {L"cumecs", Spelling::Name, vocab::unit(QelUnit::cubic_meter_per_second)},
     // Pressures.
     {L"atm", Spelling::Symbol, vocab::unit(QelUnit::standard_atmosphere)},
     {L"atmosphere", Spelling::Name, vocab::unit(QelUnit::standard_atmosphere)},
-    {L"atmospheres", Spelling::Name, vocab::unit(QelUnit::standard_atmosphere)},
     {L"standard atmosphere", Spelling::Name, vocab::unit(QelUnit::standard_atmosphere)},
     {L"standard atmospheres", Spelling::Name, vocab::unit(QelUnit::standard_atmosphere)},
     {L"at", Spelling::Symbol, vocab::unit(QelUnit::technical_atmosphere)},
@@ -245,10 +238,8 @@ inline constexpr VocabularyEntry kEngineeringSpellings[] = {
     {L"cmHg", Spelling::Symbol, vocab::unit(QelUnit::pascals, 1333.22387415)}, // 10 mm of mercury of 13595.1 kg/m³
     // Resistances and ratios.
     {L"kilohm", Spelling::Name, vocab::per(QelUnit::volt, QelUnit::ampere, 1e3)},
-    {L"kilohms", Spelling::Name, vocab::per(QelUnit::volt, QelUnit::ampere, 1e3)},
     {L"kohms", Spelling::Name, vocab::per(QelUnit::volt, QelUnit::ampere, 1e3)},
     {L"megohm", Spelling::Name, vocab::per(QelUnit::volt, QelUnit::ampere, 1e6)},
-    {L"megohms", Spelling::Name, vocab::per(QelUnit::volt, QelUnit::ampere, 1e6)},
     {L"Mohms", Spelling::Name, vocab::per(QelUnit::volt, QelUnit::ampere, 1e6)},
     {L"permille", Spelling::Name, vocab::number(1e-3)},
     {L"per mille", Spelling::Name, vocab::number(1e-3)},
@@ -260,17 +251,12 @@ inline constexpr VocabularyEntry kEngineeringSpellings[] = {
     {L"tex", Spelling::Name, vocab::per(QelUnit::kilogram, QelUnit::meter, 1e-6)}, // 1 g/km
     {L"dtex", Spelling::Symbol, vocab::per(QelUnit::kilogram, QelUnit::meter, 1e-7)},
     {L"denier", Spelling::Name, vocab::per(QelUnit::kilogram, QelUnit::meter, 1.1111111111111111e-7)}, // 1 g/9 km
-    {L"deniers", Spelling::Name, vocab::per(QelUnit::kilogram, QelUnit::meter, 1.1111111111111111e-7)},
     // More plurals and powers.
-    {L"horsepowers", Spelling::Name, vocab::unit(QelUnit::horse_power)},
     {L"boiler horsepower", Spelling::Name, vocab::unit(QelUnit::watt, 9809.5)},
     {L"boiler horsepowers", Spelling::Name, vocab::unit(QelUnit::watt, 9809.5)},
     {L"electric horsepower", Spelling::Name, vocab::unit(QelUnit::watt, 746.0)},
     {L"electrical horsepower", Spelling::Name, vocab::unit(QelUnit::watt, 746.0)},
-    {L"quads", Spelling::Name, vocab::unit(QelUnit::intl_british_thermal_unit, 1e15)},
-    {L"torrs", Spelling::Name, vocab::unit(QelUnit::torr)},
     {L"poises", Spelling::Name, {0.1, {{QelUnit::pascals, 1}, {QelUnit::second, 1}}}},
-    {L"footlamberts", Spelling::Name, vocab::unit(QelUnit::footlambert)},
     {L"EC therm", Spelling::Name, vocab::unit(QelUnit::intl_british_thermal_unit, 1e5)}, // 100000 BTU
     {L"EC therms", Spelling::Name, vocab::unit(QelUnit::intl_british_thermal_unit, 1e5)},
     // Manometer columns at stated temperatures (13595.1 and 13556.8 kg/m³ mercury, water at 39 °F and 60 °F).
@@ -280,7 +266,6 @@ inline constexpr VocabularyEntry kEngineeringSpellings[] = {
     {L"inch H2O 60F", Spelling::Name, vocab::unit(QelUnit::inch_of_water)},
     {L"millimeter Hg 0C", Spelling::Name, vocab::unit(QelUnit::pascals, 133.322387415)},
     {L"slinch", Spelling::Name, vocab::unit(QelUnit::pound, 386.08858267716535)}, // 1 lbf·s²/in: 9.80665/0.0254 lb
-    {L"slinches", Spelling::Name, vocab::unit(QelUnit::pound, 386.08858267716535)},
     {L"metric tonne", Spelling::Name, vocab::unit(QelUnit::tonne)},
     {L"metric tonnes", Spelling::Name, vocab::unit(QelUnit::tonne)},
     {L"kilopound-force", Spelling::Name, vocab::unit(QelUnit::kilopound)},

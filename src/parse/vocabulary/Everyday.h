@@ -52,12 +52,10 @@ inline constexpr VocabularyEntry kEverydaySpellings[] = {
     {L"pH", Spelling::Refused, vocab::none(), L"the pH is a logarithm, not a unit"},
     {L"arcmin", Spelling::Symbol, vocab::unit(QelUnit::angle_minute)},
     {L"arcminute", Spelling::Name, vocab::unit(QelUnit::angle_minute)},
-    {L"arcminutes", Spelling::Name, vocab::unit(QelUnit::angle_minute)},
     {L"arc minute", Spelling::Name, vocab::unit(QelUnit::angle_minute)},
     {L"arc minutes", Spelling::Name, vocab::unit(QelUnit::angle_minute)},
     {L"arcsec", Spelling::Symbol, vocab::unit(QelUnit::angle_second)},
     {L"arcsecond", Spelling::Name, vocab::unit(QelUnit::angle_second)},
-    {L"arcseconds", Spelling::Name, vocab::unit(QelUnit::angle_second)},
     {L"arc second", Spelling::Name, vocab::unit(QelUnit::angle_second)},
     {L"arc seconds", Spelling::Name, vocab::unit(QelUnit::angle_second)},
     {L"gon", Spelling::Symbol, vocab::unit(QelUnit::grad)},
@@ -136,15 +134,12 @@ inline constexpr VocabularyEntry kEverydaySpellings[] = {
     {L"fl. oz", Spelling::Symbol, vocab::unit(QelUnit::fluid_ounce)},
     {L"US fl oz", Spelling::Symbol, vocab::unit(QelUnit::fluid_ounce)},
     {L"cup", Spelling::Name, vocab::unit(QelUnit::liquid_gallon, 1.0 / 16.0)},     // US cup: 8 fl oz, 236.5882365 ml
-    {L"cups", Spelling::Name, vocab::unit(QelUnit::liquid_gallon, 1.0 / 16.0)},
     {L"tbsp", Spelling::Symbol, vocab::unit(QelUnit::liquid_gallon, 1.0 / 256.0)}, // US tablespoon: 14.78676478125 ml
     {L"Tbsp", Spelling::Symbol, vocab::unit(QelUnit::liquid_gallon, 1.0 / 256.0)},
     {L"tbs", Spelling::Symbol, vocab::unit(QelUnit::liquid_gallon, 1.0 / 256.0)},
     {L"tablespoon", Spelling::Name, vocab::unit(QelUnit::liquid_gallon, 1.0 / 256.0)},
-    {L"tablespoons", Spelling::Name, vocab::unit(QelUnit::liquid_gallon, 1.0 / 256.0)},
     {L"tsp", Spelling::Symbol, vocab::unit(QelUnit::liquid_gallon, 1.0 / 768.0)},  // US teaspoon: 4.92892159375 ml
     {L"teaspoon", Spelling::Name, vocab::unit(QelUnit::liquid_gallon, 1.0 / 768.0)},
-    {L"teaspoons", Spelling::Name, vocab::unit(QelUnit::liquid_gallon, 1.0 / 768.0)},
     {L"oil barrel", Spelling::Name, vocab::unit(QelUnit::liquid_gallon, 42.0)},    // 42 US gal
     {L"oil barrels", Spelling::Name, vocab::unit(QelUnit::liquid_gallon, 42.0)},
     // Mass.
@@ -154,7 +149,6 @@ inline constexpr VocabularyEntry kEverydaySpellings[] = {
     {L"lbm", Spelling::Symbol, vocab::unit(QelUnit::pound)},
     {L"kgs", Spelling::Symbol, vocab::unit(QelUnit::kilogram)},
     {L"kilo", Spelling::Name, vocab::unit(QelUnit::kilogram)},
-    {L"kilos", Spelling::Name, vocab::unit(QelUnit::kilogram)},
     {L"gm", Spelling::Symbol, vocab::unit(QelUnit::gram)},
     {L"gms", Spelling::Symbol, vocab::unit(QelUnit::gram)},
     {L"mcg", Spelling::Symbol, vocab::unit(QelUnit::kilogram, 1e-9)},
@@ -162,7 +156,6 @@ inline constexpr VocabularyEntry kEverydaySpellings[] = {
     {L"ozt", Spelling::Symbol, vocab::unit(QelUnit::ounce_troy)},
     {L"ct", Spelling::Symbol, vocab::unit(QelUnit::kilogram, 2e-4)},               // metric carat: 200 mg
     {L"carat", Spelling::Name, vocab::unit(QelUnit::kilogram, 2e-4)},
-    {L"carats", Spelling::Name, vocab::unit(QelUnit::kilogram, 2e-4)},
     {L"metric ton", Spelling::Name, vocab::unit(QelUnit::tonne)},
     {L"metric tons", Spelling::Name, vocab::unit(QelUnit::tonne)},
     {L"MT", Spelling::Refused, vocab::none(), L"'MT' is the metric ton in trade and the megatesla in the SI: write 't' or 'tonne'"},
@@ -224,7 +217,6 @@ inline constexpr VocabularyEntry kEverydaySpellings[] = {
     {L"degreesT", Spelling::Symbol, vocab::unit(QelUnit::angle_degree)},
     {L"arcdeg", Spelling::Name, vocab::unit(QelUnit::angle_degree)},
     {L"arcdegree", Spelling::Name, vocab::unit(QelUnit::angle_degree)},
-    {L"arcdegrees", Spelling::Name, vocab::unit(QelUnit::angle_degree)},
     {L"arc degree", Spelling::Name, vocab::unit(QelUnit::angle_degree)},
     {L"arc degrees", Spelling::Name, vocab::unit(QelUnit::angle_degree)},
     {L"angular degree", Spelling::Name, vocab::unit(QelUnit::angle_degree)},
@@ -235,19 +227,12 @@ inline constexpr VocabularyEntry kEverydaySpellings[] = {
     {L"angular seconds", Spelling::Name, vocab::unit(QelUnit::angle_second)},
     {L"mas", Spelling::Symbol, vocab::unit(QelUnit::radian, 4.84813681109536e-9)}, // milliarcsecond: pi/648000000 rad
     {L"milliarcsecond", Spelling::Name, vocab::unit(QelUnit::radian, 4.84813681109536e-9)},
-    {L"milliarcseconds", Spelling::Name, vocab::unit(QelUnit::radian, 4.84813681109536e-9)},
     {L"grade", Spelling::Name, vocab::unit(QelUnit::grad)},
-    {L"grades", Spelling::Name, vocab::unit(QelUnit::grad)},
     {L"gradian", Spelling::Name, vocab::unit(QelUnit::grad)},
-    {L"gradians", Spelling::Name, vocab::unit(QelUnit::grad)},
     {L"turn", Spelling::Name, vocab::unit(QelUnit::radian, 6.283185307179586)}, // a full turn: 2 pi rad
-    {L"turns", Spelling::Name, vocab::unit(QelUnit::radian, 6.283185307179586)},
     {L"revolution", Spelling::Name, vocab::unit(QelUnit::radian, 6.283185307179586)},
-    {L"revolutions", Spelling::Name, vocab::unit(QelUnit::radian, 6.283185307179586)},
     {L"cycle", Spelling::Name, vocab::unit(QelUnit::radian, 6.283185307179586)},
-    {L"cycles", Spelling::Name, vocab::unit(QelUnit::radian, 6.283185307179586)},
     {L"circle", Spelling::Name, vocab::unit(QelUnit::radian, 6.283185307179586)},
-    {L"circles", Spelling::Name, vocab::unit(QelUnit::radian, 6.283185307179586)},
     {L"rev", Spelling::Symbol, vocab::unit(QelUnit::radian, 6.283185307179586)},
     {L"revs", Spelling::Symbol, vocab::unit(QelUnit::radian, 6.283185307179586)},
     {L"square degree", Spelling::Name, vocab::unit(QelUnit::steradian, 3.0461741978670860e-4)}, // (pi/180)^2 sr
@@ -267,14 +252,12 @@ inline constexpr VocabularyEntry kEverydaySpellings[] = {
     {L"nmi", Spelling::Symbol, vocab::unit(QelUnit::mile_nautical_int)}, // 1852 m
     {L"au", Spelling::Symbol, vocab::unit(QelUnit::astronomical_unit)},
     {L"lightyear", Spelling::Name, vocab::unit(QelUnit::light_year)},
-    {L"lightyears", Spelling::Name, vocab::unit(QelUnit::light_year)},
     {L"light year", Spelling::Name, vocab::unit(QelUnit::light_year)},
     {L"light years", Spelling::Name, vocab::unit(QelUnit::light_year)},
     {L"light-year", Spelling::Name, vocab::unit(QelUnit::light_year)},
     {L"light-years", Spelling::Name, vocab::unit(QelUnit::light_year)},
     {L"\u212B", Spelling::Symbol, vocab::unit(QelUnit::angstrom)}, // the angstrom sign
     {L"\u00E5ngstr\u00F6m", Spelling::Name, vocab::unit(QelUnit::angstrom)},
-    {L"\u00E5ngstr\u00F6ms", Spelling::Name, vocab::unit(QelUnit::angstrom)},
     {L"angstr\u00F6m", Spelling::Name, vocab::unit(QelUnit::angstrom)},
     {L"cmil", Spelling::Symbol, vocab::unit(QelUnit::square_meters, 5.067074790974977e-10)}, // circular mil: pi/4 mil^2
     {L"circular mil", Spelling::Name, vocab::unit(QelUnit::square_meters, 5.067074790974977e-10)},
@@ -310,12 +293,9 @@ inline constexpr VocabularyEntry kEverydaySpellings[] = {
     {L"fluid dram", Spelling::Name, vocab::unit(QelUnit::dram)},
     {L"fluid drams", Spelling::Name, vocab::unit(QelUnit::dram)},
     {L"fluidram", Spelling::Name, vocab::unit(QelUnit::dram)},
-    {L"fluidrams", Spelling::Name, vocab::unit(QelUnit::dram)},
     {L"lambda", Spelling::Name, vocab::unit(QelUnit::liter, 1e-6)}, // 1 microlitre
-    {L"lambdas", Spelling::Name, vocab::unit(QelUnit::liter, 1e-6)},
     {L"fL", Spelling::Symbol, vocab::unit(QelUnit::liter, 1e-15)}, // femtolitre, as in blood counts; the footlambert is "footlambert"
     {L"stere", Spelling::Name, vocab::unit(QelUnit::cubic_meter)},
-    {L"steres", Spelling::Name, vocab::unit(QelUnit::cubic_meter)},
     // Masses: "t" is the tonne, "dram" the avoirdupois dram.
     {L"t", Spelling::Symbol, vocab::unit(QelUnit::tonne)},
     {L"dr", Spelling::Symbol, vocab::unit(QelUnit::pound, 0.00390625)}, // 1/256 lb
@@ -333,10 +313,8 @@ inline constexpr VocabularyEntry kEverydaySpellings[] = {
     {L"toz", Spelling::Symbol, vocab::unit(QelUnit::ounce_troy)},
     // Times: the month is a twelfth of the tropical year; the other years by their names.
     {L"month", Spelling::Name, vocab::unit(QelUnit::tropical_year, 1.0 / 12.0)},
-    {L"months", Spelling::Name, vocab::unit(QelUnit::tropical_year, 1.0 / 12.0)},
     {L"millennium", Spelling::Name, vocab::unit(QelUnit::millenium)},
     {L"millennia", Spelling::Name, vocab::unit(QelUnit::millenium)},
-    {L"millenniums", Spelling::Name, vocab::unit(QelUnit::millenium)},
     {L"sidereal year", Spelling::Name, vocab::unit(QelUnit::sidereal_year)},
     {L"sidereal years", Spelling::Name, vocab::unit(QelUnit::sidereal_year)},
     {L"julian year", Spelling::Name, vocab::unit(QelUnit::day, 365.25)}, // 31557600 s
@@ -351,36 +329,23 @@ inline constexpr VocabularyEntry kEverydaySpellings[] = {
     {L"sidereal days", Spelling::Name, vocab::unit(QelUnit::second, 86164.09053083288)},
     // Lengths, volumes and masses of trades and printing.
     {L"barleycorn", Spelling::Name, vocab::unit(QelUnit::inches, 1.0 / 3.0)},
-    {L"barleycorns", Spelling::Name, vocab::unit(QelUnit::inches, 1.0 / 3.0)},
     {L"point", Spelling::Name, vocab::unit(QelUnit::inches, 1.0 / 72.0)}, // the desktop point
-    {L"points", Spelling::Name, vocab::unit(QelUnit::inches, 1.0 / 72.0)},
     {L"big point", Spelling::Name, vocab::unit(QelUnit::inches, 1.0 / 72.0)},
     {L"big points", Spelling::Name, vocab::unit(QelUnit::inches, 1.0 / 72.0)},
     {L"pica", Spelling::Name, vocab::unit(QelUnit::inches, 0.166044)}, // the printer's pica
-    {L"picas", Spelling::Name, vocab::unit(QelUnit::inches, 0.166044)},
     {L"nmile", Spelling::Name, vocab::unit(QelUnit::mile_nautical_int)},
-    {L"nmiles", Spelling::Name, vocab::unit(QelUnit::mile_nautical_int)},
     {L"section", Spelling::Name, vocab::unit(QelUnit::square_mile_statute)}, // a square survey mile
-    {L"sections", Spelling::Name, vocab::unit(QelUnit::square_mile_statute)},
     {L"cmils", Spelling::Name, vocab::unit(QelUnit::square_meters, 5.067074790974977e-10)},
-    {L"perches", Spelling::Name, vocab::unit(QelUnit::rod)},
-    {L"poles", Spelling::Name, vocab::unit(QelUnit::rod)},
-    {L"thous", Spelling::Name, vocab::unit(QelUnit::mil)},
     {L"liquid gallon", Spelling::Name, vocab::unit(QelUnit::liquid_gallon)},
     {L"shot", Spelling::Name, vocab::unit(QelUnit::liquid_gallon, 0.01171875)}, // 1.5 US fl oz
-    {L"shots", Spelling::Name, vocab::unit(QelUnit::liquid_gallon, 0.01171875)},
     {L"jigger", Spelling::Name, vocab::unit(QelUnit::liquid_gallon, 0.01171875)},
-    {L"jiggers", Spelling::Name, vocab::unit(QelUnit::liquid_gallon, 0.01171875)},
     {L"fifth", Spelling::Name, vocab::unit(QelUnit::liquid_gallon, 0.2)},
-    {L"fifths", Spelling::Name, vocab::unit(QelUnit::liquid_gallon, 0.2)},
     {L"tblsp", Spelling::Symbol, vocab::unit(QelUnit::liquid_gallon, 1.0 / 256.0)},
     {L"tbsps", Spelling::Symbol, vocab::unit(QelUnit::liquid_gallon, 1.0 / 256.0)},
     {L"fldrs", Spelling::Symbol, vocab::unit(QelUnit::dram)},
     {L"bag", Spelling::Name, vocab::unit(QelUnit::pound, 94.0)}, // a bag of cement
-    {L"bags", Spelling::Name, vocab::unit(QelUnit::pound, 94.0)},
     {L"arcmins", Spelling::Symbol, vocab::unit(QelUnit::angle_minute)},
     {L"arcsecs", Spelling::Symbol, vocab::unit(QelUnit::angle_second)},
-    {L"arcdegs", Spelling::Name, vocab::unit(QelUnit::angle_degree)},
 };
 // clang-format on
 

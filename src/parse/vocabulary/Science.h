@@ -69,45 +69,35 @@ inline constexpr VocabularyEntry kScienceSpellings[] = {
     {L"R", Spelling::Refused, vocab::none(), L"'R' is the roentgen or the gas constant: write 'roentgen'"},
     // Atomic and nuclear units (CODATA 2018).
     {L"hartree", Spelling::Name, vocab::unit(QelUnit::joule, 4.3597447222071e-18)},
-    {L"hartrees", Spelling::Name, vocab::unit(QelUnit::joule, 4.3597447222071e-18)},
     {L"Eh", Spelling::Symbol, vocab::unit(QelUnit::joule, 4.3597447222071e-18)},
     {L"rydberg", Spelling::Name, vocab::unit(QelUnit::joule, 2.1798723611035e-18)},
-    {L"rydbergs", Spelling::Name, vocab::unit(QelUnit::joule, 2.1798723611035e-18)},
     {L"Ry", Spelling::Symbol, vocab::unit(QelUnit::joule, 2.1798723611035e-18)},
     {L"hbar", Spelling::Symbol, {1.0545718176461565e-34, {{QelUnit::joule, 1}, {QelUnit::second, 1}}}}, // h/2π
     {L"fermi", Spelling::Name, vocab::unit(QelUnit::meter, 1e-15)},
-    {L"fermis", Spelling::Name, vocab::unit(QelUnit::meter, 1e-15)},
     {L"shake", Spelling::Name, vocab::unit(QelUnit::second, 1e-8)},
-    {L"shakes", Spelling::Name, vocab::unit(QelUnit::second, 1e-8)},
     {L"svedberg", Spelling::Name, vocab::unit(QelUnit::second, 1e-13)},
-    {L"svedbergs", Spelling::Name, vocab::unit(QelUnit::second, 1e-13)},
     {L"unified atomic mass unit", Spelling::Name, vocab::unit(QelUnit::dalton)},
     {L"unified atomic mass units", Spelling::Name, vocab::unit(QelUnit::dalton)},
     {L"atomic mass unit", Spelling::Name, vocab::unit(QelUnit::dalton)},
     {L"atomic mass units", Spelling::Name, vocab::unit(QelUnit::dalton)},
     // CGS units beyond those that take prefixes.
     {L"langley", Spelling::Name, vocab::per(QelUnit::joule, QelUnit::square_meters, 41840.0)}, // 1 cal/cm²
-    {L"langleys", Spelling::Name, vocab::per(QelUnit::joule, QelUnit::square_meters, 41840.0)},
     {L"Ly", Spelling::Symbol, vocab::per(QelUnit::joule, QelUnit::square_meters, 41840.0)},
     {L"barye", Spelling::Name, vocab::unit(QelUnit::pascals, 0.1)},               // 1 dyn/cm²
-    {L"baryes", Spelling::Name, vocab::unit(QelUnit::pascals, 0.1)},
     {L"Ba", Spelling::Symbol, vocab::unit(QelUnit::pascals, 0.1)},
     {L"kayser", Spelling::Name, {100.0, {{QelUnit::meter, -1}}}},                   // 1/cm
     {L"phot", Spelling::Name, vocab::unit(QelUnit::lux, 1e4)},                      // 1 lm/cm²
     {L"stilb", Spelling::Name, vocab::unit(QelUnit::candela_per_square_meter, 1e4)}, // 1 cd/cm²
     {L"lambert", Spelling::Name, vocab::unit(QelUnit::candela_per_square_meter, 3183.098861837907)}, // 1e4/π cd/m²
-    {L"lamberts", Spelling::Name, vocab::unit(QelUnit::candela_per_square_meter, 3183.098861837907)},
     // Pressure of a metre of mercury or water under standard gravity: "mm Hg" reads as a product.
     {L"Hg", Spelling::Symbol, vocab::unit(QelUnit::pascal_per_meter, 133322.387415)}, // 13595.1 kg/m³ × gn
     {L"H2O", Spelling::Symbol, vocab::unit(QelUnit::pascal_per_meter, 9806.65)},      // 1000 kg/m³ × gn
     // Counts and numbers.
     {L"count", Spelling::Name, vocab::number(1.0)},
-    {L"counts", Spelling::Name, vocab::number(1.0)},
     {L"pi", Spelling::Name, vocab::number(3.141592653589793)},
     {L"\u03C0", Spelling::Symbol, vocab::number(3.141592653589793)},
     // Information: "b" is the barn, and a kilo- or mega-"b" is read as bits and barns alike.
     {L"octet", Spelling::Name, vocab::number(8.0)},
-    {L"octets", Spelling::Name, vocab::number(8.0)},
     {L"baud", Spelling::Name, {1.0, {{QelUnit::second, -1}}}},                      // one symbol per second
     {L"Bd", Spelling::Symbol, {1.0, {{QelUnit::second, -1}}}},
     {L"bps", Spelling::Symbol, {1.0, {{QelUnit::second, -1}}}},                     // bit/s
@@ -125,75 +115,44 @@ inline constexpr VocabularyEntry kScienceSpellings[] = {
     {L"dB", Spelling::Refused, vocab::none(), L"decibels are a logarithm of a ratio, not a unit"},
     // Electromagnetic CGS units: EMU ("ab-") and ESU ("stat-"), with c = 299792458 m/s.
     {L"abampere", Spelling::Name, vocab::unit(QelUnit::ampere, 10.0)}, // 10 A
-    {L"abamperes", Spelling::Name, vocab::unit(QelUnit::ampere, 10.0)},
     {L"biot", Spelling::Name, vocab::unit(QelUnit::ampere, 10.0)},
-    {L"biots", Spelling::Name, vocab::unit(QelUnit::ampere, 10.0)},
     {L"abA", Spelling::Symbol, vocab::unit(QelUnit::ampere, 10.0)},
     {L"Bi", Spelling::Symbol, vocab::unit(QelUnit::ampere, 10.0)},
     {L"abvolt", Spelling::Name, vocab::unit(QelUnit::volt, 1e-8)},
-    {L"abvolts", Spelling::Name, vocab::unit(QelUnit::volt, 1e-8)},
     {L"abV", Spelling::Symbol, vocab::unit(QelUnit::volt, 1e-8)},
     {L"abohm", Spelling::Name, vocab::per(QelUnit::volt, QelUnit::ampere, 1e-9)},
-    {L"abohms", Spelling::Name, vocab::per(QelUnit::volt, QelUnit::ampere, 1e-9)},
     {L"abfarad", Spelling::Name, {1e9, {{QelUnit::ampere, 1}, {QelUnit::second, 1}, {QelUnit::volt, -1}}}},
-    {L"abfarads", Spelling::Name, {1e9, {{QelUnit::ampere, 1}, {QelUnit::second, 1}, {QelUnit::volt, -1}}}},
     {L"abhenry", Spelling::Name, {1e-9, {{QelUnit::volt, 1}, {QelUnit::second, 1}, {QelUnit::ampere, -1}}}},
     {L"abhenries", Spelling::Name, {1e-9, {{QelUnit::volt, 1}, {QelUnit::second, 1}, {QelUnit::ampere, -1}}}},
-    {L"abhenrys", Spelling::Name, {1e-9, {{QelUnit::volt, 1}, {QelUnit::second, 1}, {QelUnit::ampere, -1}}}},
     {L"abmho", Spelling::Name, vocab::per(QelUnit::ampere, QelUnit::volt, 1e9)},
-    {L"abmhos", Spelling::Name, vocab::per(QelUnit::ampere, QelUnit::volt, 1e9)},
     {L"absiemens", Spelling::Name, vocab::per(QelUnit::ampere, QelUnit::volt, 1e9)},
-    {L"abcoulombs", Spelling::Name, {10.0, {{QelUnit::ampere, 1}, {QelUnit::second, 1}}}},
     {L"abC", Spelling::Symbol, {10.0, {{QelUnit::ampere, 1}, {QelUnit::second, 1}}}},
     {L"statvolt", Spelling::Name, vocab::unit(QelUnit::volt, 299.792458)}, // c/1e6 V
-    {L"statvolts", Spelling::Name, vocab::unit(QelUnit::volt, 299.792458)},
     {L"statV", Spelling::Symbol, vocab::unit(QelUnit::volt, 299.792458)},
     {L"statampere", Spelling::Name, vocab::unit(QelUnit::ampere, 3.3356409519815204e-10)}, // 0.1/c A
-    {L"statamperes", Spelling::Name, vocab::unit(QelUnit::ampere, 3.3356409519815204e-10)},
     {L"statA", Spelling::Symbol, vocab::unit(QelUnit::ampere, 3.3356409519815204e-10)},
-    {L"statcoulombs", Spelling::Name, {3.3356409519815204e-10, {{QelUnit::ampere, 1}, {QelUnit::second, 1}}}},
     {L"statC", Spelling::Symbol, {3.3356409519815204e-10, {{QelUnit::ampere, 1}, {QelUnit::second, 1}}}},
     {L"statohm", Spelling::Name, vocab::per(QelUnit::volt, QelUnit::ampere, 8.987551787368176e11)}, // c^2/1e5 ohm
-    {L"statohms", Spelling::Name, vocab::per(QelUnit::volt, QelUnit::ampere, 8.987551787368176e11)},
     {L"statfarad", Spelling::Name, {1.1126500560536185e-12, {{QelUnit::ampere, 1}, {QelUnit::second, 1}, {QelUnit::volt, -1}}}},
-    {L"statfarads", Spelling::Name, {1.1126500560536185e-12, {{QelUnit::ampere, 1}, {QelUnit::second, 1}, {QelUnit::volt, -1}}}},
     {L"stathenry", Spelling::Name, {8.987551787368176e11, {{QelUnit::volt, 1}, {QelUnit::second, 1}, {QelUnit::ampere, -1}}}},
     {L"stathenries", Spelling::Name, {8.987551787368176e11, {{QelUnit::volt, 1}, {QelUnit::second, 1}, {QelUnit::ampere, -1}}}},
-    {L"stathenrys", Spelling::Name, {8.987551787368176e11, {{QelUnit::volt, 1}, {QelUnit::second, 1}, {QelUnit::ampere, -1}}}},
     {L"statmho", Spelling::Name, vocab::per(QelUnit::ampere, QelUnit::volt, 1.1126500560536185e-12)},
-    {L"statmhos", Spelling::Name, vocab::per(QelUnit::ampere, QelUnit::volt, 1.1126500560536185e-12)},
     {L"gilbert", Spelling::Name, vocab::unit(QelUnit::ampere, 0.7957747154594767)}, // 10/(4 pi) A
-    {L"gilberts", Spelling::Name, vocab::unit(QelUnit::ampere, 0.7957747154594767)},
     {L"debye", Spelling::Name, {3.3356409519815204e-30, {{QelUnit::ampere, 1}, {QelUnit::second, 1}, {QelUnit::meter, 1}}}}, // 1e-21/c C m
-    {L"debyes", Spelling::Name, {3.3356409519815204e-30, {{QelUnit::ampere, 1}, {QelUnit::second, 1}, {QelUnit::meter, 1}}}},
-    {L"faradays", Spelling::Name, {96485.33212331001, {{QelUnit::ampere, 1}, {QelUnit::second, 1}}}},
     // Photometry, chemistry, radioactivity, oceanography, hydrology.
     {L"candle", Spelling::Name, vocab::unit(QelUnit::candela)},
-    {L"candles", Spelling::Name, vocab::unit(QelUnit::candela)},
     {L"apostilb", Spelling::Name, vocab::unit(QelUnit::candela_per_square_meter, 0.3183098861837907)}, // 1/pi cd/m²
-    {L"apostilbs", Spelling::Name, vocab::unit(QelUnit::candela_per_square_meter, 0.3183098861837907)},
     {L"blondel", Spelling::Name, vocab::unit(QelUnit::candela_per_square_meter, 0.3183098861837907)},
-    {L"blondels", Spelling::Name, vocab::unit(QelUnit::candela_per_square_meter, 0.3183098861837907)},
     {L"sb", Spelling::Symbol, vocab::unit(QelUnit::candela_per_square_meter, 1e4)},
-    {L"stilbs", Spelling::Name, vocab::unit(QelUnit::candela_per_square_meter, 1e4)},
-    {L"phots", Spelling::Name, vocab::unit(QelUnit::lux, 1e4)},
-    {L"kaysers", Spelling::Name, {100.0, {{QelUnit::meter, -1}}}},
     {L"molecule", Spelling::Name, vocab::unit(QelUnit::mole, 1.6605390671738466e-24)}, // 1/NA mol
-    {L"molecules", Spelling::Name, vocab::unit(QelUnit::mole, 1.6605390671738466e-24)},
     {L"molec", Spelling::Name, vocab::unit(QelUnit::mole, 1.6605390671738466e-24)},
     {L"rutherford", Spelling::Name, {1e6, {{QelUnit::second, -1}}}},
-    {L"rutherfords", Spelling::Name, {1e6, {{QelUnit::second, -1}}}},
     {L"sverdrup", Spelling::Name, vocab::unit(QelUnit::cubic_meter_per_second, 1e6)},
-    {L"sverdrups", Spelling::Name, vocab::unit(QelUnit::cubic_meter_per_second, 1e6)},
     {L"darcy", Spelling::Name, vocab::unit(QelUnit::square_meters, 9.869232667160128e-13)}, // 1 cP cm²/(s atm)
     {L"darcies", Spelling::Name, vocab::unit(QelUnit::square_meters, 9.869232667160128e-13)},
-    {L"darcys", Spelling::Name, vocab::unit(QelUnit::square_meters, 9.869232667160128e-13)},
     {L"rhe", Spelling::Name, {10.0, {{QelUnit::pascals, -1}, {QelUnit::second, -1}}}}, // 1/P
-    {L"rhes", Spelling::Name, {10.0, {{QelUnit::pascals, -1}, {QelUnit::second, -1}}}},
     {L"reyn", Spelling::Name, {6894.757293168361, {{QelUnit::pascals, 1}, {QelUnit::second, 1}}}}, // 1 psi s
-    {L"reyns", Spelling::Name, {6894.757293168361, {{QelUnit::pascals, 1}, {QelUnit::second, 1}}}},
     {L"clo", Spelling::Name, {0.155, {{QelUnit::kelvin, 1}, {QelUnit::square_meters, 1}, {QelUnit::watt, -1}}}}, // clothing insulation
-    {L"clos", Spelling::Name, {0.155, {{QelUnit::kelvin, 1}, {QelUnit::square_meters, 1}, {QelUnit::watt, -1}}}},
     {L"water", Spelling::Name, vocab::unit(QelUnit::pascal_per_meter, 9806.65)},
     {L"gravity", Spelling::Name, vocab::unit(QelUnit::meter_per_second_squared, 9.80665)},
     {L"gravities", Spelling::Name, vocab::unit(QelUnit::meter_per_second_squared, 9.80665)},
@@ -240,25 +199,17 @@ inline constexpr VocabularyEntry kScienceSpellings[] = {
     {L"volt ampere", Spelling::Name, vocab::unit(QelUnit::volt_ampere)},
     {L"volt amperes", Spelling::Name, vocab::unit(QelUnit::volt_ampere)},
     {L"atomicmassunit", Spelling::Name, vocab::unit(QelUnit::dalton)},
-    {L"atomicmassunits", Spelling::Name, vocab::unit(QelUnit::dalton)},
     {L"barad", Spelling::Name, vocab::unit(QelUnit::pascals, 0.1)},
-    {L"barads", Spelling::Name, vocab::unit(QelUnit::pascals, 0.1)},
     {L"barie", Spelling::Name, vocab::unit(QelUnit::pascals, 0.1)},
-    {L"baries", Spelling::Name, vocab::unit(QelUnit::pascals, 0.1)},
     {L"E h", Spelling::Symbol, vocab::unit(QelUnit::joule, 4.3597447222071e-18)},
     {L"eon", Spelling::Name, vocab::unit(QelUnit::tropical_year, 1e9)},
-    {L"eons", Spelling::Name, vocab::unit(QelUnit::tropical_year, 1e9)},
     {L"abF", Spelling::Symbol, {1e9, {{QelUnit::ampere, 1}, {QelUnit::second, 1}, {QelUnit::volt, -1}}}},
     {L"abH", Spelling::Symbol, {1e-9, {{QelUnit::volt, 1}, {QelUnit::second, 1}, {QelUnit::ampere, -1}}}},
-    {L"gammas", Spelling::Name, {1e-9, {{QelUnit::volt, 1}, {QelUnit::second, 1}, {QelUnit::square_meters, -1}}}},
-    {L"bauds", Spelling::Name, {1.0, {{QelUnit::second, -1}}}},
     {L"unit pole", Spelling::Name, {1.2566370621219e-7, {{QelUnit::volt, 1}, {QelUnit::second, 1}}}}, // mu0 × 1 biot × 1 cm
     {L"unit poles", Spelling::Name, {1.2566370621219e-7, {{QelUnit::volt, 1}, {QelUnit::second, 1}}}},
     // Constants the references let a unit expression use (CODATA 2018).
     {L"sigma", Spelling::Name, {5.670374419e-8, {{QelUnit::watt, 1}, {QelUnit::square_meters, -1}, {QelUnit::kelvin, -4}}}}, // Stefan-Boltzmann
-    {L"sigmas", Spelling::Name, {5.670374419e-8, {{QelUnit::watt, 1}, {QelUnit::square_meters, -1}, {QelUnit::kelvin, -4}}}},
     {L"alpha", Spelling::Name, vocab::number(7.2973525693e-3)}, // fine-structure constant
-    {L"alphas", Spelling::Name, vocab::number(7.2973525693e-3)},
     {L"mu0", Spelling::Symbol, {1.25663706212e-6, {{QelUnit::newton, 1}, {QelUnit::ampere, -2}}}}, // magnetic constant
     {L"\u210E", Spelling::Symbol, {6.62607015e-34, {{QelUnit::joule, 1}, {QelUnit::second, 1}}}}, // Planck constant
     {L"hbars", Spelling::Symbol, {1.0545718176461565e-34, {{QelUnit::joule, 1}, {QelUnit::second, 1}}}},
