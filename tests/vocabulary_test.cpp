@@ -25,7 +25,6 @@ using qelunits_detail::Spelling;
 
 constexpr double kExact = 1e-12;  // defined exactly on exact catalogue units
 constexpr double kClose = 1e-6;   // on a catalogue unit rounded to seven digits or so
-constexpr double kRounded = 4e-4; // names a rounded catalogue unit (the dalton, the long ton, the US quart)
 
 struct Si {
     double value;
