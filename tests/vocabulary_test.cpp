@@ -23,8 +23,8 @@ namespace {
 using qelunits_detail::Meaning;
 using qelunits_detail::Spelling;
 
-constexpr double kExact = 1e-12;  // defined exactly on exact catalogue units
-constexpr double kClose = 1e-6;   // on a catalogue unit rounded to seven digits or so
+constexpr double kExact = 1e-12; // defined exactly on exact catalogue units
+constexpr double kClose = 1e-6;  // on a catalogue unit rounded to seven digits or so
 
 struct Si {
     double value;
