@@ -53,7 +53,8 @@ TEST(Parse, TextsMeanAScaleAndUnits) {
         {{L"m/s²", L"m·s⁻²", L"metres per second squared"}, 1.0, {{Q::meter, 1}, {Q::second, -2}}},
         {{L"1/m/s"}, 1.0, {{Q::meter, -1}, {Q::second, -1}}}, // a/b/c is a/(b·c), not a/(b/c)
         {{L"m/s*kg", L"m/s kg"}, 1.0, {{Q::kilogram, 1}, {Q::meter_per_second, 1}}},
-        {{L"/s", L"per second", L"s^-1"}, 1.0, {{Q::second, -1}}},
+        {{L"/s", L"per second", L"s^-1", L"second**(-1)", L"s^( -1 )"}, 1.0, {{Q::second, -1}}},
+        {{L"feets", L"FEET"}, 1.0, {{Q::foot, 1}}}, // a name with an s too many, as other readers take it
         // "ft-lbf" is not read whole before an exponent.
         {{L"ft-lbf^2", L"ft-lbf squared"}, 1.0, {{Q::foot, 1}, {Q::pound_force, 2}}},
         {{L"sq ft*h"}, 1.0, {{Q::square_foot, 1}, {Q::hour, 1}}},
@@ -123,6 +124,9 @@ TEST(Parse, RefusedReadings) {
                                                     {L"KN", E::WrongCase},
                                                     {L"kGm", E::UnknownUnit},
                                                     {L"ft (troy)", E::UnknownUnit},
+                                                    {L"N_A", E::UnknownUnit},
+                                                    {L"mss", E::UnknownUnit},
+                                                    {L"m^(2", E::BadExponent},
                                                     {L"m°C", E::UnknownUnit},
                                                     {L"kft", E::UnknownUnit},
                                                     {L"kilofoot", E::UnknownUnit},
