@@ -18,7 +18,7 @@ using qelunits_fuzz::require;
 
 void checkResult(const QelUnitParseResult& r, std::size_t length) {
     require(r.ok() == (r.error() == QelUnitParseResult::Error::None), "ok exactly without an error");
-    require(r.error() >= QelUnitParseResult::Error::None && r.error() <= QelUnitParseResult::Error::WrongCase &&
+    require(r.error() >= QelUnitParseResult::Error::None && r.error() <= QelUnitParseResult::Error::AmbiguousProduct &&
                 r.error() != QelUnitParseResult::Error::NumberNotOne &&
                 r.error() != QelUnitParseResult::Error::AmbiguousCase,
             "error in range");

@@ -44,8 +44,8 @@ TEST(Parse, TextsMeanAScaleAndUnits) {
         // number before a unit tighter; exponents tightest.
         {{L"kg*m/s^2", L"kg · m / s ** 2"}, 1.0, {{Q::kilogram, 1}, {Q::meter, 1}, {Q::second, -2}}},
         {{L"W/(m²·K)", L"W/(m² K)"}, 1.0, {{Q::kelvin, -1}, {Q::watt, 1}, {Q::square_meters, -1}}},
-        {{L"W/m*K", L"W/m·K", L"W/m K", L"W/m.K"}, 1.0, {{Q::meter, -1}, {Q::kelvin, 1}, {Q::watt, 1}}},
-        {{L"m.m.m/m.m", L"/m m^2 m^2"}, 1.0, {{Q::meter, 3}}},
+        {{L"W/m*K", L"W/m.K"}, 1.0, {{Q::meter, -1}, {Q::kelvin, 1}, {Q::watt, 1}}},
+        {{L"m.m.m/m.m", L"m^2 m^2/m"}, 1.0, {{Q::meter, 3}}},
         {{L"W/m2K"}, 1.0, {{Q::meter, -2}, {Q::kelvin, -1}, {Q::watt, 1}}},
         {{L"BTU/hr-ft2-°F"},
          1.0,
@@ -125,6 +125,9 @@ TEST(Parse, RefusedReadings) {
                                                     {L"kGm", E::UnknownUnit},
                                                     {L"ft (troy)", E::UnknownUnit},
                                                     {L"N_A", E::UnknownUnit},
+                                                    {L"J/kg K", E::AmbiguousProduct},
+                                                    {L"W/m·K", E::AmbiguousProduct},
+                                                    {L"/s m", E::AmbiguousProduct},
                                                     {L"mss", E::UnknownUnit},
                                                     {L"m^(2", E::BadExponent},
                                                     {L"m°C", E::UnknownUnit},
@@ -270,7 +273,7 @@ TEST(Parse, SharedNamesFavourTheEverydayUnitAndListEveryCandidate) {
     EXPECT_STREQ(QelUnitParser::candidates(L"cwt").note,
                  L"'cwt' is the short hundredweight (100 lb) here; the long one (112 lb) is 'long cwt' or 'UK cwt'");
     EXPECT_STREQ(
-        QelUnitParser::notes(L"kg/cwt·mil"),
+        QelUnitParser::notes(L"kg/cwt/mil"),
         L"'cwt' is the short hundredweight (100 lb) here; the long one (112 lb) is 'long cwt' or 'UK cwt'; "
         L"'mil' is a thousandth of an inch here; the angular mils are 'mil nato', 'mil sweden' and 'mil soviet union'");
     EXPECT_STREQ(QelUnitParser::notes(L"Ton"), L""); // the name, not the short spelling

@@ -24,9 +24,11 @@
 //  2. Units joined by '-' ("N-mm", "Btu/hr-ft2-°F"), written without a blank
 //     after an exponent ("W/m2K"), or after a number ("L/100 km", "100km"):
 //     one product, tighter than '/'.
-//  3. '*', '/' (or "per"), '·', '.' and units side by side, left to right, as
-//     most readers read them: "a/b/c" is a/(b·c), "J/kg K" is J·K/kg, "m.m/m" is m.
-//     Write "J/(kg·K)". A leading '/' is 1/ ("/s").
+//  3. '*', '/' (or "per"), '.', '·' and units side by side, left to right:
+//     "a/b/c" is a/(b·c), "a/b*c" and "m.m/m.s" are a·c/b and m. Units side by
+//     side or joined by '·' right after a divisor ("J/kg K", "W/m·K") are
+//     refused: readers take them for J·K/kg, writers mostly mean J/(kg·K).
+//     A leading '/' is 1/ ("/s").
 //  Parentheses group. A positive decimal number ("100", "2.5", "1e3") scales
 //  the expression.
 //
@@ -83,6 +85,7 @@ public:
         RefusedUnit = 14,      ///< a spelling refused on purpose, such as a gauge pressure ("psig") or a lone "C"
         NumberOutOfRange = 15, ///< a number or resulting scale that is zero or beyond the range of a double
         WrongCase = 16,        ///< a symbol written in another case than its own ("kpa", "MHZ"); the message names it
+        AmbiguousProduct = 17, ///< units side by side, or joined by '·', after '/' ("J/kg K"): readers differ
     };
 
     /// A success holding the dimensionless type.

@@ -113,7 +113,10 @@ void cutTerm(const wchar_t* text, std::size_t length, bool inDivisor, Token& tok
     const std::size_t start = token.begin;
     std::uint32_t hash = kHashSeed;
     std::size_t runEnd = start;
-    for (; runEnd < length && !endsWord(text[runEnd]); ++runEnd) {
+    // Digits belong to a word once it holds an underscore ("cal_15", "inch_Hg_32F"): such a word is a name.
+    bool underscored = false;
+    for (; runEnd < length && (!endsWord(text[runEnd]) || (underscored && isDigit(text[runEnd]))); ++runEnd) {
+        underscored = underscored || text[runEnd] == L'_';
         hash = hashStep(hash, text[runEnd]);
     }
     token.kind = TokenKind::Term;

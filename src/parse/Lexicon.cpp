@@ -107,6 +107,7 @@ constexpr auto kLexicon = buildLexicon();
 // that ends it (the key: "m/", "sq ", "ft-").
 struct WholeName {
     const wchar_t* text = nullptr;
+    bool exact = false; // a symbol: the text must be written in its case
     std::size_t length = 0;
     std::size_t keyLength = 0;  // the first word, the character that ends it and the one after that
     std::size_t firstBreak = 0; // where the first word ends
@@ -179,7 +180,8 @@ constexpr std::array<WholeName, kWholeNameCount> makeWholeNames() {
     std::size_t next = 0;
     forEachSpelling([&](const LexEntry& entry) {
         if (isWholeName(entry.text)) {
-            names[next++] = makeWholeName(entry.text);
+            names[next] = makeWholeName(entry.text);
+            names[next++].exact = entry.exact;
         }
     });
     stableSort(names, next, wholeNameBefore);
@@ -304,10 +306,20 @@ std::size_t longestName(const KeySlot& slot, const wchar_t* text, std::size_t le
     for (const WholeName* name = kWholeNames.data() + slot.begin; name != kWholeNames.data() + slot.end; ++name) {
         const std::size_t keyLength = name->keyLength;
         if (name->length > length - start ||
-            !prefixEqualsFolded(text + start + keyLength, name->text + keyLength, name->length - keyLength)) {
+            !prefixEqualsFolded(text + start + keyLength, name->text + keyLength, name->length - keyLength) ||
+            (name->exact && !equalsExactly(text + start, name->length, name->text))) {
             continue;
         }
-        const std::size_t end = start + name->length;
+        std::size_t end = start + name->length;
+        // A name with an s or es too many, as other readers take it: "metric horsepowers".
+        for (const wchar_t* plural : {L"s", L"es"}) {
+            const std::size_t more = lengthOf(plural);
+            if (!name->exact && end + more <= length && equalsFolded(text + end, more, plural) &&
+                (end + more == length || !startsWord(text[end + more]))) {
+                end += more;
+                break;
+            }
+        }
         if (end < length && startsWord(text[end])) {
             continue; // the text goes on: not this name
         }

@@ -79,6 +79,10 @@ std::wstring describe(const wchar_t* text, std::size_t length, const ParseFailur
     case QelUnitParseResult::Error::WrongCase:
     case QelUnitParseResult::Error::RefusedUnit:
         return readingProblem(text, f, at);
+    case QelUnitParseResult::Error::AmbiguousProduct:
+        return L"product after a divisor" + at +
+               L" reads two ways (J/kg K is J·K/kg to some readers, J/(kg·K) to "
+               L"others): write J/(kg·K), J/kg/K or J·K/kg";
     case QelUnitParseResult::Error::NumberOutOfRange:
         return (f.detail == FailureDetail::Scale ? L"the scale" : L"number " + what) + at +
                L" is out of range: a scale is a positive number within the range of a double";

@@ -3,6 +3,7 @@
 #include "catalog/HashedTexts.h"
 #include "catalog/UnitTable.h"
 #include "parse/CharClass.h"
+#include "parse/Lexer.h"
 
 #include <qelunits/QelUnitParser.h>
 
@@ -227,6 +228,23 @@ bool readPrefixed(const wchar_t* name, std::size_t length, Reading& out) {
     });
 }
 
+// The qualifier in parentheses at text[at] ("(US)", "( imp )"): the word it is written before a unit with,
+/// and end past its ')'; null where there is none.
+const wchar_t* qualifierAtImpl(const wchar_t* text, std::size_t length, std::size_t at, std::size_t& end) {
+    std::size_t i = skipBlanks(text, length, at + 1);
+    const std::size_t word = i;
+    while (i < length && !endsWord(text[i])) {
+        ++i;
+    }
+    const wchar_t* before = qualifierBefore(text + word, i - word);
+    i = skipBlanks(text, length, i);
+    if (before == nullptr || i >= length || text[i] != L')') {
+        return nullptr;
+    }
+    end = i + 1;
+    return before;
+}
+
 // Longer names with underscores are not worth a copy on the stack.
 constexpr std::size_t kMaxUnderscoredLength = 64;
 
@@ -272,6 +290,25 @@ bool readExtraPlural(const wchar_t* name, std::size_t length, Reading& out) {
         }
     }
     return false;
+}
+
+// "nmi (int)" as one name: the term and its qualifier.
+bool readQualifiedName(const wchar_t* name, std::size_t length, Reading& out) {
+    std::size_t open = length;
+    while (open > 0 && name[open - 1] != L'(') {
+        --open;
+    }
+    std::size_t end = 0;
+    const wchar_t* before = open == 0 ? nullptr : qualifierAtImpl(name, length, open - 1, end);
+    std::size_t termEnd = open == 0 ? 0 : open - 1;
+    while (termEnd > 0 && isBlank(name[termEnd - 1])) {
+        --termEnd;
+    }
+    if (before == nullptr || end != length || termEnd == 0) {
+        return false;
+    }
+    out = readQualified(name, termEnd, before);
+    return out.status == ReadStatus::Found;
 }
 
 bool readDifference(const wchar_t* name, std::size_t length, Reading& out) {
@@ -346,7 +383,8 @@ Reading readName(const wchar_t* name, std::size_t length, std::uint32_t hash) no
         return reading;
     }
     if (readPrefixed(name, length, reading) || readUnderscored(name, length, reading) ||
-        readDifference(name, length, reading) || readExtraPlural(name, length, reading)) {
+        readDifference(name, length, reading) || readExtraPlural(name, length, reading) ||
+        readQualifiedName(name, length, reading)) {
         return reading;
     }
     return diagnoseCase(name, length, findSpellings(name, length, hash));
@@ -354,6 +392,27 @@ Reading readName(const wchar_t* name, std::size_t length, std::uint32_t hash) no
 
 Reading readName(const wchar_t* name, std::size_t length) noexcept {
     return readName(name, length, hashFolded(name, length));
+}
+
+const wchar_t* qualifierAt(const wchar_t* text, std::size_t length, std::size_t at, std::size_t& end) noexcept {
+    return qualifierAtImpl(text, length, at, end);
+}
+
+Reading readQualified(const wchar_t* term, std::size_t length, const wchar_t* before) noexcept {
+    constexpr std::size_t kMaxQualified = 128;
+    wchar_t written[kMaxQualified];
+    std::size_t used = 0;
+    for (const wchar_t* c = before; *c != 0 && used < kMaxQualified; ++c) {
+        written[used++] = *c;
+    }
+    if (used + 1 + length > kMaxQualified) {
+        return {};
+    }
+    written[used++] = L' ';
+    for (std::size_t i = 0; i < length; ++i) {
+        written[used++] = term[i];
+    }
+    return readName(written, used);
 }
 
 bool resolveUnit(const wchar_t* name, std::size_t length, QelUnit::BuiltinUnits& unit) noexcept {

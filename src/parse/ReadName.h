@@ -52,6 +52,12 @@ Reading readingOf(const LexEntry& entry) noexcept;
 /// name[0, length) as one spelling of the lexicon, in its case rule, and nothing more: false where it is none.
 bool readSpelling(const wchar_t* name, std::size_t length, std::uint32_t hash, Reading& out) noexcept;
 
+/// The qualifier in parentheses at text[at] ("(US)", "( imp )"): the word it is written before a unit with,
+/// and end past its ')'; null where there is none.
+const wchar_t* qualifierAt(const wchar_t* text, std::size_t length, std::size_t at, std::size_t& end) noexcept;
+/// What term[0, length) means with the qualifier word before it ("UK gal" for "gal (UK)").
+Reading readQualified(const wchar_t* term, std::size_t length, const wchar_t* before) noexcept;
+
 /// The unit a name means when it means one catalogue unit, unscaled; false otherwise.
 bool resolveUnit(const wchar_t* name, std::size_t length, QelUnit::BuiltinUnits& unit) noexcept;
 

@@ -80,23 +80,6 @@ bool hasUnderscore(const wchar_t* text, std::size_t length) {
     return false;
 }
 
-/// The qualifier in parentheses at text[at] ("(US)", "( imp )"): the word it is written before a unit with,
-/// and end past its ')'; null where there is none.
-const wchar_t* qualifierAt(const wchar_t* text, std::size_t length, std::size_t at, std::size_t& end) {
-    std::size_t i = skipBlanks(text, length, at + 1);
-    const std::size_t word = i;
-    while (i < length && !endsWord(text[i])) {
-        ++i;
-    }
-    const wchar_t* before = qualifierBefore(text + word, i - word);
-    i = skipBlanks(text, length, i);
-    if (before == nullptr || i >= length || text[i] != L')') {
-        return nullptr;
-    }
-    end = i + 1;
-    return before;
-}
-
 template <class Sink>
 class Reader {
 public:
@@ -178,6 +161,10 @@ private:
             case TokenKind::Times:
             case TokenKind::Divide:
             case TokenKind::Dot:
+                // '·' after a divisor reads two ways; '.', the product sign of UDUNITS and CF, goes left to right.
+                if (op.kind == TokenKind::Dot && sign < 0 && mText[op.begin] != L'.') {
+                    return fail(Error::AmbiguousProduct, op);
+                }
                 mContext.inDivisor = op.kind == TokenKind::Divide;
                 if (!operandAfter(op)) {
                     return false;
@@ -188,8 +175,10 @@ private:
             case TokenKind::Number:
             case TokenKind::Modifier:
                 if (!op.adjacent() && !mAfterNumber) { // units side by side: a product of its own
+                    if (sign < 0) {
+                        return fail(Error::AmbiguousProduct, op);
+                    }
                     mContext.inDivisor = false;
-                    sign = 1;
                 }
                 break;
             case TokenKind::Open:
@@ -344,25 +333,11 @@ private:
             return true;
         }
         std::size_t end = 0;
-        const wchar_t* before =
-            mToken.kind == TokenKind::Open ? qualifierAt(mText, mLength, mToken.begin, end) : nullptr;
-        const std::size_t length = token.end - token.begin;
+        const wchar_t* before = qualifierAt(mText, mLength, mToken.begin, end);
         if (before == nullptr) {
             return true;
         }
-        wchar_t written[kMaxCopiedWord];
-        std::size_t used = 0;
-        for (const wchar_t* c = before; *c != 0 && used < kMaxCopiedWord; ++c) {
-            written[used++] = *c;
-        }
-        if (used + 1 + length > kMaxCopiedWord) {
-            return fail(Error::UnknownUnit, span(token.begin, end));
-        }
-        written[used++] = L' ';
-        for (std::size_t i = 0; i < length; ++i) {
-            written[used++] = mText[token.begin + i];
-        }
-        const Reading reading = readName(written, used);
+        const Reading reading = readQualified(mText + token.begin, token.end - token.begin, before);
         if (reading.status != ReadStatus::Found) {
             // A catalogue name holding parentheses that could not be read whole says so itself.
             return token.wholeNameRejected() || fail(Error::UnknownUnit, span(token.begin, end));
