@@ -281,9 +281,22 @@ bool exponentFollows(const wchar_t* text, std::size_t length, std::size_t at) {
     return word == OperatorWord::Squared || word == OperatorWord::Cubed;
 }
 
-// Whether a tighter product goes on right after a name that ends at at ("m/s-kg"): it would take it in.
-bool tightProductFollows(const wchar_t* text, std::size_t length, std::size_t at) {
-    return at + 1 < length && text[at] == L'-' && startsWord(text[at + 1]);
+// Whether a product goes on after a name holding '/' that ends at at: a tighter one ("m/s-kg") it would take
+// in, and one by '·' or side by side ("kg/m·s", "m/s kg") reads two ways after a divisor; read in parts, the
+// reader says so.
+bool productFollows(const wchar_t* text, std::size_t length, std::size_t at) {
+    if (at + 1 < length && text[at] == L'-' && startsWord(text[at + 1])) {
+        return true;
+    }
+    const std::size_t next = skipBlanks(text, length, at);
+    if (next >= length) {
+        return false;
+    }
+    if (isMiddleDot(text[next])) {
+        return true;
+    }
+    return next > at && startsWord(text[next]) &&
+           operatorWord(text + next, wordEnd(text, next, length) - next) != OperatorWord::Per;
 }
 
 // The names whose key is text[start, start + keyLength), hashed to hash; an empty slot when none.
@@ -324,7 +337,7 @@ std::size_t longestName(const KeySlot& slot, const wchar_t* text, std::size_t le
             continue; // the text goes on: not this name
         }
         if ((!name->shape.compact && exponentFollows(text, length, end)) || (name->shape.quotient && inDivisor) ||
-            (name->slash && tightProductFollows(text, length, end))) {
+            (name->slash && productFollows(text, length, end))) {
             rejected = true;
             continue;
         }
