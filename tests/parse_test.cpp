@@ -291,6 +291,10 @@ TEST(Parse, ErrorsSayWhatAndWhere) {
          L"the farad alone 'farad'"},
         {L"kg/fot", E::UnknownUnit, 3, L"unknown unit 'fot' at 3; did you mean 'ft'?"},
         {L"blf", E::UnknownUnit, 0, L"unknown unit 'blf' at 0; did you mean 'lbf'?"}, // a transposition is one edit
+        {L"KN", E::WrongCase, 0,
+         L"'KN' at 0: did you mean 'kn' (knot) or 'kN' (kilonewton)? A symbol is read in its own case only"},
+        {L"MHZ", E::WrongCase, 0,
+         L"'MHZ' at 0: did you mean 'mHz' (millihertz) or 'MHz' (megahertz)? A symbol is read in its own case only"},
         {L"kPascal", E::UnknownUnit, 0, L"unknown unit 'kPascal' at 0; did you mean 'Pascal'?"},
         {L"Amere", E::UnknownUnit, 0, L"unknown unit 'Amere' at 0; did you mean 'Ampere'?"}, // one letter missing
         {L"g-forcex", E::UnknownUnit, 2, L"unknown unit 'forcex' at 2"},                     // nothing near enough
