@@ -81,6 +81,7 @@ TEST(Parse, TextsMeanAScaleAndUnits) {
         {{L"degC", L"deg C", L"° C", L"degree_Celsius", L"delta_degC", L"Δ°C"}, 1.0, {{Q::celsius, 1}}},
         // Underscores as blanks; a qualifier picks a kind of unit.
         {{L"kilogram_per_square_metre", L"kg m^-2"}, 1.0, {{Q::kilogram, 1}, {Q::meter, -2}}},
+        {{L"US_survey_foot"}, 1.0, {{Q::survey_foot, 1}}}, // one name: "US" alone is no unit
         {{L"gal (UK)", L"gal(UK)", L"gal ( uk )", L"UK gal"}, 1.0, {{Q::imp_gallon, 1}}},
         {{L"°"}, 1.0, {{Q::angle_degree, 1}}},
         // Scales: prefixes, names in any case, numbers.
@@ -293,6 +294,7 @@ TEST(Parse, ErrorsSayWhatAndWhere) {
         {L"blf", E::UnknownUnit, 0, L"unknown unit 'blf' at 0; did you mean 'lbf'?"}, // a transposition is one edit
         {L"KN", E::WrongCase, 0,
          L"'KN' at 0: did you mean 'kn' (knot) or 'kN' (kilonewton)? A symbol is read in its own case only"},
+        {L"ABC", E::WrongCase, 0, L"'ABC' at 0: did you mean 'abC' (10 sec·A)? A symbol is read in its own case only"},
         {L"MHZ", E::WrongCase, 0,
          L"'MHZ' at 0: did you mean 'mHz' (millihertz) or 'MHz' (megahertz)? A symbol is read in its own case only"},
         {L"kPascal", E::UnknownUnit, 0, L"unknown unit 'kPascal' at 0; did you mean 'Pascal'?"},
