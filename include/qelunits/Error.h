@@ -58,8 +58,11 @@ public:
 
     /// A failure of kind (not None) with message, at position of a text.
     Error(ErrorKind kind, const std::string& message, std::size_t position = kNoPosition);
+    /// A copy.
     Error(const Error&) = default;
+    /// Copies other.
     Error& operator=(const Error&) = default;
+    /// Out of line, so that the class has one home across the library boundary.
     ~Error() override;
 
     /// What went wrong.
