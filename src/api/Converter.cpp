@@ -59,6 +59,8 @@ ErrorKind Converter::init(const Unit& from, const Unit& to, Reciprocal reciproca
         mEach = unscaled ? plan.each : nullptr;
         mFromScale = plan.fromScale;
         mToScale = plan.toScale;
+    }
+    if (mPoint) {
         double zero = 0.0;
         const ErrorKind absolute =
             detail::numberInto(Quantity(0.0, Unit::fromCode(QelUnit::kelvin).value_or(Unit())), from, zero);
@@ -81,7 +83,8 @@ Result<double> Converter::slow(double value) const {
     case Kind::Factor:
         return Result<double>(value * mFactor);
     case Kind::Identity:
-        return Result<double>(value);
+        return belowZero(value) ? Result<double>(ErrorKind::BelowAbsoluteZero, belowZeroMessage(value, mFrom))
+                                : Result<double>(value);
     case Kind::Reciprocal:
         return Result<double>(1.0 / value * mFactor);
     default:
@@ -101,7 +104,7 @@ Result<double> Converter::tryConvert(double value) const { return slow(value); }
 
 Result<std::size_t> Converter::tryConvert(const double* source, double* target, std::size_t count) const {
     std::size_t failed = count;
-    if (mKind == Kind::Function) {
+    if (mPoint) {
         for (std::size_t i = 0; i < count && failed == count; ++i) {
             failed = belowZero(source[i]) ? i : count;
         }

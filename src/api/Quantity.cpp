@@ -56,16 +56,19 @@ bool refused(const Quantity& a, const Quantity& b) {
     return a.unit().isTemperaturePoint() || b.unit().isTemperaturePoint();
 }
 
-// Reads the unit text after a number; a failure counts positions from the start of text.
+// Reads the unit text after a number with the number blanked: the number is ASCII, so every later position
+// is as the parser counts it in the whole text. Short texts are blanked on the stack.
 Result<Unit> unitAfter(std::string_view text, std::size_t unitStart) {
-    Result<Unit> unit = Unit::parse(text.substr(unitStart));
-    if (!unit) {
-        // The number is ASCII, so blanking it keeps every later position as the parser counts it.
-        std::string blanked(text);
-        blanked.replace(0, unitStart, unitStart, ' ');
-        unit = Unit::parse(blanked);
+    constexpr std::size_t kShort = 128;
+    if (text.size() <= kShort) {
+        char blanked[kShort];
+        std::fill(blanked, blanked + unitStart, ' ');
+        std::copy(text.begin() + static_cast<std::ptrdiff_t>(unitStart), text.end(), blanked + unitStart);
+        return Unit::parse(std::string_view(blanked, text.size()));
     }
-    return unit;
+    std::string blanked(text);
+    blanked.replace(0, unitStart, unitStart, ' ');
+    return Unit::parse(blanked);
 }
 
 } // namespace
@@ -123,7 +126,7 @@ ErrorKind numberInto(const Quantity& q, const Unit& unit, double& out) noexcept 
     if (kind != ErrorKind::None) {
         return kind;
     }
-    if (plan.kind == Plan::Kind::Function && belowAbsoluteZero(q.unit(), q.value())) {
+    if (q.unit().isTemperaturePoint() && belowAbsoluteZero(q.unit(), q.value())) { // readings above 0 K only
         return ErrorKind::BelowAbsoluteZero;
     }
     const double value = plan.apply(q.value());
@@ -170,8 +173,11 @@ ErrorKind addInto(const Quantity& a, const Quantity& b, double sign, Quantity& o
 Result<double> Quantity::tryIn(const Unit& unit) const {
     double value = 0.0;
     const ErrorKind kind = detail::numberInto(*this, unit, value);
-    return kind == ErrorKind::None ? Result<double>(value)
-                                   : Result<double>(kind, explain(kind, *this, "in", Quantity(1.0, unit)));
+    return kind == ErrorKind::None
+               ? Result<double>(value)
+               : Result<double>(kind, kind == ErrorKind::IncompatibleUnits || kind == ErrorKind::TemperaturePoint
+                                          ? planMessage(kind, mUnit, unit)
+                                          : explain(kind, *this, "in", Quantity(1.0, unit)));
 }
 
 Result<Quantity> Quantity::tryTo(const Unit& unit) const {
