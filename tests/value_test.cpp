@@ -124,6 +124,7 @@ TEST(ValueApi, Arithmetic) {
     EXPECT_EQ(tryDivide(seven, Unit("sr")).kind(), ErrorKind::OutOfRange);
     EXPECT_EQ((seven / Unit("rad") * Unit("sr")).size(), 7U);
     EXPECT_EQ(Unit::fromCode(QelUnit::meter, -1001).kind(), ErrorKind::OutOfRange);
+    EXPECT_EQ(Unit::fromCode(QelUnit::meter, 1000).value(), pow(Unit("m"), 1000));
     EXPECT_EQ(pow(Unit("km/s"), 1), Unit("km/s"));
     EXPECT_NE(Unit("m"), Unit("100 m"));
     EXPECT_TRUE(approxEqual(Quantity("1 ft"), Quantity("0.30480001 m"), 1e-7));
@@ -163,6 +164,7 @@ TEST(ValueApi, PointsAndDifferences) {
         {"0 °C", '<', "0 ΔK", "!temperature point !="},
     });
     EXPECT_FALSE(Unit("delta_degC").isTemperaturePoint());
+    EXPECT_EQ(Quantity("-500 °F").tryIn(Unit("K")).message(), "-500 °F is below absolute zero");
     EXPECT_EQ(Unit("°F").difference(), Unit("Δ°F"));
     EXPECT_EQ(Unit("m").difference(), Unit("m"));
 }

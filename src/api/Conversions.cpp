@@ -12,13 +12,8 @@
 namespace qelunits {
 namespace {
 
-// A status of the type's conversion, taken into a plan of unscaled units.
+// A status of the type's conversion between plain units other than two temperature scales.
 ErrorKind takeStatus(QelUnit::ErrorStatus status, const ConversionFactor& factor, Plan& plan) {
-    if (status == QelUnit::CustomConversion) {
-        plan.kind = Plan::Kind::Function;
-        plan.function = factor.customConversion;
-        return ErrorKind::None;
-    }
     if (status != QelUnit::Ok) {
         return ErrorKind::IncompatibleUnits;
     }
@@ -45,9 +40,8 @@ ErrorKind generalPlan(const Unit& from, const Unit& to, Plan& plan) {
     if (status != QelUnit::Ok) {
         return ErrorKind::IncompatibleUnits;
     }
-    // Convert multiplies by this same factor, but leaves an unscaled identity's value alone.
-    const bool unscaled = from.scale() == 1.0 && to.scale() == 1.0;
-    plan.kind = unscaled && factor == 1.0 ? Plan::Kind::Identity : Plan::Kind::Factor;
+    // Convert multiplies by this same factor (an unscaled identity's 1 leaves the value as it is).
+    plan.kind = Plan::Kind::Factor;
     plan.factor = factor;
     return ErrorKind::None;
 }
@@ -60,13 +54,16 @@ ErrorKind makePlan(const Unit& from, const Unit& to, Plan& plan) {
     }
     plan = Plan();
     if (UnitAccess::isPlain(from) && UnitAccess::isPlain(to)) {
+        // Two temperature scales convert by the function of their direct entry, as the type's conversion does.
+        const qelunits_detail::DirectEntry& entry = qelunits_detail::findDirect(from.unit(0), to.unit(0));
+        if (entry.kind == qelunits_detail::DirectKind::Function) {
+            plan.kind = Plan::Kind::Function;
+            plan.function = entry.function;
+            plan.each = entry.each;
+            return ErrorKind::None;
+        }
         ConversionFactor factor;
-        const QelUnit::ErrorStatus status =
-            qelunits_detail::unitConversionFactor(from.unit(0), 1, to.unit(0), 1, factor);
-        const ErrorKind kind = takeStatus(status, factor, plan);
-        plan.each =
-            plan.kind == Plan::Kind::Function ? qelunits_detail::findDirect(from.unit(0), to.unit(0)).each : nullptr;
-        return kind;
+        return takeStatus(qelunits_detail::unitConversionFactor(from.unit(0), 1, to.unit(0), 1, factor), factor, plan);
     }
     return generalPlan(from, to, plan);
 }

@@ -43,13 +43,11 @@ const char* kindName(ErrorKind kind) noexcept {
 }
 
 namespace detail {
-void raise(ErrorKind kind, const std::string& message, std::size_t position) {
+void raise([[maybe_unused]] ErrorKind kind, [[maybe_unused]] const std::string& message,
+           [[maybe_unused]] std::size_t position) {
 #if QELUNITS_HAS_EXCEPTIONS
     throw Error(kind, message, position);
 #else
-    static_cast<void>(kind);
-    static_cast<void>(message);
-    static_cast<void>(position);
     std::abort();
 #endif
 }

@@ -173,11 +173,16 @@ ErrorKind addInto(const Quantity& a, const Quantity& b, double sign, Quantity& o
 Result<double> Quantity::tryIn(const Unit& unit) const {
     double value = 0.0;
     const ErrorKind kind = detail::numberInto(*this, unit, value);
-    return kind == ErrorKind::None
-               ? Result<double>(value)
-               : Result<double>(kind, kind == ErrorKind::IncompatibleUnits || kind == ErrorKind::TemperaturePoint
-                                          ? planMessage(kind, mUnit, unit)
-                                          : explain(kind, *this, "in", Quantity(1.0, unit)));
+    switch (kind) {
+    case ErrorKind::None:
+        return Result<double>(value);
+    case ErrorKind::BelowAbsoluteZero:
+        return Result<double>(kind, belowZeroMessage(mValue, mUnit));
+    case ErrorKind::OutOfRange:
+        return Result<double>(kind, explain(kind, *this, "in", Quantity(1.0, unit)));
+    default:
+        return Result<double>(kind, planMessage(kind, mUnit, unit));
+    }
 }
 
 Result<Quantity> Quantity::tryTo(const Unit& unit) const {

@@ -12,6 +12,8 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <functional>
+#include <string_view>
 
 namespace qelunits {
 namespace {
@@ -200,10 +202,9 @@ Result<Unit> tryPow(const Unit& a, int n) {
         }
         list[i] = QelUnitFactor{a.unit(i), static_cast<std::int32_t>(power)};
     }
-    // As QelUnitExpression::pow raises the scale.
-    const double s = a.scale();
-    const double scale = s == 1.0 || n == 1 ? s : n == -1 ? 1.0 / s : std::pow(s, static_cast<double>(n));
-    return UnitAccess::make(scale, list, a.size(), a.isTemperatureDifference() && n == 1);
+    QelUnitExpression scale(a.scale(), QelUnitType()); // raised as expressions raise it
+    scale.pow(n);
+    return UnitAccess::make(scale.scale(), list, a.size(), a.isTemperatureDifference() && n == 1);
 }
 
 bool operator==(const Unit& a, const Unit& b) noexcept {
@@ -221,21 +222,18 @@ bool operator==(const Unit& a, const Unit& b) noexcept {
 } // namespace qelunits
 
 namespace {
-std::size_t mix(std::size_t seed, std::uint64_t value) noexcept {
-    return seed ^ (static_cast<std::size_t>(value) + 0x9e3779b97f4a7c15ULL + (seed << 6U) + (seed >> 2U));
+// The bytes of a value, hashed as a string: units are built from zeroed storage, so equal units have equal
+// bytes up to their last member (the padding after it is left out).
+template <class T>
+std::size_t hashBytes(const T& value, std::size_t count) noexcept {
+    char bytes[sizeof(T)];
+    std::memcpy(bytes, &value, sizeof bytes);
+    return std::hash<std::string_view>()(std::string_view(bytes, count));
 }
 } // namespace
 
 std::size_t std::hash<qelunits::Unit>::operator()(const qelunits::Unit& unit) const noexcept {
-    // +0.0 and -0.0 never occur: scales are positive.
-    std::uint64_t bits = 0;
-    const double scale = unit.scale();
-    std::memcpy(&bits, &scale, sizeof bits);
-    std::size_t seed = mix(unit.isTemperatureDifference() ? 1U : 0U, bits);
-    for (std::size_t i = 0; i < unit.size(); ++i) {
-        seed = mix(seed, static_cast<std::uint64_t>(unit.unit(i)) << 16U ^ static_cast<std::uint16_t>(unit.power(i)));
-    }
-    return seed;
+    return hashBytes(unit, qelunits::UnitAccess::kHashedBytes);
 }
 
 std::size_t std::hash<qelunits::Quantity>::operator()(const qelunits::Quantity& quantity) const noexcept {
@@ -244,5 +242,6 @@ std::size_t std::hash<qelunits::Quantity>::operator()(const qelunits::Quantity& 
     for (std::size_t i = 0; i < unit.size(); ++i) {
         key.addTimes(qelunits_detail::kDimensions.unit[unit.unit(i)].key, unit.power(i));
     }
-    return mix(mix(unit.isTemperaturePoint() ? 1U : 0U, key.word[0]), key.word[1]);
+    key.word[0] ^= unit.isTemperaturePoint() ? 1U : 0U; // the lowest lane holds mass, never 1 for a reading
+    return hashBytes(key, sizeof key);
 }

@@ -21,6 +21,8 @@ namespace qelunits {
 
 /// The library's own access to a unit's storage.
 struct UnitAccess {
+    /// The bytes of a unit that say what it is: every member, not the padding after the last.
+    static constexpr std::size_t kHashedBytes = offsetof(Unit, mTemperature) + sizeof(bool);
     /// scale × the count factors (ascending, powers not 0); OutOfRange when they do not fit.
     static Result<Unit> make(double scale, const QelUnitFactor* factors, std::size_t count, bool difference);
     /// The same unit, read as a temperature difference where it is one temperature unit to the power 1.
