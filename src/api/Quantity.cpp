@@ -80,7 +80,8 @@ Quantity::Quantity(std::string_view text) : Quantity(parse(text).value()) {}
 Result<Quantity> Quantity::parse(std::string_view text) {
     const std::size_t start =
         static_cast<std::size_t>(std::find_if_not(text.begin(), text.end(), isBlank) - text.begin());
-    const bool plus = start + 1 < text.size() && text[start] == '+' && text[start + 1] != '-';
+    // std::from_chars takes no plus sign; "+-1" stays an error.
+    const bool plus = text.compare(start, 1, "+") == 0 && text.compare(start + 1, 1, "-") != 0;
     double value = 0.0;
     const char* end = text.data() + text.size();
     const std::from_chars_result number = std::from_chars(text.data() + start + (plus ? 1 : 0), end, value);

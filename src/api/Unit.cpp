@@ -69,9 +69,9 @@ struct Exponents {
     }
 };
 
-std::string term(const Unit& unit, std::size_t i, int sign) {
+std::string term(const Unit& unit, std::size_t i, bool inverted) {
     std::string text = singularName(unit.unit(i));
-    const int power = unit.power(i) * sign;
+    const int power = inverted ? -unit.power(i) : unit.power(i);
     return power == 1 ? text : text + '^' + std::to_string(power);
 }
 
@@ -156,7 +156,7 @@ std::string Unit::name() const {
     std::string below;
     for (std::size_t i = 0; i < mCount; ++i) {
         std::string& side = mPowers[i] > 0 ? above : below;
-        side += (side.empty() ? "" : " ") + term(*this, i, mPowers[i] > 0 ? 1 : -1);
+        side += (side.empty() ? "" : " ") + term(*this, i, mPowers[i] < 0);
     }
     std::string text = above.empty() && !below.empty() ? "1" : above;
     text += below.empty() ? "" : " per " + below;
@@ -208,15 +208,10 @@ Result<Unit> tryPow(const Unit& a, int n) {
 }
 
 bool operator==(const Unit& a, const Unit& b) noexcept {
-    if (a.scale() != b.scale() || a.size() != b.size() || a.isTemperatureDifference() != b.isTemperatureDifference()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (a.unit(i) != b.unit(i) || a.power(i) != b.power(i)) {
-            return false;
-        }
-    }
-    return true;
+    // Places past the count hold zeros in every unit, so the whole arrays compare.
+    return a.mScale == b.mScale && a.mCount == b.mCount && a.mDifference == b.mDifference &&
+           std::memcmp(a.mUnits, b.mUnits, sizeof a.mUnits) == 0 &&
+           std::memcmp(a.mPowers, b.mPowers, sizeof a.mPowers) == 0;
 }
 
 } // namespace qelunits
