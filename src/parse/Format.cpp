@@ -11,12 +11,11 @@
 #include <qelunits/QelUnitParser.h>
 
 #include <charconv>
+#include <iterator>
 #include <string>
 
 namespace qelunits_detail {
 namespace {
-
-using TextOf = const wchar_t* (*)(QelUnit::BuiltinUnits);
 
 // Parentheses keep a name whole before an exponent, and a quotient's name wherever
 // it is not the numerator alone ("(m/s)^2", "1/(m/s)", "kg·(m/s)").
@@ -32,7 +31,8 @@ void appendFactor(std::wstring& out, const wchar_t* text, long power, bool soleN
     }
 }
 
-// fraction: "a·b/(c·d^2)"; otherwise "a·b·c^-1·d^-2".
+// fraction: "a·b/(c·d^2)"; otherwise "a·b·c^-1·d^-2". textOf(unit) gives each unit's text.
+template <class TextOf>
 std::wstring layout(const QelUnitType& type, TextOf textOf, bool fraction) {
     std::wstring numerator;
     std::size_t divisors = 0;
@@ -81,6 +81,40 @@ const wchar_t* dimensionSymbol(QelUnit::BuiltinUnits unit) {
 
 QelStringP toString(const std::wstring& text) { return QelStringP(text.c_str(), text.size()); }
 
+// Whether a unit of the prefixable table is exactly the catalogue unit, unscaled.
+bool spellsUnit(const PrefixableUnit& row, QelUnit::BuiltinUnits unit) {
+    return row.symbols[0] != nullptr && row.meaning.scale == 1.0 && row.meaning.units[0].unit == unit &&
+           row.meaning.units[0].power == 1 && row.meaning.units[1].power == 0;
+}
+
+// "kJ", "mg", "kJ/(kg·°K)", "kJ^2": a scale that a prefix on a unit of the numerator writes, where that reads
+// back as the same expression; false where none does.
+bool writePrefixed(const QelUnitExpression& expression, std::wstring& out) {
+    for (const QelUnitFactor& factor : expression.type()) {
+        for (std::uint16_t row = 0; factor.power > 0 && row < std::size(kPrefixableUnits); ++row) {
+            for (std::uint8_t p = 0; spellsUnit(kPrefixableUnits[row], factor.unit) && p < std::size(kPrefixes); ++p) {
+                // Engineering prefixes only: "das" for 10 s would puzzle more than it helps.
+                if (kPrefixes[p].symbol == nullptr || kPrefixes[p].exponent % 3 != 0 ||
+                    scaledBy(1.0, prefixedScale(row, p), factor.power) != expression.scale() ||
+                    (kPrefixes[p].binary && !kPrefixableUnits[row].binaryPrefixes)) {
+                    continue;
+                }
+                const std::wstring spelled = std::wstring(kPrefixes[p].symbol) + kPrefixableUnits[row].symbols[0];
+                const auto textOf = [&](QelUnit::BuiltinUnits unit) {
+                    return unit == factor.unit ? spelled.c_str() : QelUnitParser::unitText(unit);
+                };
+                const std::wstring text = layout(expression.type(), textOf, true);
+                const QelUnitParseResult back = QelUnitParser::parseExpression(text);
+                if (back.ok() && back.expression().isEqualTo(expression)) {
+                    out = text;
+                    return true;
+                }
+            }
+        }
+    }
+    return false;
+}
+
 bool readsBackAs(const wchar_t* text, QelUnit::BuiltinUnits unit) {
     QelUnit::BuiltinUnits found = QelUnit::dimensionless;
     return text != nullptr && resolveUnit(text, std::char_traits<wchar_t>::length(text), found) && found == unit;
@@ -117,19 +151,19 @@ const wchar_t* QelUnitParser::unitText(QelUnit::BuiltinUnits unit) noexcept {
 
 QelStringP QelUnitParser::format(const QelUnitType& type) {
     using qelunits_detail::layout;
-    const std::wstring fraction = layout(type, &QelUnitParser::unitText, true);
+    const std::wstring fraction = layout(type, QelUnitParser::unitText, true);
     // A quotient can spell another unit's name ("in/sec" is inch_per_second); negative powers cannot.
     if (qelunits_detail::readsBackAs(fraction, type)) {
         return qelunits_detail::toString(fraction);
     }
-    return qelunits_detail::toString(layout(type, &QelUnitParser::unitText, false));
+    return qelunits_detail::toString(layout(type, QelUnitParser::unitText, false));
 }
 
 std::wstring qelunits_detail::dimensionText(const QelUnitType& type) {
     QelUnitType metric;
     ConversionFactor factor;
     type.GetMetricConversion(metric, factor);
-    return layout(metric, &dimensionSymbol, true);
+    return layout(metric, dimensionSymbol, true);
 }
 
 std::wstring qelunits_detail::shortestNumber(double value) {
@@ -146,8 +180,15 @@ QelStringP QelUnitParser::format(const QelUnitExpression& expression) {
     if (!expression.isScaled()) {
         return type;
     }
-    std::wstring text = qelunits_detail::shortestNumber(expression.scale());
-    const std::wstring_view written(type.c_str(), type.GetLength());
+    std::wstring text;
+    if (!expression.isTemperatureDifference() && qelunits_detail::writePrefixed(expression, text)) {
+        return qelunits_detail::toString(text);
+    }
+    return qelunits_detail::toString(qelunits_detail::numberedText(expression.scale(), type.view()));
+}
+
+std::wstring qelunits_detail::numberedText(double scale, std::wstring_view written) {
+    std::wstring text = shortestNumber(scale);
     if (written == L"1") {
         // The scale alone: "1e-06" for ppm.
     } else if (written.substr(0, 2) == L"1/") {
@@ -156,5 +197,5 @@ QelStringP QelUnitParser::format(const QelUnitExpression& expression) {
         text += written.front() == L'(' ? L"\u00B7" : L" ";
         text += written;
     }
-    return qelunits_detail::toString(text);
+    return text;
 }

@@ -83,9 +83,11 @@ void QelUnitParser::readInto(std::wstring_view text, QelUnitParseResult& result,
     if (!qelunits_detail::readText(text.data(), 0, text.size(), result.mExpression, f)) {
         result = failure(text.data(), text.size(), f);
     } else if (!scaled && result.mExpression.isScaled()) {
-        const std::wstring message = L"'" + std::wstring(text) + L"' means " +
-                                     std::wstring(QelUnitParser::format(result.mExpression).view()) +
-                                     L", a scaled unit: read it with parseExpression";
+        const std::wstring message =
+            L"'" + std::wstring(text) + L"' means " +
+            qelunits_detail::numberedText(result.mExpression.scale(),
+                                          QelUnitParser::format(result.mExpression.type()).view()) +
+            L", a scaled unit: read it with parseExpression";
         result =
             QelUnitParseResult(QelUnitParseResult::Error::ScaledUnit, 0, QelStringP(message.c_str(), message.size()));
     }

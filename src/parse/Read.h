@@ -28,6 +28,9 @@ NoteSink notesOf(const wchar_t* text, std::size_t length);
 /// The base dimensions of a type in symbols kg, m, s, K, A, mol, cd, rad, sr, Hz: "kg·m/s^2"; "1" if none.
 std::wstring dimensionText(const QelUnitType& type);
 
+/// scale written before the written type: "1e-06 kg", "1000/hr", "2·(m/s)^2".
+std::wstring numberedText(double scale, std::wstring_view written);
+
 /// The shortest decimal text that reads back as value ("1e-06", "0.01").
 std::wstring shortestNumber(double value);
 

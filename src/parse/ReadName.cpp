@@ -363,6 +363,8 @@ const wchar_t* prefixWord(std::uint8_t prefix) {
 
 } // namespace
 
+double prefixedScale(std::uint16_t row, std::uint8_t prefix) noexcept { return prefixedMeaning(row, prefix).scale; }
+
 bool isOneUnit(const Meaning& meaning) noexcept {
     return meaning.scale == 1.0 && meaning.units[0].power == 1 && meaning.units[1].power == 0;
 }

@@ -61,6 +61,9 @@ Reading readQualified(const wchar_t* term, std::size_t length, const wchar_t* be
 /// The unit a name means when it means one catalogue unit, unscaled; false otherwise.
 bool resolveUnit(const wchar_t* name, std::size_t length, QelUnit::BuiltinUnits& unit) noexcept;
 
+/// The scale of the prefixable unit in row with the prefix of row prefix of kPrefixes.
+double prefixedScale(std::uint16_t row, std::uint8_t prefix) noexcept;
+
 /// True for one catalogue unit to the power 1, unscaled.
 bool isOneUnit(const Meaning& meaning) noexcept;
 
