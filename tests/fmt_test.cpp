@@ -29,3 +29,23 @@ TEST(FmtFormatters, WriteTheTextUnderAStringSpec) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(FmtFormatters, NumberSpecForTheNumberAndAStyleForTheUnit) {
+    const qelunits::Quantity q(3.5, qelunits::Unit("ft"));
+    const std::pair<std::string, std::string> cases[] = {
+        {fmt::format("{:.2f}", q), "3.50 ft"},
+        {fmt::format("[{:>8.1f}]", q), "[     3.5 ft]"},
+        {fmt::format("{:.1fN}", q), "3.5 Foot"},
+        {fmt::format("{:S}", q), "3.5 ft"},
+        {fmt::format("{:{}.{}f}", q, 6, 1), "   3.5 ft"},
+        {fmt::format("{}", qelunits::Quantity(2.0, qelunits::Unit())), "2"},
+        {fmt::format("[{:>6}|{:N}]", qelunits::Unit("m/s"), qelunits::Unit("m/s")), "[   m/s|Meter per second]"},
+    };
+    for (const auto& [text, expected] : cases) {
+        EXPECT_EQ(text, expected);
+    }
+}
+
+} // namespace

@@ -4,6 +4,7 @@
 // The whole library but the opt-in {fmt} formatters (qelunits/QelUnitsFmt.h).
 
 #include <qelunits/ConversionFactor.h>
+#include <qelunits/Error.h>
 #include <qelunits/Export.h>
 #include <qelunits/QelCommon.h>
 #include <qelunits/QelUnit.h>
@@ -13,5 +14,7 @@
 #include <qelunits/QelUnitType.h>
 #include <qelunits/QelUnitVar.h>
 #include <qelunits/QelUnitsUtf8.h>
+#include <qelunits/Quantity.h>
+#include <qelunits/Version.h>
 
 #endif

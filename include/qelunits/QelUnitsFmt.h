@@ -6,14 +6,25 @@
 // Each writes the text qelunits::toString gives (UTF-8) under a string's format
 // spec: "{:>12}" right-aligns in 12 columns, "{:*^9}" centres with '*', and
 // widths count code points, so "°F" is two columns wide.
+//
+// qelunits::Quantity and qelunits::Unit take a spec of their own: the spec of a
+// double for the number ("{:.2f}" gives "3.50 ft", "{:>8.1e}"), of a string for a
+// unit alone, then optionally 'N' for the unit's names or 'S' for its symbol (the
+// default): "{:.1fN}" gives "3.5 Foot". With a dynamic width or precision ("{:{}}")
+// the unit is written by its symbol.
+//
+// Thread safety: as std::string; the formatters hold no shared state.
 
 #include <qelunits/QelUnitExpression.h>
 #include <qelunits/QelUnitType.h>
 #include <qelunits/QelUnitVar.h>
 #include <qelunits/QelUnitsUtf8.h>
+#include <qelunits/Quantity.h>
 
 #include <fmt/format.h>
 
+#include <algorithm>
+#include <cstddef>
 #include <string>
 
 namespace qelunits_detail {
@@ -29,9 +40,60 @@ struct TextFormatter : fmt::formatter<fmt::string_view> {
     }
 };
 
+/// The spec of Base, then an optional 'N' (names) or 'S' (symbols) for the unit.
+template <class Base>
+struct UnitStyleFormatter {
+    Base base;
+    qelunits::UnitStyle style = qelunits::UnitStyle::Symbol;
+
+    /// Reads the spec up to '}'.
+    template <class ParseContext>
+    constexpr auto parse(ParseContext& ctx) -> decltype(ctx.begin()) {
+        auto close = ctx.begin();
+        while (close != ctx.end() && *close != '}' && *close != '{') {
+            ++close;
+        }
+        if (close == ctx.end() || *close != '}' || close == ctx.begin() || (close[-1] != 'N' && close[-1] != 'S')) {
+            return base.parse(ctx);
+        }
+        style = close[-1] == 'N' ? qelunits::UnitStyle::Name : qelunits::UnitStyle::Symbol;
+        fmt::format_parse_context inner(
+            fmt::string_view(&*ctx.begin(), static_cast<std::size_t>(close - 1 - ctx.begin())));
+        base.parse(inner);
+        return close;
+    }
+};
+
 } // namespace qelunits_detail
 
 namespace fmt {
+
+/// "3.50 ft" for "{:.2f}": the number under a double's spec, a blank and the unit ('N' for names).
+template <>
+struct formatter<qelunits::Quantity> : qelunits_detail::UnitStyleFormatter<formatter<double>> {
+    /// Formats q into ctx.
+    template <class FormatContext>
+    auto format(const qelunits::Quantity& q, FormatContext& ctx) const -> decltype(ctx.out()) {
+        auto out = base.format(q.value(), ctx);
+        const std::string unit = qelunits::toString(q.unit(), style);
+        if (unit == "1" || unit.empty()) {
+            return out;
+        }
+        *out++ = ' ';
+        return std::copy(unit.begin(), unit.end(), out);
+    }
+};
+
+/// "ft", or "Foot" for "{:N}", under a string's spec.
+template <>
+struct formatter<qelunits::Unit> : qelunits_detail::UnitStyleFormatter<formatter<fmt::string_view>> {
+    /// Formats unit into ctx.
+    template <class FormatContext>
+    auto format(const qelunits::Unit& unit, FormatContext& ctx) const -> decltype(ctx.out()) {
+        const std::string text = qelunits::toString(unit, style);
+        return base.format(fmt::string_view(text), ctx);
+    }
+};
 
 /// "m/s", as QelUnitParser::format writes a type.
 template <>

@@ -5,6 +5,7 @@
 // std::string_view, and conversion between two unit texts in one call. Texts go
 // in and out as UTF-8; input that is not UTF-8 is an error, never a guess.
 
+#include <qelunits/Error.h>
 #include <qelunits/Export.h>
 #include <qelunits/QelCommon.h>
 #include <qelunits/QelUnit.h>
@@ -19,38 +20,6 @@
 
 /// The UTF-8 layer and the conveniences of the library.
 namespace qelunits {
-
-/// A value, or the reason there is none: a status and a message in UTF-8.
-template <class T>
-class Result {
-public:
-    /// A success holding value.
-    explicit Result(T value) : mValue(std::move(value)) {}
-    /// A failure with status (not Ok) and message.
-    Result(QelUnit::ErrorStatus status, std::string message) : mStatus(status), mMessage(std::move(message)) {}
-
-    /// True on success.
-    bool ok() const noexcept { return mValue.has_value(); }
-    /// True on success.
-    explicit operator bool() const noexcept { return ok(); }
-    /// The value; throws std::bad_optional_access on failure.
-    const T& value() const { return mValue.value(); }
-    /// The value, or fallback on failure.
-    T value_or(T fallback) const { return mValue.value_or(std::move(fallback)); }
-    /// The value; only on success.
-    const T& operator*() const noexcept { return *mValue; }
-    /// The value's members; only on success.
-    const T* operator->() const noexcept { return &*mValue; }
-    /// Ok on success; InvalidUnit for text that is not a number or a unit expression; else the conversion's status.
-    QelUnit::ErrorStatus status() const noexcept { return mStatus; }
-    /// What went wrong ("unknown unit 'fot' at 4; did you mean 'ft'?"); empty on success.
-    const std::string& message() const noexcept { return mMessage; }
-
-private:
-    std::optional<T> mValue;
-    QelUnit::ErrorStatus mStatus = QelUnit::Ok;
-    std::string mMessage;
-};
 
 // Texts. Each answers as the wide query of the same name, in UTF-8.
 

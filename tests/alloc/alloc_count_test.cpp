@@ -5,6 +5,7 @@
 
 #include <qelunits/QelUnitParser.h>
 #include <qelunits/QelUnits.h>
+#include <qelunits/Quantity.h>
 
 #include <gtest/gtest.h>
 
@@ -108,6 +109,22 @@ const Path kPaths[] = {
          const qelunits::Result<double> scale = qelunits::convert(100.0, "\u00b0C", "\u00b0F");
          return ok(from.expression().GetConversionFactor(to.expression(), factor)) && words.ok() &&
                 heat.value_or(0.0) > 0.7 && scale.value_or(0.0) > 211.0;
+     }},
+    // The value API: units read from text, quantity arithmetic and a converter built from two units.
+    {"ValueApi",
+     [] {
+         using qelunits::Quantity;
+         using qelunits::Unit;
+         const Unit meter = Unit::parse("m").value();
+         const Unit foot = Unit::parse("ft").value();
+         const Unit speed = Unit::parse("m/s").value();
+         const qelunits::Converter toFeetPerMinute(speed, Unit::parse("ft/min").value());
+         double values[5] = {1.0, 2.0, 3.0, 4.0, 5.0};
+         toFeetPerMinute(values, values, 5);
+         const Quantity sum = Quantity(1.0, meter) + Quantity(1.0, foot) - 2.0 * foot;
+         const Quantity q = sqrt(pow(sum, 2)) / Quantity(2.0, Unit::parse("s").value()) * 3.0;
+         return sum.value() > 0.69 && q.unit().isCompatible(speed) && q < Quantity(2.0, speed) &&
+                toFeetPerMinute(1.0) > 196.0 && values[4] > 984.0 && Quantity(1.0, meter).in(foot) > 3.28;
      }},
     {"LookupByName",
      [] {

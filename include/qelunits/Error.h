@@ -1,0 +1,185 @@
+#ifndef QELUNITS_ERROR_H
+#define QELUNITS_ERROR_H
+
+// The one error channel of namespace qelunits: every failure has a kind, a
+// place in the text it read (where it read one) and a message. Operations that
+// can fail have a form that throws qelunits::Error and one that returns a
+// qelunits::Result holding the same three. Built with -fno-exceptions, the
+// throwing forms are not declared and Result::value() on a failure aborts.
+//
+// Thread safety: Error and Result are plain values; distinct objects may be
+// used from any threads, one object is safe to read from several at once.
+
+#include <qelunits/Export.h>
+#include <qelunits/QelUnit.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <utility>
+
+/// 1 when the including code is compiled with exceptions, else 0.
+#if defined(__cpp_exceptions) || defined(__EXCEPTIONS) || defined(_CPPUNWIND)
+#define QELUNITS_HAS_EXCEPTIONS 1
+#else
+#define QELUNITS_HAS_EXCEPTIONS 0
+#endif
+
+namespace qelunits {
+
+/// What went wrong, as a program tells failures apart.
+enum class ErrorKind : std::uint8_t {
+    None = 0,          ///< success
+    InvalidText,       ///< no text, nothing but blanks, or text that is not UTF-8
+    InvalidNumber,     ///< a quantity text without a finite number in front
+    UnknownUnit,       ///< a name that means no unit ("fot")
+    AmbiguousText,     ///< a name that matches only in another case, or means several units ("mpa", "kpa")
+    RefusedText,       ///< a spelling refused on purpose ("psig", a lone "C")
+    Syntax,            ///< an operator, parenthesis, exponent or term where it cannot stand
+    IncompatibleUnits, ///< units of different dimensions (m and s)
+    TemperaturePoint,  ///< arithmetic a temperature reading has no meaning for (20 °C + 30 °C, 2 × 20 °C)
+    BelowAbsoluteZero, ///< a temperature reading below 0 K, given or resulting
+    OutOfRange,        ///< a number, power or count of units beyond what a value can hold
+    FractionalPower,   ///< a root of a unit whose powers do not divide (sqrt of m³)
+    InvalidArgument,   ///< an argument outside its domain (a unit code outside 0 to 348)
+};
+
+/// A short English name of kind: "unknown unit", "incompatible units".
+QELUNITS_EXPORT const char* kindName(ErrorKind kind) noexcept;
+
+/// A failure's kind, the place in the text it refers to, and the message.
+class QELUNITS_EXPORT Error : public std::runtime_error {
+public:
+    /// position when the failure is about no text.
+    static constexpr std::size_t kNoPosition = static_cast<std::size_t>(-1);
+
+    /// A failure of kind (not None) with message, at position of a text.
+    Error(ErrorKind kind, const std::string& message, std::size_t position = kNoPosition);
+    /// A copy.
+    Error(const Error&) = default;
+    /// Copies other.
+    Error& operator=(const Error&) = default;
+    /// Out of line, so that the class has one home across the library boundary.
+    ~Error() override;
+
+    /// What went wrong.
+    ErrorKind kind() const noexcept { return mKind; }
+    /// Where in the text read (code points from 0); kNoPosition when no text was read.
+    std::size_t position() const noexcept { return mPosition; }
+
+private:
+    ErrorKind mKind;
+    std::size_t mPosition;
+};
+
+namespace detail {
+/// Throws Error(kind, message, position); aborts where the library was built without exceptions.
+[[noreturn]] QELUNITS_EXPORT void raise(ErrorKind kind, const std::string& message, std::size_t position);
+/// The status of the specified classes a kind corresponds to.
+constexpr QelUnit::ErrorStatus statusOf(ErrorKind kind) noexcept {
+    switch (kind) {
+    case ErrorKind::None:
+        return QelUnit::Ok;
+    case ErrorKind::IncompatibleUnits:
+        return QelUnit::TypesNotCompatible;
+    case ErrorKind::OutOfRange:
+        return QelUnit::Overflow;
+    default:
+        return QelUnit::InvalidUnit;
+    }
+}
+/// The kind a status of the specified classes corresponds to.
+constexpr ErrorKind kindOf(QelUnit::ErrorStatus status) noexcept {
+    switch (status) {
+    case QelUnit::Ok:
+    case QelUnit::CustomConversion:
+        return ErrorKind::None;
+    case QelUnit::TypesNotCompatible:
+        return ErrorKind::IncompatibleUnits;
+    case QelUnit::Overflow:
+    case QelUnit::Underflow:
+        return ErrorKind::OutOfRange;
+    default:
+        return ErrorKind::InvalidText;
+    }
+}
+} // namespace detail
+
+/// A value, or the reason there is none: its kind, position, message and status.
+template <class T>
+class [[nodiscard]] Result {
+public:
+    /// A success holding value.
+    explicit Result(T value) : mValue(std::move(value)) {}
+    /// A failure with status (not Ok) and message; the kind follows from the status.
+    Result(QelUnit::ErrorStatus status, std::string message)
+        : mStatus(status), mKind(detail::kindOf(status)), mMessage(std::move(message)) {}
+    /// A failure of kind (not None), at position of the text read.
+    Result(ErrorKind kind, std::string message, std::size_t position = Error::kNoPosition)
+        : mStatus(detail::statusOf(kind)), mKind(kind), mPosition(position), mMessage(std::move(message)) {}
+    /// A failure with the kind, message and position of error.
+    explicit Result(const Error& error) : Result(error.kind(), error.what(), error.position()) {}
+    /// The same failure, for another type of value (other must be a failure).
+    template <class U>
+    static Result failureOf(const Result<U>& other) {
+        Result r(other.kind(), other.message(), other.position());
+        r.mStatus = other.status();
+        return r;
+    }
+
+    /// True on success.
+    bool ok() const noexcept { return mValue.has_value(); }
+    /// True on success.
+    explicit operator bool() const noexcept { return ok(); }
+    /// The value; on failure throws qelunits::Error (aborts without exceptions).
+    const T& value() const& {
+        check();
+        return *mValue;
+    }
+    /// The value, moved out; on failure throws qelunits::Error (aborts without exceptions).
+    T&& value() && {
+        check();
+        return std::move(*mValue);
+    }
+    /// The value, or fallback on failure.
+    T value_or(T fallback) const& { return mValue.value_or(std::move(fallback)); }
+    /// The value moved out, or fallback on failure.
+    T value_or(T fallback) && { return std::move(mValue).value_or(std::move(fallback)); }
+    /// The value; only on success.
+    const T& operator*() const noexcept { return *mValue; }
+    /// The value's members; only on success.
+    const T* operator->() const noexcept { return &*mValue; }
+    /// Ok on success; else the nearest status of the specified classes (InvalidUnit for texts,
+    /// TypesNotCompatible, Overflow for a result out of range).
+    [[nodiscard]] QelUnit::ErrorStatus status() const noexcept { return mStatus; }
+    /// None on success; else what went wrong.
+    ErrorKind kind() const noexcept { return mKind; }
+    /// Where in the text read the failure lies (code points from 0); Error::kNoPosition when none.
+    std::size_t position() const noexcept { return mPosition; }
+    /// What went wrong ("unknown unit 'fot' at 4; did you mean 'ft'?"); empty on success.
+    const std::string& message() const noexcept { return mMessage; }
+
+private:
+    void check() const {
+        if (!mValue) {
+#if QELUNITS_HAS_EXCEPTIONS
+            detail::raise(mKind, mMessage, mPosition);
+#else
+            std::abort();
+#endif
+        }
+    }
+
+    std::optional<T> mValue;
+    QelUnit::ErrorStatus mStatus = QelUnit::Ok;
+    ErrorKind mKind = ErrorKind::None;
+    std::size_t mPosition = Error::kNoPosition;
+    std::string mMessage;
+};
+
+} // namespace qelunits
+
+#endif

@@ -1,0 +1,340 @@
+#ifndef QELUNITS_QUANTITY_H
+#define QELUNITS_QUANTITY_H
+
+// The value API for new code: qelunits::Unit (a scale times catalogue units),
+// qelunits::Quantity (a double in a Unit) and qelunits::Converter (a prepared
+// conversion). Same reading rules, catalogue and numbers as the specified
+// classes: a conversion here gives the bits QelUnitExpression::Convert gives.
+//
+// Temperatures: a quantity whose unit is one temperature scale alone (°C, °F,
+// K, °R) is a reading, a point on the scale; "Δ°C", "delta_degF", "ΔK" are
+// differences. point − point is a difference, point ± difference a point;
+// point + point, and a point multiplied, divided, scaled or raised, are errors
+// of kind TemperaturePoint. Inside compound units (J/(kg·K)) temperatures are
+// differences and convert by the ratio of their degrees. A reading below
+// absolute zero, given to a conversion or resulting from one, is an error.
+//
+// Every operation that can fail throws qelunits::Error, and has a form that
+// returns qelunits::Result instead (Unit::parse, Quantity::parse, tryIn, tryAdd,
+// ...). Built with -fno-exceptions only the latter are declared.
+//
+// Thread safety: Unit, Quantity and Converter are plain values with no shared
+// state: any number of threads may use distinct objects, or read one object,
+// at once. Nothing here allocates but the texts of symbols, names and messages.
+
+#include <qelunits/Error.h>
+#include <qelunits/Export.h>
+#include <qelunits/QelUnit.h>
+#include <qelunits/QelUnitExpression.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <iosfwd>
+#include <string>
+#include <string_view>
+
+namespace qelunits {
+
+/// A unit: a positive scale times up to kMaxFactors catalogue units raised to
+/// integer powers ("ft", "kJ/(kg·K)" is 1000 × J/(kg·K), "mg" is 1e-06 × kg), or a
+/// temperature difference ("Δ°C"). Trivially copyable; never allocates.
+class QELUNITS_EXPORT Unit {
+public:
+    /// Most distinct catalogue units a unit holds; a text or product needing more is out of range.
+    static constexpr std::size_t kMaxFactors = 7;
+    /// Largest magnitude of a power.
+    static constexpr int kMaxPower = 1000;
+
+    /// 1, the dimensionless unit.
+    constexpr Unit() noexcept = default;
+#if QELUNITS_HAS_EXCEPTIONS
+    /// Reads a unit expression ("m/s", "kJ/(kg·K)", "Δ°C"); throws Error.
+    explicit Unit(std::string_view text);
+    /// A catalogue unit to a power (Unit(QelUnit::foot), Unit(QelUnit::meter, 2)); throws Error.
+    explicit Unit(QelUnit::BuiltinUnits unit, int power = 1);
+#endif
+    /// Reads a unit expression by the parser's rules; the failure carries the parser's kind, position and message.
+    static Result<Unit> parse(std::string_view text);
+    /// A catalogue unit to a power; InvalidArgument for a code outside 0 to 348, OutOfRange for a power.
+    static Result<Unit> fromCode(QelUnit::BuiltinUnits unit, int power = 1);
+    /// The unit of an expression of the specified classes; OutOfRange when it holds too many units or powers.
+    static Result<Unit> fromExpression(const QelUnitExpression& expression);
+
+    /// The number the catalogue units are multiplied by.
+    double scale() const noexcept { return mScale; }
+    /// Number of catalogue units, in ascending code order.
+    std::size_t size() const noexcept { return mCount; }
+    /// Catalogue unit index (0 to size() - 1).
+    QelUnit::BuiltinUnits unit(std::size_t index) const noexcept {
+        return static_cast<QelUnit::BuiltinUnits>(mUnits[index]);
+    }
+    /// Power of catalogue unit index.
+    int power(std::size_t index) const noexcept { return mPowers[index]; }
+    /// The same scale and units as an expression of the specified classes.
+    QelUnitExpression expression() const;
+
+    /// True when no catalogue unit is left (1, "%", "ppm").
+    bool isDimensionless() const noexcept { return mCount == 0; }
+    /// True for one temperature scale alone, to the power 1, not a difference: a reading.
+    bool isTemperaturePoint() const noexcept;
+    /// True for a temperature difference ("Δ°C", "ΔK").
+    bool isTemperatureDifference() const noexcept { return mDifference; }
+    /// The difference of a temperature scale (°C gives Δ°C); any other unit itself.
+    Unit difference() const noexcept;
+    /// True when both reduce to the same base dimensions (°C and ΔK are compatible).
+    bool isCompatible(const Unit& other) const noexcept;
+
+    /// The text QelUnitParser::format writes, which reads back as this unit: "ft", "W/(m²·K)", "Δ°C", "1e-06 kg".
+    std::string symbol() const;
+    /// Catalogue names: "Meter per Second", "Joule per Kilogram Kelvin", "delta_Celsius".
+    std::string name() const;
+    /// The base dimensions: "kg·m/s^2", "m^2"; "1" when none.
+    std::string dimension() const;
+    /// The unit type whose base dimensions these are, powers included (ft^2 is an Area);
+    /// QelUnit::kTypeCount when none is (m^4).
+    QelUnit::BuiltinTypes dimensionType() const noexcept;
+    /// The display name of dimensionType(): "Area", "Velocity"; "" when no type has these dimensions.
+    std::string dimensionName() const;
+
+    /// The product; OutOfRange beyond kMaxFactors units or kMaxPower.
+    friend QELUNITS_EXPORT Result<Unit> tryMultiply(const Unit& a, const Unit& b);
+    /// The quotient; OutOfRange beyond kMaxFactors units or kMaxPower.
+    friend QELUNITS_EXPORT Result<Unit> tryDivide(const Unit& a, const Unit& b);
+    /// Every power times n (n = 0 gives 1); OutOfRange beyond kMaxPower.
+    friend QELUNITS_EXPORT Result<Unit> tryPow(const Unit& a, int n);
+#if QELUNITS_HAS_EXCEPTIONS
+    /// The product; throws Error.
+    friend Unit operator*(const Unit& a, const Unit& b) { return tryMultiply(a, b).value(); }
+    /// The quotient; throws Error.
+    friend Unit operator/(const Unit& a, const Unit& b) { return tryDivide(a, b).value(); }
+    /// Every power times n; throws Error. Found by argument-dependent lookup only.
+    friend Unit pow(const Unit& a, int n) { return tryPow(a, n).value(); }
+#endif
+    /// The same scale, catalogue units and powers, and reading of a temperature.
+    friend QELUNITS_EXPORT bool operator==(const Unit& a, const Unit& b) noexcept;
+    /// Not ==.
+    friend bool operator!=(const Unit& a, const Unit& b) noexcept { return !(a == b); }
+
+private:
+    friend struct UnitAccess;
+
+    double mScale = 1.0;
+    std::uint16_t mUnits[kMaxFactors] = {};
+    std::int16_t mPowers[kMaxFactors] = {};
+    std::uint8_t mCount = 0;
+    bool mDifference = false;
+};
+
+/// A number and its unit. Trivially copyable, 48 bytes; never converts to or from a plain double.
+class QELUNITS_EXPORT Quantity {
+public:
+    /// 0 of the dimensionless unit.
+    constexpr Quantity() noexcept = default;
+    /// value in unit.
+    constexpr Quantity(double value, const Unit& unit) noexcept : mValue(value), mUnit(unit) {}
+    Quantity(double) = delete;
+#if QELUNITS_HAS_EXCEPTIONS
+    /// Reads "3.5 ft", "-40 °F", "10 Δ°C", "2.5 kJ/(kg·K)"; throws Error.
+    explicit Quantity(std::string_view text);
+#endif
+    /// Reads a number (as std::from_chars, a leading '+' allowed, finite) and the unit expression
+    /// after it (none: dimensionless); the unit keeps its scale ("3 mg" is 3 of 1e-06 kg).
+    static Result<Quantity> parse(std::string_view text);
+
+    /// The number, in the quantity's own unit.
+    constexpr double value() const noexcept { return mValue; }
+    /// The unit.
+    constexpr const Unit& unit() const noexcept { return mUnit; }
+
+    /// The number in another unit; IncompatibleUnits, TemperaturePoint (a reading into a difference
+    /// or back), BelowAbsoluteZero, or OutOfRange for a finite value whose result is not finite.
+    Result<double> tryIn(const Unit& unit) const;
+    /// The quantity in another unit; fails as tryIn.
+    Result<Quantity> tryTo(const Unit& unit) const;
+    /// This reading as a difference from absolute zero in the same degree (20 °C gives 293.15 Δ°C),
+    /// which multiplies and divides; a quantity that is no reading is returned as it is.
+    Result<Quantity> tryFromAbsoluteZero() const;
+#if QELUNITS_HAS_EXCEPTIONS
+    /// The number in another unit; throws Error.
+    double in(const Unit& unit) const { return tryIn(unit).value(); }
+    /// The quantity in another unit; throws Error.
+    Quantity to(const Unit& unit) const { return tryTo(unit).value(); }
+    /// tryFromAbsoluteZero; throws Error.
+    Quantity fromAbsoluteZero() const { return tryFromAbsoluteZero().value(); }
+#endif
+
+    /// a + b in a's unit (point + difference is a point).
+    friend QELUNITS_EXPORT Result<Quantity> tryAdd(const Quantity& a, const Quantity& b);
+    /// a − b in a's unit (point − point is a difference).
+    friend QELUNITS_EXPORT Result<Quantity> trySubtract(const Quantity& a, const Quantity& b);
+    /// a × b, units multiplied.
+    friend QELUNITS_EXPORT Result<Quantity> tryMultiply(const Quantity& a, const Quantity& b);
+    /// a / b, units divided.
+    friend QELUNITS_EXPORT Result<Quantity> tryDivide(const Quantity& a, const Quantity& b);
+    /// a × factor.
+    friend QELUNITS_EXPORT Result<Quantity> tryScale(const Quantity& a, double factor);
+    /// a to the power n.
+    friend QELUNITS_EXPORT Result<Quantity> tryPow(const Quantity& a, int n);
+    /// The square root; FractionalPower where a power of the unit is odd.
+    friend QELUNITS_EXPORT Result<Quantity> trySqrt(const Quantity& a);
+    /// -1, 0 or 1 as a is less than, equal to or greater than b converted into a's unit;
+    /// IncompatibleUnits, TemperaturePoint for a reading and a difference.
+    friend QELUNITS_EXPORT Result<int> tryCompare(const Quantity& a, const Quantity& b);
+
+    /// b converted into a's unit equals a exactly; false for units that do not compare.
+    friend QELUNITS_EXPORT bool operator==(const Quantity& a, const Quantity& b);
+    /// Not ==.
+    friend bool operator!=(const Quantity& a, const Quantity& b) { return !(a == b); }
+    /// |a − b| ≤ relativeTolerance × max(|a|, |b|), b converted into a's unit; false for units that do not compare.
+    friend QELUNITS_EXPORT bool approxEqual(const Quantity& a, const Quantity& b, double relativeTolerance);
+    /// approxEqual with a relative tolerance of 1e-9.
+    friend bool approxEqual(const Quantity& a, const Quantity& b) { return approxEqual(a, b, 1e-9); }
+
+#if QELUNITS_HAS_EXCEPTIONS
+    /// a + b in a's unit; throws Error.
+    friend Quantity operator+(const Quantity& a, const Quantity& b) { return tryAdd(a, b).value(); }
+    /// a − b in a's unit; throws Error.
+    friend Quantity operator-(const Quantity& a, const Quantity& b) { return trySubtract(a, b).value(); }
+    /// −a; throws Error for a reading.
+    friend Quantity operator-(const Quantity& a) { return tryScale(a, -1.0).value(); }
+    /// a × b; throws Error.
+    friend Quantity operator*(const Quantity& a, const Quantity& b) { return tryMultiply(a, b).value(); }
+    /// a / b; throws Error.
+    friend Quantity operator/(const Quantity& a, const Quantity& b) { return tryDivide(a, b).value(); }
+    /// a × n; throws Error for a reading.
+    friend Quantity operator*(const Quantity& a, double n) { return tryScale(a, n).value(); }
+    /// n × a; throws Error for a reading.
+    friend Quantity operator*(double n, const Quantity& a) { return tryScale(a, n).value(); }
+    /// a / n; throws Error for a reading.
+    friend Quantity operator/(const Quantity& a, double n) { return tryScale(a, 1.0 / n).value(); }
+    /// n / a: n times the reciprocal of a; throws Error.
+    friend Quantity operator/(double n, const Quantity& a) { return tryDivide(Quantity(n, Unit()), a).value(); }
+    /// a += b.
+    Quantity& operator+=(const Quantity& b) { return *this = *this + b; }
+    /// a -= b.
+    Quantity& operator-=(const Quantity& b) { return *this = *this - b; }
+    /// a *= n.
+    Quantity& operator*=(double n) { return *this = *this * n; }
+    /// a /= n.
+    Quantity& operator/=(double n) { return *this = *this / n; }
+    /// a to the power n; throws Error. Found by argument-dependent lookup only.
+    friend Quantity pow(const Quantity& a, int n) { return tryPow(a, n).value(); }
+    /// The square root; throws Error. Found by argument-dependent lookup only.
+    friend Quantity sqrt(const Quantity& a) { return trySqrt(a).value(); }
+    /// a < b after conversion; throws Error for units that do not compare.
+    friend bool operator<(const Quantity& a, const Quantity& b) { return tryCompare(a, b).value() < 0; }
+    /// a <= b after conversion; throws Error.
+    friend bool operator<=(const Quantity& a, const Quantity& b) { return tryCompare(a, b).value() <= 0; }
+    /// a > b after conversion; throws Error.
+    friend bool operator>(const Quantity& a, const Quantity& b) { return tryCompare(a, b).value() > 0; }
+    /// a >= b after conversion; throws Error.
+    friend bool operator>=(const Quantity& a, const Quantity& b) { return tryCompare(a, b).value() >= 0; }
+#endif
+
+private:
+    double mValue = 0.0;
+    Unit mUnit;
+};
+
+/// value of unit: 3.5 * Unit("ft").
+constexpr Quantity operator*(double value, const Unit& unit) noexcept { return Quantity(value, unit); }
+/// A unit is never multiplied by a number on its right: write the number first.
+Quantity operator*(const Unit&, double) = delete;
+
+/// Prepared conversion of numbers between two units: a factor, or a temperature function.
+class QELUNITS_EXPORT Converter {
+public:
+    /// What a conversion between reciprocal dimensions (s/m to m/s) does.
+    enum class Reciprocal : std::uint8_t {
+        Refuse, ///< an error of kind IncompatibleUnits, as between any other dimensions
+        Allow,  ///< a value v becomes the conversion of 1 / v: asked for, never silent
+    };
+
+    /// The conversion from from to to; IncompatibleUnits, TemperaturePoint between a reading and a difference.
+    static Result<Converter> make(const Unit& from, const Unit& to, Reciprocal reciprocal = Reciprocal::Refuse);
+    /// The conversion between two unit texts; failures of Unit::parse as well.
+    static Result<Converter> make(std::string_view from, std::string_view to,
+                                  Reciprocal reciprocal = Reciprocal::Refuse);
+#if QELUNITS_HAS_EXCEPTIONS
+    /// As make; throws Error.
+    Converter(const Unit& from, const Unit& to, Reciprocal reciprocal = Reciprocal::Refuse);
+    /// As make; throws Error.
+    Converter(std::string_view from, std::string_view to, Reciprocal reciprocal = Reciprocal::Refuse);
+    /// Converts value; throws Error (BelowAbsoluteZero, OutOfRange for a finite value gone infinite).
+    double operator()(double value) const { return mKind == Kind::Factor ? value * mFactor : slow(value).value(); }
+    /// Converts count values from source into target (which may be source); throws Error naming the first
+    /// value that fails, after converting every value.
+    void operator()(const double* source, double* target, std::size_t count) const;
+#endif
+    /// Converts value; failures as operator().
+    Result<double> tryConvert(double value) const;
+    /// Converts count values from source into target (which may be source): the count, or the failure of
+    /// the first value that fails (its index as the position); every value is converted either way.
+    Result<std::size_t> tryConvert(const double* source, double* target, std::size_t count) const;
+
+    /// The factor a value is multiplied by; 0 for a temperature function or a reciprocal.
+    double factor() const noexcept { return mKind == Kind::Factor ? mFactor : 0.0; }
+    /// The source unit.
+    const Unit& from() const noexcept { return mFrom; }
+    /// The target unit.
+    const Unit& to() const noexcept { return mTo; }
+
+private:
+    enum class Kind : std::uint8_t { Factor, Identity, Function, Reciprocal };
+    Converter() noexcept = default;
+    Result<double> slow(double value) const;
+    bool belowZero(double value) const;
+
+    Unit mFrom;
+    Unit mTo;
+    double mFactor = 1.0;
+    double mFromScale = 1.0;
+    double mToScale = 1.0;
+    double mSafeAbove = 0.0; // readings at or above it are surely above absolute zero
+    double (*mFunction)(double) = nullptr;
+    void (*mEach)(const double*, double*, std::size_t) noexcept = nullptr;
+    Kind mKind = Kind::Identity;
+    bool mPoint = false;
+};
+
+/// How a quantity's or unit's text names the unit.
+enum class UnitStyle : std::uint8_t {
+    Symbol, ///< "ft", "kJ/(kg·K)"
+    Name,   ///< "Foot", "Kilojoule per Kilogram Kelvin"
+};
+
+/// The shortest number that reads back as the same double, a blank and the unit: "3.5 ft".
+QELUNITS_EXPORT std::string toString(const Quantity& quantity, UnitStyle style = UnitStyle::Symbol);
+/// The unit's symbol or name.
+QELUNITS_EXPORT std::string toString(const Unit& unit, UnitStyle style = UnitStyle::Symbol);
+/// Writes the symbol.
+QELUNITS_EXPORT std::ostream& operator<<(std::ostream& out, const Unit& unit);
+/// Writes the number as the stream writes a double (its flags and precision), a blank and the symbol.
+QELUNITS_EXPORT std::ostream& operator<<(std::ostream& out, const Quantity& quantity);
+
+/// The library's version, "1.0.0": the one it was built as, which may differ from the headers'.
+QELUNITS_EXPORT const char* version() noexcept;
+
+} // namespace qelunits
+
+namespace std {
+
+/// Hashes equal units alike.
+template <>
+struct hash<qelunits::Unit> {
+    /// The hash of the scale, units, powers and reading of a temperature.
+    QELUNITS_EXPORT std::size_t operator()(const qelunits::Unit& unit) const noexcept;
+};
+
+/// Hashes equal quantities alike: as == compares across units, only the dimensions and the reading of a
+/// temperature enter, so all lengths share one hash.
+template <>
+struct hash<qelunits::Quantity> {
+    /// The hash of the unit's dimensions and whether it is a reading.
+    QELUNITS_EXPORT std::size_t operator()(const qelunits::Quantity& quantity) const noexcept;
+};
+
+} // namespace std
+
+#endif

@@ -1,0 +1,131 @@
+// qelunits::Converter: a plan kept for many values, over arrays through the
+// vectorised loops and temperature functions of the direct tables.
+
+#include "api/ValueCore.h"
+
+#include "factors/DirectFactors.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace qelunits {
+
+#if QELUNITS_HAS_EXCEPTIONS
+Converter::Converter(const Unit& from, const Unit& to, Reciprocal reciprocal)
+    : Converter(make(from, to, reciprocal).value()) {}
+
+Converter::Converter(std::string_view from, std::string_view to, Reciprocal reciprocal)
+    : Converter(make(from, to, reciprocal).value()) {}
+
+void Converter::operator()(const double* source, double* target, std::size_t count) const {
+    const Result<std::size_t> done = tryConvert(source, target, count);
+    static_cast<void>(done.value());
+}
+#endif
+
+Result<Converter> Converter::make(const Unit& from, const Unit& to, Reciprocal reciprocal) {
+    Plan plan;
+    Unit source = from;
+    ErrorKind kind = makePlan(from, to, plan);
+    const bool invert = kind == ErrorKind::IncompatibleUnits && reciprocal == Reciprocal::Allow;
+    if (invert) {
+        const Result<Unit> inverse = tryPow(from, -1);
+        source = inverse.value_or(from);
+        kind = inverse ? makePlan(source, to, plan) : ErrorKind::IncompatibleUnits;
+    }
+    if (kind != ErrorKind::None) {
+        return Result<Converter>(kind, planMessage(kind, from, to));
+    }
+    Converter c;
+    c.mFrom = from;
+    c.mTo = to;
+    c.mPoint = from.isTemperaturePoint();
+    c.mFactor = plan.factor;
+    c.mKind = invert                              ? Kind::Reciprocal
+              : plan.kind == Plan::Kind::Factor   ? Kind::Factor
+              : plan.kind == Plan::Kind::Identity ? Kind::Identity
+                                                  : Kind::Function;
+    if (c.mKind == Kind::Function) {
+        // Scaled readings ("2 °C" as a unit) convert value by value; unscaled ones take the array function.
+        const bool unscaled = plan.fromScale == 1.0 && plan.toScale == 1.0;
+        c.mFunction = plan.function;
+        c.mEach = unscaled ? plan.each : nullptr;
+        c.mFromScale = plan.fromScale;
+        c.mToScale = plan.toScale;
+        const Result<double> zero = Quantity(0.0, Unit::fromCode(QelUnit::kelvin).value_or(Unit())).tryIn(from);
+        c.mSafeAbove = zero ? *zero + 1e-6 * (1.0 + std::fabs(*zero)) : 0.0;
+    }
+    return Result<Converter>(c);
+}
+
+Result<Converter> Converter::make(std::string_view from, std::string_view to, Reciprocal reciprocal) {
+    const Result<Unit> source = Unit::parse(from);
+    if (!source) {
+        return Result<Converter>::failureOf(source);
+    }
+    const Result<Unit> target = Unit::parse(to);
+    return target ? make(*source, *target, reciprocal) : Result<Converter>::failureOf(target);
+}
+
+Result<double> Converter::slow(double value) const {
+    switch (mKind) {
+    case Kind::Factor:
+        return Result<double>(value * mFactor);
+    case Kind::Identity:
+        return Result<double>(value);
+    case Kind::Reciprocal:
+        return Result<double>(1.0 / value * mFactor);
+    default:
+        if (belowZero(value)) {
+            return Result<double>(ErrorKind::BelowAbsoluteZero, belowZeroMessage(value, mFrom));
+        }
+        return Result<double>(mFunction(value * mFromScale) / mToScale);
+    }
+}
+
+bool Converter::belowZero(double value) const {
+    // The exact test builds the unit's expression: only values near absolute zero, or below, need it.
+    return mPoint && value < mSafeAbove && belowAbsoluteZero(mFrom, value);
+}
+
+Result<double> Converter::tryConvert(double value) const { return slow(value); }
+
+Result<std::size_t> Converter::tryConvert(const double* source, double* target, std::size_t count) const {
+    std::size_t failed = count;
+    if (mKind == Kind::Function) {
+        for (std::size_t i = 0; i < count && failed == count; ++i) {
+            failed = belowZero(source[i]) ? i : count;
+        }
+    }
+    const double failedValue = failed < count ? source[failed] : 0.0; // target may be source
+    const double f = mFactor;
+    switch (mKind) {
+    case Kind::Factor:
+        qelunits_detail::forEachValue(source, target, count, [f](double x) { return x * f; });
+        break;
+    case Kind::Reciprocal:
+        qelunits_detail::forEachValue(source, target, count, [f](double x) { return 1.0 / x * f; });
+        break;
+    case Kind::Identity:
+        if (source != target) {
+            std::copy(source, source + count, target);
+        }
+        break;
+    default:
+        if (mEach != nullptr) {
+            mEach(source, target, count);
+        } else {
+            for (std::size_t i = 0; i < count; ++i) {
+                target[i] = mFunction(source[i] * mFromScale) / mToScale;
+            }
+        }
+    }
+    if (failed != count) {
+        return Result<std::size_t>(ErrorKind::BelowAbsoluteZero,
+                                   belowZeroMessage(failedValue, mFrom) + " (value " + std::to_string(failed) + ")",
+                                   failed);
+    }
+    return Result<std::size_t>(count);
+}
+
+} // namespace qelunits

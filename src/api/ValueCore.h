@@ -1,0 +1,82 @@
+#ifndef QELUNITS_SRC_API_VALUECORE_H
+#define QELUNITS_SRC_API_VALUECORE_H
+
+// What Unit, Quantity and Converter share: building units from factor lists,
+// the parser's errors as kinds, and a conversion between two units prepared as
+// QelUnitExpression::Convert performs it, so that every path gives its bits.
+
+#include "catalog/UnitTable.h"
+
+#include <qelunits/ConversionFactor.h>
+#include <qelunits/QelUnitParser.h>
+#include <qelunits/Quantity.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace qelunits {
+
+/// The library's own access to a unit's storage.
+struct UnitAccess {
+    /// scale × the count factors (ascending, powers not 0); OutOfRange when they do not fit.
+    static Result<Unit> make(double scale, const QelUnitFactor* factors, std::size_t count, bool difference);
+    /// The same unit, read as a temperature difference where it is one temperature unit to the power 1.
+    static Unit asDifference(Unit unit) noexcept;
+    /// True for one temperature unit to the power 1, a reading or a difference.
+    static bool isLoneTemperature(const Unit& unit) noexcept {
+        return unit.mCount == 1 && unit.mPowers[0] == 1 &&
+               qelunits_detail::kUnitTable[unit.mUnits[0]].type == QelUnit::Temperature;
+    }
+    /// True for scale 1 and one unit to the power 1 that is no difference: the fast conversions take it.
+    static bool isPlain(const Unit& unit) noexcept {
+        return unit.mCount == 1 && unit.mPowers[0] == 1 && unit.mScale == 1.0 && !unit.mDifference;
+    }
+};
+
+/// The kind of a parser's error; codes added later fall under Syntax unless named here.
+ErrorKind kindOf(QelUnitParseResult::Error error) noexcept;
+/// A failure holding a parser's error; positions and message as the parser gives them.
+template <class T>
+Result<T> parseFailure(const QelUnitParseResult& parsed) {
+    return Result<T>(kindOf(parsed.error()), QelUnitParser::toUtf8(parsed.message()), parsed.position());
+}
+
+/// A conversion between two units, prepared.
+struct Plan {
+    enum class Kind : std::uint8_t { Identity, Factor, Function };
+    Kind kind = Kind::Identity;
+    double factor = 1.0;                                 // Factor: value * factor
+    ConversionFactor::CustomFunction function = nullptr; // Function: function(value * fromScale) / toScale
+    void (*each)(const double*, double*, std::size_t) noexcept = nullptr;
+    double fromScale = 1.0;
+    double toScale = 1.0;
+
+    /// The conversion of value, bit for bit as QelUnitExpression::Convert gives it.
+    double apply(double value) const noexcept {
+        switch (kind) {
+        case Kind::Factor:
+            return value * factor;
+        case Kind::Function:
+            return function(value * fromScale) / toScale;
+        default:
+            return value;
+        }
+    }
+};
+
+/// Prepares the conversion from from to to: None, IncompatibleUnits, or TemperaturePoint between a
+/// reading and a difference.
+ErrorKind makePlan(const Unit& from, const Unit& to, Plan& plan);
+/// The message of a failed plan between two units.
+std::string planMessage(ErrorKind kind, const Unit& from, const Unit& to);
+/// True when unit is a temperature reading and value in it lies below absolute zero.
+bool belowAbsoluteZero(const Unit& unit, double value);
+/// The message of a reading below absolute zero.
+std::string belowZeroMessage(double value, const Unit& unit);
+/// The shortest text that reads back as value.
+std::string numberText(double value);
+
+} // namespace qelunits
+
+#endif

@@ -1,0 +1,317 @@
+// The value API: Unit, Quantity and Converter, through their public header.
+
+#include "test_helpers.h"
+
+#include <qelunits/QelUnitExpression.h>
+#include <qelunits/Quantity.h>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <limits>
+#include <sstream>
+#include <string>
+#include <type_traits>
+#include <unordered_set>
+
+namespace {
+
+using qelunits::Converter;
+using qelunits::ErrorKind;
+using qelunits::Quantity;
+using qelunits::Unit;
+using qelunits_test::bits;
+
+// What compiles: a number never turns into a quantity or back, nor meets one in a sum or comparison.
+template <class Op, class N>
+constexpr bool neitherWay = !std::is_invocable_v<Op, Quantity, N> && !std::is_invocable_v<Op, N, Quantity>;
+static_assert(!std::is_convertible_v<Quantity, double> && !std::is_constructible_v<double, Quantity>);
+static_assert(!std::is_constructible_v<Quantity, double> && !std::is_convertible_v<double, Quantity>);
+static_assert(!std::is_convertible_v<const char*, Quantity> && !std::is_convertible_v<const char*, Unit>);
+static_assert(neitherWay<std::plus<>, double> && neitherWay<std::minus<>, int>);
+static_assert(neitherWay<std::less<>, double> && neitherWay<std::equal_to<>, double>);
+static_assert(!std::is_invocable_v<std::multiplies<>, Unit, double>); // the number goes first
+static_assert(std::is_invocable_r_v<Quantity, std::multiplies<>, double, Unit>);
+static_assert(std::is_invocable_r_v<Quantity, std::multiplies<>, Quantity, double>);
+static_assert(std::is_same_v<std::invoke_result_t<std::less<>, Quantity, Quantity>, bool>);
+static_assert(std::is_trivially_copyable_v<Quantity> && sizeof(Quantity) <= 48 && std::is_trivially_copyable_v<Unit>);
+
+std::string text(const qelunits::Result<Quantity>& r) {
+    return r ? qelunits::toString(*r) : std::string("!") + qelunits::kindName(r.kind());
+}
+
+// a OP b for two quantity texts: the result's text, or "!" and the kind of the failure.
+std::string apply(const char* a, char op, const char* b) {
+    const Quantity x = Quantity::parse(a).value();
+    const Quantity y = Quantity::parse(b).value();
+    switch (op) {
+    case '+':
+        return text(tryAdd(x, y));
+    case '-':
+        return text(trySubtract(x, y));
+    case '*':
+        return text(tryMultiply(x, y));
+    case '/':
+        return text(tryDivide(x, y));
+    case '^':
+        return text(tryPow(x, static_cast<int>(y.value())));
+    case 'r':
+        return text(trySqrt(x));
+    case 's':
+        return text(tryScale(x, y.value()));
+    case 'z':
+        return text(x.tryFromAbsoluteZero());
+    case 't':
+        return text(x.tryTo(y.unit()));
+    default: {
+        const qelunits::Result<int> c = tryCompare(x, y);
+        return c ? std::to_string(*c) + (x == y ? " ==" : " !=") : std::string("!") + qelunits::kindName(c.kind());
+    }
+    }
+}
+
+struct Case {
+    const char* a;
+    char op;
+    const char* b;
+    const char* expected;
+};
+
+void check(std::initializer_list<Case> cases) {
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.a) + ' ' + c.op + ' ' + c.b);
+        EXPECT_EQ(apply(c.a, c.op, c.b), c.expected);
+    }
+}
+
+TEST(ValueApi, Arithmetic) {
+    check({
+        {"1 m", '+', "1 ft", "1.3048 m"},
+        {"1 ft", '+', "1 m", "4.2808398950131235 ft"},
+        {"1 m", '-', "100 cm", "0 m"},
+        {"1 m", '+', "2 s", "!incompatible units"},
+        {"3 ft", '*', "4 ft", "12 ft^2"},
+        {"2 nm", '/', "10 ps", "0.2 1000.0000000000001 m/sec"},
+        {"6 m", '/', "3 m", "2"},
+        {"1e300 m", '*', "1e300 m", "!out of range"},
+        {"1 m", '/', "0 s", "!out of range"},
+        {"2 m", '^', "3", "8 m^3"},
+        {"2 mm", '^', "-1", "0.5 1/mm"},
+        {"2 m", '^', "0", "1"},
+        {"2 m", '^', "1001", "!out of range"},
+        {"16 m^2", 'r', "0", "4 m"},
+        {"10 m", '^', "400", "!out of range"},
+        {"8 m^3", 'r', "0", "!fractional power"},
+        {"2 m", 's', "-1.5", "-3 m"},
+        {"3 ft", 't', "1 m", "0.9144000000000001 m"},
+        {"3 ft", 't', "1 kg", "!incompatible units"},
+        {"1e308 km", 't', "1 mm", "!out of range"},
+        {"1 m", '<', "100 cm", "0 =="},
+        {"12 in", '<', "1 ft", "0 =="},
+        {"1 m", '<', "1 ft", "1 !="},
+        {"1 ft", '<', "1 m", "-1 !="},
+        {"1 pF", '<', "0 pF", "1 !="},
+        {"1 m", '<', "1 s", "!incompatible units"},
+        {"1 kg m s^-2", '<', "1 N", "0 =="},
+    });
+    // Seven distinct units fit, an eighth does not.
+    const Unit seven("kg·m·s·A·mol·cd·rad");
+    EXPECT_EQ(tryMultiply(seven, Unit("sr")).kind(), ErrorKind::OutOfRange);
+    EXPECT_EQ(tryDivide(seven, Unit("sr")).kind(), ErrorKind::OutOfRange);
+    EXPECT_EQ((seven / Unit("rad") * Unit("sr")).size(), 7U);
+    EXPECT_EQ(Unit::parse("kg·m·s·A·mol·cd·rad·sr").kind(), ErrorKind::OutOfRange);
+    EXPECT_TRUE(approxEqual(Quantity("1 ft"), Quantity("0.30480001 m"), 1e-7));
+    EXPECT_FALSE(approxEqual(Quantity("1 ft"), Quantity("0.3049 m"), 1e-7));
+    EXPECT_FALSE(approxEqual(Quantity("1 ft"), Quantity("1 s")));
+    EXPECT_EQ(toString(-Quantity("2 m") * 2.0 / 4.0 + 3.0 * Unit("m")), "2 m");
+}
+
+TEST(ValueApi, PointsAndDifferences) {
+    check({
+        {"70 °F", '-', "10 °F", "60 Δ°F"},
+        {"20 °C", '+', "10 ΔK", "30 °C"},
+        {"20 °C", '+', "10 K", "!temperature point"},
+        {"10 Δ°C", '+', "20 °C", "30 °C"},
+        {"10 Δ°C", '-', "20 °C", "!temperature point"},
+        {"20 °C", '-', "18 Δ°F", "10 °C"},
+        {"10 ΔK", '+', "9 Δ°F", "15 Δ°K"},
+        {"100 °C", '-', "32 °F", "100 Δ°C"},
+        {"2 °C", '*', "3 m", "!temperature point"},
+        {"3 m", '/', "2 °C", "!temperature point"},
+        {"20 °C", 's', "2", "!temperature point"},
+        {"20 °C", '^', "2", "!temperature point"},
+        {"20 °C", '^', "1", "20 °C"},
+        {"20 °C", 'r', "0", "!temperature point"},
+        {"10 ΔK", 's', "2", "20 Δ°K"},
+        {"4 ΔK^2", 'r', "0", "2 Δ°K"},
+        {"10 J", '/', "2 J/K", "5 Δ°K"},
+        {"10 J", '/', "2 ΔK", "5 J/°K"},
+        {"5 K", '-', "10 ΔK", "!below absolute zero"},
+        {"-500 °F", 't', "1 K", "!below absolute zero"},
+        {"20 °C", 't', "1 Δ°C", "!temperature point"},
+        {"100 °C", 't', "1 °F", "212 °F"},
+        {"10 Δ°C", 't', "1 Δ°F", "18 Δ°F"},
+        {"20 °C", 'z', "0", "293.15 Δ°C"},
+        {"10 m", 'z', "0", "10 m"},
+        {"0 °C", '<', "32 °F", "0 =="},
+        {"0 °C", '<', "0 ΔK", "!temperature point"},
+        {"1 J/(kg·°C)", 't', "1 J/(kg·K)", "1 J/(kg·°K)"},
+    });
+    EXPECT_TRUE(Unit("°C").isTemperaturePoint());
+    EXPECT_FALSE(Unit("delta_degC").isTemperaturePoint());
+    EXPECT_EQ(Unit("°F").difference(), Unit("Δ°F"));
+    EXPECT_EQ(Unit("m").difference(), Unit("m"));
+    EXPECT_FALSE(Quantity("0 °C") == Quantity("0 Δ°C"));
+}
+
+TEST(ValueApi, ErrorsWithKindsAndPositions) {
+    struct Row {
+        const char* text;
+        ErrorKind kind;
+        std::size_t position;
+        const char* message;
+    };
+    const Row rows[] = {
+        {"3.5 kg/fot", ErrorKind::UnknownUnit, 7, "unknown unit 'fot' at 7; did you mean 'ft'?"},
+        {"  x m", ErrorKind::InvalidNumber, 2, "expected a finite number at 2"},
+        {"1e999 m", ErrorKind::OutOfRange, 0, "number out of the range of a double at 0"},
+        {"1 mpa", ErrorKind::AmbiguousText, 2, nullptr},
+        {"1 psig", ErrorKind::RefusedText, 2, nullptr},
+        {"1 m/(s", ErrorKind::Syntax, 4, nullptr},
+        {"1 m^2000", ErrorKind::OutOfRange, 3, nullptr},
+        {"1 m\xff", ErrorKind::InvalidText, 3, nullptr},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.text);
+        const qelunits::Result<Quantity> r = Quantity::parse(row.text);
+        EXPECT_EQ(r.kind(), row.kind);
+        EXPECT_EQ(r.position(), row.position);
+        EXPECT_EQ(r.status(), row.kind == ErrorKind::OutOfRange ? QelUnit::Overflow : QelUnit::InvalidUnit);
+        if (row.message != nullptr) {
+            EXPECT_EQ(r.message(), row.message);
+        }
+        try {
+            static_cast<void>(Quantity(row.text));
+            ADD_FAILURE() << "no exception";
+        } catch (const qelunits::Error& e) {
+            EXPECT_EQ(e.kind(), r.kind());
+            EXPECT_EQ(e.position(), r.position());
+            EXPECT_EQ(e.what(), r.message());
+        }
+    }
+    EXPECT_EQ(Unit::fromCode(static_cast<QelUnit::BuiltinUnits>(349)).kind(), ErrorKind::InvalidArgument);
+    EXPECT_EQ(Unit::fromCode(QelUnit::meter, 1001).kind(), ErrorKind::OutOfRange);
+    EXPECT_EQ(Unit::fromCode(QelUnit::dimensionless, 3).value(), Unit());
+    EXPECT_EQ(qelunits::Result<int>(QelUnit::TypesNotCompatible, "x").kind(), ErrorKind::IncompatibleUnits);
+    EXPECT_STREQ(qelunits::kindName(ErrorKind::FractionalPower), "fractional power");
+    EXPECT_STREQ(qelunits::kindName(static_cast<ErrorKind>(200)), "unknown");
+}
+
+TEST(ValueApi, ConvertsAsTheExpressionLayerBitForBit) {
+    // Every pair of catalogue units, and products of two units with powers, against QelUnitExpression::Convert.
+    const double value = 1234.5678;
+    int compared = 0;
+    for (int a = 0; a < QelUnit::kUnitCount; ++a) {
+        for (int b = 0; b < QelUnit::kUnitCount; b += (a % 7 == 0 ? 1 : 5)) {
+            const auto ua = static_cast<QelUnit::BuiltinUnits>(a);
+            const auto ub = static_cast<QelUnit::BuiltinUnits>(b);
+            const int pa = a % 3 == 0 ? 2 : 1;
+            const QelUnitExpression ea(QelUnitType(ua, pa) * QelUnitType(ub, -1));
+            const QelUnitExpression eb(QelUnitType(ub, pa) * QelUnitType(ua, -1));
+            for (const auto& [from, to] :
+                 {std::pair{QelUnitExpression(QelUnitType(ua)), QelUnitExpression(QelUnitType(ub))},
+                  std::pair{ea, eb}}) {
+                double expected = value;
+                const QelUnit::ErrorStatus status = from.Convert(to, expected);
+                const Unit uf = Unit::fromExpression(from).value();
+                const Unit ut = Unit::fromExpression(to).value();
+                const qelunits::Result<double> got = Quantity(value, uf).tryIn(ut);
+                const qelunits::Result<Converter> converter = Converter::make(uf, ut);
+                ASSERT_EQ(got.ok(), status == QelUnit::Ok) << a << ' ' << b;
+                ASSERT_EQ(converter.ok(), status == QelUnit::Ok) << a << ' ' << b;
+                if (got) {
+                    ASSERT_EQ(bits(*got), bits(expected)) << a << ' ' << b;
+                    ASSERT_EQ(bits(converter->tryConvert(value).value()), bits(expected)) << a << ' ' << b;
+                    ++compared;
+                }
+            }
+        }
+    }
+    EXPECT_GT(compared, 3000);
+    ConversionFactor factor;
+    ASSERT_EQ((QelUnitType(QelUnit::meter) / QelUnitType(QelUnit::second))
+                  .GetConversionFactor(QelUnitType(QelUnit::foot) / QelUnitType(QelUnit::minute), factor),
+              QelUnit::Ok);
+    EXPECT_EQ(bits(Converter(Unit("m/s"), Unit("ft/min")).factor()), bits(factor.factor));
+}
+
+TEST(ValueApi, ConverterArraysAndReciprocals) {
+    double values[5] = {0.0, 100.0, -300.0, 25.0, -40.0};
+    const Converter toF("°C", "°F");
+    const qelunits::Result<std::size_t> done = toF.tryConvert(values, values, 5);
+    EXPECT_EQ(done.kind(), ErrorKind::BelowAbsoluteZero);
+    EXPECT_EQ(done.position(), 2U);
+    EXPECT_EQ(done.message(), "-300 °C is below absolute zero (value 2)");
+    EXPECT_EQ(values[1], 212.0);
+    EXPECT_EQ(values[4], -40.0);
+    EXPECT_EQ(toF.factor(), 0.0);
+    EXPECT_THROW(toF(-274.0), qelunits::Error);
+    EXPECT_EQ(toF(-40.0), -40.0);
+    double feet[5] = {1.0, 2.0, 3.0, 4.0, 5.0};
+    double out[5] = {};
+    const Converter toFeet("m", "ft");
+    toFeet(feet, out, 5);
+    EXPECT_EQ(out[4], 5.0 * toFeet.factor());
+    Converter("m", "m")(feet, out, 5);
+    EXPECT_EQ(out[2], 3.0);
+    EXPECT_EQ(Converter::make("s/m", "m/s").kind(), ErrorKind::IncompatibleUnits);
+    const Converter pace("min/km", "km/h", Converter::Reciprocal::Allow);
+    EXPECT_EQ(pace(4.0), 15.0);
+    pace(feet, out, 5);
+    EXPECT_EQ(out[3], 15.0);
+    EXPECT_EQ(Converter::make("°C", "fot").kind(), ErrorKind::UnknownUnit);
+    EXPECT_EQ(Converter::make("fot", "°C").position(), 0U);
+    EXPECT_EQ(Converter::make("°C", "ΔK").kind(), ErrorKind::TemperaturePoint);
+}
+
+TEST(ValueApi, UnitTextsAndFormatting) {
+    struct Row {
+        const char* text;
+        const char* symbol;
+        const char* name;
+        const char* dimension;
+        const char* dimensionName;
+    };
+    const Row rows[] = {
+        {"ft^2", "ft^2", "Foot^2", "m^2", "Area"},
+        {"kJ/(kg·K)", "1000 J/(kg·°K)", "1000 Joule per Kilogram Kelvin", "m^2/(s^2·K)", ""},
+        {"1/s", "1/sec", "1 per Second", "1/s", ""},
+        {"Δ°C", "Δ°C", "delta_Celsius", "K", "Temperature"},
+        {"%", "0.01", "0.01", "1", "Dimensionless"},
+        {"N·m", "m·N", "Meter Newton", "kg·m^2/s^2", "Energy"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.text);
+        const Unit unit(row.text);
+        EXPECT_EQ(unit.symbol(), row.symbol);
+        EXPECT_EQ(unit.name(), row.name);
+        EXPECT_EQ(unit.dimension(), row.dimension);
+        EXPECT_EQ(unit.dimensionName(), row.dimensionName);
+        EXPECT_EQ(Unit(unit.symbol()), unit); // the symbol reads back
+    }
+    const Quantity q(0.1 + 0.2, Unit("ft"));
+    EXPECT_EQ(toString(q), "0.30000000000000004 ft");
+    EXPECT_EQ(bits(Quantity(toString(q)).value()), bits(q.value()));
+    EXPECT_EQ(toString(q, qelunits::UnitStyle::Name), "0.30000000000000004 Foot");
+    std::ostringstream out;
+    out.precision(3);
+    out << q << '|' << Unit("m/s") << '|' << Quantity(2.0, Unit());
+    EXPECT_EQ(out.str(), "0.3 ft|m/s|2");
+    std::unordered_set<Quantity> seen = {Quantity("1 m"), Quantity("100 cm"), Quantity("1 s")};
+    EXPECT_EQ(seen.size(), 2U);
+    EXPECT_NE(std::hash<Unit>()(Unit("m")), std::hash<Unit>()(Unit("cm")));
+    EXPECT_STREQ(qelunits::version(), "1.0.0");
+}
+
+} // namespace
