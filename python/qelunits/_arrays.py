@@ -7,11 +7,11 @@ import numpy as np
 from qelunits._core import (
     Quantity,
     Unit,
-    _check_power,
-    _check_product,
     _check_scale,
+    _plan_power,
+    _plan_product,
+    _plan_sqrt,
     _plan_sum,
-    _root,
     convert,
 )
 
@@ -62,11 +62,10 @@ def _power(base, unit, exponent):
         raise TypeError("a quantity's exponent must be one number")
     exponent = float(exponent)
     if exponent == int(exponent):
-        return Quantity(np.power(base, exponent), _check_power(unit, int(exponent)))
-    root = 1.0 / exponent
-    if root != int(root):
-        raise ValueError(f"cannot raise {unit} to {exponent}: only integer powers and roots")
-    return Quantity(np.power(base, exponent), _root(unit, int(root)))
+        return Quantity(np.power(base, exponent), _plan_power(unit, int(exponent)))
+    if exponent != 0.5:
+        raise ValueError(f"cannot raise {unit} to {exponent}: only integer powers and square roots")
+    return Quantity(np.sqrt(base), _plan_sqrt(unit))
 
 
 def binary(op, a, b):
@@ -78,7 +77,7 @@ def binary(op, a, b):
         rhs, unit = _plan_sum(ua, ub, op == "subtract")
         return Quantity(getattr(np, op)(ma, convert(mb, ub, rhs)), unit)
     if op in ("multiply", "divide"):
-        return Quantity(getattr(np, op)(ma, mb), _check_product(ua, ub, op == "divide"))
+        return Quantity(getattr(np, op)(ma, mb), _plan_product(ua, ub, op == "divide"))
     if op in _COMPARISONS:
         if op in ("equal", "not_equal") and not ua.is_compatible_with(ub):
             return np.full(np.broadcast(ma, mb).shape, op == "not_equal")
@@ -89,6 +88,14 @@ def binary(op, a, b):
 def unary(op, q):
     _check_scale(q.units)
     return Quantity(_UNARY[op](q.magnitude), q.units)
+
+
+def from_absolute_zero(q):
+    """Quantity.from_absolute_zero value by value, as the scalar operation gives each."""
+    if not q.units.is_temperature_point:
+        return q
+    scalar = np.vectorize(lambda v: Quantity(float(v), q.units).from_absolute_zero().magnitude, otypes=[float])
+    return Quantity(scalar(q.magnitude), Quantity(0.0, q.units).from_absolute_zero().units)
 
 
 def getitem(q, key):

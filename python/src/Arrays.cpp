@@ -48,16 +48,16 @@ PyObject* callHelper(const char* name, PyObject* a, PyObject* b = nullptr, PyObj
     return result;
 }
 
+// Converts through the value API's array path; a failure's position is the index of the first bad value.
 bool run(const Converter& converter, const double* source, double* target, Py_ssize_t count, Failure& failure) {
-    bool ok = false;
     const auto n = static_cast<std::size_t>(count);
-    if (count >= kReleaseGilFrom) {
-        Py_BEGIN_ALLOW_THREADS ok = converter.apply(source, target, n, failure);
-        Py_END_ALLOW_THREADS
-    } else {
-        ok = converter.apply(source, target, n, failure);
+    if (count < kReleaseGilFrom) {
+        const qelunits::Result<std::size_t> done = converter.tryConvert(source, target, n);
+        return done ? true : failed(done, failure);
     }
-    return ok;
+    qelunits::Result<std::size_t> done(std::size_t{0});
+    Py_BEGIN_ALLOW_THREADS done = converter.tryConvert(source, target, n);
+    Py_END_ALLOW_THREADS return done ? true : failed(done, failure);
 }
 
 // source (a float64 buffer) converted into out, or into a new array when out is None.
@@ -95,12 +95,13 @@ PyObject* arrayHelper(const char* name) {
 
 PyObject* convertValues(const Converter& converter, PyObject* values, PyObject* out, PyObject* from, PyObject* to) {
     if (PyFloat_Check(values) || (PyLong_Check(values) && !PyBool_Check(values))) {
-        double value = PyFloat_AsDouble(values);
-        Failure failure;
+        const double value = PyFloat_AsDouble(values);
         if (value == -1.0 && PyErr_Occurred() != nullptr) {
             return nullptr;
         }
-        return converter.apply(value, failure) ? PyFloat_FromDouble(value) : raise(failure);
+        const qelunits::Result<double> converted = converter.tryConvert(value);
+        Failure failure;
+        return converted ? PyFloat_FromDouble(*converted) : (failed(converted, failure), raise(failure));
     }
     Float64Buffer source;
     if (source.take(values, false)) {
@@ -136,13 +137,12 @@ PyObject* convertFunction(PyObject* /*self*/, PyObject* const* args, Py_ssize_t 
     UnitObject* from = unitFrom(args[1]);
     UnitObject* to = from == nullptr ? nullptr : unitFrom(args[2]);
     PyObject* result = nullptr;
-    Converter converter;
-    Failure failure;
     if (to != nullptr) {
-        result = converter.make(from->unit, to->unit, failure)
-                     ? convertValues(converter, args[0], out, reinterpret_cast<PyObject*>(from),
-                                     reinterpret_cast<PyObject*>(to))
-                     : raise(failure);
+        const qelunits::Result<Converter> converter = Converter::make(from->unit, to->unit);
+        Failure failure;
+        result = converter ? convertValues(*converter, args[0], out, reinterpret_cast<PyObject*>(from),
+                                           reinterpret_cast<PyObject*>(to))
+                           : (failed(converter, failure), raise(failure));
     }
     Py_XDECREF(from);
     Py_XDECREF(to);

@@ -30,16 +30,22 @@ void check(bool ok, const qelpy::Failure& failure) {
 
 py::object unitObject(const qelpy::Unit& unit) { return checked(reinterpret_cast<PyObject*>(qelpy::newUnit(unit))); }
 
+template <class T>
+T valueOf(const qelunits::Result<T>& result) {
+    qelpy::Failure failure;
+    check(result ? true : qelpy::failed(result, failure), failure);
+    return *result;
+}
+
 /// A prebuilt conversion between two units, for many calls or arrays.
 struct PyConverter {
-    qelpy::Converter converter;
     py::object from;
     py::object to;
+    qelpy::Converter converter;
 
-    PyConverter(py::handle fromUnit, py::handle toUnit) : from(unitArg(fromUnit)), to(unitArg(toUnit)) {
-        qelpy::Failure failure;
-        check(converter.make(unitOf(from), unitOf(to), failure), failure);
-    }
+    PyConverter(py::handle fromUnit, py::handle toUnit)
+        : from(unitArg(fromUnit)), to(unitArg(toUnit)),
+          converter(valueOf(qelpy::Converter::make(unitOf(from), unitOf(to)))) {}
     py::object operator()(py::handle values, py::handle out) const {
         return checked(qelpy::convertValues(converter, values.ptr(), out.ptr(), from.ptr(), to.ptr()));
     }
@@ -62,26 +68,27 @@ void definePlans(py::module_& m) {
         check(qelpy::planSum(unitOf(unitArg(a)), unitOf(unitArg(b)), subtract, plan, failure), failure);
         return py::make_tuple(unitObject(plan.rhs), unitObject(plan.result));
     });
-    m.def("_check_product", [](py::handle a, py::handle b, bool divide) {
+    m.def("_plan_product", [](py::handle a, py::handle b, bool divide) {
         py::object ua = unitArg(a);
         py::object ub = unitArg(b);
+        qelpy::Unit result;
         qelpy::Failure failure;
-        check(qelpy::checkProduct(unitOf(ua), unitOf(ub), divide, failure), failure);
-        return checked(reinterpret_cast<PyObject*>(qelpy::derivedUnit(
+        check(qelpy::planProduct(unitOf(ua), unitOf(ub), divide, result, failure), failure);
+        py::object made = checked(reinterpret_cast<PyObject*>(qelpy::derivedUnit(
             reinterpret_cast<qelpy::UnitObject*>(ua.ptr()), reinterpret_cast<qelpy::UnitObject*>(ub.ptr()), divide)));
+        return unitOf(made) == result ? made : unitObject(result);
     });
-    m.def("_check_power", [](py::handle a, int n) {
-        py::object ua = unitArg(a);
+    m.def("_plan_power", [](py::handle a, int n) {
+        qelpy::Unit result;
         qelpy::Failure failure;
-        check(qelpy::checkPower(unitOf(ua), n, failure), failure);
-        return checked(
-            reinterpret_cast<PyObject*>(qelpy::poweredUnit(reinterpret_cast<qelpy::UnitObject*>(ua.ptr()), n)));
+        check(qelpy::planPower(unitOf(unitArg(a)), n, result, failure), failure);
+        return unitObject(result);
     });
-    m.def("_root", [](py::handle a, int n) {
-        qelpy::Unit root;
+    m.def("_plan_sqrt", [](py::handle a) {
+        qelpy::Unit result;
         qelpy::Failure failure;
-        check(qelpy::root(unitOf(unitArg(a)), n, root, failure), failure);
-        return unitObject(root);
+        check(qelpy::planSqrt(unitOf(unitArg(a)), result, failure), failure);
+        return unitObject(result);
     });
     m.def("_check_scale", [](py::handle a) {
         qelpy::Failure failure;

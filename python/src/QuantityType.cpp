@@ -8,6 +8,8 @@
 namespace qelpy {
 namespace {
 
+PyObject* fromResult(const qelunits::Result<Quantity>& result, UnitObject* unit);
+
 QuantityObject* quantityOf(PyObject* self) { return reinterpret_cast<QuantityObject*>(self); }
 
 bool isScalar(PyObject* o) {
@@ -66,20 +68,19 @@ PyObject* fromText(PyObject* text) {
     if (!utf8Of(text, utf8)) {
         return nullptr;
     }
-    double value = 0.0;
-    Unit unit;
+    Quantity quantity;
     std::string_view unitText;
     Failure failure;
-    if (!parseQuantity(utf8, value, unit, unitText, failure)) {
+    if (!parseQuantity(utf8, quantity, unitText, failure)) {
         return raise(failure);
     }
     UnitObject* u = unitText.empty() ? reinterpret_cast<UnitObject*>(Py_NewRef(dimensionlessUnit())) : nullptr;
     if (u == nullptr) {
         PyObject* shown = toStr(unitText);
-        u = shown == nullptr ? nullptr : newUnit(unit, shown);
+        u = shown == nullptr ? nullptr : newUnit(quantity.unit(), shown);
         Py_XDECREF(shown);
     }
-    PyObject* result = u == nullptr ? nullptr : newQuantity(value, u);
+    PyObject* result = u == nullptr ? nullptr : newQuantity(quantity.value(), u);
     Py_XDECREF(u);
     return result;
 }
@@ -155,9 +156,9 @@ PyObject* convertedTo(PyObject* self, PyObject* unitArg, UnitObject*& unit) {
         return callHelper("convert_magnitude", q->array, reinterpret_cast<PyObject*>(q->unit),
                           reinterpret_cast<PyObject*>(unit));
     }
-    double value = q->value;
+    const qelunits::Result<double> value = Quantity(q->value, q->unit->unit).tryIn(unit->unit);
     Failure failure;
-    return convert(value, q->unit->unit, unit->unit, failure) ? PyFloat_FromDouble(value) : raise(failure);
+    return value ? PyFloat_FromDouble(*value) : (failed(value, failure), raise(failure));
 }
 
 PyObject* quantityTo(PyObject* self, PyObject* unitArg) {
@@ -178,6 +179,14 @@ PyObject* quantityMagnitudeAs(PyObject* self, PyObject* unitArg) {
     PyObject* magnitude = convertedTo(self, unitArg, unit);
     Py_XDECREF(unit);
     return magnitude;
+}
+
+PyObject* quantityFromAbsoluteZero(PyObject* self, PyObject* /*unused*/) {
+    QuantityObject* q = quantityOf(self);
+    if (q->array != nullptr) {
+        return callHelper("from_absolute_zero", self);
+    }
+    return fromResult(Quantity(q->value, q->unit->unit).tryFromAbsoluteZero(), nullptr);
 }
 
 PyObject* quantityCompatible(PyObject* self, PyObject* other) {
@@ -202,14 +211,16 @@ PyObject* quantityFormat(PyObject* self, PyObject* spec) {
     if (!utf8Of(spec, text)) {
         return nullptr;
     }
-    const bool named = !text.empty() && text.back() == 'L';
+    const bool named = !text.empty() && text.back() == 'N';
     const bool form = named || (!text.empty() && text.back() == 'S');
     PyObject* numberSpec = form ? PyUnicode_Substring(spec, 0, PyUnicode_GetLength(spec) - 1) : Py_NewRef(spec);
     PyObject* magnitude = magnitudeOf(self);
     PyObject* number = numberSpec != nullptr && magnitude != nullptr ? PyObject_Format(magnitude, numberSpec) : nullptr;
-    PyObject* unitText = named ? toStr(name(quantityOf(self)->unit->unit)) : Py_NewRef(quantityOf(self)->unit->text);
-    PyObject* result =
-        number != nullptr && unitText != nullptr ? PyUnicode_FromFormat("%U %U", number, unitText) : nullptr;
+    const Unit& unit = quantityOf(self)->unit->unit;
+    PyObject* unitText = named ? toStr(unit.name()) : Py_NewRef(quantityOf(self)->unit->text);
+    PyObject* result = number == nullptr || unitText == nullptr ? nullptr
+                       : unit == Unit()                         ? Py_NewRef(number) // a number alone, as in C++
+                                                                : PyUnicode_FromFormat("%U %U", number, unitText);
     Py_XDECREF(numberSpec);
     Py_XDECREF(magnitude);
     Py_XDECREF(number);
@@ -237,52 +248,61 @@ PyObject* quantityArrayUfunc(PyObject* self, PyObject* args, PyObject* kwargs) {
     return result;
 }
 
-// a ± b for scalars: b converted as the plan says, then added in the plan's result unit.
-PyObject* scalarSum(PyObject* a, PyObject* b, bool subtract) {
-    double x = 0.0;
-    double y = 0.0;
-    UnitObject* ua = nullptr;
-    UnitObject* ub = nullptr;
-    scalarOf(a, x, ua);
-    scalarOf(b, y, ub);
-    SumPlan plan;
-    Failure failure;
-    if (!planSum(ua->unit, ub->unit, subtract, plan, failure) || !convert(y, ub->unit, plan.rhs, failure)) {
-        return raise(failure);
+// A Quantity of the value API for a scalar operand: a plain number is dimensionless, a Unit is one of it.
+Quantity scalarQuantity(PyObject* o, UnitObject*& unit) {
+    if (isUnit(o)) {
+        unit = reinterpret_cast<UnitObject*>(o);
+        return Quantity(1.0, unit->unit);
     }
-    const double sum = subtract ? x - y : x + y;
-    if (isEqual(plan.result, ua->unit)) {
-        return newQuantity(sum, ua);
-    }
-    UnitObject* unit = newUnit(plan.result);
-    PyObject* result = unit == nullptr ? nullptr : newQuantity(sum, unit);
-    Py_XDECREF(unit);
-    return result;
+    double value = 0.0;
+    scalarOf(o, value, unit);
+    return Quantity(value, unit->unit);
 }
 
-// a · b or a / b for scalars, Units or numbers on either side.
-PyObject* scalarProduct(PyObject* a, PyObject* b, bool divide) {
-    double x = 1.0;
-    double y = 1.0;
-    UnitObject* ua = nullptr;
-    UnitObject* ub = nullptr;
-    if (isUnit(a)) {
-        ua = reinterpret_cast<UnitObject*>(a);
-    } else {
-        scalarOf(a, x, ua);
-    }
-    if (isUnit(b)) {
-        ub = reinterpret_cast<UnitObject*>(b);
-    } else {
-        scalarOf(b, y, ub);
-    }
+// The Quantity for result, reusing unit where it is result's unit (the common case: no text to make).
+PyObject* fromResult(const qelunits::Result<Quantity>& result, UnitObject* unit) {
     Failure failure;
-    if (!checkProduct(ua->unit, ub->unit, divide, failure)) {
+    if (!result) {
+        failed(result, failure);
         return raise(failure);
     }
-    const double value = divide ? x / y : x * y;
+    if (unit != nullptr && unit->unit == result->unit()) {
+        return newQuantity(result->value(), unit);
+    }
+    UnitObject* made = newUnit(result->unit());
+    PyObject* q = made == nullptr ? nullptr : newQuantity(result->value(), made);
+    Py_XDECREF(made);
+    return q;
+}
+
+PyObject* scalarSum(PyObject* a, PyObject* b, bool subtract) {
+    UnitObject* ua = nullptr;
+    UnitObject* ub = nullptr;
+    const Quantity x = scalarQuantity(a, ua);
+    const Quantity y = scalarQuantity(b, ub);
+    if (PyErr_Occurred() != nullptr) {
+        return nullptr;
+    }
+    return fromResult(subtract ? trySubtract(x, y) : tryAdd(x, y), ua);
+}
+
+// a · b or a / b for scalars, Units or numbers on either side; a number scales.
+PyObject* scalarProduct(PyObject* a, PyObject* b, bool divide) {
+    UnitObject* ua = nullptr;
+    UnitObject* ub = nullptr;
+    const Quantity x = scalarQuantity(a, ua);
+    const Quantity y = scalarQuantity(b, ub);
+    if (PyErr_Occurred() != nullptr) {
+        return nullptr;
+    }
+    if (!isQuantity(b) && !isUnit(b)) {
+        return fromResult(tryScale(x, divide ? 1.0 / y.value() : y.value()), ua);
+    }
+    if (!isQuantity(a) && !isUnit(a) && !divide) {
+        return fromResult(tryScale(y, x.value()), ub);
+    }
     UnitObject* unit = derivedUnit(ua, ub, divide);
-    PyObject* result = unit == nullptr ? nullptr : newQuantity(value, unit);
+    PyObject* result = unit == nullptr ? nullptr : fromResult(divide ? tryDivide(x, y) : tryMultiply(x, y), unit);
     Py_XDECREF(unit);
     return result;
 }
@@ -314,35 +334,31 @@ PyObject* quantityPower(PyObject* a, PyObject* b, PyObject* modulo) {
     }
     QuantityObject* q = quantityOf(a);
     const double exponent = PyFloat_Check(b) || PyLong_Check(b) ? PyFloat_AsDouble(b) : NAN;
-    if (q->array != nullptr || exponent != std::trunc(exponent) || std::fabs(exponent) > 1000) {
+    const bool whole = exponent == std::trunc(exponent) && std::fabs(exponent) <= Unit::kMaxPower;
+    if (q->array != nullptr || !(whole || exponent == 0.5)) {
         return helperWithName("binary", "power", a, b);
     }
-    const int n = static_cast<int>(exponent);
-    Failure failure;
-    if (!checkPower(q->unit->unit, n, failure)) {
-        return raise(failure);
+    const Quantity x(q->value, q->unit->unit);
+    if (!whole) {
+        return fromResult(trySqrt(x), nullptr);
     }
-    UnitObject* unit = poweredUnit(q->unit, n);
-    PyObject* result = unit == nullptr ? nullptr : newQuantity(std::pow(q->value, exponent), unit);
+    UnitObject* unit = poweredUnit(q->unit, static_cast<long>(exponent));
+    PyObject* result = unit == nullptr ? nullptr : fromResult(tryPow(x, static_cast<int>(exponent)), unit);
     Py_XDECREF(unit);
     return result;
 }
 
-PyObject* unary(PyObject* self, const char* op, double (*apply)(double)) {
+PyObject* unary(PyObject* self, const char* op, bool absolute) {
     QuantityObject* q = quantityOf(self);
-    Failure failure;
     if (q->array != nullptr) {
         return helperWithName("unary", op, self, nullptr);
     }
-    return checkScale(q->unit->unit, failure) ? newQuantity(apply(q->value), q->unit) : raise(failure);
+    const double factor = absolute && !std::signbit(q->value) ? 1.0 : -1.0;
+    return fromResult(tryScale(Quantity(q->value, q->unit->unit), factor), q->unit);
 }
 
-PyObject* quantityNegative(PyObject* self) {
-    return unary(self, "negative", [](double x) { return -x; });
-}
-PyObject* quantityAbsolute(PyObject* self) {
-    return unary(self, "absolute", [](double x) { return std::fabs(x); });
-}
+PyObject* quantityNegative(PyObject* self) { return unary(self, "negative", false); }
+PyObject* quantityAbsolute(PyObject* self) { return unary(self, "absolute", true); }
 PyObject* quantityPositive(PyObject* self) { return Py_NewRef(self); }
 
 PyObject* quantityFloat(PyObject* self) {
@@ -382,14 +398,21 @@ PyObject* quantityCompare(PyObject* a, PyObject* b, int op) {
     UnitObject* ub = nullptr;
     scalarOf(a, x, ua);
     scalarOf(b, y, ub);
-    Failure failure;
-    if (!convert(y, ub->unit, ua->unit, failure)) {
-        if (failure.kind == Kind::Incompatible && (op == Py_EQ || op == Py_NE)) {
+    if (PyErr_Occurred() != nullptr) {
+        return nullptr;
+    }
+    const qelunits::Result<double> converted = Quantity(y, ub->unit).tryIn(ua->unit);
+    if (!converted) {
+        const qelunits::ErrorKind kind = converted.kind();
+        if ((op == Py_EQ || op == Py_NE) &&
+            (kind == qelunits::ErrorKind::IncompatibleUnits || kind == qelunits::ErrorKind::TemperaturePoint)) {
             return PyBool_FromLong(op == Py_NE);
         }
+        Failure failure;
+        failed(converted, failure);
         return raise(failure);
     }
-    return PyBool_FromLong(compareValues(x, y, op));
+    return PyBool_FromLong(compareValues(x, *converted, op));
 }
 
 PyObject* quantityGetItem(PyObject* self, PyObject* key) { return callHelper("getitem", self, key); }
@@ -414,13 +437,16 @@ PyMethodDef quantityMethods[] = {
      "(25 °C is 77 °F). Raises IncompatibleUnitsError, BelowAbsoluteZeroError."},
     {"m_as", quantityMagnitudeAs, METH_O,
      "m_as(unit) -> float or array\n\nThe magnitude in unit: q.to(unit).magnitude."},
+    {"from_absolute_zero", quantityFromAbsoluteZero, METH_NOARGS,
+     "from_absolute_zero() -> Quantity\n\nA temperature reading as a difference from absolute zero in its own degree\n"
+     "(20 °C gives 293.15 Δ°C), which multiplies and divides; any other quantity as it is."},
     {"is_compatible_with", quantityCompatible, METH_O,
      "is_compatible_with(other) -> bool\n\nTrue when other (a Unit, a text or a Quantity) converts into this unit."},
     {"__reduce__", quantityReduce, METH_NOARGS,
      "Pickles as its magnitude and its unit's text: no registry travels with it."},
     {"__format__", quantityFormat, METH_O,
      "format(q, spec): spec formats the magnitude (f\"{q:.2f}\" gives '3.50 ft'); a trailing 'S' (default)\n"
-     "shows the unit's symbol text, 'L' its long form in names (f\"{q:.1fL}\" gives '3.5 foot')."},
+     "shows the unit's text, 'N' its catalogue names (f\"{q:.1fN}\" gives '3.5 Foot')."},
     {"__array_ufunc__", reinterpret_cast<PyCFunction>(reinterpret_cast<void (*)()>(quantityArrayUfunc)),
      METH_VARARGS | METH_KEYWORDS,
      "NumPy ufuncs on quantities: add, subtract, multiply, divide, power, sqrt, "

@@ -2,6 +2,7 @@
 
 #include "Objects.h"
 
+#include <algorithm>
 #include <cstring>
 #include <new>
 #include <string>
@@ -24,41 +25,32 @@ PyObject* incompatibleError = nullptr;
 PyObject* pointError = nullptr;
 PyObject* zeroError = nullptr;
 
-const char* kindName(Kind kind) {
+PyObject* classOf(qelunits::ErrorKind kind) {
+    using K = qelunits::ErrorKind;
     switch (kind) {
-    case Kind::UnknownUnit:
-        return "unknown_unit";
-    case Kind::Syntax:
-        return "syntax";
-    case Kind::Ambiguous:
-        return "ambiguous";
-    case Kind::Refused:
-        return "refused";
-    case Kind::Incompatible:
-        return "incompatible_units";
-    case Kind::TemperaturePoint:
-        return "temperature_point";
-    case Kind::BelowAbsoluteZero:
-        return "below_absolute_zero";
-    case Kind::OutOfRange:
-        break;
+    case K::InvalidText:
+    case K::InvalidNumber:
+    case K::UnknownUnit:
+    case K::AmbiguousText:
+    case K::RefusedText:
+    case K::Syntax:
+        return parseError;
+    case K::IncompatibleUnits:
+        return incompatibleError;
+    case K::TemperaturePoint:
+        return pointError;
+    case K::BelowAbsoluteZero:
+        return zeroError;
+    default:
+        return errorBase;
     }
-    return "out_of_range";
 }
 
-PyObject* classOf(Kind kind) {
-    switch (kind) {
-    case Kind::Incompatible:
-        return incompatibleError;
-    case Kind::TemperaturePoint:
-        return pointError;
-    case Kind::BelowAbsoluteZero:
-        return zeroError;
-    case Kind::OutOfRange:
-        return errorBase;
-    default:
-        return parseError;
-    }
+// The library's name of a kind as a Python identifier: "unknown unit" gives "unknown_unit".
+PyObject* kindText(qelunits::ErrorKind kind) {
+    std::string text = qelunits::kindName(kind);
+    std::replace(text.begin(), text.end(), ' ', '_');
+    return toStr(text);
 }
 
 bool addException(PyObject* module, PyObject*& slot, const char* name, PyObject* bases, const char* doc) {
@@ -102,7 +94,7 @@ PyObject* composedText(UnitObject* a, UnitObject* b, const char* op, const Unit&
     std::string_view utf8;
     Unit reread;
     Failure failure;
-    if (text != nullptr && utf8Of(text, utf8) && parseUnit(utf8, reread, failure) && isEqual(reread, result)) {
+    if (text != nullptr && utf8Of(text, utf8) && parseUnit(utf8, reread, failure) && reread == result) {
         return text;
     }
     PyErr_Clear();
@@ -141,10 +133,9 @@ PyObject* unitRepr(PyObject* self) { return PyUnicode_FromFormat("Unit(%R)", uni
 Py_hash_t unitHash(PyObject* self) {
     UnitObject* u = unitOf(self);
     if (u->hash == -1) {
-        // Equal units have the same library form, whatever text they were read from.
-        PyObject* canonical = toStr(symbol(u->unit));
-        u->hash = canonical == nullptr ? -1 : PyObject_Hash(canonical);
-        Py_XDECREF(canonical);
+        // Equal units hash alike, whatever text they were read from.
+        const auto hash = static_cast<Py_hash_t>(std::hash<Unit>()(u->unit));
+        u->hash = hash == -1 ? -2 : hash;
     }
     return u->hash;
 }
@@ -153,7 +144,7 @@ PyObject* unitCompare(PyObject* a, PyObject* b, int op) {
     if (!isUnit(a) || !isUnit(b) || (op != Py_EQ && op != Py_NE)) {
         Py_RETURN_NOTIMPLEMENTED;
     }
-    return PyBool_FromLong(isEqual(unitOf(a)->unit, unitOf(b)->unit) == (op == Py_EQ));
+    return PyBool_FromLong((unitOf(a)->unit == unitOf(b)->unit) == (op == Py_EQ));
 }
 
 // A cached derived unit for key, or made by make and cached.
@@ -226,7 +217,7 @@ PyObject* unitCompatible(PyObject* self, PyObject* other) {
     if (u == nullptr) {
         return nullptr;
     }
-    const bool result = isCompatible(unitOf(self)->unit, u->unit);
+    const bool result = unitOf(self)->unit.isCompatible(u->unit);
     Py_DECREF(u);
     return PyBool_FromLong(result);
 }
@@ -240,9 +231,9 @@ PyObject* unitFormat(PyObject* self, PyObject* spec) {
     if (!utf8Of(spec, text)) {
         return nullptr;
     }
-    const bool named = !text.empty() && text.back() == 'L';
+    const bool named = !text.empty() && text.back() == 'N';
     const bool form = named || (!text.empty() && text.back() == 'S');
-    PyObject* shown = named ? toStr(name(unitOf(self)->unit)) : Py_NewRef(unitOf(self)->text);
+    PyObject* shown = named ? toStr(unitOf(self)->unit.name()) : Py_NewRef(unitOf(self)->text);
     PyObject* rest = form ? PyUnicode_Substring(spec, 0, PyUnicode_GetLength(spec) - 1) : Py_NewRef(spec);
     PyObject* result = shown != nullptr && rest != nullptr ? PyObject_Format(shown, rest) : nullptr;
     Py_XDECREF(shown);
@@ -250,15 +241,18 @@ PyObject* unitFormat(PyObject* self, PyObject* spec) {
     return result;
 }
 
-PyObject* unitSymbol(PyObject* self, void* /*closure*/) { return toStr(symbol(unitOf(self)->unit)); }
-PyObject* unitName(PyObject* self, void* /*closure*/) { return toStr(name(unitOf(self)->unit)); }
-PyObject* unitDimension(PyObject* self, void* /*closure*/) { return toStr(dimension(unitOf(self)->unit)); }
-PyObject* unitPoint(PyObject* self, void* /*closure*/) { return PyBool_FromLong(isPoint(unitOf(self)->unit)); }
+PyObject* unitSymbol(PyObject* self, void* /*closure*/) { return toStr(unitOf(self)->unit.symbol()); }
+PyObject* unitName(PyObject* self, void* /*closure*/) { return toStr(unitOf(self)->unit.name()); }
+PyObject* unitDimension(PyObject* self, void* /*closure*/) { return toStr(unitOf(self)->unit.dimension()); }
+PyObject* unitDimensionName(PyObject* self, void* /*closure*/) { return toStr(unitOf(self)->unit.dimensionName()); }
+PyObject* unitPoint(PyObject* self, void* /*closure*/) {
+    return PyBool_FromLong(unitOf(self)->unit.isTemperaturePoint());
+}
 PyObject* unitDifference(PyObject* self, void* /*closure*/) {
-    return PyBool_FromLong(isDifference(unitOf(self)->unit));
+    return PyBool_FromLong(unitOf(self)->unit.isTemperatureDifference());
 }
 PyObject* unitDimensionless(PyObject* self, void* /*closure*/) {
-    return PyBool_FromLong(isCompatible(unitOf(self)->unit, one()));
+    return PyBool_FromLong(unitOf(self)->unit.isDimensionless());
 }
 
 PyMethodDef unitMethods[] = {
@@ -266,20 +260,22 @@ PyMethodDef unitMethods[] = {
      "is_compatible_with(other) -> bool\n\nTrue when other (a Unit, a text or a Quantity) converts into this unit."},
     {"__reduce__", unitReduce, METH_NOARGS, "Pickles the unit as its text: no registry travels with it."},
     {"__format__", unitFormat, METH_O,
-     "format(unit, spec): a trailing 'S' (default) shows the symbol text, 'L' the long form in names;\n"
-     "the rest of spec applies to that string (f\"{u:>10L}\")."},
+     "format(unit, spec): a trailing 'S' (default) shows the unit's text, 'N' its catalogue names;\n"
+     "the rest of spec applies to that string (f\"{u:>10N}\")."},
     {nullptr, nullptr, 0, nullptr},
 };
 
 PyGetSetDef unitGetSet[] = {
     {"symbol", unitSymbol, nullptr, "The library's symbol form, which reads back as this unit: 'm/s', 'Δ°C'.", nullptr},
-    {"name", unitName, nullptr, "The long form in names: 'meter per second'.", nullptr},
+    {"name", unitName, nullptr, "The catalogue names: 'Meter per Second'.", nullptr},
     {"dimension", unitDimension, nullptr, "The base dimensions in SI symbols: 'kg·m/s^2'; '1' for none.", nullptr},
+    {"dimension_name", unitDimensionName, nullptr, "The unit type these dimensions are: 'Area' for ft^2; '' if none.",
+     nullptr},
     {"is_temperature_point", unitPoint, nullptr, "True for a temperature reading: °C, °F, K, °R standing alone.",
      nullptr},
     {"is_temperature_difference", unitDifference, nullptr, "True for a temperature difference: Δ°C, delta_degF.",
      nullptr},
-    {"dimensionless", unitDimensionless, nullptr, "True when the unit has no dimension (1, %, ppm).", nullptr},
+    {"dimensionless", unitDimensionless, nullptr, "True when no catalogue unit is left (1, %, ppm).", nullptr},
     {nullptr, nullptr, nullptr, nullptr, nullptr},
 };
 
@@ -319,27 +315,42 @@ PyTypeObject UnitType = [] {
 }();
 
 UnitObject* derivedUnit(UnitObject* a, UnitObject* b, bool divide) {
-    if (isEqual(b->unit, one())) { // scaling by a number keeps the unit
+    if (b->unit == Unit()) { // scaling by a number keeps the unit
         return reinterpret_cast<UnitObject*>(Py_NewRef(reinterpret_cast<PyObject*>(a)));
     }
-    if (isEqual(a->unit, one()) && !divide) {
+    if (a->unit == Unit() && !divide) {
         return reinterpret_cast<UnitObject*>(Py_NewRef(reinterpret_cast<PyObject*>(b)));
     }
-    return derived(Py_BuildValue("(OOi)", a, b, divide ? 1 : 0), [&] {
-        const Unit result = product(a->unit, b->unit, divide);
-        PyObject* text = composedText(a, b, divide ? "/" : "*", result);
-        UnitObject* made = newUnit(result, text);
+    return derived(Py_BuildValue("(OOi)", a, b, divide ? 1 : 0), [&]() -> UnitObject* {
+        const qelunits::Result<Unit> result = divide ? tryDivide(a->unit, b->unit) : tryMultiply(a->unit, b->unit);
+        Failure failure;
+        if (!result) {
+            failed(result, failure);
+            raise(failure);
+            return nullptr;
+        }
+        PyObject* text = composedText(a, b, divide ? "/" : "*", *result);
+        UnitObject* made = newUnit(*result, text);
         Py_XDECREF(text);
         return made;
     });
 }
 
 UnitObject* poweredUnit(UnitObject* a, long n) {
-    if (n < -1000 || n > 1000) {
-        PyErr_SetString(PyExc_ValueError, "a power must lie between -1000 and 1000");
+    if (n < -Unit::kMaxPower || n > Unit::kMaxPower) {
+        PyErr_Format(PyExc_ValueError, "a power must lie between -%d and %d", Unit::kMaxPower, Unit::kMaxPower);
         return nullptr;
     }
-    return derived(Py_BuildValue("(Oli)", a, n, 2), [&] { return newUnit(power(a->unit, static_cast<int>(n))); });
+    return derived(Py_BuildValue("(Oli)", a, n, 2), [&]() -> UnitObject* {
+        const qelunits::Result<Unit> result = tryPow(a->unit, static_cast<int>(n));
+        Failure failure;
+        if (!result) {
+            failed(result, failure);
+            raise(failure);
+            return nullptr;
+        }
+        return newUnit(*result);
+    });
 }
 
 UnitObject* dimensionlessUnit() { return oneUnit; }
@@ -350,7 +361,7 @@ bool readyTypes() {
     if (unitCache == nullptr || derivedCache == nullptr || PyType_Ready(&UnitType) != 0) {
         return false;
     }
-    oneUnit = newUnit(one());
+    oneUnit = newUnit(Unit());
     return oneUnit != nullptr && PyType_Ready(&QuantityType) == 0 &&
            // NumPy leaves an array times a Unit to the Unit, which makes a Quantity of it.
            PyDict_SetItemString(UnitType.tp_dict, "__array_ufunc__", Py_None) == 0;
@@ -377,8 +388,9 @@ PyObject* raise(const Failure& failure) {
     PyObject* cls = classOf(failure.kind);
     PyObject* message = toStr(failure.message);
     PyObject* error = message == nullptr ? nullptr : PyObject_CallOneArg(cls, message);
-    PyObject* position = failure.position < 0 ? Py_NewRef(Py_None) : PyLong_FromLong(failure.position);
-    PyObject* kind = PyUnicode_FromString(kindName(failure.kind));
+    PyObject* position =
+        failure.position == qelunits::Error::kNoPosition ? Py_NewRef(Py_None) : PyLong_FromSize_t(failure.position);
+    PyObject* kind = kindText(failure.kind);
     if (error != nullptr && position != nullptr && kind != nullptr &&
         PyObject_SetAttrString(error, "kind", kind) == 0 && PyObject_SetAttrString(error, "position", position) == 0 &&
         PyObject_SetAttrString(error, "message", message) == 0) {
@@ -419,7 +431,7 @@ UnitObject* unitFrom(PyObject* textOrUnit) {
 }
 
 UnitObject* newUnit(const Unit& unit, PyObject* text) {
-    PyObject* shown = text != nullptr ? Py_NewRef(text) : toStr(symbol(unit));
+    PyObject* shown = text != nullptr ? Py_NewRef(text) : toStr(unit.symbol());
     if (shown == nullptr) {
         return nullptr;
     }
