@@ -74,8 +74,8 @@ def binary(op, a, b):
     if op == "power":
         return _power(ma, ua, b)
     if op in ("add", "subtract"):
-        rhs, unit = _plan_sum(ua, ub, op == "subtract")
-        return Quantity(getattr(np, op)(ma, convert(mb, ub, rhs)), unit)
+        lhs, rhs, unit = _plan_sum(ua, ub, op == "subtract")
+        return Quantity(getattr(np, op)(convert(ma, ua, lhs), convert(mb, ub, rhs)), unit)
     if op in ("multiply", "divide"):
         return Quantity(getattr(np, op)(ma, mb), _plan_product(ua, ub, op == "divide"))
     if op in _COMPARISONS:

@@ -60,8 +60,15 @@ bool planSum(const Unit& a, const Unit& b, bool subtract, SumPlan& plan, Failure
     if (!unitOf(subtract ? trySubtract(x, y) : tryAdd(x, y), plan.result, failure)) {
         return false;
     }
-    // A reading takes a difference in its own degree; anything else is converted into a's unit.
-    plan.rhs = a.isTemperaturePoint() && !b.isTemperaturePoint() ? a.difference() : a;
+    // A reading keeps its unit and takes a difference in its own degree; two readings subtract in a's unit.
+    const Unit& r = plan.result;
+    const auto into = [&](const Unit& side) {
+        return r.isTemperaturePoint()      ? (side.isTemperaturePoint() ? r : r.difference())
+               : side.isTemperaturePoint() ? a
+                                           : r;
+    };
+    plan.lhs = into(a);
+    plan.rhs = into(b);
     return true;
 }
 

@@ -41,9 +41,11 @@ bool parseUnit(std::string_view text, Unit& unit, Failure& failure);
 /// Reads "3.5 ft"; unitText receives the unit's text without the blanks around it ("" for a number alone).
 bool parseQuantity(std::string_view text, Quantity& quantity, std::string_view& unitText, Failure& failure);
 
-/// How a ± b goes: b converts into rhs, then result holds a ± b.
+/// How a ± b goes: a converts into lhs, b into rhs, and their sum or difference is in result.
 struct SumPlan {
-    /// The unit b's values are converted into before they are added.
+    /// The unit a's values are converted into.
+    Unit lhs;
+    /// The unit b's values are converted into.
     Unit rhs;
     /// The unit of the result.
     Unit result;

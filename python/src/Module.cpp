@@ -66,7 +66,7 @@ void definePlans(py::module_& m) {
         qelpy::SumPlan plan;
         qelpy::Failure failure;
         check(qelpy::planSum(unitOf(unitArg(a)), unitOf(unitArg(b)), subtract, plan, failure), failure);
-        return py::make_tuple(unitObject(plan.rhs), unitObject(plan.result));
+        return py::make_tuple(unitObject(plan.lhs), unitObject(plan.rhs), unitObject(plan.result));
     });
     m.def("_plan_product", [](py::handle a, py::handle b, bool divide) {
         py::object ua = unitArg(a);

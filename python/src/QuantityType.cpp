@@ -8,7 +8,7 @@
 namespace qelpy {
 namespace {
 
-PyObject* fromResult(const qelunits::Result<Quantity>& result, UnitObject* unit);
+PyObject* fromResult(const qelunits::Result<Quantity>& result, UnitObject* unit, UnitObject* other = nullptr);
 
 QuantityObject* quantityOf(PyObject* self) { return reinterpret_cast<QuantityObject*>(self); }
 
@@ -259,15 +259,17 @@ Quantity scalarQuantity(PyObject* o, UnitObject*& unit) {
     return Quantity(value, unit->unit);
 }
 
-// The Quantity for result, reusing unit where it is result's unit (the common case: no text to make).
-PyObject* fromResult(const qelunits::Result<Quantity>& result, UnitObject* unit) {
+// The Quantity for result, reusing unit or other where it is result's unit (the common case: no text to make).
+PyObject* fromResult(const qelunits::Result<Quantity>& result, UnitObject* unit, UnitObject* other) {
     Failure failure;
     if (!result) {
         failed(result, failure);
         return raise(failure);
     }
-    if (unit != nullptr && unit->unit == result->unit()) {
-        return newQuantity(result->value(), unit);
+    for (UnitObject* known : {unit, other}) {
+        if (known != nullptr && known->unit == result->unit()) {
+            return newQuantity(result->value(), known);
+        }
     }
     UnitObject* made = newUnit(result->unit());
     PyObject* q = made == nullptr ? nullptr : newQuantity(result->value(), made);
@@ -283,7 +285,7 @@ PyObject* scalarSum(PyObject* a, PyObject* b, bool subtract) {
     if (PyErr_Occurred() != nullptr) {
         return nullptr;
     }
-    return fromResult(subtract ? trySubtract(x, y) : tryAdd(x, y), ua);
+    return fromResult(subtract ? trySubtract(x, y) : tryAdd(x, y), ua, ub);
 }
 
 // a · b or a / b for scalars, Units or numbers on either side; a number scales.
