@@ -2,6 +2,7 @@
 // unit plans the array helpers ask for.
 
 #include <pybind11/pybind11.h>
+#include <pybind11/stl.h>
 
 #include "Objects.h"
 
@@ -90,6 +91,15 @@ void definePlans(py::module_& m) {
         check(qelpy::planSqrt(unitOf(unitArg(a)), result, failure), failure);
         return unitObject(result);
     });
+    m.def(
+        "_parse_uncached",
+        [](const std::string& text) {
+            qelpy::Unit unit;
+            qelpy::Failure failure;
+            check(qelpy::parseUnit(text, unit, failure), failure);
+            return unitObject(unit);
+        },
+        "The Unit a text means, read without the cache (for the benchmark).");
     m.def("_check_scale", [](py::handle a) {
         qelpy::Failure failure;
         check(qelpy::checkScale(unitOf(unitArg(a)), failure), failure);

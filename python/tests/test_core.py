@@ -57,13 +57,13 @@ def _module(value, a, b):
 
 
 @pytest.mark.skipif(not GROUPS, reason="the qelunits tool is not built (QELUNITS_TOOL)")
-@settings(max_examples=40, deadline=None, database=None, suppress_health_check=[HealthCheck.data_too_large])
+@settings(max_examples=30, deadline=None, database=None, suppress_health_check=[HealthCheck.data_too_large])
 @given(st.lists(conversions(), min_size=8, max_size=16))
 def test_same_answers_as_the_core(rows):
     expected = _tool(rows)
     for (value, a, b), want in zip(rows, expected):
         got = _module(value, a, b)
-        if want is None and qelunits.Unit(a) == qelunits.Unit(b):
+        if want is None and got is not None and qelunits.Unit(a) == qelunits.Unit(b):
             continue  # a reading below absolute zero into its own unit: see test_temperatures
         assert got == want or (got is None and want is None), (value, a, b)
         if got is not None:  # the quantity and the array path give the same bits
