@@ -1,10 +1,10 @@
 // The extension module qelunits._core: the types, the exceptions, convert(), the Converter, and the
 // unit plans the array helpers ask for.
 
+#include "Objects.h"
+
 #include <pybind11/pybind11.h>
 #include <pybind11/stl.h>
-
-#include "Objects.h"
 
 namespace py = pybind11;
 

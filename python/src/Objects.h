@@ -6,9 +6,11 @@
 // common calls (a Quantity made, added, converted) must cost well under a
 // microsecond. pybind11 makes the module and its colder functions.
 
-#include <Python.h>
-
+// The library's headers first: an enumerator of the catalogue ("link") would shadow a POSIX function
+// that Python.h declares.
 #include "Core.h"
+
+#include <Python.h>
 
 #include <string_view>
 
