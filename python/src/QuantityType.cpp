@@ -57,8 +57,10 @@ PyObject* newQuantityFrom(PyObject* magnitude, UnitObject* unit) {
         PyErr_Format(PyExc_TypeError, "a magnitude is a number or an array, not %.100s", Py_TYPE(magnitude)->tp_name);
         return nullptr;
     }
-    PyObject* array = callHelper("as_magnitude", magnitude);
-    PyObject* result = array == nullptr ? nullptr : newArrayQuantity(array, unit);
+    PyObject* array = callHelper("as_magnitude", magnitude); // a float again for NumPy's scalars
+    PyObject* result = array == nullptr        ? nullptr
+                       : PyFloat_CheckExact(array) ? newQuantity(PyFloat_AS_DOUBLE(array), unit)
+                                                   : newArrayQuantity(array, unit);
     Py_XDECREF(array);
     return result;
 }
