@@ -134,6 +134,36 @@ void BM_Qel_QuantityAdd_MeterFoot(benchmark::State& state) {
 }
 BENCHMARK(BM_Qel_QuantityAdd_MeterFoot);
 
+// The value API beside the specified classes: the same sum, and the same compound conversion.
+void BM_Value_QuantityAdd_MeterFoot(benchmark::State& state) {
+    const qelunits::Unit meter(QelUnit::meter);
+    const qelunits::Quantity feet(1.0, qelunits::Unit(QelUnit::foot));
+    convertEach(state, [&](double& v) {
+        const qelunits::Quantity sum = qelunits::Quantity(v, meter) + feet;
+        v = sum.value();
+        return sum.unit().size();
+    });
+}
+BENCHMARK(BM_Value_QuantityAdd_MeterFoot);
+
+// A converter built once from two units, as BM_Qel_Converter_MeterFoot builds its converter, then used.
+void BM_Value_Converter_MpsToFtPerMin(benchmark::State& state) {
+    const qelunits::Converter converter(qelunits::Unit("m/s"), qelunits::Unit("ft/min"));
+    convertEach(state, [&](double& v) { return v = converter(v); });
+}
+BENCHMARK(BM_Value_Converter_MpsToFtPerMin);
+
+// The converter built from the two units in every iteration, as the factor is got in BM_Qel_CompoundFactor.
+void BM_Value_ConverterBuild_MpsToFtPerMin(benchmark::State& state) {
+    const qelunits::Unit from("m/s");
+    const qelunits::Unit to("ft/min");
+    convertEach(state, [&](double& v) {
+        const qelunits::Converter converter(from, to);
+        return v = converter(v);
+    });
+}
+BENCHMARK(BM_Value_ConverterBuild_MpsToFtPerMin);
+
 // Names cycle through spellings that the lookup treats alike.
 void lookup(benchmark::State& state, const std::array<const wchar_t*, 4>& names) {
     const std::array<QelStringP, 4> texts = {QelStringP(names[0]), QelStringP(names[1]), QelStringP(names[2]),

@@ -149,6 +149,7 @@ TEST(ValueApi, PointsAndDifferences) {
         {"10 J", '/', "2 ΔK", "5 J/°K"},
         {"5 K", '-', "10 ΔK", "!below absolute zero"},
         {"-500 °F", 't', "1 K", "!below absolute zero"},
+        {"-1 K", 't', "1 K", "!below absolute zero"},
         {"20 °C", 't', "1 Δ°C", "!temperature point"},
         {"100 °C", 't', "1 °F", "212 °F"},
         {"10 Δ°C", 't', "1 Δ°F", "18 Δ°F"},
@@ -257,6 +258,8 @@ TEST(ValueApi, ConverterArraysAndReciprocals) {
     EXPECT_EQ(values[4], -40.0);
     EXPECT_EQ(toF.factor(), 0.0);
     EXPECT_THROW(toF(-274.0), qelunits::Error);
+    EXPECT_EQ(Converter("K", "K").tryConvert(-1.0).kind(), ErrorKind::BelowAbsoluteZero);
+    EXPECT_EQ(Converter("K", "K").tryConvert(values, values, 5).position(), 2U); // -300 °F before it: -300 K
     EXPECT_EQ(toF(-40.0), -40.0);
     double feet[5] = {1.0, 2.0, 3.0, 4.0, 5.0};
     double out[5] = {};

@@ -1,6 +1,9 @@
 #ifndef QELUNITS_CONVERSIONFACTOR_H
 #define QELUNITS_CONVERSIONFACTOR_H
 
+// Thread safety: ConversionFactor and QelUnitFactor are plain values: distinct objects may be used from any
+// threads at once, and one object read from several.
+
 #include <qelunits/Export.h>
 #include <qelunits/QelUnit.h>
 

@@ -1,6 +1,8 @@
 #ifndef QELUNITS_EXPORT_H
 #define QELUNITS_EXPORT_H
 
+// Thread safety: macros only.
+
 // QELUNITS_BUILDING is defined while the library itself is compiled;
 // QELUNITS_STATIC when it is built or consumed as a static library.
 #if defined(_WIN32) || defined(__CYGWIN__)

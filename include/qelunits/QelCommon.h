@@ -1,6 +1,10 @@
 #ifndef QELUNITS_QELCOMMON_H
 #define QELUNITS_QELCOMMON_H
 
+// Thread safety: QelStringP and QelStringCollection are values that share nothing between copies: distinct
+// objects may be used from any threads, one object read from several at once. An exception object belongs
+// to the thread that caught it.
+
 #include <qelunits/Export.h>
 
 #include <cstddef>

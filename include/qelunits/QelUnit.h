@@ -1,6 +1,9 @@
 #ifndef QELUNITS_QELUNIT_H
 #define QELUNITS_QELUNIT_H
 
+// Thread safety: every query is safe from any number of threads at once; the catalogue is constant data,
+// and localized texts, filled on first use, fill safely while other threads read them.
+
 #include <qelunits/Export.h>
 #include <qelunits/QelCommon.h>
 

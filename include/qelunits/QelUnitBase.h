@@ -1,6 +1,9 @@
 #ifndef QELUNITS_QELUNITBASE_H
 #define QELUNITS_QELUNITBASE_H
 
+// Thread safety: the static conversions are safe from any threads at once; a QelUnitConverter is a value that
+// several threads may use at once once built.
+
 #include <qelunits/ConversionFactor.h>
 #include <qelunits/Export.h>
 #include <qelunits/QelCommon.h>

@@ -1,6 +1,8 @@
 #ifndef QELUNITS_QELUNITEXPRESSION_H
 #define QELUNITS_QELUNITEXPRESSION_H
 
+// Thread safety: a plain value: distinct objects from any threads, one object read from several at once.
+
 #include <qelunits/Export.h>
 #include <qelunits/QelUnit.h>
 #include <qelunits/QelUnitType.h>

@@ -1,6 +1,9 @@
 #ifndef QELUNITS_QELUNITTYPE_H
 #define QELUNITS_QELUNITTYPE_H
 
+// Thread safety: a plain value (copies are deep): distinct objects from any threads, one object read from
+// several at once; writing one object while another thread reads it is a data race.
+
 #include <qelunits/ConversionFactor.h>
 #include <qelunits/Export.h>
 #include <qelunits/QelCommon.h>

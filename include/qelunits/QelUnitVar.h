@@ -1,6 +1,9 @@
 #ifndef QELUNITS_QELUNITVAR_H
 #define QELUNITS_QELUNITVAR_H
 
+// Thread safety: a plain value (copies are deep): distinct objects from any threads, one object read from
+// several at once; writing one object while another thread reads it is a data race.
+
 #include <qelunits/Export.h>
 #include <qelunits/QelUnit.h>
 #include <qelunits/QelUnitType.h>

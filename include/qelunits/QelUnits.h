@@ -1,6 +1,9 @@
 #ifndef QELUNITS_QELUNITS_H
 #define QELUNITS_QELUNITS_H
 
+// Thread safety: each header says what it allows; in brief, every function is safe from any threads, and
+// every object is a value that several threads may read at once but only one may write.
+
 // The whole library but the opt-in {fmt} formatters (qelunits/QelUnitsFmt.h).
 
 #include <qelunits/ConversionFactor.h>

@@ -1,6 +1,8 @@
 #ifndef QELUNITS_QELUNITSUTF8_H
 #define QELUNITS_QELUNITSUTF8_H
 
+// Thread safety: every function is safe from any threads at once; Result is a plain value.
+
 // The library in UTF-8: std::string forms of its texts, lookup and parsing from
 // std::string_view, and conversion between two unit texts in one call. Texts go
 // in and out as UTF-8; input that is not UTF-8 is an error, never a guess.

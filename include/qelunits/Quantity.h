@@ -27,6 +27,7 @@
 #include <qelunits/QelUnit.h>
 #include <qelunits/QelUnitExpression.h>
 
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -77,7 +78,7 @@ public:
     /// True when no catalogue unit is left (1, "%", "ppm").
     bool isDimensionless() const noexcept { return mCount == 0; }
     /// True for one temperature scale alone, to the power 1, not a difference: a reading.
-    bool isTemperaturePoint() const noexcept;
+    bool isTemperaturePoint() const noexcept { return mTemperature && !mDifference; }
     /// True for a temperature difference ("Δ°C", "ΔK").
     bool isTemperatureDifference() const noexcept { return mDifference; }
     /// The difference of a temperature scale (°C gives Δ°C); any other unit itself.
@@ -124,7 +125,16 @@ private:
     std::int16_t mPowers[kMaxFactors] = {};
     std::uint8_t mCount = 0;
     bool mDifference = false;
+    bool mTemperature = false; // one temperature scale alone, to the power 1
 };
+
+class Quantity;
+
+namespace detail {
+/// The fast path of sums and conversions: q's number in unit into out, where both are one catalogue unit
+/// (no temperature) to the power 1, unscaled, with a direct factor or the same; false otherwise.
+QELUNITS_EXPORT bool plainNumberIn(const Quantity& q, const Unit& unit, double& out) noexcept;
+} // namespace detail
 
 /// A number and its unit. Trivially copyable, 48 bytes; never converts to or from a plain double.
 class QELUNITS_EXPORT Quantity {
@@ -157,7 +167,10 @@ public:
     Result<Quantity> tryFromAbsoluteZero() const;
 #if QELUNITS_HAS_EXCEPTIONS
     /// The number in another unit; throws Error.
-    double in(const Unit& unit) const { return tryIn(unit).value(); }
+    double in(const Unit& unit) const {
+        double out = 0.0;
+        return detail::plainNumberIn(*this, unit, out) && std::isfinite(out) ? out : tryIn(unit).value();
+    }
     /// The quantity in another unit; throws Error.
     Quantity to(const Unit& unit) const { return tryTo(unit).value(); }
     /// tryFromAbsoluteZero; throws Error.
@@ -193,9 +206,21 @@ public:
 
 #if QELUNITS_HAS_EXCEPTIONS
     /// a + b in a's unit; throws Error.
-    friend Quantity operator+(const Quantity& a, const Quantity& b) { return tryAdd(a, b).value(); }
+    friend Quantity operator+(const Quantity& a, const Quantity& b) {
+        double x = 0.0; // the product is the library's: no caller's contraction into a fused multiply-add
+        if (detail::plainNumberIn(b, a.unit(), x) && std::isfinite(a.value() + x)) {
+            return Quantity(a.value() + x, a.unit());
+        }
+        return tryAdd(a, b).value();
+    }
     /// a − b in a's unit; throws Error.
-    friend Quantity operator-(const Quantity& a, const Quantity& b) { return trySubtract(a, b).value(); }
+    friend Quantity operator-(const Quantity& a, const Quantity& b) {
+        double x = 0.0;
+        if (detail::plainNumberIn(b, a.unit(), x) && std::isfinite(a.value() - x)) {
+            return Quantity(a.value() - x, a.unit());
+        }
+        return trySubtract(a, b).value();
+    }
     /// −a; throws Error for a reading.
     friend Quantity operator-(const Quantity& a) { return tryScale(a, -1.0).value(); }
     /// a × b; throws Error.
@@ -207,7 +232,7 @@ public:
     /// n × a; throws Error for a reading.
     friend Quantity operator*(double n, const Quantity& a) { return tryScale(a, n).value(); }
     /// a / n; throws Error for a reading.
-    friend Quantity operator/(const Quantity& a, double n) { return tryScale(a, 1.0 / n).value(); }
+    friend Quantity operator/(const Quantity& a, double n) { return tryDivide(a, Quantity(n, Unit())).value(); }
     /// n / a: n times the reciprocal of a; throws Error.
     friend Quantity operator/(double n, const Quantity& a) { return tryDivide(Quantity(n, Unit()), a).value(); }
     /// a += b.
@@ -283,6 +308,7 @@ public:
 private:
     enum class Kind : std::uint8_t { Factor, Identity, Function, Reciprocal };
     Converter() noexcept = default;
+    ErrorKind init(const Unit& from, const Unit& to, Reciprocal reciprocal) noexcept;
     Result<double> slow(double value) const;
     bool belowZero(double value) const;
 

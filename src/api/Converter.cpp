@@ -11,8 +11,12 @@
 namespace qelunits {
 
 #if QELUNITS_HAS_EXCEPTIONS
-Converter::Converter(const Unit& from, const Unit& to, Reciprocal reciprocal)
-    : Converter(make(from, to, reciprocal).value()) {}
+Converter::Converter(const Unit& from, const Unit& to, Reciprocal reciprocal) {
+    const ErrorKind kind = init(from, to, reciprocal);
+    if (kind != ErrorKind::None) {
+        detail::raise(kind, planMessage(kind, from, to), Error::kNoPosition);
+    }
+}
 
 Converter::Converter(std::string_view from, std::string_view to, Reciprocal reciprocal)
     : Converter(make(from, to, reciprocal).value()) {}
@@ -24,38 +28,45 @@ void Converter::operator()(const double* source, double* target, std::size_t cou
 #endif
 
 Result<Converter> Converter::make(const Unit& from, const Unit& to, Reciprocal reciprocal) {
+    Converter c;
+    const ErrorKind kind = c.init(from, to, reciprocal);
+    return kind == ErrorKind::None ? Result<Converter>(c) : Result<Converter>(kind, planMessage(kind, from, to));
+}
+
+ErrorKind Converter::init(const Unit& from, const Unit& to, Reciprocal reciprocal) noexcept {
     Plan plan;
-    Unit source = from;
     ErrorKind kind = makePlan(from, to, plan);
     const bool invert = kind == ErrorKind::IncompatibleUnits && reciprocal == Reciprocal::Allow;
     if (invert) {
         const Result<Unit> inverse = tryPow(from, -1);
-        source = inverse.value_or(from);
-        kind = inverse ? makePlan(source, to, plan) : ErrorKind::IncompatibleUnits;
+        kind = inverse ? makePlan(*inverse, to, plan) : ErrorKind::IncompatibleUnits;
     }
     if (kind != ErrorKind::None) {
-        return Result<Converter>(kind, planMessage(kind, from, to));
+        return kind;
     }
-    Converter c;
-    c.mFrom = from;
-    c.mTo = to;
-    c.mPoint = from.isTemperaturePoint();
-    c.mFactor = plan.factor;
-    c.mKind = invert                              ? Kind::Reciprocal
-              : plan.kind == Plan::Kind::Factor   ? Kind::Factor
-              : plan.kind == Plan::Kind::Identity ? Kind::Identity
-                                                  : Kind::Function;
-    if (c.mKind == Kind::Function) {
+    mFrom = from;
+    mTo = to;
+    mPoint = from.isTemperaturePoint();
+    mFactor = plan.factor;
+    mKind = invert                              ? Kind::Reciprocal
+            : plan.kind == Plan::Kind::Factor   ? Kind::Factor
+            : plan.kind == Plan::Kind::Identity ? Kind::Identity
+                                                : Kind::Function;
+    if (mKind == Kind::Function) {
         // Scaled readings ("2 °C" as a unit) convert value by value; unscaled ones take the array function.
         const bool unscaled = plan.fromScale == 1.0 && plan.toScale == 1.0;
-        c.mFunction = plan.function;
-        c.mEach = unscaled ? plan.each : nullptr;
-        c.mFromScale = plan.fromScale;
-        c.mToScale = plan.toScale;
-        const Result<double> zero = Quantity(0.0, Unit::fromCode(QelUnit::kelvin).value_or(Unit())).tryIn(from);
-        c.mSafeAbove = zero ? *zero + 1e-6 * (1.0 + std::fabs(*zero)) : 0.0;
+        mFunction = plan.function;
+        mEach = unscaled ? plan.each : nullptr;
+        mFromScale = plan.fromScale;
+        mToScale = plan.toScale;
     }
-    return Result<Converter>(c);
+    if (mPoint) {
+        double zero = 0.0;
+        const ErrorKind absolute =
+            detail::numberInto(Quantity(0.0, Unit::fromCode(QelUnit::kelvin).value_or(Unit())), from, zero);
+        mSafeAbove = absolute == ErrorKind::None ? zero + 1e-6 * (1.0 + std::fabs(zero)) : 0.0;
+    }
+    return ErrorKind::None;
 }
 
 Result<Converter> Converter::make(std::string_view from, std::string_view to, Reciprocal reciprocal) {
@@ -72,7 +83,8 @@ Result<double> Converter::slow(double value) const {
     case Kind::Factor:
         return Result<double>(value * mFactor);
     case Kind::Identity:
-        return Result<double>(value);
+        return belowZero(value) ? Result<double>(ErrorKind::BelowAbsoluteZero, belowZeroMessage(value, mFrom))
+                                : Result<double>(value);
     case Kind::Reciprocal:
         return Result<double>(1.0 / value * mFactor);
     default:
@@ -92,7 +104,7 @@ Result<double> Converter::tryConvert(double value) const { return slow(value); }
 
 Result<std::size_t> Converter::tryConvert(const double* source, double* target, std::size_t count) const {
     std::size_t failed = count;
-    if (mKind == Kind::Function) {
+    if (mPoint) {
         for (std::size_t i = 0; i < count && failed == count; ++i) {
             failed = belowZero(source[i]) ? i : count;
         }

@@ -15,41 +15,60 @@ using R = Result<Quantity>;
 
 constexpr bool isBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
-R pointMisuse(const char* what, const Quantity& a) {
-    return R(ErrorKind::TemperaturePoint, std::string(what) + ": " + toString(a) +
-                                              " is a temperature reading; write a difference as Δ" + a.unit().symbol() +
-                                              " or use fromAbsoluteZero()");
+// Why a op b failed; b is a unit's number 1 for conversions.
+std::string explain(ErrorKind kind, const Quantity& a, const char* op, const Quantity& b) {
+    const std::string what = toString(a) + ' ' + op + ' ' + toString(b);
+    switch (kind) {
+    case ErrorKind::IncompatibleUnits:
+        return planMessage(kind, a.unit(), b.unit());
+    case ErrorKind::TemperaturePoint:
+        return what + ": a temperature reading only takes or gives a difference (Δ" +
+               (a.unit().isTemperaturePoint() ? a : b).unit().symbol() + "); fromAbsoluteZero() multiplies";
+    case ErrorKind::BelowAbsoluteZero:
+        return what + ": a temperature below absolute zero";
+    case ErrorKind::FractionalPower:
+        return what + ": the root of the unit has a fractional power";
+    default:
+        return what + ": the result is beyond the range of a double";
+    }
 }
 
-// A result of finite operands that is not finite is out of range.
-R finished(double value, const Unit& unit, double x, double y) {
+// A result of finite operands that is not finite is out of range; a reading below absolute zero is none.
+ErrorKind check(double value, const Unit& unit, double x, double y) {
     if (!std::isfinite(value) && std::isfinite(x) && std::isfinite(y)) {
-        return R(ErrorKind::OutOfRange, "the result is beyond the range of a double");
+        return ErrorKind::OutOfRange;
     }
-    if (belowAbsoluteZero(unit, value)) {
-        return R(ErrorKind::BelowAbsoluteZero, belowZeroMessage(value, unit));
-    }
-    return R(Quantity(value, unit));
+    return unit.isTemperaturePoint() && belowAbsoluteZero(unit, value) ? ErrorKind::BelowAbsoluteZero : ErrorKind::None;
 }
 
-// A product's or quotient's unit: a temperature left alone there is a difference, as readings never multiply.
-R product(double value, const Result<Unit>& unit, double x, double y) {
+// A product's or quotient's result: a temperature left alone there is a difference, as readings never multiply.
+R product(double value, const Result<Unit>& unit, const Quantity& a, const char* op, const Quantity& b) {
     if (!unit) {
         return R::failureOf(unit);
     }
-    return finished(value, UnitAccess::asDifference(*unit), x, y);
+    const Unit result = UnitAccess::asDifference(*unit);
+    const ErrorKind kind = check(value, result, a.value(), b.value());
+    return kind == ErrorKind::None ? R(Quantity(value, result)) : R(kind, explain(kind, a, op, b));
 }
 
-// Reads the unit text after a number; a failure counts positions from the start of text.
+// Refuses a reading as an operand of op.
+bool refused(const Quantity& a, const Quantity& b) {
+    return a.unit().isTemperaturePoint() || b.unit().isTemperaturePoint();
+}
+
+// Reads the unit text after a number with the number blanked: the number is ASCII, so every later position
+// is as the parser counts it in the whole text. Short texts are blanked on the stack.
 Result<Unit> unitAfter(std::string_view text, std::size_t unitStart) {
-    Result<Unit> unit = Unit::parse(text.substr(unitStart));
-    if (!unit) {
-        // The number is ASCII, so blanking it keeps every later position as the parser counts it.
-        std::string blanked(text);
-        blanked.replace(0, unitStart, unitStart, ' ');
-        unit = Unit::parse(blanked);
+    constexpr std::size_t kShort = 128;
+    if (text.size() <= kShort) {
+        char blanked[kShort];
+        std::fill(blanked, blanked + unitStart, ' ');
+        std::copy(text.begin() + static_cast<std::ptrdiff_t>(unitStart), text.end(), blanked + unitStart);
+        return Unit::parse(std::string_view(blanked, text.size()));
     }
-    return unit;
+    std::string blanked(text);
+    blanked.replace(0, unitStart, unitStart, ' ');
+    return Unit::parse(blanked);
 }
 
 } // namespace
@@ -78,20 +97,87 @@ Result<Quantity> Quantity::parse(std::string_view text) {
     return unit ? R(Quantity(value, *unit)) : R::failureOf(unit);
 }
 
-Result<double> Quantity::tryIn(const Unit& unit) const {
+namespace detail {
+
+bool plainNumberIn(const Quantity& q, const Unit& unit, double& out) noexcept {
+    const Unit& from = q.unit();
+    if (!UnitAccess::isPlain(from) || !UnitAccess::isPlain(unit) || from.isTemperaturePoint()) {
+        return false;
+    }
+    if (from.unit(0) == unit.unit(0)) {
+        out = q.value(); // as a conversion to the same unit leaves the value's bits
+        return true;
+    }
+    // What the type's conversion takes for two plain units with a direct factor.
+    const qelunits_detail::DirectEntry& entry = qelunits_detail::findDirect(from.unit(0), unit.unit(0));
+    if (entry.kind != qelunits_detail::DirectKind::Factor && entry.kind != qelunits_detail::DirectKind::Reverse) {
+        return false;
+    }
+    out = q.value() * entry.factor;
+    return true;
+}
+
+ErrorKind numberInto(const Quantity& q, const Unit& unit, double& out) noexcept {
+    if (plainNumberIn(q, unit, out) && std::isfinite(out)) {
+        return ErrorKind::None;
+    }
     Plan plan;
-    const ErrorKind kind = makePlan(mUnit, unit, plan);
+    const ErrorKind kind = makePlan(q.unit(), unit, plan);
     if (kind != ErrorKind::None) {
-        return Result<double>(kind, planMessage(kind, mUnit, unit));
+        return kind;
     }
-    if (plan.kind == Plan::Kind::Function && belowAbsoluteZero(mUnit, mValue)) {
-        return Result<double>(ErrorKind::BelowAbsoluteZero, belowZeroMessage(mValue, mUnit));
+    if (q.unit().isTemperaturePoint() && belowAbsoluteZero(q.unit(), q.value())) { // readings above 0 K only
+        return ErrorKind::BelowAbsoluteZero;
     }
-    const double value = plan.apply(mValue);
-    if (!std::isfinite(value) && std::isfinite(mValue)) {
-        return Result<double>(ErrorKind::OutOfRange, "the result is beyond the range of a double");
+    const double value = plan.apply(q.value());
+    if (!std::isfinite(value) && std::isfinite(q.value())) {
+        return ErrorKind::OutOfRange;
     }
-    return Result<double>(value);
+    out = value;
+    return ErrorKind::None;
+}
+
+ErrorKind addInto(const Quantity& a, const Quantity& b, double sign, Quantity& out) noexcept {
+    const bool aPoint = a.unit().isTemperaturePoint();
+    const bool bPoint = b.unit().isTemperaturePoint();
+    if (aPoint && bPoint && sign > 0) {
+        return ErrorKind::TemperaturePoint; // readings do not add
+    }
+    if (bPoint && !aPoint) { // a difference plus a reading moves the reading; minus it means nothing
+        return sign > 0 ? addInto(b, a, sign, out) : ErrorKind::TemperaturePoint;
+    }
+    double x = 0.0;
+    if (!aPoint) { // without copying a unit
+        const ErrorKind kind = numberInto(b, a.unit(), x);
+        const double value = a.value() + sign * x; // sign * x is exact: a - x has the same bits
+        const ErrorKind checked = kind == ErrorKind::None ? check(value, a.unit(), a.value(), x) : kind;
+        if (checked == ErrorKind::None) {
+            out = Quantity(value, a.unit());
+        }
+        return checked;
+    }
+    // A difference moves a reading; reading − reading converts as readings and is a difference.
+    const Unit difference = a.unit().difference();
+    const ErrorKind kind = numberInto(b, bPoint ? a.unit() : difference, x);
+    const double value = a.value() + sign * x;
+    const Unit& unit = bPoint ? difference : a.unit();
+    const ErrorKind checked = kind == ErrorKind::None ? check(value, unit, a.value(), x) : kind;
+    if (checked == ErrorKind::None) {
+        out = Quantity(value, unit);
+    }
+    return checked;
+}
+
+} // namespace detail
+
+Result<double> Quantity::tryIn(const Unit& unit) const {
+    double value = 0.0;
+    const ErrorKind kind = detail::numberInto(*this, unit, value);
+    return kind == ErrorKind::None
+               ? Result<double>(value)
+               : Result<double>(kind, kind == ErrorKind::IncompatibleUnits || kind == ErrorKind::TemperaturePoint
+                                          ? planMessage(kind, mUnit, unit)
+                                          : explain(kind, *this, "in", Quantity(1.0, unit)));
 }
 
 Result<Quantity> Quantity::tryTo(const Unit& unit) const {
@@ -112,78 +198,56 @@ Result<Quantity> Quantity::tryFromAbsoluteZero() const {
 }
 
 Result<Quantity> tryAdd(const Quantity& a, const Quantity& b) {
-    const bool aPoint = a.unit().isTemperaturePoint();
-    const bool bPoint = b.unit().isTemperaturePoint();
-    if (aPoint && bPoint) {
-        return pointMisuse("two temperature readings do not add", a);
-    }
-    if (bPoint) { // a difference plus a reading: the reading moved, in its unit
-        return tryAdd(b, a);
-    }
-    const Result<double> x = b.tryIn(aPoint ? a.unit().difference() : a.unit());
-    return x ? finished(a.value() + *x, a.unit(), a.value(), *x) : R::failureOf(x);
+    Quantity out;
+    const ErrorKind kind = detail::addInto(a, b, 1.0, out);
+    return kind == ErrorKind::None ? R(out) : R(kind, explain(kind, a, "+", b));
 }
 
 Result<Quantity> trySubtract(const Quantity& a, const Quantity& b) {
-    const bool aPoint = a.unit().isTemperaturePoint();
-    const bool bPoint = b.unit().isTemperaturePoint();
-    if (bPoint && !aPoint) {
-        return pointMisuse("a temperature reading is not subtracted from a difference", b);
-    }
-    // Reading − reading converts as readings and is a difference; reading − difference stays a reading.
-    const Result<double> x = b.tryIn(aPoint && !bPoint ? a.unit().difference() : a.unit());
-    if (!x) {
-        return R::failureOf(x);
-    }
-    const Unit unit = aPoint && bPoint ? a.unit().difference() : a.unit();
-    return finished(a.value() - *x, unit, a.value(), *x);
+    Quantity out;
+    const ErrorKind kind = detail::addInto(a, b, -1.0, out);
+    return kind == ErrorKind::None ? R(out) : R(kind, explain(kind, a, "-", b));
 }
 
 Result<Quantity> tryMultiply(const Quantity& a, const Quantity& b) {
-    if (a.unit().isTemperaturePoint() || b.unit().isTemperaturePoint()) {
-        return pointMisuse("a temperature reading does not multiply", a.unit().isTemperaturePoint() ? a : b);
+    if (refused(a, b)) {
+        return R(ErrorKind::TemperaturePoint, explain(ErrorKind::TemperaturePoint, a, "*", b));
     }
-    return product(a.value() * b.value(), tryMultiply(a.unit(), b.unit()), a.value(), b.value());
+    return product(a.value() * b.value(), tryMultiply(a.unit(), b.unit()), a, "*", b);
 }
 
 Result<Quantity> tryDivide(const Quantity& a, const Quantity& b) {
-    if (a.unit().isTemperaturePoint() || b.unit().isTemperaturePoint()) {
-        return pointMisuse("a temperature reading does not divide", a.unit().isTemperaturePoint() ? a : b);
+    if (refused(a, b)) {
+        return R(ErrorKind::TemperaturePoint, explain(ErrorKind::TemperaturePoint, a, "/", b));
     }
-    return product(a.value() / b.value(), tryDivide(a.unit(), b.unit()), a.value(), b.value());
+    return product(a.value() / b.value(), tryDivide(a.unit(), b.unit()), a, "/", b);
 }
 
-Result<Quantity> tryScale(const Quantity& a, double factor) {
-    if (a.unit().isTemperaturePoint()) {
-        return pointMisuse("a temperature reading does not scale", a);
-    }
-    return finished(a.value() * factor, a.unit(), a.value(), factor);
-}
+Result<Quantity> tryScale(const Quantity& a, double factor) { return tryMultiply(a, Quantity(factor, Unit())); }
 
 Result<Quantity> tryPow(const Quantity& a, int n) {
-    if (n == 1) {
-        return R(a);
+    const Quantity power(n, Unit());
+    if (n == 1 || refused(a, power)) {
+        return n == 1 ? R(a) : R(ErrorKind::TemperaturePoint, explain(ErrorKind::TemperaturePoint, a, "^", power));
     }
-    if (a.unit().isTemperaturePoint()) {
-        return pointMisuse("a temperature reading is not raised to a power", a);
-    }
-    return product(std::pow(a.value(), static_cast<double>(n)), tryPow(a.unit(), n), a.value(), 1.0);
+    return product(std::pow(a.value(), static_cast<double>(n)), tryPow(a.unit(), n), a, "^", power);
 }
 
 Result<Quantity> trySqrt(const Quantity& a) {
-    if (a.unit().isTemperaturePoint()) {
-        return pointMisuse("a temperature reading has no square root", a);
+    const Quantity half(0.5, Unit());
+    if (refused(a, half)) {
+        return R(ErrorKind::TemperaturePoint, explain(ErrorKind::TemperaturePoint, a, "^", half));
     }
     const Unit& unit = a.unit();
     QelUnitFactor halves[Unit::kMaxFactors];
     for (std::size_t i = 0; i < unit.size(); ++i) {
         if (unit.power(i) % 2 != 0) {
-            return R(ErrorKind::FractionalPower, "the square root of " + unit.symbol() + " has a fractional power");
+            return R(ErrorKind::FractionalPower, explain(ErrorKind::FractionalPower, a, "^", half));
         }
         halves[i] = QelUnitFactor{unit.unit(i), unit.power(i) / 2};
     }
     const Result<Unit> root = UnitAccess::make(std::sqrt(unit.scale()), halves, unit.size(), false);
-    return product(std::sqrt(a.value()), root, a.value(), 1.0);
+    return product(std::sqrt(a.value()), root, a, "^", half);
 }
 
 Result<int> tryCompare(const Quantity& a, const Quantity& b) {

@@ -91,6 +91,8 @@ Result<Unit> UnitAccess::make(double scale, const QelUnitFactor* factors, std::s
         unit.mPowers[unit.mCount] = static_cast<std::int16_t>(f.power);
         ++unit.mCount;
     }
+    unit.mTemperature = unit.mCount == 1 && unit.mPowers[0] == 1 &&
+                        qelunits_detail::kUnitTable[unit.mUnits[0]].type == QelUnit::Temperature;
     return Result<Unit>(difference ? asDifference(unit) : unit);
 }
 
@@ -136,8 +138,6 @@ QelUnitExpression Unit::expression() const {
     qelunits_detail::UnitTypeAccess{type}.assign(factors, mCount); // ascending already; inline storage holds 7
     return QelUnitExpression(mScale, type, mDifference);
 }
-
-bool Unit::isTemperaturePoint() const noexcept { return !mDifference && UnitAccess::isLoneTemperature(*this); }
 
 Unit Unit::difference() const noexcept { return UnitAccess::asDifference(*this); }
 
@@ -192,19 +192,18 @@ Result<Unit> tryPow(const Unit& a, int n) {
     if (n == 0) {
         return Result<Unit>(Unit());
     }
-    Scratch list;
-    readFactors(a, list);
-    for (std::uint32_t i = 0; i < list.size(); ++i) {
-        const std::int64_t power = static_cast<std::int64_t>(list[i].power) * n;
+    QelUnitFactor list[Unit::kMaxFactors] = {};
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        const std::int64_t power = static_cast<std::int64_t>(a.power(i)) * n;
         if (power > Unit::kMaxPower || power < -Unit::kMaxPower) {
             return Result<Unit>(ErrorKind::OutOfRange, tooLarge("the power is too large"));
         }
-        list.data()[i].power = static_cast<std::int32_t>(power);
+        list[i] = QelUnitFactor{a.unit(i), static_cast<std::int32_t>(power)};
     }
     // As QelUnitExpression::pow raises the scale.
     const double s = a.scale();
     const double scale = s == 1.0 || n == 1 ? s : n == -1 ? 1.0 / s : std::pow(s, static_cast<double>(n));
-    return UnitAccess::make(scale, list.data(), list.size(), a.isTemperatureDifference() && n == 1);
+    return UnitAccess::make(scale, list, a.size(), a.isTemperatureDifference() && n == 1);
 }
 
 bool operator==(const Unit& a, const Unit& b) noexcept {

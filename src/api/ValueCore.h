@@ -6,6 +6,7 @@
 // QelUnitExpression::Convert performs it, so that every path gives its bits.
 
 #include "catalog/UnitTable.h"
+#include "factors/DirectFactors.h"
 
 #include <qelunits/ConversionFactor.h>
 #include <qelunits/QelUnitParser.h>
@@ -24,10 +25,7 @@ struct UnitAccess {
     /// The same unit, read as a temperature difference where it is one temperature unit to the power 1.
     static Unit asDifference(Unit unit) noexcept;
     /// True for one temperature unit to the power 1, a reading or a difference.
-    static bool isLoneTemperature(const Unit& unit) noexcept {
-        return unit.mCount == 1 && unit.mPowers[0] == 1 &&
-               qelunits_detail::kUnitTable[unit.mUnits[0]].type == QelUnit::Temperature;
-    }
+    static bool isLoneTemperature(const Unit& unit) noexcept { return unit.mTemperature; }
     /// True for scale 1 and one unit to the power 1 that is no difference: the fast conversions take it.
     static bool isPlain(const Unit& unit) noexcept {
         return unit.mCount == 1 && unit.mPowers[0] == 1 && unit.mScale == 1.0 && !unit.mDifference;
@@ -41,6 +39,13 @@ template <class T>
 Result<T> parseFailure(const QelUnitParseResult& parsed) {
     return Result<T>(kindOf(parsed.error()), QelUnitParser::toUtf8(parsed.message()), parsed.position());
 }
+
+namespace detail {
+/// a + b × sign into out, in a's unit (sign 1 or -1); None, or the kind of the failure (out untouched).
+ErrorKind addInto(const Quantity& a, const Quantity& b, double sign, Quantity& out) noexcept;
+/// q's number in unit into out; None, or the kind of the failure (out untouched).
+ErrorKind numberInto(const Quantity& q, const Unit& unit, double& out) noexcept;
+} // namespace detail
 
 /// A conversion between two units, prepared.
 struct Plan {
