@@ -4,7 +4,6 @@
 #include "Objects.h"
 
 #include <pybind11/pybind11.h>
-#include <pybind11/stl.h>
 
 namespace py = pybind11;
 
@@ -93,13 +92,8 @@ void definePlans(py::module_& m) {
     });
     m.def(
         "_parse_uncached",
-        [](const std::string& text) {
-            qelpy::Unit unit;
-            qelpy::Failure failure;
-            check(qelpy::parseUnit(text, unit, failure), failure);
-            return unitObject(unit);
-        },
-        "The Unit a text means, read without the cache (for the benchmark).");
+        [](py::handle text) { return checked(reinterpret_cast<PyObject*>(qelpy::readUnit(text.ptr()))); },
+        "Unit(text) without the cache of texts read (for the benchmark).");
     m.def("_check_scale", [](py::handle a) {
         qelpy::Failure failure;
         check(qelpy::checkScale(unitOf(unitArg(a)), failure), failure);

@@ -55,6 +55,8 @@ bool addExceptions(PyObject* module);
 /// Sets the Python exception of failure; returns null for the caller to return.
 PyObject* raise(const Failure& failure);
 
+/// A new Unit read from a str, shown as the text without blanks around it; null with an exception set.
+UnitObject* readUnit(PyObject* text);
 /// A new reference to the Unit a str or Unit means (strs through a cache); null with an exception set.
 UnitObject* unitFrom(PyObject* textOrUnit);
 /// A new Unit holding unit, shown as text (null: the library's form).

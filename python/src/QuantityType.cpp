@@ -58,7 +58,7 @@ PyObject* newQuantityFrom(PyObject* magnitude, UnitObject* unit) {
         return nullptr;
     }
     PyObject* array = callHelper("as_magnitude", magnitude); // a float again for NumPy's scalars
-    PyObject* result = array == nullptr        ? nullptr
+    PyObject* result = array == nullptr            ? nullptr
                        : PyFloat_CheckExact(array) ? newQuantity(PyFloat_AS_DOUBLE(array), unit)
                                                    : newArrayQuantity(array, unit);
     Py_XDECREF(array);

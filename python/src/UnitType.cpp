@@ -61,27 +61,6 @@ bool addException(PyObject* module, PyObject*& slot, const char* name, PyObject*
 
 UnitObject* unitOf(PyObject* self) { return reinterpret_cast<UnitObject*>(self); }
 
-UnitObject* readUnit(PyObject* text) {
-    std::string_view utf8;
-    if (!utf8Of(text, utf8)) {
-        return nullptr;
-    }
-    Unit unit;
-    Failure failure;
-    if (!parseUnit(utf8, unit, failure)) {
-        raise(failure);
-        return nullptr;
-    }
-    // The text as typed, without blanks around it, reads back as the unit.
-    PyObject* stripped = PyObject_CallMethod(text, "strip", nullptr);
-    if (stripped == nullptr) {
-        return nullptr;
-    }
-    UnitObject* result = newUnit(unit, stripped);
-    Py_DECREF(stripped);
-    return result;
-}
-
 bool needsParentheses(PyObject* text) {
     std::string_view utf8;
     return !utf8Of(text, utf8) || utf8.find_first_of(" */(") != std::string_view::npos ||
@@ -401,6 +380,27 @@ PyObject* raise(const Failure& failure) {
     Py_XDECREF(position);
     Py_XDECREF(kind);
     return nullptr;
+}
+
+UnitObject* readUnit(PyObject* text) {
+    std::string_view utf8;
+    if (!utf8Of(text, utf8)) {
+        return nullptr;
+    }
+    Unit unit;
+    Failure failure;
+    if (!parseUnit(utf8, unit, failure)) {
+        raise(failure);
+        return nullptr;
+    }
+    // The text as typed, without blanks around it, reads back as the unit.
+    PyObject* stripped = PyObject_CallMethod(text, "strip", nullptr);
+    if (stripped == nullptr) {
+        return nullptr;
+    }
+    UnitObject* result = newUnit(unit, stripped);
+    Py_DECREF(stripped);
+    return result;
 }
 
 UnitObject* unitFrom(PyObject* textOrUnit) {
