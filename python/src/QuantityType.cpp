@@ -507,7 +507,7 @@ PyTypeObject QuantityType = [] {
                "* and / combine units; a temperature reading (°C, °F, K) minus a reading is a difference (Δ°C),\n"
                "a reading plus a difference a reading; adding two readings, or scaling one, raises\n"
                "TemperaturePointError. Comparisons convert the right side and compare exactly; == between\n"
-               "units that do not convert is False. Pickles as its text.";
+               "units that do not convert is False. Pickles as its magnitude and its unit's text.";
     t.tp_richcompare = quantityCompare;
     t.tp_methods = quantityMethods;
     t.tp_getset = quantityGetSet;

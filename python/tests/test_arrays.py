@@ -62,7 +62,7 @@ def test_ufuncs_on_array_quantities():
     ]
     for result, magnitude, unit in cases:
         assert result.magnitude.tolist() == pytest.approx(magnitude, rel=1e-15) and result.units == unit
-    assert (lengths > Q(3.0, "m")).tolist() == [False, True, True]
+    assert (lengths > Q(3.0, "m")).tolist() == [False, True, True] and len(lengths) == 3
     assert np.equal(lengths, Q(np.array([1.0, 2.0, 3.0]), "s")).tolist() == [False] * 3
     with pytest.raises(qelunits.IncompatibleUnitsError):
         np.add(lengths, Q(1.0, "s"))

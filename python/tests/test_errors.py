@@ -35,7 +35,16 @@ def test_classes_derive_from_the_builtin_ones():
     assert issubclass(qelunits.UnitParseError, ValueError)
     for cls in (qelunits.IncompatibleUnitsError, qelunits.TemperaturePointError):
         assert issubclass(cls, ValueError) and issubclass(cls, TypeError)
-    for call in (lambda: Unit(3), lambda: Q("3", "m"), lambda: qelunits.convert(1.0, "m")):
+    for call in (lambda: Unit(3), lambda: Q("3", "m"), lambda: qelunits.convert(1.0, "m"), lambda: len(Q(1, "m")),
+                 lambda: qelunits._core._parse_uncached(3)):
         with pytest.raises(TypeError):
             call()
-    assert (Q(1, "m") == Q(1, "s"), Q(1, "m") != Q(1, "s"), Q(100, "cm") == Q(1, "m")) == (False, True, True)
+    with pytest.raises(OverflowError):
+        qelunits.convert(10**400, "m", "ft")
+
+
+def test_comparisons_convert_and_compare_exactly():
+    m, cm = Q(1, "m"), Q(100, "cm")
+    assert (m == Q(1, "s"), m != Q(1, "s"), cm == m, m < cm, m <= cm, m > cm, m >= cm) == (
+        False, True, True, False, True, False, True)
+    assert qelunits.convert(-1.0, "m", "cm") == -100.0
