@@ -37,7 +37,7 @@ TEST(BadCode, IsEmptyOrDimensionless) {
         EXPECT_FALSE(QelUnit::isValid(t));
         EXPECT_EQ(QelUnit::displayName(t, false), nullptr);
         EXPECT_EQ(QelUnit::displayName(t, true), nullptr);
-        EXPECT_EQ(QelUnitParser::baseUnit(t), QelUnit::dimensionless);
+        EXPECT_EQ(qelunits::baseUnit(t), QelUnit::dimensionless);
         const U u = static_cast<U>(unit);
         std::wstring texts = QelUnit::internalName(u) + str(QelUnitParser::unitText(u));
         for (const bool localized : {false, true}) {
@@ -121,7 +121,5 @@ TEST(ParserInput, EmptyAndBadTextsGiveEmptyAnswers) {
     EXPECT_FALSE(QelUnitParser::resolveName(std::wstring_view(), unit));
     EXPECT_EQ(unit, QelUnit::dimensionless);
     EXPECT_EQ(QelUnitParser::candidates(std::wstring_view()).count, 0U);
-    std::wstring wide = L"unchanged";
-    EXPECT_FALSE(QelUnitParser::fromUtf8("\xFF", wide));
-    EXPECT_EQ(wide, L"unchanged");
+    EXPECT_FALSE(qelunits::fromUtf8("\xFF"));
 }

@@ -32,6 +32,9 @@ TEST(Expression, ConvertsValuesAndFactorsWithTheirScales) {
         {read(L"°F"), read(L"K"), -40.0, 233.15, ok, QelUnit::CustomConversion},
         {read(L"°C"), read(L"mK"), 0.0, 273150.0, ok, QelUnit::CustomConversion},
         {read(L"ppm"), read(L"%"), 5000.0, 0.5, ok, ok},
+        // A difference converts by the ratio of the degrees, with either side a difference.
+        {read(L"Δ°C"), read(L"Δ°F"), 10.0, 18.0, ok, ok},
+        {read(L"delta_degF"), read(L"K"), -9.0, -5.0, ok, ok},
         {read(L"m"), read(L"s"), 7.0, 7.0, QelUnit::TypesNotCompatible, QelUnit::TypesNotCompatible},
         {X(0.0, meter), ft, 7.0, 7.0, bad, bad},
         {ft, X(-2.0, meter), 7.0, 7.0, bad, bad},
@@ -70,13 +73,36 @@ TEST(Expression, UnscaledConversionsKeepTheTypesBits) {
 
 TEST(Expression, TellsReadingsBelowAbsoluteZero) {
     const std::tuple<const wchar_t*, double, bool> cases[] = {
-        {L"K", -0.001, true},   {L"K", 0.0, false},      {L"°C", -273.15, false},
-        {L"°C", -273.16, true}, {L"°F", -459.67, false}, {L"°F", -460.0, true},
-        {L"°R", -1.0, true},    {L"mK", -1.0, true},     {L"°C/min", -1000.0, false}, // a rate, not a reading
-        {L"K^2", -1.0, false},  {L"m", -1.0, false},
+        {L"K", -0.001, true},    {L"K", 0.0, false},      {L"°C", -273.15, false},
+        {L"°C", -273.16, true},  {L"°F", -459.67, false}, {L"°F", -460.0, true},
+        {L"°R", -1.0, true},     {L"mK", -1.0, true},     {L"°C/min", -1000.0, false}, // a rate, not a reading
+        {L"Δ°C", -300.0, false}, {L"K^2", -1.0, false},   {L"m", -1.0, false},
     };
     for (const auto& [text, value, below] : cases) {
-        EXPECT_EQ(read(text).isBelowAbsoluteZero(value), below) << QelUnitParser::toUtf8(text) << " " << value;
+        EXPECT_EQ(read(text).isBelowAbsoluteZero(value), below) << qelunits::toUtf8(text) << " " << value;
+    }
+}
+
+// Dimensions that are reciprocals convert only when asked, and then as 1/x.
+TEST(Expression, ConvertsReciprocalsOnlyWhenAsked) {
+    const double lPer100KmAtOneMpg = 100.0 * 3.785411784 / 1.609344;
+    const std::tuple<const wchar_t*, const wchar_t*, double, double, QelUnit::ErrorStatus> cases[] = {
+        {L"mpg", L"L/100 km", 30.0, lPer100KmAtOneMpg / 30.0, QelUnit::Ok},
+        {L"L/100km", L"mpg", 7.0, lPer100KmAtOneMpg / 7.0, QelUnit::Ok},
+        {L"s", L"1/min", 2.0, 30.0, QelUnit::Ok},
+        {L"mpg", L"L/100 km", 0.0, 0.0, QelUnit::Overflow},
+        {L"mpg", L"m", 1.0, 1.0, QelUnit::TypesNotCompatible},
+        {L"m", L"ft", 1.0, 1.0, QelUnit::TypesNotCompatible}, // compatible: an ordinary conversion
+    };
+    for (const auto& [from, to, value, expected, status] : cases) {
+        SCOPED_TRACE(qelunits::toUtf8(from));
+        double converted = value;
+        EXPECT_EQ(read(from).ConvertReciprocal(read(to), converted), status);
+        EXPECT_NEAR(converted, expected, 1e-12 * expected);
+        double untouched = value;
+        if (status == QelUnit::Ok) { // never silently
+            EXPECT_EQ(read(from).Convert(read(to), untouched), QelUnit::TypesNotCompatible);
+        }
     }
 }
 

@@ -7,6 +7,7 @@
 
 #include <qelunits/QelUnitParser.h>
 #include <qelunits/QelUnitType.h>
+#include <qelunits/QelUnitsUtf8.h>
 
 #include <gtest/gtest.h>
 
@@ -77,7 +78,7 @@ inline Entries ramp(std::int32_t count) {
 /// The expression a text reads as, which must read.
 inline QelUnitExpression read(const std::wstring& text) {
     const QelUnitParseResult r = QelUnitParser::parseExpression(text);
-    EXPECT_TRUE(r.ok()) << QelUnitParser::toUtf8(r.message());
+    EXPECT_TRUE(r.ok()) << qelunits::toUtf8(r.message());
     return r.expression();
 }
 

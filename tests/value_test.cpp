@@ -7,9 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <functional>
-#include <limits>
 #include <sstream>
 #include <string>
 #include <type_traits>
@@ -33,12 +31,19 @@ static_assert(neitherWay<std::plus<>, double> && neitherWay<std::minus<>, int>);
 static_assert(neitherWay<std::less<>, double> && neitherWay<std::equal_to<>, double>);
 static_assert(!std::is_invocable_v<std::multiplies<>, Unit, double>); // the number goes first
 static_assert(std::is_invocable_r_v<Quantity, std::multiplies<>, double, Unit>);
-static_assert(std::is_invocable_r_v<Quantity, std::multiplies<>, Quantity, double>);
 static_assert(std::is_same_v<std::invoke_result_t<std::less<>, Quantity, Quantity>, bool>);
 static_assert(std::is_trivially_copyable_v<Quantity> && sizeof(Quantity) <= 48 && std::is_trivially_copyable_v<Unit>);
 
-std::string text(const qelunits::Result<Quantity>& r) {
-    return r ? qelunits::toString(*r) : std::string("!") + qelunits::kindName(r.kind());
+template <class T>
+std::string text(const qelunits::Result<T>& r) {
+    if (!r) {
+        return std::string("!") + qelunits::kindName(r.kind());
+    }
+    if constexpr (std::is_same_v<T, int>) {
+        return std::to_string(*r);
+    } else {
+        return qelunits::toString(*r);
+    }
 }
 
 // a OP b for two quantity texts: the result's text, or "!" and the kind of the failure.
@@ -64,10 +69,8 @@ std::string apply(const char* a, char op, const char* b) {
         return text(x.tryFromAbsoluteZero());
     case 't':
         return text(x.tryTo(y.unit()));
-    default: {
-        const qelunits::Result<int> c = tryCompare(x, y);
-        return c ? std::to_string(*c) + (x == y ? " ==" : " !=") : std::string("!") + qelunits::kindName(c.kind());
-    }
+    default:
+        return text(tryCompare(x, y)) + (x == y ? " ==" : " !=");
     }
 }
 
@@ -91,8 +94,9 @@ TEST(ValueApi, Arithmetic) {
         {"1 ft", '+', "1 m", "4.2808398950131235 ft"},
         {"1 m", '-', "100 cm", "0 m"},
         {"1 m", '+', "2 s", "!incompatible units"},
-        {"3 ft", '*', "4 ft", "12 ft^2"},
+        {"+3 ft", '*', "4 ft", "12 ft^2"},
         {"2 nm", '/', "10 ps", "0.2 1000.0000000000001 m/sec"},
+        {"2 kJ", '*', "3 kJ", "6 1e+06 J^2"},
         {"6 m", '/', "3 m", "2"},
         {"1e300 m", '*', "1e300 m", "!out of range"},
         {"1 m", '/', "0 s", "!out of range"},
@@ -100,8 +104,8 @@ TEST(ValueApi, Arithmetic) {
         {"2 mm", '^', "-1", "0.5 1/mm"},
         {"2 m", '^', "0", "1"},
         {"2 m", '^', "1001", "!out of range"},
-        {"16 m^2", 'r', "0", "4 m"},
         {"10 m", '^', "400", "!out of range"},
+        {"16 m^2", 'r', "0", "4 m"},
         {"8 m^3", 'r', "0", "!fractional power"},
         {"2 m", 's', "-1.5", "-3 m"},
         {"3 ft", 't', "1 m", "0.9144000000000001 m"},
@@ -111,20 +115,21 @@ TEST(ValueApi, Arithmetic) {
         {"12 in", '<', "1 ft", "0 =="},
         {"1 m", '<', "1 ft", "1 !="},
         {"1 ft", '<', "1 m", "-1 !="},
-        {"1 pF", '<', "0 pF", "1 !="},
-        {"1 m", '<', "1 s", "!incompatible units"},
-        {"1 kg m s^-2", '<', "1 N", "0 =="},
+        {"1 pm", '<', "0 pm", "1 !="},
+        {"1 m", '<', "1 s", "!incompatible units !="},
     });
-    // Seven distinct units fit, an eighth does not.
+    // Seven distinct units fit, an eighth does not; powers stop at 1000 either way.
     const Unit seven("kg·m·s·A·mol·cd·rad");
     EXPECT_EQ(tryMultiply(seven, Unit("sr")).kind(), ErrorKind::OutOfRange);
     EXPECT_EQ(tryDivide(seven, Unit("sr")).kind(), ErrorKind::OutOfRange);
     EXPECT_EQ((seven / Unit("rad") * Unit("sr")).size(), 7U);
-    EXPECT_EQ(Unit::parse("kg·m·s·A·mol·cd·rad·sr").kind(), ErrorKind::OutOfRange);
+    EXPECT_EQ(Unit::fromCode(QelUnit::meter, -1001).kind(), ErrorKind::OutOfRange);
+    EXPECT_EQ(pow(Unit("km/s"), 1), Unit("km/s"));
+    EXPECT_NE(Unit("m"), Unit("100 m"));
     EXPECT_TRUE(approxEqual(Quantity("1 ft"), Quantity("0.30480001 m"), 1e-7));
     EXPECT_FALSE(approxEqual(Quantity("1 ft"), Quantity("0.3049 m"), 1e-7));
     EXPECT_FALSE(approxEqual(Quantity("1 ft"), Quantity("1 s")));
-    EXPECT_EQ(toString(-Quantity("2 m") * 2.0 / 4.0 + 3.0 * Unit("m")), "2 m");
+    EXPECT_EQ(toString(-Quantity("2 m") * 2.0 / 4.0 + 3.0 * Unit("m") - Quantity("1 ft")), "1.6952 m");
 }
 
 TEST(ValueApi, PointsAndDifferences) {
@@ -146,7 +151,6 @@ TEST(ValueApi, PointsAndDifferences) {
         {"10 ΔK", 's', "2", "20 Δ°K"},
         {"4 ΔK^2", 'r', "0", "2 Δ°K"},
         {"10 J", '/', "2 J/K", "5 Δ°K"},
-        {"10 J", '/', "2 ΔK", "5 J/°K"},
         {"5 K", '-', "10 ΔK", "!below absolute zero"},
         {"-500 °F", 't', "1 K", "!below absolute zero"},
         {"-1 K", 't', "1 K", "!below absolute zero"},
@@ -156,14 +160,11 @@ TEST(ValueApi, PointsAndDifferences) {
         {"20 °C", 'z', "0", "293.15 Δ°C"},
         {"10 m", 'z', "0", "10 m"},
         {"0 °C", '<', "32 °F", "0 =="},
-        {"0 °C", '<', "0 ΔK", "!temperature point"},
-        {"1 J/(kg·°C)", 't', "1 J/(kg·K)", "1 J/(kg·°K)"},
+        {"0 °C", '<', "0 ΔK", "!temperature point !="},
     });
-    EXPECT_TRUE(Unit("°C").isTemperaturePoint());
     EXPECT_FALSE(Unit("delta_degC").isTemperaturePoint());
     EXPECT_EQ(Unit("°F").difference(), Unit("Δ°F"));
     EXPECT_EQ(Unit("m").difference(), Unit("m"));
-    EXPECT_FALSE(Quantity("0 °C") == Quantity("0 Δ°C"));
 }
 
 TEST(ValueApi, ErrorsWithKindsAndPositions) {
@@ -171,17 +172,12 @@ TEST(ValueApi, ErrorsWithKindsAndPositions) {
         const char* text;
         ErrorKind kind;
         std::size_t position;
-        const char* message;
     };
     const Row rows[] = {
-        {"3.5 kg/fot", ErrorKind::UnknownUnit, 7, "unknown unit 'fot' at 7; did you mean 'ft'?"},
-        {"  x m", ErrorKind::InvalidNumber, 2, "expected a finite number at 2"},
-        {"1e999 m", ErrorKind::OutOfRange, 0, "number out of the range of a double at 0"},
-        {"1 mpa", ErrorKind::AmbiguousText, 2, nullptr},
-        {"1 psig", ErrorKind::RefusedText, 2, nullptr},
-        {"1 m/(s", ErrorKind::Syntax, 4, nullptr},
-        {"1 m^2000", ErrorKind::OutOfRange, 3, nullptr},
-        {"1 m\xff", ErrorKind::InvalidText, 3, nullptr},
+        {"3.5 kg/fot", ErrorKind::UnknownUnit, 7}, {"  x m", ErrorKind::InvalidNumber, 2},
+        {"1e999 m", ErrorKind::OutOfRange, 0},     {"1 kpa", ErrorKind::AmbiguousText, 2},
+        {"1 psig", ErrorKind::RefusedText, 2},     {"1 m/(s", ErrorKind::Syntax, 4},
+        {"1 m^2000", ErrorKind::OutOfRange, 3},    {"1 m\xff", ErrorKind::InvalidText, 3},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.text);
@@ -189,9 +185,6 @@ TEST(ValueApi, ErrorsWithKindsAndPositions) {
         EXPECT_EQ(r.kind(), row.kind);
         EXPECT_EQ(r.position(), row.position);
         EXPECT_EQ(r.status(), row.kind == ErrorKind::OutOfRange ? QelUnit::Overflow : QelUnit::InvalidUnit);
-        if (row.message != nullptr) {
-            EXPECT_EQ(r.message(), row.message);
-        }
         try {
             static_cast<void>(Quantity(row.text));
             ADD_FAILURE() << "no exception";
@@ -201,8 +194,8 @@ TEST(ValueApi, ErrorsWithKindsAndPositions) {
             EXPECT_EQ(e.what(), r.message());
         }
     }
+    EXPECT_EQ(Quantity::parse("3.5 kg/fot").message(), "unknown unit 'fot' at 7; did you mean 'ft'?");
     EXPECT_EQ(Unit::fromCode(static_cast<QelUnit::BuiltinUnits>(349)).kind(), ErrorKind::InvalidArgument);
-    EXPECT_EQ(Unit::fromCode(QelUnit::meter, 1001).kind(), ErrorKind::OutOfRange);
     EXPECT_EQ(Unit::fromCode(QelUnit::dimensionless, 3).value(), Unit());
     EXPECT_EQ(qelunits::Result<int>(QelUnit::TypesNotCompatible, "x").kind(), ErrorKind::IncompatibleUnits);
     EXPECT_STREQ(qelunits::kindName(ErrorKind::FractionalPower), "fractional power");
@@ -210,28 +203,26 @@ TEST(ValueApi, ErrorsWithKindsAndPositions) {
 }
 
 TEST(ValueApi, ConvertsAsTheExpressionLayerBitForBit) {
-    // Every pair of catalogue units, and products of two units with powers, against QelUnitExpression::Convert.
+    // Pairs of catalogue units, and products of two units with powers, against QelUnitExpression::Convert.
     const double value = 1234.5678;
     int compared = 0;
     for (int a = 0; a < QelUnit::kUnitCount; ++a) {
-        for (int b = 0; b < QelUnit::kUnitCount; b += (a % 7 == 0 ? 1 : 5)) {
-            const auto ua = static_cast<QelUnit::BuiltinUnits>(a);
-            const auto ub = static_cast<QelUnit::BuiltinUnits>(b);
-            const int pa = a % 3 == 0 ? 2 : 1;
-            const QelUnitExpression ea(QelUnitType(ua, pa) * QelUnitType(ub, -1));
-            const QelUnitExpression eb(QelUnitType(ub, pa) * QelUnitType(ua, -1));
+        for (int b = a % 7; b < QelUnit::kUnitCount; b += 7) {
+            const QelUnitType ua(static_cast<QelUnit::BuiltinUnits>(a));
+            const QelUnitType ub(static_cast<QelUnit::BuiltinUnits>(b));
+            const int p = a % 3 == 0 ? 2 : 1;
             for (const auto& [from, to] :
-                 {std::pair{QelUnitExpression(QelUnitType(ua)), QelUnitExpression(QelUnitType(ub))},
-                  std::pair{ea, eb}}) {
+                 {std::pair{QelUnitExpression(ua), QelUnitExpression(ub)},
+                  std::pair{QelUnitExpression(pow(ua, p) / ub), QelUnitExpression(pow(ub, p) / ua)}}) {
                 double expected = value;
-                const QelUnit::ErrorStatus status = from.Convert(to, expected);
+                const bool converts = from.Convert(to, expected) == QelUnit::Ok;
                 const Unit uf = Unit::fromExpression(from).value();
                 const Unit ut = Unit::fromExpression(to).value();
                 const qelunits::Result<double> got = Quantity(value, uf).tryIn(ut);
                 const qelunits::Result<Converter> converter = Converter::make(uf, ut);
-                ASSERT_EQ(got.ok(), status == QelUnit::Ok) << a << ' ' << b;
-                ASSERT_EQ(converter.ok(), status == QelUnit::Ok) << a << ' ' << b;
-                if (got) {
+                ASSERT_EQ(got.ok(), converts) << a << ' ' << b;
+                ASSERT_EQ(converter.ok(), converts) << a << ' ' << b;
+                if (converts) {
                     ASSERT_EQ(bits(*got), bits(expected)) << a << ' ' << b;
                     ASSERT_EQ(bits(converter->tryConvert(value).value()), bits(expected)) << a << ' ' << b;
                     ++compared;
@@ -239,7 +230,7 @@ TEST(ValueApi, ConvertsAsTheExpressionLayerBitForBit) {
             }
         }
     }
-    EXPECT_GT(compared, 3000);
+    EXPECT_GT(compared, 1500);
     ConversionFactor factor;
     ASSERT_EQ((QelUnitType(QelUnit::meter) / QelUnitType(QelUnit::second))
                   .GetConversionFactor(QelUnitType(QelUnit::foot) / QelUnitType(QelUnit::minute), factor),
@@ -258,21 +249,23 @@ TEST(ValueApi, ConverterArraysAndReciprocals) {
     EXPECT_EQ(values[4], -40.0);
     EXPECT_EQ(toF.factor(), 0.0);
     EXPECT_THROW(toF(-274.0), qelunits::Error);
-    EXPECT_EQ(Converter("K", "K").tryConvert(-1.0).kind(), ErrorKind::BelowAbsoluteZero);
-    EXPECT_EQ(Converter("K", "K").tryConvert(values, values, 5).position(), 2U); // -300 °F before it: -300 K
-    EXPECT_EQ(toF(-40.0), -40.0);
+    EXPECT_EQ(Converter("K", "K").tryConvert(values, values, 5).position(), 2U); // -508 K
+    // Scaled readings convert value by value, as the expression layer converts them.
+    double scaled[2] = {1.0, 2.5};
+    Converter(Unit("2 °C"), Unit("0.5 °F"))(scaled, scaled, 2);
+    EXPECT_EQ(scaled[1], Quantity(2.5, Unit("2 °C")).in(Unit("0.5 °F")));
     double feet[5] = {1.0, 2.0, 3.0, 4.0, 5.0};
     double out[5] = {};
-    const Converter toFeet("m", "ft");
-    toFeet(feet, out, 5);
-    EXPECT_EQ(out[4], 5.0 * toFeet.factor());
     Converter("m", "m")(feet, out, 5);
     EXPECT_EQ(out[2], 3.0);
     EXPECT_EQ(Converter::make("s/m", "m/s").kind(), ErrorKind::IncompatibleUnits);
     const Converter pace("min/km", "km/h", Converter::Reciprocal::Allow);
-    EXPECT_EQ(pace(4.0), 15.0);
+    double expected = 4.0;
+    ASSERT_EQ(Unit("min/km").expression().ConvertReciprocal(Unit("km/h").expression(), expected), QelUnit::Ok);
+    EXPECT_EQ(bits(pace(4.0)), bits(expected));
     pace(feet, out, 5);
-    EXPECT_EQ(out[3], 15.0);
+    EXPECT_EQ(bits(out[3]), bits(expected));
+    EXPECT_EQ(pace.tryConvert(0.0).kind(), ErrorKind::OutOfRange);
     EXPECT_EQ(Converter::make("°C", "fot").kind(), ErrorKind::UnknownUnit);
     EXPECT_EQ(Converter::make("fot", "°C").position(), 0U);
     EXPECT_EQ(Converter::make("°C", "ΔK").kind(), ErrorKind::TemperaturePoint);
@@ -311,7 +304,7 @@ TEST(ValueApi, UnitTextsAndFormatting) {
     out.precision(3);
     out << q << '|' << Unit("m/s") << '|' << Quantity(2.0, Unit());
     EXPECT_EQ(out.str(), "0.3 ft|m/s|2");
-    std::unordered_set<Quantity> seen = {Quantity("1 m"), Quantity("100 cm"), Quantity("1 s")};
+    const std::unordered_set<Quantity> seen = {Quantity("1 m"), Quantity("100 cm"), Quantity("1 s")};
     EXPECT_EQ(seen.size(), 2U);
     EXPECT_NE(std::hash<Unit>()(Unit("m")), std::hash<Unit>()(Unit("cm")));
     EXPECT_STREQ(qelunits::version(), "1.0.0");

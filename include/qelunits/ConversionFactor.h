@@ -19,14 +19,6 @@ struct QELUNITS_EXPORT ConversionFactor_T {
     std::int32_t system;
 };
 
-/// A builtin unit raised to an integer power: one entry of a QelUnitType.
-struct QELUNITS_EXPORT QelUnitFactor {
-    /// The unit, 1 to 348.
-    QelUnit::BuiltinUnits unit;
-    /// The power the unit is raised to.
-    std::int32_t power;
-};
-
 /// How a value in one unit becomes a value in another: the identity, a factor
 /// (target = source * factor) or a custom function (temperature scales).
 class QELUNITS_EXPORT ConversionFactor {

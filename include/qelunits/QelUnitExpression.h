@@ -7,8 +7,6 @@
 #include <qelunits/QelUnit.h>
 #include <qelunits/QelUnitType.h>
 
-#include <iosfwd>
-
 namespace qelunits_detail {
 struct ExpressionAccess;
 }
@@ -56,6 +54,13 @@ public:
     /// is 212 °F) unless either side is a difference (10 Δ°C is 18 Δ°F); Ok or the failure of GetConversionFactor,
     /// value written only on Ok. Between unscaled expressions the result is the type's conversion, bit for bit.
     QelUnit::ErrorStatus Convert(const QelUnitExpression& to, double& value) const;
+    /// True when this times to is dimensionless, as for mpg and L/100 km, while the two are not compatible:
+    /// a value converts between them only reciprocally, and only where the caller asks (ConvertReciprocal).
+    bool isReciprocalOf(const QelUnitExpression& to) const;
+    /// Converts value in this to the reciprocal value in to (30 mpg is 7.84 L/100 km): Ok, value written;
+    /// TypesNotCompatible where isReciprocalOf(to) is false; Overflow for a value of 0 or one whose
+    /// reciprocal is not finite; InvalidUnit for a scale that is not positive and finite.
+    QelUnit::ErrorStatus ConvertReciprocal(const QelUnitExpression& to, double& value) const;
     /// True when this is a temperature scale (one temperature unit to the power
     /// 1, any scale, not a difference) and value, read in it, lies below absolute zero.
     bool isBelowAbsoluteZero(double value) const;
@@ -76,10 +81,6 @@ public:
         a.pow(n);
         return a;
     }
-    /// Writes the expression as QelUnitParser::format does ("1e-06 kg"), in UTF-8.
-    friend QELUNITS_EXPORT std::ostream& operator<<(std::ostream& out, const QelUnitExpression& expression);
-    /// Writes the expression as QelUnitParser::format does.
-    friend QELUNITS_EXPORT std::wostream& operator<<(std::wostream& out, const QelUnitExpression& expression);
 
 private:
     friend struct qelunits_detail::ExpressionAccess;

@@ -6,10 +6,11 @@
 #include <qelunits/QelUnit.h>
 #include <qelunits/QelUnitExpression.h>
 #include <qelunits/QelUnitType.h>
+#include <qelunits/QelUnitVar.h>
 
 #include <cstddef>
 #include <cstdint>
-#include <string>
+#include <iosfwd>
 #include <string_view>
 
 // Unit expressions: text such as "ft/min", "kg*m/s^2", "W/(m²·K)", "us ft",
@@ -20,43 +21,45 @@
 //  1. Exponents: "^N", "^-N", "**N", superscripts ("²", "⁻¹"), digits right
 //     after a unit ("m2", "s-1"), and the words "squared" and "cubed"; "sq",
 //     "square", "cu" and "cubic" raise the unit after them ("sq. ft.").
-//  2. A product of units side by side, joined by blanks, '·', or '-' or '.'
-//     between two words: "N m", "N-mm", "m.s-1", "W/m·K" is W/(m·K), "J/kg K"
-//     is J/(kg·K), "L/100 km" is L/(100 km).
-//  3. '*' and '/' (or "per"), left to right: "a/b/c" is a/(b·c), "W/m*K" is W·K/m.
+//  2. Units joined by '-' ("N-mm", "Btu/hr-ft2-°F"), written without a blank
+//     after an exponent ("W/m2K"), or after a number ("L/100 km", "100km"):
+//     one product, tighter than '/'.
+//  3. '*', '/' (or "per"), '·', '.' and units side by side, left to right, as
+//     most readers read them: "a/b/c" is a/(b·c), "J/kg K" is J·K/kg, "m.m/m" is m.
+//     Write "J/(kg·K)". A leading '/' is 1/ ("/s").
 //  Parentheses group. A positive decimal number ("100", "2.5", "1e3") scales
-//  the expression; a number right before a unit binds to it ("100km").
+//  the expression.
 //
 // A unit name, in order:
-//  1. A text of the catalogue (abbreviation and Vellum form in exact case;
-//     internal, singular and plural names with case folded): "m/s", "kg/cu m",
-//     "in-wg/100 ft", "Kn(UK)", "Cubic feet per minute". A name holding
-//     operators is read whole where no exponent follows it and, holding '/' or
-//     '*', where it would not regroup a quotient: write "(m/s)^2", "1/(m/s)".
-//  2. An everyday spelling: "s", "h", "K", "°", "degC", "mph", "lbs", "cc",
-//     "Nm", "ft-lb", "ppm", "%", "cup", "tbsp", "psia", "inHg", "℃", ...
-//  3. An SI prefix (q r y z a f p n µ μ u m c d da h k M G T P E Z R Q) on the
-//     symbol of a unit of the SI or accepted with it (m g s sec A K mol cd rad
-//     sr Hz N J Pa W V lx lm L l bar Wh eV VA Ah Ω S F H Wb T Gy Sv Bq Da), or
-//     a prefix word on its name: "kJ", "µs", "mg", "kilojoule", "megawatts".
-//     Temperature scales with an offset and units outside the SI take none.
-//  4. Only if nothing matched so: the symbols with case folded, where every
-//     spelling that matches means the same ("kwh" is the kWh; "mpa" is an
-//     error that names MPa and mPa). A symbol of one character is never folded.
-//  Among catalogue units that share a name, a unit of an SI base quantity goes
-//  first, then the lowest code: "min" is the minute, "m" the meter, "g" the
-//  gram, "yr" the sidereal year, "M" the millenium. A few short spellings keep
-//  the catalogue's meaning although people often mean another unit ("t" is the
-//  short ton, "C" the century, "cal" the caliber, "bbl" the dry barrel, "nmi"
-//  the UK nautical mile): candidates() and notes() say what to write instead.
-//  Gauge pressures ("psig", "barg") are refused: read as absolute they would be
-//  wrong by an atmosphere.
+//  1. A known spelling: the everyday spellings and the catalogue's texts. A
+//     symbol (an abbreviation, a Vellum form, "mph", "kWh") is read in its own
+//     case only; a name (internal, singular or plural, "tablespoon") in any.
+//     Where the references of the field agree on what a short spelling means,
+//     it means that, even where the catalogue gives it another unit: "t" is the
+//     tonne, "C" the coulomb, "cal" the thermochemical calorie, "nmi" 1852 m,
+//     "bbl" the 42-gallon barrel, "M" mol/l. The catalogue's unit is reached by
+//     an unambiguous text ("short ton", "century", "caliber", "dry barrel").
+//     Among catalogue units that share a text, a unit of an SI base quantity
+//     goes first, then the lowest code ("min" is the minute). A lone "C" or "F"
+//     is refused (a coulomb or a degree?), as are gauge pressures ("psig").
+//  2. An SI prefix (q r y z a f p n µ μ u m c d da h k M G T P E Z R Q) on the
+//     symbol of a unit that takes one, or a prefix word on its name: "kJ", "µs",
+//     "mg", "kilojoule", "megawatts"; binary prefixes (Ki, Mi, ...) on bits and
+//     bytes. No prefix attaches to a refused or unknown symbol.
+//  3. A name written with underscores reads as with blanks ("degree_Celsius");
+//     "Δ" or "delta_" before a temperature makes a difference ("Δ°C"); a
+//     qualifier in parentheses picks a kind ("gal (UK)", "ft (US)", "ton (short)").
+//  A symbol that matches only in another case is an error that names the
+//  spellings that exist ("'kpa': did you mean 'kPa'?"); nothing is guessed.
 //
 // parse() reads a unit type and refuses a text whose scale is not 1 ("mg",
 // "100 ft"); parseExpression() reads both. Failures are values, never
 // exceptions (other than std::bad_alloc). Nesting deeper than kMaxNesting and
 // powers beyond ±kMaxPower are errors. Positions count wide characters from 0
 // (code points of UTF-8 input).
+//
+// All members may be called from several threads at once: they read constant
+// tables and keep no state.
 
 /// The outcome of reading a unit expression: the type, or the error with its place and message.
 class QELUNITS_EXPORT QelUnitParseResult {
@@ -76,9 +79,10 @@ public:
         PowerOutOfRange = 10,      ///< an exponent or resulting power beyond ±kMaxPower
         NumberNotOne = 11,         ///< no longer given: parse() reports numbers as ScaledUnit
         ScaledUnit = 12,       ///< parse() of a text with a scale other than 1 ("mg", "100 ft"): use parseExpression
-        AmbiguousCase = 13,    ///< a name that matches only with case folded, and then means different units ("mpa")
-        RefusedUnit = 14,      ///< a spelling refused on purpose, such as a gauge pressure ("psig")
+        AmbiguousCase = 13,    ///< no longer given: a symbol in another case is WrongCase
+        RefusedUnit = 14,      ///< a spelling refused on purpose, such as a gauge pressure ("psig") or a lone "C"
         NumberOutOfRange = 15, ///< a number or resulting scale that is zero or beyond the range of a double
+        WrongCase = 16,        ///< a symbol written in another case than its own ("kpa", "MHZ"); the message names it
     };
 
     /// A success holding the dimensionless type.
@@ -128,8 +132,8 @@ struct QELUNITS_EXPORT QelUnitCandidate {
     bool alias;
 };
 
-/// Every catalogue unit a name can mean (a symbol of one character only in exact case),
-/// the parser's reading first where that is one unit.
+/// Every catalogue unit a name can mean, its text matched with case folded (a symbol of one
+/// character only in exact case), the parser's reading first where that is one unit.
 struct QELUNITS_EXPORT QelUnitCandidates {
     /// More than any name of the catalogue has.
     static constexpr std::size_t kCapacity = 16;
@@ -137,8 +141,8 @@ struct QELUNITS_EXPORT QelUnitCandidates {
     std::size_t count = 0;
     /// Entries, in order of preference.
     QelUnitCandidate items[kCapacity] = {};
-    /// For a short spelling whose catalogue meaning is kept although most people
-    /// mean another unit: "'t' is the short ton here; the metric tonne is 'tonne'". Null otherwise.
+    /// For a short spelling whose meaning here is not the one every reference gives it:
+    /// what it means and what to write for the other. Null otherwise.
     const wchar_t* note = nullptr;
 
     /// The first entry, for range-for.
@@ -188,22 +192,27 @@ public:
     static QelStringP format(const QelUnitType& type);
     /// Text that parseExpression reads back as the same scale and type: "1e-06 kg", "0.01 l/km", "ft".
     static QelStringP format(const QelUnitExpression& expression);
-    /// What the short spellings in an expression mean here when most people mean
-    /// another unit ("'t' is the short ton here; the metric tonne is 'tonne'"),
-    /// joined by "; "; empty when none.
+    /// What the short spellings in an expression mean here where references read
+    /// them otherwise ("'yr' is the sidereal year here; ..."), joined by "; "; empty when none.
     static QelStringP notes(std::wstring_view expression);
-    /// The base dimensions of a type in symbols kg, m, s, K, A, mol, cd, rad, sr, Hz: "kg·m/s^2"; "1" if none.
-    static QelStringP formatDimension(const QelUnitType& type);
-    /// The base unit of a type (its factor is 1 by definition); dimensionless for a type without one.
-    static QelUnit::BuiltinUnits baseUnit(QelUnit::BuiltinTypes type) noexcept;
-
-    /// UTF-8 text of a wide text.
-    static std::string toUtf8(std::wstring_view text);
-    /// Wide text of UTF-8 text; false (and out unchanged) when it is not UTF-8.
-    static bool fromUtf8(std::string_view text, std::wstring& out);
 
 private:
     static void readInto(std::wstring_view text, QelUnitParseResult& result, bool scaled);
 };
+
+// Written forms of the library's values, as format() writes them (the number as the stream would).
+
+/// Writes the type as QelUnitParser::format does, in UTF-8.
+QELUNITS_EXPORT std::ostream& operator<<(std::ostream& out, const QelUnitType& type);
+/// Writes the type as QelUnitParser::format does.
+QELUNITS_EXPORT std::wostream& operator<<(std::wostream& out, const QelUnitType& type);
+/// Writes the expression as QelUnitParser::format does ("1e-06 kg"), in UTF-8.
+QELUNITS_EXPORT std::ostream& operator<<(std::ostream& out, const QelUnitExpression& expression);
+/// Writes the expression as QelUnitParser::format does.
+QELUNITS_EXPORT std::wostream& operator<<(std::wostream& out, const QelUnitExpression& expression);
+/// Writes the value as the stream would, a blank and the type, as one field (a width pads the whole), in UTF-8.
+QELUNITS_EXPORT std::ostream& operator<<(std::ostream& out, const QelUnitVar& quantity);
+/// Writes the value as the stream would, a blank and the type, as one field.
+QELUNITS_EXPORT std::wostream& operator<<(std::wostream& out, const QelUnitVar& quantity);
 
 #endif

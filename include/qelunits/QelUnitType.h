@@ -11,11 +11,18 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <iosfwd>
 
 namespace qelunits_detail {
 struct UnitTypeAccess;
 }
+
+/// A builtin unit raised to an integer power: one entry of a QelUnitType.
+struct QELUNITS_EXPORT QelUnitFactor {
+    /// The unit, 1 to 348.
+    QelUnit::BuiltinUnits unit;
+    /// The power the unit is raised to.
+    std::int32_t power;
+};
 
 /// A compound unit: a product of builtin units 1 to 348, each raised to an
 /// integer power, kept in strictly ascending unit order. The empty product is
@@ -117,10 +124,6 @@ public:
     friend QELUNITS_EXPORT QelUnitType pow(const QelUnitType& a, int n);
     /// a with every power negated.
     friend QELUNITS_EXPORT QelUnitType invert(const QelUnitType& a);
-    /// Writes the type as QelUnitParser::format does, in UTF-8.
-    friend QELUNITS_EXPORT std::ostream& operator<<(std::ostream& out, const QelUnitType& type);
-    /// Writes the type as QelUnitParser::format does.
-    friend QELUNITS_EXPORT std::wostream& operator<<(std::wostream& out, const QelUnitType& type);
 
 protected:
     /// Rewrites powers of common length units as the matching area and volume units.

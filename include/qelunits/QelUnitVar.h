@@ -8,7 +8,6 @@
 #include <qelunits/QelUnit.h>
 #include <qelunits/QelUnitType.h>
 
-#include <iosfwd>
 #include <type_traits>
 
 namespace qelunits_detail {
@@ -182,13 +181,6 @@ public:
     /// Deleted: a number has no unit to compare in.
     template <class N>
     friend qelunits_detail::IfNumber<N, bool> operator>=(N n, const QelUnitVar& q) = delete;
-
-    /// Writes "3.28084 ft": the value as the stream's flags and precision say, a
-    /// blank and the type as QelUnitParser::format writes it (UTF-8); a width set
-    /// on the stream pads the whole.
-    friend QELUNITS_EXPORT std::ostream& operator<<(std::ostream& out, const QelUnitVar& q);
-    /// The wide form of the same.
-    friend QELUNITS_EXPORT std::wostream& operator<<(std::wostream& out, const QelUnitVar& q);
 
 private:
     friend int operator==(const QelUnitVar& a, const QelUnitVar& b);

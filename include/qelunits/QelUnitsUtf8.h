@@ -31,6 +31,8 @@ QELUNITS_EXPORT std::string toUtf8(std::wstring_view text);
 QELUNITS_EXPORT std::string toUtf8(const wchar_t* text);
 /// UTF-8 of a text; the null text gives "".
 QELUNITS_EXPORT std::string toUtf8(const QelStringP& text);
+/// Wide text of UTF-8 text; std::nullopt when it is not UTF-8.
+QELUNITS_EXPORT std::optional<std::wstring> fromUtf8(std::string_view text);
 
 /// QelUnit::internalName.
 QELUNITS_EXPORT std::string internalName(QelUnit::BuiltinUnits unit);
@@ -60,6 +62,8 @@ QELUNITS_EXPORT std::string imperialKeyword(bool localized = false);
 QELUNITS_EXPORT std::string statusMessage(QelUnit::ErrorStatus status);
 /// QelUnitParser::unitText: the shortest text that reads back as the unit.
 QELUNITS_EXPORT std::string unitText(QelUnit::BuiltinUnits unit);
+/// The base unit of a type (its factor is 1 by definition); dimensionless for a type without one.
+QELUNITS_EXPORT QelUnit::BuiltinUnits baseUnit(QelUnit::BuiltinTypes type) noexcept;
 
 /// QelUnitType::internalName.
 QELUNITS_EXPORT std::string internalName(const QelUnitType& type);
@@ -81,7 +85,7 @@ QELUNITS_EXPORT std::string localizedAbbreviationAsVellum(const QelUnitType& typ
                                                           QelUnit::AbbreviationFormats format = QelUnit::AsStored);
 /// QelUnitType::getTypeDisplayName: "Length", "**Compound unit**".
 QELUNITS_EXPORT std::string typeDisplayName(const QelUnitType& type, bool localized = false);
-/// QelUnitParser::formatDimension: "kg·m/s^2".
+/// The base dimensions of a type in symbols kg, m, s, K, A, mol, cd, rad, sr, Hz: "kg·m/s^2"; "1" if none.
 QELUNITS_EXPORT std::string dimension(const QelUnitType& type);
 /// QelUnitParser::notes of a UTF-8 expression; "" when none or when it is not UTF-8.
 QELUNITS_EXPORT std::string notes(std::string_view expression);

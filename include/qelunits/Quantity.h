@@ -273,7 +273,7 @@ public:
     /// What a conversion between reciprocal dimensions (s/m to m/s) does.
     enum class Reciprocal : std::uint8_t {
         Refuse, ///< an error of kind IncompatibleUnits, as between any other dimensions
-        Allow,  ///< a value v becomes the conversion of 1 / v: asked for, never silent
+        Allow,  ///< as QelUnitExpression::ConvertReciprocal (30 mpg to 7.84 L/100 km): asked for, never silent
     };
 
     /// The conversion from from to to; IncompatibleUnits, TemperaturePoint between a reading and a difference.

@@ -37,9 +37,10 @@ ErrorKind Converter::init(const Unit& from, const Unit& to, Reciprocal reciproca
     Plan plan;
     ErrorKind kind = makePlan(from, to, plan);
     const bool invert = kind == ErrorKind::IncompatibleUnits && reciprocal == Reciprocal::Allow;
-    if (invert) {
-        const Result<Unit> inverse = tryPow(from, -1);
-        kind = inverse ? makePlan(*inverse, to, plan) : ErrorKind::IncompatibleUnits;
+    if (invert) { // as QelUnitExpression::ConvertReciprocal: 1 / (value × the factor from from to 1/to)
+        const Result<Unit> inverse = tryPow(to, -1);
+        kind = inverse ? makePlan(from, *inverse, plan) : ErrorKind::IncompatibleUnits;
+        kind = plan.kind == Plan::Kind::Function ? ErrorKind::IncompatibleUnits : kind;
     }
     if (kind != ErrorKind::None) {
         return kind;
@@ -85,8 +86,13 @@ Result<double> Converter::slow(double value) const {
     case Kind::Identity:
         return belowZero(value) ? Result<double>(ErrorKind::BelowAbsoluteZero, belowZeroMessage(value, mFrom))
                                 : Result<double>(value);
-    case Kind::Reciprocal:
-        return Result<double>(1.0 / value * mFactor);
+    case Kind::Reciprocal: {
+        const double reciprocal = 1.0 / (value * mFactor);
+        return std::isfinite(reciprocal)
+                   ? Result<double>(reciprocal)
+                   : Result<double>(ErrorKind::OutOfRange,
+                                    "no finite reciprocal of " + numberText(value) + ' ' + mFrom.symbol());
+    }
     default:
         if (belowZero(value)) {
             return Result<double>(ErrorKind::BelowAbsoluteZero, belowZeroMessage(value, mFrom));
@@ -116,7 +122,7 @@ Result<std::size_t> Converter::tryConvert(const double* source, double* target, 
         qelunits_detail::forEachValue(source, target, count, [f](double x) { return x * f; });
         break;
     case Kind::Reciprocal:
-        qelunits_detail::forEachValue(source, target, count, [f](double x) { return 1.0 / x * f; });
+        qelunits_detail::forEachValue(source, target, count, [f](double x) { return 1.0 / (x * f); });
         break;
     case Kind::Identity:
         if (source != target) {

@@ -46,9 +46,9 @@ QelUnitParseResult parseUnitAfter(std::string_view text, std::size_t unitStart) 
 } // namespace
 
 std::optional<QelUnit::BuiltinUnits> findUnit(std::string_view name) {
-    std::wstring wide;
+    const std::optional<std::wstring> wide = fromUtf8(name);
     QelUnit::BuiltinUnits unit = QelUnit::dimensionless;
-    if (QelUnitParser::fromUtf8(name, wide) && QelUnitParser::resolveName(wide, unit)) {
+    if (wide && QelUnitParser::resolveName(*wide, unit)) {
         return unit;
     }
     return std::nullopt;

@@ -1,12 +1,33 @@
 // The UTF-8 forms of the library's text queries: each is the wide query, encoded.
 
+#include "catalog/UnitTable.h"
+#include "common/Utf8.h"
+#include "parse/Read.h"
+
 #include <qelunits/QelUnitBase.h>
 #include <qelunits/QelUnitParser.h>
 #include <qelunits/QelUnitsUtf8.h>
 
 namespace qelunits {
 
-std::string toUtf8(std::wstring_view text) { return QelUnitParser::toUtf8(text); }
+std::string toUtf8(std::wstring_view text) {
+    std::string out;
+    qelunits_detail::appendUtf8(out, text);
+    return out;
+}
+
+std::optional<std::wstring> fromUtf8(std::string_view text) {
+    class StringSink final : public qelunits_detail::WideSink {
+    public:
+        void put(wchar_t c) override { text.push_back(c); }
+        std::wstring text;
+    } sink;
+    std::size_t bad = 0;
+    if (!qelunits_detail::decodeUtf8(text, sink, bad)) {
+        return std::nullopt;
+    }
+    return std::move(sink.text);
+}
 
 std::string toUtf8(const wchar_t* text) { return text == nullptr ? std::string() : toUtf8(std::wstring_view(text)); }
 
@@ -79,11 +100,20 @@ std::string typeDisplayName(const QelUnitType& type, bool localized) {
     return toUtf8(type.getTypeDisplayName(localized));
 }
 
-std::string dimension(const QelUnitType& type) { return toUtf8(QelUnitParser::formatDimension(type)); }
+std::string dimension(const QelUnitType& type) { return toUtf8(qelunits_detail::dimensionText(type)); }
+
+QelUnit::BuiltinUnits baseUnit(QelUnit::BuiltinTypes type) noexcept {
+    for (const qelunits_detail::UnitRecord& record : qelunits_detail::kUnitTable) {
+        if (record.isBaseUnit && record.type == type) {
+            return record.unit;
+        }
+    }
+    return QelUnit::dimensionless;
+}
 
 std::string notes(std::string_view expression) {
-    std::wstring wide;
-    return QelUnitParser::fromUtf8(expression, wide) ? toUtf8(QelUnitParser::notes(wide)) : std::string();
+    const std::optional<std::wstring> wide = fromUtf8(expression);
+    return wide ? toUtf8(QelUnitParser::notes(*wide)) : std::string();
 }
 
 std::string toString(const QelUnitType& type) { return toUtf8(QelUnitParser::format(type)); }

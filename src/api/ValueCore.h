@@ -10,6 +10,7 @@
 
 #include <qelunits/ConversionFactor.h>
 #include <qelunits/QelUnitParser.h>
+#include <qelunits/QelUnitsUtf8.h>
 #include <qelunits/Quantity.h>
 
 #include <cstddef>
@@ -37,7 +38,7 @@ ErrorKind kindOf(QelUnitParseResult::Error error) noexcept;
 /// A failure holding a parser's error; positions and message as the parser gives them.
 template <class T>
 Result<T> parseFailure(const QelUnitParseResult& parsed) {
-    return Result<T>(kindOf(parsed.error()), QelUnitParser::toUtf8(parsed.message()), parsed.position());
+    return Result<T>(kindOf(parsed.error()), toUtf8(parsed.message()), parsed.position());
 }
 
 namespace detail {

@@ -70,6 +70,32 @@ QelUnit::ErrorStatus QelUnitExpression::Convert(const QelUnitExpression& to, dou
     return status == QelUnit::CustomConversion ? QelUnit::Ok : status;
 }
 
+bool QelUnitExpression::isReciprocalOf(const QelUnitExpression& to) const {
+    QelUnitExpression inverse = to;
+    inverse.pow(-1);
+    return !isCompatible(to) && isCompatible(inverse);
+}
+
+QelUnit::ErrorStatus QelUnitExpression::ConvertReciprocal(const QelUnitExpression& to, double& value) const {
+    if (!isReciprocalOf(to)) {
+        return QelUnit::TypesNotCompatible;
+    }
+    // value·this = value·f / to, so its reciprocal is 1 / (value·f) of to.
+    QelUnitExpression inverse = to;
+    inverse.pow(-1);
+    double factor = 0.0;
+    const QelUnit::ErrorStatus status = GetConversionFactor(inverse, factor);
+    if (status != QelUnit::Ok) {
+        return status;
+    }
+    const double reciprocal = 1.0 / (value * factor);
+    if (!std::isfinite(reciprocal)) {
+        return QelUnit::Overflow;
+    }
+    value = reciprocal;
+    return QelUnit::Ok;
+}
+
 bool QelUnitExpression::isBelowAbsoluteZero(double value) const {
     if (mDifference || !isTemperature()) {
         return false;

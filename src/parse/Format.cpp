@@ -1,7 +1,8 @@
 // Unit types written as text that the parser reads back as an equal type.
 
-#include "parse/BuildType.h"
 #include "parse/CharClass.h"
+#include "parse/Lexicon.h"
+#include "parse/Read.h"
 #include "parse/ReadName.h"
 
 #include "catalog/TypeTable.h"
@@ -17,29 +18,11 @@ namespace {
 
 using TextOf = const wchar_t* (*)(QelUnit::BuiltinUnits);
 
-// Words and blanks only: the parser reads such a name whole also before an exponent ("us ft^2").
-bool isCompact(const wchar_t* text) {
-    for (; *text != 0; ++text) {
-        if (!isBlank(*text) && endsWord(*text)) {
-            return false;
-        }
-    }
-    return true;
-}
-
-bool holdsQuotient(const wchar_t* text) {
-    for (; *text != 0; ++text) {
-        if (isQuotientOperator(*text)) {
-            return true;
-        }
-    }
-    return false;
-}
-
 // Parentheses keep a name whole before an exponent, and a quotient's name wherever
 // it is not the numerator alone ("(m/s)^2", "1/(m/s)", "kg·(m/s)").
 void appendFactor(std::wstring& out, const wchar_t* text, long power, bool soleNumerator) {
-    const bool wrap = (power != 1 && !isCompact(text)) || (!soleNumerator && holdsQuotient(text));
+    const NameShape shape = shapeOf(text);
+    const bool wrap = (power != 1 && !shape.compact) || (!soleNumerator && shape.quotient);
     out += wrap ? L"(" : L"";
     out += text;
     out += wrap ? L")" : L"";
@@ -117,8 +100,19 @@ const wchar_t* QelUnitParser::unitText(QelUnit::BuiltinUnits unit) noexcept {
         return record.vellumAbbreviation;
     }
     // Shared abbreviations ("m" is also angle_minute) fall back to the unique internal name.
-    return qelunits_detail::readsBackAs(record.defaultAbbreviation, unit) ? record.defaultAbbreviation
-                                                                          : record.internalName;
+    for (const wchar_t* text : {record.defaultAbbreviation, record.internalName, record.singularName}) {
+        if (qelunits_detail::readsBackAs(text, unit)) {
+            return text;
+        }
+    }
+    // Every text of the unit means another unit to most readers ("bbl", "barrel"): an everyday spelling of it.
+    for (const qelunits_detail::VocabularyEntry& row : qelunits_detail::kVocabulary) {
+        if (qelunits_detail::isOneUnit(row.meaning) && row.meaning.units[0].unit == unit &&
+            qelunits_detail::readsBackAs(row.text, unit)) {
+            return row.text;
+        }
+    }
+    return record.internalName;
 }
 
 QelStringP QelUnitParser::format(const QelUnitType& type) {
@@ -129,6 +123,13 @@ QelStringP QelUnitParser::format(const QelUnitType& type) {
         return qelunits_detail::toString(fraction);
     }
     return qelunits_detail::toString(layout(type, &QelUnitParser::unitText, false));
+}
+
+std::wstring qelunits_detail::dimensionText(const QelUnitType& type) {
+    QelUnitType metric;
+    ConversionFactor factor;
+    type.GetMetricConversion(metric, factor);
+    return layout(metric, &dimensionSymbol, true);
 }
 
 std::wstring qelunits_detail::shortestNumber(double value) {
@@ -156,20 +157,4 @@ QelStringP QelUnitParser::format(const QelUnitExpression& expression) {
         text += written;
     }
     return qelunits_detail::toString(text);
-}
-
-QelStringP QelUnitParser::formatDimension(const QelUnitType& type) {
-    QelUnitType metric;
-    ConversionFactor factor;
-    type.GetMetricConversion(metric, factor);
-    return qelunits_detail::toString(qelunits_detail::layout(metric, &qelunits_detail::dimensionSymbol, true));
-}
-
-QelUnit::BuiltinUnits QelUnitParser::baseUnit(QelUnit::BuiltinTypes type) noexcept {
-    for (const qelunits_detail::UnitRecord& record : kUnitTable) {
-        if (record.isBaseUnit && record.type == type) {
-            return record.unit;
-        }
-    }
-    return QelUnit::dimensionless;
 }

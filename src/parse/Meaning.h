@@ -4,8 +4,8 @@
 // The rows of what the parser reads beyond the catalogue's own texts: each
 // reading is a scale times a product of catalogue units.
 
-#include <qelunits/ConversionFactor.h>
 #include <qelunits/QelUnit.h>
+#include <qelunits/QelUnitType.h>
 
 #include <cstddef>
 #include <cstdint>
@@ -22,18 +22,19 @@ struct Meaning {
     bool difference = false; // a temperature difference ("Δ°C"), not a reading
 };
 
-/// How a spelling of the vocabulary compares.
+/// How a spelling of the vocabulary compares, and whether it is read.
 enum class Spelling : std::uint8_t {
-    Symbol,  // exact case first; folded only where every folded match means the same
-    Name,    // case folded ("Percent", "TABLESPOON")
-    Refused, // read on purpose as an error, with the reason in its row
+    Symbol,       // in its own case only
+    Name,         // in any case ("Percent", "TABLESPOON")
+    Refused,      // read on purpose as an error, with the reason in its row
+    RefusedAlone, // a symbol read inside a compound ("C/kg"), refused as the whole expression ("C")
 };
 
 struct VocabularyEntry {
     const wchar_t* text;
     Spelling spelling;
     Meaning meaning;
-    const wchar_t* refusal = nullptr; // why a refused spelling is not read
+    const wchar_t* refusal = nullptr; // why a refused spelling is not read (alone, for RefusedAlone)
 };
 
 namespace vocab {
@@ -45,11 +46,12 @@ constexpr Meaning number(double scale) { return {scale, {}}; }
 constexpr Meaning none() { return {}; }
 } // namespace vocab
 
-/// An SI prefix: its symbol and word (either may be null) and its power of ten.
+/// A prefix: its symbol and word (either may be null) and its power of ten, or of two for a binary one.
 struct Prefix {
     const wchar_t* symbol;
     const wchar_t* word;
     int exponent;
+    bool binary = false; // Ki, Mi, ...: only on the units that take them
 };
 
 /// A unit that takes SI prefixes: its symbols and names (null where fewer), and
@@ -59,6 +61,14 @@ struct PrefixableUnit {
     const wchar_t* names[4];
     int exponent;
     Meaning meaning;
+    bool binaryPrefixes = false; // takes Ki, Mi, ... as well (bits and bytes)
+};
+
+/// A word in parentheses after a unit that picks one of its kinds ("gal (UK)"), and the word that
+/// picks it when written before the unit ("UK gal").
+struct Qualifier {
+    const wchar_t* written; // compared with case folded
+    const wchar_t* before;
 };
 
 /// A kept catalogue spelling that most people read otherwise, and what to write instead.

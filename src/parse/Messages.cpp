@@ -1,6 +1,6 @@
 // Messages of reading failures: what went wrong, at which character, and a hint.
 
-#include "parse/BuildType.h"
+#include "parse/Read.h"
 #include "parse/ReadName.h"
 
 #include <string>
@@ -25,18 +25,22 @@ std::wstring unknownUnitHint(const wchar_t* text, const ParseFailure& failure) {
     return suggestion != nullptr ? L"; did you mean '" + std::wstring(suggestion) + L"'?" : L"";
 }
 
-// "'mpa' at 0 could be 'MPa' (megapascal) or 'mPa' (millipascal)": the term is read again for its spellings.
+// "'kpa' at 0: did you mean 'kPa' (kilopascal)?": the term is read again for its spellings.
 std::wstring readingProblem(const wchar_t* text, const ParseFailure& f, const std::wstring& at) {
     const Reading reading = readName(text + f.position, f.end - f.position);
     const std::wstring what = quote(text, f.position, f.end);
     if (reading.status == ReadStatus::Refused) {
         return what + at + L" is not read: " + reading.note;
     }
+    if (reading.refusal != nullptr) {
+        return what + at + L" is not read alone: " + reading.refusal;
+    }
     const auto spelling = [](const ReadingSource& source) {
         return L"'" + spellingOf(source) + L"' (" + describe(source) + L")";
     };
-    return what + at + L" could be " + spelling(reading.source) + L" or " + spelling(reading.other) +
-           L": write it in the case you mean";
+    const bool two = reading.other.kind != ReadingSource::Kind::None;
+    return what + at + L": did you mean " + spelling(reading.source) +
+           (two ? L" or " + spelling(reading.other) : std::wstring()) + L"? A symbol is read in its own case only";
 }
 
 std::wstring describe(const wchar_t* text, std::size_t length, const ParseFailure& f) {
@@ -72,7 +76,7 @@ std::wstring describe(const wchar_t* text, std::size_t length, const ParseFailur
                                                          : L"exponent " + what + at + L" is not a whole number";
     case QelUnitParseResult::Error::PowerOutOfRange:
         return L"power beyond ±" + std::to_wstring(QelUnitParser::kMaxPower) + at;
-    case QelUnitParseResult::Error::AmbiguousCase:
+    case QelUnitParseResult::Error::WrongCase:
     case QelUnitParseResult::Error::RefusedUnit:
         return readingProblem(text, f, at);
     case QelUnitParseResult::Error::NumberOutOfRange:

@@ -1,14 +1,10 @@
 // The exported entry points.
 
-#include "expression/ExpressionAccess.h"
-#include "parse/BuildType.h"
+#include "common/Utf8.h"
 #include "parse/CharClass.h"
-#include "parse/ReadName.h"
-#include "parse/Utf8.h"
+#include "parse/Read.h"
 
 #include <qelunits/QelUnitParser.h>
-
-#include <algorithm>
 
 namespace {
 
@@ -18,9 +14,24 @@ QelUnitParseResult failure(const wchar_t* text, std::size_t length, const ParseF
     return QelUnitParseResult(f.code, f.position, qelunits_detail::describeFailure(text, length, f));
 }
 
-// Collects decoded text on the stack, spilling to the heap only for long input.
-class BufferSink final : public qelunits_detail::WideSink {
+// UTF-8 decoded on the stack, spilling to the heap only for long input; ASCII, the common case, is widened in
+// one loop.
+class WideText final : public qelunits_detail::WideSink {
 public:
+    /// False, with bad the code points decoded before the fault, for text that is not UTF-8.
+    bool decode(std::string_view text, std::size_t& bad) {
+        if (text.size() <= kInline) {
+            std::size_t i = 0;
+            for (; i < text.size() && static_cast<unsigned char>(text[i]) < 0x80; ++i) {
+                mInline[i] = static_cast<wchar_t>(text[i]);
+            }
+            if (i == text.size()) {
+                mCount = i;
+                return true;
+            }
+        }
+        return qelunits_detail::decodeUtf8(text, *this, bad);
+    }
     void put(wchar_t c) override {
         if (mHeap.empty() && mCount < kInline) {
             mInline[mCount++] = c;
@@ -35,7 +46,7 @@ public:
 
 private:
     static constexpr std::size_t kInline = 128;
-    wchar_t mInline[kInline] = {};
+    wchar_t mInline[kInline];
     std::size_t mCount = 0;
     std::wstring mHeap;
 };
@@ -49,6 +60,18 @@ std::size_t terminatedLength(const wchar_t* text) {
     return length;
 }
 
+QelUnitParseResult nullText() { return failure(L"", 0, {QelUnitParseResult::Error::NullText, 0, 0, {}}); }
+
+template <class Parse>
+QelUnitParseResult parseDecoded(std::string_view text, Parse parse) {
+    WideText wide;
+    std::size_t bad = 0;
+    if (!wide.decode(text, bad)) {
+        return failure(L"", 0, {QelUnitParseResult::Error::InvalidEncoding, bad, bad, {}});
+    }
+    return parse(wide.view());
+}
+
 } // namespace
 
 QelUnitParseResult::QelUnitParseResult(QelUnitParseResult::Error error, std::size_t position, const QelStringP& message)
@@ -57,15 +80,11 @@ QelUnitParseResult::QelUnitParseResult(QelUnitParseResult::Error error, std::siz
 // Reads text into result, built in place; a scale other than 1 is refused unless scaled.
 void QelUnitParser::readInto(std::wstring_view text, QelUnitParseResult& result, bool scaled) {
     ParseFailure f;
-    if (!qelunits_detail::buildExpression(text.data(), text.size(), result.mExpression, f)) {
+    if (!qelunits_detail::readText(text.data(), 0, text.size(), result.mExpression, f)) {
         result = failure(text.data(), text.size(), f);
-        return;
-    }
-    bool& difference = qelunits_detail::ExpressionAccess::difference(result.mExpression);
-    difference = difference && result.mExpression.isTemperature();
-    if (!scaled && result.mExpression.isScaled()) {
+    } else if (!scaled && result.mExpression.isScaled()) {
         const std::wstring message = L"'" + std::wstring(text) + L"' means " +
-                                     std::wstring(QelUnitParser::format(result.mExpression).c_str()) +
+                                     std::wstring(QelUnitParser::format(result.mExpression).view()) +
                                      L", a scaled unit: read it with parseExpression";
         result =
             QelUnitParseResult(QelUnitParseResult::Error::ScaledUnit, 0, QelStringP(message.c_str(), message.size()));
@@ -85,10 +104,7 @@ QelUnitParseResult QelUnitParser::parse(std::wstring_view text) {
 }
 
 QelStringP QelUnitParser::notes(std::wstring_view expression) {
-    QelUnitExpression ignored;
-    ParseFailure f;
-    qelunits_detail::NoteSink sink;
-    qelunits_detail::buildExpression(expression.data(), expression.size(), ignored, f, &sink);
+    const qelunits_detail::NoteSink sink = qelunits_detail::notesOf(expression.data(), expression.size());
     std::wstring joined;
     for (std::size_t i = 0; i < sink.count; ++i) {
         joined += (i == 0 ? L"" : L"; ") + std::wstring(sink.notes[i]);
@@ -97,49 +113,27 @@ QelStringP QelUnitParser::notes(std::wstring_view expression) {
 }
 
 QelUnitParseResult QelUnitParser::parseExpression(const wchar_t* text) {
-    if (text == nullptr) {
-        return failure(L"", 0, {QelUnitParseResult::Error::NullText, 0, 0, {}});
-    }
-    return parseExpression(std::wstring_view(text, terminatedLength(text)));
+    return text == nullptr ? nullText() : parseExpression(std::wstring_view(text, terminatedLength(text)));
 }
 
 QelUnitParseResult QelUnitParser::parseExpressionUtf8(std::string_view text) {
-    BufferSink sink;
-    std::size_t bad = 0;
-    if (!qelunits_detail::decodeUtf8(text, sink, bad)) {
-        return failure(L"", 0, {QelUnitParseResult::Error::InvalidEncoding, bad, bad, {}});
-    }
-    return parseExpression(sink.view());
+    return parseDecoded(text, [](std::wstring_view wide) { return parseExpression(wide); });
 }
 
 QelUnitParseResult QelUnitParser::parseExpressionUtf8(const char* text) {
-    if (text == nullptr) {
-        return failure(L"", 0, {QelUnitParseResult::Error::NullText, 0, 0, {}});
-    }
-    return parseExpressionUtf8(std::string_view(text));
+    return text == nullptr ? nullText() : parseExpressionUtf8(std::string_view(text));
 }
 
 QelUnitParseResult QelUnitParser::parse(const wchar_t* text) {
-    if (text == nullptr) {
-        return failure(L"", 0, {QelUnitParseResult::Error::NullText, 0, 0, {}});
-    }
-    return parse(std::wstring_view(text, terminatedLength(text)));
+    return text == nullptr ? nullText() : parse(std::wstring_view(text, terminatedLength(text)));
 }
 
 QelUnitParseResult QelUnitParser::parseUtf8(std::string_view text) {
-    BufferSink sink;
-    std::size_t bad = 0;
-    if (!qelunits_detail::decodeUtf8(text, sink, bad)) {
-        return failure(L"", 0, {QelUnitParseResult::Error::InvalidEncoding, bad, bad, {}});
-    }
-    return parse(sink.view());
+    return parseDecoded(text, [](std::wstring_view wide) { return parse(wide); });
 }
 
 QelUnitParseResult QelUnitParser::parseUtf8(const char* text) {
-    if (text == nullptr) {
-        return failure(L"", 0, {QelUnitParseResult::Error::NullText, 0, 0, {}});
-    }
-    return parseUtf8(std::string_view(text));
+    return text == nullptr ? nullText() : parseUtf8(std::string_view(text));
 }
 
 bool QelUnitParser::resolveName(std::wstring_view name, QelUnit::BuiltinUnits& unit) noexcept {
@@ -148,24 +142,4 @@ bool QelUnitParser::resolveName(std::wstring_view name, QelUnit::BuiltinUnits& u
 
 QelUnitCandidates QelUnitParser::candidates(std::wstring_view name) noexcept {
     return qelunits_detail::findCandidates(name.data(), name.size());
-}
-
-std::string QelUnitParser::toUtf8(std::wstring_view text) {
-    std::string out;
-    qelunits_detail::appendUtf8(out, text);
-    return out;
-}
-
-bool QelUnitParser::fromUtf8(std::string_view text, std::wstring& out) {
-    class StringSink final : public qelunits_detail::WideSink {
-    public:
-        void put(wchar_t c) override { text.push_back(c); }
-        std::wstring text;
-    } sink;
-    std::size_t bad = 0;
-    if (!qelunits_detail::decodeUtf8(text, sink, bad)) {
-        return false;
-    }
-    out = std::move(sink.text);
-    return true;
 }

@@ -1,7 +1,6 @@
 #include "parse/ReadName.h"
 
 #include "catalog/HashedTexts.h"
-#include "catalog/NameIndex.h"
 #include "catalog/UnitTable.h"
 #include "parse/CharClass.h"
 
@@ -9,6 +8,7 @@
 
 #include <array>
 #include <cmath>
+#include <iterator>
 
 namespace qelunits_detail {
 namespace {
@@ -23,16 +23,15 @@ constexpr double kPowersOfTen[] = {
     1e15,  1e16,  1e17,  1e18,  1e19,  1e20,  1e21,  1e22,  1e23,  1e24,  1e25,  1e26,  1e27,  1e28,  1e29,  1e30,
 };
 
-constexpr std::uint8_t kPrefixCount = sizeof(kPrefixes) / sizeof(kPrefixes[0]);
+constexpr std::uint8_t kPrefixCount = std::size(kPrefixes);
 static_assert(kPrefixCount < kNoPrefix, "a prefix row fits its byte");
-
-constexpr int prefixExponent(std::uint8_t prefix) { return prefix == kNoPrefix ? 0 : kPrefixes[prefix].exponent; }
+static_assert(kPrefixCount <= 64, "a prefix is one bit");
 
 constexpr bool exponentsInTable() {
     for (const PrefixableUnit& unit : kPrefixableUnits) {
         for (const Prefix& prefix : kPrefixes) {
-            const int index = prefix.exponent + unit.exponent - kLowestPowerOfTen;
-            if (index < 0 || index >= static_cast<int>(sizeof(kPowersOfTen) / sizeof(kPowersOfTen[0]))) {
+            const int index = (prefix.binary ? 0 : prefix.exponent) + unit.exponent - kLowestPowerOfTen;
+            if (index < 0 || index >= static_cast<int>(std::size(kPowersOfTen))) {
                 return false;
             }
         }
@@ -40,12 +39,6 @@ constexpr bool exponentsInTable() {
     return true;
 }
 static_assert(exponentsInTable(), "every prefixed unit's power of ten is in the table");
-
-// Two readings that differ by less than this mean the same unit: it spans the
-// catalogue's roundings (745.6999 W for the horsepower) and nothing else.
-constexpr double kSameMeaning = 1e-6;
-
-std::size_t lengthOf(const wchar_t* text) { return std::char_traits<wchar_t>::length(text); }
 
 bool startsWith(const wchar_t* name, std::size_t length, const wchar_t* start, bool folded) {
     std::size_t i = 0;
@@ -62,7 +55,12 @@ Meaning catalogueMeaning(std::uint16_t unit) { return {1.0, {{static_cast<QelUni
 Meaning prefixedMeaning(std::uint16_t row, std::uint8_t prefix) {
     const PrefixableUnit& unit = kPrefixableUnits[row];
     Meaning meaning = unit.meaning;
-    meaning.scale *= kPowersOfTen[prefixExponent(prefix) + unit.exponent - kLowestPowerOfTen];
+    if (prefix != kNoPrefix && kPrefixes[prefix].binary) {
+        meaning.scale *= std::ldexp(1.0, kPrefixes[prefix].exponent);
+        return meaning;
+    }
+    const int exponent = prefix == kNoPrefix ? 0 : kPrefixes[prefix].exponent;
+    meaning.scale *= kPowersOfTen[exponent + unit.exponent - kLowestPowerOfTen];
     return meaning;
 }
 
@@ -80,7 +78,7 @@ Meaning meaningOf(const ReadingSource& source) {
     return {};
 }
 
-// The units that have a note, so that the others skip the search.
+// The spellings that have a note, so that the others skip the search.
 constexpr std::array<std::uint64_t, (kUnitCount + 63) / 64> makeNotedUnits() {
     std::array<std::uint64_t, (kUnitCount + 63) / 64> bits{};
     for (const SpellingNote& note : kSpellingNotes) {
@@ -91,94 +89,63 @@ constexpr std::array<std::uint64_t, (kUnitCount + 63) / 64> makeNotedUnits() {
 
 constexpr std::array<std::uint64_t, (kUnitCount + 63) / 64> kNotedUnits = makeNotedUnits();
 
-const wchar_t* noteFor(std::uint16_t unit, const wchar_t* stored) {
-    if (((kNotedUnits[unit / 64U] >> (unit % 64U)) & 1U) == 0) {
+// The note of a spelling that means one unit whose meaning here is not the one most people know.
+const wchar_t* noteFor(const wchar_t* stored, const Meaning& meaning) {
+    const auto unit = static_cast<std::uint32_t>(meaning.units[0].unit);
+    if (!isOneUnit(meaning) || ((kNotedUnits[unit / 64U] >> (unit % 64U)) & 1U) == 0) {
         return nullptr;
     }
     for (const SpellingNote& note : kSpellingNotes) {
-        if (note.unit == unit && equalsExactly(stored, lengthOf(stored), note.text)) {
+        if (static_cast<std::uint32_t>(note.unit) == unit && sameText(stored, note.text)) {
             return note.note;
         }
     }
     return nullptr;
 }
 
-bool sameMeaning(const Meaning& a, const Meaning& b) {
-    const QelUnitExpression from(a.scale, typeOf(a));
-    const QelUnitExpression to(b.scale, typeOf(b));
-    double factor = 0.0;
-    return from.isEqualTo(to) ||
-           (from.GetConversionFactor(to, factor) == QelUnit::Ok && std::fabs(factor - 1.0) <= kSameMeaning);
-}
-
-Reading found(const ReadingSource& source, const wchar_t* note = nullptr) {
+Reading found(const ReadingSource& source, const wchar_t* stored) {
     Reading reading;
     reading.status = ReadStatus::Found;
     reading.meaning = meaningOf(source);
     reading.source = source;
-    reading.note = note;
+    reading.note = noteFor(stored, reading.meaning);
     return reading;
 }
 
-Reading fromVocabulary(std::uint16_t row) {
-    Reading reading = found({ReadingSource::Kind::Vocabulary, 0, kNoPrefix, false, row});
-    if (kVocabulary[row].spelling == Spelling::Refused) {
-        reading.status = ReadStatus::Refused;
-        reading.note = kVocabulary[row].refusal;
+ReadingSource sourceOf(const LexEntry& entry, std::uint8_t prefix = kNoPrefix) {
+    switch (entry.source) {
+    case LexSource::Vocabulary:
+        return {ReadingSource::Kind::Vocabulary, 0, kNoPrefix, false, entry.row};
+    case LexSource::Catalogue:
+        return {ReadingSource::Kind::Catalogue, entry.kind, kNoPrefix, false, entry.row};
+    case LexSource::PrefixableSymbol:
+        return {ReadingSource::Kind::Prefixed, entry.kind, prefix, false, entry.row};
+    case LexSource::PrefixableName:
+        break;
+    }
+    return {ReadingSource::Kind::Prefixed, entry.kind, prefix, true, entry.row};
+}
+
+Reading fromEntry(const LexEntry& entry) {
+    Reading reading = found(sourceOf(entry), entry.text);
+    if (entry.source == LexSource::Vocabulary) {
+        const VocabularyEntry& row = kVocabulary[entry.row];
+        if (row.spelling == Spelling::Refused) {
+            reading.status = ReadStatus::Refused;
+            reading.note = row.refusal;
+        } else if (row.spelling == Spelling::RefusedAlone) {
+            reading.refusal = row.refusal;
+        }
     }
     return reading;
-}
-
-// The catalogue's texts: names with case folded, symbols in exact case; the entries come in order of preference.
-bool readCatalogue(const wchar_t* name, std::size_t length, Reading& out) {
-    const NameEntries entries = findEnglishTexts(name, length);
-    for (const NameEntry* entry = entries.items; entry != entries.items + entries.count; ++entry) {
-        const wchar_t* stored = entry->text;
-        if (!entry->symbol || equalsExactly(name, length, stored)) {
-            out = found(
-                {ReadingSource::Kind::Catalogue, static_cast<std::uint8_t>(entry->kind), kNoPrefix, false, entry->unit},
-                noteFor(entry->unit, stored));
-            return true;
-        }
-    }
-    return false;
-}
-
-// A prefixable unit among the hits for rest, after the prefix (or none): symbols in
-// exact case after a symbol, names with case folded after a word or alone.
-bool readPrefixable(const VocabularyHits& hits, const wchar_t* rest, std::size_t length, std::uint8_t prefix,
-                    bool afterWord, Reading& out) {
-    for (const VocabularyHit* hit = hits.items; hit != hits.items + hits.count; ++hit) {
-        const bool symbol = hit->source == VocabularyHit::Source::PrefixableSymbol;
-        const bool name = hit->source == VocabularyHit::Source::PrefixableName;
-        if ((symbol && !afterWord && equalsExactly(rest, length, textOf(*hit))) ||
-            (name && (afterWord || prefix == kNoPrefix))) {
-            out = found({ReadingSource::Kind::Prefixed, hit->text, prefix, name, hit->row});
-            return true;
-        }
-    }
-    return false;
-}
-
-// The vocabulary, then a prefixable unit without a prefix: one lookup serves both.
-bool readVocabulary(const wchar_t* name, std::size_t length, Reading& out) {
-    const VocabularyHits hits = findVocabulary(name, length);
-    for (const VocabularyHit* hit = hits.items; hit != hits.items + hits.count; ++hit) {
-        if (hit->source == VocabularyHit::Source::Vocabulary &&
-            (kVocabulary[hit->row].spelling == Spelling::Name || equalsExactly(name, length, textOf(*hit)))) {
-            out = fromVocabulary(hit->row);
-            return true;
-        }
-    }
-    return readPrefixable(hits, name, length, kNoPrefix, false, out);
 }
 
 // For each ASCII character, the prefixes whose symbol starts with it and those
 // whose word starts with it folded, as bits by row: most names pass over all but one or two.
 struct PrefixStarts {
-    std::uint32_t symbols[128];
-    std::uint32_t words[128];
-    std::uint32_t other; // symbols that start outside ASCII (the micro signs)
+    std::uint64_t symbols[128];
+    std::uint64_t words[128];
+    std::uint64_t other; // symbols that start outside ASCII (the micro signs)
 };
 
 // The slot of an ASCII character; callers check that it is one.
@@ -187,7 +154,7 @@ constexpr std::size_t asciiSlot(wchar_t c) { return static_cast<std::uint32_t>(c
 constexpr PrefixStarts makePrefixStarts() {
     PrefixStarts starts{};
     for (std::uint8_t p = 0; p < kPrefixCount; ++p) {
-        const std::uint32_t bit = 1U << p;
+        const std::uint64_t bit = std::uint64_t{1} << p;
         const wchar_t* symbol = kPrefixes[p].symbol;
         if (symbol != nullptr && symbol[0] >= 0 && symbol[0] < 128) {
             starts.symbols[asciiSlot(symbol[0])] |= bit;
@@ -202,21 +169,49 @@ constexpr PrefixStarts makePrefixStarts() {
 }
 
 constexpr PrefixStarts kPrefixStarts = makePrefixStarts();
-static_assert(kPrefixCount <= 32, "a prefix is one bit");
 
-bool readPrefixed(const wchar_t* name, std::size_t length, Reading& out) {
+/// The prefixes that may start name: symbols by its first character, words by it folded.
+std::uint64_t prefixRows(const wchar_t* name, bool word, bool folded) {
     const bool ascii = name[0] >= 0 && name[0] < 128;
+    if (!ascii) {
+        return word ? 0U : kPrefixStarts.other;
+    }
+    if (word) {
+        return kPrefixStarts.words[asciiSlot(foldCase(name[0]))];
+    }
+    const wchar_t lower = foldCase(name[0]);
+    const wchar_t upper = lower >= L'a' && lower <= L'z' ? static_cast<wchar_t>(lower - L'a' + L'A') : lower;
+    return folded ? kPrefixStarts.symbols[asciiSlot(lower)] | kPrefixStarts.symbols[asciiSlot(upper)]
+                  : kPrefixStarts.symbols[asciiSlot(name[0])];
+}
+
+/// The prefixable unit that rest is after prefix p (a symbol in its case after a symbol, a name after a word);
+/// folded: symbols in any case, for the diagnosis of a wrong case.
+const LexEntry* prefixable(const wchar_t* rest, std::size_t length, std::uint8_t p, bool word, bool folded) {
+    const LexGroup group = findSpellings(rest, length, hashFolded(rest, length));
+    const LexSource wanted = word ? LexSource::PrefixableName : LexSource::PrefixableSymbol;
+    for (const LexEntry* entry = group.begin; entry != group.end; ++entry) {
+        if (entry->source == wanted && (folded || matchesCase(*entry, rest, length)) &&
+            (!kPrefixes[p].binary || kPrefixableUnits[entry->row].binaryPrefixes)) {
+            return entry;
+        }
+    }
+    return nullptr;
+}
+
+/// Calls visit(prefix, entry) for each prefix that name starts with and the prefixable unit after it.
+template <typename Visit>
+bool forEachPrefixed(const wchar_t* name, std::size_t length, bool folded, Visit visit) {
     for (const bool word : {false, true}) {
-        std::uint32_t rows = !ascii ? (word ? 0U : kPrefixStarts.other)
-                             : word ? kPrefixStarts.words[asciiSlot(foldCase(name[0]))]
-                                    : kPrefixStarts.symbols[asciiSlot(name[0])];
-        for (std::uint8_t p = 0; rows != 0; ++p, rows >>= 1U) {
+        for (std::uint64_t rows = prefixRows(name, word, folded); rows != 0; rows &= rows - 1) {
+            const auto p = static_cast<std::uint8_t>(__builtin_ctzll(rows));
             const wchar_t* start = word ? kPrefixes[p].word : kPrefixes[p].symbol;
-            if ((rows & 1U) == 0 || !startsWith(name, length, start, word)) {
+            if (!startsWith(name, length, start, word || folded)) {
                 continue;
             }
             const std::size_t used = lengthOf(start);
-            if (readPrefixable(findVocabulary(name + used, length - used), name + used, length - used, p, word, out)) {
+            const LexEntry* entry = prefixable(name + used, length - used, p, word, folded && !word);
+            if (entry != nullptr && visit(p, *entry)) {
                 return true;
             }
         }
@@ -224,84 +219,30 @@ bool readPrefixed(const wchar_t* name, std::size_t length, Reading& out) {
     return false;
 }
 
-/// The readings of a name with case folded: the first, and whether another means something else.
-class FoldedReadings {
-public:
-    void add(const ReadingSource& source, const wchar_t* note = nullptr) {
-        const Reading reading = found(source, note);
-        if (!mAny) {
-            mFirst = reading;
-            mAny = true;
-        } else if (mFirst.status == ReadStatus::Found && !sameMeaning(mFirst.meaning, reading.meaning)) {
-            mFirst.status = ReadStatus::AmbiguousCase;
-            mFirst.other = source;
-        }
-    }
-    void refuse(std::uint16_t row) {
-        if (mRefusal.status != ReadStatus::Refused) {
-            mRefusal = fromVocabulary(row);
-        }
-    }
-    Reading result() const { return mRefusal.status == ReadStatus::Refused ? mRefusal : mFirst; }
-
-private:
-    Reading mFirst;
-    Reading mRefusal;
-    bool mAny = false;
-};
-
-void foldCatalogue(const wchar_t* name, std::size_t length, FoldedReadings& readings) {
-    const NameEntries entries = findEnglishTexts(name, length);
-    for (const NameEntry* entry = entries.items; entry != entries.items + entries.count; ++entry) {
-        const wchar_t* stored = entry->text;
-        bool seen = false; // a spelling several units share means its preferred unit, the first
-        for (const NameEntry* before = entries.items; before != entry && !seen; ++before) {
-            seen = equalsExactly(stored, length, before->text);
-        }
-        if (!seen) {
-            readings.add(
-                {ReadingSource::Kind::Catalogue, static_cast<std::uint8_t>(entry->kind), kNoPrefix, false, entry->unit},
-                noteFor(entry->unit, stored));
-        }
-    }
+bool readPrefixed(const wchar_t* name, std::size_t length, Reading& out) {
+    return forEachPrefixed(name, length, false, [&out](std::uint8_t p, const LexEntry& entry) {
+        out = found(sourceOf(entry, p), entry.text);
+        out.note = nullptr;
+        return true;
+    });
 }
 
-void foldPrefixable(const wchar_t* rest, std::size_t length, std::uint8_t prefix, FoldedReadings& readings) {
-    const VocabularyHits hits = findVocabulary(rest, length);
-    for (const VocabularyHit* hit = hits.items; hit != hits.items + hits.count; ++hit) {
-        if (hit->source == VocabularyHit::Source::PrefixableSymbol) {
-            readings.add({ReadingSource::Kind::Prefixed, hit->text, prefix, false, hit->row});
-        } else if (hit->source == VocabularyHit::Source::Vocabulary && prefix == kNoPrefix) {
-            if (kVocabulary[hit->row].spelling == Spelling::Refused) {
-                readings.refuse(hit->row);
-            } else {
-                readings.add({ReadingSource::Kind::Vocabulary, 0, kNoPrefix, false, hit->row});
-            }
-        }
-    }
-}
+// Longer names with underscores are not worth a copy on the stack.
+constexpr std::size_t kMaxUnderscoredLength = 64;
 
-Reading readFolded(const wchar_t* name, std::size_t length) {
-    FoldedReadings readings;
-    foldCatalogue(name, length, readings);
-    foldPrefixable(name, length, kNoPrefix, readings);
-    for (std::uint8_t p = 0; p < kPrefixCount; ++p) {
-        const wchar_t* symbol = kPrefixes[p].symbol;
-        if (symbol != nullptr && startsWith(name, length, symbol, true)) {
-            const std::size_t used = lengthOf(symbol);
-            foldPrefixable(name + used, length - used, p, readings);
-        }
+// "degree_Celsius" is "degree Celsius".
+bool readUnderscored(const wchar_t* name, std::size_t length, Reading& out) {
+    wchar_t blanked[kMaxUnderscoredLength];
+    bool any = false;
+    for (std::size_t i = 0; i < length && length <= kMaxUnderscoredLength; ++i) {
+        any = any || name[i] == L'_';
+        blanked[i] = name[i] == L'_' ? L' ' : name[i];
     }
-    return readings.result();
-}
-
-const wchar_t* prefixWord(std::uint8_t prefix) {
-    for (const Prefix& p : kPrefixes) {
-        if (p.exponent == kPrefixes[prefix].exponent && p.word != nullptr) {
-            return p.word;
-        }
+    if (!any) {
+        return false;
     }
-    return L"";
+    out = readName(blanked, length);
+    return out.status == ReadStatus::Found;
 }
 
 // "Δ" or "delta_" before a temperature: the length of the mark, else 0.
@@ -313,44 +254,111 @@ std::size_t differenceMark(const wchar_t* name, std::size_t length) {
     return length > kDelta && equalsFolded(name, kDelta, L"delta_") ? kDelta : 0;
 }
 
-} // namespace
-
-bool readCatalogueText(const wchar_t* name, std::size_t length, std::uint32_t hash, QelUnit::BuiltinUnits& unit,
-                       const wchar_t*& note) noexcept {
-    const NameEntries entries = findEnglishTexts(name, length, hash);
-    for (const NameEntry* entry = entries.items; entry != entries.items + entries.count; ++entry) {
-        if (!entry->symbol || equalsExactly(name, length, entry->text)) {
-            unit = static_cast<QelUnit::BuiltinUnits>(entry->unit);
-            note = noteFor(entry->unit, entry->text);
-            return true;
+// "feets", "inchs", "hertzes": a name with an s or es too many, as other readers take it. Names only, and only
+// from four letters on: a symbol with an s is another symbol.
+bool readExtraPlural(const wchar_t* name, std::size_t length, Reading& out) {
+    constexpr std::size_t kShortest = 4;
+    if (length < kShortest || foldCase(name[length - 1]) != L's') {
+        return false;
+    }
+    for (const std::size_t cut : {std::size_t{1}, std::size_t{2}}) {
+        if (cut == 2 && foldCase(name[length - 2]) != L'e') {
+            break;
+        }
+        const LexEntry* entry = findSpelling(name, length - cut, hashFolded(name, length - cut));
+        if (entry != nullptr && !entry->exact) {
+            out = readingOf(*entry);
+            return out.status == ReadStatus::Found;
         }
     }
     return false;
 }
 
+bool readDifference(const wchar_t* name, std::size_t length, Reading& out) {
+    const std::size_t mark = differenceMark(name, length);
+    if (mark == 0) {
+        return false;
+    }
+    const Reading rest = readName(name + mark, length - mark);
+    if (rest.status != ReadStatus::Found || !isOneUnit(rest.meaning) ||
+        QelUnit::getType(rest.meaning.units[0].unit) != QelUnit::Temperature) {
+        return false;
+    }
+    out = rest;
+    out.meaning.difference = true;
+    return true;
+}
+
+// A symbol written in another case than its own: the spellings that exist, or a refusal.
+Reading diagnoseCase(const wchar_t* name, std::size_t length, const LexGroup& group) {
+    Reading reading;
+    const auto offer = [&reading](const ReadingSource& source) {
+        if (reading.status != ReadStatus::WrongCase) {
+            reading.status = ReadStatus::WrongCase;
+            reading.source = source;
+        } else if (reading.other.kind == ReadingSource::Kind::None &&
+                   spellingOf(source) != spellingOf(reading.source)) {
+            reading.other = source;
+        }
+    };
+    for (const LexEntry* entry = group.begin; entry != group.end; ++entry) {
+        const Reading exact = fromEntry(*entry);
+        if (exact.status == ReadStatus::Refused) {
+            return exact;
+        }
+        offer(exact.source);
+    }
+    forEachPrefixed(name, length, true, [&](std::uint8_t p, const LexEntry& entry) {
+        offer(sourceOf(entry, p));
+        return false;
+    });
+    return reading;
+}
+
+const wchar_t* prefixWord(std::uint8_t prefix) {
+    for (const Prefix& p : kPrefixes) {
+        if (p.exponent == kPrefixes[prefix].exponent && p.binary == kPrefixes[prefix].binary && p.word != nullptr) {
+            return p.word;
+        }
+    }
+    return L"";
+}
+
+} // namespace
+
 bool isOneUnit(const Meaning& meaning) noexcept {
     return meaning.scale == 1.0 && meaning.units[0].power == 1 && meaning.units[1].power == 0;
 }
 
-Reading readName(const wchar_t* name, std::size_t length, bool catalogueTried) noexcept {
+bool readSpelling(const wchar_t* name, std::size_t length, std::uint32_t hash, Reading& out) noexcept {
+    const LexEntry* entry = findSpelling(name, length, hash);
+    if (entry != nullptr) {
+        out = readingOf(*entry);
+    }
+    return entry != nullptr;
+}
+
+Reading readingOf(const LexEntry& entry) noexcept { return fromEntry(entry); }
+
+Reading readName(const wchar_t* name, std::size_t length, std::uint32_t hash) noexcept {
     Reading reading;
-    if (length == 0 || (!catalogueTried && readCatalogue(name, length, reading)) ||
-        readVocabulary(name, length, reading) || readPrefixed(name, length, reading)) {
+    if (length == 0 || readSpelling(name, length, hash, reading)) {
         return reading;
     }
-    if (const std::size_t mark = differenceMark(name, length)) {
-        Reading rest = readName(name + mark, length - mark);
-        const bool temperature = rest.status == ReadStatus::Found && isOneUnit(rest.meaning) &&
-                                 QelUnit::getType(rest.meaning.units[0].unit) == QelUnit::Temperature;
-        rest.meaning.difference = temperature;
-        return temperature ? rest : reading;
+    if (readPrefixed(name, length, reading) || readUnderscored(name, length, reading) ||
+        readDifference(name, length, reading) || readExtraPlural(name, length, reading)) {
+        return reading;
     }
-    return length > 1 ? readFolded(name, length) : reading;
+    return diagnoseCase(name, length, findSpellings(name, length, hash));
+}
+
+Reading readName(const wchar_t* name, std::size_t length) noexcept {
+    return readName(name, length, hashFolded(name, length));
 }
 
 bool resolveUnit(const wchar_t* name, std::size_t length, QelUnit::BuiltinUnits& unit) noexcept {
     const Reading reading = readName(name, length);
-    const bool one = reading.status == ReadStatus::Found && isOneUnit(reading.meaning);
+    const bool one = reading.status == ReadStatus::Found && isOneUnit(reading.meaning) && !reading.meaning.difference;
     unit = one ? reading.meaning.units[0].unit : QelUnit::dimensionless;
     return one;
 }

@@ -1,14 +1,13 @@
 #ifndef QELUNITS_SRC_PARSE_READNAME_H
 #define QELUNITS_SRC_PARSE_READNAME_H
 
-// Stage 2 of reading a unit expression: one name to what it means.
-//
-// First in exact case: the catalogue's texts (names with case folded), then the
-// vocabulary, then prefixed units. Only when nothing matches so may the case of
-// a symbol be folded, and then only when every folded spelling means the same
-// (kWh, kWH and k·Wh for "kwh"; but "mpa" is MPa or mPa). A symbol of one
-// character is never folded: case is all that tells "T" from "t" or "G" from "g".
+// One name to what it means: a spelling of the lexicon (a symbol in its own
+// case, a name in any), else a prefix on a unit that takes one, else the same
+// name with its underscores as blanks, else a temperature difference ("Δ°C",
+// "delta_degF"). A symbol that matches only in another case is not guessed:
+// the reading says which spellings exist.
 
+#include "parse/Lexicon.h"
 #include "parse/Vocabulary.h"
 
 #include <qelunits/QelUnit.h>
@@ -33,25 +32,25 @@ struct ReadingSource {
 
 constexpr std::uint8_t kNoPrefix = 0xFF;
 
-enum class ReadStatus : std::uint8_t { Found, Unknown, AmbiguousCase, Refused };
+enum class ReadStatus : std::uint8_t { Found, Unknown, WrongCase, Refused };
 
 struct Reading {
     ReadStatus status = ReadStatus::Unknown;
     Meaning meaning;
-    ReadingSource source;          // Found and Refused: the spelling read; AmbiguousCase: one of them
-    ReadingSource other;           // AmbiguousCase: a spelling that means something else
-    const wchar_t* note = nullptr; // Refused: why; Found: what a kept short spelling means here
+    ReadingSource source;             // Found and Refused: the spelling read; WrongCase: a spelling that exists
+    ReadingSource other;              // WrongCase: a second spelling that exists, if any
+    const wchar_t* note = nullptr;    // Found: what a kept short spelling means here; Refused: why
+    const wchar_t* refusal = nullptr; // Found: why it is refused where it is the whole expression ("C")
 };
 
-/// What name[0, length) means; catalogueTried skips the catalogue's texts in exact
-/// case, which readCatalogueText has found no match among.
-Reading readName(const wchar_t* name, std::size_t length, bool catalogueTried = false) noexcept;
-
-/// The unit a catalogue text means, names with case folded and symbols in exact case,
-/// with the note of a kept short spelling (or null); false when no catalogue text matches so.
-/// hash is hashFolded of the name.
-bool readCatalogueText(const wchar_t* name, std::size_t length, std::uint32_t hash, QelUnit::BuiltinUnits& unit,
-                       const wchar_t*& note) noexcept;
+/// What name[0, length) means; hash is its hashFolded.
+Reading readName(const wchar_t* name, std::size_t length, std::uint32_t hash) noexcept;
+/// What name[0, length) means.
+Reading readName(const wchar_t* name, std::size_t length) noexcept;
+/// What a spelling of the lexicon means.
+Reading readingOf(const LexEntry& entry) noexcept;
+/// name[0, length) as one spelling of the lexicon, in its case rule, and nothing more: false where it is none.
+bool readSpelling(const wchar_t* name, std::size_t length, std::uint32_t hash, Reading& out) noexcept;
 
 /// The unit a name means when it means one catalogue unit, unscaled; false otherwise.
 bool resolveUnit(const wchar_t* name, std::size_t length, QelUnit::BuiltinUnits& unit) noexcept;

@@ -74,10 +74,11 @@ const wchar_t* suggestName(const wchar_t* name, std::size_t length) noexcept {
         return nullptr;
     }
     Nearest nearest{nullptr, allowedDistance(length) + 1};
-    // Abbreviations first: on equal distance the shorter, usual spelling wins.
+    // Abbreviations first: on equal distance the shorter, usual spelling wins. Internal names are
+    // not offered: a person types "light year", not "light_year".
     for (const TextKindInfo& kind : kUnitTextKinds) {
         for (const UnitRecord& record : kUnitTable) {
-            consider(nearest, record.*kind.field, name, length);
+            consider(nearest, kind.kind == TextKind::Internal ? nullptr : record.*kind.field, name, length);
         }
     }
     for (const VocabularyEntry& entry : kVocabulary) {

@@ -1,60 +1,18 @@
 #include "parse/Vocabulary.h"
 
-#include "catalog/HashedTexts.h"
+#include "catalog/NameIndex.h"
 
-#include <array>
-#include <iterator>
 #include <utility>
 
 namespace qelunits_detail {
-namespace {
 
-template <typename Visit>
-constexpr void forEachHit(Visit visit) {
-    for (std::size_t row = 0; row < kVocabulary.size(); ++row) {
-        visit(VocabularyHit{VocabularyHit::Source::Vocabulary, 0, static_cast<std::uint16_t>(row)});
-    }
-    for (std::size_t row = 0; row < std::size(kPrefixableUnits); ++row) {
-        const PrefixableUnit& unit = kPrefixableUnits[row];
-        for (std::uint8_t i = 0; i < 3; ++i) {
-            if (unit.symbols[i] != nullptr) {
-                visit(VocabularyHit{VocabularyHit::Source::PrefixableSymbol, i, static_cast<std::uint16_t>(row)});
-            }
-        }
-        for (std::uint8_t i = 0; i < 4; ++i) {
-            if (unit.names[i] != nullptr) {
-                visit(VocabularyHit{VocabularyHit::Source::PrefixableName, i, static_cast<std::uint16_t>(row)});
-            }
+const wchar_t* qualifierBefore(const wchar_t* word, std::size_t length) noexcept {
+    for (const Qualifier& qualifier : kQualifiers) {
+        if (equalsFolded(word, length, qualifier.written)) {
+            return qualifier.before;
         }
     }
-}
-
-constexpr std::size_t countHits() {
-    std::size_t count = 0;
-    forEachHit([&count](const VocabularyHit&) { ++count; });
-    return count;
-}
-
-constexpr std::size_t kHitCount = countHits();
-
-struct HitText {
-    constexpr const wchar_t* operator()(const VocabularyHit& hit) const { return textOf(hit); }
-};
-
-constexpr auto buildIndex() {
-    std::array<VocabularyHit, kHitCount> hits{};
-    std::size_t used = 0;
-    forEachHit([&](const VocabularyHit& hit) { hits[used++] = hit; });
-    return hashTexts<512>(hits, used, HitText{});
-}
-
-constexpr auto kIndex = buildIndex();
-
-} // namespace
-
-VocabularyHits findVocabulary(const wchar_t* text, std::size_t length) noexcept {
-    const Slot* slot = length == 0 ? nullptr : findSlot(kIndex, text, length, hashFolded(text, length), HitText{});
-    return slot == nullptr ? VocabularyHits{} : VocabularyHits{kIndex.entries + slot->first, slot->count};
+    return nullptr;
 }
 
 OperatorWord operatorWord(const wchar_t* text, std::size_t length) noexcept {

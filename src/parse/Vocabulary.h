@@ -38,6 +38,18 @@ constexpr std::array<VocabularyEntry, (Sizes + ...)> joinRows(const VocabularyEn
 // text always wins over a row here.
 inline constexpr auto kVocabulary = joinRows(kEverydaySpellings, kEngineeringSpellings, kScienceSpellings);
 
+// "TERM (Q)" reads as "Q' TERM": "ft (US)" as "US ft", "gal (Imp)" as "imperial gal".
+// clang-format off
+inline constexpr Qualifier kQualifiers[] = {
+    {L"US", L"US"}, {L"UK", L"UK"}, {L"Imp", L"imperial"}, {L"imperial", L"imperial"}, {L"short", L"short"},
+    {L"long", L"long"}, {L"survey", L"survey"}, {L"Int", L"international"}, {L"intl", L"international"},
+    {L"international", L"international"}, {L"troy", L"troy"},
+};
+// clang-format on
+
+/// The word a qualifier is written before a unit with, or null for a word that is none.
+const wchar_t* qualifierBefore(const wchar_t* word, std::size_t length) noexcept;
+
 /// Words that stand for operators: "miles per hour", "m/s squared", "square metres".
 enum class OperatorWord : std::uint8_t { None, Per, Squared, Cubed, Square, Cubic };
 
@@ -56,35 +68,6 @@ inline constexpr SpellingNote kSpellingNotes[] = {
     {L"M", QelUnit::millenium, L"'M' is the millenium here; molar concentration is 'mol/l'"},
 };
 // clang-format on
-
-/// Where a spelling of the vocabulary or of a prefixable unit lies.
-struct VocabularyHit {
-    enum class Source : std::uint8_t { Vocabulary, PrefixableSymbol, PrefixableName };
-    Source source;
-    std::uint8_t text; // which symbol or name of the prefixable row
-    std::uint16_t row; // in kVocabulary or kPrefixableUnits
-};
-
-struct VocabularyHits {
-    const VocabularyHit* items = nullptr;
-    std::size_t count = 0;
-};
-
-/// The text of a hit.
-constexpr const wchar_t* textOf(const VocabularyHit& hit) noexcept {
-    switch (hit.source) {
-    case VocabularyHit::Source::Vocabulary:
-        return kVocabulary[hit.row].text;
-    case VocabularyHit::Source::PrefixableSymbol:
-        return kPrefixableUnits[hit.row].symbols[hit.text];
-    case VocabularyHit::Source::PrefixableName:
-        break;
-    }
-    return kPrefixableUnits[hit.row].names[hit.text];
-}
-
-/// Every vocabulary spelling, prefixable symbol and prefixable name that equals text[0, length) with A to Z folded.
-VocabularyHits findVocabulary(const wchar_t* text, std::size_t length) noexcept;
 
 } // namespace qelunits_detail
 

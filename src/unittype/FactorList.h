@@ -7,7 +7,7 @@
 
 #include "catalog/Catalog.h"
 
-#include <qelunits/ConversionFactor.h>
+#include <qelunits/QelUnitType.h>
 
 #include <cstdint>
 
@@ -54,6 +54,28 @@ std::uint32_t addPower(List& list, std::int32_t unit, std::int32_t power, std::u
     }
     list.insertAt(i, QelUnitFactor{static_cast<QelUnit::BuiltinUnits>(unit), power});
     return i + 1;
+}
+
+/// Multiplies list by unit^power as addPower does, where the resulting power stays within ±limit; false,
+/// and list unchanged, where it would not. A power of 0, and the dimensionless unit, change nothing: a text's
+/// "m^0" is 1, not an entry.
+template <class List>
+bool addPowerWithin(List& list, std::int32_t unit, std::int64_t power, std::int64_t limit) {
+    if (power == 0 || unit == QelUnit::dimensionless) {
+        return true;
+    }
+    const std::uint32_t size = list.size();
+    if ((size == 0 || list.data()[size - 1].unit < unit) && power >= -limit && power <= limit) {
+        list.insertAt(size, QelUnitFactor{static_cast<QelUnit::BuiltinUnits>(unit), static_cast<std::int32_t>(power)});
+        return true; // the common case: units read in ascending order
+    }
+    const std::uint32_t i = lowerBound(list.data(), size, unit);
+    const std::int64_t sum = (i < list.size() && list.data()[i].unit == unit ? list.data()[i].power : 0) + power;
+    if (sum < -limit || sum > limit) {
+        return false;
+    }
+    addPower(list, unit, static_cast<std::int32_t>(power), i);
+    return true;
 }
 
 /// Multiplies list by every entry of other^sign (sign 1 or -1), in one pass.

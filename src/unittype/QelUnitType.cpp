@@ -41,13 +41,6 @@ void UnitTypeAccess::assign(const QelUnitFactor* first, std::uint32_t count) {
     type.mSize = count;
 }
 
-void UnitTypeAccess::insertAt(std::uint32_t index, QelUnitFactor f) {
-    reserve(type.mSize + 1);
-    std::copy_backward(type.mUnits + index, type.mUnits + type.mSize, type.mUnits + type.mSize + 1);
-    type.mUnits[index] = f;
-    ++type.mSize;
-}
-
 void UnitTypeAccess::eraseAt(std::uint32_t index) noexcept {
     std::copy(type.mUnits + index + 1, type.mUnits + type.mSize, type.mUnits + index);
     --type.mSize;

@@ -4,8 +4,8 @@
 #include "catalog/Catalog.h"
 #include "unittype/FactorList.h"
 
-#include <qelunits/ConversionFactor.h>
 #include <qelunits/QelUnit.h>
+#include <qelunits/QelUnitType.h>
 
 #include <cstdint>
 

@@ -28,7 +28,17 @@ struct UnitTypeAccess {
         reserve(type.mSize + 1);
         type.mUnits[type.mSize++] = f;
     }
-    void insertAt(std::uint32_t index, QelUnitFactor f);
+    /// Inserts f at index; within the capacity without a call, as types are mostly built small.
+    void insertAt(std::uint32_t index, QelUnitFactor f) {
+        if (type.mSize == type.mCapacity) {
+            reserve(type.mSize + 1);
+        }
+        for (std::uint32_t i = type.mSize; i > index; --i) {
+            type.mUnits[i] = type.mUnits[i - 1];
+        }
+        type.mUnits[index] = f;
+        ++type.mSize;
+    }
     void eraseAt(std::uint32_t index) noexcept;
 };
 

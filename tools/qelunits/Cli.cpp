@@ -108,8 +108,8 @@ void addOnce(std::string& list, const std::string& item, const char* separator) 
 // "; 'cal' can also mean intl_calorie" for a name several units share, and what the
 // short spellings of text mean here ("; 't' is the short ton here; ...").
 std::string aboutNames(const std::string& text) {
-    std::wstring wide;
-    if (!QelUnitParser::fromUtf8(text, wide)) {
+    const std::wstring wide = qelunits::fromUtf8(text).value_or(L"");
+    if (wide.empty()) {
         return "";
     }
     const QelUnitCandidates found = QelUnitParser::candidates(wide);
@@ -507,7 +507,7 @@ void Tool::infoUnit(QelUnit::BuiltinUnits unit) {
              : imperial         ? "imperial"
                                 : "neither")
          << '\n';
-    const QelUnit::BuiltinUnits base = QelUnitParser::baseUnit(unitType);
+    const QelUnit::BuiltinUnits base = qelunits::baseUnit(unitType);
     double f = 0.0;
     const QelUnit::ErrorStatus status = QelUnitBase::GetConversionFactor(unit, base, f);
     mOut << "factor to base unit: " << (status == QelUnit::Ok ? number(f) : "none (converts by a function)") << ' '
@@ -540,9 +540,8 @@ bool Tool::typeFilter(int& type) const {
         return true;
     }
     const std::string& text = mOptions->value(kType);
-    std::wstring wide;
-    if (!readWhole(text, type) && QelUnitParser::fromUtf8(text, wide)) {
-        type = QelUnit::getBuiltinType(wide);
+    if (!readWhole(text, type)) {
+        type = QelUnit::getBuiltinType(qelunits::fromUtf8(text).value_or(L""));
     }
     return QelUnit::isValid(static_cast<QelUnit::BuiltinTypes>(type));
 }
@@ -575,7 +574,7 @@ int Tool::types(const Arguments& /*unused*/) {
         for (int code = 1; code < QelUnit::kUnitCount; ++code) {
             units += QelUnit::getType(static_cast<QelUnit::BuiltinUnits>(code)) == type ? 1 : 0;
         }
-        const QelUnit::BuiltinUnits base = QelUnitParser::baseUnit(type);
+        const QelUnit::BuiltinUnits base = qelunits::baseUnit(type);
         mOut << t << '\t' << qelunits::displayName(type) << '\t' << units << " units\t"
              << (base != QelUnit::dimensionless ? "base " + qelunits::unitText(base) : "no base unit") << '\n';
     }

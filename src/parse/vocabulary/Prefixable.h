@@ -16,6 +16,9 @@ inline constexpr Prefix kPrefixes[] = {
     {nullptr, L"deca", 1},  {L"h", L"hecto", 2},   {L"k", L"kilo", 3},    {L"M", L"mega", 6},
     {L"G", L"giga", 9},     {L"T", L"tera", 12},   {L"P", L"peta", 15},   {L"E", L"exa", 18},
     {L"Z", L"zetta", 21},   {L"Y", L"yotta", 24},  {L"R", L"ronna", 27},  {L"Q", L"quetta", 30},
+    // Binary prefixes (IEC 80000-13): powers of two, on the units of information only.
+    {L"Ki", L"kibi", 10, true}, {L"Mi", L"mebi", 20, true}, {L"Gi", L"gibi", 30, true}, {L"Ti", L"tebi", 40, true},
+    {L"Pi", L"pebi", 50, true}, {L"Ei", L"exbi", 60, true}, {L"Zi", L"zebi", 70, true}, {L"Yi", L"yobi", 80, true},
 };
 // clang-format on
 

@@ -1,4 +1,4 @@
-#include "parse/Utf8.h"
+#include "common/Utf8.h"
 
 #include <cstdint>
 #include <type_traits>

@@ -1,5 +1,5 @@
-#ifndef QELUNITS_SRC_PARSE_UTF8_H
-#define QELUNITS_SRC_PARSE_UTF8_H
+#ifndef QELUNITS_SRC_COMMON_UTF8_H
+#define QELUNITS_SRC_COMMON_UTF8_H
 
 // UTF-8 to and from wide characters (UTF-32, or UTF-16 where wchar_t has 16 bits).
 

@@ -1,0 +1,39 @@
+#ifndef QELUNITS_SRC_PARSE_READ_H
+#define QELUNITS_SRC_PARSE_READ_H
+
+// Reading a whole unit text: one lookup in front for a text that is one known
+// name ("ft", "m/s", "sq ft", "kJ"), the reader for the rest.
+
+#include "parse/Reader.h"
+
+#include <qelunits/QelCommon.h>
+#include <qelunits/QelUnitExpression.h>
+
+#include <cstddef>
+#include <string>
+
+namespace qelunits_detail {
+
+/// Reads text[from, length) into out (which arrives as 1 × dimensionless); false with failure filled in,
+/// its positions counted from text.
+bool readText(const wchar_t* text, std::size_t from, std::size_t length, QelUnitExpression& out, ParseFailure& failure);
+
+/// The same by the reader alone, without the lookup in front.
+bool readByGrammar(const wchar_t* text, std::size_t from, std::size_t length, QelUnitExpression& out,
+                   ParseFailure& failure);
+
+/// The notes of the short spellings a text uses, each once.
+NoteSink notesOf(const wchar_t* text, std::size_t length);
+
+/// The base dimensions of a type in symbols kg, m, s, K, A, mol, cd, rad, sr, Hz: "kg·m/s^2"; "1" if none.
+std::wstring dimensionText(const QelUnitType& type);
+
+/// The shortest decimal text that reads back as value ("1e-06", "0.01").
+std::wstring shortestNumber(double value);
+
+/// The message for a failure ("unknown unit 'fot' at 0; did you mean 'ft'?").
+QelStringP describeFailure(const wchar_t* text, std::size_t length, const ParseFailure& failure);
+
+} // namespace qelunits_detail
+
+#endif

@@ -1,0 +1,502 @@
+#include "parse/Reader.h"
+
+#include "catalog/HashedTexts.h"
+#include "parse/CharClass.h"
+#include "parse/Vocabulary.h"
+
+#include <charconv>
+#include <system_error>
+
+namespace qelunits_detail {
+namespace {
+
+using Error = QelUnitParseResult::Error;
+
+// Longer numbers are refused rather than copied: no one writes a scale that long.
+constexpr std::size_t kMaxNumberLength = 128;
+// Longer words are not worth a copy on the stack to read their underscores or qualifier.
+constexpr std::size_t kMaxCopiedWord = 128;
+
+bool inRange(std::int64_t power) { return power >= -QelUnitParser::kMaxPower && power <= QelUnitParser::kMaxPower; }
+
+bool isOperand(TokenKind kind) {
+    return kind == TokenKind::Term || kind == TokenKind::Number || kind == TokenKind::Open ||
+           kind == TokenKind::Modifier;
+}
+
+// Whether each unit's power times raised stays in range.
+bool powersInRange(PlainUnit /*plain*/, std::int64_t raised) { return inRange(raised); }
+
+bool powersInRange(const Meaning& meaning, std::int64_t raised) {
+    for (const QelUnitFactor& unit : meaning.units) {
+        if (unit.power == 0) {
+            break;
+        }
+        if (!inRange(unit.power * raised)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool powersInRange(const QelUnitExpression& expression, std::int64_t raised) {
+    for (const QelUnitFactor& unit : expression.type()) {
+        if (!inRange(unit.power * raised)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Whether each piece of an underscored word is a name or an operator word ("meter_per_second"): a symbol
+// among them would make a product of what is one name to other readers ("N_A", the Avogadro constant).
+bool piecesAreNames(const wchar_t* text, std::size_t length) {
+    for (std::size_t begin = 0; begin < length;) {
+        std::size_t end = begin;
+        while (end < length && text[end] != L'_') {
+            ++end;
+        }
+        const std::size_t size = end - begin;
+        const LexEntry* entry = findSpelling(text + begin, size, hashFolded(text + begin, size));
+        const Reading reading = entry == nullptr ? readName(text + begin, size) : Reading{};
+        const bool name = entry != nullptr
+                              ? !entry->exact
+                              : reading.status == ReadStatus::Found &&
+                                    reading.source.kind == ReadingSource::Kind::Prefixed && reading.source.byName;
+        if (!name && operatorWord(text + begin, size) == OperatorWord::None) {
+            return false;
+        }
+        begin = end + 1;
+    }
+    return true;
+}
+
+bool hasUnderscore(const wchar_t* text, std::size_t length) {
+    for (std::size_t i = 0; i < length; ++i) {
+        if (text[i] == L'_') {
+            return true;
+        }
+    }
+    return false;
+}
+
+/// The qualifier in parentheses at text[at] ("(US)", "( imp )"): the word it is written before a unit with,
+/// and end past its ')'; null where there is none.
+const wchar_t* qualifierAt(const wchar_t* text, std::size_t length, std::size_t at, std::size_t& end) {
+    std::size_t i = skipBlanks(text, length, at + 1);
+    const std::size_t word = i;
+    while (i < length && !endsWord(text[i])) {
+        ++i;
+    }
+    const wchar_t* before = qualifierBefore(text + word, i - word);
+    i = skipBlanks(text, length, i);
+    if (before == nullptr || i >= length || text[i] != L')') {
+        return nullptr;
+    }
+    end = i + 1;
+    return before;
+}
+
+template <class Sink>
+class Reader {
+public:
+    Reader(const ReadSpan& span, const Sink& sink) : mText(span.text), mLength(span.end), mSink(sink) {
+        mToken.end = span.begin;
+        advance();
+        mStart = mToken.begin;
+    }
+
+    bool run() {
+        if (mToken.kind == TokenKind::End) {
+            return fail(Error::Empty, {});
+        }
+        if (!expression(mSink)) {
+            return false;
+        }
+        if (mToken.kind == TokenKind::Close) {
+            return fail(Error::UnbalancedParenthesis, mToken, FailureDetail::NotOpened);
+        }
+        return mToken.kind == TokenKind::End || fail(Error::UnexpectedText, mToken);
+    }
+
+    const ParseFailure& failure() const { return mFailure; }
+
+private:
+    void advance() {
+        mContext.previous = mToken.kind;
+        nextToken(mText, mLength, mToken.end, mContext, mToken);
+    }
+
+    static Token span(std::size_t begin, std::size_t end) {
+        Token token;
+        token.begin = begin;
+        token.end = end;
+        return token;
+    }
+
+    bool fail(Error code, const Token& at, FailureDetail detail = FailureDetail::None) {
+        mFailure = {code, at.begin, at.end, detail};
+        return false;
+    }
+
+    bool missingOperand(const Token& op) {
+        if (mToken.kind == TokenKind::Power || mToken.kind == TokenKind::BadPower) {
+            return fail(Error::UnexpectedText, mToken);
+        }
+        return fail(Error::MissingOperand, op);
+    }
+
+    // The operator op has been read: the next token must start an operand.
+    bool operandAfter(const Token& op) {
+        advance();
+        return isOperand(mToken.kind) || missingOperand(op);
+    }
+
+    // Factors, each to the power of the sign of the operator before it. Factors joined by '-', without a blank
+    // or after a number are one product and share their sign; '*', '/', '·', '.' and a blank start the next.
+    bool expression(const Sink& sink) {
+        Token op = mToken;
+        std::int64_t sign = 1;
+        if (mToken.kind == TokenKind::Divide) { // a leading '/' is 1/
+            mContext.inDivisor = true;
+            if (!operandAfter(op)) {
+                return false;
+            }
+            sign = -1;
+        }
+        for (;;) {
+            if (!factor(sink, sign, op)) {
+                return false;
+            }
+            op = mToken;
+            switch (op.kind) {
+            case TokenKind::Join:
+                if (!operandAfter(op)) {
+                    return false;
+                }
+                break;
+            case TokenKind::Times:
+            case TokenKind::Divide:
+            case TokenKind::Dot:
+                mContext.inDivisor = op.kind == TokenKind::Divide;
+                if (!operandAfter(op)) {
+                    return false;
+                }
+                sign = op.kind == TokenKind::Divide ? -1 : 1;
+                break;
+            case TokenKind::Term:
+            case TokenKind::Number:
+            case TokenKind::Modifier:
+                if (!op.adjacent() && !mAfterNumber) { // units side by side: a product of its own
+                    mContext.inDivisor = false;
+                    sign = 1;
+                }
+                break;
+            case TokenKind::Open:
+                return fail(Error::UnexpectedText, op, FailureDetail::MissingOperator);
+            default:
+                return true;
+            }
+        }
+    }
+
+    bool factor(const Sink& sink, std::int64_t sign, const Token& op) {
+        const int depth = mDepth;
+        std::int64_t modifiers = 1;
+        while (mToken.kind == TokenKind::Modifier) {
+            const Token modifier = mToken;
+            if (++mDepth > QelUnitParser::kMaxNesting) {
+                return fail(Error::NestingTooDeep, modifier);
+            }
+            modifiers *= modifier.exponent; // at most 3^64 / 3 before the check: no overflow
+            if (!inRange(modifiers)) {
+                return fail(Error::PowerOutOfRange, modifier);
+            }
+            if (!operandAfter(modifier)) {
+                return false;
+            }
+        }
+        const bool read = mToken.kind == TokenKind::Open ? group(sink, sign * modifiers, op)
+                                                         : unitOrNumber(sink, sign * modifiers, op);
+        mDepth = depth;
+        return read;
+    }
+
+    // The exponent after a primary (1 where none), read and checked.
+    bool exponent(std::int64_t& value, Token& at) {
+        value = 1;
+        if (mToken.kind == TokenKind::BadPower) {
+            return fail(Error::BadExponent, mToken);
+        }
+        if (mToken.kind != TokenKind::Power) {
+            return true;
+        }
+        at = mToken;
+        if (at.exponentTooLarge()) {
+            return fail(Error::PowerOutOfRange, at);
+        }
+        value = at.exponent;
+        advance();
+        if (mToken.kind == TokenKind::Power || mToken.kind == TokenKind::BadPower) {
+            return fail(Error::BadExponent, mToken, FailureDetail::SecondExponent);
+        }
+        return true;
+    }
+
+    // What was read (a term, number or group), raised to its exponent and times power, into sink.
+    template <class Read>
+    bool raise(const Sink& sink, const Read& read, std::int64_t power, const Token& first, const Token& op) {
+        Token at = first;
+        std::int64_t raised = 1;
+        if (!exponent(raised, at)) {
+            return false;
+        }
+        if (!powersInRange(read, raised)) {
+            return fail(Error::PowerOutOfRange, at);
+        }
+        switch (sink.multiply(read, raised * power)) {
+        case Merge::Ok:
+            return true;
+        case Merge::PowerOutOfRange:
+            return fail(Error::PowerOutOfRange, op);
+        case Merge::ScaleOutOfRange:
+            break;
+        }
+        return fail(Error::NumberOutOfRange, at, FailureDetail::Scale);
+    }
+
+    bool unitOrNumber(const Sink& sink, std::int64_t power, const Token& op) {
+        const Token token = mToken;
+        Meaning meaning;
+        mAfterNumber = token.kind != TokenKind::Term;
+        if (mAfterNumber) {
+            return number(meaning) && raise(sink, meaning, power, token, op);
+        }
+        // Most terms are a plain spelling of one catalogue unit: no reading to build.
+        const std::size_t length = token.end - token.begin;
+        const std::uint32_t hash = token.hashed() ? token.hash : hashFolded(mText + token.begin, length);
+        const LexEntry* entry = findSpelling(mText + token.begin, length, hash);
+        if (entry != nullptr && entry->plain != kNotPlain) {
+            const PlainUnit plain{static_cast<QelUnit::BuiltinUnits>(entry->plain)};
+            advance();
+            if (mToken.kind != TokenKind::Open) {
+                return raise(sink, plain, power, token, op);
+            }
+            meaning.units[0] = {plain.unit, 1};
+            return qualified(token, meaning) && afterTerm(token, nullptr) && raise(sink, meaning, power, token, op);
+        }
+        switch (term(meaning)) {
+        case TermRead::Failed:
+            return false;
+        case TermRead::Underscored:
+            return underscoredExpression(sink, power, op);
+        case TermRead::Read:
+            break;
+        }
+        return raise(sink, meaning, power, token, op);
+    }
+
+    enum class TermRead : std::uint8_t { Failed, Read, Underscored };
+
+    TermRead term(Meaning& meaning) {
+        const Token token = mToken;
+        const wchar_t* name = mText + token.begin;
+        const std::size_t length = token.end - token.begin;
+        const Reading reading = token.hashed() ? readName(name, length, token.hash) : readName(name, length);
+        switch (reading.status) {
+        case ReadStatus::Found:
+            meaning = reading.meaning;
+            mSink.note(reading.note);
+            advance();
+            return qualified(token, meaning) && afterTerm(token, reading.refusal) ? TermRead::Read : TermRead::Failed;
+        case ReadStatus::WrongCase:
+            fail(Error::WrongCase, token);
+            return TermRead::Failed;
+        case ReadStatus::Refused:
+            fail(Error::RefusedUnit, token);
+            return TermRead::Failed;
+        case ReadStatus::Unknown:
+            break;
+        }
+        // A word with underscores that is no name reads with blanks for them: "square_foot_per_second".
+        if (token.hashed() && length <= kMaxCopiedWord && hasUnderscore(name, length) && piecesAreNames(name, length)) {
+            return TermRead::Underscored;
+        }
+        fail(Error::UnknownUnit, token,
+             token.wholeNameRejected() ? FailureDetail::WholeNameRejected : FailureDetail::None);
+        return TermRead::Failed;
+    }
+
+    // refusal: why the term is refused where it is the whole expression, or null.
+    bool afterTerm(const Token& token, const wchar_t* refusal) {
+        if (refusal != nullptr && token.begin == mStart && mToken.kind == TokenKind::End) {
+            return fail(Error::RefusedUnit, token, FailureDetail::Alone);
+        }
+        if (token.wholeNameRejected() && mToken.kind == TokenKind::Open) {
+            return fail(Error::UnexpectedText, mToken, FailureDetail::WholeNameRejected);
+        }
+        return true;
+    }
+
+    // "gal (UK)": the unit the qualifier picks, read as "UK gal".
+    bool qualified(const Token& token, Meaning& meaning) {
+        if (mToken.kind != TokenKind::Open) {
+            return true;
+        }
+        std::size_t end = 0;
+        const wchar_t* before =
+            mToken.kind == TokenKind::Open ? qualifierAt(mText, mLength, mToken.begin, end) : nullptr;
+        const std::size_t length = token.end - token.begin;
+        if (before == nullptr) {
+            return true;
+        }
+        wchar_t written[kMaxCopiedWord];
+        std::size_t used = 0;
+        for (const wchar_t* c = before; *c != 0 && used < kMaxCopiedWord; ++c) {
+            written[used++] = *c;
+        }
+        if (used + 1 + length > kMaxCopiedWord) {
+            return fail(Error::UnknownUnit, span(token.begin, end));
+        }
+        written[used++] = L' ';
+        for (std::size_t i = 0; i < length; ++i) {
+            written[used++] = mText[token.begin + i];
+        }
+        const Reading reading = readName(written, used);
+        if (reading.status != ReadStatus::Found) {
+            // A catalogue name holding parentheses that could not be read whole says so itself.
+            return token.wholeNameRejected() || fail(Error::UnknownUnit, span(token.begin, end));
+        }
+        meaning = reading.meaning;
+        mSink.note(reading.note);
+        mToken.kind = TokenKind::Term;
+        mToken.end = end;
+        advance();
+        return true;
+    }
+
+    bool underscoredExpression(const Sink& sink, std::int64_t power, const Token& op);
+
+    bool number(Meaning& meaning) {
+        switch (mToken.kind) {
+        case TokenKind::Number:
+            break;
+        case TokenKind::Close:
+            return fail(Error::UnbalancedParenthesis, mToken, FailureDetail::NotOpened);
+        case TokenKind::End:
+            return fail(Error::MissingOperand, mToken);
+        default:
+            return fail(Error::UnexpectedText, mToken);
+        }
+        const std::size_t length = mToken.end - mToken.begin;
+        char digits[kMaxNumberLength];
+        double value = 0.0;
+        if (length <= kMaxNumberLength) {
+            for (std::size_t i = 0; i < length; ++i) {
+                // ASCII: the lexer took digits, '.', 'e' and signs.
+                digits[i] = static_cast<char>(mText[mToken.begin + i]);
+            }
+            const std::from_chars_result r = std::from_chars(digits, digits + length, value);
+            value = r.ec == std::errc() && r.ptr == digits + length ? value : 0.0;
+        }
+        if (!(value > 0.0 && std::isfinite(value))) {
+            return fail(Error::NumberOutOfRange, mToken);
+        }
+        meaning.scale = value;
+        advance();
+        return true;
+    }
+
+    // A parenthesised expression, to the power of its exponent times power, into sink.
+    bool group(const Sink& sink, std::int64_t power, const Token& op) {
+        const Token open = mToken;
+        if (++mDepth > QelUnitParser::kMaxNesting) {
+            return fail(Error::NestingTooDeep, open);
+        }
+        const bool outerDivisor = mContext.inDivisor;
+        mContext.inDivisor = false;
+        advance();
+        if (mToken.kind == TokenKind::Close) {
+            return fail(Error::MissingOperand, span(open.begin, mToken.end), FailureDetail::EmptyParentheses);
+        }
+        QelUnitExpression inner;
+        if (!expression(sink.over(inner))) {
+            return false;
+        }
+        if (mToken.kind != TokenKind::Close) {
+            return mToken.kind == TokenKind::End ? fail(Error::UnbalancedParenthesis, open, FailureDetail::NotClosed)
+                                                 : fail(Error::UnexpectedText, mToken);
+        }
+        mContext.inDivisor = outerDivisor;
+        advance();
+        mAfterNumber = false;
+        return raise(sink, inner, power, open, op);
+    }
+
+    const wchar_t* mText;
+    std::size_t mLength;
+    Sink mSink;
+    Token mToken;
+    LexContext mContext;
+    std::size_t mStart = 0; // where the first token begins: a term there followed by the end stands alone
+    int mDepth = 0;
+    bool mAfterNumber = false; // the factor just read is a number: a unit after it joins it ("100 km")
+    ParseFailure mFailure;
+};
+
+template <class Sink>
+bool Reader<Sink>::underscoredExpression(const Sink& sink, std::int64_t power, const Token& op) {
+    const Token token = mToken;
+    const std::size_t length = token.end - token.begin;
+    wchar_t blanked[kMaxCopiedWord];
+    for (std::size_t i = 0; i < length; ++i) {
+        blanked[i] = mText[token.begin + i] == L'_' ? L' ' : mText[token.begin + i];
+    }
+    QelUnitExpression inner;
+    ParseFailure ignored;
+    if (++mDepth > QelUnitParser::kMaxNesting || !readExpression({blanked, 0, length}, sink.over(inner), ignored)) {
+        return fail(Error::UnknownUnit, token);
+    }
+    advance();
+    mAfterNumber = false;
+    return raise(sink, inner, power, token, op);
+}
+
+} // namespace
+
+void NoteSink::add(const wchar_t* note) noexcept {
+    for (std::size_t i = 0; i < count; ++i) {
+        if (notes[i] == note) {
+            return;
+        }
+    }
+    if (count < kCapacity) {
+        notes[count++] = note;
+    }
+}
+
+double scaledBy(double scale, double factor, std::int64_t power) {
+    if (factor == 1.0 || power == 0) {
+        return scale;
+    }
+    return power == 1    ? scale * factor
+           : power == -1 ? scale / factor
+                         : scale * std::pow(factor, static_cast<double>(power));
+}
+
+template <class Sink>
+bool readExpression(const ReadSpan& span, const Sink& sink, ParseFailure& failure) {
+    Reader<Sink> reader(span, sink);
+    if (reader.run()) {
+        return true;
+    }
+    failure = reader.failure();
+    failure.position += span.offset;
+    failure.end += span.offset;
+    return false;
+}
+
+template bool readExpression<BuildSink>(const ReadSpan&, const BuildSink&, ParseFailure&);
+template bool readExpression<NotesSink>(const ReadSpan&, const NotesSink&, ParseFailure&);
+
+} // namespace qelunits_detail
