@@ -3,16 +3,33 @@
 # build itself: UDUNITS-2, the peer library of the benchmarks (skipped when
 # absent); libedit, the line editor of the tool's dialogue (plain lines when
 # absent); {fmt}, for the tests of the opt-in formatters (untested when absent);
-# Doxygen, for the docs target (no target when absent, and .ci/run requires it).
+# Doxygen, for the docs target (no target when absent, and .ci/run requires it);
+# Python 3's development files, NumPy and pybind11, for the Python module (not
+# built when absent), pytest and Hypothesis for its tests (not run when absent), Dask, distributed,
+# pandas and xarray for the tests of those paths, Pint for the agreement test
+# and the Python benchmark (each skipped when absent).
 set -u
 declare -A without=(
     [libudunits2-dev]="the peer benchmarks will be skipped"
     [libedit-dev]="the tool's dialogue will read lines without editing"
     [libfmt-dev]="the {fmt} formatters will not be tested"
     [doxygen]="there will be no docs target"
+    [python3-dev]="the Python module will not be built"
+    [python3-numpy]="the Python module will not be built"
+    [pybind11-dev]="the Python module will not be built"
+    [python3-pybind11]="the Python module will not be built"
+    [python3-pytest]="the Python module's tests will not run"
+    [python3-hypothesis]="the Python module's tests will not run"
+    [python3-dask]="the Python module's Dask tests will be skipped"
+    [python3-distributed]="the Python module's cluster test will be skipped"
+    [python3-pandas]="the Python module's Dask dataframe test will be skipped"
+    [python3-xarray]="the Python module's xarray tests will be skipped"
+    [python3-pint]="the agreement with Pint and the Python benchmark's peer will be skipped"
 )
 missing=()
-for package in libudunits2-dev libedit-dev libfmt-dev doxygen; do
+for package in libudunits2-dev libedit-dev libfmt-dev doxygen python3-dev python3-numpy pybind11-dev \
+    python3-pybind11 python3-pytest python3-hypothesis python3-dask python3-distributed python3-pandas \
+    python3-xarray python3-pint; do
     dpkg -s "$package" >/dev/null 2>&1 || missing+=("$package")
 done
 if [ ${#missing[@]} -eq 0 ]; then

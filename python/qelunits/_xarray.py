@@ -1,0 +1,43 @@
+"""The accessor .qel of xarray objects: units from attrs["units"], as the CF conventions keep them."""
+
+from qelunits._core import Quantity, Unit, convert
+
+
+def _units_of(obj):
+    try:
+        return obj.attrs["units"]
+    except KeyError:
+        raise KeyError(f"{obj.name!r} has no attrs['units'] to convert from") from None
+
+
+class DataArrayAccessor:
+    """da.qel: to(unit) converts NumPy- and Dask-backed data (lazily for Dask) and writes attrs["units"]."""
+
+    def __init__(self, obj):
+        self._obj = obj
+
+    @property
+    def units(self):
+        """The Unit in attrs["units"]."""
+        return Unit(_units_of(self._obj))
+
+    def to(self, unit):
+        """A copy of the array with its values converted to unit and attrs["units"] set to unit's text."""
+        result = self._obj.copy(data=convert(self._obj.data, _units_of(self._obj), unit))
+        result.attrs["units"] = str(unit)
+        return result
+
+    def quantity(self):
+        """The data (not copied) as a Quantity in attrs["units"]."""
+        return Quantity(self._obj.data, _units_of(self._obj))
+
+
+class DatasetAccessor:
+    """ds.qel: to({"ta": "degF", ...}) converts the named variables, each by its attrs["units"]."""
+
+    def __init__(self, obj):
+        self._obj = obj
+
+    def to(self, units):
+        """A copy of the dataset with the variables named in units converted."""
+        return self._obj.assign({name: self._obj[name].qel.to(unit) for name, unit in units.items()})

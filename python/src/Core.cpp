@@ -1,0 +1,94 @@
+// The plans ask the value API with quantities of one, so that every rule (readings and
+// differences, dimensions, ranges) and every message is the library's own.
+
+#include "Core.h"
+
+#include <charconv>
+
+namespace qelpy {
+namespace {
+
+constexpr bool isBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+
+std::string_view trimmed(std::string_view text) {
+    while (!text.empty() && isBlank(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && isBlank(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+bool unitOf(const qelunits::Result<Quantity>& result, Unit& unit, Failure& failure) {
+    if (!result) {
+        return failed(result, failure);
+    }
+    unit = result->unit();
+    return true;
+}
+
+} // namespace
+
+bool parseUnit(std::string_view text, Unit& unit, Failure& failure) {
+    const qelunits::Result<Unit> parsed = Unit::parse(text);
+    if (!parsed) {
+        return failed(parsed, failure);
+    }
+    unit = *parsed;
+    return true;
+}
+
+bool parseQuantity(std::string_view text, Quantity& quantity, std::string_view& unitText, Failure& failure) {
+    const qelunits::Result<Quantity> parsed = Quantity::parse(text);
+    if (!parsed) {
+        return failed(parsed, failure);
+    }
+    quantity = *parsed;
+    // The number read, to find where the unit's text starts.
+    const std::string_view rest = trimmed(text);
+    const std::size_t sign = rest.size() > 1 && rest[0] == '+' ? 1 : 0;
+    double number = 0.0;
+    const std::from_chars_result end = std::from_chars(rest.data() + sign, rest.data() + rest.size(), number);
+    unitText = trimmed(rest.substr(static_cast<std::size_t>(end.ptr - rest.data())));
+    return true;
+}
+
+bool planSum(const Unit& a, const Unit& b, bool subtract, SumPlan& plan, Failure& failure) {
+    const Quantity x(0.0, a);
+    const Quantity y(0.0, b);
+    if (!unitOf(subtract ? trySubtract(x, y) : tryAdd(x, y), plan.result, failure)) {
+        return false;
+    }
+    // A reading keeps its unit and takes a difference in its own degree; two readings subtract in a's unit.
+    const Unit& r = plan.result;
+    const auto into = [&](const Unit& side) {
+        return r.isTemperaturePoint()      ? (side.isTemperaturePoint() ? r : r.difference())
+               : side.isTemperaturePoint() ? a
+                                           : r;
+    };
+    plan.lhs = into(a);
+    plan.rhs = into(b);
+    return true;
+}
+
+bool planProduct(const Unit& a, const Unit& b, bool divide, Unit& result, Failure& failure) {
+    const Quantity x(1.0, a);
+    const Quantity y(1.0, b);
+    return unitOf(divide ? tryDivide(x, y) : tryMultiply(x, y), result, failure);
+}
+
+bool planPower(const Unit& a, int n, Unit& result, Failure& failure) {
+    return unitOf(tryPow(Quantity(1.0, a), n), result, failure);
+}
+
+bool planSqrt(const Unit& a, Unit& result, Failure& failure) {
+    return unitOf(trySqrt(Quantity(1.0, a)), result, failure);
+}
+
+bool checkScale(const Unit& a, Failure& failure) {
+    const qelunits::Result<Quantity> scaled = tryScale(Quantity(1.0, a), 2.0);
+    return scaled ? true : failed(scaled, failure);
+}
+
+} // namespace qelpy

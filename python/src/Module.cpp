@@ -1,0 +1,128 @@
+// The extension module qelunits._core: the types, the exceptions, convert(), the Converter, and the
+// unit plans the array helpers ask for.
+
+#include "Objects.h"
+
+#include <pybind11/pybind11.h>
+
+namespace py = pybind11;
+
+namespace {
+
+// Returns o, or throws the Python error a C function set when it returned null.
+py::object checked(PyObject* o) {
+    if (o == nullptr) {
+        throw py::error_already_set();
+    }
+    return py::reinterpret_steal<py::object>(o);
+}
+
+py::object unitArg(py::handle o) { return checked(reinterpret_cast<PyObject*>(qelpy::unitFrom(o.ptr()))); }
+
+qelpy::Unit& unitOf(const py::object& unit) { return reinterpret_cast<qelpy::UnitObject*>(unit.ptr())->unit; }
+
+void check(bool ok, const qelpy::Failure& failure) {
+    if (!ok) {
+        qelpy::raise(failure);
+        throw py::error_already_set();
+    }
+}
+
+py::object unitObject(const qelpy::Unit& unit) { return checked(reinterpret_cast<PyObject*>(qelpy::newUnit(unit))); }
+
+template <class T>
+T valueOf(const qelunits::Result<T>& result) {
+    qelpy::Failure failure;
+    check(result ? true : qelpy::failed(result, failure), failure);
+    return *result;
+}
+
+/// A prebuilt conversion between two units, for many calls or arrays.
+struct PyConverter {
+    py::object from;
+    py::object to;
+    qelpy::Converter converter;
+
+    PyConverter(py::handle fromUnit, py::handle toUnit)
+        : from(unitArg(fromUnit)), to(unitArg(toUnit)),
+          converter(valueOf(qelpy::Converter::make(unitOf(from), unitOf(to)))) {}
+    py::object operator()(py::handle values, py::handle out) const {
+        return checked(qelpy::convertValues(converter, values.ptr(), out.ptr(), from.ptr(), to.ptr()));
+    }
+};
+
+PyMethodDef convertDef = {
+    "convert", reinterpret_cast<PyCFunction>(reinterpret_cast<void (*)()>(qelpy::convertFunction)),
+    METH_FASTCALL | METH_KEYWORDS,
+    "convert(values, from_unit, to_unit, out=None)\n\n"
+    "values (a float, or an array of numbers) in from_unit, converted to to_unit; units are texts or Units,\n"
+    "temperatures convert as readings. A C-contiguous float64 array converts in one pass without copies\n"
+    "into a new array, or into out (out=values converts in place); any other array is copied once to\n"
+    "float64 first. A Dask array converts block by block. Raises IncompatibleUnitsError,\n"
+    "BelowAbsoluteZeroError, UnitParseError; the GIL is released over large arrays."};
+
+void definePlans(py::module_& m) {
+    m.def("_plan_sum", [](py::handle a, py::handle b, bool subtract) {
+        qelpy::SumPlan plan;
+        qelpy::Failure failure;
+        check(qelpy::planSum(unitOf(unitArg(a)), unitOf(unitArg(b)), subtract, plan, failure), failure);
+        return py::make_tuple(unitObject(plan.lhs), unitObject(plan.rhs), unitObject(plan.result));
+    });
+    m.def("_plan_product", [](py::handle a, py::handle b, bool divide) {
+        py::object ua = unitArg(a);
+        py::object ub = unitArg(b);
+        qelpy::Unit result;
+        qelpy::Failure failure;
+        check(qelpy::planProduct(unitOf(ua), unitOf(ub), divide, result, failure), failure);
+        py::object made = checked(reinterpret_cast<PyObject*>(qelpy::derivedUnit(
+            reinterpret_cast<qelpy::UnitObject*>(ua.ptr()), reinterpret_cast<qelpy::UnitObject*>(ub.ptr()), divide)));
+        return unitOf(made) == result ? made : unitObject(result);
+    });
+    m.def("_plan_power", [](py::handle a, int n) {
+        qelpy::Unit result;
+        qelpy::Failure failure;
+        check(qelpy::planPower(unitOf(unitArg(a)), n, result, failure), failure);
+        return unitObject(result);
+    });
+    m.def("_plan_sqrt", [](py::handle a) {
+        qelpy::Unit result;
+        qelpy::Failure failure;
+        check(qelpy::planSqrt(unitOf(unitArg(a)), result, failure), failure);
+        return unitObject(result);
+    });
+    m.def(
+        "_parse_uncached",
+        [](py::handle text) { return checked(reinterpret_cast<PyObject*>(qelpy::readUnit(text.ptr()))); },
+        "Unit(text) without the cache of texts read (for the benchmark).");
+    m.def("_check_scale", [](py::handle a) {
+        qelpy::Failure failure;
+        check(qelpy::checkScale(unitOf(unitArg(a)), failure), failure);
+    });
+}
+
+} // namespace
+
+PYBIND11_MODULE(_core, m) {
+    m.doc() = "The compiled core of qelunits; use the package qelunits.";
+    if (!qelpy::readyTypes() || !qelpy::addExceptions(m.ptr())) {
+        throw py::error_already_set();
+    }
+    m.add_object("Unit", py::handle(reinterpret_cast<PyObject*>(&qelpy::UnitType)));
+    m.add_object("Quantity", py::handle(reinterpret_cast<PyObject*>(&qelpy::QuantityType)));
+    m.add_object("convert", checked(PyCFunction_NewEx(&convertDef, nullptr, nullptr)));
+    py::class_<PyConverter>(m, "Converter",
+                            "Converter(from_unit, to_unit)\n\n"
+                            "A conversion resolved once and applied to many values: converter(values, out=None)\n"
+                            "takes what convert() takes. Pickles as its two unit texts.")
+        .def(py::init<py::handle, py::handle>(), py::arg("from_unit"), py::arg("to_unit"))
+        .def("__call__", &PyConverter::operator(), py::arg("values"), py::arg("out") = py::none(),
+             "The values converted, as convert(values, from_unit, to_unit, out) gives them.")
+        .def_property_readonly(
+            "from_unit", [](const PyConverter& c) { return c.from; }, "The unit converted from.")
+        .def_property_readonly(
+            "to_unit", [](const PyConverter& c) { return c.to; }, "The unit converted to.")
+        .def(py::pickle(
+            [](const PyConverter& c) { return py::make_tuple(c.from.attr("__str__")(), c.to.attr("__str__")()); },
+            [](const py::tuple& texts) { return PyConverter(texts[0], texts[1]); }));
+    definePlans(m);
+}

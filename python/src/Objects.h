@@ -1,0 +1,90 @@
+#ifndef QELUNITS_PYTHON_OBJECTS_H
+#define QELUNITS_PYTHON_OBJECTS_H
+
+// The module's own Python types, written against the C API: a call through
+// pybind11's dispatcher costs more than the conversion it would wrap, and the
+// common calls (a Quantity made, added, converted) must cost well under a
+// microsecond. pybind11 makes the module and its colder functions.
+
+// The library's headers first: an enumerator of the catalogue ("link") would shadow a POSIX function
+// that Python.h declares.
+#include "Core.h"
+
+#include <Python.h>
+
+#include <string_view>
+
+namespace qelpy {
+
+/// A Unit: the library's unit and the text it reads back from.
+struct UnitObject {
+    PyObject_HEAD
+        /// The unit itself (constructed in place).
+        Unit unit;
+    /// The text: as typed for a unit read from text, the library's form otherwise. Reads back as unit.
+    PyObject* text;
+    /// Hash of the unit's meaning; -1 until asked.
+    Py_hash_t hash;
+};
+
+/// A Quantity: a magnitude (a float, or an array-like object) and a Unit.
+struct QuantityObject {
+    PyObject_HEAD
+        /// The magnitude when array is null.
+        double value;
+    /// The magnitude when it is not one float (an ndarray, a Dask array); else null.
+    PyObject* array;
+    /// The unit.
+    UnitObject* unit;
+};
+
+/// The Unit type.
+extern PyTypeObject UnitType;
+/// The Quantity type.
+extern PyTypeObject QuantityType;
+
+/// True for a Unit.
+inline bool isUnit(PyObject* o) { return Py_IS_TYPE(o, &UnitType); }
+/// True for a Quantity.
+inline bool isQuantity(PyObject* o) { return Py_IS_TYPE(o, &QuantityType); }
+
+/// Readies both types and the unit cache; false with an exception set on failure.
+bool readyTypes();
+/// Creates the exception classes into module; false with an exception set on failure.
+bool addExceptions(PyObject* module);
+/// Sets the Python exception of failure; returns null for the caller to return.
+PyObject* raise(const Failure& failure);
+
+/// A new Unit read from a str, shown as the text without blanks around it; null with an exception set.
+UnitObject* readUnit(PyObject* text);
+/// A new reference to the Unit a str or Unit means (strs through a cache); null with an exception set.
+UnitObject* unitFrom(PyObject* textOrUnit);
+/// A new Unit holding unit, shown as text (null: the library's form).
+UnitObject* newUnit(const Unit& unit, PyObject* text = nullptr);
+/// A new reference to a · b or a / b (cached), shown as "a*b" or "a/b" where that reads back as it.
+UnitObject* derivedUnit(UnitObject* a, UnitObject* b, bool divide);
+/// A new reference to a^n; null with ValueError beyond ±1000.
+UnitObject* poweredUnit(UnitObject* a, long n);
+/// The dimensionless Unit (a borrowed reference).
+UnitObject* dimensionlessUnit();
+/// A new scalar Quantity.
+PyObject* newQuantity(double value, UnitObject* unit);
+/// A new Quantity holding an array-like magnitude (a new reference is taken).
+PyObject* newArrayQuantity(PyObject* array, UnitObject* unit);
+/// A str of UTF-8 text.
+PyObject* toStr(std::string_view text);
+/// The UTF-8 of a str; false with TypeError set when o is no str.
+bool utf8Of(PyObject* o, std::string_view& text);
+
+/// The array helpers (qelunits._arrays), imported on first use: a new reference to attribute name.
+PyObject* arrayHelper(const char* name);
+
+/// values (a number, a buffer, an array-like) converted by converter from unit from to unit to, into out
+/// when it is not None.
+PyObject* convertValues(const Converter& converter, PyObject* values, PyObject* out, PyObject* from, PyObject* to);
+/// qelunits.convert(values, from_unit, to_unit, out=None).
+PyObject* convertFunction(PyObject* self, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames);
+
+} // namespace qelpy
+
+#endif

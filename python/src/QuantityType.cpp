@@ -1,0 +1,537 @@
+// qelunits.Quantity: one float and a Unit here; an array-like magnitude goes to qelunits._arrays,
+// which follows the same rules through the same plans.
+
+#include "Objects.h"
+
+#include <cmath>
+
+namespace qelpy {
+namespace {
+
+PyObject* fromResult(const qelunits::Result<Quantity>& result, UnitObject* unit, UnitObject* other = nullptr);
+
+QuantityObject* quantityOf(PyObject* self) { return reinterpret_cast<QuantityObject*>(self); }
+
+bool isScalar(PyObject* o) {
+    return (isQuantity(o) && quantityOf(o)->array == nullptr) || PyFloat_Check(o) || PyLong_Check(o);
+}
+
+// A scalar operand's value and unit (borrowed); a plain number is dimensionless.
+void scalarOf(PyObject* o, double& value, UnitObject*& unit) {
+    if (isQuantity(o)) {
+        value = quantityOf(o)->value;
+        unit = quantityOf(o)->unit;
+    } else {
+        value = PyFloat_AsDouble(o);
+        unit = dimensionlessUnit();
+    }
+}
+
+PyObject* callHelper(const char* name, PyObject* a, PyObject* b = nullptr, PyObject* c = nullptr) {
+    PyObject* helper = arrayHelper(name);
+    if (helper == nullptr) {
+        return nullptr;
+    }
+    PyObject* result = PyObject_CallFunctionObjArgs(helper, a, b, c, nullptr);
+    Py_DECREF(helper);
+    return result;
+}
+
+PyObject* opName(const char* name) { return PyUnicode_InternFromString(name); }
+
+PyObject* helperWithName(const char* helper, const char* op, PyObject* a, PyObject* b) {
+    PyObject* name = opName(op);
+    PyObject* result = name == nullptr ? nullptr : callHelper(helper, name, a, b);
+    Py_XDECREF(name);
+    return result;
+}
+
+// A magnitude that is no single float: ndarrays and array-likes (Dask arrays, xarray objects) stay as given,
+// lists and tuples become ndarrays.
+PyObject* newQuantityFrom(PyObject* magnitude, UnitObject* unit) {
+    if (PyFloat_Check(magnitude) || (PyLong_Check(magnitude) && !PyBool_Check(magnitude))) {
+        const double value = PyFloat_AsDouble(magnitude);
+        return value == -1.0 && PyErr_Occurred() != nullptr ? nullptr : newQuantity(value, unit);
+    }
+    if (PyUnicode_Check(magnitude) || isQuantity(magnitude) || isUnit(magnitude)) {
+        PyErr_Format(PyExc_TypeError, "a magnitude is a number or an array, not %.100s", Py_TYPE(magnitude)->tp_name);
+        return nullptr;
+    }
+    PyObject* array = callHelper("as_magnitude", magnitude); // a float again for NumPy's scalars
+    PyObject* result = array == nullptr            ? nullptr
+                       : PyFloat_CheckExact(array) ? newQuantity(PyFloat_AS_DOUBLE(array), unit)
+                                                   : newArrayQuantity(array, unit);
+    Py_XDECREF(array);
+    return result;
+}
+
+PyObject* fromText(PyObject* text) {
+    std::string_view utf8;
+    if (!utf8Of(text, utf8)) {
+        return nullptr;
+    }
+    Quantity quantity;
+    std::string_view unitText;
+    Failure failure;
+    if (!parseQuantity(utf8, quantity, unitText, failure)) {
+        return raise(failure);
+    }
+    UnitObject* u = unitText.empty() ? reinterpret_cast<UnitObject*>(Py_NewRef(dimensionlessUnit())) : nullptr;
+    if (u == nullptr) {
+        PyObject* shown = toStr(unitText);
+        u = shown == nullptr ? nullptr : newUnit(quantity.unit(), shown);
+        Py_XDECREF(shown);
+    }
+    PyObject* result = u == nullptr ? nullptr : newQuantity(quantity.value(), u);
+    Py_XDECREF(u);
+    return result;
+}
+
+PyObject* make(PyObject* const* args, Py_ssize_t nargs) {
+    if (nargs == 1) {
+        return PyUnicode_Check(args[0]) ? fromText(args[0])
+               : isQuantity(args[0])    ? Py_NewRef(args[0])
+                                        : newQuantityFrom(args[0], dimensionlessUnit());
+    }
+    if (nargs != 2) {
+        PyErr_SetString(PyExc_TypeError, "Quantity(value, unit) or Quantity(\"3.5 ft\")");
+        return nullptr;
+    }
+    UnitObject* unit = unitFrom(args[1]);
+    PyObject* result = unit == nullptr ? nullptr : newQuantityFrom(args[0], unit);
+    Py_XDECREF(unit);
+    return result;
+}
+
+PyObject* quantityVectorcall(PyObject* /*type*/, PyObject* const* args, size_t nargsf, PyObject* kwnames) {
+    if (kwnames != nullptr) {
+        PyErr_SetString(PyExc_TypeError, "Quantity() takes its value and unit by position");
+        return nullptr;
+    }
+    return make(args, PyVectorcall_NARGS(nargsf));
+}
+
+PyObject* quantityNew(PyTypeObject* /*type*/, PyObject* args, PyObject* kwargs) {
+    if (kwargs != nullptr && PyDict_Size(kwargs) > 0) {
+        PyErr_SetString(PyExc_TypeError, "Quantity() takes its value and unit by position");
+        return nullptr;
+    }
+    return make(&PyTuple_GET_ITEM(args, 0), PyTuple_GET_SIZE(args));
+}
+
+void quantityDealloc(PyObject* self) {
+    Py_XDECREF(quantityOf(self)->array);
+    Py_XDECREF(quantityOf(self)->unit);
+    Py_TYPE(self)->tp_free(self);
+}
+
+PyObject* magnitudeOf(PyObject* self) {
+    QuantityObject* q = quantityOf(self);
+    return q->array != nullptr ? Py_NewRef(q->array) : PyFloat_FromDouble(q->value);
+}
+
+PyObject* quantityStr(PyObject* self) {
+    PyObject* magnitude = magnitudeOf(self);
+    PyObject* result =
+        magnitude == nullptr ? nullptr : PyUnicode_FromFormat("%S %U", magnitude, quantityOf(self)->unit->text);
+    Py_XDECREF(magnitude);
+    return result;
+}
+
+PyObject* quantityRepr(PyObject* self) {
+    PyObject* magnitude = magnitudeOf(self);
+    PyObject* result = magnitude == nullptr
+                           ? nullptr
+                           : PyUnicode_FromFormat("<Quantity(%R, %R)>", magnitude, quantityOf(self)->unit->text);
+    Py_XDECREF(magnitude);
+    return result;
+}
+
+// The magnitude in unit: the float, or the converted array from the helpers.
+PyObject* convertedTo(PyObject* self, PyObject* unitArg, UnitObject*& unit) {
+    unit = unitFrom(unitArg);
+    if (unit == nullptr) {
+        return nullptr;
+    }
+    QuantityObject* q = quantityOf(self);
+    if (q->array != nullptr) {
+        return callHelper("convert_magnitude", q->array, reinterpret_cast<PyObject*>(q->unit),
+                          reinterpret_cast<PyObject*>(unit));
+    }
+    const qelunits::Result<double> value = Quantity(q->value, q->unit->unit).tryIn(unit->unit);
+    Failure failure;
+    return value ? PyFloat_FromDouble(*value) : (failed(value, failure), raise(failure));
+}
+
+PyObject* quantityTo(PyObject* self, PyObject* unitArg) {
+    UnitObject* unit = nullptr;
+    PyObject* magnitude = convertedTo(self, unitArg, unit);
+    PyObject* result = nullptr;
+    if (magnitude != nullptr) {
+        result = quantityOf(self)->array != nullptr ? newArrayQuantity(magnitude, unit)
+                                                    : newQuantity(PyFloat_AS_DOUBLE(magnitude), unit);
+    }
+    Py_XDECREF(magnitude);
+    Py_XDECREF(unit);
+    return result;
+}
+
+PyObject* quantityMagnitudeAs(PyObject* self, PyObject* unitArg) {
+    UnitObject* unit = nullptr;
+    PyObject* magnitude = convertedTo(self, unitArg, unit);
+    Py_XDECREF(unit);
+    return magnitude;
+}
+
+PyObject* quantityFromAbsoluteZero(PyObject* self, PyObject* /*unused*/) {
+    QuantityObject* q = quantityOf(self);
+    if (q->array != nullptr) {
+        return callHelper("from_absolute_zero", self);
+    }
+    return fromResult(Quantity(q->value, q->unit->unit).tryFromAbsoluteZero(), nullptr);
+}
+
+PyObject* quantityCompatible(PyObject* self, PyObject* other) {
+    PyObject* method =
+        PyObject_GetAttrString(reinterpret_cast<PyObject*>(quantityOf(self)->unit), "is_compatible_with");
+    PyObject* result = method == nullptr ? nullptr : PyObject_CallOneArg(method, other);
+    Py_XDECREF(method);
+    return result;
+}
+
+PyObject* quantityReduce(PyObject* self, PyObject* /*unused*/) {
+    QuantityObject* q = quantityOf(self);
+    // The magnitude (a float pickles as its exact bits) and the unit's text.
+    PyObject* magnitude = magnitudeOf(self);
+    return magnitude == nullptr
+               ? nullptr
+               : Py_BuildValue("(O(NO))", reinterpret_cast<PyObject*>(&QuantityType), magnitude, q->unit->text);
+}
+
+PyObject* quantityFormat(PyObject* self, PyObject* spec) {
+    std::string_view text;
+    if (!utf8Of(spec, text)) {
+        return nullptr;
+    }
+    const bool named = !text.empty() && text.back() == 'N';
+    const bool form = named || (!text.empty() && text.back() == 'S');
+    PyObject* numberSpec = form ? PyUnicode_Substring(spec, 0, PyUnicode_GetLength(spec) - 1) : Py_NewRef(spec);
+    PyObject* magnitude = magnitudeOf(self);
+    PyObject* number = numberSpec != nullptr && magnitude != nullptr ? PyObject_Format(magnitude, numberSpec) : nullptr;
+    const Unit& unit = quantityOf(self)->unit->unit;
+    PyObject* unitText = named ? toStr(unit.name()) : Py_NewRef(quantityOf(self)->unit->text);
+    PyObject* result = number == nullptr || unitText == nullptr ? nullptr
+                       : unit == Unit()                         ? Py_NewRef(number) // a number alone, as in C++
+                                                                : PyUnicode_FromFormat("%U %U", number, unitText);
+    Py_XDECREF(numberSpec);
+    Py_XDECREF(magnitude);
+    Py_XDECREF(number);
+    Py_XDECREF(unitText);
+    return result;
+}
+
+PyObject* quantityArrayUfunc(PyObject* self, PyObject* args, PyObject* kwargs) {
+    PyObject* helper = arrayHelper("array_ufunc");
+    if (helper == nullptr) {
+        return nullptr;
+    }
+    PyObject* full = PyTuple_New(PyTuple_GET_SIZE(args) + 1);
+    if (full == nullptr) {
+        Py_DECREF(helper);
+        return nullptr;
+    }
+    PyTuple_SET_ITEM(full, 0, Py_NewRef(self));
+    for (Py_ssize_t i = 0; i < PyTuple_GET_SIZE(args); ++i) {
+        PyTuple_SET_ITEM(full, i + 1, Py_NewRef(PyTuple_GET_ITEM(args, i)));
+    }
+    PyObject* result = PyObject_Call(helper, full, kwargs);
+    Py_DECREF(full);
+    Py_DECREF(helper);
+    return result;
+}
+
+// A Quantity of the value API for a scalar operand: a plain number is dimensionless, a Unit is one of it.
+Quantity scalarQuantity(PyObject* o, UnitObject*& unit) {
+    if (isUnit(o)) {
+        unit = reinterpret_cast<UnitObject*>(o);
+        return Quantity(1.0, unit->unit);
+    }
+    double value = 0.0;
+    scalarOf(o, value, unit);
+    return Quantity(value, unit->unit);
+}
+
+// The Quantity for result, reusing unit or other where it is result's unit (the common case: no text to make).
+PyObject* fromResult(const qelunits::Result<Quantity>& result, UnitObject* unit, UnitObject* other) {
+    Failure failure;
+    if (!result) {
+        failed(result, failure);
+        return raise(failure);
+    }
+    for (UnitObject* known : {unit, other}) {
+        if (known != nullptr && known->unit == result->unit()) {
+            return newQuantity(result->value(), known);
+        }
+    }
+    UnitObject* made = newUnit(result->unit());
+    PyObject* q = made == nullptr ? nullptr : newQuantity(result->value(), made);
+    Py_XDECREF(made);
+    return q;
+}
+
+PyObject* scalarSum(PyObject* a, PyObject* b, bool subtract) {
+    UnitObject* ua = nullptr;
+    UnitObject* ub = nullptr;
+    const Quantity x = scalarQuantity(a, ua);
+    const Quantity y = scalarQuantity(b, ub);
+    if (PyErr_Occurred() != nullptr) {
+        return nullptr;
+    }
+    return fromResult(subtract ? trySubtract(x, y) : tryAdd(x, y), ua, ub);
+}
+
+// a · b or a / b for scalars, Units or numbers on either side; a number scales.
+PyObject* scalarProduct(PyObject* a, PyObject* b, bool divide) {
+    UnitObject* ua = nullptr;
+    UnitObject* ub = nullptr;
+    const Quantity x = scalarQuantity(a, ua);
+    const Quantity y = scalarQuantity(b, ub);
+    if (PyErr_Occurred() != nullptr) {
+        return nullptr;
+    }
+    if (!isQuantity(b) && !isUnit(b)) {
+        return fromResult(tryScale(x, divide ? 1.0 / y.value() : y.value()), ua);
+    }
+    if (!isQuantity(a) && !isUnit(a) && !divide) {
+        return fromResult(tryScale(y, x.value()), ub);
+    }
+    UnitObject* unit = derivedUnit(ua, ub, divide);
+    PyObject* result = unit == nullptr ? nullptr : fromResult(divide ? tryDivide(x, y) : tryMultiply(x, y), unit);
+    Py_XDECREF(unit);
+    return result;
+}
+
+bool isOperand(PyObject* o) { return isQuantity(o) || isUnit(o) || PyFloat_Check(o) || PyLong_Check(o); }
+
+PyObject* binary(PyObject* a, PyObject* b, const char* op) {
+    const bool unitSide = isUnit(a) || isUnit(b);
+    if ((op[0] == 'a' || op[0] == 's') && unitSide) {
+        Py_RETURN_NOTIMPLEMENTED;
+    }
+    if (isScalar(a) && isScalar(b)) {
+        return op[0] == 'a' || op[0] == 's' ? scalarSum(a, b, op[0] == 's') : scalarProduct(a, b, op[0] == 'd');
+    }
+    if (unitSide && (isScalar(a) || isScalar(b))) {
+        return scalarProduct(a, b, op[0] == 'd');
+    }
+    return helperWithName("binary", op, a, b);
+}
+
+PyObject* quantityAdd(PyObject* a, PyObject* b) { return binary(a, b, "add"); }
+PyObject* quantitySubtract(PyObject* a, PyObject* b) { return binary(a, b, "subtract"); }
+PyObject* quantityMultiply(PyObject* a, PyObject* b) { return binary(a, b, "multiply"); }
+PyObject* quantityDivide(PyObject* a, PyObject* b) { return binary(a, b, "divide"); }
+
+PyObject* quantityPower(PyObject* a, PyObject* b, PyObject* modulo) {
+    if (!isQuantity(a) || modulo != Py_None) {
+        Py_RETURN_NOTIMPLEMENTED;
+    }
+    QuantityObject* q = quantityOf(a);
+    const double exponent = PyFloat_Check(b) || PyLong_Check(b) ? PyFloat_AsDouble(b) : NAN;
+    const bool whole = exponent == std::trunc(exponent) && std::fabs(exponent) <= Unit::kMaxPower;
+    if (q->array != nullptr || !(whole || exponent == 0.5)) {
+        return helperWithName("binary", "power", a, b);
+    }
+    const Quantity x(q->value, q->unit->unit);
+    if (!whole) {
+        return fromResult(trySqrt(x), nullptr);
+    }
+    UnitObject* unit = poweredUnit(q->unit, static_cast<long>(exponent));
+    PyObject* result = unit == nullptr ? nullptr : fromResult(tryPow(x, static_cast<int>(exponent)), unit);
+    Py_XDECREF(unit);
+    return result;
+}
+
+PyObject* unary(PyObject* self, const char* op, bool absolute) {
+    QuantityObject* q = quantityOf(self);
+    if (q->array != nullptr) {
+        return helperWithName("unary", op, self, nullptr);
+    }
+    const double factor = absolute && !std::signbit(q->value) ? 1.0 : -1.0;
+    return fromResult(tryScale(Quantity(q->value, q->unit->unit), factor), q->unit);
+}
+
+PyObject* quantityNegative(PyObject* self) { return unary(self, "negative", false); }
+PyObject* quantityAbsolute(PyObject* self) { return unary(self, "absolute", true); }
+PyObject* quantityPositive(PyObject* self) { return Py_NewRef(self); }
+
+PyObject* quantityFloat(PyObject* self) {
+    PyObject* one = reinterpret_cast<PyObject*>(dimensionlessUnit());
+    return quantityMagnitudeAs(self, one);
+}
+
+bool compareValues(double x, double y, int op) {
+    switch (op) {
+    case Py_LT:
+        return x < y;
+    case Py_LE:
+        return x <= y;
+    case Py_GT:
+        return x > y;
+    case Py_GE:
+        return x >= y;
+    case Py_EQ:
+        return x == y;
+    default:
+        return x != y;
+    }
+}
+
+// b converted into a's unit, then compared as doubles compare; == between units that do not convert is false.
+PyObject* quantityCompare(PyObject* a, PyObject* b, int op) {
+    if (!isOperand(a) || !isOperand(b) || isUnit(a) || isUnit(b)) {
+        Py_RETURN_NOTIMPLEMENTED;
+    }
+    if (!isScalar(a) || !isScalar(b)) {
+        static const char* names[] = {"less", "less_equal", "equal", "not_equal", "greater", "greater_equal"};
+        return helperWithName("binary", names[op], a, b);
+    }
+    double x = 0.0;
+    double y = 0.0;
+    UnitObject* ua = nullptr;
+    UnitObject* ub = nullptr;
+    scalarOf(a, x, ua);
+    scalarOf(b, y, ub);
+    if (PyErr_Occurred() != nullptr) {
+        return nullptr;
+    }
+    const qelunits::Result<double> converted = Quantity(y, ub->unit).tryIn(ua->unit);
+    if (!converted) {
+        const qelunits::ErrorKind kind = converted.kind();
+        if ((op == Py_EQ || op == Py_NE) &&
+            (kind == qelunits::ErrorKind::IncompatibleUnits || kind == qelunits::ErrorKind::TemperaturePoint)) {
+            return PyBool_FromLong(op == Py_NE);
+        }
+        Failure failure;
+        failed(converted, failure);
+        return raise(failure);
+    }
+    return PyBool_FromLong(compareValues(x, *converted, op));
+}
+
+PyObject* quantityGetItem(PyObject* self, PyObject* key) { return callHelper("getitem", self, key); }
+
+Py_ssize_t quantityLength(PyObject* self) {
+    QuantityObject* q = quantityOf(self);
+    if (q->array == nullptr) {
+        PyErr_SetString(PyExc_TypeError, "a Quantity of one value has no len()");
+        return -1;
+    }
+    return PyObject_Length(q->array);
+}
+
+PyObject* getMagnitude(PyObject* self, void* /*closure*/) { return magnitudeOf(self); }
+PyObject* getUnits(PyObject* self, void* /*closure*/) {
+    return Py_NewRef(reinterpret_cast<PyObject*>(quantityOf(self)->unit));
+}
+
+PyMethodDef quantityMethods[] = {
+    {"to", quantityTo, METH_O,
+     "to(unit) -> Quantity\n\nThis quantity in unit (a Unit or a text); a temperature reading converts as a reading\n"
+     "(25 °C is 77 °F). Raises IncompatibleUnitsError, BelowAbsoluteZeroError."},
+    {"m_as", quantityMagnitudeAs, METH_O,
+     "m_as(unit) -> float or array\n\nThe magnitude in unit: q.to(unit).magnitude."},
+    {"from_absolute_zero", quantityFromAbsoluteZero, METH_NOARGS,
+     "from_absolute_zero() -> Quantity\n\nA temperature reading as a difference from absolute zero in its own degree\n"
+     "(20 °C gives 293.15 Δ°C), which multiplies and divides; any other quantity as it is."},
+    {"is_compatible_with", quantityCompatible, METH_O,
+     "is_compatible_with(other) -> bool\n\nTrue when other (a Unit, a text or a Quantity) converts into this unit."},
+    {"__reduce__", quantityReduce, METH_NOARGS,
+     "Pickles as its magnitude and its unit's text: no registry travels with it."},
+    {"__format__", quantityFormat, METH_O,
+     "format(q, spec): spec formats the magnitude (f\"{q:.2f}\" gives '3.50 ft'); a trailing 'S' (default)\n"
+     "shows the unit's text, 'N' its catalogue names (f\"{q:.1fN}\" gives '3.5 Foot')."},
+    {"__array_ufunc__", reinterpret_cast<PyCFunction>(reinterpret_cast<void (*)()>(quantityArrayUfunc)),
+     METH_VARARGS | METH_KEYWORDS,
+     "NumPy ufuncs on quantities: add, subtract, multiply, divide, power, sqrt, "
+     "comparisons, negative, absolute."},
+    {nullptr, nullptr, 0, nullptr},
+};
+
+PyGetSetDef quantityGetSet[] = {
+    {"magnitude", getMagnitude, nullptr, "The number (a float) or the array, in the quantity's unit.", nullptr},
+    {"m", getMagnitude, nullptr, "The same as magnitude.", nullptr},
+    {"units", getUnits, nullptr, "The Unit.", nullptr},
+    {"u", getUnits, nullptr, "The same as units.", nullptr},
+    {nullptr, nullptr, nullptr, nullptr, nullptr},
+};
+
+PyNumberMethods quantityNumber = [] {
+    PyNumberMethods n{};
+    n.nb_add = quantityAdd;
+    n.nb_subtract = quantitySubtract;
+    n.nb_multiply = quantityMultiply;
+    n.nb_true_divide = quantityDivide;
+    n.nb_power = quantityPower;
+    n.nb_negative = quantityNegative;
+    n.nb_positive = quantityPositive;
+    n.nb_absolute = quantityAbsolute;
+    n.nb_float = quantityFloat;
+    return n;
+}();
+
+PyMappingMethods quantityMapping = [] {
+    PyMappingMethods m{};
+    m.mp_length = quantityLength;
+    m.mp_subscript = quantityGetItem;
+    return m;
+}();
+
+} // namespace
+
+PyTypeObject QuantityType = [] {
+    PyTypeObject t{};
+    t.ob_base.ob_base.ob_refcnt = 1; // static, never freed
+    t.tp_name = "qelunits.Quantity";
+    t.tp_basicsize = sizeof(QuantityObject);
+    t.tp_dealloc = quantityDealloc;
+    t.tp_repr = quantityRepr;
+    t.tp_str = quantityStr;
+    t.tp_hash = PyObject_HashNotImplemented;
+    t.tp_as_number = &quantityNumber;
+    t.tp_as_mapping = &quantityMapping;
+    t.tp_flags = Py_TPFLAGS_DEFAULT;
+    t.tp_doc = "Quantity(value, unit) or Quantity(\"3.5 ft\")\n\n"
+               "A magnitude (a float, or a NumPy or Dask array held as it is) in a Unit. Immutable.\n"
+               "Arithmetic follows the library's rules: + and - convert the right side into the left's unit;\n"
+               "* and / combine units; a temperature reading (°C, °F, K) minus a reading is a difference (Δ°C),\n"
+               "a reading plus a difference a reading; adding two readings, or scaling one, raises\n"
+               "TemperaturePointError. Comparisons convert the right side and compare exactly; == between\n"
+               "units that do not convert is False. Pickles as its magnitude and its unit's text.";
+    t.tp_richcompare = quantityCompare;
+    t.tp_methods = quantityMethods;
+    t.tp_getset = quantityGetSet;
+    t.tp_new = quantityNew;
+    t.tp_vectorcall = quantityVectorcall;
+    return t;
+}();
+
+PyObject* newQuantity(double value, UnitObject* unit) {
+    auto* q = reinterpret_cast<QuantityObject*>(QuantityType.tp_alloc(&QuantityType, 0));
+    if (q != nullptr) {
+        q->value = value;
+        q->array = nullptr;
+        q->unit = reinterpret_cast<UnitObject*>(Py_NewRef(reinterpret_cast<PyObject*>(unit)));
+    }
+    return reinterpret_cast<PyObject*>(q);
+}
+
+PyObject* newArrayQuantity(PyObject* array, UnitObject* unit) {
+    PyObject* q = newQuantity(0.0, unit);
+    if (q != nullptr) {
+        quantityOf(q)->array = Py_NewRef(array);
+    }
+    return q;
+}
+
+} // namespace qelpy

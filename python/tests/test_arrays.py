@@ -1,0 +1,88 @@
+"""Arrays and buffers: convert() in one pass, zero-copy where it can, a copy where it says so; Quantities
+holding arrays under NumPy's ufuncs; the xarray accessor over NumPy and Dask."""
+
+import array
+import subprocess
+import sys
+
+import numpy as np
+import pytest
+
+import qelunits
+from qelunits import Quantity as Q, convert
+
+M_TO_FT = qelunits.convert(1.0, "m", "ft")
+
+
+def test_float64_arrays_convert_without_copies():
+    values = np.linspace(-5.0, 5.0, 40_000)  # past the size from which the GIL is released
+    expected = [convert(float(v), "degC", "degF") for v in values]
+    fresh = convert(values, "degC", "degF")
+    assert fresh.tolist() == expected and not np.shares_memory(fresh, values)
+    out = np.empty_like(values)
+    assert convert(values, "degC", "degF", out=out) is out and out.tolist() == expected
+    assert convert(values, "degC", "degF", out=values) is values and values.tolist() == expected
+    buffer = array.array("d", [1.0, 2.0])  # any float64 buffer, not only NumPy's
+    assert convert(buffer, "m", "ft", out=buffer) is buffer and buffer.tolist() == [M_TO_FT, 2 * M_TO_FT]
+
+
+def test_other_arrays_are_copied_once():
+    strided = np.arange(10.0)[::2]
+    for values in (strided, np.arange(5), np.arange(5, dtype=np.float32), [0, 1, 2, 3, 4], (0.0, 1.0)):
+        result = convert(values, "m", "ft")
+        assert result.dtype == np.float64 and result.tolist() == [convert(float(v), "m", "ft") for v in values]
+        assert not np.shares_memory(result, values) if isinstance(values, np.ndarray) else True
+    target = np.empty(5)
+    assert convert(strided, "m", "ft", out=target) is target and target[1] == 2 * M_TO_FT
+
+
+def test_unusable_out_is_refused():
+    values = np.ones(4)
+    read_only = np.ones(4)
+    read_only.flags.writeable = False
+    for out in (np.ones(3), np.ones(4, dtype=np.float32), read_only, np.ones(8)[::2]):
+        with pytest.raises(ValueError, match="out must be"):
+            convert(values, "m", "ft", out=out)
+
+
+def test_ufuncs_on_array_quantities():
+    m, ft, s = qelunits.Unit("m"), qelunits.Unit("ft"), qelunits.Unit("s")
+    lengths = Q(np.array([1.0, 4.0, 9.0]), "m")
+    feet = Q(np.array([3.0, 3.0, 3.0]), "ft")
+    cases = [
+        (np.add(lengths, feet), [1 + 3 / M_TO_FT, 4 + 3 / M_TO_FT, 9 + 3 / M_TO_FT], m),
+        (lengths - Q(1.0, "m"), [0.0, 3.0, 8.0], m),
+        (np.multiply(lengths, feet), [3.0, 12.0, 27.0], m * ft),
+        (np.divide(lengths, Q(2.0, "s")), [0.5, 2.0, 4.5], m / s),
+        (lengths**2, [1.0, 16.0, 81.0], m**2),
+        (np.sqrt(Q(np.array([1.0, 4.0]), "m^2")), [1.0, 2.0], m),
+        (np.negative(lengths), [-1.0, -4.0, -9.0], m),
+        (np.absolute(Q(np.array([-2.0]), "s")), [2.0], s),
+        (np.array([1.0, 2.0]) * m, [1.0, 2.0], m),
+    ]
+    for result, magnitude, unit in cases:
+        assert result.magnitude.tolist() == pytest.approx(magnitude, rel=1e-15) and result.units == unit
+    assert (lengths > Q(3.0, "m")).tolist() == [False, True, True] and len(lengths) == 3
+    assert np.equal(lengths, Q(np.array([1.0, 2.0, 3.0]), "s")).tolist() == [False] * 3
+    with pytest.raises(qelunits.IncompatibleUnitsError):
+        np.add(lengths, Q(1.0, "s"))
+
+
+def test_xarray_accessor_over_numpy_and_dask():
+    xarray = pytest.importorskip("xarray")
+    pytest.importorskip("dask.array")
+    ta = xarray.DataArray(np.array([[0.0, 100.0]]), dims=("y", "x"), attrs={"units": "degC"}, name="ta")
+    for data in (ta, ta.chunk({"x": 1})):
+        converted = data.qel.to("degF")
+        assert converted.attrs["units"] == "degF" and converted.values.tolist() == [[32.0, 212.0]]
+    dataset = xarray.Dataset({"ta": ta}).qel.to({"ta": "K"})
+    assert dataset["ta"].values.tolist() == [[273.15, 373.15]] and dataset["ta"].qel.units == qelunits.Unit("K")
+
+
+def test_import_is_lazy_and_the_accessor_follows_xarray():
+    script = ("import sys, qelunits\n"
+              "assert not {'numpy', 'xarray', 'dask'} & set(sys.modules), sorted(sys.modules)\n"
+              "import xarray\n"
+              "print(xarray.DataArray([1.0], attrs={'units': 'm'}).qel.to('ft').values[0])\n")
+    done = subprocess.run([sys.executable, "-c", script], capture_output=True, text=True, check=True)
+    assert float(done.stdout) == M_TO_FT

@@ -1,0 +1,85 @@
+"""Core agreement: the module answers as the C++ core (the qelunits tool) and as Pint where Pint's
+definitions agree."""
+
+import os
+import shlex
+import subprocess
+
+import numpy as np
+import pytest
+from hypothesis import HealthCheck, given, settings, strategies as st
+
+import qelunits
+
+TOOL = os.environ.get("QELUNITS_TOOL", "")
+
+
+def _catalogue():
+    """The catalogue's symbols grouped by unit type, as the tool lists them."""
+    groups = []
+    for code in range(31):
+        listing = subprocess.run([TOOL, "list", "--type", str(code)], capture_output=True, text=True).stdout
+        texts = [line.split("\t")[2] for line in listing.splitlines() if line.count("\t") >= 3]
+        if texts:
+            groups.append(texts)
+    return groups
+
+
+GROUPS = _catalogue() if os.path.exists(TOOL) else []
+finite = st.floats(min_value=-1e12, max_value=1e12, allow_nan=False)
+
+
+@st.composite
+def conversions(draw):
+    """Two units of one type (or a quotient of two types) and a value."""
+    first, second = draw(st.sampled_from(GROUPS)), draw(st.sampled_from(GROUPS))
+    pick = st.sampled_from
+    if draw(st.booleans()):
+        return draw(finite), draw(pick(first)), draw(pick(first))
+    return draw(finite), f"{draw(pick(first))}/{draw(pick(second))}", f"{draw(pick(first))}/{draw(pick(second))}"
+
+
+def _tool(rows):
+    """Each row through the tool in one process: its number, or None where it refused the row."""
+    lines = "".join(f"{value!r} {shlex.quote(a)} {shlex.quote(b)}\n".replace("'", '"') for value, a, b in rows)
+    done = subprocess.run([TOOL, "--exact"], input=lines, capture_output=True, text=True)
+    failed = {int(line.split(":")[1].split()[1]) for line in done.stderr.splitlines()
+              if ": line " in line and ": note: " not in line}
+    answers = iter(done.stdout.splitlines())
+    return [None if n in failed else float(next(answers).split(" ", 1)[0]) for n in range(1, len(rows) + 1)]
+
+
+def _module(value, a, b):
+    try:
+        return qelunits.convert(value, a, b)
+    except qelunits.Error:
+        return None
+
+
+@pytest.mark.skipif(not GROUPS, reason="the qelunits tool is not built (QELUNITS_TOOL)")
+@settings(max_examples=30, deadline=None, database=None, suppress_health_check=[HealthCheck.data_too_large])
+@given(st.lists(conversions(), min_size=8, max_size=16))
+def test_same_answers_as_the_core(rows):
+    expected = _tool(rows)
+    for (value, a, b), want in zip(rows, expected):
+        got = _module(value, a, b)
+        assert got == want or (got is None and want is None), (value, a, b)
+        if got is not None:  # the quantity and the array path give the same bits
+            assert qelunits.Quantity(value, a).m_as(b) == got
+            assert qelunits.convert(np.array([value]), a, b)[0] == got
+
+
+EVERYDAY = [
+    (1, "m", "ft"), (100, "degC", "degF"), (-40, "degF", "degC"), (300, "K", "degC"), (1, "mi", "km"),
+    (1, "lb", "kg"), (1, "gal", "L"), (1, "in", "mm"), (1, "kWh", "MJ"), (1, "bar", "kPa"), (60, "mph", "km/h"),
+    (1, "ft^3", "L"), (1, "day", "s"), (1, "yd", "m"), (1, "l", "cm^3"), (1, "g/cm^3", "lb/ft^3"),
+    (1, "km/h", "m/s"), (1, "eV", "J"), (1, "mbar", "hPa"), (1, "kgf", "N"), (1, "cup", "mL"),
+]
+
+
+def test_everyday_conversions_agree_with_pint():
+    pint = pytest.importorskip("pint")
+    registry = pint.UnitRegistry()
+    for value, a, b in EVERYDAY:
+        want = registry.Quantity(float(value), a).to(b).magnitude
+        assert qelunits.convert(float(value), a, b) == pytest.approx(want, rel=1e-12), (a, b)

@@ -1,0 +1,50 @@
+"""Errors: exception classes by the library's kinds, with its message and the position in the text."""
+
+import pytest
+
+import qelunits
+from qelunits import Quantity as Q, Unit
+
+# A call, the exception class, its kind, the position and a part of the message.
+ROWS = [
+    (lambda: Unit("kg/fot"), qelunits.UnitParseError, "unknown_unit", 3, "did you mean 'ft'?"),
+    (lambda: Unit("m/(s"), qelunits.UnitParseError, "syntax", 2, ""),
+    (lambda: Unit("   "), qelunits.UnitParseError, "invalid_text", 0, ""),
+    (lambda: Q("3.5 fot"), qelunits.UnitParseError, "unknown_unit", 4, "fot"),
+    (lambda: Q("abc m"), qelunits.UnitParseError, "invalid_number", 0, ""),
+    (lambda: Q(1, "m") + Q(1, "s"), qelunits.IncompatibleUnitsError, "incompatible_units", None, "m"),
+    (lambda: Q(1, "m") < Q(1, "s"), qelunits.IncompatibleUnitsError, "incompatible_units", None, ""),
+    (lambda: qelunits.convert(1.0, "m", "kg"), qelunits.IncompatibleUnitsError, "incompatible_units", None, ""),
+    (lambda: Q(1, "m") + 2, qelunits.IncompatibleUnitsError, "incompatible_units", None, ""),
+    (lambda: Q(1, "m^3") ** 0.5, qelunits.Error, "fractional_power", None, "fractional"),
+    (lambda: Q(-1, "K").to("degC"), qelunits.BelowAbsoluteZeroError, "below_absolute_zero", None, "absolute zero"),
+    (lambda: Q(1e300, "km").to("nm"), qelunits.Error, "out_of_range", None, ""),
+]
+
+
+def test_kinds_positions_and_messages():
+    for call, cls, kind, position, message in ROWS:
+        with pytest.raises(cls) as raised:
+            call()
+        error = raised.value
+        assert (error.kind, error.position) == (kind, position), error.message
+        assert message in error.message and str(error) == error.message
+
+
+def test_classes_derive_from_the_builtin_ones():
+    assert issubclass(qelunits.UnitParseError, ValueError)
+    for cls in (qelunits.IncompatibleUnitsError, qelunits.TemperaturePointError):
+        assert issubclass(cls, ValueError) and issubclass(cls, TypeError)
+    for call in (lambda: Unit(3), lambda: Q("3", "m"), lambda: qelunits.convert(1.0, "m"), lambda: len(Q(1, "m")),
+                 lambda: qelunits._core._parse_uncached(3)):
+        with pytest.raises(TypeError):
+            call()
+    with pytest.raises(OverflowError):
+        qelunits.convert(10**400, "m", "ft")
+
+
+def test_comparisons_convert_and_compare_exactly():
+    m, cm = Q(1, "m"), Q(100, "cm")
+    assert (m == Q(1, "s"), m != Q(1, "s"), cm == m, m < cm, m <= cm, m > cm, m >= cm) == (
+        False, True, True, False, True, False, True)
+    assert qelunits.convert(-1.0, "m", "cm") == -100.0

@@ -1,0 +1,30 @@
+"""Texts: str, repr, f-string formats with the number's spec and S (symbols) or N (names) for the unit."""
+
+import numpy as np
+
+from qelunits import Quantity as Q, Unit
+
+ROWS = [
+    (Q(3.5, "ft"), "", "3.5 ft"),
+    (Q(3.5, "ft"), ".2f", "3.50 ft"),
+    (Q(3.5, "ft"), ".1fN", "3.5 Foot"),
+    (Q(3.5, "ft"), ">6S", "   3.5 ft"),
+    (Q(1234.5, "kJ/(kg*K)"), ".3e", "1.234e+03 kJ/(kg*K)"),
+    (Q(2.0, "1"), ".1f", "2.0"),
+    (Q(20, "degC") - Q(5, "degC"), "g", "15 Δ°C"),
+    (Unit("m/s"), "N", "Meter per second"),
+    (Unit("m/s"), ">5", "  m/s"),
+]
+
+
+def test_formats():
+    for value, spec, text in ROWS:
+        assert format(value, spec) == text, (value, spec)
+
+
+def test_str_and_repr_read_back():
+    for q in (Q(0.1, "mg"), Q("  -40 degF "), Q(1e-300, "m^2"), Q(3, "ft") + Q(1, "m")):
+        assert repr(q) == f"<Quantity({q.magnitude!r}, {str(q.units)!r})>"
+        back = Q(str(q))
+        assert back.magnitude == q.magnitude and back.units == q.units
+    assert str(Q(np.array([1.0, 2.0]), "m")) == "[1. 2.] m" and repr(Unit("km")) == "Unit('km')"
