@@ -310,6 +310,7 @@ private:
     Converter() noexcept = default;
     ErrorKind init(const Unit& from, const Unit& to, Reciprocal reciprocal) noexcept;
     Result<double> slow(double value) const;
+    void convertBlock(const double* source, double* target, std::size_t count) const;
     bool belowZero(double value) const;
 
     Unit mFrom;

@@ -108,14 +108,7 @@ bool Converter::belowZero(double value) const {
 
 Result<double> Converter::tryConvert(double value) const { return slow(value); }
 
-Result<std::size_t> Converter::tryConvert(const double* source, double* target, std::size_t count) const {
-    std::size_t failed = count;
-    if (mPoint) {
-        for (std::size_t i = 0; i < count && failed == count; ++i) {
-            failed = belowZero(source[i]) ? i : count;
-        }
-    }
-    const double failedValue = failed < count ? source[failed] : 0.0; // target may be source
+void Converter::convertBlock(const double* source, double* target, std::size_t count) const {
     const double f = mFactor;
     switch (mKind) {
     case Kind::Factor:
@@ -137,6 +130,29 @@ Result<std::size_t> Converter::tryConvert(const double* source, double* target, 
                 target[i] = mFunction(source[i] * mFromScale) / mToScale;
             }
         }
+    }
+}
+
+Result<std::size_t> Converter::tryConvert(const double* source, double* target, std::size_t count) const {
+    // Block by block, so that the check of readings and the conversion read each value from memory once; the
+    // check first counts values near absolute zero without a branch, and looks closer only where there are any.
+    constexpr std::size_t kBlock = 2048;
+    std::size_t failed = count;
+    double failedValue = 0.0; // target may be source
+    for (std::size_t from = 0; from < count; from += kBlock) {
+        const std::size_t n = std::min(kBlock, count - from);
+        const double* block = source + from;
+        if (mPoint && failed == count) {
+            std::size_t near = 0;
+            for (std::size_t i = 0; i < n; ++i) {
+                near += block[i] < mSafeAbove ? 1U : 0U;
+            }
+            for (std::size_t i = 0; near != 0 && i < n && failed == count; ++i) {
+                failed = belowZero(block[i]) ? from + i : count;
+                failedValue = block[i];
+            }
+        }
+        convertBlock(block, target + from, n);
     }
     if (failed != count) {
         return Result<std::size_t>(ErrorKind::BelowAbsoluteZero,
