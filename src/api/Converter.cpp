@@ -112,7 +112,7 @@ void Converter::convertBlock(const double* source, double* target, std::size_t c
     const double f = mFactor;
     switch (mKind) {
     case Kind::Factor:
-        qelunits_detail::forEachValue(source, target, count, [f](double x) { return x * f; });
+        qelunits_detail::multiplyEach(source, target, count, f);
         break;
     case Kind::Reciprocal:
         qelunits_detail::forEachValue(source, target, count, [f](double x) { return 1.0 / (x * f); });
@@ -143,10 +143,7 @@ Result<std::size_t> Converter::tryConvert(const double* source, double* target, 
         const std::size_t n = std::min(kBlock, count - from);
         const double* block = source + from;
         if (mPoint && failed == count) {
-            std::size_t near = 0;
-            for (std::size_t i = 0; i < n; ++i) {
-                near += block[i] < mSafeAbove ? 1U : 0U;
-            }
+            const std::size_t near = qelunits_detail::countBelow(block, n, mSafeAbove);
             for (std::size_t i = 0; near != 0 && i < n && failed == count; ++i) {
                 failed = belowZero(block[i]) ? from + i : count;
                 failedValue = block[i];

@@ -3,6 +3,7 @@
 #include <qelunits/ConversionFactor.h>
 
 #include <cstddef>
+#include <cstdint>
 
 // Each function does its operations in the written order: the results are
 // part of the behaviour, bit for bit, for single values and arrays alike.
@@ -22,9 +23,75 @@ double rankineToCelsius(double x) { return (x * 5.0) / 9.0 - 273.15; }
 double rankineToFahrenheit(double x) { return x - 459.67; }
 double rankineToKelvin(double x) { return (x * 5.0) / 9.0; }
 
+namespace {
+
+template <ConversionFactor::CustomFunction Fn>
+void eachValue(const double* source, double* target, std::size_t count) noexcept {
+    forEachValue(source, target, count, [](double x) { return Fn(x); });
+}
+
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+// The same loop in four-wide registers where the processor has them. Without contraction into fused
+// multiply-adds (the library is compiled so), each value gets the same bits as in the two-wide loop.
+template <ConversionFactor::CustomFunction Fn>
+__attribute__((target("avx2"))) void eachValueWide(const double* source, double* target, std::size_t count) noexcept {
+    forEachValue(source, target, count, [](double x) { return Fn(x); });
+}
+
+bool hasWideRegisters() noexcept {
+    static const bool wide = (__builtin_cpu_init(), __builtin_cpu_supports("avx2") != 0);
+    return wide;
+}
+
+__attribute__((target("avx2"))) void multiplyEachWide(const double* source, double* target, std::size_t count,
+                                                      double factor) noexcept {
+    forEachValue(source, target, count, [factor](double x) { return x * factor; });
+}
+
+__attribute__((target("avx2"))) std::size_t countBelowWide(const double* values, std::size_t count,
+                                                           double bound) noexcept {
+    std::uint64_t below = 0;
+    for (std::size_t i = 0; i < count; ++i) {
+        below += values[i] < bound ? 1U : 0U;
+    }
+    return below;
+}
+#endif
+
+} // namespace
+
+void multiplyEach(const double* source, double* target, std::size_t count, double factor) noexcept {
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+    if (hasWideRegisters()) {
+        multiplyEachWide(source, target, count, factor);
+        return;
+    }
+#endif
+    forEachValue(source, target, count, [factor](double x) { return x * factor; });
+}
+
+std::size_t countBelow(const double* values, std::size_t count, double bound) noexcept {
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+    if (hasWideRegisters()) {
+        return countBelowWide(values, count, bound);
+    }
+#endif
+    std::size_t below = 0;
+    for (std::size_t i = 0; i < count; ++i) {
+        below += values[i] < bound ? 1U : 0U;
+    }
+    return below;
+}
+
 template <ConversionFactor::CustomFunction Fn>
 void applyEach(const double* source, double* target, std::size_t count) noexcept {
-    forEachValue(source, target, count, [](double x) { return Fn(x); });
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+    if (hasWideRegisters()) {
+        eachValueWide<Fn>(source, target, count);
+        return;
+    }
+#endif
+    eachValue<Fn>(source, target, count);
 }
 
 template void applyEach<celsiusToFahrenheit>(const double*, double*, std::size_t) noexcept;

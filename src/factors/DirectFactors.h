@@ -234,6 +234,13 @@ void forEachValue(const double* source, double* target, std::size_t count, Op op
     }
 }
 
+/// Each value times factor, into target (which may be source): in vector registers where the processor has
+/// wide ones, with the bits of the single multiplication.
+void multiplyEach(const double* source, double* target, std::size_t count, double factor) noexcept;
+
+/// How many of count values lie below bound (NaN does not): in vector registers where the processor has wide ones.
+std::size_t countBelow(const double* values, std::size_t count, double bound) noexcept;
+
 /// Fn applied to each value. Defined, and instantiated for the scale
 /// functions, in DirectFactors.cpp, where Fn inlines into a loop that compilers vectorise.
 template <ConversionFactor::CustomFunction Fn>

@@ -44,7 +44,7 @@ QelUnit::ErrorStatus QelUnitConverter::ConvertUnits(const double* source, double
             }
         } else {
             const double f = mFactor.factor;
-            qelunits_detail::forEachValue(source, target, count, [f](double x) { return x * f; });
+            qelunits_detail::multiplyEach(source, target, count, f);
         }
         return QelUnit::Ok;
     case QelUnit::CustomConversion:
