@@ -81,6 +81,7 @@ TEST(Cli, CommandsPrintTheirResultsAndStatuses) {
         {{"convert", "1e308", "m", "ft"}, 1, "", "Overflow: the result is beyond the range of a double\n"},
         {{"convert", "-500", "°F", "K"}, 1, "", "qelunits: -500 °F is below absolute zero\n"},
         {{"--settings", "convert", "1", "30", "-1"}, 2, "", "'-1' is not a settings-unit code"},
+        {{"--settings", "convert", "nan", "30", "2"}, 2, "", "'nan' is not a number"},
     };
     for (const auto& [args, status, out, err] : cases) {
         SCOPED_TRACE(::testing::PrintToString(args));
@@ -103,7 +104,8 @@ TEST(Cli, DescribesUnitsAndTypes) {
          -1},
         {{"info", "MJ"}, {"means: 1000000 × J\n", "internal name: joule\n"}, -1},
         {{"info", "oz"},
-         {"factor to base unit: 0.0283495 kg\ndefinition: 0.028349523125 kg (lb/16)\ndifference: -8.2e-07 "},
+         {"system: imperial\nfactor to base unit: 0.0283495 kg\ndefinition: 0.028349523125 kg (lb/16)\ndifference: "
+          "-8.2e-07 "},
          -1},
         {{"info", "sq ft"}, {"\nabbreviation: sq ft\nwith superscripts: ft²\ntype: "}, -1},
         {{"info", "t"}, {"internal name: ton\n", "\nnote: 't' is the short ton here; the metric tonne is 'tonne'"}, -1},
@@ -132,12 +134,15 @@ TEST(Cli, DescribesUnitsAndTypes) {
     std::ostringstream out;
     EXPECT_EQ(qelunits_cli::run(0, argv, in, out, out, false), qelunits_cli::kOk);
     EXPECT_EQ(out.str(), "");
+    // An option's value is never read past argc.
+    const char* past[] = {"qelunits", "types", "--digits", "3"};
+    EXPECT_EQ(qelunits_cli::run(3, past, in, out, out, false), qelunits_cli::kUsageError);
 }
 
 // One output line for each input line, empty for a comment, a blank line or a failure.
 TEST(Cli, ReadsConversionsLineByLine) {
     const Outcome o = runTool(
-        {}, "1 m ft\n# a comment\n\n1 \"sq ft\" 'sq in'\n2 fot m\n1 m ft s\n '5 ft + 10 in'\tm\n1 'm ft\n1/2 m ft");
+        {}, "1 m ft\n# a comment\n\n1 \"sq ft\" 'sq in'\n2 fot m\n1 m ft s\n '5 ft + 10 in'  \tm\n1 'm ft\n1/2 m ft");
     EXPECT_EQ(o.out, "3.28083989501 ft\n\n\n144 sq in\n\n\n1.778 m\n\n1.64041994751 ft\n");
     EXPECT_NE(o.err.find("line 5: unknown unit 'fot'"), std::string::npos) << o.err;
     EXPECT_NE(o.err.find("line 6: expected VALUE FROM TO or QUANTITY TO"), std::string::npos) << o.err;

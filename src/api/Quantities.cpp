@@ -38,15 +38,20 @@ QelUnit::ErrorStatus convertFinite(const QelUnitExpression& from, const QelUnitE
     return status == QelUnit::Ok && std::isfinite(given) && !std::isfinite(value) ? QelUnit::Overflow : status;
 }
 
-// How much a conversion magnifies the rounding of its arithmetic: 1 for a factor; for a temperature
-// reading, result = a·value + b, (|a·value| + |b|) / |result|, which grows as the result nears its scale's zero.
+// A temperature scale to the power 1, whose values convert as readings.
+bool isReading(const QelUnitExpression& unit) {
+    const QelUnitType& type = unit.type();
+    return type.size() == 1 && type[0].power == 1 && QelUnit::getType(type[0].unit) == QelUnit::Temperature;
+}
+
+// How much a conversion magnifies the rounding of its arithmetic: 1 for a factor; between readings,
+// result = a·value + b, (|a·value| + |b|) / |result|, which grows as the result nears its scale's zero.
 double magnification(const QelUnitExpression& from, const QelUnitExpression& to, double result) {
-    double factor = 0.0;
-    double offset = 0.0;
-    if (result == 0.0 || from.GetConversionFactor(to, factor) != QelUnit::CustomConversion ||
-        from.Convert(to, offset) != QelUnit::Ok) {
+    if (result == 0.0 || !isReading(from) || !isReading(to)) {
         return 1.0;
     }
+    double offset = 0.0; // b: 0 converted, never below absolute zero
+    static_cast<void>(from.Convert(to, offset));
     return (std::fabs(result - offset) + std::fabs(offset)) / std::fabs(result);
 }
 
@@ -285,8 +290,7 @@ Result<double> convert(std::string_view quantity, std::string_view to) {
         return parseFailure<double>(target);
     }
     const QelUnitExpression source(read->quantity.GetType());
-    Result<double> converted =
-        convertValue(read->quantity.GetValue(), source, target.expression(), quantity, to, true);
+    Result<double> converted = convertValue(read->quantity.GetValue(), source, target.expression(), quantity, to, true);
     if (!converted) {
         return converted;
     }

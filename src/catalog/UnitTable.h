@@ -462,17 +462,6 @@ constexpr bool textsPresentAndFactorsPositive() {
 }
 static_assert(textsPresentAndFactorsPositive(), "every unit has its texts, a valid type and a positive factor");
 
-// A rounded row is a rounding: well within a thousandth of its definition (the dalton, 3.2e-4, is the farthest).
-constexpr bool roundingsAreSmall() {
-    for (const UnitRecord& r : kUnitTable) {
-        if (!(absolute(r.difference) < 1e-3) || (r.definitionText == nullptr) != (r.difference == 0.0)) {
-            return false;
-        }
-    }
-    return true;
-}
-static_assert(roundingsAreSmall(), "a rounded row lies within 1e-3 of its definition, and says what it is");
-
 } // namespace qelunits_detail
 
 #endif
