@@ -64,6 +64,7 @@ TEST(Cli, CommandsPrintTheirResultsAndStatuses) {
         {{"convert", "1", "m"}, 2, "", "wrong number of arguments for convert"},
         {{"--bogus", "types"}, 2, "", "unknown option --bogus"},
         {{"-x", "types"}, 2, "", "unknown option -x"},
+        {{"--", "--help"}, 2, "", "unknown command '--help'"}, // "--" ends the options
         {{"types", "--digits"}, 2, "", "option --digits needs a value"},
         {{"--foot", "survey", "convert", "1", "ft", "m"}, 2, "", "add --settings"},
         {{"--settings", "info", "m"}, 2, "", "--settings does not apply to info"},
@@ -116,7 +117,8 @@ TEST(Cli, DescribesUnitsAndTypes) {
         {{"list", "--type", "velocity", "--system", "metric"}, {}, 7},
         {{"list", "--type", "COMPAT_velocity", "--system", "metric"}, {}, 7},
         {{"list", "--type", "distance"}, {"2\tmeter\t", "\tfoot\t"}, -1},
-        {{"list"}, {}, 348}, // every unit but the dimensionless one
+        {{"list", "--type", "0"}, {}, 0}, // the dimensionless type has no unit but code 0
+        {{"list"}, {}, 348},              // every unit but the dimensionless one
         {{"--help"}, {"Usage: qelunits", "\n  convert VALUE FROM TO   print", "\n  --digits N  ", "\n  --exact  "}, -1},
     };
     for (const auto& [args, texts, lines] : cases) {
@@ -141,9 +143,10 @@ TEST(Cli, DescribesUnitsAndTypes) {
 
 // One output line for each input line, empty for a comment, a blank line or a failure.
 TEST(Cli, ReadsConversionsLineByLine) {
-    const Outcome o = runTool(
-        {}, "1 m ft\n# a comment\n\n1 \"sq ft\" 'sq in'\n2 fot m\n1 m ft s\n '5 ft + 10 in'  \tm\n1 'm ft\n1/2 m ft");
-    EXPECT_EQ(o.out, "3.28083989501 ft\n\n\n144 sq in\n\n\n1.778 m\n\n1.64041994751 ft\n");
+    const Outcome o = runTool({}, "1 m ft\n# a comment\n\n1 \"sq ft\" 'sq in'\n2 fot m\n1 m ft s\n '5 ft + 10 in'  "
+                                  "\tm\n1 'm ft\n1/2 m ft\n'1 ft' s");
+    EXPECT_EQ(o.out, "3.28083989501 ft\n\n\n144 sq in\n\n\n1.778 m\n\n1.64041994751 ft\n\n");
+    EXPECT_NE(o.err.find("line 10: cannot convert 1 ft to s"), std::string::npos) << o.err;
     EXPECT_NE(o.err.find("line 5: unknown unit 'fot'"), std::string::npos) << o.err;
     EXPECT_NE(o.err.find("line 6: expected VALUE FROM TO or QUANTITY TO"), std::string::npos) << o.err;
     EXPECT_NE(o.err.find("line 8: unbalanced quotes"), std::string::npos) << o.err;

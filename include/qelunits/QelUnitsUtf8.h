@@ -62,9 +62,9 @@ public:
     /// QelUnitExpression::relativeError); 0 where the value came from no conversion or an exact one, and on
     /// failure.
     double relativeError() const noexcept { return mRelativeError; }
-    /// How many significant digits of the value are true, at most atMost (see trueDigits): the bound and
-    /// the double arithmetic's rounding both counted; atMost for a value that came from no conversion, 0 on
-    /// failure. Only for a Result<double>.
+    /// How many significant digits of the value are true, at most atMost (see trueDigits), counting the
+    /// relative error and the double arithmetic's rounding; atMost for a value that came from no conversion,
+    /// 0 on failure. Only for a Result<double>.
     int digits(int atMost = 15) const {
         return !mValue ? 0 : mRounding == 0.0 ? atMost : trueDigits(*mValue, mRelativeError, atMost, mRounding);
     }
