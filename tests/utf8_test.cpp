@@ -108,11 +108,13 @@ TEST(Utf8Layer, QuantityTextIsANumberThenAUnit) {
         {"1|4 ft", 0.25, kFoot, ""},
         {"5 ft + 6 in - 1 yd", 2.5, kFoot, ""},
         {"1e+3 m - 1 km", 0.0, T(QelUnit::meter), ""},
+        {"1.5+2", 3.5, T(), ""},
         {"", 0.0, T(), "expected a quantity at 0"},
         {"2 ft + ", 0.0, T(), "expected a quantity at 7"},
         {"1 ft + 1 s", 0.0, T(), "cannot add sec to ft: Types Not Compatible"},
         {"1|0 m", 0.0, T(), "expected a number other than 0 at 2"},
         {"2 °C + fot", 0.0, T(), "unknown unit 'fot' at 7; did you mean 'ft'?"},
+        {"1 (m + 2 m", 0.0, T(), "'(' at 2 is not closed"}, // a term's message reads the term alone
         {"3.5 ft", 3.5, kFoot, ""},
         {" 12m/s ", 12.0, T(QelUnit::meter_per_second), ""},
         {"-40 °F", -40.0, T(QelUnit::fahrenheit), ""},
