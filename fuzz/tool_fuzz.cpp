@@ -36,5 +36,11 @@ QELUNITS_FUZZ_TARGET(tool) {
     require(err.str().empty() || err.str().back() == '\n', "every message ends its line");
     // The dialogue leaves on "quit" right after its prompt; everything else ends its lines.
     require((flags & 1U) != 0 || out.str().empty() || out.str().back() == '\n', "every output ends its line");
+    // Lines from standard input each give one line out, so that results stay in step with them.
+    const std::string& in = input.str();
+    const auto lines = [](const std::string& text) {
+        return std::count(text.begin(), text.end(), '\n') + (text.empty() || text.back() == '\n' ? 0 : 1);
+    };
+    require((flags & 3U) != 2U || pieces.size() != 1 || lines(out.str()) == lines(in), "one line out for each line in");
     return 0;
 }

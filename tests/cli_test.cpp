@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <sstream>
 #include <string>
 #include <tuple>
@@ -38,7 +39,17 @@ TEST(Cli, CommandsPrintTheirResultsAndStatuses) {
         // below absolute zero, the default foot) is not repeated here.
         {{"convert", "25.4", "mm", "in"}, 0, "1 in\n", ""},
         {{"convert", "1", "m/s", " km/hr "}, 0, "3.6 km/hr\n", ""},
-        {{"convert", "2", "yr", "d"}, 0, "730.512 d\n", "qelunits: note: 'yr' is the sidereal year here"},
+        {{"convert", "2", "yr", "d"}, 0, "730.51 d\n", "qelunits: note: 'yr' is the sidereal year here"},
+        // Only the digits the catalogue vouches for: the ounce and the degree are roundings, the foot is not.
+        {{"convert", "1", "lb", "oz"}, 0, "16 oz\n", ""},
+        {{"convert", "180", "deg", "rad"}, 0, "3.14159 rad\n", ""},
+        {{"convert", "1", "ly", "km"}, 0, "9.461e+12 km\n", ""},
+        {{"factor", "deg", "rad"}, 0, "0.0174533\n", ""},
+        {{"--settings", "convert", "1", "178", "179"}, 0, "57.2958 º\n", ""}, // radians to degrees
+        {{"--digits", "10", "convert", "1", "lb", "oz"}, 0, "16.00001305 oz\n", "vouches for 6 significant digits"},
+        {{"--exact", "convert", "1", "sq pc", "m^2"}, 0, "9.52215670272064e+32 m^2\n", "definitions by 7.9e-05"},
+        {{"--digits", "3", "convert", "1", "lb", "oz"}, 0, "16 oz\n", ""},
+        {{"convert", "1|3", "m", "ft"}, 0, "1.09361329834 ft\n", ""},
         {{"factor", "mPa·s", "Pa*s"}, 0, "0.001\n", ""}, // a scaled expression
         {{"--digits", "1", "convert", "1", "m", "ft"}, 0, "3 ft\n", ""},
         {{"--exact", "convert", "25.4", "mm", "in"}, 0, "0.9999999999999999 in\n", ""},
@@ -52,6 +63,8 @@ TEST(Cli, CommandsPrintTheirResultsAndStatuses) {
         {{"--settings", "convert", "1", "30", "12"}, 1, "", "qelunits: unknown settings-unit code 12\n"},
         {{"convert", "1", "m"}, 2, "", "wrong number of arguments for convert"},
         {{"--bogus", "types"}, 2, "", "unknown option --bogus"},
+        {{"-x", "types"}, 2, "", "unknown option -x"},
+        {{"--", "--help"}, 2, "", "unknown command '--help'"}, // "--" ends the options
         {{"types", "--digits"}, 2, "", "option --digits needs a value"},
         {{"--foot", "survey", "convert", "1", "ft", "m"}, 2, "", "add --settings"},
         {{"--settings", "info", "m"}, 2, "", "--settings does not apply to info"},
@@ -66,8 +79,10 @@ TEST(Cli, CommandsPrintTheirResultsAndStatuses) {
         {{"--settings", "--foot", "imperial", "factor", "2", "30"}, 2, "", "--foot takes international or survey"},
         {{"convert", "nan", "m", "ft"}, 2, "", "'nan' is not a number"},
         {{"convert", "1e999", "m", "ft"}, 2, "", "'1e999' is not a number"},
-        {{"convert", "1e308", "m", "ft"}, 1, "", "qelunits: the result is out of the range of a double\n"},
+        {{"convert", "1e308", "m", "ft"}, 1, "", "Overflow: the result is beyond the range of a double\n"},
+        {{"convert", "-500", "°F", "K"}, 1, "", "qelunits: -500 °F is below absolute zero\n"},
         {{"--settings", "convert", "1", "30", "-1"}, 2, "", "'-1' is not a settings-unit code"},
+        {{"--settings", "convert", "nan", "30", "2"}, 2, "", "'nan' is not a number"},
     };
     for (const auto& [args, status, out, err] : cases) {
         SCOPED_TRACE(::testing::PrintToString(args));
@@ -86,18 +101,24 @@ TEST(Cli, DescribesUnitsAndTypes) {
     const std::tuple<std::vector<const char*>, std::vector<const char*>, int> cases[] = {
         {{"info", "min"},
          {"id: 167\n", "internal name: minute\n", "type: 3 Time [s]\n", "system: neither\n",
-          "factor to base unit: 60 sec\n", "'min' also minim"},
+          "factor to base unit: 60 sec, its definition\n", "'min' also minim"},
          -1},
-        {{"info", "MJ"}, {"means: 1000000 × J\n", "internal name: joule\n", "factor to base unit: 1 J\n"}, -1},
+        {{"info", "MJ"}, {"means: 1000000 × J\n", "internal name: joule\n", "factor to base unit: 1 J, its definition\n"}, -1},
         {{"info", "yr"}, {"internal name: sidereal_year\n", "\nnote: 'yr' is the sidereal year here (365.256 d)"}, -1},
+        {{"info", "oz"},
+         {"system: imperial\nfactor to base unit: 0.0283495 kg\ndefinition: 0.028349523125 kg (lb/16)\ndifference: "
+          "-8.2e-07 "},
+         -1},
+        {{"info", "sq ft"}, {"\nabbreviation: sq ft\nwith superscripts: ft²\ntype: "}, -1},
         {{"info", "kJ/(kg·K)"}, {"means: 1000 × J/(kg·°K)\n", "factor to SI base units: 1\n"}, -1},
-        {{"types"}, {}, 31},
+        {{"types"}, {"0\t(none)\t0 units\tno base unit\n", "\n6\tSubstance\t1 unit\tbase mol\n"}, 31},
         // A type by number, display name or internal name, in any case; by system or in every system.
         {{"list", "--type", "24", "--system", "metric"}, {"265\tmeter_per_second\tm/s\tMeter per second\n"}, 7},
         {{"list", "--type", "velocity", "--system", "metric"}, {}, 7},
         {{"list", "--type", "COMPAT_velocity", "--system", "metric"}, {}, 7},
         {{"list", "--type", "distance"}, {"2\tmeter\t", "\tfoot\t"}, -1},
-        {{"list"}, {}, 348}, // every unit but the dimensionless one
+        {{"list", "--type", "0"}, {}, 0}, // the dimensionless type has no unit but code 0
+        {{"list"}, {}, 348},              // every unit but the dimensionless one
         {{"--help"}, {"Usage: qelunits", "\n  convert VALUE FROM TO   print", "\n  --digits N  ", "\n  --exact  "}, -1},
     };
     for (const auto& [args, texts, lines] : cases) {
@@ -115,13 +136,19 @@ TEST(Cli, DescribesUnitsAndTypes) {
     std::ostringstream out;
     EXPECT_EQ(qelunits_cli::run(0, argv, in, out, out, false), qelunits_cli::kOk);
     EXPECT_EQ(out.str(), "");
+    // An option's value is never read past argc.
+    const char* past[] = {"qelunits", "factor", "m", "ft", "--digits", "3"};
+    EXPECT_EQ(qelunits_cli::run(5, past, in, out, out, false), qelunits_cli::kUsageError);
 }
 
+// One output line for each input line, empty for a comment, a blank line or a failure.
 TEST(Cli, ReadsConversionsLineByLine) {
-    const Outcome o = runTool({}, "1 m ft\n# a comment\n\n1 \"sq ft\" 'sq in'\n2 fot m\n1 m\n 1  m\tft\n1 'm ft\n");
-    EXPECT_EQ(o.out, "3.28083989501 ft\n144 sq in\n3.28083989501 ft\n");
+    const Outcome o = runTool({}, "1 m ft\n# a comment\n\n1 \"sq ft\" 'sq in'\n2 fot m\n1 m ft s\n '5 ft + 10 in'  "
+                                  "\tm\n1 'm ft\n1/2 m ft\n'1 ft' s");
+    EXPECT_EQ(o.out, "3.28083989501 ft\n\n\n144 sq in\n\n\n1.778 m\n\n1.64041994751 ft\n\n");
+    EXPECT_NE(o.err.find("line 10: cannot convert 1 ft to s"), std::string::npos) << o.err;
     EXPECT_NE(o.err.find("line 5: unknown unit 'fot'"), std::string::npos) << o.err;
-    EXPECT_NE(o.err.find("line 6: expected VALUE FROM TO"), std::string::npos) << o.err;
+    EXPECT_NE(o.err.find("line 6: expected VALUE FROM TO or QUANTITY TO"), std::string::npos) << o.err;
     EXPECT_NE(o.err.find("line 8: unbalanced quotes"), std::string::npos) << o.err;
     EXPECT_EQ(o.status, 2);
     EXPECT_EQ(runTool({"--settings"}, "1 30 2\n").out, "0.3048 m\n");
@@ -144,12 +171,13 @@ TEST(Cli, AsksOnATerminal) {
         {"10 ft\ns\nm\nfot\n?\n-500 °F\n100 °C\nhelp\n°F\nquit\n1 m\n",
          "You have: You want: You want: \t3.048 m\nYou have: You have: @You have: You have: You want: @You want: "
          "\t212 °F\nYou have: ",
-         "qelunits: cannot convert ft to s: Types Not Compatible (ft: Length [m]; s: Time [s])\n"
+         "qelunits: cannot convert 10 ft to s: Types Not Compatible (10 ft: Length [m]; s: Time [s])\n"
          "qelunits: unknown unit 'fot' at 0; did you mean 'ft'?\n"
          "qelunits: -500 °F is below absolute zero\n"},
         {"inf m\nft\n\nm\n\nexit\n", "You have: You have: You want: You have: You want: You have: ",
          "qelunits: unknown unit 'inf' at 0; did you mean 'in'?\n"},
         {"ft\n", "You have: You want: \n", ""},
+        {"5 ft + 10 in\nm\n", "You have: You want: \t1.778 m\nYou have: \n", ""},
     };
     for (const auto& [input, expected, errors] : cases) {
         SCOPED_TRACE(input);
@@ -162,20 +190,35 @@ TEST(Cli, AsksOnATerminal) {
     }
 }
 
+// What a shell command prints; its exit status must be 0.
+std::string shellOutput(const std::string& command) {
+    FILE* pipe = popen(command.c_str(), "r");
+    std::string output;
+    for (int c = pipe != nullptr ? std::fgetc(pipe) : EOF; c != EOF; c = std::fgetc(pipe)) {
+        output += static_cast<char>(c);
+    }
+    EXPECT_TRUE(pipe != nullptr && pclose(pipe) == 0) << command;
+    return output;
+}
+
 // The built program: its main reads standard input when that is no terminal, and exits with the status.
 TEST(Cli, RunsAsAProgram) {
     const std::string tool = QELUNITS_CLI_PATH;
-    const std::string script = "(echo '1 m ft' | " + tool + "; echo $?; " + tool +
-                               " convert 1 ft s 2>/dev/null; echo $?; " + tool + " --version; " + tool +
-                               " --bogus 2>&1; echo $?) </dev/null";
-    FILE* pipe = popen(script.c_str(), "r");
-    ASSERT_NE(pipe, nullptr);
-    std::string output;
-    for (int c = std::fgetc(pipe); c != EOF; c = std::fgetc(pipe)) {
-        output += static_cast<char>(c);
+    EXPECT_EQ(shellOutput("(echo '1 m ft' | " + tool + "; echo $?; " + tool + " convert 1 ft s 2>/dev/null; echo $?; " +
+                          tool + " --version; " + tool + " --bogus 2>&1; echo $?) </dev/null"),
+              "3.28083989501 ft\n0\n1\nqelunits 1.0.0\n" + runTool({"--bogus"}).err + "2\n");
+}
+
+// On a terminal (script(1) gives it one) the dialogue edits lines with a history of the session's lines
+// but the empty ones: after "2 ft" in m and an empty line, Up recalls "m", which then converts to ft.
+TEST(Cli, KeepsAHistoryOnATerminal) {
+    if (!QELUNITS_CLI_EDITS_LINES || std::system("command -v script >/dev/null") != 0) {
+        GTEST_SKIP() << "no line editing, or no script(1) to give the tool a terminal";
     }
-    EXPECT_EQ(pclose(pipe), 0);
-    EXPECT_EQ(output, "3.28083989501 ft\n0\n1\nqelunits 1.0.0\n" + runTool({"--bogus"}).err + "2\n");
+    const std::string out = shellOutput("printf '2 ft\\nm\\n\\n\\033[A\\nft\\nquit\\n' | script -qec " +
+                                        std::string(QELUNITS_CLI_PATH) + " /dev/null");
+    EXPECT_NE(out.find("\t0.6096 m"), std::string::npos) << out;
+    EXPECT_NE(out.find("\t3.28083989501 ft"), std::string::npos) << out;
 }
 
 } // namespace

@@ -109,17 +109,40 @@ QELUNITS_EXPORT Result<QelUnitType> parseType(std::string_view text);
 /// A unit expression with its scale, as QelUnitParser::parseExpressionUtf8 reads it ("mg", "L/100 km").
 QELUNITS_EXPORT Result<QelUnitExpression> parseExpression(std::string_view text);
 /// A number and the unit expression after it: "3.5 ft", "12 m/s", "-40 °F",
-/// "1e3 kg"; a number alone is dimensionless. The number is read as
-/// std::from_chars reads it (a leading '+' allowed) and must be finite; a scale
-/// of the expression is taken into the value ("3 mg" is 3e-6 kg). Blanks at both
-/// ends are ignored.
+/// "1e3 kg"; a number alone is dimensionless, a unit alone is 1 of it. The number
+/// is read as std::from_chars reads it (a leading '+' allowed) and must be
+/// finite; "1|3" is a fraction of two numbers, and a '/' after the number divides
+/// by what follows ("1/2" is 0.5, "1/2 m" 0.5 per meter). A scale of the
+/// expression is taken into the value ("3 mg" is 3e-6 kg). Terms joined by '+',
+/// or by '-' between blanks, add up in the first term's type ("5 ft + 10 in" is
+/// 5.83333 ft), with the error of their conversions (Result::relativeError).
+/// Blanks at both ends are ignored.
 QELUNITS_EXPORT Result<QelUnitVar> parseQuantity(std::string_view text);
 /// value in from, converted to to (both unit expressions, scales allowed; a
-/// temperature as a reading). Fails with InvalidUnit for text that does not
-/// parse, the conversion's status (TypesNotCompatible) for units that do not
-/// convert, and Overflow for a finite value whose result is not finite.
-/// Allocates nothing on success for short expressions.
+/// temperature as a reading), with the conversion's error (Result::relativeError).
+/// Fails with InvalidUnit for text that does not parse, the conversion's status
+/// (TypesNotCompatible) for units that do not convert, Underflow for a
+/// temperature reading below absolute zero, and Overflow
+/// for a finite value whose result is not finite. Allocates nothing on success
+/// for short expressions.
 QELUNITS_EXPORT Result<double> convert(double value, std::string_view from, std::string_view to);
+/// A quantity text, as parseQuantity reads it ("5 ft + 10 in", "1|3 m"), converted to to, with the error of
+/// both steps; fails as parseQuantity and the other convert do.
+QELUNITS_EXPORT Result<double> convert(std::string_view quantity, std::string_view to);
+
+/// What the catalogue knows of a unit's factor to the base unit of its type.
+struct FactorDefinition {
+    /// The factor the catalogue stores and every conversion uses.
+    double stored = 1.0;
+    /// The value the unit's definition gives; stored where stored is the definition.
+    double defined = 1.0;
+    /// stored / defined - 1: 0 for an exact factor, -8.2e-07 for the ounce's 0.0283495 kg.
+    double difference = 0.0;
+    /// The definition in words ("lb/16"); empty where stored is the definition.
+    std::string text;
+};
+/// The stored factor of a builtin unit beside its definition; a unit outside 0 to 348 gives the defaults.
+QELUNITS_EXPORT FactorDefinition factorDefinition(QelUnit::BuiltinUnits unit);
 
 } // namespace qelunits
 

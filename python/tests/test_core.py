@@ -43,10 +43,8 @@ def _tool(rows):
     """Each row through the tool in one process: its number, or None where it refused the row."""
     lines = "".join(f"{value!r} {shlex.quote(a)} {shlex.quote(b)}\n".replace("'", '"') for value, a, b in rows)
     done = subprocess.run([TOOL, "--exact"], input=lines, capture_output=True, text=True)
-    failed = {int(line.split(":")[1].split()[1]) for line in done.stderr.splitlines()
-              if ": line " in line and ": note: " not in line}
-    answers = iter(done.stdout.splitlines())
-    return [None if n in failed else float(next(answers).split(" ", 1)[0]) for n in range(1, len(rows) + 1)]
+    # One output line per input line; an empty one where the tool refused the row.
+    return [float(line.split(" ", 1)[0]) if line else None for line in done.stdout.splitlines()]
 
 
 def _module(value, a, b):

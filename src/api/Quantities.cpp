@@ -4,8 +4,10 @@
 #include <qelunits/QelUnitsUtf8.h>
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <system_error>
 
 namespace qelunits {
@@ -14,6 +16,11 @@ namespace {
 constexpr bool isBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
 std::string at(const char* what, std::size_t position) { return what + (" at " + std::to_string(position)); }
+
+std::string shortest(double value) {
+    char number[32];
+    return std::string(number, std::to_chars(number, number + sizeof number, value).ptr);
+}
 
 template <class T>
 Result<T> parseFailure(const QelUnitParseResult& parsed) {
@@ -31,16 +38,204 @@ QelUnit::ErrorStatus convertFinite(const QelUnitExpression& from, const QelUnitE
     return status == QelUnit::Ok && std::isfinite(given) && !std::isfinite(value) ? QelUnit::Overflow : status;
 }
 
-// The unit text after a number, parsed; on failure the message counts positions from the start of the whole text.
-QelUnitParseResult parseUnitAfter(std::string_view text, std::size_t unitStart) {
-    QelUnitParseResult unit = QelUnitParser::parseExpressionUtf8(text.substr(unitStart));
-    if (!unit) {
-        // The number is ASCII, so blanking it keeps every later position as the parser counts it.
-        std::string blanked(text);
-        blanked.replace(0, unitStart, unitStart, ' ');
-        unit = QelUnitParser::parseExpressionUtf8(blanked);
+// A temperature scale to the power 1, whose values convert as readings.
+bool isReading(const QelUnitExpression& unit) {
+    const QelUnitType& type = unit.type();
+    return type.size() == 1 && type[0].power == 1 && QelUnit::getType(type[0].unit) == QelUnit::Temperature;
+}
+
+// How much a conversion magnifies the rounding of its arithmetic: 1 for a factor; between readings,
+// result = a·value + b, (|a·value| + |b|) / |result|, which grows as the result nears its scale's zero.
+double magnification(const QelUnitExpression& from, const QelUnitExpression& to, double result) {
+    if (result == 0.0 || !isReading(from) || !isReading(to)) {
+        return 1.0;
     }
-    return unit;
+    double offset = 0.0; // b: 0 converted, never below absolute zero
+    static_cast<void>(from.Convert(to, offset));
+    return (std::fabs(result - offset) + std::fabs(offset)) / std::fabs(result);
+}
+
+// text[from, to) with one blank for each character before it, so that a message counts positions from
+// the start of the whole text.
+std::string blankedBefore(std::string_view text, std::size_t from, std::size_t to) {
+    std::string blanked;
+    for (std::size_t i = 0; i < from; ++i) {
+        blanked += (text[i] & 0xC0) != 0x80 ? " " : ""; // not a UTF-8 continuation byte
+    }
+    return blanked.append(text.substr(from, to - from));
+}
+
+// The unit expression text[from, to); parsed again with the text before it blanked only for the message.
+QelUnitParseResult parseRange(std::string_view text, std::size_t from, std::size_t to) {
+    const QelUnitParseResult unit = QelUnitParser::parseExpressionUtf8(text.substr(from, to - from));
+    return unit ? unit : QelUnitParser::parseExpressionUtf8(blankedBefore(text, from, to));
+}
+
+std::size_t skipBlanks(std::string_view text, std::size_t i, std::size_t end) {
+    while (i < end && isBlank(text[i])) {
+        ++i;
+    }
+    return i;
+}
+
+enum class Number { None, Read, Bad };
+
+// A number at i, read on to its end; None, and i left alone, where no digit or '.' starts one ("nanometer"
+// and "inf" are units to the parser).
+Number readNumber(std::string_view text, std::size_t& i, std::size_t end, double& value, std::string& message) {
+    const std::size_t start = i;
+    const std::size_t digits = i + 1 < end && text[i] == '+' && text[i + 1] != '-' ? i + 1 : i; // no '+' for from_chars
+    const std::size_t first = digits < end && text[digits] == '-' ? digits + 1 : digits;
+    if (first == end || (std::isdigit(static_cast<unsigned char>(text[first])) == 0 && text[first] != '.')) {
+        return Number::None;
+    }
+    const std::from_chars_result number = std::from_chars(text.data() + digits, text.data() + end, value);
+    if (number.ec == std::errc::invalid_argument) {
+        return Number::None;
+    }
+    i = static_cast<std::size_t>(number.ptr - text.data());
+    if (number.ec == std::errc() && std::isfinite(value)) {
+        return Number::Read;
+    }
+    message = number.ec == std::errc() ? at("expected a finite number", start)
+                                       : at("number out of the range of a double", start);
+    return Number::Bad;
+}
+
+// A number, or a fraction "a|b" of two; 1 where none starts. False with the message for a bad one.
+bool readValue(std::string_view text, std::size_t& i, std::size_t end, double& value, std::string& message) {
+    const Number number = readNumber(text, i, end, value, message);
+    const std::size_t bar = skipBlanks(text, i, end);
+    if (number != Number::Read || bar == end || text[bar] != '|') {
+        value = number == Number::None ? 1.0 : value;
+        return number != Number::Bad;
+    }
+    double denominator = 0.0;
+    i = skipBlanks(text, bar + 1, end);
+    const std::size_t start = i;
+    if (readNumber(text, i, end, denominator, message) != Number::Read || denominator == 0.0) {
+        message = message.empty() ? at("expected a number other than 0", start) : message;
+        return false;
+    }
+    value /= denominator;
+    return true;
+}
+
+// One term of a quantity, text[begin, end): a value, then a unit expression, either optional.
+Result<QelUnitVar> parseTerm(std::string_view text, std::size_t begin, std::size_t end) {
+    std::size_t i = skipBlanks(text, begin, end);
+    const std::size_t valueStart = i;
+    double value = 1.0;
+    std::string message;
+    if (!readValue(text, i, end, value, message) || (i == valueStart && i == end)) {
+        return Result<QelUnitVar>(QelUnit::InvalidUnit, message.empty() ? at("expected a quantity", i) : message);
+    }
+    i = skipBlanks(text, i, end);
+    if (i == end) {
+        return Result<QelUnitVar>(QelUnitVar(value));
+    }
+    // "1/2 m" divides 1 by 2 m: the parser reads it with a 1 for the value, by which the scale is multiplied.
+    std::string divided;
+    if (text[i] == '/' && i > valueStart) {
+        divided = blankedBefore(text, i, end);
+        divided[divided.size() - (end - i) - 1] = '1';
+    }
+    const QelUnitParseResult unit =
+        divided.empty() ? parseRange(text, i, end) : QelUnitParser::parseExpressionUtf8(divided);
+    if (!unit) {
+        return parseFailure<QelUnitVar>(unit);
+    }
+    const double scaled = value * unit.expression().scale();
+    if (!std::isfinite(scaled)) {
+        return Result<QelUnitVar>(QelUnit::Overflow, "cannot take the value into " + toString(unit.type()) + ": " +
+                                                         reason(QelUnit::Overflow));
+    }
+    return Result<QelUnitVar>(QelUnitVar(scaled, unit.type()));
+}
+
+// Where the term that starts at begin ends: at a '+', or a '-' between blanks, that follows some text
+// and is no sign of an exponent ("1e+3", "m^+2").
+std::size_t termEnd(std::string_view text, std::size_t begin) {
+    bool started = false;
+    for (std::size_t i = begin; i < text.size(); ++i) {
+        const char c = text[i];
+        const char before = i > begin ? text[i - 1] : ' ';
+        const bool exponent =
+            before == '^' || ((before == 'e' || before == 'E') && i >= begin + 2 &&
+                              (std::isdigit(static_cast<unsigned char>(text[i - 2])) != 0 || text[i - 2] == '.'));
+        const bool minus = c == '-' && isBlank(before) && i + 1 < text.size() && isBlank(text[i + 1]);
+        if (started && !exponent && (c == '+' || minus)) {
+            return i;
+        }
+        started = started || !isBlank(c);
+    }
+    return text.size();
+}
+
+/// A quantity with the error of the conversions that summed it and how much the sum magnifies rounding.
+struct Reading {
+    QelUnitVar quantity;
+    double error = 0.0;    // relative, as Result::relativeError
+    double rounding = 0.0; // 0: a single term, read without a conversion
+};
+
+Result<Reading> readQuantity(std::string_view text) {
+    std::size_t end = termEnd(text, 0);
+    const Result<QelUnitVar> first = parseTerm(text, 0, end);
+    if (!first) {
+        return Result<Reading>(first.status(), first.message());
+    }
+    const QelUnitExpression unit(first->GetType());
+    double sum = first->GetValue();
+    double magnitudes = std::fabs(sum); // of the terms
+    double defined = sum;               // what the terms' definitions give
+    const bool summed = end < text.size();
+    while (end < text.size()) {
+        const double sign = text[end] == '-' ? -1.0 : 1.0;
+        const std::size_t begin = end + 1;
+        end = termEnd(text, begin);
+        const Result<QelUnitVar> term = parseTerm(text, begin, end);
+        const QelUnitExpression termUnit(term ? term->GetType() : QelUnitType());
+        double factor = 0.0;
+        const QelUnit::ErrorStatus status = term ? termUnit.GetConversionFactor(unit, factor) : term.status();
+        if (status != QelUnit::Ok) {
+            return Result<Reading>(status, term ? "cannot add " + toString(termUnit.type()) + " to " +
+                                                      toString(unit.type()) + ": " + reason(status)
+                                                : term.message());
+        }
+        const double value = sign * term->GetValue() * factor;
+        sum += value;
+        magnitudes += std::fabs(value);
+        defined += value / (1.0 + termUnit.relativeError(unit));
+    }
+    if (!std::isfinite(sum)) {
+        return Result<Reading>(QelUnit::Overflow, "the sum is beyond the range of a double");
+    }
+    Reading reading{QelUnitVar(sum, unit.type())};
+    if (summed) {
+        reading.error = sum == defined   ? 0.0
+                        : defined != 0.0 ? sum / defined - 1.0
+                                         : std::numeric_limits<double>::infinity();
+        reading.rounding = sum == 0.0 ? 1.0 : magnitudes / std::fabs(sum);
+    }
+    return Result<Reading>(reading);
+}
+
+// value converted, with the conversion's error. Messages name from and to as given: units, or from a
+// quantity that holds its value.
+Result<double> convertValue(double value, const QelUnitExpression& source, const QelUnitExpression& target,
+                            std::string_view from, std::string_view to, bool fromHoldsValue) {
+    const double given = value;
+    const QelUnit::ErrorStatus status = convertFinite(source, target, value);
+    if (status == QelUnit::Underflow) {
+        return Result<double>(status, (fromHoldsValue ? "" : shortest(given) + " ") + std::string(from) +
+                                          " is below absolute zero");
+    }
+    if (status != QelUnit::Ok) {
+        return Result<double>(status,
+                              "cannot convert " + std::string(from) + " to " + std::string(to) + ": " + reason(status));
+    }
+    return Result<double>(value, source.relativeError(target), magnification(source, target, value));
 }
 
 } // namespace
@@ -65,37 +260,12 @@ Result<QelUnitExpression> parseExpression(std::string_view text) {
 }
 
 Result<QelUnitVar> parseQuantity(std::string_view text) {
-    std::size_t start = 0;
-    while (start < text.size() && isBlank(text[start])) {
-        ++start;
+    const Result<Reading> read = readQuantity(text);
+    if (!read) {
+        return Result<QelUnitVar>(read.status(), read.message());
     }
-    const std::size_t numberStart = start;
-    if (start + 1 < text.size() && text[start] == '+' && text[start + 1] != '-') {
-        ++start; // from_chars takes no plus sign
-    }
-    double value = 0.0;
-    const char* end = text.data() + text.size();
-    const std::from_chars_result number = std::from_chars(text.data() + start, end, value);
-    if (number.ec == std::errc::result_out_of_range) {
-        return Result<QelUnitVar>(QelUnit::InvalidUnit, at("number out of the range of a double", numberStart));
-    }
-    if (number.ec != std::errc() || !std::isfinite(value)) {
-        return Result<QelUnitVar>(QelUnit::InvalidUnit, at("expected a finite number", numberStart));
-    }
-    const auto unitStart = static_cast<std::size_t>(number.ptr - text.data());
-    if (std::all_of(number.ptr, end, isBlank)) {
-        return Result<QelUnitVar>(QelUnitVar(value));
-    }
-    const QelUnitParseResult unit = parseUnitAfter(text, unitStart);
-    if (!unit) {
-        return parseFailure<QelUnitVar>(unit);
-    }
-    const QelUnit::ErrorStatus status = convertFinite(unit.expression(), QelUnitExpression(unit.type()), value);
-    if (status != QelUnit::Ok) {
-        return Result<QelUnitVar>(status,
-                                  "cannot take the value into " + toString(unit.type()) + ": " + reason(status));
-    }
-    return Result<QelUnitVar>(QelUnitVar(value, unit.type()));
+    return read->rounding == 0.0 ? Result<QelUnitVar>(read->quantity)
+                                 : Result<QelUnitVar>(read->quantity, read->error, read->rounding);
 }
 
 Result<double> convert(double value, std::string_view from, std::string_view to) {
@@ -107,12 +277,27 @@ Result<double> convert(double value, std::string_view from, std::string_view to)
     if (!target) {
         return parseFailure<double>(target);
     }
-    const QelUnit::ErrorStatus status = convertFinite(source.expression(), target.expression(), value);
-    if (status != QelUnit::Ok) {
-        return Result<double>(status,
-                              "cannot convert " + std::string(from) + " to " + std::string(to) + ": " + reason(status));
+    return convertValue(value, source.expression(), target.expression(), from, to, false);
+}
+
+Result<double> convert(std::string_view quantity, std::string_view to) {
+    const Result<Reading> read = readQuantity(quantity);
+    if (!read) {
+        return Result<double>(read.status(), read.message());
     }
-    return Result<double>(value);
+    const QelUnitParseResult target = QelUnitParser::parseExpressionUtf8(to);
+    if (!target) {
+        return parseFailure<double>(target);
+    }
+    const QelUnitExpression source(read->quantity.GetType());
+    Result<double> converted = convertValue(read->quantity.GetValue(), source, target.expression(), quantity, to, true);
+    if (!converted) {
+        return converted;
+    }
+    // The sum's error and rounding go through the conversion, magnified as its own rounding is.
+    const double m = magnification(source, target.expression(), *converted);
+    const double error = (1.0 + read->error * m) * (1.0 + converted.relativeError()) - 1.0;
+    return Result<double>(*converted, error, m * (read->rounding + 1.0));
 }
 
 std::string toString(const QelUnitVar& quantity) {

@@ -36,6 +36,11 @@ struct UnitRecord {
     const wchar_t* defaultAbbreviation;
     const wchar_t* vellumAbbreviation; // null where the unit has none
     std::uint32_t messageId;           // 0: no localized text
+    // Where the stored factor is a rounding of the unit's definition: the definition's value, stored /
+    // definition - 1, and the definition in words (UTF-8). Elsewhere factor, 0 and null.
+    double definition;
+    double difference;
+    const char* definitionText;
 };
 
 // code must be the enumerator's value; a row out of place fails to compile.
@@ -43,9 +48,24 @@ constexpr UnitRecord makeUnit(int code, QelUnit::BuiltinUnits unit, const wchar_
                               const wchar_t* singular, const wchar_t* plural, const wchar_t* abbreviation,
                               const wchar_t* vellum, QelUnit::BuiltinTypes type, QelUnit::UnitSystem system,
                               FactorField factor) {
-    return code == unit ? UnitRecord{unit,     internalName, factor.isBase, factor.value, system, type,
-                                     singular, plural,       abbreviation,  vellum,       0}
+    return code == unit ? UnitRecord{unit, internalName, factor.isBase, factor.value, system,
+                                     type, singular,     plural,        abbreviation, vellum,
+                                     0,    factor.value, 0.0,           nullptr}
                         : throw "unit code does not match its enumerator";
+}
+
+constexpr double absolute(double x) { return x < 0.0 ? -x : x; }
+
+// A row whose stored factor rounds its definition. It declares stored / definition - 1 to two significant
+// digits, and a row that parts from its definition by anything else fails to compile, named.
+constexpr UnitRecord makeRounded(UnitRecord record, double definition, double declared, const char* text) {
+    record.definition = definition;
+    record.difference = record.factor / definition - 1.0;
+    record.definitionText = text;
+    const bool asDeclared =
+        declared != 0.0 && absolute(record.difference - declared) <= 0.05 * absolute(declared) + 4e-16;
+    return asDeclared ? record
+                      : throw "the stored factor parts from its definition by other than the declared difference";
 }
 
 /// A unit type: exponents over mass, length, time, temperature, current,

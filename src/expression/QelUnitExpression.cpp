@@ -1,3 +1,5 @@
+#include "unittype/Conversion.h"
+
 #include <qelunits/QelUnitExpression.h>
 
 #include "factors/DirectFactors.h"
@@ -59,15 +61,21 @@ QelUnit::ErrorStatus QelUnitExpression::Convert(const QelUnitExpression& to, dou
     }
     ConversionFactor f;
     const QelUnit::ErrorStatus status = typeFactor(*this, to, f);
+    if (status != QelUnit::Ok && status != QelUnit::CustomConversion) {
+        return status;
+    }
+    // The scales' functions are increasing and exact at absolute zero, so a result below it has a reading
+    // below it.
+    if (isBelowAbsoluteZero(value)) {
+        return QelUnit::Underflow;
+    }
     if (status == QelUnit::CustomConversion && f.customConversion != nullptr) {
         value = f.customConversion(value * mScale) / to.mScale;
-        return QelUnit::Ok;
-    }
-    if (status == QelUnit::Ok) {
+    } else if (status == QelUnit::Ok) {
         // The identity leaves the value's bits alone, as a quantity's conversion does.
         value = f.isIdentity && !isScaled() && !to.isScaled() ? value : value * (mScale * f.factor / to.mScale);
     }
-    return status == QelUnit::CustomConversion ? QelUnit::Ok : status;
+    return QelUnit::Ok;
 }
 
 bool QelUnitExpression::isReciprocalOf(const QelUnitExpression& to) const {
@@ -97,12 +105,17 @@ QelUnit::ErrorStatus QelUnitExpression::ConvertReciprocal(const QelUnitExpressio
 }
 
 bool QelUnitExpression::isBelowAbsoluteZero(double value) const {
-    if (mDifference || !isTemperature()) {
+    if (mDifference || !isTemperature() || !usableScale(mScale)) {
         return false;
     }
-    double kelvin = value;
-    return Convert(QelUnitExpression(QelUnitType(QelUnit::kelvin)), kelvin) == QelUnit::Ok &&
-           kelvin < kAbsoluteZeroMargin;
+    ConversionFactor f;
+    const QelUnit::ErrorStatus status = mType.GetConversionFactor(QelUnitType(QelUnit::kelvin), f);
+    const double kelvin = status == QelUnit::CustomConversion ? f.customConversion(value * mScale) : value * mScale;
+    return kelvin < kAbsoluteZeroMargin;
+}
+
+double QelUnitExpression::relativeError(const QelUnitExpression& to) const noexcept {
+    return mType.isCompatible(to.mType) ? qelunits_detail::conversionRelativeError(mType, to.mType) : 0.0;
 }
 
 QelUnitExpression& QelUnitExpression::operator*=(const QelUnitExpression& other) {

@@ -88,32 +88,57 @@ inline void accumulateReduction(ConversionFactor& factor, std::int32_t unit, std
     }
 }
 
-/// The reduction factor of a / b, walking the quotient's entries in order without building it.
-template <class List>
-ConversionFactor remainderFactor(const List& a, const List& b) noexcept {
-    ConversionFactor rem;
+/// Calls visit(unit, power) for the entries of a / b in unit order, walking both lists without building the
+/// quotient: a unit of one side with its power (0 included), a unit of both with the difference unless it is 0.
+template <class List, class Visit>
+void forEachQuotientEntry(const List& a, const List& b, Visit visit) noexcept {
     std::uint32_t i = a.first();
     std::uint32_t j = b.first();
     const std::uint32_t na = a.end();
     const std::uint32_t nb = b.end();
     while (i < na || j < nb) {
         if (j == nb || (i < na && a[i].unit < b[j].unit)) {
-            accumulateReduction(rem, a[i].unit, a[i].power);
+            visit(a[i].unit, a[i].power);
             i = a.after(i);
         } else if (i == na || b[j].unit < a[i].unit) {
-            accumulateReduction(rem, b[j].unit, wrapNeg(b[j].power));
+            visit(b[j].unit, wrapNeg(b[j].power));
             j = b.after(j);
         } else {
             const std::int32_t power = wrapSub(a[i].power, b[j].power);
             if (power != 0) {
-                accumulateReduction(rem, a[i].unit, power);
+                visit(a[i].unit, power);
             }
             i = a.after(i);
             j = b.after(j);
         }
     }
+}
+
+/// The reduction factor of a / b.
+template <class List>
+ConversionFactor remainderFactor(const List& a, const List& b) noexcept {
+    ConversionFactor rem;
+    forEachQuotientEntry(a, b,
+                         [&rem](std::int32_t unit, std::int32_t power) { accumulateReduction(rem, unit, power); });
     return rem;
 }
+
+// The bound of a conversion follows the net power of each unit alone: the units that the direct factors,
+// the shortcut and substitution put in place of others are all exact rows.
+constexpr bool directAndSubstitutedUnitsExact() {
+    for (int u = 0; u < kUnitCount; ++u) {
+        if (kDirect.slot[u].group != FactorGroup::None && kUnitTable[u].difference != 0.0) {
+            return false;
+        }
+    }
+    for (const SubstitutionRule& rule : kSubstitutionRules) {
+        if (kUnitTable[rule.pattern.unit].difference != 0.0 || kUnitTable[rule.replacement.unit].difference != 0.0) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(directAndSubstitutedUnitsExact(), "a rounded unit among the direct factors or substitutions");
 
 /// Converts the units of a and b that have a direct factor, pair by pair,
 /// into acc, and removes them from both lists. After a pair the next entry of
@@ -269,6 +294,20 @@ QelUnit::ErrorStatus unitConversionFactorGeneral(QelUnit::BuiltinUnits from, int
     const QelUnitFactor b{to, 1};
     factor = remainderFactor(FixedFactors<1>(&a, 1), FixedFactors<1>(&b, 1));
     return QelUnit::Ok;
+}
+
+double conversionRelativeError(const QelUnitType& from, const QelUnitType& to) noexcept {
+    // Each stored factor is its definition times 1 + d, so the result is the defined one times the product.
+    double growth = 1.0;
+    const ScratchFactors a(from.begin(), static_cast<std::uint32_t>(from.size()));
+    const ScratchFactors b(to.begin(), static_cast<std::uint32_t>(to.size()));
+    forEachQuotientEntry(a, b, [&growth](std::int32_t unit, std::int32_t power) {
+        const double d = kUnitTable[unit].difference;
+        if (d != 0.0) {
+            growth *= std::pow(1.0 + d, static_cast<double>(power));
+        }
+    });
+    return growth - 1.0;
 }
 
 QelUnit::ErrorStatus referenceConversionFactor(const QelUnitType& from, const QelUnitType& to,

@@ -48,6 +48,10 @@ inline QelUnit::ErrorStatus unitConversionFactor(QelUnit::BuiltinUnits from, int
     return unitConversionFactorGeneral(from, fromPower, to, toPower, factor);
 }
 
+/// The relative error of a conversion from one type to another, what it gives over what the units'
+/// definitions give, minus 1: 0 where every stored factor it uses is exact. from and to must be compatible.
+double conversionRelativeError(const QelUnitType& from, const QelUnitType& to) noexcept;
+
 /// QelUnitType::GetConversionFactor by the reference algorithm alone:
 /// compatibility by reducing both types, then substitution, pairing and the
 /// remainder on scratch lists. The member takes shortcuts that give the same bits.

@@ -5,6 +5,8 @@
 #include <qelunits/QelUnitParser.h>
 #include <qelunits/QelUnits.h>
 
+#include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <cstddef>
@@ -166,28 +168,20 @@ private:
         return kConversionError;
     }
     std::string number(double value) const;
-    // Prints a finite result; a result beyond the range of a double is an error, not "inf".
-    int print(double value, const std::string& lead, const std::string& unit) {
-        if (!std::isfinite(value)) {
-            return fail("the result is out of the range of a double");
-        }
-        mOut << lead << number(value) << unit << '\n';
-        return kOk;
-    }
+    std::string shown(const qelunits::Result<double>& result);
+    int print(const qelunits::Result<double>& result, const std::string& lead, const std::string& unit);
     int configure(const Options& options);
     bool readExpression(const std::string& text, QelUnitExpression& expression);
-    bool belowAbsoluteZero(const QelUnitExpression& unit, double value, const std::string& text);
     int noted(int status, const std::string& from, const std::string& to);
-    bool readReading(double value, const std::string& text, QelUnitExpression& unit);
     int convert(const std::string& value, const std::string& from, const std::string& to);
-    int convertTo(double value, const std::string& from, const QelUnitExpression& fromUnit, const std::string& to,
+    int converted(const qelunits::Result<double>& result, const std::string& from, const std::string& to,
                   const std::string& lead);
     int factor(const std::string& from, const std::string& to);
     int settingsConversion(const std::string& value, const std::string& from, const std::string& to, bool asFactor);
-    int incompatible(const std::string& from, const QelUnitExpression& fromUnit, const std::string& to,
-                     const QelUnitExpression& toUnit, QelUnit::ErrorStatus status);
+    int incompatible(const std::string& from, const std::string& to, QelUnit::ErrorStatus status);
     int info(const std::string& text);
     void infoUnit(QelUnit::BuiltinUnits unit);
+    void infoFactor(QelUnit::BuiltinUnits unit);
     void infoSharedNames(QelUnit::BuiltinUnits unit, std::string& notes);
     bool typeFilter(int& type) const;
 
@@ -204,9 +198,9 @@ private:
     int noCommand(const Arguments& a);
 
     int lines();
+    int line(const std::string& text);
     int dialogue();
     bool ask(const char* prompt, std::string& line);
-    bool readQuantity(std::string& have, double& value, QelUnitExpression& unit);
 
     std::istream& mIn;
     std::ostream& mOut;
@@ -274,13 +268,18 @@ int findOption(const std::string& arg) {
     return -1;
 }
 
-// Options may stand anywhere; "--" ends them; "-40" is a value, not an option.
+// A word that starts with '-' and then neither a digit nor a '.' ("-40" and "-.5" are values).
+bool looksLikeOption(const std::string& arg) {
+    return arg.size() > 1 && arg[0] == '-' && std::isdigit(static_cast<unsigned char>(arg[1])) == 0 && arg[1] != '.';
+}
+
+// Options may stand anywhere; "--" ends them.
 bool Tool::parseOptions(int argc, const char* const* argv, Options& options) {
     bool optionsEnded = false;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i] != nullptr ? argv[i] : "";
         const int option = findOption(arg);
-        if (optionsEnded || (option < 0 && arg.rfind("--", 0) != 0)) {
+        if (optionsEnded || (option < 0 && !looksLikeOption(arg))) {
             options.positional.push_back(arg);
         } else if (arg == "--") {
             optionsEnded = true;
@@ -348,13 +347,39 @@ int Tool::configure(const Options& options) {
     return kOk;
 }
 
-// At most mDigits significant digits, trailing zeros dropped; or the shortest exact text.
-std::string Tool::number(double value) const {
+// value with digits significant digits, trailing zeros dropped; or the shortest text that reads back as it.
+std::string written(double value, int digits, bool exact) {
     char buffer[64];
     char* const end = buffer + sizeof(buffer);
-    const std::to_chars_result r = mExact ? std::to_chars(buffer, end, value)
-                                          : std::to_chars(buffer, end, value, std::chars_format::general, mDigits);
+    const std::to_chars_result r = exact ? std::to_chars(buffer, end, value)
+                                         : std::to_chars(buffer, end, value, std::chars_format::general, digits);
     return std::string(buffer, r.ptr);
+}
+
+std::string Tool::number(double value) const { return written(value, mDigits, mExact); }
+
+// A result with as many digits as it vouches for, at most 12; or as --digits or --exact ask, and then a
+// note where those go beyond what the catalogue's factors vouch for.
+std::string Tool::shown(const qelunits::Result<double>& result) {
+    const bool chosen = mExact || mOptions->has(kDigits);
+    const int wanted = mExact ? kMaxDigits : chosen ? mDigits : kDefaultDigits;
+    const int vouched = result.digits(wanted);
+    const int printed = chosen ? wanted : std::max(vouched, 1);
+    if (vouched < printed && result.relativeError() > 0.0) {
+        mErr << "qelunits: " << mWhere << "note: the catalogue vouches for " << vouched << " significant digit"
+             << (vouched == 1 ? "" : "s") << " here (the factors used part from their definitions by "
+             << written(std::fabs(result.relativeError()), 2, false) << ")\n";
+    }
+    return written(*result, printed, mExact);
+}
+
+// Prints a finite result; a result beyond the range of a double is an error, not "inf".
+int Tool::print(const qelunits::Result<double>& result, const std::string& lead, const std::string& unit) {
+    if (!std::isfinite(*result)) {
+        return fail("the result is out of the range of a double");
+    }
+    mOut << lead << shown(result) << unit << '\n';
+    return kOk;
 }
 
 bool Tool::readExpression(const std::string& text, QelUnitExpression& expression) {
@@ -367,40 +392,22 @@ bool Tool::readExpression(const std::string& text, QelUnitExpression& expression
     return true;
 }
 
-// A temperature reading below absolute zero is an error, given or resulting.
-bool Tool::belowAbsoluteZero(const QelUnitExpression& unit, double value, const std::string& text) {
-    if (!unit.isBelowAbsoluteZero(value)) {
-        return false;
-    }
-    fail(number(value) + " " + text + " is below absolute zero");
-    return true;
-}
-
-bool Tool::readReading(double value, const std::string& text, QelUnitExpression& unit) {
-    return readExpression(text, unit) && !belowAbsoluteZero(unit, value, text);
-}
-
+// VALUE may be a fraction or a sum of numbers ("1|3", "1/2"), read by the library's quantity reader.
 int Tool::convert(const std::string& value, const std::string& from, const std::string& to) {
-    double number = 0.0;
-    if (!readValue(value, number)) {
+    const qelunits::Result<QelUnitVar> number = qelunits::parseQuantity(value);
+    if (!number || number->GetType().size() != 0) {
         return usage("'" + value + "' is not a number");
     }
-    QelUnitExpression fromUnit;
-    return readReading(number, from, fromUnit) ? convertTo(number, from, fromUnit, to, "") : kConversionError;
+    return converted(qelunits::convert(number->GetValue(), from, to), from, to, "");
 }
 
-// Prints the result with to as the user wrote it.
-int Tool::convertTo(double value, const std::string& from, const QelUnitExpression& fromUnit, const std::string& to,
+// Prints a conversion's result with to as the user wrote it, or why there is none.
+int Tool::converted(const qelunits::Result<double>& result, const std::string& from, const std::string& to,
                     const std::string& lead) {
-    QelUnitExpression toUnit;
-    if (!readExpression(to, toUnit)) {
-        return kConversionError;
+    if (result.status() == QelUnit::TypesNotCompatible) {
+        return incompatible(from, to, result.status());
     }
-    const QelUnit::ErrorStatus status = fromUnit.Convert(toUnit, value);
-    if (status != QelUnit::Ok) {
-        return incompatible(from, fromUnit, to, toUnit, status);
-    }
-    return belowAbsoluteZero(toUnit, value, to) ? kConversionError : noted(print(value, lead, " " + to), from, to);
+    return result ? noted(print(result, lead, " " + to), from, to) : fail(result.message());
 }
 
 // A result read through a kept short spelling ("t" the short ton) says so on standard error.
@@ -427,16 +434,17 @@ int Tool::factor(const std::string& from, const std::string& to) {
         return fail(from + " to " + to + " converts by a function, not a factor: use convert");
     }
     if (status != QelUnit::Ok) {
-        return incompatible(from, fromUnit, to, toUnit, status);
+        return incompatible(from, to, status);
     }
-    return noted(print(f, "", ""), from, to);
+    return noted(print(qelunits::Result<double>(f, fromUnit.relativeError(toUnit), 1.0), "", ""), from, to);
 }
 
-int Tool::incompatible(const std::string& from, const QelUnitExpression& fromUnit, const std::string& to,
-                       const QelUnitExpression& toUnit, QelUnit::ErrorStatus status) {
+// from is a unit or a quantity ("10 ft"), to a unit; both read already.
+int Tool::incompatible(const std::string& from, const std::string& to, QelUnit::ErrorStatus status) {
+    const QelUnitType fromType = qelunits::parseQuantity(from)->GetType();
+    const QelUnitType toType = qelunits::parseExpression(to)->type();
     return fail("cannot convert " + from + " to " + to + ": " + qelunits::statusMessage(status) + " (" + from + ": " +
-                dimension(fromUnit.type()) + "; " + to + ": " + dimension(toUnit.type()) + ")" + aboutNames(from) +
-                aboutNames(to));
+                dimension(fromType) + "; " + to + ": " + dimension(toType) + ")" + aboutNames(from) + aboutNames(to));
 }
 
 int Tool::settingsConversion(const std::string& value, const std::string& from, const std::string& to, bool asFactor) {
@@ -461,8 +469,10 @@ int Tool::settingsConversion(const std::string& value, const std::string& from, 
     if (status != QelUnit::Ok) {
         return fail("cannot convert settings code " + from + " to " + to + ": " + qelunits::statusMessage(status));
     }
+    const QelUnitType source(QelUnitBase::mapToBuiltin(fromCode, mFoot), 1);
     const QelUnitType target(QelUnitBase::mapToBuiltin(toCode, mFoot), 1);
-    return print(number, "", asFactor ? "" : " " + toString(target));
+    const double bound = QelUnitExpression(source).relativeError(QelUnitExpression(target));
+    return print(qelunits::Result<double>(number, bound, 1.0), "", asFactor ? "" : " " + toString(target));
 }
 
 // A scaled expression first says so ("means: 1000000 × J"); the lines after describe its unit or type.
@@ -497,21 +507,36 @@ void Tool::infoUnit(QelUnit::BuiltinUnits unit) {
     const QelUnit::BuiltinTypes unitType = QelUnit::getType(unit);
     const bool metric = QelUnit::isMetric(unit);
     const bool imperial = QelUnit::isImperial(unit);
+    const std::string abbreviation = qelunits::defaultAbbreviation(unit);
+    const std::string superscripts = qelunits::defaultAbbreviationAsVellum(unit);
     mOut << "id: " << unit << "\ninternal name: " << qelunits::internalName(unit)
          << "\nsingular: " << qelunits::singularName(unit) << "\nplural: " << qelunits::pluralName(unit)
-         << "\nabbreviation: " << qelunits::defaultAbbreviation(unit)
-         << "\nVellum form: " << qelunits::defaultAbbreviationAsVellum(unit) << "\ntype: " << unitType << " "
-         << qelunits::displayName(unitType) << " [" << qelunits::dimension(QelUnitType(unit, 1)) << "]\nsystem: "
+         << "\nabbreviation: " << abbreviation
+         << (superscripts != abbreviation ? "\nwith superscripts: " + superscripts : "") << "\ntype: " << unitType
+         << " " << qelunits::displayName(unitType) << " [" << qelunits::dimension(QelUnitType(unit, 1)) << "]\nsystem: "
          << (metric && imperial ? "metric and imperial"
              : metric           ? "metric"
              : imperial         ? "imperial"
                                 : "neither")
          << '\n';
-    const QelUnit::BuiltinUnits base = qelunits::baseUnit(unitType);
+    infoFactor(unit);
+}
+
+// The stored factor and, where it rounds the unit's definition, the definition and how far apart they are.
+void Tool::infoFactor(QelUnit::BuiltinUnits unit) {
+    const QelUnit::BuiltinUnits base = qelunits::baseUnit(QelUnit::getType(unit));
+    const std::string baseText = " " + toString(QelUnitType(base, 1));
     double f = 0.0;
-    const QelUnit::ErrorStatus status = QelUnitBase::GetConversionFactor(unit, base, f);
-    mOut << "factor to base unit: " << (status == QelUnit::Ok ? number(f) : "none (converts by a function)") << ' '
-         << toString(QelUnitType(base, 1)) << '\n';
+    if (QelUnitBase::GetConversionFactor(unit, base, f) != QelUnit::Ok) {
+        mOut << "factor to base unit: none (converts by a function)" << baseText << '\n';
+        return;
+    }
+    const qelunits::FactorDefinition d = qelunits::factorDefinition(unit);
+    mOut << "factor to base unit: " << number(f) << baseText << (d.text.empty() ? ", its definition\n" : "\n");
+    if (!d.text.empty()) {
+        mOut << "definition: " << number(d.defined) << baseText << " (" << d.text
+             << ")\ndifference: " << written(d.difference, 2, false) << " (stored / definition - 1)\n";
+    }
 }
 
 // The units that share a text with unit, and the notes on its short spellings.
@@ -575,7 +600,7 @@ int Tool::types(const Arguments& /*unused*/) {
             units += QelUnit::getType(static_cast<QelUnit::BuiltinUnits>(code)) == type ? 1 : 0;
         }
         const QelUnit::BuiltinUnits base = qelunits::baseUnit(type);
-        mOut << t << '\t' << qelunits::displayName(type) << '\t' << units << " units\t"
+        mOut << t << '\t' << qelunits::displayName(type) << '\t' << units << (units == 1 ? " unit\t" : " units\t")
              << (base != QelUnit::dimensionless ? "base " + qelunits::unitText(base) : "no base unit") << '\n';
     }
     return kOk;
@@ -618,27 +643,38 @@ bool splitWords(const std::string& line, std::vector<std::string>& words) {
     return quote == 0;
 }
 
+// Every input line gives one output line, empty for a comment, a blank line or a failure, so that the
+// results stay in step with their inputs.
 int Tool::lines() {
     int worst = kOk;
-    std::string line;
-    for (int number = 1; std::getline(mIn, line); ++number) {
-        std::vector<std::string> words;
+    std::string text;
+    for (int number = 1; std::getline(mIn, text); ++number) {
         mWhere = "line " + std::to_string(number) + ": ";
-        int status = kOk;
-        if (!splitWords(line, words)) {
-            status = usage("unbalanced quotes");
-        } else if (words.empty() || (!words[0].empty() && words[0][0] == '#')) {
-            continue;
-        } else if (words.size() != 3) {
-            status = usage("expected VALUE FROM TO");
-        } else {
-            status = mSettings ? settingsConversion(words[0], words[1], words[2], false)
-                               : convert(words[0], words[1], words[2]);
-        }
+        const int status = line(text);
         worst = status > worst ? status : worst;
     }
     mWhere.clear();
     return worst;
+}
+
+// "VALUE FROM TO", or "QUANTITY TO" ('5 ft + 10 in' m); a blank line or a comment converts nothing.
+int Tool::line(const std::string& text) {
+    std::vector<std::string> words;
+    const bool balanced = splitWords(text, words);
+    if (balanced && (words.empty() || (!words[0].empty() && words[0][0] == '#'))) {
+        mOut << '\n';
+        return kOk;
+    }
+    const int status =
+        !balanced                         ? usage("unbalanced quotes")
+        : words.size() == 2 && !mSettings ? converted(qelunits::convert(words[0], words[1]), words[0], words[1], "")
+        : words.size() != 3 ? usage(mSettings ? "expected VALUE FROM TO" : "expected VALUE FROM TO or QUANTITY TO")
+        : mSettings         ? settingsConversion(words[0], words[1], words[2], false)
+                            : convert(words[0], words[1], words[2]);
+    if (status != kOk) {
+        mOut << '\n';
+    }
+    return status;
 }
 
 // Shows prompt and reads a line, trimmed; "help" and "?" show the help and ask
@@ -663,27 +699,22 @@ bool Tool::ask(const char* prompt, std::string& line) {
     }
 }
 
-// "10 ft" is 10 of ft, "ft" 1 of it; have keeps the unit alone.
-bool Tool::readQuantity(std::string& have, double& value, QelUnitExpression& unit) {
-    const std::size_t blank = have.find_first_of(" \t");
-    double number = 0.0;
-    const bool leads = blank != std::string::npos && readValue(have.substr(0, blank), number);
-    value = leads ? number : 1.0;
-    have = leads ? trimmed(have.substr(blank)) : have;
-    return readReading(value, have, unit);
-}
-
 // "You have: 10 ft" / "You want: m" until the input ends or the user leaves; a
-// failed conversion asks "You want:" again.
+// failed conversion asks "You want:" again. A quantity is read in its own unit
+// first, so that a wrong one is named before "You want:".
 int Tool::dialogue() {
     for (;;) {
         std::string have;
         if (!ask("You have: ", have)) {
             return kOk;
         }
-        double value = 1.0;
-        QelUnitExpression from;
-        if (have.empty() || !readQuantity(have, value, from)) {
+        const qelunits::Result<QelUnitVar> quantity = qelunits::parseQuantity(have);
+        const qelunits::Result<double> itself =
+            quantity ? qelunits::convert(have, toString(quantity->GetType())) : qelunits::Result<double>(0.0);
+        if (have.empty() || !quantity || !itself) {
+            if (!have.empty()) {
+                fail(quantity ? itself.message() : quantity.message());
+            }
             continue;
         }
         std::string want;
@@ -691,7 +722,7 @@ int Tool::dialogue() {
             if (!ask("You want: ", want)) {
                 return kOk;
             }
-        } while (!want.empty() && convertTo(value, have, from, want, "\t") != kOk);
+        } while (!want.empty() && converted(qelunits::convert(have, want), have, want, "\t") != kOk);
     }
 }
 
