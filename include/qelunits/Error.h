@@ -36,7 +36,7 @@ enum class ErrorKind : std::uint8_t {
     InvalidText,       ///< no text, nothing but blanks, or text that is not UTF-8
     InvalidNumber,     ///< a quantity text without a finite number in front
     UnknownUnit,       ///< a name that means no unit ("fot")
-    AmbiguousText,     ///< a name that matches only in another case, or means several units ("mpa", "kpa")
+    AmbiguousText,     ///< a symbol in another case ("kpa"), or units side by side after '/' ("J/kg K")
     RefusedText,       ///< a spelling refused on purpose ("psig", a lone "C")
     Syntax,            ///< an operator, parenthesis, exponent or term where it cannot stand
     IncompatibleUnits, ///< units of different dimensions (m and s)

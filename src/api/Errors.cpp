@@ -7,26 +7,11 @@
 #include <qelunits/Version.h>
 
 #include <cstdlib>
-#include <type_traits>
-
-namespace qelunits {
-namespace {
-
-// The reader names a symbol written in the wrong case with a code of its own where it has one; found by
-// name, so that this compiles before and after the code exists.
-template <class E, class = void>
-struct WrongCase {
-    static constexpr bool is(E /*error*/) { return false; }
-};
-template <class E>
-struct WrongCase<E, std::void_t<decltype(E::WrongCase)>> {
-    static constexpr bool is(E error) { return error == E::WrongCase; }
-};
 
 #define QELUNITS_STRINGIZE_(x) #x
 #define QELUNITS_STRINGIZE(x) QELUNITS_STRINGIZE_(x)
 
-} // namespace
+namespace qelunits {
 
 Error::Error(ErrorKind kind, const std::string& message, std::size_t position)
     : std::runtime_error(message), mKind(kind), mPosition(position) {}
@@ -65,6 +50,8 @@ ErrorKind kindOf(QelUnitParseResult::Error error) noexcept {
     case E::UnknownUnit:
         return ErrorKind::UnknownUnit;
     case E::AmbiguousCase:
+    case E::WrongCase:
+    case E::AmbiguousProduct:
         return ErrorKind::AmbiguousText;
     case E::RefusedUnit:
         return ErrorKind::RefusedText;
@@ -73,7 +60,7 @@ ErrorKind kindOf(QelUnitParseResult::Error error) noexcept {
     case E::NumberOutOfRange:
         return ErrorKind::OutOfRange;
     default:
-        return WrongCase<E>::is(error) ? ErrorKind::AmbiguousText : ErrorKind::Syntax;
+        return ErrorKind::Syntax;
     }
 }
 

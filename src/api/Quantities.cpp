@@ -1,5 +1,8 @@
 // Lookup, parsing and conversion from UTF-8 text.
 
+#include "api/ValueCore.h"
+#include "parse/ReadUtf8.h"
+
 #include <qelunits/QelUnitParser.h>
 #include <qelunits/QelUnitsUtf8.h>
 
@@ -22,8 +25,9 @@ std::string shortest(double value) {
     return std::string(number, std::to_chars(number, number + sizeof number, value).ptr);
 }
 
+// This layer's callers tell failures apart by status: every unreadable text is InvalidUnit.
 template <class T>
-Result<T> parseFailure(const QelUnitParseResult& parsed) {
+Result<T> unreadable(const QelUnitParseResult& parsed) {
     return Result<T>(QelUnit::InvalidUnit, toUtf8(parsed.message()));
 }
 
@@ -55,22 +59,6 @@ double magnification(const QelUnitExpression& from, const QelUnitExpression& to,
     return (std::fabs(result - offset) + std::fabs(offset)) / std::fabs(result);
 }
 
-// text[from, to) with one blank for each character before it, so that a message counts positions from
-// the start of the whole text.
-std::string blankedBefore(std::string_view text, std::size_t from, std::size_t to) {
-    std::string blanked;
-    for (std::size_t i = 0; i < from; ++i) {
-        blanked += (text[i] & 0xC0) != 0x80 ? " " : ""; // not a UTF-8 continuation byte
-    }
-    return blanked.append(text.substr(from, to - from));
-}
-
-// The unit expression text[from, to); parsed again with the text before it blanked only for the message.
-QelUnitParseResult parseRange(std::string_view text, std::size_t from, std::size_t to) {
-    const QelUnitParseResult unit = QelUnitParser::parseExpressionUtf8(text.substr(from, to - from));
-    return unit ? unit : QelUnitParser::parseExpressionUtf8(blankedBefore(text, from, to));
-}
-
 std::size_t skipBlanks(std::string_view text, std::size_t i, std::size_t end) {
     while (i < end && isBlank(text[i])) {
         ++i;
@@ -78,43 +66,31 @@ std::size_t skipBlanks(std::string_view text, std::size_t i, std::size_t end) {
     return i;
 }
 
-enum class Number { None, Read, Bad };
-
-// A number at i, read on to its end; None, and i left alone, where no digit or '.' starts one ("nanometer"
-// and "inf" are units to the parser).
-Number readNumber(std::string_view text, std::size_t& i, std::size_t end, double& value, std::string& message) {
-    const std::size_t start = i;
-    const std::size_t digits = i + 1 < end && text[i] == '+' && text[i + 1] != '-' ? i + 1 : i; // no '+' for from_chars
-    const std::size_t first = digits < end && text[digits] == '-' ? digits + 1 : digits;
-    if (first == end || (std::isdigit(static_cast<unsigned char>(text[first])) == 0 && text[first] != '.')) {
-        return Number::None;
-    }
-    const std::from_chars_result number = std::from_chars(text.data() + digits, text.data() + end, value);
-    if (number.ec == std::errc::invalid_argument) {
-        return Number::None;
-    }
-    i = static_cast<std::size_t>(number.ptr - text.data());
-    if (number.ec == std::errc() && std::isfinite(value)) {
-        return Number::Read;
-    }
-    message = number.ec == std::errc() ? at("expected a finite number", start)
-                                       : at("number out of the range of a double", start);
-    return Number::Bad;
+std::string badNumber(NumberRead number, std::size_t start) {
+    return number == NumberRead::OutOfRange ? at("number out of the range of a double", start)
+                                            : at("expected a finite number", start);
 }
 
 // A number, or a fraction "a|b" of two; 1 where none starts. False with the message for a bad one.
 bool readValue(std::string_view text, std::size_t& i, std::size_t end, double& value, std::string& message) {
-    const Number number = readNumber(text, i, end, value, message);
+    const std::size_t start = i;
+    const NumberRead number = readNumber(text, i, end, value);
+    if (number != NumberRead::Read) {
+        value = 1.0;
+        message = number == NumberRead::None ? "" : badNumber(number, start);
+        return number == NumberRead::None;
+    }
     const std::size_t bar = skipBlanks(text, i, end);
-    if (number != Number::Read || bar == end || text[bar] != '|') {
-        value = number == Number::None ? 1.0 : value;
-        return number != Number::Bad;
+    if (bar == end || text[bar] != '|') {
+        return true;
     }
     double denominator = 0.0;
     i = skipBlanks(text, bar + 1, end);
-    const std::size_t start = i;
-    if (readNumber(text, i, end, denominator, message) != Number::Read || denominator == 0.0) {
-        message = message.empty() ? at("expected a number other than 0", start) : message;
+    const std::size_t second = i;
+    const NumberRead read = readNumber(text, i, end, denominator);
+    if (read != NumberRead::Read || denominator == 0.0) {
+        message = read == NumberRead::Read || read == NumberRead::None ? at("expected a number other than 0", second)
+                                                                       : badNumber(read, second);
         return false;
     }
     value /= denominator;
@@ -134,16 +110,10 @@ Result<QelUnitVar> parseTerm(std::string_view text, std::size_t begin, std::size
     if (i == end) {
         return Result<QelUnitVar>(QelUnitVar(value));
     }
-    // "1/2 m" divides 1 by 2 m: the parser reads it with a 1 for the value, by which the scale is multiplied.
-    std::string divided;
-    if (text[i] == '/' && i > valueStart) {
-        divided = blankedBefore(text, i, end);
-        divided[divided.size() - (end - i) - 1] = '1';
-    }
-    const QelUnitParseResult unit =
-        divided.empty() ? parseRange(text, i, end) : QelUnitParser::parseExpressionUtf8(divided);
+    // "1/2 m" divides 1 by 2 m: a leading '/' reads as 1/.
+    const QelUnitParseResult unit = qelunits_detail::readExpressionUtf8(text, i, end);
     if (!unit) {
-        return parseFailure<QelUnitVar>(unit);
+        return unreadable<QelUnitVar>(unit);
     }
     const double scaled = value * unit.expression().scale();
     if (!std::isfinite(scaled)) {
@@ -240,6 +210,25 @@ Result<double> convertValue(double value, const QelUnitExpression& source, const
 
 } // namespace
 
+NumberRead readNumber(std::string_view text, std::size_t& i, std::size_t end, double& value) noexcept {
+    const std::size_t digits = i + 1 < end && text[i] == '+' && text[i + 1] != '-' ? i + 1 : i; // no '+' for from_chars
+    const std::size_t first = digits < end && text[digits] == '-' ? digits + 1 : digits;
+    if (first == end || (std::isdigit(static_cast<unsigned char>(text[first])) == 0 && text[first] != '.')) {
+        return NumberRead::None;
+    }
+    double read = 0.0;
+    const std::from_chars_result number = std::from_chars(text.data() + digits, text.data() + end, read);
+    if (number.ec == std::errc::invalid_argument) { // "." or "-.": no digit
+        return NumberRead::None;
+    }
+    i = static_cast<std::size_t>(number.ptr - text.data());
+    if (number.ec == std::errc::result_out_of_range) {
+        return NumberRead::OutOfRange;
+    }
+    value = read;
+    return std::isfinite(read) ? NumberRead::Read : NumberRead::NotFinite;
+}
+
 std::optional<QelUnit::BuiltinUnits> findUnit(std::string_view name) {
     const std::optional<std::wstring> wide = fromUtf8(name);
     QelUnit::BuiltinUnits unit = QelUnit::dimensionless;
@@ -251,12 +240,12 @@ std::optional<QelUnit::BuiltinUnits> findUnit(std::string_view name) {
 
 Result<QelUnitType> parseType(std::string_view text) {
     const QelUnitParseResult parsed = QelUnitParser::parseUtf8(text);
-    return parsed ? Result<QelUnitType>(parsed.type()) : parseFailure<QelUnitType>(parsed);
+    return parsed ? Result<QelUnitType>(parsed.type()) : unreadable<QelUnitType>(parsed);
 }
 
 Result<QelUnitExpression> parseExpression(std::string_view text) {
     const QelUnitParseResult parsed = QelUnitParser::parseExpressionUtf8(text);
-    return parsed ? Result<QelUnitExpression>(parsed.expression()) : parseFailure<QelUnitExpression>(parsed);
+    return parsed ? Result<QelUnitExpression>(parsed.expression()) : unreadable<QelUnitExpression>(parsed);
 }
 
 Result<QelUnitVar> parseQuantity(std::string_view text) {
@@ -271,11 +260,11 @@ Result<QelUnitVar> parseQuantity(std::string_view text) {
 Result<double> convert(double value, std::string_view from, std::string_view to) {
     const QelUnitParseResult source = QelUnitParser::parseExpressionUtf8(from);
     if (!source) {
-        return parseFailure<double>(source);
+        return unreadable<double>(source);
     }
     const QelUnitParseResult target = QelUnitParser::parseExpressionUtf8(to);
     if (!target) {
-        return parseFailure<double>(target);
+        return unreadable<double>(target);
     }
     return convertValue(value, source.expression(), target.expression(), from, to, false);
 }
@@ -287,7 +276,7 @@ Result<double> convert(std::string_view quantity, std::string_view to) {
     }
     const QelUnitParseResult target = QelUnitParser::parseExpressionUtf8(to);
     if (!target) {
-        return parseFailure<double>(target);
+        return unreadable<double>(target);
     }
     const QelUnitExpression source(read->quantity.GetType());
     Result<double> converted = convertValue(read->quantity.GetValue(), source, target.expression(), quantity, to, true);

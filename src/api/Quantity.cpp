@@ -2,11 +2,10 @@
 // readings, comparison, and reading from text.
 
 #include "api/ValueCore.h"
+#include "parse/ReadUtf8.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
-#include <system_error>
 
 namespace qelunits {
 namespace {
@@ -56,21 +55,6 @@ bool refused(const Quantity& a, const Quantity& b) {
     return a.unit().isTemperaturePoint() || b.unit().isTemperaturePoint();
 }
 
-// Reads the unit text after a number with the number blanked: the number is ASCII, so every later position
-// is as the parser counts it in the whole text. Short texts are blanked on the stack.
-Result<Unit> unitAfter(std::string_view text, std::size_t unitStart) {
-    constexpr std::size_t kShort = 128;
-    if (text.size() <= kShort) {
-        char blanked[kShort];
-        std::fill(blanked, blanked + unitStart, ' ');
-        std::copy(text.begin() + static_cast<std::ptrdiff_t>(unitStart), text.end(), blanked + unitStart);
-        return Unit::parse(std::string_view(blanked, text.size()));
-    }
-    std::string blanked(text);
-    blanked.replace(0, unitStart, unitStart, ' ');
-    return Unit::parse(blanked);
-}
-
 } // namespace
 
 #if QELUNITS_HAS_EXCEPTIONS
@@ -78,23 +62,24 @@ Quantity::Quantity(std::string_view text) : Quantity(parse(text).value()) {}
 #endif
 
 Result<Quantity> Quantity::parse(std::string_view text) {
-    const std::size_t start =
-        static_cast<std::size_t>(std::find_if_not(text.begin(), text.end(), isBlank) - text.begin());
-    // std::from_chars takes no plus sign; "+-1" stays an error.
-    const bool plus = text.compare(start, 1, "+") == 0 && text.compare(start + 1, 1, "-") != 0;
+    std::size_t i = static_cast<std::size_t>(std::find_if_not(text.begin(), text.end(), isBlank) - text.begin());
+    const std::size_t start = i;
     double value = 0.0;
-    const char* end = text.data() + text.size();
-    const std::from_chars_result number = std::from_chars(text.data() + start + (plus ? 1 : 0), end, value);
-    if (number.ec == std::errc::result_out_of_range) {
+    const NumberRead number = readNumber(text, i, text.size(), value);
+    if (number == NumberRead::OutOfRange) {
         return R(ErrorKind::OutOfRange, "number out of the range of a double at " + std::to_string(start), start);
     }
-    if (number.ec != std::errc() || !std::isfinite(value)) {
+    if (number != NumberRead::Read) {
         return R(ErrorKind::InvalidNumber, "expected a finite number at " + std::to_string(start), start);
     }
-    if (std::all_of(number.ptr, end, isBlank)) {
+    if (std::all_of(text.begin() + static_cast<std::ptrdiff_t>(i), text.end(), isBlank)) {
         return R(Quantity(value, Unit()));
     }
-    const Result<Unit> unit = unitAfter(text, static_cast<std::size_t>(number.ptr - text.data()));
+    const QelUnitParseResult parsed = qelunits_detail::readExpressionUtf8(text, i, text.size());
+    if (!parsed) {
+        return parseFailure<Quantity>(parsed);
+    }
+    const Result<Unit> unit = Unit::fromExpression(parsed.expression());
     return unit ? R(Quantity(value, *unit)) : R::failureOf(unit);
 }
 

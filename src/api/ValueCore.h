@@ -16,6 +16,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace qelunits {
 
@@ -82,6 +83,12 @@ std::string planMessage(ErrorKind kind, const Unit& from, const Unit& to);
 bool belowAbsoluteZero(const Unit& unit, double value);
 /// The message of a reading below absolute zero.
 std::string belowZeroMessage(double value, const Unit& unit);
+/// How the number in front of a quantity's unit read.
+enum class NumberRead : std::uint8_t { None, Read, NotFinite, OutOfRange };
+/// The number at text[i], as std::from_chars reads it with a '+' allowed, i moved to its end (not past end);
+/// None, i left alone, where no digit or '.' follows the sign: "inf" and "nanometer" are units.
+NumberRead readNumber(std::string_view text, std::size_t& i, std::size_t end, double& value) noexcept;
+
 /// The shortest text that reads back as value.
 std::string numberText(double value);
 

@@ -3,6 +3,7 @@
 #include "common/Utf8.h"
 #include "parse/CharClass.h"
 #include "parse/Read.h"
+#include "parse/ReadUtf8.h"
 
 #include <qelunits/QelUnitParser.h>
 
@@ -73,6 +74,23 @@ QelUnitParseResult parseDecoded(std::string_view text, Parse parse) {
 }
 
 } // namespace
+
+QelUnitParseResult qelunits_detail::readExpressionUtf8(std::string_view text, std::size_t from, std::size_t to) {
+    WideText wide;
+    std::size_t bad = 0;
+    if (!wide.decode(text.substr(0, to), bad)) {
+        return failure(L"", 0, {QelUnitParseResult::Error::InvalidEncoding, bad, bad, {}});
+    }
+    std::size_t start = 0; // code points before from
+    for (std::size_t i = 0; i < from; ++i) {
+        start += (static_cast<unsigned char>(text[i]) & 0xC0U) != 0x80U ? 1U : 0U;
+    }
+    const std::wstring_view view = wide.view();
+    QelUnitExpression expression;
+    ParseFailure f;
+    return readText(view.data(), start, view.size(), expression, f) ? QelUnitParseResult(expression)
+                                                                    : failure(view.data(), view.size(), f);
+}
 
 QelUnitParseResult::QelUnitParseResult(QelUnitParseResult::Error error, std::size_t position, const QelStringP& message)
     : mError(error), mPosition(position), mMessage(message) {}
