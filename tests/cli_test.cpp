@@ -60,6 +60,14 @@ TEST(Cli, CommandsPrintTheirResultsAndStatuses) {
         {{"convert", "1", "cal", "J"}, 0, "4.184 J\n", ""}, // the thermochemical calorie
         {{"convert", "1", "yr", "kg/m"}, 1, "", "(yr: Time [s]; kg/m: Linear Weight [kg/m]); 'yr' can also mean"},
         {{"factor", "°C", "°F"}, 1, "", "converts by a function"},
+        // Reciprocal dimensions convert reciprocally, and say so.
+        {{"convert", "30", "mpg", "L/100 km"},
+         0,
+         "7.84048611111 L/100 km\n",
+         "qelunits: note: reciprocal conversion\n"},
+        {{"convert", "4", "L/100km", "km/L"}, 0, "25 km/L\n", "note: reciprocal conversion"},
+        {{"convert", "0", "mpg", "L/100km"}, 1, "", "reciprocally: 0 has no reciprocal\n"},
+        {{"convert", "1", "m/s", "s"}, 1, "", "Types Not Compatible"},
         {{"--settings", "convert", "1", "30", "12"}, 1, "", "qelunits: unknown settings-unit code 12\n"},
         {{"convert", "1", "m"}, 2, "", "wrong number of arguments for convert"},
         {{"--bogus", "types"}, 2, "", "unknown option --bogus"},
@@ -103,7 +111,9 @@ TEST(Cli, DescribesUnitsAndTypes) {
          {"id: 167\n", "internal name: minute\n", "type: 3 Time [s]\n", "system: neither\n",
           "factor to base unit: 60 sec, its definition\n", "'min' also minim"},
          -1},
-        {{"info", "MJ"}, {"means: 1000000 × J\n", "internal name: joule\n", "factor to base unit: 1 J, its definition\n"}, -1},
+        {{"info", "MJ"},
+         {"means: 1000000 × J\n", "internal name: joule\n", "factor to base unit: 1 J, its definition\n"},
+         -1},
         {{"info", "yr"}, {"internal name: sidereal_year\n", "\nnote: 'yr' is the sidereal year here (365.256 d)"}, -1},
         {{"info", "oz"},
          {"system: imperial\nfactor to base unit: 0.0283495 kg\ndefinition: 0.028349523125 kg (lb/16)\ndifference: "
@@ -144,8 +154,9 @@ TEST(Cli, DescribesUnitsAndTypes) {
 // One output line for each input line, empty for a comment, a blank line or a failure.
 TEST(Cli, ReadsConversionsLineByLine) {
     const Outcome o = runTool({}, "1 m ft\n# a comment\n\n1 \"sq ft\" 'sq in'\n2 fot m\n1 m ft s\n '5 ft + 10 in'  "
-                                  "\tm\n1 'm ft\n1/2 m ft\n'1 ft' s");
-    EXPECT_EQ(o.out, "3.28083989501 ft\n\n\n144 sq in\n\n\n1.778 m\n\n1.64041994751 ft\n\n");
+                                  "\tm\n1 'm ft\n1/2 m ft\n'1 ft' s\n'30 mpg' 'L/100 km'");
+    EXPECT_EQ(o.out, "3.28083989501 ft\n\n\n144 sq in\n\n\n1.778 m\n\n1.64041994751 ft\n\n7.84048611111 L/100 km\n");
+    EXPECT_NE(o.err.find("line 11: note: reciprocal conversion"), std::string::npos) << o.err;
     EXPECT_NE(o.err.find("line 10: cannot convert 1 ft to s"), std::string::npos) << o.err;
     EXPECT_NE(o.err.find("line 5: unknown unit 'fot'"), std::string::npos) << o.err;
     EXPECT_NE(o.err.find("line 6: expected VALUE FROM TO or QUANTITY TO"), std::string::npos) << o.err;

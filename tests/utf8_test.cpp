@@ -165,6 +165,38 @@ TEST(Utf8Layer, ConvertGivesTheValueOrTheReason) {
     EXPECT_FALSE(qelunits::parseExpression("(m"));
 }
 
+// Only asked for: convert refuses the same pairs. Values from the definitions (mile 1609.344 m, US gallon
+// 3.785411784 L).
+TEST(Utf8Layer, ReciprocalConversionIsAskedFor) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    // value, from, to, result, status, message
+    const std::tuple<double, const char*, const char*, double, QelUnit::ErrorStatus, const char*> cases[] = {
+        {30.0, "mpg", "L/100 km", 100.0 * 3.785411784 / (1.609344 * 30.0), QelUnit::Ok, ""},
+        {4.0, "L/100km", "km/L", 25.0, QelUnit::Ok, ""},
+        {2.0, "ms", "1/ks", 500000.0, QelUnit::Ok, ""},
+        {1.0, "m", "ft", nan, QelUnit::TypesNotCompatible, "cannot convert m to ft reciprocally: Types Not Compatible"},
+        {1.0, "m", "s", nan, QelUnit::TypesNotCompatible, "cannot convert m to s reciprocally: Types Not Compatible"},
+        {0.0, "mpg", "L/100km", nan, QelUnit::Overflow,
+         "cannot convert mpg to L/100km reciprocally: 0 has no reciprocal"},
+        {1e-310, "s", "/s", nan, QelUnit::Overflow,
+         "cannot convert s to /s reciprocally: Overflow: the result is beyond the range of a double"},
+        {1.0, "s", "fot", nan, QelUnit::InvalidUnit, "unknown unit 'fot' at 0; did you mean 'ft'?"}};
+    for (const auto& [value, from, to, result, status, message] : cases) {
+        SCOPED_TRACE(from);
+        const qelunits::Result<double> converted = qelunits::convertReciprocal(value, from, to);
+        EXPECT_EQ(converted.status(), status);
+        EXPECT_EQ(converted.message(), message);
+        if (status == QelUnit::Ok) {
+            EXPECT_NEAR(*converted, result, 1e-15 * result);
+            EXPECT_EQ(qelunits::convert(value, from, to).status(), QelUnit::TypesNotCompatible);
+        }
+    }
+    const qelunits::Result<double> summed = qelunits::convertReciprocal("1 s + 1000 ms", "/s");
+    EXPECT_EQ(summed.value_or(nan), 0.5);
+    EXPECT_EQ(qelunits::convertReciprocal("1 s + 1 m", "/s").status(), QelUnit::TypesNotCompatible);
+    EXPECT_EQ(qelunits::convertReciprocal("2 s", "fot").status(), QelUnit::InvalidUnit);
+}
+
 // A conversion's relative error is the value over what the definitions give, minus 1: values from
 // outside the library (NIST SP 811, IAU). A unit squared counts twice, one on both sides not at all;
 // substituted and directly converted units are exact. digits(12) counts the true digits among 12.

@@ -129,6 +129,13 @@ QELUNITS_EXPORT Result<double> convert(double value, std::string_view from, std:
 /// A quantity text, as parseQuantity reads it ("5 ft + 10 in", "1|3 m"), converted to to, with the error of
 /// both steps; fails as parseQuantity and the other convert do.
 QELUNITS_EXPORT Result<double> convert(std::string_view quantity, std::string_view to);
+/// value in from as the reciprocal value in to, where the two are of reciprocal dimensions: 30 mpg is
+/// 7.84 L/100 km. convert refuses such pairs, so that no reciprocal is taken unasked. Fails with
+/// TypesNotCompatible where the dimensions are not reciprocal, Overflow for 0 and for a reciprocal
+/// beyond the range of a double, and as convert for text that does not parse.
+QELUNITS_EXPORT Result<double> convertReciprocal(double value, std::string_view from, std::string_view to);
+/// A quantity text, as parseQuantity reads it, converted reciprocally to to.
+QELUNITS_EXPORT Result<double> convertReciprocal(std::string_view quantity, std::string_view to);
 
 /// What the catalogue knows of a unit's factor to the base unit of its type.
 struct FactorDefinition {

@@ -208,6 +208,22 @@ Result<double> convertValue(double value, const QelUnitExpression& source, const
     return Result<double>(value, source.relativeError(target), magnification(source, target, value));
 }
 
+// value in source as the reciprocal value in target. The result is the reciprocal of a product with the
+// factor, so its error is the factor's, inverted.
+Result<double> reciprocalValue(double value, const QelUnitExpression& source, const QelUnitExpression& target,
+                               std::string_view from, std::string_view to) {
+    const double given = value;
+    const QelUnit::ErrorStatus status = source.ConvertReciprocal(target, value);
+    if (status != QelUnit::Ok) {
+        return Result<double>(
+            status, "cannot convert " + std::string(from) + " to " + std::string(to) + " reciprocally: " +
+                        (status == QelUnit::Overflow && given == 0.0 ? "0 has no reciprocal" : reason(status)));
+    }
+    QelUnitExpression inverse = target;
+    inverse.pow(-1);
+    return Result<double>(value, 1.0 / (1.0 + source.relativeError(inverse)) - 1.0, 1.0);
+}
+
 } // namespace
 
 NumberRead readNumber(std::string_view text, std::size_t& i, std::size_t end, double& value) noexcept {
@@ -287,6 +303,37 @@ Result<double> convert(std::string_view quantity, std::string_view to) {
     const double m = magnification(source, target.expression(), *converted);
     const double error = (1.0 + read->error * m) * (1.0 + converted.relativeError()) - 1.0;
     return Result<double>(*converted, error, m * (read->rounding + 1.0));
+}
+
+Result<double> convertReciprocal(double value, std::string_view from, std::string_view to) {
+    const QelUnitParseResult source = QelUnitParser::parseExpressionUtf8(from);
+    if (!source) {
+        return unreadable<double>(source);
+    }
+    const QelUnitParseResult target = QelUnitParser::parseExpressionUtf8(to);
+    if (!target) {
+        return unreadable<double>(target);
+    }
+    return reciprocalValue(value, source.expression(), target.expression(), from, to);
+}
+
+Result<double> convertReciprocal(std::string_view quantity, std::string_view to) {
+    const Result<Reading> read = readQuantity(quantity);
+    if (!read) {
+        return Result<double>(read.status(), read.message());
+    }
+    const QelUnitParseResult target = QelUnitParser::parseExpressionUtf8(to);
+    if (!target) {
+        return unreadable<double>(target);
+    }
+    const Result<double> converted = reciprocalValue(
+        read->quantity.GetValue(), QelUnitExpression(read->quantity.GetType()), target.expression(), quantity, to);
+    if (!converted) {
+        return converted;
+    }
+    // The sum's error goes through the reciprocal inverted.
+    const double error = (1.0 + converted.relativeError()) / (1.0 + read->error) - 1.0;
+    return Result<double>(*converted, error, read->rounding + 1.0);
 }
 
 std::string toString(const QelUnitVar& quantity) {

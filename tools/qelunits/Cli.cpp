@@ -55,8 +55,8 @@ constexpr const char* kDialogueHelp =
     R"help(At "You have:" type a quantity: a number and a unit ("10 ft", "-40 °F", "60 mi/h"),
 or a unit alone for 1 of it. At "You want:" type the unit to convert it to ("m", "°C",
 "km/h"); an empty answer asks "You have:" again. Units are expressions such as
-"kg*m/s^2", "W/(m²·K)" or "sq ft". "quit", "exit" or the end of input leaves;
-"help" or "?" shows this text.
+"kg*m/s^2", "W/(m²·K)" or "sq ft"; "mpg" wanted in "L/100 km" converts reciprocally.
+"quit", "exit" or the end of input leaves; "help" or "?" shows this text.
 )help";
 
 struct Options {
@@ -172,10 +172,16 @@ private:
     int print(const qelunits::Result<double>& result, const std::string& lead, const std::string& unit);
     int configure(const Options& options);
     bool readExpression(const std::string& text, QelUnitExpression& expression);
-    int noted(int status, const std::string& from, const std::string& to);
+    int noted(int status, const std::string& from, const std::string& to, const std::string& more = "");
     int convert(const std::string& value, const std::string& from, const std::string& to);
-    int converted(const qelunits::Result<double>& result, const std::string& from, const std::string& to,
-                  const std::string& lead);
+    template <class Reciprocal>
+    int converted(const qelunits::Result<double>& result, Reciprocal reciprocal, const std::string& from,
+                  const std::string& to, const std::string& lead);
+    int convertedQuantity(const std::string& quantity, const std::string& to, const std::string& lead) {
+        return converted(
+            qelunits::convert(quantity, to), [&] { return qelunits::convertReciprocal(quantity, to); }, quantity, to,
+            lead);
+    }
     int factor(const std::string& from, const std::string& to);
     int settingsConversion(const std::string& value, const std::string& from, const std::string& to, bool asFactor);
     int incompatible(const std::string& from, const std::string& to, QelUnit::ErrorStatus status);
@@ -239,7 +245,8 @@ std::string Tool::help() {
         appendRow(text, *command.arguments != '\0' ? name + " " + command.arguments : name, command.help);
     }
     text += "\nFROM, TO and UNIT are unit expressions: \"ft\", \"km/h\", \"kg*m/s^2\", \"W/(m²·K)\", \"sq ft\", "
-            "\"MJ\".\n\nOptions:\n";
+            "\"MJ\".\nUnits of reciprocal dimensions (mpg and L/100 km) convert reciprocally, noted on standard "
+            "error.\n\nOptions:\n";
     for (const OptionSpec& option : kOptions) {
         const std::string name =
             option.shortName != nullptr ? std::string(option.shortName) + ", " + option.name : std::string(option.name);
@@ -398,21 +405,32 @@ int Tool::convert(const std::string& value, const std::string& from, const std::
     if (!number || number->GetType().size() != 0) {
         return usage("'" + value + "' is not a number");
     }
-    return converted(qelunits::convert(number->GetValue(), from, to), from, to, "");
+    const double n = number->GetValue();
+    return converted(
+        qelunits::convert(n, from, to), [&] { return qelunits::convertReciprocal(n, from, to); }, from, to, "");
 }
 
-// Prints a conversion's result with to as the user wrote it, or why there is none.
-int Tool::converted(const qelunits::Result<double>& result, const std::string& from, const std::string& to,
-                    const std::string& lead) {
-    if (result.status() == QelUnit::TypesNotCompatible) {
+// Prints a conversion's result with to as the user wrote it, or why there is none. Units of reciprocal
+// dimensions (mpg, L/100 km) convert reciprocally, said on standard error: a user asking for one by the
+// other means that.
+template <class Reciprocal>
+int Tool::converted(const qelunits::Result<double>& result, Reciprocal reciprocal, const std::string& from,
+                    const std::string& to, const std::string& lead) {
+    if (result.status() != QelUnit::TypesNotCompatible) {
+        return result ? noted(print(result, lead, " " + to), from, to) : fail(result.message());
+    }
+    const qelunits::Result<double> inverted = reciprocal();
+    if (inverted.status() == QelUnit::TypesNotCompatible) {
         return incompatible(from, to, result.status());
     }
-    return result ? noted(print(result, lead, " " + to), from, to) : fail(result.message());
+    return inverted ? noted(print(inverted, lead, " " + to), from, to, "reciprocal conversion")
+                    : fail(inverted.message());
 }
 
-// A result read through a kept short spelling ("t" the short ton) says so on standard error.
-int Tool::noted(int status, const std::string& from, const std::string& to) {
-    std::string notes;
+// A result read through a kept short spelling ("t" the short ton) or converted reciprocally says so on
+// standard error.
+int Tool::noted(int status, const std::string& from, const std::string& to, const std::string& more) {
+    std::string notes = more;
     for (const std::string* text : {&from, &to}) {
         addOnce(notes, qelunits::notes(*text), "; ");
     }
@@ -665,12 +683,12 @@ int Tool::line(const std::string& text) {
         mOut << '\n';
         return kOk;
     }
-    const int status =
-        !balanced                         ? usage("unbalanced quotes")
-        : words.size() == 2 && !mSettings ? converted(qelunits::convert(words[0], words[1]), words[0], words[1], "")
-        : words.size() != 3 ? usage(mSettings ? "expected VALUE FROM TO" : "expected VALUE FROM TO or QUANTITY TO")
-        : mSettings         ? settingsConversion(words[0], words[1], words[2], false)
-                            : convert(words[0], words[1], words[2]);
+    const int status = !balanced                         ? usage("unbalanced quotes")
+                       : words.size() == 2 && !mSettings ? convertedQuantity(words[0], words[1], "")
+                       : words.size() != 3
+                           ? usage(mSettings ? "expected VALUE FROM TO" : "expected VALUE FROM TO or QUANTITY TO")
+                       : mSettings ? settingsConversion(words[0], words[1], words[2], false)
+                                   : convert(words[0], words[1], words[2]);
     if (status != kOk) {
         mOut << '\n';
     }
@@ -722,7 +740,7 @@ int Tool::dialogue() {
             if (!ask("You want: ", want)) {
                 return kOk;
             }
-        } while (!want.empty() && converted(qelunits::convert(have, want), have, want, "\t") != kOk);
+        } while (!want.empty() && convertedQuantity(have, want, "\t") != kOk);
     }
 }
 
