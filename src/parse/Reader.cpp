@@ -256,23 +256,23 @@ private:
 
     bool unitOrNumber(const Sink& sink, std::int64_t power, const Token& op) {
         const Token token = mToken;
-        Meaning meaning;
         mAfterNumber = token.kind != TokenKind::Term;
-        if (mAfterNumber) {
-            return number(meaning) && raise(sink, meaning, power, token, op);
-        }
         // Most terms are a plain spelling of one catalogue unit: no reading to build.
-        const std::size_t length = token.end - token.begin;
-        const std::uint32_t hash = token.hashed() ? token.hash : hashFolded(mText + token.begin, length);
-        const LexEntry* entry = findSpelling(mText + token.begin, length, hash);
-        if (entry != nullptr && entry->plain != kNotPlain) {
+        const LexEntry* entry = mAfterNumber ? nullptr : plainEntry(token);
+        if (entry != nullptr) {
             const PlainUnit plain{static_cast<QelUnit::BuiltinUnits>(entry->plain)};
             advance();
             if (mToken.kind != TokenKind::Open) {
                 return raise(sink, plain, power, token, op);
             }
-            meaning.units[0] = {plain.unit, 1};
+        }
+        Meaning meaning;
+        if (entry != nullptr) {
+            meaning.units[0] = {static_cast<QelUnit::BuiltinUnits>(entry->plain), 1};
             return qualified(token, meaning) && afterTerm(token, nullptr) && raise(sink, meaning, power, token, op);
+        }
+        if (mAfterNumber) {
+            return number(meaning) && raise(sink, meaning, power, token, op);
         }
         switch (term(meaning)) {
         case TermRead::Failed:
@@ -283,6 +283,14 @@ private:
             break;
         }
         return raise(sink, meaning, power, token, op);
+    }
+
+    // The lexicon's entry for a term that spells one catalogue unit unscaled; null for any other.
+    const LexEntry* plainEntry(const Token& token) const {
+        const std::size_t length = token.end - token.begin;
+        const std::uint32_t hash = token.hashed() ? token.hash : hashFolded(mText + token.begin, length);
+        const LexEntry* entry = findSpelling(mText + token.begin, length, hash);
+        return entry != nullptr && entry->plain != kNotPlain ? entry : nullptr;
     }
 
     enum class TermRead : std::uint8_t { Failed, Read, Underscored };
