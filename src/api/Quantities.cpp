@@ -326,8 +326,8 @@ Result<double> convertReciprocal(std::string_view quantity, std::string_view to)
     if (!target) {
         return unreadable<double>(target);
     }
-    const Result<double> converted = reciprocalValue(
-        read->quantity.GetValue(), QelUnitExpression(read->quantity.GetType()), target.expression(), quantity, to);
+    Result<double> converted = reciprocalValue(read->quantity.GetValue(), QelUnitExpression(read->quantity.GetType()),
+                                               target.expression(), quantity, to);
     if (!converted) {
         return converted;
     }

@@ -64,17 +64,17 @@ constexpr void forEachSpelling(Visit visit) {
     }
     for (std::size_t row = 0; row < std::size(kPrefixableUnits); ++row) {
         const PrefixableUnit& unit = kPrefixableUnits[row];
-        for (std::uint8_t i = 0; i < std::size(unit.symbols); ++i) {
+        for (std::size_t i = 0; i < std::size(unit.symbols); ++i) {
             // No prefix attaches to a symbol that is refused on purpose.
             if (unit.symbols[i] != nullptr && !refusedSymbol(unit.symbols[i])) {
-                visit(LexEntry{unit.symbols[i], static_cast<std::uint16_t>(row), LexSource::PrefixableSymbol, i, true,
-                               plainPrefixable(unit)});
+                visit(LexEntry{unit.symbols[i], static_cast<std::uint16_t>(row), LexSource::PrefixableSymbol,
+                               static_cast<std::uint8_t>(i), true, plainPrefixable(unit)});
             }
         }
-        for (std::uint8_t i = 0; i < std::size(unit.names); ++i) {
+        for (std::size_t i = 0; i < std::size(unit.names); ++i) {
             if (unit.names[i] != nullptr) {
-                visit(LexEntry{unit.names[i], static_cast<std::uint16_t>(row), LexSource::PrefixableName, i, false,
-                               plainPrefixable(unit)});
+                visit(LexEntry{unit.names[i], static_cast<std::uint16_t>(row), LexSource::PrefixableName,
+                               static_cast<std::uint8_t>(i), false, plainPrefixable(unit)});
             }
         }
     }
