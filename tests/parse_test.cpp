@@ -245,6 +245,27 @@ TEST(Parse, TheLookupInFrontAgreesWithTheReader) {
     }
 }
 
+// A view ends where its length says, not at a terminator: every cut of these texts reads as the same text
+// copied, though the character after the cut is a digit, a sign, a blank or a letter.
+TEST(Parse, AViewIsReadToItsLengthOnly) {
+    const wchar_t* texts[] = {L"  m  s",         L"m-2",           L"km2 kg", L"ft^-2/s",
+                              L"kg/m s-1",       L"m\u00B2\u00B3", L"sq ft2", L"degree Celsius",
+                              L"kJ/(kg\u00B7K)", L"1/2 m",         L"m**-3",  L"kilo gram"};
+    for (const wchar_t* text : texts) {
+        const std::wstring_view whole(text);
+        for (std::size_t cut = 0; cut <= whole.size(); ++cut) {
+            SCOPED_TRACE(qelunits::toUtf8(std::wstring(whole.substr(0, cut))) + "|");
+            const QelUnitParseResult view = QelUnitParser::parseExpression(whole.substr(0, cut));
+            const QelUnitParseResult copy = QelUnitParser::parseExpression(std::wstring(whole.substr(0, cut)));
+            ASSERT_EQ(view.ok(), copy.ok());
+            EXPECT_TRUE(view.ok() ? view.expression().isEqualTo(copy.expression())
+                                  : view.error() == copy.error() && view.position() == copy.position());
+            EXPECT_STREQ(QelUnitParser::notes(whole.substr(0, cut)),
+                         QelUnitParser::notes(std::wstring(whole.substr(0, cut))));
+        }
+    }
+}
+
 // The parser's reading first (the catalogue walk checks that resolveName gives the first candidate), then
 // the others by preference; a name that matches only with case folded lists its readings by preference alone.
 TEST(Parse, SharedNamesFavourTheEverydayUnitAndListEveryCandidate) {
@@ -361,6 +382,8 @@ TEST(Format, CompoundTypesAndScalesReadBackEqual) {
         {L"(ft-lbf)^2", L"(ft-lbf)^2"},
         {L"angle_minute/s", L"angle_minute/sec"},
         {L"mg", L"mg"},
+        {L"qm", L"qm"}, // the first prefix and the last
+        {L"Qm", L"Qm"},
         {L"ppm", L"1e-06"},
         {L"1000/hr", L"1000/hr"},
         {L"2·(m/s)^2", L"2·(m/s)^2"},
