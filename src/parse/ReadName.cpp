@@ -7,6 +7,7 @@
 
 #include <qelunits/QelUnitParser.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <iterator>
@@ -28,18 +29,20 @@ constexpr std::uint8_t kPrefixCount = std::size(kPrefixes);
 static_assert(kPrefixCount < kNoPrefix, "a prefix row fits its byte");
 static_assert(kPrefixCount <= 64, "a prefix is one bit");
 
-constexpr bool exponentsInTable() {
+// The lowest and highest powers of ten that a prefixed unit reaches (a binary prefix scales apart).
+constexpr std::array<int, 2> powersReached() {
+    std::array<int, 2> reached{0, 0};
     for (const PrefixableUnit& unit : kPrefixableUnits) {
         for (const Prefix& prefix : kPrefixes) {
-            const int index = (prefix.binary ? 0 : prefix.exponent) + unit.exponent - kLowestPowerOfTen;
-            if (index < 0 || index >= static_cast<int>(std::size(kPowersOfTen))) {
-                return false;
-            }
+            const int power = (prefix.binary ? 0 : prefix.exponent) + unit.exponent;
+            reached = {std::min(reached[0], power), std::max(reached[1], power)};
         }
     }
-    return true;
+    return reached;
 }
-static_assert(exponentsInTable(), "every prefixed unit's power of ten is in the table");
+static_assert(powersReached()[0] == kLowestPowerOfTen &&
+                  powersReached()[1] == kLowestPowerOfTen + static_cast<int>(std::size(kPowersOfTen)) - 1,
+              "the table holds exactly the powers of ten that prefixed units reach");
 
 bool startsWith(const wchar_t* name, std::size_t length, const wchar_t* start, bool folded) {
     std::size_t i = 0;
