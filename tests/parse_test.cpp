@@ -248,9 +248,9 @@ TEST(Parse, TheLookupInFrontAgreesWithTheReader) {
 // A view ends where its length says, not at a terminator: every cut of these texts reads as the same text
 // copied, though the character after the cut is a digit, a sign, a blank or a letter.
 TEST(Parse, AViewIsReadToItsLengthOnly) {
-    const wchar_t* texts[] = {L"  m  s",         L"m-2",           L"km2 kg", L"ft^-2/s",
-                              L"kg/m s-1",       L"m\u00B2\u00B3", L"sq ft2", L"degree Celsius",
-                              L"kJ/(kg\u00B7K)", L"1/2 m",         L"m**-3",  L"kilo gram"};
+    const wchar_t* texts[] = {L"  m  s",        L"m-2",       L"km2 kg",         L"ft^-2/s",        L"kg/m s-1",
+                              L"m\u00B2\u00B3", L"sq ft2",    L"degree Celsius", L"kJ/(kg\u00B7K)", L"1/2 m",
+                              L"m**-3",         L"kilo gram", L"m/s-kg",         L"kg/m\u00B7s",    L"ft**2"};
     for (const wchar_t* text : texts) {
         const std::wstring_view whole(text);
         for (std::size_t cut = 0; cut <= whole.size(); ++cut) {
