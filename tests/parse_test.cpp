@@ -264,6 +264,15 @@ TEST(Parse, AViewIsReadToItsLengthOnly) {
                          QelUnitParser::notes(std::wstring(whole.substr(0, cut))));
         }
     }
+    // UTF-8 views around the length the decoder keeps on the stack, each followed by more ASCII.
+    const std::string text = "m" + std::string(126, ' ') + "s2 kg";
+    for (std::size_t cut = 127; cut <= 129; ++cut) {
+        SCOPED_TRACE(cut);
+        const QelUnitParseResult view = QelUnitParser::parseExpressionUtf8(std::string_view(text).substr(0, cut));
+        const QelUnitParseResult copy = QelUnitParser::parseExpressionUtf8(text.substr(0, cut));
+        ASSERT_TRUE(view.ok() && copy.ok());
+        EXPECT_TRUE(view.expression().isEqualTo(copy.expression()));
+    }
 }
 
 // The parser's reading first (the catalogue walk checks that resolveName gives the first candidate), then
