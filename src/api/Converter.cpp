@@ -137,12 +137,16 @@ Result<std::size_t> Converter::tryConvert(const double* source, double* target, 
     // Block by block, so that the check of readings and the conversion read each value from memory once; the
     // check first counts values near absolute zero without a branch, and looks closer only where there are any.
     constexpr std::size_t kBlock = 2048;
+    if (!mPoint) {
+        convertBlock(source, target, count);
+        return Result<std::size_t>(count);
+    }
     std::size_t failed = count;
     double failedValue = 0.0; // target may be source
     for (std::size_t from = 0; from < count; from += kBlock) {
         const std::size_t n = std::min(kBlock, count - from);
         const double* block = source + from;
-        if (mPoint && failed == count) {
+        if (failed == count) {
             const std::size_t near = qelunits_detail::countBelow(block, n, mSafeAbove);
             for (std::size_t i = 0; near != 0 && i < n && failed == count; ++i) {
                 failed = belowZero(block[i]) ? from + i : count;
