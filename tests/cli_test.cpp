@@ -50,6 +50,9 @@ TEST(Cli, CommandsPrintTheirResultsAndStatuses) {
         {{"--exact", "convert", "1", "sq pc", "m^2"}, 0, "9.52215670272064e+32 m^2\n", "definitions by 7.9e-05"},
         {{"--digits", "3", "convert", "1", "lb", "oz"}, 0, "16 oz\n", ""},
         {{"convert", "1|3", "m", "ft"}, 0, "1.09361329834 ft\n", ""},
+        {{"convert", "5 ft + 10 in", "m"}, 0, "1.778 m\n", ""}, // QUANTITY TO
+        {{"convert", "0.5", "m"}, 2, "", "wrong number of arguments"},
+        {{"--settings", "convert", "5 ft", "30"}, 2, "", "wrong number of arguments"},
         {{"factor", "mPa·s", "Pa*s"}, 0, "0.001\n", ""}, // a scaled expression
         {{"--digits", "1", "convert", "1", "m", "ft"}, 0, "3 ft\n", ""},
         {{"--exact", "convert", "25.4", "mm", "in"}, 0, "0.9999999999999999 in\n", ""},

@@ -193,6 +193,12 @@ private:
 
     // Handlers of the command table.
     int convertCommand(const Arguments& a) {
+        if (a.size() == 2) {
+            // A bare number is VALUE FROM TO with an argument missing, not a quantity.
+            const qelunits::Result<QelUnitVar> bare = qelunits::parseQuantity(a[0]);
+            return bare && bare->GetType().size() == 0 ? usage("wrong number of arguments for convert")
+                                                       : convertedQuantity(a[0], a[1], "");
+        }
         return mSettings ? settingsConversion(a[0], a[1], a[2], false) : convert(a[0], a[1], a[2]);
     }
     int factorCommand(const Arguments& a) {
@@ -224,7 +230,9 @@ private:
 // The commands, in the order --help lists them; dispatch and help both read this table.
 const CommandSpec Tool::kCommands[] = {
     {"convert", "VALUE FROM TO", 3, kSettingsOptions | kNumberOptions,
-     "print VALUE in FROM converted to TO (temperatures as readings)", &Tool::convertCommand},
+     "print VALUE in FROM converted to TO (temperatures as readings);\n"
+     "convert QUANTITY TO takes a quantity with its unit: \"5 ft + 10 in\" in, \"1|3 m\" ft",
+     &Tool::convertCommand},
     {"factor", "FROM TO", 2, kSettingsOptions | kNumberOptions, "print the factor from FROM to TO",
      &Tool::factorCommand},
     {"info", "UNIT", 1, kNumberOptions, "describe a unit or a unit expression", &Tool::infoCommand},
@@ -324,7 +332,10 @@ int Tool::run(const Options& options, bool interactive) {
     for (std::size_t i = 1; i < options.positional.size(); ++i) {
         arguments.push_back(trimmed(options.positional[i]));
     }
-    if (arguments.size() != command->count) {
+    // convert also takes QUANTITY TO, where the quantity carries its unit; settings codes have none.
+    const bool quantityTo =
+        command->handler == &Tool::convertCommand && arguments.size() == 2 && !options.has(kSettings);
+    if (arguments.size() != command->count && !quantityTo) {
         return usage("wrong number of arguments for " + name);
     }
     const int status = configure(options);
