@@ -43,7 +43,9 @@ struct OptionSpec {
 constexpr OptionSpec kOptions[kOptionCount] = {
     {"--settings", nullptr, nullptr, "read FROM and TO as settings-unit codes (30 feet, 2 meters, ...)"},
     {"--foot", nullptr, "international|survey", "the foot that settings codes for feet mean (default international)"},
-    {"--digits", nullptr, "N", "print N significant digits, 1 to 17 (default 12, trailing zeros dropped)"},
+    {"--digits", nullptr, "N",
+     "print N significant digits, 1 to 17 (default: those the catalogue vouches for, at most 12,\n"
+     "trailing zeros dropped)"},
     {"--exact", nullptr, nullptr, "print the shortest number that reads back as the same double"},
     {"--type", nullptr, "TYPE", "list the units of one type: its number, name or internal name, in any case"},
     {"--system", nullptr, "metric|imperial", "list the units of one system"},
