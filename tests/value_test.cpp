@@ -250,8 +250,8 @@ TEST(ValueApi, ConverterArraysAndReciprocals) {
     EXPECT_EQ(Converter("K", "K").tryConvert(values, values, 5).position(), 2U); // -508 K
     // Scaled readings convert value by value, as the expression layer converts them.
     double scaled[2] = {1.0, 2.5};
-    Converter(Unit("2 °C"), Unit("°F"))(scaled, scaled, 2);
-    EXPECT_EQ(scaled[1], Quantity(2.5, Unit("2 °C")).in(Unit("°F")));
+    Converter(Unit("2 °C"), Unit("4 °F"))(scaled, scaled, 2);
+    EXPECT_EQ(scaled[1], Quantity(2.5, Unit("2 °C")).in(Unit("4 °F")));
     double feet[5] = {1.0, 2.0, 3.0, 4.0, 5.0};
     double out[5] = {};
     Converter("m", "m")(feet, out, 5);
