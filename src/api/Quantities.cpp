@@ -224,6 +224,28 @@ Result<double> reciprocalValue(double value, const QelUnitExpression& source, co
     return Result<double>(value, 1.0 / (1.0 + source.relativeError(inverse)) - 1.0, 1.0);
 }
 
+// from and to read, then then(source, target); the first unreadable text fails.
+template <class Then>
+Result<double> withUnits(std::string_view from, std::string_view to, Then then) {
+    const QelUnitParseResult source = QelUnitParser::parseExpressionUtf8(from);
+    if (!source) {
+        return unreadable<double>(source);
+    }
+    const QelUnitParseResult target = QelUnitParser::parseExpressionUtf8(to);
+    return target ? then(source.expression(), target.expression()) : unreadable<double>(target);
+}
+
+// quantity and to read, then then(reading, target); the first unreadable text fails.
+template <class Then>
+Result<double> withQuantity(std::string_view quantity, std::string_view to, Then then) {
+    const Result<Reading> read = readQuantity(quantity);
+    if (!read) {
+        return Result<double>(read.status(), read.message());
+    }
+    const QelUnitParseResult target = QelUnitParser::parseExpressionUtf8(to);
+    return target ? then(*read, target.expression()) : unreadable<double>(target);
+}
+
 } // namespace
 
 NumberRead readNumber(std::string_view text, std::size_t& i, std::size_t end, double& value) noexcept {
@@ -274,66 +296,42 @@ Result<QelUnitVar> parseQuantity(std::string_view text) {
 }
 
 Result<double> convert(double value, std::string_view from, std::string_view to) {
-    const QelUnitParseResult source = QelUnitParser::parseExpressionUtf8(from);
-    if (!source) {
-        return unreadable<double>(source);
-    }
-    const QelUnitParseResult target = QelUnitParser::parseExpressionUtf8(to);
-    if (!target) {
-        return unreadable<double>(target);
-    }
-    return convertValue(value, source.expression(), target.expression(), from, to, false);
+    return withUnits(from, to, [&](const QelUnitExpression& source, const QelUnitExpression& target) {
+        return convertValue(value, source, target, from, to, false);
+    });
 }
 
 Result<double> convert(std::string_view quantity, std::string_view to) {
-    const Result<Reading> read = readQuantity(quantity);
-    if (!read) {
-        return Result<double>(read.status(), read.message());
-    }
-    const QelUnitParseResult target = QelUnitParser::parseExpressionUtf8(to);
-    if (!target) {
-        return unreadable<double>(target);
-    }
-    const QelUnitExpression source(read->quantity.GetType());
-    Result<double> converted = convertValue(read->quantity.GetValue(), source, target.expression(), quantity, to, true);
-    if (!converted) {
-        return converted;
-    }
-    // The sum's error and rounding go through the conversion, magnified as its own rounding is.
-    const double m = magnification(source, target.expression(), *converted);
-    const double error = (1.0 + read->error * m) * (1.0 + converted.relativeError()) - 1.0;
-    return Result<double>(*converted, error, m * (read->rounding + 1.0));
+    return withQuantity(quantity, to, [&](const Reading& read, const QelUnitExpression& target) {
+        const QelUnitExpression source(read.quantity.GetType());
+        Result<double> converted = convertValue(read.quantity.GetValue(), source, target, quantity, to, true);
+        if (!converted) {
+            return converted;
+        }
+        // The sum's error and rounding go through the conversion, magnified as its own rounding is.
+        const double m = magnification(source, target, *converted);
+        const double error = (1.0 + read.error * m) * (1.0 + converted.relativeError()) - 1.0;
+        return Result<double>(*converted, error, m * (read.rounding + 1.0));
+    });
 }
 
 Result<double> convertReciprocal(double value, std::string_view from, std::string_view to) {
-    const QelUnitParseResult source = QelUnitParser::parseExpressionUtf8(from);
-    if (!source) {
-        return unreadable<double>(source);
-    }
-    const QelUnitParseResult target = QelUnitParser::parseExpressionUtf8(to);
-    if (!target) {
-        return unreadable<double>(target);
-    }
-    return reciprocalValue(value, source.expression(), target.expression(), from, to);
+    return withUnits(from, to, [&](const QelUnitExpression& source, const QelUnitExpression& target) {
+        return reciprocalValue(value, source, target, from, to);
+    });
 }
 
 Result<double> convertReciprocal(std::string_view quantity, std::string_view to) {
-    const Result<Reading> read = readQuantity(quantity);
-    if (!read) {
-        return Result<double>(read.status(), read.message());
-    }
-    const QelUnitParseResult target = QelUnitParser::parseExpressionUtf8(to);
-    if (!target) {
-        return unreadable<double>(target);
-    }
-    Result<double> converted = reciprocalValue(read->quantity.GetValue(), QelUnitExpression(read->quantity.GetType()),
-                                               target.expression(), quantity, to);
-    if (!converted) {
-        return converted;
-    }
-    // The sum's error goes through the reciprocal inverted.
-    const double error = (1.0 + converted.relativeError()) / (1.0 + read->error) - 1.0;
-    return Result<double>(*converted, error, read->rounding + 1.0);
+    return withQuantity(quantity, to, [&](const Reading& read, const QelUnitExpression& target) {
+        Result<double> converted =
+            reciprocalValue(read.quantity.GetValue(), QelUnitExpression(read.quantity.GetType()), target, quantity, to);
+        if (!converted) {
+            return converted;
+        }
+        // The sum's error goes through the reciprocal inverted.
+        const double error = (1.0 + converted.relativeError()) / (1.0 + read.error) - 1.0;
+        return Result<double>(*converted, error, read.rounding + 1.0);
+    });
 }
 
 std::string toString(const QelUnitVar& quantity) {
