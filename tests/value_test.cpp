@@ -149,6 +149,8 @@ TEST(ValueApi, PointsAndDifferences) {
         {"20 °C", '^', "1", "20 °C"},
         {"20 °C", 'r', "0", "!temperature point"},
         {"10 ΔK", 's', "2", "20 Δ°K"},
+        {"10 ΔK", '*', "2 m/m", "20 Δ°K"}, // a difference times a number of no unit, either side
+        {"2 m/m", '*', "10 ΔK", "20 Δ°K"},
         {"4 ΔK^2", 'r', "0", "2 Δ°K"},
         {"10 J", '/', "2 J/K", "5 Δ°K"},
         {"5 K", '-', "10 ΔK", "!below absolute zero"},
