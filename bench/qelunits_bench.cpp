@@ -134,7 +134,7 @@ void BM_Qel_QuantityAdd_MeterFoot(benchmark::State& state) {
 }
 BENCHMARK(BM_Qel_QuantityAdd_MeterFoot);
 
-// The value API beside the specified classes: the same sum, and the same compound conversion.
+// The value API beside the original classes: the same sum, and the same compound conversion.
 void BM_Value_QuantityAdd_MeterFoot(benchmark::State& state) {
     const qelunits::Unit meter(QelUnit::meter);
     const qelunits::Quantity feet(1.0, qelunits::Unit(QelUnit::foot));

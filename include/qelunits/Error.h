@@ -78,7 +78,7 @@ private:
 namespace detail {
 /// Throws Error(kind, message, position); aborts where the library was built without exceptions.
 [[noreturn]] QELUNITS_EXPORT void raise(ErrorKind kind, const std::string& message, std::size_t position);
-/// The status of the specified classes a kind corresponds to.
+/// The status of the original classes a kind corresponds to.
 constexpr QelUnit::ErrorStatus statusOf(ErrorKind kind) noexcept {
     switch (kind) {
     case ErrorKind::None:
@@ -93,7 +93,7 @@ constexpr QelUnit::ErrorStatus statusOf(ErrorKind kind) noexcept {
         return QelUnit::InvalidUnit;
     }
 }
-/// The kind a status of the specified classes corresponds to.
+/// The kind a status of the original classes corresponds to.
 constexpr ErrorKind kindOf(QelUnit::ErrorStatus status) noexcept {
     switch (status) {
     case QelUnit::Ok:
@@ -167,7 +167,7 @@ public:
     const T& operator*() const noexcept { return *mValue; }
     /// The value's members; only on success.
     const T* operator->() const noexcept { return &*mValue; }
-    /// Ok on success; else the nearest status of the specified classes (InvalidUnit for texts,
+    /// Ok on success; else the nearest status of the original classes (InvalidUnit for texts,
     /// TypesNotCompatible, Overflow for a result out of range).
     [[nodiscard]] QelUnit::ErrorStatus status() const noexcept { return mStatus; }
     /// None on success; else what went wrong.

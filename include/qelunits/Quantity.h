@@ -3,7 +3,7 @@
 
 // The value API for new code: qelunits::Unit (a scale times catalogue units),
 // qelunits::Quantity (a double in a Unit) and qelunits::Converter (a prepared
-// conversion). Same reading rules, catalogue and numbers as the specified
+// conversion). Same reading rules, catalogue and numbers as the original
 // classes: a conversion here gives the bits QelUnitExpression::Convert gives.
 //
 // Temperatures: a quantity whose unit is one temperature scale alone (°C, °F,
@@ -59,7 +59,7 @@ public:
     static Result<Unit> parse(std::string_view text);
     /// A catalogue unit to a power; InvalidArgument for a code outside 0 to 348, OutOfRange for a power.
     static Result<Unit> fromCode(QelUnit::BuiltinUnits unit, int power = 1);
-    /// The unit of an expression of the specified classes; OutOfRange when it holds too many units or powers.
+    /// The unit of an expression of the original classes; OutOfRange when it holds too many units or powers.
     static Result<Unit> fromExpression(const QelUnitExpression& expression);
 
     /// The number the catalogue units are multiplied by.
@@ -72,7 +72,7 @@ public:
     }
     /// Power of catalogue unit index.
     int power(std::size_t index) const noexcept { return mPowers[index]; }
-    /// The same scale and units as an expression of the specified classes.
+    /// The same scale and units as an expression of the original classes.
     QelUnitExpression expression() const;
 
     /// True when no catalogue unit is left (1, "%", "ppm").
