@@ -393,6 +393,7 @@ TEST(Format, CompoundTypesAndScalesReadBackEqual) {
         {L"mg", L"mg"},
         {L"qm", L"qm"}, // the first prefix and the last
         {L"Qm", L"Qm"},
+        {L"1073741824 m", L"1073741824 m"}, // 2^30: no binary prefix on a metre
         {L"ppm", L"1e-06"},
         {L"1000/hr", L"1000/hr"},
         {L"2·(m/s)^2", L"2·(m/s)^2"},

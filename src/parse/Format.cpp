@@ -93,10 +93,10 @@ bool writePrefixed(const QelUnitExpression& expression, std::wstring& out) {
     for (const QelUnitFactor& factor : expression.type()) {
         for (std::uint16_t row = 0; factor.power > 0 && row < std::size(kPrefixableUnits); ++row) {
             for (std::uint8_t p = 0; spellsUnit(kPrefixableUnits[row], factor.unit) && p < std::size(kPrefixes); ++p) {
-                // Engineering prefixes only: "das" for 10 s would puzzle more than it helps.
+                // Engineering prefixes only: "das" for 10 s would puzzle more than it helps. A binary prefix
+                // on a unit that takes none does not read back, and is not written.
                 if (kPrefixes[p].symbol == nullptr || kPrefixes[p].exponent % 3 != 0 ||
-                    scaledBy(1.0, prefixedScale(row, p), factor.power) != expression.scale() ||
-                    (kPrefixes[p].binary && !kPrefixableUnits[row].binaryPrefixes)) {
+                    scaledBy(1.0, prefixedScale(row, p), factor.power) != expression.scale()) {
                     continue;
                 }
                 const std::wstring spelled = std::wstring(kPrefixes[p].symbol) + kPrefixableUnits[row].symbols[0];
