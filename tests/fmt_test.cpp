@@ -9,7 +9,7 @@ namespace {
 
 using T = QelUnitType;
 
-TEST(FmtFormatters, WriteTheTextUnderAStringSpec) {
+TEST(FmtFormatters, WriteTheTextUnderAStringsFormat) {
     const QelUnitVar feet(3.280839895013123, T(QelUnit::foot));
     const T fahrenheit(QelUnit::fahrenheit);
     const QelUnitExpression milligram(1e-6, T(QelUnit::kilogram));
@@ -32,7 +32,7 @@ TEST(FmtFormatters, WriteTheTextUnderAStringSpec) {
 
 namespace {
 
-TEST(FmtFormatters, NumberSpecForTheNumberAndAStyleForTheUnit) {
+TEST(FmtFormatters, NumberOptionsForTheNumberAndAStyleForTheUnit) {
     const qelunits::Quantity q(3.5, qelunits::Unit("ft"));
     const std::pair<std::string, std::string> cases[] = {
         {fmt::format("{:.2f}", q), "3.50 ft"},

@@ -4,11 +4,11 @@
 // {fmt} formatters for unit types, expressions and quantities. Opt-in: include
 // this header and link {fmt} yourself; the library does not depend on it.
 // Each writes the text qelunits::toString gives (UTF-8) under a string's format
-// spec: "{:>12}" right-aligns in 12 columns, "{:*^9}" centres with '*', and
+// options: "{:>12}" right-aligns in 12 columns, "{:*^9}" centres with '*', and
 // widths count code points, so "°F" is two columns wide.
 //
-// qelunits::Quantity and qelunits::Unit take a spec of their own: the spec of a
-// double for the number ("{:.2f}" gives "3.50 ft", "{:>8.1e}"), of a string for a
+// qelunits::Quantity and qelunits::Unit take options of their own: a double's
+// format options for the number ("{:.2f}" gives "3.50 ft", "{:>8.1e}"), of a string for a
 // unit alone, then optionally 'N' for the unit's names or 'S' for its symbol (the
 // default): "{:.1fN}" gives "3.5 Foot". With a dynamic width or precision ("{:{}}")
 // the unit is written by its symbol.
@@ -32,7 +32,7 @@ namespace qelunits_detail {
 /// Writes qelunits::toString(value) as a string is written.
 template <class T>
 struct TextFormatter : fmt::formatter<fmt::string_view> {
-    /// Formats value into ctx with the string spec parsed before.
+    /// Formats value into ctx with the string's format options parsed before.
     template <class FormatContext>
     auto format(const T& value, FormatContext& ctx) const -> decltype(ctx.out()) {
         const std::string text = qelunits::toString(value);
@@ -40,13 +40,13 @@ struct TextFormatter : fmt::formatter<fmt::string_view> {
     }
 };
 
-/// The spec of Base, then an optional 'N' (names) or 'S' (symbols) for the unit.
+/// The format options of Base, then an optional 'N' (names) or 'S' (symbols) for the unit.
 template <class Base>
 struct UnitStyleFormatter {
     Base base;
     qelunits::UnitStyle style = qelunits::UnitStyle::Symbol;
 
-    /// Reads the spec up to '}'.
+    /// Reads the format options up to '}'.
     template <class ParseContext>
     constexpr auto parse(ParseContext& ctx) -> decltype(ctx.begin()) {
         auto close = ctx.begin();
@@ -68,7 +68,7 @@ struct UnitStyleFormatter {
 
 namespace fmt {
 
-/// "3.50 ft" for "{:.2f}": the number under a double's spec, a blank and the unit ('N' for names).
+/// "3.50 ft" for "{:.2f}": the number under a double's format options, a blank and the unit ('N' for names).
 template <>
 struct formatter<qelunits::Quantity> : qelunits_detail::UnitStyleFormatter<formatter<double>> {
     /// Formats q into ctx.
@@ -84,7 +84,7 @@ struct formatter<qelunits::Quantity> : qelunits_detail::UnitStyleFormatter<forma
     }
 };
 
-/// "ft", or "Foot" for "{:N}", under a string's spec.
+/// "ft", or "Foot" for "{:N}", under a string's format options.
 template <>
 struct formatter<qelunits::Unit> : qelunits_detail::UnitStyleFormatter<formatter<fmt::string_view>> {
     /// Formats unit into ctx.

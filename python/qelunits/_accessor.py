@@ -22,22 +22,22 @@ class _XarrayFinder:
         if name != "xarray":
             return None
         sys.meta_path.remove(self)
-        spec = None
+        found = None
         for finder in sys.meta_path:
             find = getattr(finder, "find_spec", None)
-            spec = find(name, path, target) if find else None
-            if spec is not None:
+            found = find(name, path, target) if find else None
+            if found is not None:
                 break
-        if spec is None or spec.loader is None or not hasattr(spec.loader, "exec_module"):
-            return spec
-        execute = spec.loader.exec_module
+        if found is None or found.loader is None or not hasattr(found.loader, "exec_module"):
+            return found
+        execute = found.loader.exec_module
 
         def exec_module(module):
             execute(module)
             _register(module)
 
-        spec.loader.exec_module = exec_module
-        return spec
+        found.loader.exec_module = exec_module
+        return found
 
 
 def install():

@@ -208,22 +208,24 @@ PyObject* quantityReduce(PyObject* self, PyObject* /*unused*/) {
                : Py_BuildValue("(O(NO))", reinterpret_cast<PyObject*>(&QuantityType), magnitude, q->unit->text);
 }
 
-PyObject* quantityFormat(PyObject* self, PyObject* spec) {
+PyObject* quantityFormat(PyObject* self, PyObject* options) {
     std::string_view text;
-    if (!utf8Of(spec, text)) {
+    if (!utf8Of(options, text)) {
         return nullptr;
     }
     const bool named = !text.empty() && text.back() == 'N';
     const bool form = named || (!text.empty() && text.back() == 'S');
-    PyObject* numberSpec = form ? PyUnicode_Substring(spec, 0, PyUnicode_GetLength(spec) - 1) : Py_NewRef(spec);
+    PyObject* numberOptions =
+        form ? PyUnicode_Substring(options, 0, PyUnicode_GetLength(options) - 1) : Py_NewRef(options);
     PyObject* magnitude = magnitudeOf(self);
-    PyObject* number = numberSpec != nullptr && magnitude != nullptr ? PyObject_Format(magnitude, numberSpec) : nullptr;
+    PyObject* number =
+        numberOptions != nullptr && magnitude != nullptr ? PyObject_Format(magnitude, numberOptions) : nullptr;
     const Unit& unit = quantityOf(self)->unit->unit;
     PyObject* unitText = named ? toStr(unit.name()) : Py_NewRef(quantityOf(self)->unit->text);
     PyObject* result = number == nullptr || unitText == nullptr ? nullptr
                        : unit == Unit()                         ? Py_NewRef(number) // a number alone, as in C++
                                                                 : PyUnicode_FromFormat("%U %U", number, unitText);
-    Py_XDECREF(numberSpec);
+    Py_XDECREF(numberOptions);
     Py_XDECREF(magnitude);
     Py_XDECREF(number);
     Py_XDECREF(unitText);
@@ -449,7 +451,7 @@ PyMethodDef quantityMethods[] = {
     {"__reduce__", quantityReduce, METH_NOARGS,
      "Pickles as its magnitude and its unit's text: no registry travels with it."},
     {"__format__", quantityFormat, METH_O,
-     "format(q, spec): spec formats the magnitude (f\"{q:.2f}\" gives '3.50 ft'); a trailing 'S' (default)\n"
+     "format(q, options): the options format the magnitude (f\"{q:.2f}\" gives '3.50 ft'); a trailing 'S' (default)\n"
      "shows the unit's text, 'N' its catalogue names (f\"{q:.1fN}\" gives '3.5 Foot')."},
     {"__array_ufunc__", reinterpret_cast<PyCFunction>(reinterpret_cast<void (*)()>(quantityArrayUfunc)),
      METH_VARARGS | METH_KEYWORDS,

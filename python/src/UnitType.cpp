@@ -205,15 +205,15 @@ PyObject* unitReduce(PyObject* self, PyObject* /*unused*/) {
     return Py_BuildValue("(O(O))", reinterpret_cast<PyObject*>(&UnitType), unitOf(self)->text);
 }
 
-PyObject* unitFormat(PyObject* self, PyObject* spec) {
+PyObject* unitFormat(PyObject* self, PyObject* options) {
     std::string_view text;
-    if (!utf8Of(spec, text)) {
+    if (!utf8Of(options, text)) {
         return nullptr;
     }
     const bool named = !text.empty() && text.back() == 'N';
     const bool form = named || (!text.empty() && text.back() == 'S');
     PyObject* shown = named ? toStr(unitOf(self)->unit.name()) : Py_NewRef(unitOf(self)->text);
-    PyObject* rest = form ? PyUnicode_Substring(spec, 0, PyUnicode_GetLength(spec) - 1) : Py_NewRef(spec);
+    PyObject* rest = form ? PyUnicode_Substring(options, 0, PyUnicode_GetLength(options) - 1) : Py_NewRef(options);
     PyObject* result = shown != nullptr && rest != nullptr ? PyObject_Format(shown, rest) : nullptr;
     Py_XDECREF(shown);
     Py_XDECREF(rest);
@@ -239,8 +239,8 @@ PyMethodDef unitMethods[] = {
      "is_compatible_with(other) -> bool\n\nTrue when other (a Unit, a text or a Quantity) converts into this unit."},
     {"__reduce__", unitReduce, METH_NOARGS, "Pickles the unit as its text: no registry travels with it."},
     {"__format__", unitFormat, METH_O,
-     "format(unit, spec): a trailing 'S' (default) shows the unit's text, 'N' its catalogue names;\n"
-     "the rest of spec applies to that string (f\"{u:>10N}\")."},
+     "format(unit, options): a trailing 'S' (default) shows the unit's text, 'N' its catalogue names;\n"
+     "the rest of the options applies to that string (f\"{u:>10N}\")."},
     {nullptr, nullptr, 0, nullptr},
 };
 

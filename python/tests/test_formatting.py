@@ -1,4 +1,4 @@
-"""Texts: str, repr, f-string formats with the number's spec and S (symbols) or N (names) for the unit."""
+"""Texts: str, repr, f-string formats with the number's format options and S (symbols) or N (names) for the unit."""
 
 import numpy as np
 
@@ -18,8 +18,8 @@ ROWS = [
 
 
 def test_formats():
-    for value, spec, text in ROWS:
-        assert format(value, spec) == text, (value, spec)
+    for value, options, text in ROWS:
+        assert format(value, options) == text, (value, options)
 
 
 def test_str_and_repr_read_back():

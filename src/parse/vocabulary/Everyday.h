@@ -239,7 +239,7 @@ inline constexpr VocabularyEntry kEverydaySpellings[] = {
     {L"square degrees", Spelling::Name, vocab::unit(QelUnit::steradian, 3.0461741978670860e-4)},
     {L"sq deg", Spelling::Symbol, vocab::unit(QelUnit::steradian, 3.0461741978670860e-4)},
     {L"deg\u00B2", Spelling::Symbol, vocab::unit(QelUnit::steradian, 3.0461741978670860e-4)},
-    // Speeds in capitals, as data files and spec sheets write them.
+    // Speeds in capitals, as data files and data sheets write them.
     {L"MPH", Spelling::Symbol, vocab::unit(QelUnit::mile_per_hour)},
     {L"KPH", Spelling::Symbol, vocab::unit(QelUnit::kilometer_per_hour)},
     {L"KMH", Spelling::Symbol, vocab::unit(QelUnit::kilometer_per_hour)},
