@@ -20,11 +20,6 @@ constexpr bool isBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
 std::string at(const char* what, std::size_t position) { return what + (" at " + std::to_string(position)); }
 
-std::string shortest(double value) {
-    char number[32];
-    return std::string(number, std::to_chars(number, number + sizeof number, value).ptr);
-}
-
 // This layer's callers tell failures apart by status: every unreadable text is InvalidUnit.
 template <class T>
 Result<T> unreadable(const QelUnitParseResult& parsed) {
@@ -198,7 +193,7 @@ Result<double> convertValue(double value, const QelUnitExpression& source, const
     const double given = value;
     const QelUnit::ErrorStatus status = convertFinite(source, target, value);
     if (status == QelUnit::Underflow) {
-        return Result<double>(status, (fromHoldsValue ? "" : shortest(given) + " ") + std::string(from) +
+        return Result<double>(status, (fromHoldsValue ? "" : numberText(given) + " ") + std::string(from) +
                                           " is below absolute zero");
     }
     if (status != QelUnit::Ok) {
@@ -335,9 +330,7 @@ Result<double> convertReciprocal(std::string_view quantity, std::string_view to)
 }
 
 std::string toString(const QelUnitVar& quantity) {
-    char number[64];
-    const std::to_chars_result written = std::to_chars(number, number + sizeof number, quantity.GetValue());
-    return std::string(number, written.ptr) + ' ' + toString(quantity.GetType());
+    return numberText(quantity.GetValue()) + ' ' + toString(quantity.GetType());
 }
 
 } // namespace qelunits
