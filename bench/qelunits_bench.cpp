@@ -230,6 +230,21 @@ void BM_Qel_ConverterArray4096_CelsiusFahrenheit(benchmark::State& state) {
 }
 BENCHMARK(BM_Qel_ConverterArray4096_CelsiusFahrenheit);
 
+// Readings checked against absolute zero as they convert: in place, and into an array apart from the input.
+void BM_Value_ConverterArray4096_CelsiusFahrenheit_InPlace(benchmark::State& state) {
+    const qelunits::Converter converter("degC", "degF");
+    convertArray(state, [&](double* values, std::size_t count) { return converter.tryConvert(values, values, count); });
+}
+BENCHMARK(BM_Value_ConverterArray4096_CelsiusFahrenheit_InPlace);
+
+void BM_Value_ConverterArray4096_CelsiusFahrenheit_Apart(benchmark::State& state) {
+    const qelunits::Converter converter("degC", "degF");
+    std::vector<double> out(kArrayCount);
+    convertArray(state,
+                 [&](double* values, std::size_t count) { return converter.tryConvert(values, out.data(), count); });
+}
+BENCHMARK(BM_Value_ConverterArray4096_CelsiusFahrenheit_Apart);
+
 #if defined(QELUNITS_BENCH_UDUNITS)
 
 // One unit system for the whole run, as a real caller keeps it.

@@ -12,6 +12,7 @@
 #include <string>
 #include <type_traits>
 #include <unordered_set>
+#include <vector>
 
 namespace {
 
@@ -239,6 +240,50 @@ TEST(ValueApi, ConvertsAsTheExpressionLayerBitForBit) {
                   .GetConversionFactor(QelUnitType(QelUnit::foot) / QelUnitType(QelUnit::minute), factor),
               QelUnit::Ok);
     EXPECT_EQ(bits(Converter(Unit("m/s"), Unit("ft/min")).factor()), bits(factor.factor));
+}
+
+// Long arrays go block by block, counting readings near absolute zero as they convert where the output lies
+// apart from the input, and before it overwrites them in place.
+TEST(ValueApi, ConverterLongArraysFindTheFirstReadingBelowAbsoluteZero) {
+    struct Row {
+        const char* from;
+        const char* to;
+        std::size_t bad; // index of the first reading below absolute zero; the count when none
+        double badValue;
+    };
+    constexpr std::size_t kCount = 5000;
+    for (const Row& row : {Row{"°C", "°F", 4500, -273.16}, Row{"°F", "K", 2100, -460.0}, Row{"K", "°R", kCount, 0.0},
+                           Row{"°C", "K", 7, -300.0}}) {
+        const double zero = Quantity(0.0, Unit("K")).in(Unit(row.from));
+        std::vector<double> source(kCount);
+        for (std::size_t i = 0; i < kCount; ++i) {
+            source[i] = zero + 0.5 + static_cast<double>(i % 397);
+        }
+        source[10] = zero;       // at absolute zero: a reading
+        source[3000] = zero;     // near it in a later block
+        if (row.bad != kCount) { // then a second bad reading after the first
+            source[row.bad] = row.badValue;
+            source[kCount - 1] = row.badValue;
+        }
+        const Converter converter(row.from, row.to);
+        std::vector<double> apart(kCount);
+        std::vector<double> inPlace = source;
+        for (double* target : {apart.data(), inPlace.data()}) {
+            const double* input = target == apart.data() ? source.data() : inPlace.data();
+            const qelunits::Result<std::size_t> done = converter.tryConvert(input, target, kCount);
+            ASSERT_EQ(done.ok(), row.bad == kCount) << row.from;
+            if (!done) {
+                EXPECT_EQ(done.kind(), ErrorKind::BelowAbsoluteZero);
+                EXPECT_EQ(done.position(), row.bad) << row.from;
+            }
+        }
+        for (std::size_t i = 0; i < kCount; ++i) {
+            const qelunits::Result<double> one = converter.tryConvert(source[i]);
+            ASSERT_EQ(one.ok(), source[i] != row.badValue || row.bad == kCount) << row.from << ' ' << i;
+            ASSERT_EQ(bits(apart[i]), bits(one ? *one : apart[i])) << row.from << ' ' << i;
+            ASSERT_EQ(bits(inPlace[i]), bits(apart[i])) << row.from << ' ' << i;
+        }
+    }
 }
 
 TEST(ValueApi, ConverterArraysAndReciprocals) {

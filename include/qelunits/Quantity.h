@@ -321,6 +321,7 @@ private:
     double mSafeAbove = 0.0; // readings at or above it are surely above absolute zero
     double (*mFunction)(double) = nullptr;
     void (*mEach)(const double*, double*, std::size_t) noexcept = nullptr;
+    std::size_t (*mEachBelow)(const double*, double*, std::size_t, double) noexcept = nullptr;
     Kind mKind = Kind::Identity;
     bool mPoint = false;
 };

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 namespace qelunits {
 
@@ -58,6 +59,7 @@ ErrorKind Converter::init(const Unit& from, const Unit& to, Reciprocal reciproca
         const bool unscaled = plan.fromScale == 1.0 && plan.toScale == 1.0;
         mFunction = plan.function;
         mEach = unscaled ? plan.each : nullptr;
+        mEachBelow = unscaled ? plan.eachBelow : nullptr;
         mFromScale = plan.fromScale;
         mToScale = plan.toScale;
     }
@@ -141,19 +143,28 @@ Result<std::size_t> Converter::tryConvert(const double* source, double* target, 
         convertBlock(source, target, count);
         return Result<std::size_t>(count);
     }
+    // Where target lies apart from source, the conversion counts as it goes and source keeps the values for the
+    // closer look; in place, they are counted before the block is overwritten.
+    const std::less_equal<const double*> notAfter;
+    const bool apart = mEachBelow != nullptr && (notAfter(source + count, target) || notAfter(target + count, source));
     std::size_t failed = count;
     double failedValue = 0.0; // target may be source
     for (std::size_t from = 0; from < count; from += kBlock) {
         const std::size_t n = std::min(kBlock, count - from);
         const double* block = source + from;
-        if (failed == count) {
-            const std::size_t near = qelunits_detail::countBelow(block, n, mSafeAbove);
-            for (std::size_t i = 0; near != 0 && i < n && failed == count; ++i) {
-                failed = belowZero(block[i]) ? from + i : count;
-                failedValue = block[i];
-            }
+        std::size_t near = 0;
+        if (apart) {
+            near = mEachBelow(block, target + from, n, mSafeAbove);
+        } else if (failed == count) {
+            near = qelunits_detail::countBelow(block, n, mSafeAbove);
         }
-        convertBlock(block, target + from, n);
+        for (std::size_t i = 0; near != 0 && i < n && failed == count; ++i) {
+            failed = belowZero(block[i]) ? from + i : count;
+            failedValue = block[i];
+        }
+        if (!apart) {
+            convertBlock(block, target + from, n);
+        }
     }
     if (failed != count) {
         return Result<std::size_t>(ErrorKind::BelowAbsoluteZero,

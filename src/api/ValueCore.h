@@ -58,6 +58,7 @@ struct Plan {
     double factor = 1.0;                                 // Factor: value * factor
     ConversionFactor::CustomFunction function = nullptr; // Function: function(value * fromScale) / toScale
     void (*each)(const double*, double*, std::size_t) noexcept = nullptr;
+    std::size_t (*eachBelow)(const double*, double*, std::size_t, double) noexcept = nullptr; // each, counting
     double fromScale = 1.0;
     double toScale = 1.0;
 

@@ -30,12 +30,31 @@ void eachValue(const double* source, double* target, std::size_t count) noexcept
     forEachValue(source, target, count, [](double x) { return Fn(x); });
 }
 
+// One pass that converts and counts: the count costs a compare per value, not a second read of the array.
+template <ConversionFactor::CustomFunction Fn>
+inline __attribute__((always_inline)) std::size_t eachValueBelow(const double* source, double* target,
+                                                                 std::size_t count, double bound) noexcept {
+    std::uint64_t below = 0;
+    for (std::size_t i = 0; i < count; ++i) {
+        const double x = source[i];
+        below += x < bound ? 1U : 0U;
+        target[i] = Fn(x);
+    }
+    return below;
+}
+
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
 // The same loop in four-wide registers where the processor has them. Without contraction into fused
 // multiply-adds (the library is compiled so), each value gets the same bits as in the two-wide loop.
 template <ConversionFactor::CustomFunction Fn>
 __attribute__((target("avx2"))) void eachValueWide(const double* source, double* target, std::size_t count) noexcept {
     forEachValue(source, target, count, [](double x) { return Fn(x); });
+}
+
+template <ConversionFactor::CustomFunction Fn>
+__attribute__((target("avx2"))) std::size_t eachValueBelowWide(const double* source, double* target, std::size_t count,
+                                                               double bound) noexcept {
+    return eachValueBelow<Fn>(source, target, count, bound);
 }
 
 bool hasWideRegisters() noexcept {
@@ -94,6 +113,16 @@ void applyEach(const double* source, double* target, std::size_t count) noexcept
     eachValue<Fn>(source, target, count);
 }
 
+template <ConversionFactor::CustomFunction Fn>
+std::size_t applyEachBelow(const double* source, double* target, std::size_t count, double bound) noexcept {
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+    if (hasWideRegisters()) {
+        return eachValueBelowWide<Fn>(source, target, count, bound);
+    }
+#endif
+    return eachValueBelow<Fn>(source, target, count, bound);
+}
+
 template void applyEach<celsiusToFahrenheit>(const double*, double*, std::size_t) noexcept;
 template void applyEach<celsiusToKelvin>(const double*, double*, std::size_t) noexcept;
 template void applyEach<celsiusToRankine>(const double*, double*, std::size_t) noexcept;
@@ -106,5 +135,17 @@ template void applyEach<kelvinToRankine>(const double*, double*, std::size_t) no
 template void applyEach<rankineToCelsius>(const double*, double*, std::size_t) noexcept;
 template void applyEach<rankineToFahrenheit>(const double*, double*, std::size_t) noexcept;
 template void applyEach<rankineToKelvin>(const double*, double*, std::size_t) noexcept;
+template std::size_t applyEachBelow<celsiusToFahrenheit>(const double*, double*, std::size_t, double) noexcept;
+template std::size_t applyEachBelow<celsiusToKelvin>(const double*, double*, std::size_t, double) noexcept;
+template std::size_t applyEachBelow<celsiusToRankine>(const double*, double*, std::size_t, double) noexcept;
+template std::size_t applyEachBelow<fahrenheitToCelsius>(const double*, double*, std::size_t, double) noexcept;
+template std::size_t applyEachBelow<fahrenheitToKelvin>(const double*, double*, std::size_t, double) noexcept;
+template std::size_t applyEachBelow<fahrenheitToRankine>(const double*, double*, std::size_t, double) noexcept;
+template std::size_t applyEachBelow<kelvinToCelsius>(const double*, double*, std::size_t, double) noexcept;
+template std::size_t applyEachBelow<kelvinToFahrenheit>(const double*, double*, std::size_t, double) noexcept;
+template std::size_t applyEachBelow<kelvinToRankine>(const double*, double*, std::size_t, double) noexcept;
+template std::size_t applyEachBelow<rankineToCelsius>(const double*, double*, std::size_t, double) noexcept;
+template std::size_t applyEachBelow<rankineToFahrenheit>(const double*, double*, std::size_t, double) noexcept;
+template std::size_t applyEachBelow<rankineToKelvin>(const double*, double*, std::size_t, double) noexcept;
 
 } // namespace qelunits_detail

@@ -234,6 +234,10 @@ void forEachValue(const double* source, double* target, std::size_t count, Op op
     }
 }
 
+/// The same, counting the values of source that lie below bound (NaN does not) as they are read.
+using EachBelowFunction = std::size_t (*)(const double* source, double* target, std::size_t count,
+                                          double bound) noexcept;
+
 /// Each value times factor, into target (which may be source): in vector registers where the processor has
 /// wide ones, with the bits of the single multiplication.
 void multiplyEach(const double* source, double* target, std::size_t count, double factor) noexcept;
@@ -246,15 +250,20 @@ std::size_t countBelow(const double* values, std::size_t count, double bound) no
 template <ConversionFactor::CustomFunction Fn>
 void applyEach(const double* source, double* target, std::size_t count) noexcept;
 
+/// The same, returning how many values of source lie below bound.
+template <ConversionFactor::CustomFunction Fn>
+std::size_t applyEachBelow(const double* source, double* target, std::size_t count, double bound) noexcept;
+
 /// A scale function for one value and for arrays.
 struct ScaleFunction {
     ConversionFactor::CustomFunction one = nullptr;
     EachFunction each = nullptr;
+    EachBelowFunction eachBelow = nullptr;
 };
 
 template <ConversionFactor::CustomFunction Fn>
 constexpr ScaleFunction scale() {
-    return ScaleFunction{Fn, applyEach<Fn>};
+    return ScaleFunction{Fn, applyEach<Fn>, applyEachBelow<Fn>};
 }
 
 // In the order of kTemperatureUnits: kelvin, fahrenheit, celsius, rankine.
@@ -282,8 +291,9 @@ struct DirectEntry {
     /// to a power: they convert intervals, never readings.
     double stored = 1.0;
     ConversionFactor::CustomFunction function = nullptr;
-    /// The function over arrays.
+    /// The function over arrays, and the same counting the values below a bound.
     EachFunction each = nullptr;
+    EachBelowFunction eachBelow = nullptr;
 };
 
 /// Where a unit's row starts in the flat table and its column in the rows of its group.
@@ -365,7 +375,8 @@ constexpr DirectTables makeDirectTables() {
             const ScaleFunction fn = kTemperatureTable[a][b];
             const double ratio = kUnitTable[kTemperatureUnits[a]].factor / kUnitTable[kTemperatureUnits[b]].factor;
             // The diagonal is empty; no pointer compare, which some sanitizer builds refuse in a constant.
-            return a == b ? DirectEntry{} : DirectEntry{DirectKind::Function, 1.0, ratio, fn.one, fn.each};
+            return a == b ? DirectEntry{}
+                          : DirectEntry{DirectKind::Function, 1.0, ratio, fn.one, fn.each, fn.eachBelow};
         });
     return t;
 }
