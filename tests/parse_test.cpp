@@ -149,19 +149,27 @@ TEST(Parse, RefusedReadings) {
                  L"own case only");
 }
 
-// Every prefix, on a unit that is its own base and on the gram: one correctly rounded power of ten.
+// Every prefix, by symbol and by word, on units of every power of ten in their catalogue unit (the gram
+// 1e-3 kg, the poise 0.1 Pa·s, the galileo 0.01 m/s²): one correctly rounded power of ten.
 TEST(Parse, EveryPrefixScalesByItsPowerOfTen) {
-    const std::pair<const wchar_t*, int> prefixes[] = {
-        {L"q", -30}, {L"r", -27}, {L"y", -24}, {L"z", -21},     {L"a", -18},    {L"f", -15}, {L"p", -12},
-        {L"n", -9},  {L"u", -6},  {L"m", -3},  {L"c", -2},      {L"d", -1},     {L"da", 1},  {L"h", 2},
-        {L"k", 3},   {L"M", 6},   {L"G", 9},   {L"T", 12},      {L"P", 15},     {L"E", 18},  {L"Z", 21},
-        {L"Y", 24},  {L"R", 27},  {L"Q", 30},  {L"\u00B5", -6}, {L"\u03BC", -6}};
-    for (const auto& [prefix, exponent] : prefixes) {
-        for (const auto& [symbol, unit, offset] : {std::tuple{L"lx", QelUnit::lux, 0}, {L"g", QelUnit::kilogram, -3}}) {
-            const std::wstring text = std::wstring(prefix) + symbol;
+    const std::tuple<const wchar_t*, const wchar_t*, int> prefixes[] = {
+        {L"q", L"quecto", -30},   {L"r", L"ronto", -27},   {L"y", L"yocto", -24}, {L"z", L"zepto", -21},
+        {L"a", L"atto", -18},     {L"f", L"femto", -15},   {L"p", L"pico", -12},  {L"n", L"nano", -9},
+        {L"u", L"micro", -6},     {L"m", L"milli", -3},    {L"c", L"centi", -2},  {L"d", L"deci", -1},
+        {L"da", L"deka", 1},      {L"h", L"hecto", 2},     {L"k", L"kilo", 3},    {L"M", L"mega", 6},
+        {L"G", L"giga", 9},       {L"T", L"tera", 12},     {L"P", L"peta", 15},   {L"E", L"exa", 18},
+        {L"Z", L"zetta", 21},     {L"Y", L"yotta", 24},    {L"R", L"ronna", 27},  {L"Q", L"quetta", 30},
+        {L"\u00B5", nullptr, -6}, {L"\u03BC", nullptr, -6}};
+    for (const auto& [symbol, word, exponent] : prefixes) {
+        for (const auto& [unit, offset, type] : {std::tuple{L"lx", 0, Entries{{QelUnit::lux, 1}}},
+                                                 {L"g", -3, Entries{{QelUnit::kilogram, 1}}},
+                                                 {L"poise", -1, Entries{{QelUnit::second, 1}, {QelUnit::pascals, 1}}},
+                                                 {L"galileo", -2, Entries{{QelUnit::meter_per_second_squared, 1}}}}) {
+            const bool byName = std::wstring(unit).size() > 2;
+            const std::wstring text = std::wstring(byName ? (word == nullptr ? L"micro" : word) : symbol) + unit;
             SCOPED_TRACE(qelunits::toUtf8(text));
             const QelUnitParseResult r = QelUnitParser::parseExpression(text);
-            EXPECT_EQ(entries(r.type()), (Entries{{unit, 1}}));
+            EXPECT_EQ(entries(r.type()), type);
             EXPECT_EQ(r.scale(), std::stod("1e" + std::to_string(exponent + offset)));
         }
     }
