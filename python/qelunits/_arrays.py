@@ -18,6 +18,8 @@ from qelunits._core import (
 _ONE = Unit("1")
 _COMPARISONS = {"less", "less_equal", "equal", "not_equal", "greater", "greater_equal"}
 _UNARY = {"negative": np.negative, "absolute": np.absolute, "fabs": np.absolute}
+_EXTREMES = {"maximum", "minimum", "fmax", "fmin"}
+_TESTS = {"isnan", "isfinite", "isinf"}
 
 
 def as_magnitude(value):
@@ -78,6 +80,8 @@ def binary(op, a, b):
         return Quantity(getattr(np, op)(convert(ma, ua, lhs), convert(mb, ub, rhs)), unit)
     if op in ("multiply", "divide"):
         return Quantity(getattr(np, op)(ma, mb), _plan_product(ua, ub, op == "divide"))
+    if op in _EXTREMES:
+        return Quantity(getattr(np, op)(ma, convert(mb, ub, ua)), ua)
     if op in _COMPARISONS:
         if op in ("equal", "not_equal") and not ua.is_compatible_with(ub):
             return np.full(np.broadcast(ma, mb).shape, op == "not_equal")
@@ -112,6 +116,8 @@ def array_ufunc(q, ufunc, method, *inputs, **kwargs):
     name = ufunc.__name__
     if name in _UNARY and len(inputs) == 1:
         return unary(name, inputs[0])
+    if name in _TESTS and len(inputs) == 1:
+        return ufunc(inputs[0].magnitude)
     if name == "sqrt":
         return binary("power", inputs[0], 0.5)
     if name == "square":
@@ -119,3 +125,124 @@ def array_ufunc(q, ufunc, method, *inputs, **kwargs):
     if len(inputs) == 2:
         return binary(name, *inputs)
     return NotImplemented
+
+
+def array_attribute(q, name):
+    """shape, ndim, size, dtype or T of a quantity: its magnitude's."""
+    m = q.magnitude
+    if name == "T":
+        return Quantity(np.transpose(m), q.units) if np.ndim(m) else q
+    if name == "dtype":
+        return getattr(m, "dtype", np.dtype(np.float64))
+    return getattr(np, name)(m)
+
+
+def array_method(q, name, *args, **kwargs):
+    """q.sum(...) and the like: NumPy's function of that name, through array_function."""
+    if name == "reshape" and args and not isinstance(args[0], (tuple, list)):
+        args = (args,)  # q.reshape(2, 3) as ndarray.reshape takes it
+    return getattr(np, name)(q, *args, **kwargs)
+
+
+def astype(q, dtype, *args, **kwargs):
+    m = q.magnitude
+    return Quantity((m if hasattr(m, "astype") else np.asarray(m)).astype(dtype, *args, **kwargs), q.units)
+
+
+def _in_unit(x, unit):
+    """x (a quantity, a plain number where unit is dimensionless, or NaN, a missing value of any unit) as a
+    magnitude in unit."""
+    if isinstance(x, Quantity):
+        return convert(x.magnitude, x.units, unit)
+    missing = np.ndim(x) == 0 and isinstance(x, (float, np.ndarray)) and np.isnan(x)
+    return x if missing else convert(x, _ONE, unit)
+
+
+def _keeping(func):
+    """func of one quantity's magnitude, in its unit: shapes, orderings, selections and averages, which
+    temperature readings keep."""
+    def apply(a, *args, **kwargs):
+        return Quantity(func(a.magnitude, *args, **kwargs), a.units)
+    return apply
+
+
+def _combining(func, subtract, power=1):
+    """func of one quantity's magnitude in the unit of its sum (sum, cumsum) or of its differences (std, ptp,
+    diff), raised to power (var): readings do not add, and their spread is a difference."""
+    def apply(a, *args, **kwargs):
+        lhs, _rhs, unit = _plan_sum(a.units, a.units, subtract)
+        result = func(convert(a.magnitude, a.units, lhs), *args, **kwargs)
+        return Quantity(result, unit if power == 1 else _plan_power(unit, power))
+    return apply
+
+
+def _plain(func):
+    """func of one quantity's magnitude, whose result is no quantity: indexes, counts, shapes."""
+    def apply(a, *args, **kwargs):
+        return func(a.magnitude, *args, **kwargs)
+    return apply
+
+
+def _joining(func):
+    """func of a sequence of quantities, each in the first one's unit."""
+    def apply(arrays, *args, **kwargs):
+        arrays = list(arrays)
+        unit = next(x.units for x in arrays if isinstance(x, Quantity))
+        return Quantity(func([_in_unit(x, unit) for x in arrays], *args, **kwargs), unit)
+    return apply
+
+
+def _where(condition, x, y):
+    unit = x.units if isinstance(x, Quantity) else y.units
+    return Quantity(np.where(condition, _in_unit(x, unit), _in_unit(y, unit)), unit)
+
+
+def _clip(a, a_min, a_max, **kwargs):
+    bounds = [None if b is None else _in_unit(b, a.units) for b in (a_min, a_max)]
+    return Quantity(np.clip(a.magnitude, *bounds, **kwargs), a.units)
+
+
+def _array_equal(a1, a2, equal_nan=False):
+    if not (isinstance(a1, Quantity) and isinstance(a2, Quantity) and a1.units.is_compatible_with(a2.units)):
+        return False
+    return np.array_equal(a1.magnitude, convert(a2.magnitude, a2.units, a1.units), equal_nan=equal_nan)
+
+
+def _result_type(*arrays_and_dtypes):
+    return np.result_type(*(x.magnitude if isinstance(x, Quantity) else x for x in arrays_and_dtypes))
+
+
+def _table():
+    table = {}
+    groups = [
+        (_keeping, "reshape transpose squeeze ravel broadcast_to expand_dims moveaxis swapaxes flip fliplr flipud "
+                   "roll rot90 copy take repeat tile diagonal sort partition round around zeros_like ones_like "
+                   "empty_like nan_to_num "
+                   "max amax min amin nanmax nanmin mean nanmean median nanmedian percentile nanpercentile "
+                   "quantile nanquantile average"),
+        (_plain, "argmax argmin nanargmax nanargmin argsort argpartition nonzero flatnonzero argwhere count_nonzero "
+                 "shape ndim size"),
+        (_joining, "concatenate stack vstack hstack dstack column_stack"),
+    ]
+    for wrap, names in groups:
+        for name in names.split():
+            if hasattr(np, name):
+                table[getattr(np, name)] = wrap(getattr(np, name))
+    for name, subtract, power in [("sum", False, 1), ("nansum", False, 1), ("cumsum", False, 1),
+                                  ("nancumsum", False, 1), ("std", True, 1), ("nanstd", True, 1),
+                                  ("ptp", True, 1), ("diff", True, 1), ("var", True, 2), ("nanvar", True, 2)]:
+        table[getattr(np, name)] = _combining(getattr(np, name), subtract, power)
+    table.update({np.where: _where, np.clip: _clip, np.array_equal: _array_equal, np.result_type: _result_type})
+    return table
+
+
+_FUNCTIONS = _table()
+
+
+def array_function(q, func, types, args, kwargs):
+    """NumPy's functions on quantities (see _table); any other, out=, or another duck array among the
+    arguments gives NotImplemented, and NumPy raises TypeError: no result that silently drops a unit."""
+    implementation = _FUNCTIONS.get(func)
+    if implementation is None or "out" in kwargs or not all(issubclass(t, (Quantity, np.ndarray)) for t in types):
+        return NotImplemented
+    return implementation(*args, **kwargs)

@@ -232,8 +232,8 @@ PyObject* quantityFormat(PyObject* self, PyObject* options) {
     return result;
 }
 
-PyObject* quantityArrayUfunc(PyObject* self, PyObject* args, PyObject* kwargs) {
-    PyObject* helper = arrayHelper("array_ufunc");
+PyObject* callArrayHelper(const char* name, PyObject* self, PyObject* args, PyObject* kwargs) {
+    PyObject* helper = arrayHelper(name);
     if (helper == nullptr) {
         return nullptr;
     }
@@ -250,6 +250,59 @@ PyObject* quantityArrayUfunc(PyObject* self, PyObject* args, PyObject* kwargs) {
     Py_DECREF(full);
     Py_DECREF(helper);
     return result;
+}
+
+PyObject* quantityArrayUfunc(PyObject* self, PyObject* args, PyObject* kwargs) {
+    return callArrayHelper("array_ufunc", self, args, kwargs);
+}
+
+PyObject* quantityArrayFunction(PyObject* self, PyObject* args, PyObject* kwargs) {
+    return callArrayHelper("array_function", self, args, kwargs);
+}
+
+// q.sum(...) and the other array methods of NumPy's, as NumPy's function of the same name gives them.
+template <const char* Name>
+PyObject* quantityArrayMethod(PyObject* self, PyObject* args, PyObject* kwargs) {
+    PyObject* name = PyUnicode_InternFromString(Name);
+    PyObject* full = name == nullptr ? nullptr : PyTuple_New(PyTuple_GET_SIZE(args) + 1);
+    if (full != nullptr) {
+        PyTuple_SET_ITEM(full, 0, Py_NewRef(name));
+        for (Py_ssize_t i = 0; i < PyTuple_GET_SIZE(args); ++i) {
+            PyTuple_SET_ITEM(full, i + 1, Py_NewRef(PyTuple_GET_ITEM(args, i)));
+        }
+    }
+    PyObject* result = full == nullptr ? nullptr : callArrayHelper("array_method", self, full, kwargs);
+    Py_XDECREF(full);
+    Py_XDECREF(name);
+    return result;
+}
+
+constexpr char kSum[] = "sum";
+constexpr char kMean[] = "mean";
+constexpr char kMax[] = "max";
+constexpr char kMin[] = "min";
+constexpr char kStd[] = "std";
+constexpr char kVar[] = "var";
+constexpr char kCumsum[] = "cumsum";
+constexpr char kArgmax[] = "argmax";
+constexpr char kArgmin[] = "argmin";
+constexpr char kArgsort[] = "argsort";
+constexpr char kReshape[] = "reshape";
+constexpr char kTranspose[] = "transpose";
+constexpr char kSqueeze[] = "squeeze";
+constexpr char kRavel[] = "ravel";
+constexpr char kCopy[] = "copy";
+constexpr char kRound[] = "round";
+constexpr char kClip[] = "clip";
+
+template <const char* Name>
+constexpr PyMethodDef arrayMethod() {
+    return {Name, reinterpret_cast<PyCFunction>(reinterpret_cast<void (*)()>(quantityArrayMethod<Name>)),
+            METH_VARARGS | METH_KEYWORDS, "As NumPy's function of this name, with the unit the library's rules give."};
+}
+
+PyObject* quantityAsType(PyObject* self, PyObject* args, PyObject* kwargs) {
+    return callArrayHelper("astype", self, args, kwargs);
 }
 
 // A Quantity of the value API for a scalar operand: a plain number is dimensionless, a Unit is one of it.
@@ -432,6 +485,25 @@ Py_ssize_t quantityLength(PyObject* self) {
     return PyObject_Length(q->array);
 }
 
+// Truth is the magnitude's, as NumPy gives it for arrays; a temperature reading has none (0 °C is no absence).
+int quantityBool(PyObject* self) {
+    QuantityObject* q = quantityOf(self);
+    if (q->unit->unit.isTemperaturePoint()) {
+        PyErr_SetString(PyExc_ValueError,
+                        "the truth value of a temperature reading is ambiguous: compare it with a reading");
+        return -1;
+    }
+    return q->array == nullptr ? (q->value != 0.0 ? 1 : 0) : PyObject_IsTrue(q->array);
+}
+
+// shape, ndim, size, dtype and T, as the magnitude has them (a float: (), 0, 1, float64, itself).
+PyObject* getArrayAttribute(PyObject* self, void* closure) {
+    PyObject* name = PyUnicode_FromString(static_cast<const char*>(closure));
+    PyObject* result = name == nullptr ? nullptr : callHelper("array_attribute", self, name);
+    Py_XDECREF(name);
+    return result;
+}
+
 PyObject* getMagnitude(PyObject* self, void* /*closure*/) { return magnitudeOf(self); }
 PyObject* getUnits(PyObject* self, void* /*closure*/) {
     return Py_NewRef(reinterpret_cast<PyObject*>(quantityOf(self)->unit));
@@ -455,8 +527,33 @@ PyMethodDef quantityMethods[] = {
      "shows the unit's text, 'N' its catalogue names (f\"{q:.1fN}\" gives '3.5 Foot')."},
     {"__array_ufunc__", reinterpret_cast<PyCFunction>(reinterpret_cast<void (*)()>(quantityArrayUfunc)),
      METH_VARARGS | METH_KEYWORDS,
-     "NumPy ufuncs on quantities: add, subtract, multiply, divide, power, sqrt, "
-     "comparisons, negative, absolute."},
+     "NumPy ufuncs on quantities: add, subtract, multiply, divide, power, sqrt, square, "
+     "comparisons, maximum, minimum, negative, absolute, isnan, isfinite, isinf."},
+    {"astype", reinterpret_cast<PyCFunction>(reinterpret_cast<void (*)()>(quantityAsType)),
+     METH_VARARGS | METH_KEYWORDS,
+     "astype(dtype, ...) -> Quantity\n\nThe quantity with its magnitude cast as ndarray.astype casts it."},
+    arrayMethod<kSum>(),
+    arrayMethod<kMean>(),
+    arrayMethod<kMax>(),
+    arrayMethod<kMin>(),
+    arrayMethod<kStd>(),
+    arrayMethod<kVar>(),
+    arrayMethod<kCumsum>(),
+    arrayMethod<kArgmax>(),
+    arrayMethod<kArgmin>(),
+    arrayMethod<kArgsort>(),
+    arrayMethod<kReshape>(),
+    arrayMethod<kTranspose>(),
+    arrayMethod<kSqueeze>(),
+    arrayMethod<kRavel>(),
+    arrayMethod<kCopy>(),
+    arrayMethod<kRound>(),
+    arrayMethod<kClip>(),
+    {"__array_function__", reinterpret_cast<PyCFunction>(reinterpret_cast<void (*)()>(quantityArrayFunction)),
+     METH_VARARGS | METH_KEYWORDS,
+     "NumPy functions on quantities: reductions (sum, mean, min, max, std, var, median, ...), shapes\n"
+     "(reshape, transpose, concatenate, stack, where, ...) and orderings (sort, argmax, ...), with the units of\n"
+     "the library's arithmetic; any other function raises TypeError rather than drop the unit."},
     {nullptr, nullptr, 0, nullptr},
 };
 
@@ -465,6 +562,12 @@ PyGetSetDef quantityGetSet[] = {
     {"m", getMagnitude, nullptr, "The same as magnitude.", nullptr},
     {"units", getUnits, nullptr, "The Unit.", nullptr},
     {"u", getUnits, nullptr, "The same as units.", nullptr},
+    {"shape", getArrayAttribute, nullptr, "The magnitude's shape; () for one value.", const_cast<char*>("shape")},
+    {"ndim", getArrayAttribute, nullptr, "The magnitude's number of dimensions; 0 for one value.",
+     const_cast<char*>("ndim")},
+    {"size", getArrayAttribute, nullptr, "The magnitude's number of values.", const_cast<char*>("size")},
+    {"dtype", getArrayAttribute, nullptr, "The magnitude's dtype; float64 for one value.", const_cast<char*>("dtype")},
+    {"T", getArrayAttribute, nullptr, "The quantity with its magnitude transposed.", const_cast<char*>("T")},
     {nullptr, nullptr, nullptr, nullptr, nullptr},
 };
 
@@ -479,6 +582,7 @@ PyNumberMethods quantityNumber = [] {
     n.nb_positive = quantityPositive;
     n.nb_absolute = quantityAbsolute;
     n.nb_float = quantityFloat;
+    n.nb_bool = quantityBool;
     return n;
 }();
 
@@ -509,7 +613,9 @@ PyTypeObject QuantityType = [] {
                "* and / combine units; a temperature reading (°C, °F, K) minus a reading is a difference (Δ°C),\n"
                "a reading plus a difference a reading; adding two readings, or scaling one, raises\n"
                "TemperaturePointError. Comparisons convert the right side and compare exactly; == between\n"
-               "units that do not convert is False. Pickles as its magnitude and its unit's text.";
+               "units that do not convert is False. Pickles as its magnitude and its unit's text.\n"
+               "An array quantity takes NumPy's ufuncs and functions (np.mean, np.concatenate, q.sum(), ...)\n"
+               "with the units those rules give, and xarray and Dask hold it as an array.";
     t.tp_richcompare = quantityCompare;
     t.tp_methods = quantityMethods;
     t.tp_getset = quantityGetSet;

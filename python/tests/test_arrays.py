@@ -1,5 +1,5 @@
 """Arrays and buffers: convert() in one pass, zero-copy where it can, a copy where it says so; Quantities
-holding arrays under NumPy's ufuncs; the xarray accessor over NumPy and Dask."""
+holding arrays under NumPy's ufuncs and functions, held by xarray and Dask; the xarray accessor."""
 
 import array
 import subprocess
@@ -66,6 +66,57 @@ def test_ufuncs_on_array_quantities():
     assert np.equal(lengths, Q(np.array([1.0, 2.0, 3.0]), "s")).tolist() == [False] * 3
     with pytest.raises(qelunits.IncompatibleUnitsError):
         np.add(lengths, Q(1.0, "s"))
+
+
+def test_numpy_functions_keep_combine_or_drop_units():
+    m, degc = qelunits.Unit("m"), qelunits.Unit("degC")
+    lengths = Q(np.array([[1.0, 2.0], [4.0, 9.0]]), "m")
+    readings = Q(np.array([10.0, 20.0, 30.0]), "degC")
+    cases = [  # result, magnitude, unit (None: the result is no quantity)
+        (np.sum(lengths), 16.0, m),
+        (np.mean(lengths, axis=0), [2.5, 5.5], m),
+        (np.max(lengths.T, axis=1), [4.0, 9.0], m),
+        (np.std(Q(np.array([1.0, 3.0]), "m")), 1.0, m),
+        (np.var(Q(np.array([1.0, 3.0]), "m")), 1.0, m**2),
+        (np.concatenate([lengths[0], Q(np.array([3.0]), "ft")]), [1.0, 2.0, 3 / M_TO_FT], m),
+        (np.where(lengths[0] > Q(1.5, "m"), lengths[0], Q(0.0, "ft")), [0.0, 2.0], m),
+        (np.clip(lengths[1], None, Q(500.0, "cm")), [4.0, 5.0], m),
+        (np.maximum(lengths[0], Q(150.0, "cm")), [1.5, 2.0], m),
+        (lengths.sum(axis=1), [3.0, 13.0], m),  # NumPy's methods, by its functions
+        (lengths.T.reshape(4), [1.0, 4.0, 2.0, 9.0], m),
+        (np.mean(readings), 20.0, degc),  # readings average to a reading, and spread by differences
+        (np.std(readings), np.std([10.0, 20.0, 30.0]), qelunits.Unit("delta_degC")),
+        (np.argmax(lengths), 3, None),
+        (np.isnan(readings).tolist(), [False] * 3, None),
+        ((lengths.shape, lengths.ndim, lengths.size, lengths.dtype), ((2, 2), 2, 4, np.float64), None),
+        ((Q(1.0, "m").shape, Q(1.0, "m").ndim, Q(1.0, "m").T), ((), 0, Q(1.0, "m")), None),
+    ]
+    for result, magnitude, unit in cases:
+        if unit is None:
+            assert result == magnitude
+        else:
+            assert np.asarray(result.magnitude).tolist() == pytest.approx(magnitude) and result.units == unit
+    # Readings do not add; a function without a unit rule, or out=, raises rather than drop the unit.
+    for call in (lambda: np.sum(readings), lambda: np.dot(lengths, lengths), lambda: np.mean(lengths, out=np.empty(2)),
+                 lambda: np.concatenate([lengths[0], np.ones(1)])):
+        with pytest.raises(TypeError):
+            call()
+    assert not Q(0.0, "m") and Q(np.array([2.0]), "m")
+    with pytest.raises(ValueError, match="ambiguous"):
+        bool(Q(20.0, "degC"))
+
+
+def test_xarray_and_dask_hold_array_quantities():
+    xarray = pytest.importorskip("xarray")
+    dask_array = pytest.importorskip("dask.array")
+    lengths = Q(np.array([1.0, 2.0, 4.0]), "m")
+    held = xarray.DataArray(lengths, dims="x")
+    assert held.data is lengths and held.max().data == Q(4.0, "m") and held.sum().data == Q(7.0, "m")
+    missing = held.where(held > Q(1.5, "m")).data  # NaN, a missing value, fills in any unit
+    assert np.isnan(missing.magnitude[0]) and missing.magnitude[1:].tolist() == [2.0, 4.0]
+    chunked = dask_array.from_array(lengths, chunks=1)
+    assert chunked.sum().compute() == Q(7.0, "m") and (chunked * 2).compute()[2] == Q(8.0, "m")
+    assert chunked.mean().compute().m_as("cm") == pytest.approx(700 / 3)
 
 
 def test_xarray_accessor_over_numpy_and_dask():
