@@ -549,6 +549,8 @@ PyMethodDef quantityMethods[] = {
     arrayMethod<kCopy>(),
     arrayMethod<kRound>(),
     arrayMethod<kClip>(),
+    {"__round__", reinterpret_cast<PyCFunction>(reinterpret_cast<void (*)()>(quantityArrayMethod<kRound>)),
+     METH_VARARGS | METH_KEYWORDS, "round(q, ndigits): the magnitude rounded, in the same unit."},
     {"__array_function__", reinterpret_cast<PyCFunction>(reinterpret_cast<void (*)()>(quantityArrayFunction)),
      METH_VARARGS | METH_KEYWORDS,
      "NumPy functions on quantities: reductions (sum, mean, min, max, std, var, median, ...), shapes\n"

@@ -84,6 +84,7 @@ def test_numpy_functions_keep_combine_or_drop_units():
         (np.maximum(lengths[0], Q(150.0, "cm")), [1.5, 2.0], m),
         (lengths.sum(axis=1), [3.0, 13.0], m),  # NumPy's methods, by its functions
         (lengths.T.reshape(4), [1.0, 4.0, 2.0, 9.0], m),
+        (round(Q(1.26, "m"), 1), 1.3, m),
         (np.mean(readings), 20.0, degc),  # readings average to a reading, and spread by differences
         (np.std(readings), np.std([10.0, 20.0, 30.0]), qelunits.Unit("delta_degC")),
         (np.argmax(lengths), 3, None),
