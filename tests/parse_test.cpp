@@ -100,7 +100,9 @@ TEST(Parse, TextsMeanAScaleAndUnits) {
         // Long inputs are read to the end without deep recursion.
         {{L"m" + repeat(L"*m/m", 50000), std::wstring(64, L'(') + L"m" + std::wstring(64, L')')}, 1.0, {{Q::meter, 1}}},
         {{L"m^-1000"}, 1.0, {{Q::meter, -1000}}},
-        {{L"cu sq s"}, 1.0, {{Q::second, 6}}},
+        {{L"cu sq s", L"s⁶"}, 1.0, {{Q::second, 6}}},
+        {{L"m⁴", L"m^4"}, 1.0, {{Q::meter, 4}}}, // superscripts at either end of their block
+        {{L"s⁻¹⁰⁹"}, 1.0, {{Q::second, -109}}},
         // A number of 128 characters is read (the sanitizer build watches its copy).
         {{L"2." + std::wstring(126, L'0') + L" m"}, 2.0, {{Q::meter, 1}}}};
     for (const auto& [texts, scale, units] : cases) {
