@@ -316,7 +316,7 @@ TEST(Parse, SharedNamesFavourTheEverydayUnitAndListEveryCandidate) {
     EXPECT_STREQ(QelUnitParser::candidates(L"cwt").note,
                  L"'cwt' is the short hundredweight (100 lb) here; the long one (112 lb) is 'long cwt' or 'UK cwt'");
     EXPECT_STREQ(
-        QelUnitParser::notes(L"kg/cwt/mil"),
+        QelUnitParser::notes(L"kg/cwt/mil*cwt"), // each note once
         L"'cwt' is the short hundredweight (100 lb) here; the long one (112 lb) is 'long cwt' or 'UK cwt'; "
         L"'mil' is a thousandth of an inch here; the angular mils are 'mil nato', 'mil sweden' and 'mil soviet union'");
     EXPECT_STREQ(QelUnitParser::notes(L"Ton"), L""); // the name, not the short spelling

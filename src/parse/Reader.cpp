@@ -4,6 +4,7 @@
 #include "parse/CharClass.h"
 #include "parse/Vocabulary.h"
 
+#include <algorithm>
 #include <charconv>
 #include <system_error>
 
@@ -448,10 +449,8 @@ bool Reader<Sink>::underscoredExpression(const Sink& sink, std::int64_t power, c
 } // namespace
 
 void NoteSink::add(const wchar_t* note) noexcept {
-    for (std::size_t i = 0; i < count; ++i) {
-        if (notes[i] == note) {
-            return;
-        }
+    if (std::find(notes, notes + count, note) != notes + count) {
+        return;
     }
     if (count < kCapacity) {
         notes[count++] = note;
