@@ -27,8 +27,8 @@ constexpr bool hasNote(const wchar_t* text, std::int32_t unit) {
 }
 
 constexpr std::uint16_t plainUnit(const Meaning& meaning) {
-    const bool one = meaning.scale == 1.0 && meaning.units[0].power == 1 && meaning.units[1].power == 0 &&
-                     !meaning.difference && meaning.units[0].unit != QelUnit::dimensionless;
+    const bool one =
+        meaning.scale == 1.0 && meaning.units[0].power == 1 && meaning.units[1].power == 0 && !meaning.difference;
     return one ? static_cast<std::uint16_t>(meaning.units[0].unit) : kNotPlain;
 }
 
@@ -58,7 +58,7 @@ constexpr void forEachSpelling(Visit visit) {
             const wchar_t* text = kUnitTable[unit].*kind.field;
             if (text != nullptr && text[0] != 0) {
                 visit(LexEntry{text, unit, LexSource::Catalogue, static_cast<std::uint8_t>(kind.kind), kind.symbol,
-                               hasNote(text, unit) || unit == QelUnit::dimensionless ? kNotPlain : unit});
+                               hasNote(text, unit) ? kNotPlain : unit});
             }
         }
     }
