@@ -127,7 +127,7 @@ TEST(Parse, RefusedReadings) {
                                                     {L"KN", E::WrongCase},
                                                     {L"kGm", E::UnknownUnit},
                                                     {L"ft (troy)", E::UnknownUnit},
-                                                    {L"N_A", E::UnknownUnit},
+                                                    {L"kg_m", E::UnknownUnit}, // not the product kg·m
                                                     {L"J/kg K", E::AmbiguousProduct},
                                                     {L"W/m·K", E::AmbiguousProduct},
                                                     {L"/s m", E::AmbiguousProduct},

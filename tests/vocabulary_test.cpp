@@ -222,6 +222,12 @@ TEST(Vocabulary, EverySpellingMeansItsDefiningValue) {
         {0.0072973525693071, L"1", kExact, {L"alpha", L"\u03b1"}},
         {1.25663706212506e-06, L"kg m s-2 A-2", kClose, {L"mu0"}},
         {6.62607015e-34, L"kg m2 s-1", kExact, {L"\u210e"}},
+        {6.02214076e+23, L"mol-1", kExact, {L"N_A"}},
+        {483597848416984.0, L"kg-1 m-2 s2 A", kClose, {L"K_J"}}, {483597900000000.0, L"kg-1 m-2 s2 A", kExact, {L"K_J90"}},
+        {25812.8074593045, L"kg m2 s-3 A-2", kClose, {L"R_K"}}, {25812.807, L"kg m2 s-3 A-2", kExact, {L"R_K90"}},
+        {9.1093837015e-31, L"kg", kExact, {L"m_e"}}, {1.67262192369e-27, L"kg", kExact, {L"m_p"}},
+        {1.67492749804e-27, L"kg", kExact, {L"m_n"}},
+        {9.2740100783e-24, L"m2 A", kExact, {L"mu_B"}}, {5.0507837461e-27, L"m2 A", kExact, {L"mu_N"}},
     };
     // clang-format on
     std::map<std::wstring, const Family*> byText;

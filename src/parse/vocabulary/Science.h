@@ -215,6 +215,17 @@ inline constexpr VocabularyEntry kScienceSpellings[] = {
     {L"hbars", Spelling::Symbol, {1.0545718176461565e-34, {{QelUnit::joule, 1}, {QelUnit::second, 1}}}},
     {L"\u03C3", Spelling::Symbol, {5.670374419e-8, {{QelUnit::watt, 1}, {QelUnit::square_meters, -1}, {QelUnit::kelvin, -4}}}},
     {L"\u03B1", Spelling::Symbol, vocab::number(7.2973525693e-3)},
+    // The constants that other readers spell with an underscore, as one symbol each.
+    {L"N_A", Spelling::Symbol, {6.02214076e23, {{QelUnit::mole, -1}}}},                                   // Avogadro, exact
+    {L"K_J", Spelling::Symbol, {4.835978484169836e14, {{QelUnit::second, -1}, {QelUnit::volt, -1}}}},    // Josephson, 2e/h
+    {L"K_J90", Spelling::Symbol, {4.835979e14, {{QelUnit::second, -1}, {QelUnit::volt, -1}}}},           // its 1990 value
+    {L"R_K", Spelling::Symbol, vocab::per(QelUnit::volt, QelUnit::ampere, 25812.807459304513)},          // von Klitzing, h/e²
+    {L"R_K90", Spelling::Symbol, vocab::per(QelUnit::volt, QelUnit::ampere, 25812.807)},                 // its 1990 value
+    {L"m_e", Spelling::Symbol, vocab::unit(QelUnit::kilogram, 9.1093837015e-31)},                        // electron mass
+    {L"m_p", Spelling::Symbol, vocab::unit(QelUnit::kilogram, 1.67262192369e-27)},                       // proton mass
+    {L"m_n", Spelling::Symbol, vocab::unit(QelUnit::kilogram, 1.67492749804e-27)},                       // neutron mass
+    {L"mu_B", Spelling::Symbol, {9.2740100783e-24, {{QelUnit::ampere, 1}, {QelUnit::square_meters, 1}}}}, // Bohr magneton, J/T
+    {L"mu_N", Spelling::Symbol, {5.0507837461e-27, {{QelUnit::ampere, 1}, {QelUnit::square_meters, 1}}}}, // nuclear magneton
 };
 // clang-format on
 
