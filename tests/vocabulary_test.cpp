@@ -109,7 +109,7 @@ TEST(Vocabulary, EverySpellingMeansItsDefiningValue) {
         {249.08891, L"kg m-1 s-2", kExact, {L"inH2O", L"in H2O"}},
         {2989.06692, L"kg m-1 s-2", kExact, {L"ftH2O", L"ft H2O"}},
         {9806.65, L"kg m-1 s-2", kExact, {L"mH2O", L"mWC"}}, {98.0665, L"kg m-1 s-2", kExact, {L"cmH2O", L"cm H2O"}},
-        {9.80665, L"kg m-1 s-2", kExact, {L"mmH2O", L"mm H2O", L"mmWC"}}, {0.01, L"1", kExact, {L"%", L"percent"}},
+        {9.80665, L"kg m-1 s-2", kExact, {L"mmH2O", L"mm H2O", L"mmWC"}}, {0.01, L"1", kExact, {L"%", L"percent", L"per cent"}},
         {0.001, L"1", kExact, {L"\u2030", L"permille", L"per mille"}}, {1e-06, L"1", kExact, {L"ppm", L"ppmv"}},
         {1e-09, L"1", kExact, {L"ppb", L"ppbv"}},
         {0.00980665, L"kg m s-2", kExact, {L"force gram", L"force grams", L"pond", L"gram force", L"grams force", L"gram-force", L"grams-force"}},

@@ -132,6 +132,7 @@ inline constexpr VocabularyEntry kEngineeringSpellings[] = {
     // Ratios.
     {L"%", Spelling::Symbol, vocab::number(0.01)},
     {L"percent", Spelling::Name, vocab::number(0.01)},
+    {L"per cent", Spelling::Name, vocab::number(0.01)}, // read whole: "cent" alone is no unit
     {L"\u2030", Spelling::Symbol, vocab::number(1e-3)}, // ‰
     {L"ppm", Spelling::Symbol, vocab::number(1e-6)},
     {L"ppb", Spelling::Symbol, vocab::number(1e-9)},
