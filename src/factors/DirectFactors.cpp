@@ -123,29 +123,22 @@ std::size_t applyEachBelow(const double* source, double* target, std::size_t cou
     return eachValueBelow<Fn>(source, target, count, bound);
 }
 
-template void applyEach<celsiusToFahrenheit>(const double*, double*, std::size_t) noexcept;
-template void applyEach<celsiusToKelvin>(const double*, double*, std::size_t) noexcept;
-template void applyEach<celsiusToRankine>(const double*, double*, std::size_t) noexcept;
-template void applyEach<fahrenheitToCelsius>(const double*, double*, std::size_t) noexcept;
-template void applyEach<fahrenheitToKelvin>(const double*, double*, std::size_t) noexcept;
-template void applyEach<fahrenheitToRankine>(const double*, double*, std::size_t) noexcept;
-template void applyEach<kelvinToCelsius>(const double*, double*, std::size_t) noexcept;
-template void applyEach<kelvinToFahrenheit>(const double*, double*, std::size_t) noexcept;
-template void applyEach<kelvinToRankine>(const double*, double*, std::size_t) noexcept;
-template void applyEach<rankineToCelsius>(const double*, double*, std::size_t) noexcept;
-template void applyEach<rankineToFahrenheit>(const double*, double*, std::size_t) noexcept;
-template void applyEach<rankineToKelvin>(const double*, double*, std::size_t) noexcept;
-template std::size_t applyEachBelow<celsiusToFahrenheit>(const double*, double*, std::size_t, double) noexcept;
-template std::size_t applyEachBelow<celsiusToKelvin>(const double*, double*, std::size_t, double) noexcept;
-template std::size_t applyEachBelow<celsiusToRankine>(const double*, double*, std::size_t, double) noexcept;
-template std::size_t applyEachBelow<fahrenheitToCelsius>(const double*, double*, std::size_t, double) noexcept;
-template std::size_t applyEachBelow<fahrenheitToKelvin>(const double*, double*, std::size_t, double) noexcept;
-template std::size_t applyEachBelow<fahrenheitToRankine>(const double*, double*, std::size_t, double) noexcept;
-template std::size_t applyEachBelow<kelvinToCelsius>(const double*, double*, std::size_t, double) noexcept;
-template std::size_t applyEachBelow<kelvinToFahrenheit>(const double*, double*, std::size_t, double) noexcept;
-template std::size_t applyEachBelow<kelvinToRankine>(const double*, double*, std::size_t, double) noexcept;
-template std::size_t applyEachBelow<rankineToCelsius>(const double*, double*, std::size_t, double) noexcept;
-template std::size_t applyEachBelow<rankineToFahrenheit>(const double*, double*, std::size_t, double) noexcept;
-template std::size_t applyEachBelow<rankineToKelvin>(const double*, double*, std::size_t, double) noexcept;
+// The array functions of each scale function, for the table in the header.
+#define QELUNITS_SCALE_ARRAYS(Fn)                                                                                      \
+    template void applyEach<Fn>(const double*, double*, std::size_t) noexcept;                                         \
+    template std::size_t applyEachBelow<Fn>(const double*, double*, std::size_t, double) noexcept
+QELUNITS_SCALE_ARRAYS(celsiusToFahrenheit);
+QELUNITS_SCALE_ARRAYS(celsiusToKelvin);
+QELUNITS_SCALE_ARRAYS(celsiusToRankine);
+QELUNITS_SCALE_ARRAYS(fahrenheitToCelsius);
+QELUNITS_SCALE_ARRAYS(fahrenheitToKelvin);
+QELUNITS_SCALE_ARRAYS(fahrenheitToRankine);
+QELUNITS_SCALE_ARRAYS(kelvinToCelsius);
+QELUNITS_SCALE_ARRAYS(kelvinToFahrenheit);
+QELUNITS_SCALE_ARRAYS(kelvinToRankine);
+QELUNITS_SCALE_ARRAYS(rankineToCelsius);
+QELUNITS_SCALE_ARRAYS(rankineToFahrenheit);
+QELUNITS_SCALE_ARRAYS(rankineToKelvin);
+#undef QELUNITS_SCALE_ARRAYS
 
 } // namespace qelunits_detail
