@@ -83,6 +83,8 @@ TEST(Parse, TextsMeanAScaleAndUnits) {
         {{L"kilogram_per_square_metre", L"kg m^-2"}, 1.0, {{Q::kilogram, 1}, {Q::meter, -2}}},
         {{L"US_survey_foot"}, 1.0, {{Q::survey_foot, 1}}}, // one name: "US" alone is no unit
         {{L"gal (UK)", L"gal(UK)", L"gal ( uk )", L"UK gal"}, 1.0, {{Q::imp_gallon, 1}}},
+        {{L"kilojoule_per_kilogram", L"kJ/kg"}, 1e3, {{Q::kilogram, -1}, {Q::joule, 1}}}, // a prefixed name
+        {{L"mi/gal (UK)", L"mi/UK gal"}, 1.0, {{Q::mile, 1}, {Q::imp_gallon, -1}}},       // a qualifier further on
         {{L"°"}, 1.0, {{Q::angle_degree, 1}}},
         // Scales: prefixes, names in any case, numbers.
         {{L"Mm"}, 1e6, {{Q::meter, 1}}},
