@@ -73,22 +73,17 @@ def test_numpy_functions_keep_combine_or_drop_units():
     lengths = Q(np.array([[1.0, 2.0], [4.0, 9.0]]), "m")
     readings = Q(np.array([10.0, 20.0, 30.0]), "degC")
     cases = [  # result, magnitude, unit (None: the result is no quantity)
-        (np.sum(lengths), 16.0, m),
-        (np.mean(lengths, axis=0), [2.5, 5.5], m),
-        (np.max(lengths.T, axis=1), [4.0, 9.0], m),
-        (np.std(Q(np.array([1.0, 3.0]), "m")), 1.0, m),
-        (np.var(Q(np.array([1.0, 3.0]), "m")), 1.0, m**2),
+        (np.sum(lengths), 16.0, m), (np.mean(lengths, axis=0), [2.5, 5.5], m),
+        (np.max(lengths.T, axis=1), [4.0, 9.0], m), (round(Q(1.26, "m"), 1), 1.3, m),
+        (np.std(Q(np.array([1.0, 3.0]), "m")), 1.0, m), (np.var(Q(np.array([1.0, 3.0]), "m")), 1.0, m**2),
         (np.concatenate([lengths[0], Q(np.array([3.0]), "ft")]), [1.0, 2.0, 3 / M_TO_FT], m),
         (np.where(lengths[0] > Q(1.5, "m"), lengths[0], Q(0.0, "ft")), [0.0, 2.0], m),
         (np.clip(lengths[1], None, Q(500.0, "cm")), [4.0, 5.0], m),
         (np.maximum(lengths[0], Q(150.0, "cm")), [1.5, 2.0], m),
-        (lengths.sum(axis=1), [3.0, 13.0], m),  # NumPy's methods, by its functions
-        (lengths.T.reshape(4), [1.0, 4.0, 2.0, 9.0], m),
-        (round(Q(1.26, "m"), 1), 1.3, m),
+        (lengths.sum(axis=1), [3.0, 13.0], m), (lengths.T.reshape(4), [1.0, 4.0, 2.0, 9.0], m),  # methods
         (np.mean(readings), 20.0, degc),  # readings average to a reading, and spread by differences
         (np.std(readings), np.std([10.0, 20.0, 30.0]), qelunits.Unit("delta_degC")),
-        (np.argmax(lengths), 3, None),
-        (np.isnan(readings).tolist(), [False] * 3, None),
+        (np.argmax(lengths), 3, None), (np.isnan(readings).tolist(), [False] * 3, None),
         ((lengths.shape, lengths.ndim, lengths.size, lengths.dtype), ((2, 2), 2, 4, np.float64), None),
         ((Q(1.0, "m").shape, Q(1.0, "m").ndim, Q(1.0, "m").T), ((), 0, Q(1.0, "m")), None),
     ]
