@@ -54,7 +54,8 @@ TEST(Parse, TextsMeanAScaleAndUnits) {
         {{L"1/m/s"}, 1.0, {{Q::meter, -1}, {Q::second, -1}}}, // a/b/c is a/(b·c), not a/(b/c)
         {{L"m/s*kg"}, 1.0, {{Q::kilogram, 1}, {Q::meter_per_second, 1}}},
         {{L"/s", L"per second", L"s^-1", L"second**(-1)", L"s^( -1 )"}, 1.0, {{Q::second, -1}}},
-        {{L"feets", L"FEET"}, 1.0, {{Q::foot, 1}}}, // a name with an s too many, as other readers take it
+        {{L"feets", L"FEET"}, 1.0, {{Q::foot, 1}}},           // a name with an s too many, as other readers take it
+        {{L"metric horsepowers"}, 735.49875, {{Q::watt, 1}}}, // also one with a blank
         // "ft-lbf" is not read whole before an exponent.
         {{L"ft-lbf^2", L"ft-lbf squared"}, 1.0, {{Q::foot, 1}, {Q::pound_force, 2}}},
         {{L"sq ft*h"}, 1.0, {{Q::square_foot, 1}, {Q::hour, 1}}},
@@ -66,7 +67,10 @@ TEST(Parse, TextsMeanAScaleAndUnits) {
         {{L"m s-1", L"m.s-1"}, 1.0, {{Q::meter, 1}, {Q::second, -1}}},
         {{L"N-mm"}, 1.0, {{Q::newton, 1}, {Q::millimeter, 1}}},
         // A modifier inside the deepest parentheses allowed.
-        {{L"m^+2", std::wstring(63, L'(') + L"square metres" + std::wstring(63, L')')}, 1.0, {{Q::meter, 2}}},
+        {{L"m^+2", std::wstring(63, L'(') + L"square metres" + std::wstring(63, L')'),
+          std::wstring(63, L'(') + L"square_metres" + std::wstring(63, L')')},
+         1.0,
+         {{Q::meter, 2}}},
         {{L"ft2", L"sq. ft."}, 1.0, {{Q::foot, 2}}},
         {{L"ft³"}, 1.0, {{Q::cubic_foot, 1}}}, // a unit of its own
         {{L"ft^3"}, 1.0, {{Q::foot, 3}}},

@@ -11,6 +11,7 @@
 #include <array>
 #include <cmath>
 #include <iterator>
+#include <limits>
 
 namespace qelunits_detail {
 namespace {
@@ -31,7 +32,7 @@ static_assert(kPrefixCount <= 64, "a prefix is one bit");
 
 // The lowest and highest powers of ten that a prefixed unit reaches (a binary prefix scales apart).
 constexpr std::array<int, 2> powersReached() {
-    std::array<int, 2> reached{0, 0};
+    std::array<int, 2> reached{std::numeric_limits<int>::max(), std::numeric_limits<int>::min()};
     for (const PrefixableUnit& unit : kPrefixableUnits) {
         for (const Prefix& prefix : kPrefixes) {
             const int power = (prefix.binary ? 0 : prefix.exponent) + unit.exponent;
