@@ -247,11 +247,11 @@ TEST(ValueApi, ConvertsAsTheExpressionLayerBitForBit) {
 TEST(ValueApi, ConverterLongArraysFindTheFirstReadingBelowAbsoluteZero) {
     constexpr std::size_t kCount = 5000;
     // from, to, the index of the first reading below absolute zero (kCount: none) and its value
-    for (const auto& [from, to, bad, badValue] : {std::tuple{"°C", "°F", std::size_t{4500}, -273.16},
-                                                  {"°F", "K", std::size_t{2100}, -460.0},
-                                                  {"K", "°R", kCount, 0.0},
-                                                  {"°C", "K", std::size_t{7}, -300.0},
-                                                  {"K", "K", std::size_t{2}, -1.0}}) {
+    // clang-format off
+    const std::tuple<const char*, const char*, std::size_t, double> rows[] = {
+        {"°C", "°F", 4500, -273.16}, {"°F", "K", 2100, -460.0}, {"K", "°R", kCount, 0.0}, {"°C", "K", 7, -300.0}, {"K", "K", 2, -1.0}};
+    // clang-format on
+    for (const auto& [from, to, bad, badValue] : rows) {
         const double zero = Quantity(0.0, Unit("K")).in(Unit(from));
         std::vector<double> source(kCount);
         for (std::size_t i = 0; i < kCount; ++i) { // readings at absolute zero in two blocks
