@@ -4,6 +4,7 @@
 #include "catalog/UnitTable.h"
 
 #include <array>
+#include <string>
 
 namespace qelunits_detail {
 namespace {
@@ -147,9 +148,7 @@ constexpr WholeName makeWholeName(const wchar_t* text) {
     name.text = text;
     name.shape = shapeOf(text);
     name.length = lengthOf(text);
-    for (std::size_t i = 0; i < name.length; ++i) {
-        name.slash = name.slash || text[i] == L'/';
-    }
+    name.slash = std::char_traits<wchar_t>::find(text, name.length, L'/') != nullptr;
     while (!endsWord(text[name.firstBreak])) {
         ++name.firstBreak;
     }
