@@ -33,7 +33,7 @@ ErrorKind generalPlan(const Unit& from, const Unit& to, Plan& plan) {
         plan.kind = Plan::Kind::Function;
         plan.function = entry.function;
         plan.each = entry.each;
-            plan.eachBelow = entry.eachBelow;
+        plan.eachBelow = entry.eachBelow;
         plan.fromScale = from.scale();
         plan.toScale = to.scale();
         return ErrorKind::None;
