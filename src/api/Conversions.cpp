@@ -22,6 +22,15 @@ ErrorKind takeStatus(QelUnit::ErrorStatus status, const ConversionFactor& factor
     return ErrorKind::None;
 }
 
+// The function of two temperature scales, from their direct entry.
+ErrorKind takeFunction(const qelunits_detail::DirectEntry& entry, Plan& plan) {
+    plan.kind = Plan::Kind::Function;
+    plan.function = entry.function;
+    plan.each = entry.each;
+    plan.eachBelow = entry.eachBelow;
+    return ErrorKind::None;
+}
+
 ErrorKind generalPlan(const Unit& from, const Unit& to, Plan& plan) {
     const QelUnitExpression a = from.expression();
     const QelUnitExpression b = to.expression();
@@ -29,14 +38,9 @@ ErrorKind generalPlan(const Unit& from, const Unit& to, Plan& plan) {
     const QelUnit::ErrorStatus status = a.GetConversionFactor(b, factor);
     if (status == QelUnit::CustomConversion) {
         // Only two temperature scales convert by a function, and their direct entry holds it.
-        const qelunits_detail::DirectEntry& entry = qelunits_detail::findDirect(from.unit(0), to.unit(0));
-        plan.kind = Plan::Kind::Function;
-        plan.function = entry.function;
-        plan.each = entry.each;
-        plan.eachBelow = entry.eachBelow;
         plan.fromScale = from.scale();
         plan.toScale = to.scale();
-        return ErrorKind::None;
+        return takeFunction(qelunits_detail::findDirect(from.unit(0), to.unit(0)), plan);
     }
     if (status != QelUnit::Ok) {
         return ErrorKind::IncompatibleUnits;
@@ -58,11 +62,7 @@ ErrorKind makePlan(const Unit& from, const Unit& to, Plan& plan) {
         // Two temperature scales convert by the function of their direct entry, as the type's conversion does.
         const qelunits_detail::DirectEntry& entry = qelunits_detail::findDirect(from.unit(0), to.unit(0));
         if (entry.kind == qelunits_detail::DirectKind::Function) {
-            plan.kind = Plan::Kind::Function;
-            plan.function = entry.function;
-            plan.each = entry.each;
-            plan.eachBelow = entry.eachBelow;
-            return ErrorKind::None;
+            return takeFunction(entry, plan);
         }
         ConversionFactor factor;
         return takeStatus(qelunits_detail::unitConversionFactor(from.unit(0), 1, to.unit(0), 1, factor), factor, plan);
