@@ -232,19 +232,25 @@ PyObject* quantityFormat(PyObject* self, PyObject* options) {
     return result;
 }
 
-PyObject* callArrayHelper(const char* name, PyObject* self, PyObject* args, PyObject* kwargs) {
+// The helper name called with self, then second where given, then args.
+PyObject* callArrayHelper(const char* name, PyObject* self, PyObject* args, PyObject* kwargs,
+                          PyObject* second = nullptr) {
     PyObject* helper = arrayHelper(name);
     if (helper == nullptr) {
         return nullptr;
     }
-    PyObject* full = PyTuple_New(PyTuple_GET_SIZE(args) + 1);
+    const Py_ssize_t lead = second == nullptr ? 1 : 2;
+    PyObject* full = PyTuple_New(PyTuple_GET_SIZE(args) + lead);
     if (full == nullptr) {
         Py_DECREF(helper);
         return nullptr;
     }
     PyTuple_SET_ITEM(full, 0, Py_NewRef(self));
+    if (second != nullptr) {
+        PyTuple_SET_ITEM(full, 1, Py_NewRef(second));
+    }
     for (Py_ssize_t i = 0; i < PyTuple_GET_SIZE(args); ++i) {
-        PyTuple_SET_ITEM(full, i + 1, Py_NewRef(PyTuple_GET_ITEM(args, i)));
+        PyTuple_SET_ITEM(full, i + lead, Py_NewRef(PyTuple_GET_ITEM(args, i)));
     }
     PyObject* result = PyObject_Call(helper, full, kwargs);
     Py_DECREF(full);
@@ -264,15 +270,7 @@ PyObject* quantityArrayFunction(PyObject* self, PyObject* args, PyObject* kwargs
 template <const char* Name>
 PyObject* quantityArrayMethod(PyObject* self, PyObject* args, PyObject* kwargs) {
     PyObject* name = PyUnicode_InternFromString(Name);
-    PyObject* full = name == nullptr ? nullptr : PyTuple_New(PyTuple_GET_SIZE(args) + 1);
-    if (full != nullptr) {
-        PyTuple_SET_ITEM(full, 0, Py_NewRef(name));
-        for (Py_ssize_t i = 0; i < PyTuple_GET_SIZE(args); ++i) {
-            PyTuple_SET_ITEM(full, i + 1, Py_NewRef(PyTuple_GET_ITEM(args, i)));
-        }
-    }
-    PyObject* result = full == nullptr ? nullptr : callArrayHelper("array_method", self, full, kwargs);
-    Py_XDECREF(full);
+    PyObject* result = name == nullptr ? nullptr : callArrayHelper("array_method", self, args, kwargs, name);
     Py_XDECREF(name);
     return result;
 }
