@@ -32,8 +32,7 @@ void eachValue(const double* source, double* target, std::size_t count) noexcept
 
 // One pass that converts and counts: the count costs a compare per value, not a second read of the array.
 template <ConversionFactor::CustomFunction Fn>
-inline __attribute__((always_inline)) std::size_t eachValueBelow(const double* source, double* target,
-                                                                 std::size_t count, double bound) noexcept {
+std::size_t eachValueBelow(const double* source, double* target, std::size_t count, double bound) noexcept {
     std::uint64_t below = 0;
     for (std::size_t i = 0; i < count; ++i) {
         const double x = source[i];
