@@ -282,9 +282,10 @@ TEST(ValueApi, ConverterArraysAndReciprocals) {
     EXPECT_THROW(toF(-274.0), qelunits::Error);
     // Scaled readings convert value by value, as the expression layer converts them.
     for (const auto& [from, to] : {std::pair{"2 °C", "4 °F"}, std::pair{"2 °C", "°F"}, std::pair{"°C", "4 °F"}}) {
-        double scaled[2] = {1.0, 2.5};
+        double scaled[3] = {1.0, 2.5, 7.0};
         Converter(Unit(from), Unit(to))(scaled, scaled, 2);
         EXPECT_EQ(scaled[1], Quantity(2.5, Unit(from)).in(Unit(to))) << from << " to " << to;
+        EXPECT_EQ(scaled[2], 7.0); // past the count
     }
     double feet[5] = {1.0, 2.0, 3.0, 4.0, 5.0};
     double out[5] = {};

@@ -88,18 +88,14 @@ def test_numpy_functions_keep_combine_or_drop_units():
         ((Q(1.0, "m").shape, Q(1.0, "m").ndim, Q(1.0, "m").T), ((), 0, Q(1.0, "m")), None),
     ]
     for result, magnitude, unit in cases:
-        if unit is None:
-            assert result == magnitude
-        else:
-            assert np.asarray(result.magnitude).tolist() == pytest.approx(magnitude) and result.units == unit
+        assert result == magnitude if unit is None else (
+            np.asarray(result.magnitude).tolist() == pytest.approx(magnitude) and result.units == unit)
     # Readings do not add; a function without a unit rule, or out=, raises rather than drop the unit.
     for call in (lambda: np.sum(readings), lambda: np.dot(lengths, lengths), lambda: np.mean(lengths, out=np.empty(2)),
                  lambda: np.concatenate([lengths[0], np.ones(1)])):
-        with pytest.raises(TypeError):
-            call()
+        pytest.raises(TypeError, call)
     assert not Q(0.0, "m") and Q(np.array([2.0]), "m")
-    with pytest.raises(ValueError, match="ambiguous"):
-        bool(Q(20.0, "degC"))
+    pytest.raises(ValueError, bool, Q(20.0, "degC")).match("ambiguous")
 
 
 def test_xarray_and_dask_hold_array_quantities():
