@@ -262,6 +262,36 @@ TEST(Parse, TheLookupInFrontAgreesWithTheReader) {
     }
 }
 
+// A quotient of two words, the commonest compound, reads as the reader reads it, word by word of the catalogue
+// and the vocabulary: the same unit, or the same failure at the same place.
+TEST(Parse, AQuotientOfWordsAgreesWithTheReader) {
+    std::vector<std::wstring> words = {L"C", L"t", L"kat", L"kJ", L"KG", L"per", L"sq", L"", L"m2", L"(s)"};
+    for (const auto& [unit, field, text] : qelunits_test::catalogueTexts()) {
+        words.emplace_back(text);
+    }
+    for (const auto& row : qelunits_detail::kVocabulary) {
+        words.emplace_back(row.text);
+    }
+    const wchar_t* others[] = {L"min", L"kg", L"C", L"m/s", L"ft"};
+    for (const std::wstring& word : words) {
+        for (const wchar_t* other : others) {
+            for (const std::wstring& text : {word + L"/" + other, other + (L"/" + word), word + L"/" + word}) {
+                QelUnitExpression quick;
+                QelUnitExpression grammar;
+                qelunits_detail::ParseFailure quickFailure;
+                qelunits_detail::ParseFailure grammarFailure;
+                const bool read = qelunits_detail::readText(text.data(), 0, text.size(), quick, quickFailure);
+                ASSERT_EQ(read, qelunits_detail::readByGrammar(text.data(), 0, text.size(), grammar, grammarFailure))
+                    << qelunits::toUtf8(text);
+                ASSERT_TRUE(read ? quick.isEqualTo(grammar)
+                                 : quickFailure.code == grammarFailure.code &&
+                                       quickFailure.position == grammarFailure.position)
+                    << qelunits::toUtf8(text);
+            }
+        }
+    }
+}
+
 // A view ends where its length says, not at a terminator: every cut of these texts reads as the same text
 // copied, though the character after the cut is a digit, a sign, a blank or a letter.
 TEST(Parse, AViewIsReadToItsLengthOnly) {

@@ -50,6 +50,12 @@ bool matchesCase(const LexEntry& entry, const wchar_t* text, std::size_t length)
 /// hashFolded; null when none.
 const LexEntry* findSpelling(const wchar_t* text, std::size_t length, std::uint32_t hash) noexcept;
 
+/// The spelling findSpelling finds where it means one catalogue unit plainly (LexEntry::plain); null otherwise.
+inline const LexEntry* findPlainSpelling(const wchar_t* text, std::size_t length, std::uint32_t hash) noexcept {
+    const LexEntry* entry = findSpelling(text, length, hash);
+    return entry != nullptr && entry->plain != kNotPlain ? entry : nullptr;
+}
+
 /// The end of the longest spelling holding a blank or an operator ("m/s", "sq ft", "ft-lbf") that starts
 /// at text[start], whose first word ends at start + firstBreak (wordHash its hashFolded), and that the grammar
 /// reads whole there (inDivisor: it would stand right after '/'); 0 when none. rejected tells that one was

@@ -2,7 +2,7 @@
 #define QELUNITS_SRC_PARSE_READ_H
 
 // Reading a whole unit text: one lookup in front for a text that is one known
-// name ("ft", "m/s", "sq ft", "kJ"), the reader for the rest.
+// name ("ft", "L/min", "sq ft", "kJ") or two plain words around '/' ("ft/min"), the reader for the rest.
 
 #include "parse/Reader.h"
 

@@ -290,8 +290,7 @@ private:
     const LexEntry* plainEntry(const Token& token) const {
         const std::size_t length = token.end - token.begin;
         const std::uint32_t hash = token.hashed() ? token.hash : hashFolded(mText + token.begin, length);
-        const LexEntry* entry = findSpelling(mText + token.begin, length, hash);
-        return entry != nullptr && entry->plain != kNotPlain ? entry : nullptr;
+        return findPlainSpelling(mText + token.begin, length, hash);
     }
 
     enum class TermRead : std::uint8_t { Failed, Read, Underscored };
