@@ -366,7 +366,23 @@ PyObject* scalarProduct(PyObject* a, PyObject* b, bool divide) {
 
 bool isOperand(PyObject* o) { return isQuantity(o) || isUnit(o) || PyFloat_Check(o) || PyLong_Check(o); }
 
+// A plain 0, where the built-in sum() starts: zero of every unit, as Pint takes it. Not False, not NaN.
+bool isPlainZero(PyObject* o) { return (PyLong_CheckExact(o) || PyFloat_CheckExact(o)) && PyObject_Not(o) == 1; }
+
+// q + 0 or 0 + q: q's magnitude plus the zero, in q's unit (a reading stays a reading).
+PyObject* plusZero(PyObject* q, PyObject* zero) {
+    PyObject* magnitude = magnitudeOf(q);
+    PyObject* sum = magnitude == nullptr ? nullptr : PyNumber_Add(magnitude, zero);
+    PyObject* result = sum == nullptr ? nullptr : newQuantityFrom(sum, quantityOf(q)->unit);
+    Py_XDECREF(magnitude);
+    Py_XDECREF(sum);
+    return result;
+}
+
 PyObject* binary(PyObject* a, PyObject* b, const char* op) {
+    if (op[0] == 'a' && isQuantity(a) != isQuantity(b) && isPlainZero(isQuantity(a) ? b : a)) {
+        return isQuantity(a) ? plusZero(a, b) : plusZero(b, a);
+    }
     const bool unitSide = isUnit(a) || isUnit(b);
     if ((op[0] == 'a' || op[0] == 's') && unitSide) {
         Py_RETURN_NOTIMPLEMENTED;
