@@ -20,9 +20,30 @@ std::string_view trimmed(std::string_view text) {
     return text;
 }
 
-bool unitOf(const qelunits::Result<Quantity>& result, Unit& unit, Failure& failure) {
+// The core names the operands it was given ("0 °C + 0 °C: ..."); the plans serve arrays, whose values those
+// probes are not, so their messages name the units alone ("°C + °C: ...").
+void dropProbes(std::string& message, const char* probe) {
+    const std::size_t head = message.find(": ");
+    const std::string lead = std::string(probe) + ' ';
+    if (head == std::string::npos || message.compare(0, lead.size(), lead) != 0) {
+        return;
+    }
+    std::string operands = message.substr(lead.size(), head - lead.size());
+    for (const char* op : {" + ", " - ", " * ", " / "}) {
+        const std::size_t at = operands.find(op + lead);
+        if (at != std::string::npos) {
+            operands.erase(at + 3, lead.size());
+        }
+    }
+    message = operands + message.substr(head);
+}
+
+// The unit of result, a plan asked with probe ("0", "1") on each side.
+bool unitOf(const qelunits::Result<Quantity>& result, const char* probe, Unit& unit, Failure& failure) {
     if (!result) {
-        return failed(result, failure);
+        failed(result, failure);
+        dropProbes(failure.message, probe);
+        return false;
     }
     unit = result->unit();
     return true;
@@ -57,7 +78,7 @@ bool parseQuantity(std::string_view text, Quantity& quantity, std::string_view& 
 bool planSum(const Unit& a, const Unit& b, bool subtract, SumPlan& plan, Failure& failure) {
     const Quantity x(0.0, a);
     const Quantity y(0.0, b);
-    if (!unitOf(subtract ? trySubtract(x, y) : tryAdd(x, y), plan.result, failure)) {
+    if (!unitOf(subtract ? trySubtract(x, y) : tryAdd(x, y), "0", plan.result, failure)) {
         return false;
     }
     // A reading keeps its unit and takes a difference in its own degree; two readings subtract in a's unit.
@@ -75,15 +96,15 @@ bool planSum(const Unit& a, const Unit& b, bool subtract, SumPlan& plan, Failure
 bool planProduct(const Unit& a, const Unit& b, bool divide, Unit& result, Failure& failure) {
     const Quantity x(1.0, a);
     const Quantity y(1.0, b);
-    return unitOf(divide ? tryDivide(x, y) : tryMultiply(x, y), result, failure);
+    return unitOf(divide ? tryDivide(x, y) : tryMultiply(x, y), "1", result, failure);
 }
 
 bool planPower(const Unit& a, int n, Unit& result, Failure& failure) {
-    return unitOf(tryPow(Quantity(1.0, a), n), result, failure);
+    return unitOf(tryPow(Quantity(1.0, a), n), "1", result, failure);
 }
 
 bool planSqrt(const Unit& a, Unit& result, Failure& failure) {
-    return unitOf(trySqrt(Quantity(1.0, a)), result, failure);
+    return unitOf(trySqrt(Quantity(1.0, a)), "1", result, failure);
 }
 
 bool checkScale(const Unit& a, Failure& failure) {

@@ -1,5 +1,6 @@
 """Errors: exception classes by the library's kinds, with its message and the position in the text."""
 
+import numpy as np
 import pytest
 
 import qelunits
@@ -17,6 +18,12 @@ ROWS = [
     (lambda: qelunits.convert(1.0, "m", "kg"), qelunits.IncompatibleUnitsError, "incompatible_units", None, ""),
     (lambda: Q(1, "m") + 2, qelunits.IncompatibleUnitsError, "incompatible_units", None, ""),
     (lambda: Q(1, "m^3") ** 0.5, qelunits.Error, "fractional_power", None, "fractional"),
+    # Over arrays the message names the units, not values the arrays do not hold.
+    (lambda: np.sum(Q(np.array([20.0, 30.0]), "degC")), qelunits.TemperaturePointError, "temperature_point", None,
+     "°C + °C: "),
+    (lambda: Q(np.ones(2), "m") / Q(np.ones(2), "degC"), qelunits.TemperaturePointError, "temperature_point", None,
+     "m / °C: "),
+    (lambda: np.sqrt(Q(np.ones(2), "m")), qelunits.Error, "fractional_power", None, "m ^ 0.5: "),
     (lambda: Q(-1, "K").to("degC"), qelunits.BelowAbsoluteZeroError, "below_absolute_zero", None, "absolute zero"),
     (lambda: Q(1e300, "km").to("nm"), qelunits.Error, "out_of_range", None, ""),
 ]
