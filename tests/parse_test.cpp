@@ -327,6 +327,7 @@ TEST(Parse, AViewIsReadToItsLengthOnly) {
 TEST(Parse, SharedNamesFavourTheEverydayUnitAndListEveryCandidate) {
     const std::pair<const wchar_t*, std::vector<U>> cases[] = {
         {L"min", {QelUnit::minute, QelUnit::minim}},
+        {L"MIN", {QelUnit::minute, QelUnit::minim}}, // the reading stays first, though the minim sorts before it
         {L"m", {QelUnit::meter, QelUnit::angle_minute}},
         {L"Minute", {QelUnit::minute, QelUnit::angle_minute}},
         {L"cal", {QelUnit::caliber, QelUnit::intl_calorie}},
@@ -376,7 +377,8 @@ TEST(Parse, ErrorsSayWhatAndWhere) {
          L"'MHZ' at 0: did you mean 'mHz' (millihertz) or 'MHz' (megahertz)? A symbol is read in its own case only"},
         {L"kPascal", E::UnknownUnit, 0, L"unknown unit 'kPascal' at 0; did you mean 'Pascal'?"},
         {L"Amere", E::UnknownUnit, 0, L"unknown unit 'Amere' at 0; did you mean 'Ampere'?"}, // one letter missing
-        {L"g-forcex", E::UnknownUnit, 2, L"unknown unit 'forcex' at 2"},                     // nothing near enough
+        {L"qz", E::UnknownUnit, 0, L"unknown unit 'qz' at 0; did you mean 'qt'?"}, // two letters allow one edit
+        {L"g-forcex", E::UnknownUnit, 2, L"unknown unit 'forcex' at 2"},           // nothing near enough
         {L"", E::Empty, 0, L"empty unit expression"},
         {L"m*", E::MissingOperand, 1, L"missing unit after '*' at 1"},
         {L"sq", E::MissingOperand, 0, L"missing unit after 'sq' at 0"},
@@ -391,6 +393,11 @@ TEST(Parse, ErrorsSayWhatAndWhere) {
         {L"m2.x", E::UnknownUnit, 3, L"unknown unit 'x' at 3"}, // a period after digits that no digit follows
         {L"m^2^3", E::BadExponent, 3, L"second exponent '^3' at 3; use parentheses"},
         {L"m^1001", E::PowerOutOfRange, 1, L"power beyond ±1000 at 1"},
+        {L"m^10000", E::PowerOutOfRange, 1, L"power beyond ±1000 at 1"},     // past the limit, however it is reached
+        {L"m*sigma^300", E::PowerOutOfRange, 7, L"power beyond ±1000 at 7"}, // K^-1200: at the exponent
+        {L"gal(lmp)/min^2", E::UnexpectedText, 3,
+         L"unexpected '(' at 3; a unit name holding operators is read whole only where no exponent follows it and its "
+         L"quotient is not regrouped: put it in parentheses"},
         {L"(m^100)^20", E::PowerOutOfRange, 7, L"power beyond ±1000 at 7"},
         {L"(1e-300)^2", E::NumberOutOfRange, 8,
          L"the scale at 8 is out of range: a scale is a positive number within the range of a double"},
