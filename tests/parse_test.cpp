@@ -257,12 +257,12 @@ TEST(Parse, TheLookupInFrontAgreesWithTheReader) {
             ASSERT_TRUE(quick.isEqualTo(grammar)) << qelunits::toUtf8(text);
         }
     };
+    const auto quotient = [](std::wstring a, const std::wstring& b) { return a.append(L"/").append(b); };
     for (const std::wstring& word : words) {
-        for (const wchar_t* other : {L"min", L"kg", L"C", L"m/s"}) {
-            agree(word + L"/" + other);
-            agree(other + (L"/" + word));
+        for (const std::wstring& other : {std::wstring(L"min"), std::wstring(L"kg"), std::wstring(L"C"), word}) {
+            agree(quotient(word, other));
+            agree(quotient(other, word));
         }
-        agree(word + L"/" + word);
     }
     const wchar_t* joints[] = {L"/", L"*", L"\u00B7", L"\u22C5", L"\u00D7", L"/", L"**", L" ", L"-", L".", L"^"};
     const wchar_t* exponents[] = {L"",   L"",  L"",     L"^2",    L"^-3", L"^+1",         L"\u00B2", L"\u207B\u00B9",
