@@ -199,7 +199,6 @@ TEST(ValueApi, ErrorsWithKindsAndPositions) {
             EXPECT_EQ(e.what(), r.message());
         }
     }
-    EXPECT_EQ(Quantity::parse("3.5 kg/fot").message(), "unknown unit 'fot' at 7; did you mean 'ft'?");
     EXPECT_EQ(Unit::fromCode(static_cast<QelUnit::BuiltinUnits>(349)).kind(), ErrorKind::InvalidArgument);
     EXPECT_EQ(Unit::fromCode(QelUnit::dimensionless, 3).value(), Unit());
     EXPECT_EQ(qelunits::Result<int>(QelUnit::TypesNotCompatible, "x").kind(), ErrorKind::IncompatibleUnits);

@@ -91,11 +91,9 @@ def test_everyday_conversions_agree_with_pint():
 
 def test_the_builtin_sum_starts_from_a_plain_zero():
     Q = qelunits.Quantity
-    assert sum([Q(1, "m"), Q(2, "ft")]) == Q(1.6096, "m")
-    assert (0 + Q(3, "s")).units == qelunits.Unit("s") and repr(Q(3, "s") + 0.0) == repr(Q(3, "s"))
+    assert sum([Q(1, "m"), Q(2, "ft")]) == Q(1.6096, "m") and repr(Q(3, "s") + 0.0) == repr(Q(3, "s"))
     assert sum([Q(20, "degC"), Q(1, "delta_degC")]) == Q(21, "degC")
-    total = sum([Q(np.arange(3.0), "s")] * 2)
-    assert (total.magnitude.tolist(), total.units) == ([0.0, 2.0, 4.0], qelunits.Unit("s"))
+    assert sum([Q(np.arange(3.0), "s")] * 2).m_as("s").tolist() == [0.0, 2.0, 4.0]
     # Only a zero, only a plain number, only a sum: the rest keeps its error.
     for call in (lambda: Q(1, "m") + 1, lambda: False + Q(1, "m"), lambda: float("nan") + Q(1, "m"),
                  lambda: Q(1, "m") - 0, lambda: np.float64(0) + Q(1, "m")):

@@ -15,7 +15,6 @@ ARITHMETIC = [
     (Q(25, C), operator.sub, Q(10, C), 15.0, "Δ°C"),
     (Q(25, C), operator.sub, Q(50, F), 15.0, "Δ°C"),
     (Q(25, C), operator.add, Q(9, dF), 30.0, "degC"),
-    (Q(25, C), operator.sub, Q(5, dC), 20.0, "degC"),
     (Q(10, dC), operator.add, Q(9, dF), 15.0, "delta_degC"),
     (Q(10, dC), operator.mul, 2, 20.0, "delta_degC"),
     (Q(300, K), operator.sub, Q(0, C), 26.850000000000023, "Δ°K"),
