@@ -269,7 +269,7 @@ PyObject* quantityArrayFunction(PyObject* self, PyObject* args, PyObject* kwargs
 // q.sum(...) and the other array methods of NumPy's, as NumPy's function of the same name gives them.
 template <const char* Name>
 PyObject* quantityArrayMethod(PyObject* self, PyObject* args, PyObject* kwargs) {
-    PyObject* name = PyUnicode_InternFromString(Name);
+    PyObject* name = opName(Name);
     PyObject* result = name == nullptr ? nullptr : callArrayHelper("array_method", self, args, kwargs, name);
     Py_XDECREF(name);
     return result;
@@ -512,7 +512,7 @@ int quantityBool(PyObject* self) {
 
 // shape, ndim, size, dtype and T, as the magnitude has them (a float: (), 0, 1, float64, itself).
 PyObject* getArrayAttribute(PyObject* self, void* closure) {
-    PyObject* name = PyUnicode_FromString(static_cast<const char*>(closure));
+    PyObject* name = opName(static_cast<const char*>(closure));
     PyObject* result = name == nullptr ? nullptr : callHelper("array_attribute", self, name);
     Py_XDECREF(name);
     return result;
