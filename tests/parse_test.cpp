@@ -51,7 +51,7 @@ TEST(Parse, TextsMeanAScaleAndUnits) {
          1.0,
          {{Q::foot, -2}, {Q::hour, -1}, {Q::intl_british_thermal_unit, 1}, {Q::fahrenheit, -1}}},
         {{L"m/s²", L"m·s⁻²", L"metres per second squared"}, 1.0, {{Q::meter, 1}, {Q::second, -2}}},
-        {{L"1/m/s"}, 1.0, {{Q::meter, -1}, {Q::second, -1}}},                    // a/b/c is a/(b·c), not a/(b/c)
+        {{L"1/m/s", L"/m/s"}, 1.0, {{Q::meter, -1}, {Q::second, -1}}},           // a/b/c is a/(b·c), not a/(b/c)
         {{L"m/s-kg"}, 1.0, {{Q::kilogram, -1}, {Q::meter, 1}, {Q::second, -1}}}, // "m/s" not read whole here
         {{L"m/s*kg"}, 1.0, {{Q::kilogram, 1}, {Q::meter_per_second, 1}}},
         {{L"/s", L"per second", L"s^-1", L"second**(-1)", L"s^( -1 )"}, 1.0, {{Q::second, -1}}},
