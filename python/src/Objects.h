@@ -71,6 +71,9 @@ UnitObject* dimensionlessUnit();
 PyObject* newQuantity(double value, UnitObject* unit);
 /// A new Quantity holding an array-like magnitude (a new reference is taken).
 PyObject* newArrayQuantity(PyObject* array, UnitObject* unit);
+/// The text of unit that format options ask for (its own text, its names, its symbols), with rest set to the
+/// options left for the number or the text; null with an exception set.
+PyObject* unitShown(UnitObject* unit, PyObject* options, PyObject*& rest);
 /// A str of UTF-8 text.
 PyObject* toStr(std::string_view text);
 /// The UTF-8 of a str; false with TypeError set when o is no str.

@@ -183,6 +183,22 @@ PyObject* quantityMagnitudeAs(PyObject* self, PyObject* unitArg) {
     return magnitude;
 }
 
+// In the SI base units of the quantity's dimension, as Unit.dimension writes them; a difference stays one.
+PyObject* quantityToBaseUnits(PyObject* self, PyObject* /*unused*/) {
+    const Unit& unit = quantityOf(self)->unit->unit;
+    PyObject* text = toStr(unit.dimension());
+    UnitObject* base = text == nullptr ? nullptr : unitFrom(text);
+    Py_XDECREF(text);
+    if (base != nullptr && unit.isTemperatureDifference()) {
+        UnitObject* difference = newUnit(base->unit.difference());
+        Py_DECREF(base);
+        base = difference;
+    }
+    PyObject* result = base == nullptr ? nullptr : quantityTo(self, reinterpret_cast<PyObject*>(base));
+    Py_XDECREF(base);
+    return result;
+}
+
 PyObject* quantityFromAbsoluteZero(PyObject* self, PyObject* /*unused*/) {
     QuantityObject* q = quantityOf(self);
     if (q->array != nullptr) {
@@ -209,21 +225,12 @@ PyObject* quantityReduce(PyObject* self, PyObject* /*unused*/) {
 }
 
 PyObject* quantityFormat(PyObject* self, PyObject* options) {
-    std::string_view text;
-    if (!utf8Of(options, text)) {
-        return nullptr;
-    }
-    const bool named = !text.empty() && text.back() == 'N';
-    const bool form = named || (!text.empty() && text.back() == 'S');
-    PyObject* numberOptions =
-        form ? PyUnicode_Substring(options, 0, PyUnicode_GetLength(options) - 1) : Py_NewRef(options);
-    PyObject* magnitude = magnitudeOf(self);
-    PyObject* number =
-        numberOptions != nullptr && magnitude != nullptr ? PyObject_Format(magnitude, numberOptions) : nullptr;
-    const Unit& unit = quantityOf(self)->unit->unit;
-    PyObject* unitText = named ? toStr(unit.name()) : Py_NewRef(quantityOf(self)->unit->text);
-    PyObject* result = number == nullptr || unitText == nullptr ? nullptr
-                       : unit == Unit()                         ? Py_NewRef(number) // a number alone, as in C++
+    PyObject* numberOptions = nullptr;
+    PyObject* unitText = unitShown(quantityOf(self)->unit, options, numberOptions);
+    PyObject* magnitude = unitText == nullptr ? nullptr : magnitudeOf(self);
+    PyObject* number = magnitude == nullptr ? nullptr : PyObject_Format(magnitude, numberOptions);
+    PyObject* result = number == nullptr                        ? nullptr
+                       : quantityOf(self)->unit->unit == Unit() ? Py_NewRef(number) // a number alone, as in C++
                                                                 : PyUnicode_FromFormat("%U %U", number, unitText);
     Py_XDECREF(numberOptions);
     Py_XDECREF(magnitude);
@@ -439,6 +446,13 @@ PyObject* quantityFloat(PyObject* self) {
     return quantityMagnitudeAs(self, one);
 }
 
+PyObject* quantityInt(PyObject* self) {
+    PyObject* value = quantityFloat(self);
+    PyObject* result = value == nullptr ? nullptr : PyNumber_Long(value);
+    Py_XDECREF(value);
+    return result;
+}
+
 bool compareValues(double x, double y, int op) {
     switch (op) {
     case Py_LT:
@@ -529,6 +543,9 @@ PyMethodDef quantityMethods[] = {
      "(25 °C is 77 °F). Raises IncompatibleUnitsError, BelowAbsoluteZeroError."},
     {"m_as", quantityMagnitudeAs, METH_O,
      "m_as(unit) -> float or array\n\nThe magnitude in unit: q.to(unit).magnitude."},
+    {"to_base_units", quantityToBaseUnits, METH_NOARGS,
+     "to_base_units() -> Quantity\n\nIn the SI base units of its dimension, as Unit.dimension writes them\n"
+     "(3 kWh gives 10800000 kg·m^2/s^2, 25 degC gives 298.15 K); a temperature difference stays one."},
     {"from_absolute_zero", quantityFromAbsoluteZero, METH_NOARGS,
      "from_absolute_zero() -> Quantity\n\nA temperature reading as a difference from absolute zero in its own degree\n"
      "(20 °C gives 293.15 Δ°C), which multiplies and divides; any other quantity as it is."},
@@ -538,7 +555,8 @@ PyMethodDef quantityMethods[] = {
      "Pickles as its magnitude and its unit's text: no registry travels with it."},
     {"__format__", quantityFormat, METH_O,
      "format(q, options): the options format the magnitude (f\"{q:.2f}\" gives '3.50 ft'); a trailing 'S' (default)\n"
-     "shows the unit's text, 'N' its catalogue names (f\"{q:.1fN}\" gives '3.5 Foot')."},
+     "shows the unit's text, 'N' its catalogue names (f\"{q:.1fN}\" gives '3.5 Foot'). As in Pint, '~' anywhere\n"
+     "shows its symbols (f\"{q:.1f~}\"), and a trailing 'P', 'D' or 'C' the names, or the symbols with '~'."},
     {"__array_ufunc__", reinterpret_cast<PyCFunction>(reinterpret_cast<void (*)()>(quantityArrayUfunc)),
      METH_VARARGS | METH_KEYWORDS,
      "NumPy ufuncs on quantities: add, subtract, multiply, divide, power, sqrt, square, "
@@ -598,6 +616,7 @@ PyNumberMethods quantityNumber = [] {
     n.nb_positive = quantityPositive;
     n.nb_absolute = quantityAbsolute;
     n.nb_float = quantityFloat;
+    n.nb_int = quantityInt;
     n.nb_bool = quantityBool;
     return n;
 }();

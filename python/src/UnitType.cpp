@@ -206,15 +206,9 @@ PyObject* unitReduce(PyObject* self, PyObject* /*unused*/) {
 }
 
 PyObject* unitFormat(PyObject* self, PyObject* options) {
-    std::string_view text;
-    if (!utf8Of(options, text)) {
-        return nullptr;
-    }
-    const bool named = !text.empty() && text.back() == 'N';
-    const bool form = named || (!text.empty() && text.back() == 'S');
-    PyObject* shown = named ? toStr(unitOf(self)->unit.name()) : Py_NewRef(unitOf(self)->text);
-    PyObject* rest = form ? PyUnicode_Substring(options, 0, PyUnicode_GetLength(options) - 1) : Py_NewRef(options);
-    PyObject* result = shown != nullptr && rest != nullptr ? PyObject_Format(shown, rest) : nullptr;
+    PyObject* rest = nullptr;
+    PyObject* shown = unitShown(unitOf(self), options, rest);
+    PyObject* result = shown != nullptr ? PyObject_Format(shown, rest) : nullptr;
     Py_XDECREF(shown);
     Py_XDECREF(rest);
     return result;
@@ -239,8 +233,8 @@ PyMethodDef unitMethods[] = {
      "is_compatible_with(other) -> bool\n\nTrue when other (a Unit, a text or a Quantity) converts into this unit."},
     {"__reduce__", unitReduce, METH_NOARGS, "Pickles the unit as its text: no registry travels with it."},
     {"__format__", unitFormat, METH_O,
-     "format(unit, options): a trailing 'S' (default) shows the unit's text, 'N' its catalogue names;\n"
-     "the rest of the options applies to that string (f\"{u:>10N}\")."},
+     "format(unit, options): a trailing 'S' (default) shows the unit's text, 'N' its catalogue names, '~'\n"
+     "(anywhere, as in Pint) its symbols; the rest of the options applies to that string (f\"{u:>10N}\")."},
     {nullptr, nullptr, 0, nullptr},
 };
 
@@ -444,6 +438,44 @@ UnitObject* newUnit(const Unit& unit, PyObject* text) {
     made->text = shown;
     made->hash = -1;
     return made;
+}
+
+PyObject* unitShown(UnitObject* unit, PyObject* options, PyObject*& rest) {
+    std::string_view text;
+    if (!utf8Of(options, text)) {
+        return nullptr;
+    }
+    // Pint's '~' (symbols) may stand anywhere, as there, except as a fill character before an alignment.
+    const bool fill = text.size() >= 2 && std::strchr("<>^=", text[1]) != nullptr;
+    std::string number;
+    bool symbols = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '~' && !(fill && i == 0)) {
+            symbols = true;
+        } else {
+            number += text[i];
+        }
+    }
+    // The unit's form is the last letter: S and N ours, P, D and C Pint's (names, or symbols with '~').
+    const char form = number.empty() ? '\0' : number.back();
+    if (form == 'L' || form == 'H') {
+        PyErr_Format(PyExc_ValueError, "no LaTeX or HTML form of a unit: '%c' in '%U'; use S, N or ~", form, options);
+        return nullptr;
+    }
+    const bool lettered = form == 'S' || form == 'N' || form == 'P' || form == 'D' || form == 'C';
+    if (lettered) {
+        number.pop_back();
+    }
+    const bool names = form == 'N' || (lettered && form != 'S' && !symbols);
+    rest = toStr(number);
+    PyObject* shown = rest == nullptr          ? nullptr
+                      : names                  ? toStr(unit->unit.name())
+                      : symbols && form != 'S' ? toStr(unit->unit.symbol())
+                                               : Py_NewRef(unit->text);
+    if (shown == nullptr) {
+        Py_CLEAR(rest);
+    }
+    return shown;
 }
 
 PyObject* toStr(std::string_view text) {

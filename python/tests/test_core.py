@@ -99,3 +99,27 @@ def test_the_builtin_sum_starts_from_a_plain_zero():
                  lambda: Q(1, "m") - 0, lambda: np.float64(0) + Q(1, "m")):
         with pytest.raises(qelunits.IncompatibleUnitsError):
             call()
+
+
+def test_base_units_as_pint_and_for_every_catalogue_unit():
+    pint = pytest.importorskip("pint")
+    registry, Q = pint.UnitRegistry(), qelunits.Quantity
+    for value, unit in [(3, "kWh"), (25, "degC"), (9, "delta_degF"), (60, "mph"), (2, "kJ/(kg*K)")]:
+        want = registry.Quantity(float(value), unit).to_base_units().magnitude
+        assert Q(value, unit).to_base_units().magnitude == pytest.approx(want, rel=1e-12), unit
+    assert Q(9, "delta_degF").to_base_units().units.is_temperature_difference
+    speeds = Q(np.array([36.0, 72.0]), "km/h").to_base_units()
+    assert str(speeds.units) == "m/s" and speeds.magnitude.tolist() == qelunits.convert([36.0, 72.0], "km/h", "m/s").tolist()
+    # Every catalogue unit's base units read back: the same quantity, in its own dimension.
+    for text in (text for group in GROUPS for text in group):
+        q = Q(1.5, text)
+        base = q.to_base_units()
+        assert base == q and base.units.dimension == q.units.dimension == str(base.units), text
+
+
+def test_plain_numbers_of_dimensionless_quantities():
+    Q = qelunits.Quantity
+    assert float(Q(3.7, "m/cm")) == 370.0 and int(Q(3.79, "m/cm")) == 379 and int(Q(-2.5, "1")) == -2
+    for call in (lambda: int(Q(3.7, "m")), lambda: float(Q(1, "degC"))):
+        with pytest.raises(qelunits.IncompatibleUnitsError):
+            call()

@@ -1,6 +1,8 @@
-"""Texts: str, repr, f-string formats with the number's format options and S (symbols) or N (names) for the unit."""
+"""Texts: str, repr, f-string formats with the number's format options and S (the text), N (names) or Pint's
+'~' (symbols) and P, D, C for the unit."""
 
 import numpy as np
+import pytest
 
 from qelunits import Quantity as Q, Unit
 
@@ -14,12 +16,26 @@ ROWS = [
     (Q(20, "degC") - Q(5, "degC"), "g", "15 Δ°C"),
     (Unit("m/s"), "N", "Meter per second"),
     (Unit("m/s"), ">5", "  m/s"),
+    # Pint's options: '~' anywhere for symbols, a trailing P, D or C for names (symbols with '~').
+    (Q(3.5, "meter"), "~P", "3.5 m"),
+    (Q(3.5, "meter"), ".2f~", "3.50 m"),
+    (Q(3.5, "meter"), "~.1f", "3.5 m"),
+    (Q(3.5, "meter"), ".1fD", "3.5 Meter"),
+    (Q(3.5, "meter"), "~S", "3.5 meter"),
+    (Q(3.5, "meter"), "~^7.1f~", "~~3.5~~ m"),
+    (Unit("meter"), ">3~", "  m"),
 ]
 
 
 def test_formats():
     for value, options, text in ROWS:
         assert format(value, options) == text, (value, options)
+
+
+def test_latex_and_html_are_refused_by_name():
+    for value in (Q(3.5, "ft"), Unit("ft")):
+        with pytest.raises(ValueError, match="no LaTeX or HTML"):
+            format(value, "~L")
 
 
 def test_str_and_repr_read_back():
