@@ -16,10 +16,20 @@ from qelunits._core import (
 )
 
 _ONE = Unit("1")
+_RADIAN = Unit("rad")
 _COMPARISONS = {"less", "less_equal", "equal", "not_equal", "greater", "greater_equal"}
 _UNARY = {"negative": np.negative, "absolute": np.absolute, "fabs": np.absolute}
 _EXTREMES = {"maximum", "minimum", "fmax", "fmin"}
 _TESTS = {"isnan", "isfinite", "isinf"}
+# Rounding keeps the unit, a reading's too: each value is rounded in the unit it is in.
+_ROUNDING = {"floor", "ceil", "rint", "trunc"}
+# Of an angle (or a plain number, taken as radians), to a plain number.
+_TRIGONOMETRIC = {"sin", "cos", "tan"}
+# Of a plain number, to radians.
+_INVERSE_TRIGONOMETRIC = {"arcsin", "arccos", "arctan"}
+# Of a plain number, to a plain number.
+_TRANSCENDENTAL = {"exp", "expm1", "exp2", "log", "log2", "log10", "log1p", "sinh", "cosh", "tanh", "arcsinh",
+                   "arccosh", "arctanh"}
 
 
 def as_magnitude(value):
@@ -78,8 +88,14 @@ def binary(op, a, b):
     if op in ("add", "subtract"):
         lhs, rhs, unit = _plan_sum(ua, ub, op == "subtract")
         return Quantity(getattr(np, op)(convert(ma, ua, lhs), convert(mb, ub, rhs)), unit)
-    if op in ("multiply", "divide"):
+    if op in ("multiply", "divide", "matmul"):
         return Quantity(getattr(np, op)(ma, mb), _plan_product(ua, ub, op == "divide"))
+    if op == "hypot":
+        lhs, rhs, unit = _plan_sum(ua, ub, False)
+        return Quantity(np.hypot(convert(ma, ua, lhs), convert(mb, ub, rhs)), unit)
+    if op == "arctan2":
+        _check_scale(ua, op)
+        return Quantity(np.arctan2(ma, convert(mb, ub, ua)), _RADIAN)
     if op in _EXTREMES:
         return Quantity(getattr(np, op)(ma, convert(mb, ub, ua)), ua)
     if op in _COMPARISONS:
@@ -90,8 +106,24 @@ def binary(op, a, b):
 
 
 def unary(op, q):
-    _check_scale(q.units)
+    _check_scale(q.units, op)
     return Quantity(_UNARY[op](q.magnitude), q.units)
+
+
+def _radians(q):
+    """An angle's magnitude in radians; a plain number's as it is."""
+    m, unit = _parts(q)
+    return convert(m, unit, _ONE if unit.dimensionless else _RADIAN)
+
+
+def _elementary(ufunc, q):
+    """ufunc of one quantity where its unit allows: the trigonometric, exponential and logarithmic ones."""
+    name = ufunc.__name__
+    if name in _TRIGONOMETRIC:
+        return Quantity(ufunc(_radians(q)), _ONE)
+    m, unit = _parts(q)
+    plain = ufunc(convert(m, unit, _ONE))
+    return Quantity(plain, _RADIAN if name in _INVERSE_TRIGONOMETRIC else _ONE)
 
 
 def from_absolute_zero(q):
@@ -109,8 +141,9 @@ def getitem(q, key):
 
 
 def array_ufunc(q, ufunc, method, *inputs, **kwargs):
-    """NumPy's ufuncs on quantities: add, subtract, multiply, divide, power, sqrt, square, comparisons,
-    negative, absolute. Others, methods other than calls and out= give NotImplemented."""
+    """NumPy's ufuncs on quantities: add, subtract, multiply, divide, matmul, power, sqrt, square, reciprocal,
+    comparisons, negative, absolute, sign, hypot, rounding, and the trigonometric, exponential and logarithmic
+    ones where the unit allows. Others, methods other than calls and out= give NotImplemented."""
     if method != "__call__" or kwargs:
         return NotImplemented
     name = ufunc.__name__
@@ -118,6 +151,15 @@ def array_ufunc(q, ufunc, method, *inputs, **kwargs):
         return unary(name, inputs[0])
     if name in _TESTS and len(inputs) == 1:
         return ufunc(inputs[0].magnitude)
+    if name in _ROUNDING and len(inputs) == 1:
+        return Quantity(ufunc(inputs[0].magnitude), inputs[0].units)
+    if name in _TRIGONOMETRIC | _INVERSE_TRIGONOMETRIC | _TRANSCENDENTAL and len(inputs) == 1:
+        return _elementary(ufunc, inputs[0])
+    if name == "sign" and len(inputs) == 1:
+        _check_scale(inputs[0].units, name)
+        return ufunc(inputs[0].magnitude)
+    if name == "reciprocal" and len(inputs) == 1:
+        return binary("divide", 1.0, inputs[0])
     if name == "sqrt":
         return binary("power", inputs[0], 0.5)
     if name == "square":
@@ -208,6 +250,52 @@ def _array_equal(a1, a2, equal_nan=False):
     return np.array_equal(a1.magnitude, convert(a2.magnitude, a2.units, a1.units), equal_nan=equal_nan)
 
 
+def _isclose(a, b, rtol=1e-05, atol=1e-08, equal_nan=False):
+    """b in a's unit; a plain atol is in a's unit, as NumPy's default is."""
+    unit = a.units if isinstance(a, Quantity) else b.units
+    return np.isclose(_in_unit(a, unit), _in_unit(b, unit), rtol, _in_unit(atol, unit) if isinstance(atol, Quantity)
+                      else atol, equal_nan)
+
+
+def _allclose(a, b, rtol=1e-05, atol=1e-08, equal_nan=False):
+    return bool(np.all(_isclose(a, b, rtol, atol, equal_nan)))
+
+
+def _unique(ar, *args, **kwargs):
+    found = np.unique(ar.magnitude, *args, **kwargs)
+    if isinstance(found, tuple):
+        return (Quantity(found[0], ar.units),) + found[1:]
+    return Quantity(found, ar.units)
+
+
+def _searchsorted(a, v, *args, **kwargs):
+    return np.searchsorted(a.magnitude, _in_unit(v, a.units), *args, **kwargs)
+
+
+def _full_like(a, fill_value, *args, **kwargs):
+    return Quantity(np.full_like(a.magnitude, _in_unit(fill_value, a.units), *args, **kwargs), a.units)
+
+
+def _append(arr, values, axis=None):
+    unit = arr.units if isinstance(arr, Quantity) else values.units
+    return Quantity(np.append(_in_unit(arr, unit), _in_unit(values, unit), axis), unit)
+
+
+def _interp(x, xp, fp, *args, **kwargs):
+    """fp's values (and left, right) at x, where x is in xp's unit."""
+    x_unit = xp.units if isinstance(xp, Quantity) else _ONE
+    y_unit = fp.units if isinstance(fp, Quantity) else _ONE
+    bounds = {k: _in_unit(v, y_unit) for k, v in kwargs.items() if k in ("left", "right") and v is not None}
+    kwargs.update(bounds)
+    found = np.interp(_in_unit(x, x_unit), _in_unit(xp, x_unit), _in_unit(fp, y_unit), *args, **kwargs)
+    return Quantity(found, y_unit)
+
+
+def _dot(a, b, *args, **kwargs):
+    (ma, ua), (mb, ub) = _parts(a), _parts(b)
+    return Quantity(np.dot(ma, mb, *args, **kwargs), _plan_product(ua, ub, False))
+
+
 def _result_type(*arrays_and_dtypes):
     return np.result_type(*(x.magnitude if isinstance(x, Quantity) else x for x in arrays_and_dtypes))
 
@@ -232,7 +320,10 @@ def _table():
                                   ("nancumsum", False, 1), ("std", True, 1), ("nanstd", True, 1),
                                   ("ptp", True, 1), ("diff", True, 1), ("var", True, 2), ("nanvar", True, 2)]:
         table[getattr(np, name)] = _combining(getattr(np, name), subtract, power)
-    table.update({np.where: _where, np.clip: _clip, np.array_equal: _array_equal, np.result_type: _result_type})
+    table[np.linalg.norm] = _combining(np.linalg.norm, False)
+    table.update({np.where: _where, np.clip: _clip, np.array_equal: _array_equal, np.result_type: _result_type,
+                  np.isclose: _isclose, np.allclose: _allclose, np.unique: _unique, np.searchsorted: _searchsorted,
+                  np.full_like: _full_like, np.append: _append, np.interp: _interp, np.dot: _dot})
     return table
 
 

@@ -3,7 +3,9 @@
 
 #include "Core.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cstring>
 
 namespace qelpy {
 namespace {
@@ -21,19 +23,27 @@ std::string_view trimmed(std::string_view text) {
 }
 
 // The core names the operands it was given ("0 °C + 0 °C: ..."); the plans serve arrays, whose values those
-// probes are not, so their messages name the units alone ("°C + °C: ...").
+// probes are not, so their messages name the units alone ("°C + °C: "). A bare probe is a plain number's side
+// and stays ("1 / °C: ").
 void dropProbes(std::string& message, const char* probe) {
     const std::size_t head = message.find(": ");
-    const std::string lead = std::string(probe) + ' ';
-    if (head == std::string::npos || message.compare(0, lead.size(), lead) != 0) {
+    if (head == std::string::npos) {
         return;
     }
-    std::string operands = message.substr(lead.size(), head - lead.size());
-    for (const char* op : {" + ", " - ", " * ", " / "}) {
-        const std::size_t at = operands.find(op + lead);
-        if (at != std::string::npos) {
-            operands.erase(at + 3, lead.size());
+    const std::string lead = std::string(probe) + ' ';
+    std::string operands = message.substr(0, head);
+    for (std::size_t at = 0; at < operands.size();) {
+        const std::size_t after = at + lead.size();
+        const bool bare = after + 1 < operands.size() && std::strchr("+-*/", operands[after]) != nullptr &&
+                          operands[after + 1] == ' ';
+        if (operands.compare(at, lead.size(), lead) == 0 && !bare) {
+            operands.erase(at, lead.size());
         }
+        std::size_t next = std::string::npos;
+        for (const char* op : {" + ", " - ", " * ", " / "}) {
+            next = std::min(next, operands.find(op, at));
+        }
+        at = next == std::string::npos ? operands.size() : next + 3;
     }
     message = operands + message.substr(head);
 }
@@ -107,9 +117,17 @@ bool planSqrt(const Unit& a, Unit& result, Failure& failure) {
     return unitOf(trySqrt(Quantity(1.0, a)), "1", result, failure);
 }
 
-bool checkScale(const Unit& a, Failure& failure) {
+bool checkScale(const Unit& a, const char* operation, Failure& failure) {
     const qelunits::Result<Quantity> scaled = tryScale(Quantity(1.0, a), 2.0);
-    return scaled ? true : failed(scaled, failure);
+    if (scaled) {
+        return true;
+    }
+    failed(scaled, failure);
+    // The probe's product ("1 °C * 2") is not what the caller asked: name the operation instead.
+    const std::size_t head = failure.message.find(": ");
+    failure.message = std::string(operation) + '(' + a.symbol() + ')' +
+                      (head == std::string::npos ? ": " + failure.message : failure.message.substr(head));
+    return false;
 }
 
 } // namespace qelpy

@@ -58,8 +58,8 @@ bool planProduct(const Unit& a, const Unit& b, bool divide, Unit& result, Failur
 bool planPower(const Unit& a, int n, Unit& result, Failure& failure);
 /// The unit of the square root of a quantity in a.
 bool planSqrt(const Unit& a, Unit& result, Failure& failure);
-/// Whether a quantity in a may be scaled by a number (not a temperature reading).
-bool checkScale(const Unit& a, Failure& failure);
+/// Whether a quantity in a may be scaled by a number (not a temperature reading); the failure names operation.
+bool checkScale(const Unit& a, const char* operation, Failure& failure);
 
 } // namespace qelpy
 

@@ -94,9 +94,9 @@ void definePlans(py::module_& m) {
         "_parse_uncached",
         [](py::handle text) { return checked(reinterpret_cast<PyObject*>(qelpy::readUnit(text.ptr()))); },
         "Unit(text) without the cache of texts read (for the benchmark).");
-    m.def("_check_scale", [](py::handle a) {
+    m.def("_check_scale", [](py::handle a, const std::string& operation) {
         qelpy::Failure failure;
-        check(qelpy::checkScale(unitOf(unitArg(a)), failure), failure);
+        check(qelpy::checkScale(unitOf(unitArg(a)), operation.c_str(), failure), failure);
     });
 }
 

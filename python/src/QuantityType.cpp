@@ -559,8 +559,10 @@ PyMethodDef quantityMethods[] = {
      "shows its symbols (f\"{q:.1f~}\"), and a trailing 'P', 'D' or 'C' the names, or the symbols with '~'."},
     {"__array_ufunc__", reinterpret_cast<PyCFunction>(reinterpret_cast<void (*)()>(quantityArrayUfunc)),
      METH_VARARGS | METH_KEYWORDS,
-     "NumPy ufuncs on quantities: add, subtract, multiply, divide, power, sqrt, square, "
-     "comparisons, maximum, minimum, negative, absolute, isnan, isfinite, isinf."},
+     "NumPy ufuncs on quantities: add, subtract, multiply, divide, matmul, power, sqrt, square, reciprocal, "
+     "comparisons, maximum, minimum, negative, absolute, sign, hypot, floor, ceil, rint, trunc, isnan, isfinite, "
+     "isinf; sin, cos, tan of angles; arcsin, arccos, arctan, arctan2 to radians; exp, log and their kin of "
+     "plain numbers."},
     {"astype", reinterpret_cast<PyCFunction>(reinterpret_cast<void (*)()>(quantityAsType)),
      METH_VARARGS | METH_KEYWORDS,
      "astype(dtype, ...) -> Quantity\n\nThe quantity with its magnitude cast as ndarray.astype casts it."},

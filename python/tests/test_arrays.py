@@ -47,6 +47,7 @@ def test_unusable_out_is_refused():
 
 def test_ufuncs_on_array_quantities():
     m, ft, s = qelunits.Unit("m"), qelunits.Unit("ft"), qelunits.Unit("s")
+    rad, one = qelunits.Unit("rad"), qelunits.Unit("1")
     lengths = Q(np.array([1.0, 4.0, 9.0]), "m")
     feet = Q(np.array([3.0, 3.0, 3.0]), "ft")
     cases = [
@@ -59,13 +60,32 @@ def test_ufuncs_on_array_quantities():
         (np.negative(lengths), [-1.0, -4.0, -9.0], m),
         (np.absolute(Q(np.array([-2.0]), "s")), [2.0], s),
         (np.array([1.0, 2.0]) * m, [1.0, 2.0], m),
+        (np.matmul(Q(np.eye(2), "m"), Q(np.ones(2), "s")), [1.0, 1.0], m * s),
+        (np.reciprocal(Q(np.array([2.0, 4.0]), "s")), [0.5, 0.25], s**-1),
+        (np.hypot(Q(np.array([3.0]), "m"), Q(np.array([400.0]), "cm")), [5.0], m),
+        (np.floor(Q(np.array([1.5, -1.5]), "degC")), [1.0, -2.0], qelunits.Unit("degC")),  # rounded where it is
+        # Angles in any unit (a plain number is radians), plain numbers to and from the rest.
+        (np.arctan2(Q(np.array([1.0]), "m"), Q(np.array([-100.0]), "cm")), [0.75 * np.pi], rad),
+        (np.sin(Q(np.array([np.pi / 2, 1.0]), "rad")), [1.0, np.sin(1.0)], one),
+        (np.cos(Q(np.array([1.0]), "turn")), [1.0], one),
+        (np.tan(Q(np.array([0.5]), "1")), [np.tan(0.5)], one),
+        (np.arcsin(Q(np.array([50.0]), "%")), [np.pi / 6], rad),
+        (np.log10(Q(np.array([1.0]), "km/m")), [3.0], one),
+        (np.exp(Q(np.array([0.0, 1.0]), "m/m")), [1.0, np.e], one),
     ]
     for result, magnitude, unit in cases:
         assert result.magnitude.tolist() == pytest.approx(magnitude, rel=1e-15) and result.units == unit
     assert (lengths > Q(3.0, "m")).tolist() == [False, True, True] and len(lengths) == 3
     assert np.equal(lengths, Q(np.array([1.0, 2.0, 3.0]), "s")).tolist() == [False] * 3
-    with pytest.raises(qelunits.IncompatibleUnitsError):
-        np.add(lengths, Q(1.0, "s"))
+    assert np.sign(Q(np.array([-2.0, 0.0]), "m")).tolist() == [-1.0, 0.0]
+    for call in (lambda: np.add(lengths, Q(1.0, "s")), lambda: np.sin(lengths), lambda: np.log(lengths),
+                 lambda: np.arctan2(lengths, Q(1.0, "s"))):
+        pytest.raises(qelunits.IncompatibleUnitsError, call)
+    # A reading has no sign, inverse or length of its own; the message names the operation, not a probe value.
+    readings = Q(np.array([10.0]), "degC")
+    for call, message in [(lambda: np.sign(readings), r"^sign\(°C\): "), (lambda: 2 / readings, r"^1 / °C: "),
+                          (lambda: np.hypot(readings, readings), r"^°C \+ °C: ")]:
+        pytest.raises(qelunits.TemperaturePointError, call).match(message)
 
 
 def test_numpy_functions_keep_combine_or_drop_units():
@@ -86,12 +106,21 @@ def test_numpy_functions_keep_combine_or_drop_units():
         (np.argmax(lengths), 3, None), (np.isnan(readings).tolist(), [False] * 3, None),
         ((lengths.shape, lengths.ndim, lengths.size, lengths.dtype), ((2, 2), 2, 4, np.float64), None),
         ((Q(1.0, "m").shape, Q(1.0, "m").ndim, Q(1.0, "m").T), ((), 0, Q(1.0, "m")), None),
+        # Each operand in the first one's unit; a plain atol is in it too.
+        (np.isclose(lengths[0], Q(np.array([100.0, 200.1]), "cm")).tolist(), [True, False], None),
+        (np.allclose(lengths[0], Q(np.array([100.0, 200.1]), "cm"), atol=Q(2.0, "mm")), True, None),
+        (np.searchsorted(lengths[1], Q(500.0, "cm")), 1, None),
+        (np.append(lengths[0], Q(np.array([3.0]), "ft")), [1.0, 2.0, 3 / M_TO_FT], m),
+        (np.full_like(lengths[0], Q(1.0, "ft")), [M_TO_FT**-1] * 2, m),
+        (np.unique(Q(np.array([2.0, 1.0, 2.0]), "m")), [1.0, 2.0], m),
+        (np.interp(Q(np.array([150.0]), "cm"), lengths[0], readings[:2]), [15.0], degc),
+        (np.dot(lengths[0], lengths[1]), 22.0, m**2), (np.linalg.norm(Q(np.array([3.0, 4.0]), "m")), 5.0, m),
     ]
     for result, magnitude, unit in cases:
         assert result == magnitude if unit is None else (
             np.asarray(result.magnitude).tolist() == pytest.approx(magnitude) and result.units == unit)
     # Readings do not add; a function without a unit rule, or out=, raises rather than drop the unit.
-    for call in (lambda: np.sum(readings), lambda: np.dot(lengths, lengths), lambda: np.mean(lengths, out=np.empty(2)),
+    for call in (lambda: np.sum(readings), lambda: np.histogram(lengths), lambda: np.mean(lengths, out=np.empty(2)),
                  lambda: np.concatenate([lengths[0], np.ones(1)])):
         pytest.raises(TypeError, call)
     assert not Q(0.0, "m") and Q(np.array([2.0]), "m")
