@@ -46,8 +46,7 @@ def test_unusable_out_is_refused():
 
 
 def test_ufuncs_on_array_quantities():
-    m, ft, s = qelunits.Unit("m"), qelunits.Unit("ft"), qelunits.Unit("s")
-    rad, one = qelunits.Unit("rad"), qelunits.Unit("1")
+    m, ft, s, rad, one = (qelunits.Unit(text) for text in ("m", "ft", "s", "rad", "1"))
     lengths = Q(np.array([1.0, 4.0, 9.0]), "m")
     feet = Q(np.array([3.0, 3.0, 3.0]), "ft")
     cases = [
@@ -67,11 +66,9 @@ def test_ufuncs_on_array_quantities():
         # Angles in any unit (a plain number is radians), plain numbers to and from the rest.
         (np.arctan2(Q(np.array([1.0]), "m"), Q(np.array([-100.0]), "cm")), [0.75 * np.pi], rad),
         (np.sin(Q(np.array([np.pi / 2, 1.0]), "rad")), [1.0, np.sin(1.0)], one),
-        (np.cos(Q(np.array([1.0]), "turn")), [1.0], one),
-        (np.tan(Q(np.array([0.5]), "1")), [np.tan(0.5)], one),
+        (np.cos(Q(np.array([1.0]), "turn")), [1.0], one), (np.tan(Q(np.array([0.5]), "1")), [np.tan(0.5)], one),
         (np.arcsin(Q(np.array([50.0]), "%")), [np.pi / 6], rad),
-        (np.log10(Q(np.array([1.0]), "km/m")), [3.0], one),
-        (np.exp(Q(np.array([0.0, 1.0]), "m/m")), [1.0, np.e], one),
+        (np.log10(Q(np.array([1.0]), "km/m")), [3.0], one), (np.exp(Q(np.array([0.0, 1.0]), "m/m")), [1.0, np.e], one),
     ]
     for result, magnitude, unit in cases:
         assert result.magnitude.tolist() == pytest.approx(magnitude, rel=1e-15) and result.units == unit

@@ -19,7 +19,6 @@ ROWS = [
     # Pint's options: '~' anywhere for symbols, a trailing P, D or C for names (symbols with '~').
     (Q(3.5, "meter"), "~P", "3.5 m"),
     (Q(3.5, "meter"), ".2f~", "3.50 m"),
-    (Q(3.5, "meter"), "~.1f", "3.5 m"),
     (Q(3.5, "meter"), ".1fD", "3.5 Meter"),
     (Q(3.5, "meter"), "~S", "3.5 meter"),
     (Q(3.5, "meter"), "~^7.1f~", "~~3.5~~ m"),
