@@ -56,6 +56,7 @@ TEST(Parse, TextsMeanAScaleAndUnits) {
         {{L"m/s*kg"}, 1.0, {{Q::kilogram, 1}, {Q::meter_per_second, 1}}},
         {{L"/s", L"per second", L"s^-1", L"second**(-1)", L"s^( -1 )"}, 1.0, {{Q::second, -1}}},
         {{L"feets", L"FEET"}, 1.0, {{Q::foot, 1}}},           // a name with an s too many, as other readers take it
+        {{L"hertzes"}, 1.0, {{Q::hertz, 1}}},                 // or an es
         {{L"metric horsepowers"}, 735.49875, {{Q::watt, 1}}}, // also one with a blank
         // "ft-lbf" is not read whole before an exponent.
         {{L"ft-lbf^2", L"ft-lbf squared"}, 1.0, {{Q::foot, 1}, {Q::pound_force, 2}}},
@@ -348,8 +349,9 @@ TEST(Parse, ErrorsSayWhatAndWhere) {
          L"'MHZ' at 0: did you mean 'mHz' (millihertz) or 'MHz' (megahertz)? A symbol is read in its own case only"},
         {L"kPascal", E::UnknownUnit, 0, L"unknown unit 'kPascal' at 0; did you mean 'Pascal'?"},
         {L"Amere", E::UnknownUnit, 0, L"unknown unit 'Amere' at 0; did you mean 'Ampere'?"}, // one letter missing
-        {L"qz", E::UnknownUnit, 0, L"unknown unit 'qz' at 0; did you mean 'qt'?"}, // two letters allow one edit
-        {L"g-forcex", E::UnknownUnit, 2, L"unknown unit 'forcex' at 2"},           // nothing near enough
+        {L"qz", E::UnknownUnit, 0, L"unknown unit 'qz' at 0; did you mean 'qt'?"},        // two letters allow one edit
+        {L"psigg", E::UnknownUnit, 0, L"unknown unit 'psigg' at 0; did you mean 'psi'?"}, // never a refused 'psig'
+        {L"g-forcex", E::UnknownUnit, 2, L"unknown unit 'forcex' at 2"},                  // nothing near enough
         {L"", E::Empty, 0, L"empty unit expression"},
         {L"m*", E::MissingOperand, 1, L"missing unit after '*' at 1"},
         {L"sq", E::MissingOperand, 0, L"missing unit after 'sq' at 0"},

@@ -15,7 +15,6 @@ ROWS = [
     (Q(2.0, "1"), ".1f", "2.0"),
     (Q(20, "degC") - Q(5, "degC"), "g", "15 Δ°C"),
     (Unit("m/s"), "N", "Meter per second"),
-    (Unit("m/s"), ">5", "  m/s"),
     # Pint's options: '~' anywhere for symbols, a trailing P, D or C for names (symbols with '~').
     (Q(3.5, "meter"), "~P", "3.5 m"),
     (Q(3.5, "meter"), ".2f~", "3.50 m"),
