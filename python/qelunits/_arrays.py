@@ -140,6 +140,10 @@ def getitem(q, key):
     return Quantity(q.magnitude[key], q.units)
 
 
+def array_iter(q):
+    return (Quantity(m, q.units) for m in q.magnitude)
+
+
 def array_ufunc(q, ufunc, method, *inputs, **kwargs):
     """NumPy's ufuncs on quantities: add, subtract, multiply, divide, matmul, power, sqrt, square, reciprocal,
     comparisons, negative, absolute, sign, hypot, rounding, and the trigonometric, exponential and logarithmic

@@ -504,6 +504,15 @@ PyObject* quantityCompare(PyObject* a, PyObject* b, int op) {
 
 PyObject* quantityGetItem(PyObject* self, PyObject* key) { return callHelper("getitem", self, key); }
 
+// The quantities along the first axis, as an ndarray gives its rows.
+PyObject* quantityIter(PyObject* self) {
+    if (quantityOf(self)->array == nullptr) {
+        PyErr_SetString(PyExc_TypeError, "a Quantity of one value is not iterable");
+        return nullptr;
+    }
+    return callHelper("array_iter", self);
+}
+
 Py_ssize_t quantityLength(PyObject* self) {
     QuantityObject* q = quantityOf(self);
     if (q->array == nullptr) {
@@ -654,6 +663,7 @@ PyTypeObject QuantityType = [] {
                "An array quantity takes NumPy's ufuncs and functions (np.mean, np.concatenate, q.sum(), ...)\n"
                "with the units those rules give, and xarray and Dask hold it as an array.";
     t.tp_richcompare = quantityCompare;
+    t.tp_iter = quantityIter;
     t.tp_methods = quantityMethods;
     t.tp_getset = quantityGetSet;
     t.tp_new = quantityNew;

@@ -121,6 +121,8 @@ def test_numpy_functions_keep_combine_or_drop_units():
                  lambda: np.concatenate([lengths[0], np.ones(1)])):
         pytest.raises(TypeError, call)
     assert not Q(0.0, "m") and Q(np.array([2.0]), "m")
+    assert [x.m_as("cm") for x in Q(np.array([1.0, 2.0]), "m")] == [100.0, 200.0]  # rows, as an ndarray's
+    pytest.raises(TypeError, iter, Q(1.0, "m"))
     pytest.raises(ValueError, bool, Q(20.0, "degC")).match("ambiguous")
 
 
