@@ -255,10 +255,11 @@ def _array_equal(a1, a2, equal_nan=False):
 
 
 def _isclose(a, b, rtol=1e-05, atol=1e-08, equal_nan=False):
-    """b in a's unit; a plain atol is in a's unit, as NumPy's default is."""
+    """b in a's unit; atol is a difference in it (Δ°C for readings), and a plain one is taken as one, as NumPy's
+    default is."""
     unit = a.units if isinstance(a, Quantity) else b.units
-    return np.isclose(_in_unit(a, unit), _in_unit(b, unit), rtol, _in_unit(atol, unit) if isinstance(atol, Quantity)
-                      else atol, equal_nan)
+    tolerance = _in_unit(atol, _plan_sum(unit, unit, True)[2]) if isinstance(atol, Quantity) else atol
+    return np.isclose(_in_unit(a, unit), _in_unit(b, unit), rtol, tolerance, equal_nan)
 
 
 def _allclose(a, b, rtol=1e-05, atol=1e-08, equal_nan=False):

@@ -106,6 +106,7 @@ def test_numpy_functions_keep_combine_or_drop_units():
         # Each operand in the first one's unit; a plain atol is in it too.
         (np.isclose(lengths[0], Q(np.array([100.0, 200.1]), "cm")).tolist(), [True, False], None),
         (np.allclose(lengths[0], Q(np.array([100.0, 200.1]), "cm"), atol=Q(2.0, "mm")), True, None),
+        (np.isclose(readings[:1], Q(np.array([50.4]), "degF"), atol=Q(0.5, "delta_degC")).tolist(), [True], None),
         (np.searchsorted(lengths[1], Q(500.0, "cm")), 1, None),
         (np.append(lengths[0], Q(np.array([3.0]), "ft")), [1.0, 2.0, 3 / M_TO_FT], m),
         (np.full_like(lengths[0], Q(1.0, "ft")), [M_TO_FT**-1] * 2, m),
