@@ -51,8 +51,8 @@ TEST(Parse, TextsMeanAScaleAndUnits) {
          1.0,
          {{Q::foot, -2}, {Q::hour, -1}, {Q::intl_british_thermal_unit, 1}, {Q::fahrenheit, -1}}},
         {{L"m/s²", L"m·s⁻²", L"metres per second squared"}, 1.0, {{Q::meter, 1}, {Q::second, -2}}},
-        {{L"1/m/s", L"/m/s"}, 1.0, {{Q::meter, -1}, {Q::second, -1}}},           // a/b/c is a/(b·c), not a/(b/c)
-        {{L"m/s-kg"}, 1.0, {{Q::kilogram, -1}, {Q::meter, 1}, {Q::second, -1}}}, // "m/s" not read whole here
+        {{L"1/m/s", L"/m/s", L"1 / m/s"}, 1.0, {{Q::meter, -1}, {Q::second, -1}}}, // a/b/c is a/(b·c), not a/(b/c)
+        {{L"m/s-kg"}, 1.0, {{Q::kilogram, -1}, {Q::meter, 1}, {Q::second, -1}}},   // "m/s" not read whole here
         {{L"m/s*kg"}, 1.0, {{Q::kilogram, 1}, {Q::meter_per_second, 1}}},
         {{L"/s", L"per second", L"s^-1", L"second**(-1)", L"s^( -1 )"}, 1.0, {{Q::second, -1}}},
         {{L"feets", L"FEET"}, 1.0, {{Q::foot, 1}}},           // a name with an s too many, as other readers take it
@@ -340,7 +340,11 @@ TEST(Parse, ErrorsSayWhatAndWhere) {
         {L"F", E::RefusedUnit, 0,
          L"'F' at 0 is not read alone: it is the farad in a compound ('F/m'); degrees Fahrenheit are '°F' or 'degF', "
          L"the farad alone 'farad'"},
-        {L"kg/fot", E::UnknownUnit, 3, L"unknown unit 'fot' at 3; did you mean 'ft'?"},
+        // A message quotes 40 characters at most, wherever they stand.
+        {L"kg/" + std::wstring(45, L'x'), E::UnknownUnit, 3,
+         L"unknown unit 'xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx…' at 3"},
+        {repeat(L"s/", 20) + L"fot" + repeat(L"/s", 20), E::UnknownUnit, 40,
+         L"unknown unit 'fot' at 40; did you mean 'ft'?"},
         {L"blf", E::UnknownUnit, 0, L"unknown unit 'blf' at 0; did you mean 'lbf'?"}, // a transposition is one edit
         {L"KN", E::WrongCase, 0,
          L"'KN' at 0: did you mean 'kn' (knot) or 'kN' (kilonewton)? A symbol is read in its own case only"},
