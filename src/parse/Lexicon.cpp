@@ -3,6 +3,7 @@
 #include "catalog/HashedTexts.h"
 #include "catalog/UnitTable.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
 
@@ -241,7 +242,7 @@ constexpr std::array<std::uint64_t, 2> makeNameBreaks() {
 constexpr std::array<std::uint64_t, 2> kNameBreaks = makeNameBreaks();
 
 bool mayBreakIntoName(wchar_t c) {
-    return c < 0 || c >= 128 ||
+    return !charclass::ascii(c) ||
            ((kNameBreaks[static_cast<std::size_t>(c) / 64] >> (static_cast<unsigned>(c) % 64)) & 1U) != 0;
 }
 
@@ -340,7 +341,7 @@ std::size_t longestName(const KeySlot& slot, const wchar_t* text, std::size_t le
             rejected = true;
             continue;
         }
-        best = end > best ? end : best;
+        best = std::max(best, end);
     }
     return best;
 }
@@ -396,7 +397,7 @@ std::size_t wholeNameEnd(const wchar_t* text, std::size_t length, std::size_t st
     }
     const KeySlot& shorter = keySlot(text, start, firstBreak + 1, hash);
     const std::size_t end = shorter.end == 0 ? 0 : longestName(shorter, text, length, start, inDivisor, rejected);
-    return best > end ? best : end;
+    return std::max(best, end);
 }
 
 } // namespace qelunits_detail

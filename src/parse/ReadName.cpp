@@ -177,8 +177,7 @@ constexpr PrefixStarts kPrefixStarts = makePrefixStarts();
 
 /// The prefixes that may start name: symbols by its first character, words by it folded.
 std::uint64_t prefixRows(const wchar_t* name, bool word, bool folded) {
-    const bool ascii = name[0] >= 0 && name[0] < 128;
-    if (!ascii) {
+    if (!charclass::ascii(name[0])) {
         return word ? 0U : kPrefixStarts.other;
     }
     if (word) {
