@@ -81,21 +81,21 @@ PyObject* composedText(UnitObject* a, UnitObject* b, const char* op, const Unit&
     return nullptr;
 }
 
-PyObject* unitNew(PyTypeObject* /*type*/, PyObject* args, PyObject* kwargs) {
-    PyObject* text = nullptr;
-    static const char* keywords[] = {"text", nullptr};
-    if (!PyArg_ParseTupleAndKeywords(args, kwargs, "O:Unit", const_cast<char**>(keywords), &text)) {
-        return nullptr;
-    }
-    return reinterpret_cast<PyObject*>(unitFrom(text));
-}
-
-PyObject* unitVectorcall(PyObject* /*type*/, PyObject* const* args, size_t nargsf, PyObject* kwnames) {
-    if (PyVectorcall_NARGS(nargsf) != 1 || kwnames != nullptr) {
+// Unit(text), by position only, whether called (vectorcall) or made through Unit.__new__.
+PyObject* oneText(PyObject* const* args, Py_ssize_t nargs, bool keywords) {
+    if (nargs != 1 || keywords) {
         PyErr_SetString(PyExc_TypeError, "Unit() takes one text, such as Unit(\"m/s\")");
         return nullptr;
     }
     return reinterpret_cast<PyObject*>(unitFrom(args[0]));
+}
+
+PyObject* unitNew(PyTypeObject* /*type*/, PyObject* args, PyObject* kwargs) {
+    return oneText(&PyTuple_GET_ITEM(args, 0), PyTuple_GET_SIZE(args), kwargs != nullptr && PyDict_Size(kwargs) > 0);
+}
+
+PyObject* unitVectorcall(PyObject* /*type*/, PyObject* const* args, size_t nargsf, PyObject* kwnames) {
+    return oneText(args, PyVectorcall_NARGS(nargsf), kwnames != nullptr);
 }
 
 void unitDealloc(PyObject* self) {
