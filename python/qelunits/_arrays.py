@@ -30,6 +30,7 @@ _INVERSE_TRIGONOMETRIC = {"arcsin", "arccos", "arctan"}
 # Of a plain number, to a plain number.
 _TRANSCENDENTAL = {"exp", "expm1", "exp2", "log", "log2", "log10", "log1p", "sinh", "cosh", "tanh", "arcsinh",
                    "arccosh", "arctanh"}
+_ELEMENTARY = _TRIGONOMETRIC | _INVERSE_TRIGONOMETRIC | _TRANSCENDENTAL
 
 
 def as_magnitude(value):
@@ -85,14 +86,11 @@ def binary(op, a, b):
     (ma, ua), (mb, ub) = _parts(a), _parts(b)
     if op == "power":
         return _power(ma, ua, b)
-    if op in ("add", "subtract"):
+    if op in ("add", "subtract", "hypot"):  # hypot takes its operands as a sum does
         lhs, rhs, unit = _plan_sum(ua, ub, op == "subtract")
         return Quantity(getattr(np, op)(convert(ma, ua, lhs), convert(mb, ub, rhs)), unit)
     if op in ("multiply", "divide", "matmul"):
         return Quantity(getattr(np, op)(ma, mb), _plan_product(ua, ub, op == "divide"))
-    if op == "hypot":
-        lhs, rhs, unit = _plan_sum(ua, ub, False)
-        return Quantity(np.hypot(convert(ma, ua, lhs), convert(mb, ub, rhs)), unit)
     if op == "arctan2":
         _check_scale(ua, op)
         return Quantity(np.arctan2(ma, convert(mb, ub, ua)), _RADIAN)
@@ -157,7 +155,7 @@ def array_ufunc(q, ufunc, method, *inputs, **kwargs):
         return ufunc(inputs[0].magnitude)
     if name in _ROUNDING and len(inputs) == 1:
         return Quantity(ufunc(inputs[0].magnitude), inputs[0].units)
-    if name in _TRIGONOMETRIC | _INVERSE_TRIGONOMETRIC | _TRANSCENDENTAL and len(inputs) == 1:
+    if name in _ELEMENTARY and len(inputs) == 1:
         return _elementary(ufunc, inputs[0])
     if name == "sign" and len(inputs) == 1:
         _check_scale(inputs[0].units, name)
