@@ -349,8 +349,8 @@ TEST(Parse, ErrorsSayWhatAndWhere) {
         {L"KN", E::WrongCase, 0,
          L"'KN' at 0: did you mean 'kn' (knot) or 'kN' (kilonewton)? A symbol is read in its own case only"},
         {L"ABC", E::WrongCase, 0, L"'ABC' at 0: did you mean 'abC' (10 sec·A)? A symbol is read in its own case only"},
-        {L"MHZ", E::WrongCase, 0,
-         L"'MHZ' at 0: did you mean 'mHz' (millihertz) or 'MHz' (megahertz)? A symbol is read in its own case only"},
+        {L"pa", E::WrongCase, 0, // the first two of three spellings (Pa, pA, PA)
+         L"'pa' at 0: did you mean 'Pa' (pascals) or 'pA' (picoampere)? A symbol is read in its own case only"},
         {L"kPascal", E::UnknownUnit, 0, L"unknown unit 'kPascal' at 0; did you mean 'Pascal'?"},
         {L"Amere", E::UnknownUnit, 0, L"unknown unit 'Amere' at 0; did you mean 'Ampere'?"}, // one letter missing
         {L"qz", E::UnknownUnit, 0, L"unknown unit 'qz' at 0; did you mean 'qt'?"},        // two letters allow one edit
