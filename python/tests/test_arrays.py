@@ -117,13 +117,13 @@ def test_numpy_functions_keep_combine_or_drop_units():
     for result, magnitude, unit in cases:
         assert result == magnitude if unit is None else (
             np.asarray(result.magnitude).tolist() == pytest.approx(magnitude) and result.units == unit)
-    # Readings do not add; a function without a unit rule, or out=, raises rather than drop the unit.
+    # Readings do not add; a function without a unit rule, or out=, raises rather than drop the unit; one value
+    # does not iterate.
     for call in (lambda: np.sum(readings), lambda: np.histogram(lengths), lambda: np.mean(lengths, out=np.empty(2)),
-                 lambda: np.concatenate([lengths[0], np.ones(1)])):
+                 lambda: np.concatenate([lengths[0], np.ones(1)]), lambda: iter(Q(1.0, "m"))):
         pytest.raises(TypeError, call)
     assert not Q(0.0, "m") and Q(np.array([2.0]), "m")
     assert [x.m_as("cm") for x in Q(np.array([1.0, 2.0]), "m")] == [100.0, 200.0]  # rows, as an ndarray's
-    pytest.raises(TypeError, iter, Q(1.0, "m"))
     pytest.raises(ValueError, bool, Q(20.0, "degC")).match("ambiguous")
 
 
