@@ -215,7 +215,7 @@ PyObject* quantityCompatible(PyObject* self, PyObject* other) {
     return result;
 }
 
-PyObject* quantityReduce(PyObject* self, PyObject* /*unused*/) {
+PyObject* quantityReduce(PyObject* self, PyObject* /*unused or the protocol*/) {
     QuantityObject* q = quantityOf(self);
     // The magnitude (a float pickles as its exact bits) and the unit's text.
     PyObject* magnitude = magnitudeOf(self);
@@ -562,6 +562,8 @@ PyMethodDef quantityMethods[] = {
      "is_compatible_with(other) -> bool\n\nTrue when other (a Unit, a text or a Quantity) converts into this unit."},
     {"__reduce__", quantityReduce, METH_NOARGS,
      "Pickles as its magnitude and its unit's text: no registry travels with it."},
+    // Found first by the pickler, which skips object.__reduce_ex__'s look-up of __reduce__.
+    {"__reduce_ex__", quantityReduce, METH_O, "__reduce_ex__(protocol): as __reduce__, for every protocol."},
     {"__format__", quantityFormat, METH_O,
      "format(q, options): the options format the magnitude (f\"{q:.2f}\" gives '3.50 ft'); a trailing 'S' (default)\n"
      "shows the unit's text, 'N' its catalogue names (f\"{q:.1fN}\" gives '3.5 Foot'). As in Pint, '~' anywhere\n"

@@ -201,7 +201,7 @@ PyObject* unitCompatible(PyObject* self, PyObject* other) {
     return PyBool_FromLong(result);
 }
 
-PyObject* unitReduce(PyObject* self, PyObject* /*unused*/) {
+PyObject* unitReduce(PyObject* self, PyObject* /*unused or the protocol*/) {
     return Py_BuildValue("(O(O))", reinterpret_cast<PyObject*>(&UnitType), unitOf(self)->text);
 }
 
@@ -232,6 +232,7 @@ PyMethodDef unitMethods[] = {
     {"is_compatible_with", unitCompatible, METH_O,
      "is_compatible_with(other) -> bool\n\nTrue when other (a Unit, a text or a Quantity) converts into this unit."},
     {"__reduce__", unitReduce, METH_NOARGS, "Pickles the unit as its text: no registry travels with it."},
+    {"__reduce_ex__", unitReduce, METH_O, "__reduce_ex__(protocol): as __reduce__, for every protocol."},
     {"__format__", unitFormat, METH_O,
      "format(unit, options): a trailing 'S' (default) shows the unit's text, 'N' its catalogue names, '~'\n"
      "(anywhere, as in Pint) its symbols; the rest of the options applies to that string (f\"{u:>10N}\")."},

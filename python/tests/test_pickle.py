@@ -1,5 +1,6 @@
 """Pickling by text: units, quantities and converters travel without a registry, to Dask workers too."""
 
+import itertools
 import pickle
 
 import numpy as np
@@ -10,9 +11,10 @@ from qelunits import Quantity as Q, Unit
 
 
 def test_round_trips_by_text():
-    for value in (Unit("kJ/(kg*K)"), Unit("m") / Unit("s"), Unit("delta_degC"), Q(3.5, "ft"), 25 * Unit("degC"),
-                  Q(np.array([1.0, 2.0]), "km"), Q(0.1, "mg"), Q(7.0, "1")):
-        data = pickle.dumps(value)
+    values = (Unit("kJ/(kg*K)"), Unit("m") / Unit("s"), Unit("delta_degC"), Q(3.5, "ft"), 25 * Unit("degC"),
+              Q(np.array([1.0, 2.0]), "km"), Q(0.1, "mg"), Q(7.0, "1"))
+    for protocol, value in itertools.product((0, 2, pickle.HIGHEST_PROTOCOL), values):
+        data = pickle.dumps(value, protocol)
         assert str(value.units if isinstance(value, Q) else value).encode() in data  # the unit goes as its text
         back = pickle.loads(data)
         assert type(back) is type(value) and str(back) == str(value)
