@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cwchar>
 #include <iterator>
 #include <map>
 #include <random>
@@ -265,22 +266,44 @@ TEST(Parse, TheLookupInFrontAgreesWithTheReader) {
 }
 
 // A view ends where its length says, not at a terminator: every cut of these texts reads as the same text
-// copied, though the character after the cut is a digit, a sign, a blank or a letter.
+// copied, though the character after the cut is a digit, a sign, a blank or a letter; so does every catalogue
+// and vocabulary text followed by a letter or a digit, and with an s too many before the letter.
 TEST(Parse, AViewIsReadToItsLengthOnly) {
+    const auto same = [](std::wstring_view whole, std::size_t cut) {
+        SCOPED_TRACE(qelunits::toUtf8(std::wstring(whole.substr(0, cut))) + "|");
+        const QelUnitParseResult view = QelUnitParser::parseExpression(whole.substr(0, cut));
+        const QelUnitParseResult copy = QelUnitParser::parseExpression(std::wstring(whole.substr(0, cut)));
+        ASSERT_EQ(view.ok(), copy.ok());
+        EXPECT_TRUE(view.ok() ? view.expression().isEqualTo(copy.expression())
+                              : view.error() == copy.error() && view.position() == copy.position());
+        EXPECT_STREQ(QelUnitParser::notes(whole.substr(0, cut)),
+                     QelUnitParser::notes(std::wstring(whole.substr(0, cut))));
+    };
     const wchar_t* texts[] = {L"  m  s",        L"m-2",       L"km2 kg",         L"ft^-2/s",        L"kg/m s-1",
                               L"m\u00B2\u00B3", L"sq ft2",    L"degree Celsius", L"kJ/(kg\u00B7K)", L"1/2 m",
                               L"m**-3",         L"kilo gram", L"m/s-kg",         L"kg/m\u00B7s",    L"ft**2"};
     for (const wchar_t* text : texts) {
-        const std::wstring_view whole(text);
-        for (std::size_t cut = 0; cut <= whole.size(); ++cut) {
-            SCOPED_TRACE(qelunits::toUtf8(std::wstring(whole.substr(0, cut))) + "|");
-            const QelUnitParseResult view = QelUnitParser::parseExpression(whole.substr(0, cut));
-            const QelUnitParseResult copy = QelUnitParser::parseExpression(std::wstring(whole.substr(0, cut)));
-            ASSERT_EQ(view.ok(), copy.ok());
-            EXPECT_TRUE(view.ok() ? view.expression().isEqualTo(copy.expression())
-                                  : view.error() == copy.error() && view.position() == copy.position());
-            EXPECT_STREQ(QelUnitParser::notes(whole.substr(0, cut)),
-                         QelUnitParser::notes(std::wstring(whole.substr(0, cut))));
+        for (std::size_t cut = 0; cut <= std::wcslen(text); ++cut) {
+            same(text, cut);
+        }
+    }
+    std::vector<std::wstring> words;
+    for (const auto& [unit, field, text] : qelunits_test::catalogueTexts()) {
+        words.emplace_back(text);
+    }
+    for (const auto& row : qelunits_detail::kVocabulary) {
+        words.emplace_back(row.text);
+    }
+    for (const std::wstring& word : words) {
+        for (const auto& [after, kept] : {std::pair{L"x", 0U},
+                                          {L"2", 0U},
+                                          {L"es", 0U},
+                                          {L"es", 1U},
+                                          {L"sx", 1U},
+                                          {L"-2", 1U},
+                                          {L"-x", 1U},
+                                          {L"**", 1U}}) {
+            same(word + after, word.size() + kept);
         }
     }
     // UTF-8 views around the length the decoder keeps on the stack, each followed by more ASCII.
