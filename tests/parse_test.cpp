@@ -369,6 +369,7 @@ TEST(Parse, ErrorsSayWhatAndWhere) {
         {repeat(L"s/", 20) + L"fot" + repeat(L"/s", 20), E::UnknownUnit, 40,
          L"unknown unit 'fot' at 40; did you mean 'ft'?"},
         {L"blf", E::UnknownUnit, 0, L"unknown unit 'blf' at 0; did you mean 'lbf'?"}, // a transposition is one edit
+        {L"KHZ", E::WrongCase, 0, L"'KHZ' at 0: did you mean 'kHz' (kilohertz)? A symbol is read in its own case only"},
         {L"KN", E::WrongCase, 0,
          L"'KN' at 0: did you mean 'kn' (knot) or 'kN' (kilonewton)? A symbol is read in its own case only"},
         {L"ABC", E::WrongCase, 0, L"'ABC' at 0: did you mean 'abC' (10 sec·A)? A symbol is read in its own case only"},

@@ -174,7 +174,7 @@ void cutOther(const wchar_t* text, std::size_t length, const LexContext& context
     } else if (isDigit(c) || (c == L'.' && isDigit(charAt(text, length, at + 1)))) {
         cutNumber(text, length, token);
     } else {
-        bool rejected = false;
+        bool rejected{}; // not asked for: a stray character is no name
         const std::size_t whole = wholeNameEnd(text, length, at, 0, kHashSeed, inDivisor, rejected); // "--"
         token.kind = whole != 0 ? TokenKind::Term : TokenKind::Stray;
         token.end = whole != 0 ? whole : at + 1;

@@ -35,10 +35,10 @@ enum class TokenKind : std::uint8_t {
 };
 
 struct Token {
-    std::size_t begin = 0; // [begin, end) in the input
-    std::size_t end = 0;
-    std::uint32_t hash = 0; // Term with Hashed: the folded hash of the word
-    int exponent = 0;       // Power and Modifier: the value, clamped just past the largest accepted
+    std::size_t begin{}; // [begin, end) in the input
+    std::size_t end{};
+    std::uint32_t hash{}; // Term with Hashed: the folded hash of the word
+    int exponent{};       // Power and Modifier: the value, clamped just past the largest accepted
     TokenKind kind = TokenKind::End;
     std::uint8_t flags = 0;
 

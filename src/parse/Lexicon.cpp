@@ -192,8 +192,8 @@ constexpr std::array<WholeName, kWholeNameCount> kWholeNames = makeWholeNames();
 
 /// The names [begin, end) of kWholeNames that share a key; end 0 for an empty slot.
 struct KeySlot {
-    std::uint32_t hash = 0;
-    std::uint16_t begin = 0;
+    std::uint32_t hash{};
+    std::uint16_t begin{};
     std::uint16_t end = 0;
 };
 

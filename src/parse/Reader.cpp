@@ -163,7 +163,7 @@ private:
             case TokenKind::Divide:
             case TokenKind::Dot:
                 // '·' after a divisor reads two ways; '.', the product sign of UDUNITS and CF, goes left to right.
-                if (op.kind == TokenKind::Dot && sign < 0 && mText[op.begin] != L'.') {
+                if (op.kind == TokenKind::Dot && sign == -1 && mText[op.begin] != L'.') {
                     return fail(Error::AmbiguousProduct, op);
                 }
                 mContext.inDivisor = op.kind == TokenKind::Divide;
@@ -176,7 +176,7 @@ private:
             case TokenKind::Number:
             case TokenKind::Modifier:
                 if (!op.adjacent() && !mAfterNumber) { // units side by side: a product of its own
-                    if (sign < 0) {
+                    if (sign == -1) {
                         return fail(Error::AmbiguousProduct, op);
                     }
                     mContext.inDivisor = false;

@@ -5,6 +5,7 @@
 #include "parse/ReadName.h"
 #include "parse/Vocabulary.h"
 
+#include <algorithm>
 #include <cwchar>
 
 namespace qelunits_detail {
@@ -57,7 +58,7 @@ void consider(Nearest& nearest, const wchar_t* candidate, const wchar_t* name, s
         return;
     }
     const std::size_t lb = std::wcslen(candidate);
-    const std::size_t gap = lb > length ? lb - length : length - lb;
+    const std::size_t gap = std::max(lb, length) - std::min(lb, length);
     if (lb == 0 || lb > kMaxSuggestLength || gap >= nearest.distance) {
         return;
     }
