@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <string>
+#include <utility>
 
 namespace qelunits_detail {
 namespace {
@@ -165,7 +166,7 @@ constexpr bool sameKey(const WholeName& a, const WholeName& b) {
 // Names with the same key lie together: ordered by hash, length and the key's text.
 constexpr bool wholeNameBefore(const WholeName& a, const WholeName& b) {
     if (a.keyHash != b.keyHash || a.keyLength != b.keyLength) {
-        return a.keyHash != b.keyHash ? a.keyHash < b.keyHash : a.keyLength < b.keyLength;
+        return std::pair(a.keyHash, a.keyLength) < std::pair(b.keyHash, b.keyLength);
     }
     for (std::size_t i = 0; i < a.keyLength; ++i) {
         if (foldCase(a.text[i]) != foldCase(b.text[i])) {
@@ -197,12 +198,13 @@ struct KeySlot {
     std::uint16_t end = 0;
 };
 
-constexpr std::size_t kKeySlotCount = 4096; // a power of two, several times the keys: short probes
+constexpr unsigned kKeySlotBits = 12;
+constexpr std::size_t kKeySlotCount = std::size_t{1} << kKeySlotBits; // several times the keys: short probes
 
 // FNV-1a's low bits follow the last character closely: keys that differ only there would fill runs of
 // neighbouring slots. The multiply spreads them.
 constexpr std::size_t keyIndex(std::uint32_t hash) {
-    return static_cast<std::size_t>((hash * 0x9E3779B1U) >> 20U) & (kKeySlotCount - 1);
+    return (hash * 0x9E3779B1U) >> (32U - kKeySlotBits); // the top bits, the best mixed
 }
 static_assert(kWholeNameCount < kKeySlotCount, "probing needs a free slot");
 
