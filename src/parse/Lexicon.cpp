@@ -110,13 +110,13 @@ constexpr auto kLexicon = buildLexicon();
 // that ends it (the key: "m/", "sq ", "ft-").
 struct WholeName {
     const wchar_t* text = nullptr;
-    bool exact = false; // a symbol: the text must be written in its case
-    std::size_t length = 0;
-    std::size_t keyLength = 0;  // the first word, the character that ends it and the one after that
-    std::size_t firstBreak = 0; // where the first word ends
-    std::uint32_t keyHash = 0;
+    bool exact{}; // a symbol: the text must be written in its case
+    std::size_t length{};
+    std::size_t keyLength{};    // the first word, the character that ends it and the one after that
+    std::size_t firstBreak = 0; // where the first word ends: counted up from the start
+    std::uint32_t keyHash{};
     NameShape shape;
-    bool slash = false; // holds '/': not read whole where a tighter product goes on after it
+    bool slash{}; // holds '/': not read whole where a tighter product goes on after it
 };
 
 constexpr bool prefixEqualsFolded(const wchar_t* a, const wchar_t* b, std::size_t length) {

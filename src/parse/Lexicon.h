@@ -16,23 +16,23 @@
 
 namespace qelunits_detail {
 
+/// LexEntry::plain of a spelling that needs its reading.
+constexpr std::uint16_t kNotPlain = 0xFFFF;
+
 /// Where a spelling of the lexicon comes from.
 enum class LexSource : std::uint8_t { Vocabulary, Catalogue, PrefixableSymbol, PrefixableName };
 
 /// One spelling and where its meaning lies.
 struct LexEntry {
     const wchar_t* text = nullptr;
-    std::uint16_t row = 0; // the vocabulary row, catalogue unit or prefixable row
+    std::uint16_t row{}; // the vocabulary row, catalogue unit or prefixable row
     LexSource source = LexSource::Vocabulary;
-    std::uint8_t kind = 0; // Catalogue: its TextKind; prefixable: which symbol or name of the row
-    bool exact = false;    // a symbol: matches in its own case only
+    std::uint8_t kind{}; // Catalogue: its TextKind; prefixable: which symbol or name of the row
+    bool exact{};        // a symbol: matches in its own case only
     /// The catalogue unit a plain spelling means (one unit, unscaled, without a note or a refusal), so that
     /// the common case needs no reading; kNotPlain otherwise.
-    std::uint16_t plain = 0;
+    std::uint16_t plain = kNotPlain;
 };
-
-/// LexEntry::plain of a spelling that needs its reading.
-constexpr std::uint16_t kNotPlain = 0xFFFF;
 
 /// Entries [begin, end) of the lexicon.
 struct LexGroup {

@@ -24,10 +24,11 @@ namespace qelunits_detail {
 struct ReadingSource {
     enum class Kind : std::uint8_t { None, Catalogue, Vocabulary, Prefixed };
     Kind kind = Kind::None;
-    std::uint8_t text = 0;   // Catalogue: the TextKind; Prefixed: which symbol or name of the unit
-    std::uint8_t prefix = 0; // Prefixed: the row of kPrefixes, or kNoPrefix
-    bool byName = false;     // Prefixed: a prefix word and a name ("kilojoule")
-    std::uint16_t row = 0;   // Catalogue: the unit; Vocabulary: its row; Prefixed: the row of kPrefixableUnits
+    // Each as kind says; none means anything for None.
+    std::uint8_t text{};   // Catalogue: the TextKind; Prefixed: which symbol or name of the unit
+    std::uint8_t prefix{}; // Prefixed: the row of kPrefixes, or kNoPrefix
+    bool byName{};         // Prefixed: a prefix word and a name ("kilojoule")
+    std::uint16_t row{};   // Catalogue: the unit; Vocabulary: its row; Prefixed: the row of kPrefixableUnits
 };
 
 constexpr std::uint8_t kNoPrefix = 0xFF;
