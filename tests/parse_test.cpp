@@ -43,7 +43,9 @@ TEST(Parse, TextsMeanAScaleAndUnits) {
     const std::tuple<std::vector<std::wstring>, double, Entries> cases[] = {
         // Operators: '*', '/', '·', '.' and blanks left to right; '-', no blank after an exponent, and a
         // number before a unit tighter; exponents tightest.
-        {{L"kg*m/s^2", L"kg · m / s ** 2"}, 1.0, {{Q::kilogram, 1}, {Q::meter, 1}, {Q::second, -2}}},
+        {{L"kg*m/s^2", L"kg · m / s ** 2", L"kg\t*\rm /\ns**2"},
+         1.0,
+         {{Q::kilogram, 1}, {Q::meter, 1}, {Q::second, -2}}},
         {{L"W/(m²·K)", L"W/(m² K)"}, 1.0, {{Q::kelvin, -1}, {Q::watt, 1}, {Q::square_meters, -1}}},
         {{L"W/m*K", L"W/m.K"}, 1.0, {{Q::meter, -1}, {Q::kelvin, 1}, {Q::watt, 1}}},
         {{L"m.m.m/m.m", L"m^2 m^2/m"}, 1.0, {{Q::meter, 3}}},
