@@ -435,6 +435,9 @@ TEST(Parse, ErrorsSayWhatAndWhere) {
         EXPECT_EQ(null.position(), 0U);
         EXPECT_STREQ(null.message(), L"no text");
     }
+    // A scaled unit is no unit type: the whole text is at fault.
+    const QelUnitParseResult scaled = QelUnitParser::parse(L" mg");
+    EXPECT_TRUE(scaled.error() == E::ScaledUnit && scaled.position() == 0U);
 }
 
 TEST(Format, CompoundTypesAndScalesReadBackEqual) {

@@ -211,7 +211,7 @@ static_assert(kWholeNameCount < kKeySlotCount, "probing needs a free slot");
 // Open addressing by the key's hash: a word that starts no whole name costs one hash and a probe.
 constexpr std::array<KeySlot, kKeySlotCount> makeKeySlots() {
     std::array<KeySlot, kKeySlotCount> slots{};
-    std::size_t at = 0;
+    std::size_t at{}; // the slot of the name before, which the first name does not look at
     for (std::size_t i = 0; i < kWholeNameCount; ++i) {
         if (i > 0 && sameKey(kWholeNames[i], kWholeNames[i - 1])) {
             slots[at].end = static_cast<std::uint16_t>(i + 1);
