@@ -432,9 +432,7 @@ bool Reader<Sink>::underscoredExpression(const Sink& sink, std::int64_t power, c
     const Token token = mToken;
     const std::size_t length = token.end - token.begin;
     wchar_t blanked[kMaxCopiedWord];
-    for (std::size_t i = 0; i < length; ++i) {
-        blanked[i] = mText[token.begin + i] == L'_' ? L' ' : mText[token.begin + i];
-    }
+    std::replace_copy(mText + token.begin, mText + token.end, blanked, L'_', L' ');
     QelUnitExpression inner;
     ParseFailure ignored;
     if (++mDepth > QelUnitParser::kMaxNesting || !readExpression({blanked, 0, length}, sink.over(inner), ignored)) {
