@@ -297,8 +297,8 @@ bool productFollows(const wchar_t* text, std::size_t length, std::size_t at) {
     if (isMiddleDot(text[next])) {
         return true;
     }
-    return next > at && startsWord(text[next]) &&
-           operatorWord(text + next, wordEnd(text, next, length) - next) != OperatorWord::Per;
+    // No word starts right at at, or the name would not end there: a word here follows a blank.
+    return startsWord(text[next]) && operatorWord(text + next, wordEnd(text, next, length) - next) != OperatorWord::Per;
 }
 
 // The names whose key is text[start, start + keyLength), hashed to hash; an empty slot when none.
