@@ -40,7 +40,7 @@ struct Token {
     std::uint32_t hash{}; // Term with Hashed: the folded hash of the word
     int exponent{};       // Power and Modifier: the value, clamped just past the largest accepted
     TokenKind kind = TokenKind::End;
-    std::uint8_t flags = 0;
+    std::uint8_t flags{}; // set afresh for every token
 
     static constexpr std::uint8_t kAdjacent = 1;          // no blank between the token before and this one
     static constexpr std::uint8_t kHashed = 2;            // Term: a plain word, with its hash
