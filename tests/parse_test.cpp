@@ -296,15 +296,10 @@ TEST(Parse, AViewIsReadToItsLengthOnly) {
     for (const auto& row : qelunits_detail::kVocabulary) {
         words.emplace_back(row.text);
     }
+    const std::pair<const wchar_t*, std::size_t> endings[] = {{L"x", 0},  {L"2", 0},  {L"es", 0}, {L"es", 1},
+                                                              {L"sx", 1}, {L"-2", 1}, {L"-x", 1}, {L"**", 1}};
     for (const std::wstring& word : words) {
-        for (const auto& [after, kept] : {std::pair{L"x", 0U},
-                                          {L"2", 0U},
-                                          {L"es", 0U},
-                                          {L"es", 1U},
-                                          {L"sx", 1U},
-                                          {L"-2", 1U},
-                                          {L"-x", 1U},
-                                          {L"**", 1U}}) {
+        for (const auto& [after, kept] : endings) {
             same(word + after, word.size() + kept);
         }
     }

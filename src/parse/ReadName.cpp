@@ -428,9 +428,6 @@ bool resolveUnit(const wchar_t* name, std::size_t length, QelUnit::BuiltinUnits&
 }
 
 QelUnitType typeOf(const Meaning& meaning) {
-    if (meaning.units[1].power == 0) {
-        return QelUnitType(meaning.units[0].unit, meaning.units[0].power); // no merge for the common case
-    }
     QelUnitType type;
     for (const QelUnitFactor& factor : meaning.units) {
         if (factor.power != 0) {
