@@ -223,6 +223,9 @@ TEST(Parse, EveryCatalogueTextAndEverydaySpellingReadsAsItself) {
         const QelUnitParseResult r = QelUnitParser::parseExpression(name);
         EXPECT_EQ(found, r.ok() && r.scale() == 1.0 && r.type().size() == 1 && r.type()[0].power == 1);
         EXPECT_EQ(unit, found ? all.items[0].unit : QelUnit::dimensionless);
+        // In parentheses a name goes through the reader's tokens, not the lookup in front: the same reading.
+        const QelUnitParseResult grouped = QelUnitParser::parseExpression(L"(" + name + L")");
+        EXPECT_TRUE(r.ok() ? grouped.ok() && grouped.expression().isEqualTo(r.expression()) : !grouped.ok());
     }
 }
 

@@ -72,6 +72,15 @@ bool piecesAreNames(const wchar_t* text, std::size_t length) {
     return true;
 }
 
+// Nothing but parentheses and blanks around a term from start, where the text's first token begins, to length:
+// "C" and "(C)" alike, as a column header writes it. Asked only of a term refused alone, off the common path.
+[[gnu::noinline]] bool standsAlone(const wchar_t* text, std::size_t start, const Token& term, std::size_t length) {
+    const auto only = [text](std::size_t from, std::size_t to, wchar_t paren) {
+        return std::all_of(text + from, text + to, [paren](wchar_t c) { return c == paren || isBlank(c); });
+    };
+    return only(start, term.begin, L'(') && only(term.end, length, L')');
+}
+
 bool hasUnderscore(const wchar_t* text, std::size_t length) {
     for (std::size_t i = 0; i < length; ++i) {
         if (text[i] == L'_') {
@@ -326,7 +335,7 @@ private:
 
     // refusal: why the term is refused where it is the whole expression, or null.
     bool afterTerm(const Token& token, const wchar_t* refusal) {
-        if (refusal != nullptr && token.begin == mStart && mToken.kind == TokenKind::End) {
+        if (refusal != nullptr && standsAlone(mText, mStart, token, mLength)) {
             return fail(Error::RefusedUnit, token, FailureDetail::Alone);
         }
         if (token.wholeNameRejected() && mToken.kind == TokenKind::Open) {
@@ -421,7 +430,7 @@ private:
     Sink mSink;
     Token mToken;
     LexContext mContext;
-    std::size_t mStart = 0; // where the first token begins: a term there followed by the end stands alone
+    std::size_t mStart = 0; // where the first token begins
     int mDepth = 0;
     bool mAfterNumber = false; // the factor just read is a number: a unit after it joins it ("100 km")
     ParseFailure mFailure;
