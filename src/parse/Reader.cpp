@@ -430,7 +430,7 @@ private:
     Sink mSink;
     Token mToken;
     LexContext mContext;
-    std::size_t mStart = 0; // where the first token begins
+    std::size_t mStart{}; // where the first token begins
     int mDepth = 0;
     bool mAfterNumber = false; // the factor just read is a number: a unit after it joins it ("100 km")
     ParseFailure mFailure;
