@@ -60,9 +60,10 @@ TEST(Parse, TextsMeanAScaleAndUnits) {
         {{L"/s", L"per second", L"s^-1", L"second**(-1)", L"s^( -1 )"}, 1.0, {{Q::second, -1}}},
         {{L"feets", L"FEET"}, 1.0, {{Q::foot, 1}}},           // a name with an s too many, as other readers take it
         {{L"hertzes"}, 1.0, {{Q::hertz, 1}}},                 // or an es
+        {{L"luxs"}, 1.0, {{Q::lux, 1}}},                      // from four letters on
         {{L"metric horsepowers"}, 735.49875, {{Q::watt, 1}}}, // also one with a blank
         // "ft-lbf" is not read whole before an exponent.
-        {{L"ft-lbf^2", L"ft-lbf squared"}, 1.0, {{Q::foot, 1}, {Q::pound_force, 2}}},
+        {{L"ft-lbf^2", L"ft-lbf squared", L"ft-lbf2"}, 1.0, {{Q::foot, 1}, {Q::pound_force, 2}}},
         {{L"sq ft*h"}, 1.0, {{Q::square_foot, 1}, {Q::hour, 1}}},
         {{L"(m/s)^2"}, 1.0, {{Q::meter_per_second, 2}}},
         {{L"(Kn(UK))^-1"}, 1.0, {{Q::knot_UK, -1}}},
