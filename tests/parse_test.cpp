@@ -58,9 +58,12 @@ TEST(Parse, TextsMeanAScaleAndUnits) {
         {{L"m/s-kg"}, 1.0, {{Q::kilogram, -1}, {Q::meter, 1}, {Q::second, -1}}},   // "m/s" not read whole here
         {{L"m/s*kg"}, 1.0, {{Q::kilogram, 1}, {Q::meter_per_second, 1}}},
         {{L"/s", L"per second", L"s^-1", L"second**(-1)", L"s^( -1 )"}, 1.0, {{Q::second, -1}}},
-        {{L"feets", L"FEET"}, 1.0, {{Q::foot, 1}}},           // a name with an s too many, as other readers take it
-        {{L"hertzes"}, 1.0, {{Q::hertz, 1}}},                 // or an es
-        {{L"luxs"}, 1.0, {{Q::lux, 1}}},                      // from four letters on
+        {{L"feets", L"FEET"}, 1.0, {{Q::foot, 1}}}, // a name with an s too many, as other readers take it
+        {{L"hertzes"}, 1.0, {{Q::hertz, 1}}},       // or an es
+        {{L"luxs"}, 1.0, {{Q::lux, 1}}},            // from four letters on
+        {{L"foot" + repeat(L"_foot", 20) + repeat(L"_meter", 4)},
+         1.0,
+         {{Q::meter, 4}, {Q::foot, 21}}},                     // 128 characters
         {{L"metric horsepowers"}, 735.49875, {{Q::watt, 1}}}, // also one with a blank
         // "ft-lbf" is not read whole before an exponent.
         {{L"ft-lbf^2", L"ft-lbf squared", L"ft-lbf2"}, 1.0, {{Q::foot, 1}, {Q::pound_force, 2}}},
@@ -385,6 +388,7 @@ TEST(Parse, ErrorsSayWhatAndWhere) {
         {L"m*", E::MissingOperand, 1, L"missing unit after '*' at 1"},
         {L"sq", E::MissingOperand, 0, L"missing unit after 'sq' at 0"},
         {L"/", E::MissingOperand, 0, L"missing unit after '/' at 0"},
+        {L"m/(", E::MissingOperand, 3, L"missing unit at 3"}, // at the end: nothing to quote
         {L"m -2", E::UnexpectedText, 2, nullptr},
         {L"m-", E::UnexpectedText, 1, L"unexpected '-' at 1"},
         {L"1.2.3 m", E::UnexpectedText, 0, L"unexpected '1.2.3' at 0"},
@@ -415,6 +419,7 @@ TEST(Parse, ErrorsSayWhatAndWhere) {
         {std::wstring(100000, L'(') + L"m" + std::wstring(100000, L')'), E::NestingTooDeep, kAnywhere, nullptr},
         {std::wstring(100000, L's') + std::wstring(100000, L'q') + L" m", E::UnknownUnit, 0, nullptr},
         {L"sq " + std::wstring(1000, L'q'), E::UnknownUnit, 3, nullptr},
+        {L"meter" + repeat(L"_foot", 20) + repeat(L"_meter", 4), E::UnknownUnit, 0, nullptr}, // 129: too long for names
         {L"2." + std::wstring(127, L'0') + L" m", E::NumberOutOfRange, 0, nullptr}, // one digit past the longest number
         {L"sq sq sq sq sq sq sq sq sq sq s", E::PowerOutOfRange, 27, nullptr},      // 2^10 at the tenth
         {L"m" + repeat(L"*m", 1 << 19), E::PowerOutOfRange, kAnywhere, nullptr},
