@@ -63,8 +63,8 @@ TEST(Parse, TextsMeanAScaleAndUnits) {
         {{L"luxs"}, 1.0, {{Q::lux, 1}}},            // from four letters on
         {{L"foot" + repeat(L"_foot", 20) + repeat(L"_meter", 4)},
          1.0,
-         {{Q::meter, 4}, {Q::foot, 21}}},                     // 128 characters
-        {{L"metric horsepowers"}, 735.49875, {{Q::watt, 1}}}, // also one with a blank
+         {{Q::meter, 4}, {Q::foot, 21}}},                                              // 128 characters
+        {{L"metric horsepowers", L"(metric horsepowers)"}, 735.49875, {{Q::watt, 1}}}, // also one with a blank
         // "ft-lbf" is not read whole before an exponent.
         {{L"ft-lbf^2", L"ft-lbf squared", L"ft-lbf2"}, 1.0, {{Q::foot, 1}, {Q::pound_force, 2}}},
         {{L"sq ft*h"}, 1.0, {{Q::square_foot, 1}, {Q::hour, 1}}},
@@ -303,8 +303,8 @@ TEST(Parse, AViewIsReadToItsLengthOnly) {
     for (const auto& row : qelunits_detail::kVocabulary) {
         words.emplace_back(row.text);
     }
-    const std::pair<const wchar_t*, std::size_t> endings[] = {{L"x", 0},  {L"2", 0},  {L"es", 0}, {L"es", 1},
-                                                              {L"sx", 1}, {L"-2", 1}, {L"-x", 1}, {L"**", 1}};
+    const std::pair<const wchar_t*, std::size_t> endings[] = {
+        {L"x", 0}, {L"2", 0}, {L"es", 0}, {L"es", 1}, {L"sx", 1}, {L"-2", 1}, {L"-x", 1}, {L"**", 1}, {L" ^", 1}};
     for (const std::wstring& word : words) {
         for (const auto& [after, kept] : endings) {
             same(word + after, word.size() + kept);

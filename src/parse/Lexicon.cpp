@@ -234,7 +234,7 @@ constexpr std::array<std::uint64_t, 2> makeNameBreaks() {
     std::array<std::uint64_t, 2> bits{};
     for (const WholeName& name : kWholeNames) {
         const wchar_t c = name.text[name.firstBreak];
-        if (c >= 0 && c < 128) {
+        if (charclass::ascii(c)) {
             bits[static_cast<std::size_t>(c) / 64] |= std::uint64_t{1} << (static_cast<unsigned>(c) % 64);
         }
     }
