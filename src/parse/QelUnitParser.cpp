@@ -66,7 +66,7 @@ QelUnitParseResult nullText() { return failure(L"", 0, {QelUnitParseResult::Erro
 template <class Parse>
 QelUnitParseResult parseDecoded(std::string_view text, Parse parse) {
     WideText wide;
-    std::size_t bad = 0;
+    std::size_t bad{}; // set where decoding fails
     if (!wide.decode(text, bad)) {
         return failure(L"", 0, {QelUnitParseResult::Error::InvalidEncoding, bad, bad, {}});
     }
@@ -77,7 +77,7 @@ QelUnitParseResult parseDecoded(std::string_view text, Parse parse) {
 
 QelUnitParseResult qelunits_detail::readExpressionUtf8(std::string_view text, std::size_t from, std::size_t to) {
     WideText wide;
-    std::size_t bad = 0;
+    std::size_t bad{}; // set where decoding fails
     if (!wide.decode(text.substr(0, to), bad)) {
         return failure(L"", 0, {QelUnitParseResult::Error::InvalidEncoding, bad, bad, {}});
     }
