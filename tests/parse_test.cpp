@@ -66,7 +66,7 @@ TEST(Parse, TextsMeanAScaleAndUnits) {
          {{Q::meter, 4}, {Q::foot, 21}}},                                              // 128 characters
         {{L"metric horsepowers", L"(metric horsepowers)"}, 735.49875, {{Q::watt, 1}}}, // also one with a blank
         // "ft-lbf" is not read whole before an exponent.
-        {{L"ft-lbf^2", L"ft-lbf squared", L"ft-lbf2"}, 1.0, {{Q::foot, 1}, {Q::pound_force, 2}}},
+        {{L"ft-lbf^2", L"ft-lbf squared", L"ft-lbf2", L"ft-lbf**2"}, 1.0, {{Q::foot, 1}, {Q::pound_force, 2}}},
         {{L"sq ft*h"}, 1.0, {{Q::square_foot, 1}, {Q::hour, 1}}},
         {{L"(m/s)^2"}, 1.0, {{Q::meter_per_second, 2}}},
         {{L"(Kn(UK))^-1"}, 1.0, {{Q::knot_UK, -1}}},
