@@ -10,8 +10,10 @@
 #include <functional>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <type_traits>
 #include <unordered_set>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -74,17 +76,10 @@ std::string apply(const char* a, char op, const char* b) {
     }
 }
 
-struct Case {
-    const char* a;
-    char op;
-    const char* b;
-    const char* expected;
-};
-
-void check(std::initializer_list<Case> cases) {
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.a) + ' ' + c.op + ' ' + c.b);
-        EXPECT_EQ(apply(c.a, c.op, c.b), c.expected);
+// a, the operation, b and what it gives.
+void check(std::initializer_list<std::tuple<const char*, char, const char*, const char*>> cases) {
+    for (const auto& [a, op, b, expected] : cases) {
+        EXPECT_EQ(apply(a, op, b), expected) << a << ' ' << op << ' ' << b;
     }
 }
 
@@ -172,26 +167,20 @@ TEST(ValueApi, PointsAndDifferences) {
 }
 
 TEST(ValueApi, ErrorsWithKindsAndPositions) {
-    struct Row {
-        const char* text;
-        ErrorKind kind;
-        std::size_t position;
-    };
-    const Row rows[] = {
+    const std::tuple<const char*, ErrorKind, std::size_t> rows[] = {
         {"3.5 kg/fot", ErrorKind::UnknownUnit, 7}, {"  x m", ErrorKind::InvalidNumber, 2},
         {"1e999 m", ErrorKind::OutOfRange, 0},     {"1 kpa", ErrorKind::AmbiguousText, 2},
         {"1 psig", ErrorKind::RefusedText, 2},     {"1 m/(s", ErrorKind::Syntax, 4},
         {"1 m^2000", ErrorKind::OutOfRange, 3},    {"+-1 m", ErrorKind::InvalidNumber, 0},
         {"1 m\xff", ErrorKind::InvalidText, 3},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.text);
-        const qelunits::Result<Quantity> r = Quantity::parse(row.text);
-        EXPECT_EQ(r.kind(), row.kind);
-        EXPECT_EQ(r.position(), row.position);
-        EXPECT_EQ(r.status(), row.kind == ErrorKind::OutOfRange ? QelUnit::Overflow : QelUnit::InvalidUnit);
+    for (const auto& [text, kind, position] : rows) {
+        SCOPED_TRACE(text);
+        const qelunits::Result<Quantity> r = Quantity::parse(text);
+        EXPECT_EQ(std::pair(r.kind(), r.position()), std::pair(kind, position));
+        EXPECT_EQ(r.status(), kind == ErrorKind::OutOfRange ? QelUnit::Overflow : QelUnit::InvalidUnit);
         try {
-            static_cast<void>(Quantity(row.text));
+            static_cast<void>(Quantity(text));
             ADD_FAILURE() << "no exception";
         } catch (const qelunits::Error& e) {
             EXPECT_EQ(e.kind(), r.kind());
@@ -303,14 +292,8 @@ TEST(ValueApi, ConverterArraysAndReciprocals) {
 }
 
 TEST(ValueApi, UnitTextsAndFormatting) {
-    struct Row {
-        const char* text;
-        const char* symbol;
-        const char* name;
-        const char* dimension;
-        const char* dimensionName;
-    };
-    const Row rows[] = {
+    // Text, symbol, name, dimension and its name.
+    const std::tuple<const char*, const char*, const char*, const char*, const char*> rows[] = {
         {"ft^2", "ft^2", "Foot^2", "m^2", "Area"},
         {"kJ/(kg·K)", "kJ/(kg·°K)", "1000 Joule per Kilogram Kelvin", "m^2/(s^2·K)", ""},
         {"1/s", "1/sec", "1 per Second", "1/s", ""},
@@ -318,13 +301,10 @@ TEST(ValueApi, UnitTextsAndFormatting) {
         {"%", "0.01", "0.01", "1", "Dimensionless"},
         {"N·m", "m·N", "Meter Newton", "kg·m^2/s^2", "Energy"},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.text);
-        const Unit unit(row.text);
-        EXPECT_EQ(unit.symbol(), row.symbol);
-        EXPECT_EQ(unit.name(), row.name);
-        EXPECT_EQ(unit.dimension(), row.dimension);
-        EXPECT_EQ(unit.dimensionName(), row.dimensionName);
+    for (const auto& [text, symbol, name, dimension, dimensionName] : rows) {
+        const Unit unit(text);
+        const std::vector<std::string> expected = {symbol, name, dimension, dimensionName};
+        EXPECT_EQ((std::vector{unit.symbol(), unit.name(), unit.dimension(), unit.dimensionName()}), expected) << text;
         EXPECT_EQ(Unit(unit.symbol()), unit); // the symbol reads back
     }
     EXPECT_EQ(Unit("kg/s^2").name(), "Kilogram per Second^2");
