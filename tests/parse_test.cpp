@@ -57,6 +57,7 @@ TEST(Parse, TextsMeanAScaleAndUnits) {
         {{L"1/m/s", L"/m/s", L"1 / m/s"}, 1.0, {{Q::meter, -1}, {Q::second, -1}}}, // a/b/c is a/(b·c), not a/(b/c)
         {{L"m/s-kg"}, 1.0, {{Q::kilogram, -1}, {Q::meter, 1}, {Q::second, -1}}},   // "m/s" not read whole here
         {{L"m/s*kg"}, 1.0, {{Q::kilogram, 1}, {Q::meter_per_second, 1}}},
+        {{L"C/kg", L"(C)/kg"}, 1.0, {{Q::kilogram, -1}, {Q::second, 1}, {Q::ampere, 1}}}, // refused alone only
         {{L"/s", L"per second", L"s^-1", L"second**(-1)", L"s^( -1 )"}, 1.0, {{Q::second, -1}}},
         {{L"feets", L"FEET"}, 1.0, {{Q::foot, 1}}}, // a name with an s too many, as other readers take it
         {{L"hertzes"}, 1.0, {{Q::hertz, 1}}},       // or an es
@@ -288,9 +289,10 @@ TEST(Parse, AViewIsReadToItsLengthOnly) {
         EXPECT_STREQ(QelUnitParser::notes(whole.substr(0, cut)),
                      QelUnitParser::notes(std::wstring(whole.substr(0, cut))));
     };
-    const wchar_t* texts[] = {L"  m  s",        L"m-2",       L"km2 kg",         L"ft^-2/s",        L"kg/m s-1",
-                              L"m\u00B2\u00B3", L"sq ft2",    L"degree Celsius", L"kJ/(kg\u00B7K)", L"1/2 m",
-                              L"m**-3",         L"kilo gram", L"m/s-kg",         L"kg/m\u00B7s",    L"ft**2"};
+    const wchar_t* texts[] = {L"  m  s",         L"m-2",           L"km2 kg",      L"ft^-2/s",
+                              L"kg/m s-1",       L"m\u00B2\u00B3", L"sq ft2",      L"degree Celsius",
+                              L"kJ/(kg\u00B7K)", L"1/2 m",         L"m**-3",       L"kilo gram",
+                              L"gal (US)",       L"m/s-kg",        L"kg/m\u00B7s", L"ft**2"};
     for (const wchar_t* text : texts) {
         for (std::size_t cut = 0; cut <= std::wcslen(text); ++cut) {
             same(text, cut);

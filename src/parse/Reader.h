@@ -47,8 +47,8 @@ enum class FailureDetail : std::uint8_t {
 /// Where and why reading failed; [position, end) is the offending text.
 struct ParseFailure {
     QelUnitParseResult::Error code = QelUnitParseResult::Error::None;
-    std::size_t position = 0;
-    std::size_t end = 0;
+    std::size_t position{}; // set with the code
+    std::size_t end{};
     FailureDetail detail = FailureDetail::None;
 };
 
@@ -141,8 +141,8 @@ private:
 /// The part of a text to read: text[begin, end), positions counted from text plus offset.
 struct ReadSpan {
     const wchar_t* text = nullptr;
-    std::size_t begin = 0;
-    std::size_t end = 0;
+    std::size_t begin{}; // set with the text
+    std::size_t end{};
     std::size_t offset = 0; // added to the positions of a failure (a copy read in place of the input)
 };
 
