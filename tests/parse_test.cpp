@@ -53,7 +53,9 @@ TEST(Parse, TextsMeanAScaleAndUnits) {
         {{L"BTU/hr-ft2-°F"},
          1.0,
          {{Q::foot, -2}, {Q::hour, -1}, {Q::intl_british_thermal_unit, 1}, {Q::fahrenheit, -1}}},
-        {{L"m/s²", L"m·s⁻²", L"metres per second squared"}, 1.0, {{Q::meter, 1}, {Q::second, -2}}},
+        {{L"m/s²", L"m·s⁻²", L"metres per second squared", L"metre_per_second/s"},
+         1.0,
+         {{Q::meter, 1}, {Q::second, -2}}},
         {{L"1/m/s", L"/m/s", L"1 / m/s"}, 1.0, {{Q::meter, -1}, {Q::second, -1}}}, // a/b/c is a/(b·c), not a/(b/c)
         {{L"m/s-kg"}, 1.0, {{Q::kilogram, -1}, {Q::meter, 1}, {Q::second, -1}}},   // "m/s" not read whole here
         {{L"m/s*kg"}, 1.0, {{Q::kilogram, 1}, {Q::meter_per_second, 1}}},
@@ -289,10 +291,10 @@ TEST(Parse, AViewIsReadToItsLengthOnly) {
         EXPECT_STREQ(QelUnitParser::notes(whole.substr(0, cut)),
                      QelUnitParser::notes(std::wstring(whole.substr(0, cut))));
     };
-    const wchar_t* texts[] = {L"  m  s",         L"m-2",           L"km2 kg",      L"ft^-2/s",
-                              L"kg/m s-1",       L"m\u00B2\u00B3", L"sq ft2",      L"degree Celsius",
-                              L"kJ/(kg\u00B7K)", L"1/2 m",         L"m**-3",       L"kilo gram",
-                              L"gal (US)",       L"m/s-kg",        L"kg/m\u00B7s", L"ft**2"};
+    const wchar_t* texts[] = {L"  m  s",        L"m-2",       L"km2 kg",         L"ft^-2/s",        L"kg/m s-1",
+                              L"m\u00B2\u00B3", L"sq ft2",    L"degree Celsius", L"kJ/(kg\u00B7K)", L"1/2 m",
+                              L"m**-3",         L"kilo gram", L"gal (US)",       L"m/25",           L"m/s-kg",
+                              L"kg/m\u00B7s",   L"ft**2"};
     for (const wchar_t* text : texts) {
         for (std::size_t cut = 0; cut <= std::wcslen(text); ++cut) {
             same(text, cut);
@@ -442,6 +444,7 @@ TEST(Parse, ErrorsSayWhatAndWhere) {
         EXPECT_EQ(null.position(), 0U);
         EXPECT_STREQ(null.message(), L"no text");
     }
+    EXPECT_EQ(QelUnitParser::parseExpression(L"").error(), E::Empty); // the terminated form ends at its terminator
     // A scaled unit is no unit type: the whole text is at fault.
     const QelUnitParseResult scaled = QelUnitParser::parse(L" mg");
     EXPECT_TRUE(scaled.error() == E::ScaledUnit && scaled.position() == 0U);
