@@ -372,6 +372,8 @@ TEST(Parse, ErrorsSayWhatAndWhere) {
          L"'F' at 0 is not read alone: it is the farad in a compound ('F/m'); degrees Fahrenheit are '°F' or 'degF', "
          L"the farad alone 'farad'"},
         // A message quotes 40 characters at most, wherever they stand.
+        {L"kg/" + std::wstring(40, L'x'), E::UnknownUnit, 3,
+         L"unknown unit 'xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx' at 3"},
         {L"kg/" + std::wstring(45, L'x'), E::UnknownUnit, 3,
          L"unknown unit 'xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx…' at 3"},
         {repeat(L"s/", 20) + L"fot" + repeat(L"/s", 20), E::UnknownUnit, 40,
