@@ -53,15 +53,13 @@ TEST(DirectFactors, PublishedFactorsBitForBit) {
     // against the exact lengths when it compiles; these are the computed areas and volumes, one row for each
     // way areaFactor and volumeFactor reach a value, and the reverse and missing entries. Meter to foot and
     // square meter to square foot are in conversion_test.
-    const std::tuple<U, U, double> cases[] = {
-        {QelUnit::foot, QelUnit::meter, 0.0},
-        {QelUnit::hectare, QelUnit::acre, 2.471053814671653},
-        {QelUnit::square_meters, QelUnit::hectare, 0.0001},
-        {QelUnit::square_mile, QelUnit::acre, 640.0},
-        {QelUnit::square_foot, QelUnit::square_survey_foot, 0.9999960000039999},
-        {QelUnit::cubic_foot, QelUnit::cubic_survey_foot, 0.9999940000119998},
-        {QelUnit::gram, QelUnit::kilogram, 0.0},
-    };
+    const std::tuple<U, U, double> cases[] = {{QelUnit::foot, QelUnit::meter, 0.0},
+                                              {QelUnit::hectare, QelUnit::acre, 2.471053814671653},
+                                              {QelUnit::square_meters, QelUnit::hectare, 0.0001},
+                                              {QelUnit::square_mile, QelUnit::acre, 640.0},
+                                              {QelUnit::square_foot, QelUnit::square_survey_foot, 0.9999960000039999},
+                                              {QelUnit::cubic_foot, QelUnit::cubic_survey_foot, 0.9999940000119998},
+                                              {QelUnit::gram, QelUnit::kilogram, 0.0}};
     for (const auto& [from, to, factor] : cases) {
         SCOPED_TRACE(testing::Message() << from << " -> " << to);
         const qelunits_detail::DirectEntry& e = findDirect(from, to);

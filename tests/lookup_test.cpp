@@ -129,8 +129,7 @@ TEST(GetBuiltinUnit, FoldsCaseTheLowestUnitWinsAndLoadedLocalizedTextsHideTheEng
         {L"vt", N::LocalizedAbbreviation, 0, 14},
         {L"Vt", N::LocalizedVellumAbbreviation, 0, 14}, // an empty field 3 stands for field 2
         {L"Watt", N::LocalizedSingularName, 14, 0},
-        {L"Watt", N::SingularName, 14, 14},
-    };
+        {L"Watt", N::SingularName, 14, 14}};
     for (const auto& [name, nameType, before, after] : cases) {
         EXPECT_EQ(find(name, nameType), before) << name << " " << nameType;
     }

@@ -151,9 +151,6 @@ TEST(Parse, RefusedReadings) {
             EXPECT_EQ(QelUnitParser::parseExpression(text).error(), error) << qelunits::toUtf8(text);
         }
     }
-    EXPECT_STREQ(QelUnitParser::parseExpression(L"kg/mpa").message(),
-                 L"'mpa' at 3: did you mean 'MPa' (megapascal) or 'mPa' (millipascal)? A symbol is read in its "
-                 L"own case only");
 }
 
 // Every prefix, by symbol and by word, on units of every power of ten in their catalogue unit (the gram
@@ -282,14 +279,13 @@ TEST(Parse, TheLookupInFrontAgreesWithTheReader) {
 // and vocabulary text followed by a letter or a digit, and with an s too many before the letter.
 TEST(Parse, AViewIsReadToItsLengthOnly) {
     const auto same = [](std::wstring_view whole, std::size_t cut) {
-        SCOPED_TRACE(qelunits::toUtf8(std::wstring(whole.substr(0, cut))) + "|");
-        const QelUnitParseResult view = QelUnitParser::parseExpression(whole.substr(0, cut));
-        const QelUnitParseResult copy = QelUnitParser::parseExpression(std::wstring(whole.substr(0, cut)));
-        ASSERT_EQ(view.ok(), copy.ok());
-        EXPECT_TRUE(view.ok() ? view.expression().isEqualTo(copy.expression())
-                              : view.error() == copy.error() && view.position() == copy.position());
-        EXPECT_STREQ(QelUnitParser::notes(whole.substr(0, cut)),
-                     QelUnitParser::notes(std::wstring(whole.substr(0, cut))));
+        const std::wstring_view view = whole.substr(0, cut);
+        const QelUnitParseResult a = QelUnitParser::parseExpression(view);
+        const QelUnitParseResult b = QelUnitParser::parseExpression(std::wstring(view));
+        EXPECT_TRUE(a.ok() ? b.ok() && a.expression().isEqualTo(b.expression())
+                           : a.error() == b.error() && a.position() == b.position())
+            << qelunits::toUtf8(std::wstring(view)) << '|';
+        EXPECT_STREQ(QelUnitParser::notes(view), QelUnitParser::notes(std::wstring(view)));
     };
     const wchar_t* texts[] = {L"  m  s",        L"m-2",       L"km2 kg",         L"ft^-2/s",        L"kg/m s-1",
                               L"m\u00B2\u00B3", L"sq ft2",    L"degree Celsius", L"kJ/(kg\u00B7K)", L"1/2 m",
@@ -339,8 +335,7 @@ TEST(Parse, SharedNamesFavourTheEverydayUnitAndListEveryCandidate) {
         {L"M", {QelUnit::millenium}}, // a symbol of one character only in exact case
         {L"sq mi", {QelUnit::square_mile, QelUnit::square_mile_statute}}, // the international one, as everywhere
         {L"gm", {QelUnit::gram, QelUnit::gigameter}},
-        {L"s", {QelUnit::second}},
-    };
+        {L"s", {QelUnit::second}}};
     for (const auto& [name, expected] : cases) {
         const QelUnitCandidates all = QelUnitParser::candidates(name);
         std::vector<U> units;
@@ -379,6 +374,8 @@ TEST(Parse, ErrorsSayWhatAndWhere) {
         {repeat(L"s/", 20) + L"fot" + repeat(L"/s", 20), E::UnknownUnit, 40,
          L"unknown unit 'fot' at 40; did you mean 'ft'?"},
         {L"blf", E::UnknownUnit, 0, L"unknown unit 'blf' at 0; did you mean 'lbf'?"}, // a transposition is one edit
+        {L"kg/mpa", E::WrongCase, 3,
+         L"'mpa' at 3: did you mean 'MPa' (megapascal) or 'mPa' (millipascal)? A symbol is read in its own case only"},
         {L"KHZ", E::WrongCase, 0, L"'KHZ' at 0: did you mean 'kHz' (kilohertz)? A symbol is read in its own case only"},
         {L"KN", E::WrongCase, 0,
          L"'KN' at 0: did you mean 'kn' (knot) or 'kN' (kilonewton)? A symbol is read in its own case only"},
@@ -468,8 +465,7 @@ TEST(Format, CompoundTypesAndScalesReadBackEqual) {
         {L"1073741824 m", L"1073741824 m"}, // 2^30: no binary prefix on a metre
         {L"ppm", L"1e-06"},
         {L"1000/hr", L"1000/hr"},
-        {L"2·(m/s)^2", L"2·(m/s)^2"},
-    };
+        {L"2·(m/s)^2", L"2·(m/s)^2"}};
     for (const auto& [text, expected] : cases) {
         SCOPED_TRACE(qelunits::toUtf8(text));
         const QelUnitExpression e = read(text);

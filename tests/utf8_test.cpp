@@ -233,8 +233,7 @@ TEST(Utf8Layer, TrueDigitsAreThoseBothEndsAgreeOn) {
         {0.0, 0.5, 12, 1.0, 12},
         {2.0, -1.0, 12, 1.0, 0},
         {1.0, 0.0, 40, 0.0, 17},
-        {1.0, 0.0, 0, 1.0, 1},
-    };
+        {1.0, 0.0, 0, 1.0, 1}};
     for (const auto& [value, error, atMost, rounding, digits] : cases) {
         EXPECT_EQ(qelunits::trueDigits(value, error, atMost, rounding), digits) << value << " " << error;
     }
