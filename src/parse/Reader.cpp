@@ -50,9 +50,10 @@ bool powersInRange(const QelUnitExpression& expression, std::int64_t raised) {
 }
 
 // Whether each piece of an underscored word is a name or an operator word ("meter_per_second"): a symbol
-// among them would make a product of what is one name to other readers ("N_A", the Avogadro constant).
+// among them would make a product of what is one name to other readers ("N_A", the Avogadro constant). An
+// empty piece is none ("meter_", "_meter", "meter__second").
 bool piecesAreNames(const wchar_t* text, std::size_t length) {
-    for (std::size_t begin = 0; begin < length;) {
+    for (std::size_t begin = 0; begin <= length;) {
         std::size_t end = begin;
         while (end < length && text[end] != L'_') {
             ++end;
