@@ -288,14 +288,15 @@ public:
     Converter(std::string_view from, std::string_view to, Reciprocal reciprocal = Reciprocal::Refuse);
     /// Converts value; throws Error (BelowAbsoluteZero, OutOfRange for a finite value gone infinite).
     double operator()(double value) const { return mKind == Kind::Factor ? value * mFactor : slow(value).value(); }
-    /// Converts count values from source into target (which may be source); throws Error naming the first
-    /// value that fails, after converting every value.
+    /// Converts count values from source into target (which may be source, but must not overlap it otherwise);
+    /// throws Error naming the first value that fails, after converting every value.
     void operator()(const double* source, double* target, std::size_t count) const;
 #endif
     /// Converts value; failures as operator().
     Result<double> tryConvert(double value) const;
-    /// Converts count values from source into target (which may be source): the count, or the failure of
-    /// the first value that fails (its index as the position); every value is converted either way.
+    /// Converts count values from source into target (which may be source, but must not overlap it otherwise):
+    /// the count, or the failure of the first value that fails (its index as the position); every value is
+    /// converted either way.
     Result<std::size_t> tryConvert(const double* source, double* target, std::size_t count) const;
 
     /// The factor a value is multiplied by; 0 for a temperature function or a reciprocal.

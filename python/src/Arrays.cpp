@@ -2,6 +2,10 @@
 
 #include "Objects.h"
 
+#include <algorithm>
+#include <functional>
+#include <memory>
+
 namespace qelpy {
 namespace {
 
@@ -60,7 +64,15 @@ bool run(const Converter& converter, const double* source, double* target, Py_ss
     Py_END_ALLOW_THREADS return done ? true : failed(done, failure);
 }
 
-// source (a float64 buffer) converted into out, or into a new array when out is None.
+// Whether two buffers share memory other than as one and the same: converting one into the other in a single
+// pass would read values it has already overwritten.
+bool overlapApart(const Float64Buffer& a, const Float64Buffer& b) {
+    const std::less<const double*> before;
+    return a.data() != b.data() && before(a.data(), b.data() + b.count()) && before(b.data(), a.data() + a.count());
+}
+
+// source (a float64 buffer) converted into out, or into a new array when out is None. An out that overlaps source
+// otherwise than exactly is converted from a copy of source, as NumPy's ufuncs do.
 PyObject* convertBuffer(const Converter& converter, PyObject* source, const Float64Buffer& from, PyObject* out) {
     PyObject* target = out == Py_None ? callHelper("empty_like", source) : Py_NewRef(out);
     Float64Buffer to;
@@ -73,8 +85,19 @@ PyObject* convertBuffer(const Converter& converter, PyObject* source, const Floa
                         "out must be a writable, C-contiguous float64 array of as many values as the input");
         return nullptr;
     }
+    std::unique_ptr<double, decltype(&PyMem_Free)> copy(nullptr, &PyMem_Free);
+    const double* values = from.data();
+    if (overlapApart(from, to)) {
+        copy.reset(static_cast<double*>(PyMem_Malloc(static_cast<std::size_t>(from.count()) * sizeof(double))));
+        if (copy == nullptr) {
+            Py_DECREF(target);
+            return PyErr_NoMemory();
+        }
+        std::copy(from.data(), from.data() + from.count(), copy.get());
+        values = copy.get();
+    }
     Failure failure;
-    if (!run(converter, from.data(), to.data(), from.count(), failure)) {
+    if (!run(converter, values, to.data(), from.count(), failure)) {
         Py_DECREF(target);
         return raise(failure);
     }

@@ -34,6 +34,13 @@ def test_other_arrays_are_copied_once():
         assert not np.shares_memory(result, values) if isinstance(values, np.ndarray) else True
     target = np.empty(5)
     assert convert(strided, "m", "ft", out=target) is target and target[1] == 2 * M_TO_FT
+    # An out that overlaps the values otherwise than exactly gets what NumPy gives: the result of a copy.
+    for units in (("m", "cm"), ("degC", "K")):
+        for ahead in (True, False):
+            values = np.arange(5000.0)
+            source, target = (values[:-1], values[1:]) if ahead else (values[1:], values[:-1])
+            expected = convert(source.copy(), *units).tolist()
+            assert convert(source, *units, out=target) is target and target.tolist() == expected
 
 
 def test_unusable_out_is_refused():
