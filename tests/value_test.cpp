@@ -286,6 +286,12 @@ TEST(ValueApi, ConverterArraysAndReciprocals) {
     pace(feet, out, 5);
     EXPECT_EQ(bits(out[3]), bits(expected));
     EXPECT_EQ(pace.tryConvert(0.0).kind(), ErrorKind::OutOfRange);
+    // One finite value gone infinite is out of range, as Quantity::to says; an infinite one stays infinite.
+    EXPECT_EQ(Converter("m", "ft").tryConvert(1e308).message(),
+              "1e+308 m in ft: the result is beyond the range of a double");
+    EXPECT_THROW(Converter("m", "ft")(-1e308), qelunits::Error);
+    EXPECT_EQ(toF.tryConvert(1e308).kind(), ErrorKind::OutOfRange);
+    EXPECT_EQ(Converter("m", "ft")(-INFINITY), -INFINITY);
     EXPECT_EQ(Converter::make("°C", "fot").kind(), ErrorKind::UnknownUnit);
     EXPECT_EQ(Converter::make("°C", "ΔK").message(),
               "a temperature reading and a difference do not convert into each other: °C and Δ°K");

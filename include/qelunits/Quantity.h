@@ -287,16 +287,20 @@ public:
     /// As make; throws Error.
     Converter(std::string_view from, std::string_view to, Reciprocal reciprocal = Reciprocal::Refuse);
     /// Converts value; throws Error (BelowAbsoluteZero, OutOfRange for a finite value gone infinite).
-    double operator()(double value) const { return mKind == Kind::Factor ? value * mFactor : slow(value).value(); }
+    double operator()(double value) const {
+        const double converted = value * mFactor;
+        return mKind == Kind::Factor && std::isfinite(converted) ? converted : slow(value).value();
+    }
     /// Converts count values from source into target (which may be source, but must not overlap it otherwise);
-    /// throws Error naming the first value that fails, after converting every value.
+    /// throws Error naming the first value below absolute zero, after converting every value. A finite value
+    /// gone infinite is left infinite, as in a product of arrays.
     void operator()(const double* source, double* target, std::size_t count) const;
 #endif
     /// Converts value; failures as operator().
     Result<double> tryConvert(double value) const;
     /// Converts count values from source into target (which may be source, but must not overlap it otherwise):
-    /// the count, or the failure of the first value that fails (its index as the position); every value is
-    /// converted either way.
+    /// the count, or the failure of the first value below absolute zero (its index as the position); every
+    /// value is converted either way, and a finite value gone infinite is left infinite.
     Result<std::size_t> tryConvert(const double* source, double* target, std::size_t count) const;
 
     /// The factor a value is multiplied by; 0 for a temperature function or a reciprocal.
@@ -311,6 +315,7 @@ private:
     Converter() noexcept = default;
     ErrorKind init(const Unit& from, const Unit& to, Reciprocal reciprocal) noexcept;
     Result<double> slow(double value) const;
+    Result<double> inRange(double value, double converted) const;
     void convertBlock(const double* source, double* target, std::size_t count) const;
     bool belowZero(double value) const;
 

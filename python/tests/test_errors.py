@@ -26,6 +26,7 @@ ROWS = [
     (lambda: np.sqrt(Q(np.ones(2), "m")), qelunits.Error, "fractional_power", None, "m ^ 0.5: "),
     (lambda: Q(-1, "K").to("degC"), qelunits.BelowAbsoluteZeroError, "below_absolute_zero", None, "absolute zero"),
     (lambda: Q(1e300, "km").to("nm"), qelunits.Error, "out_of_range", None, ""),
+    (lambda: qelunits.convert(1e308, "m", "ft"), qelunits.Error, "out_of_range", None, "1e+308 m in ft"),
 ]
 
 

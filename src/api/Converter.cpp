@@ -81,10 +81,19 @@ Result<Converter> Converter::make(std::string_view from, std::string_view to, Re
     return target ? make(*source, *target, reciprocal) : Result<Converter>::failureOf(target);
 }
 
+// A finite value that converts to infinity is out of range, as Quantity::tryTo says.
+Result<double> Converter::inRange(double value, double converted) const {
+    return std::isfinite(converted) || !std::isfinite(value)
+               ? Result<double>(converted)
+               : Result<double>(ErrorKind::OutOfRange, numberText(value) + ' ' + mFrom.symbol() + " in " +
+                                                           mTo.symbol() +
+                                                           ": the result is beyond the range of a double");
+}
+
 Result<double> Converter::slow(double value) const {
     switch (mKind) {
     case Kind::Factor:
-        return Result<double>(value * mFactor);
+        return inRange(value, value * mFactor);
     case Kind::Identity:
         return belowZero(value) ? Result<double>(ErrorKind::BelowAbsoluteZero, belowZeroMessage(value, mFrom))
                                 : Result<double>(value);
@@ -99,7 +108,7 @@ Result<double> Converter::slow(double value) const {
         if (belowZero(value)) {
             return Result<double>(ErrorKind::BelowAbsoluteZero, belowZeroMessage(value, mFrom));
         }
-        return Result<double>(mFunction(value * mFromScale) / mToScale);
+        return inRange(value, mFunction(value * mFromScale) / mToScale);
     }
 }
 
