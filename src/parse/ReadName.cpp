@@ -301,9 +301,12 @@ bool readQualifiedName(const wchar_t* name, std::size_t length, Reading& out) {
     while (open > 0 && name[open - 1] != L'(') {
         --open;
     }
+    if (open == 0) {
+        return false;
+    }
     std::size_t end{}; // past the qualifier's ')', where there is one
-    const wchar_t* before = open == 0 ? nullptr : qualifierAtImpl(name, length, open - 1, end);
-    std::size_t termEnd = open == 0 ? 0 : open - 1;
+    const wchar_t* before = qualifierAtImpl(name, length, open - 1, end);
+    std::size_t termEnd = open - 1;
     while (termEnd > 0 && isBlank(name[termEnd - 1])) {
         --termEnd;
     }
