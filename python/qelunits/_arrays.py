@@ -47,12 +47,20 @@ def empty_like(values):
     return np.empty(np.shape(values), dtype=np.float64)
 
 
+# Array kinds that are numbers in a unit: booleans, integers, floats and objects (each converted by float()).
+# A complex value would lose its imaginary part; dates, durations and texts are no numbers to convert.
+_REAL_KINDS = "biufO"
+
+
 def float64_copy(values, from_unit, to_unit):
     """A C-contiguous float64 copy, to be converted in place; Dask and xarray objects convert lazily instead."""
     if hasattr(values, "map_blocks"):
         return values.map_blocks(convert, from_unit, to_unit, dtype=np.float64)
     if type(values).__module__.startswith("xarray"):
         return values.copy(data=convert(values.data, from_unit, to_unit))
+    values = np.asarray(values)
+    if values.dtype.kind not in _REAL_KINDS:
+        raise TypeError(f"values must be real numbers, not {values.dtype}")
     return np.array(values, dtype=np.float64, order="C")
 
 

@@ -58,7 +58,7 @@ PyMethodDef convertDef = {
     "values (a float, or an array of numbers) in from_unit, converted to to_unit; units are texts or Units,\n"
     "temperatures convert as readings. A C-contiguous float64 array converts in one pass without copies\n"
     "into a new array, or into out (out=values converts in place; an out overlapping values otherwise\n"
-    "converts from a copy of them, as NumPy does); any other array is copied once to\n"
+    "converts from a copy of them, as NumPy does); any other array of real numbers is copied once to\n"
     "float64 first. A Dask array converts block by block. Raises IncompatibleUnitsError,\n"
     "BelowAbsoluteZeroError, UnitParseError; the GIL is released over large arrays."};
 

@@ -43,7 +43,12 @@ def test_other_arrays_are_copied_once():
             assert convert(source, *units, out=target) is target and target.tolist() == expected
 
 
-def test_unusable_out_is_refused():
+def test_unusable_values_and_out_are_refused():
+    # NumPy would drop an imaginary part, read a text as a number, a date as its count of days.
+    for values in (np.array([1 + 2j]), np.array(["1.5"]), np.array(["2020-01-01"], dtype="datetime64[D]"),
+                   np.array([1], dtype="timedelta64[s]")):
+        with pytest.raises(TypeError, match="values must be real numbers, not "):
+            convert(values, "m", "ft")
     values = np.ones(4)
     read_only = np.ones(4)
     read_only.flags.writeable = False
