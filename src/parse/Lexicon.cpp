@@ -29,9 +29,24 @@ constexpr bool hasNote(const wchar_t* text, std::int32_t unit) {
     return false;
 }
 
+// A difference is read by its mark (Δ, delta_), never spelled by a row: a plain spelling means a reading.
+constexpr bool noRowIsADifference() {
+    for (const VocabularyEntry& row : kVocabulary) {
+        if (row.meaning.difference) {
+            return false;
+        }
+    }
+    for (const PrefixableUnit& unit : kPrefixableUnits) {
+        if (unit.meaning.difference) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(noRowIsADifference(), "a row spells no temperature difference");
+
 constexpr std::uint16_t plainUnit(const Meaning& meaning) {
-    const bool one =
-        meaning.scale == 1.0 && meaning.units[0].power == 1 && meaning.units[1].power == 0 && !meaning.difference;
+    const bool one = meaning.scale == 1.0 && meaning.units[0].power == 1 && meaning.units[1].power == 0;
     return one ? static_cast<std::uint16_t>(meaning.units[0].unit) : kNotPlain;
 }
 
