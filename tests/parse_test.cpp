@@ -100,6 +100,7 @@ TEST(Parse, TextsMeanAScaleAndUnits) {
         {{L"US_survey_foot"}, 1.0, {{Q::survey_foot, 1}}}, // one name: "US" alone is no unit
         {{L"gal (UK)", L"gal(UK)", L"gal ( uk )", L"UK gal"}, 1.0, {{Q::imp_gallon, 1}}},
         {{L"kilojoule_per_kilogram", L"kJ/kg"}, 1e3, {{Q::kilogram, -1}, {Q::joule, 1}}}, // a prefixed name
+        {{L"joule_per_kilokelvin"}, 1e-3, {{Q::kelvin, -1}, {Q::joule, 1}}},              // also further on
         {{L"mi/gal (UK)", L"mi/UK gal"}, 1.0, {{Q::mile, 1}, {Q::imp_gallon, -1}}},       // a qualifier further on
         {{L"°"}, 1.0, {{Q::angle_degree, 1}}},
         // Scales: prefixes, names in any case, numbers.
@@ -289,11 +290,12 @@ TEST(Parse, AViewIsReadToItsLengthOnly) {
                            : a.error() == b.error() && a.position() == b.position())
             << qelunits::toUtf8(std::wstring(view)) << '|';
         EXPECT_STREQ(QelUnitParser::notes(view), QelUnitParser::notes(std::wstring(view)));
+        EXPECT_STREQ(a.message(), b.message()); // a token that ran past the view would be quoted whole
     };
     const wchar_t* texts[] = {L"  m  s",        L"m-2",       L"km2 kg",         L"ft^-2/s",        L"kg/m s-1",
                               L"m\u00B2\u00B3", L"sq ft2",    L"degree Celsius", L"kJ/(kg\u00B7K)", L"1/2 m",
                               L"m**-3",         L"kilo gram", L"gal (US)",       L"m/25",           L"m/s-kg",
-                              L"kg/m\u00B7s",   L"ft**2"};
+                              L"kg/m\u00B7s",   L"ft**2",     L"m^2.55"};
     for (const wchar_t* text : texts) {
         for (std::size_t cut = 0; cut <= std::wcslen(text); ++cut) {
             same(text, cut);
