@@ -5,7 +5,11 @@
 #include "parse/CharClass.h"
 #include "parse/ReadName.h"
 
+#include <algorithm>
+#include <array>
 #include <cstdint>
+#include <iterator>
+#include <utility>
 
 namespace qelunits_detail {
 namespace {
@@ -18,7 +22,7 @@ struct KindShape {
     bool holdsOperator = false;
 };
 
-constexpr std::size_t lengthBit(std::size_t length) { return length < 63 ? length : 63; }
+constexpr std::size_t lengthBit(std::size_t length) { return std::min<std::size_t>(length, 63); }
 
 constexpr KindShape shapeOf(const wchar_t* UnitRecord::*field) {
     KindShape shape;
@@ -36,11 +40,12 @@ constexpr KindShape shapeOf(const wchar_t* UnitRecord::*field) {
     return shape;
 }
 
-constexpr KindShape kShapes[] = {shapeOf(kUnitTextKinds[0].field), shapeOf(kUnitTextKinds[1].field),
-                                 shapeOf(kUnitTextKinds[2].field), shapeOf(kUnitTextKinds[3].field),
-                                 shapeOf(kUnitTextKinds[4].field)};
-static_assert(sizeof(kShapes) == sizeof(kUnitTextKinds) / sizeof(kUnitTextKinds[0]) * sizeof(KindShape),
-              "one shape per kind");
+template <std::size_t... Kind>
+constexpr std::array<KindShape, sizeof...(Kind)> shapesOf(std::index_sequence<Kind...> /*kinds*/) {
+    return {shapeOf(kUnitTextKinds[Kind].field)...};
+}
+
+constexpr auto kShapes = shapesOf(std::make_index_sequence<std::size(kUnitTextKinds)>{});
 
 bool mayMatch(const KindShape& shape, std::size_t length, bool holdsOperator) {
     return ((shape.lengths >> lengthBit(length)) & 1U) != 0 && (shape.holdsOperator || !holdsOperator);

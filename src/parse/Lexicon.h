@@ -65,8 +65,8 @@ std::size_t wholeNameEnd(const wchar_t* text, std::size_t length, std::size_t st
 
 /// How a spelling that holds a blank or an operator stands in an expression.
 struct NameShape {
-    bool compact = false;  // words and blanks only: read whole also before an exponent ("us ft^2")
-    bool quotient = false; // holds '/' or '*': not read whole in a divisor, it would regroup it
+    bool compact{};  // words and blanks only: read whole also before an exponent ("us ft^2")
+    bool quotient{}; // holds '/' or '*': not read whole in a divisor, it would regroup it
 };
 
 /// The shape of a spelling, for the reader and for the writer that must keep it whole.
