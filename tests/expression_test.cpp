@@ -35,6 +35,7 @@ TEST(Expression, ConvertsValuesAndFactorsWithTheirScales) {
         // A difference converts by the ratio of the degrees, with either side a difference.
         {read(L"Δ°C"), read(L"Δ°F"), 10.0, 18.0, ok, ok},
         {read(L"delta_degF"), read(L"K"), -9.0, -5.0, ok, ok},
+        {read(L"(delta_degF)"), read(L"(K)"), -9.0, -5.0, ok, ok}, // still a difference in parentheses
         {read(L"m"), read(L"s"), 7.0, 7.0, QelUnit::TypesNotCompatible, QelUnit::TypesNotCompatible},
         {X(0.0, meter), ft, 7.0, 7.0, bad, bad},
         {ft, X(-2.0, meter), 7.0, 7.0, bad, bad},

@@ -83,12 +83,7 @@ bool piecesAreNames(const wchar_t* text, std::size_t length) {
 }
 
 bool hasUnderscore(const wchar_t* text, std::size_t length) {
-    for (std::size_t i = 0; i < length; ++i) {
-        if (text[i] == L'_') {
-            return true;
-        }
-    }
-    return false;
+    return std::find(text, text + length, L'_') != text + length;
 }
 
 template <class Sink>
