@@ -91,7 +91,7 @@ TEST(Parse, TextsMeanAScaleAndUnits) {
         {{L"  us ft "}, 1.0, {{Q::survey_foot, 1}}},
         {{L"us ft^2"}, 1.0, {{Q::survey_foot, 2}}},
         {{L"KNOT_uk"}, 1.0, {{Q::knot_UK, 1}}},
-        {{L"ft./s"}, 1.0, {{Q::second, -1}, {Q::foot, 1}}},
+        {{L"ft./s", L"ft. per s"}, 1.0, {{Q::second, -1}, {Q::foot, 1}}},
         {{L"miles per hour", L"mph"}, 1.0, {{Q::mile_per_hour, 1}}},
         {{L"Nm"}, 1.0, {{Q::newton_meter, 1}}},
         {{L"degC", L"deg C", L"° C", L"degree_Celsius", L"delta_degC", L"Δ°C"}, 1.0, {{Q::celsius, 1}}},
