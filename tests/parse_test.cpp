@@ -379,6 +379,9 @@ TEST(Parse, ErrorsSayWhatAndWhere) {
         {L"kg/mpa", E::WrongCase, 3,
          L"'mpa' at 3: did you mean 'MPa' (megapascal) or 'mPa' (millipascal)? A symbol is read in its own case only"},
         {L"KHZ", E::WrongCase, 0, L"'KHZ' at 0: did you mean 'kHz' (kilohertz)? A symbol is read in its own case only"},
+        {L"MBQ", E::WrongCase, 0, // two prefixes, no catalogue unit
+         L"'MBQ' at 0: did you mean 'mBq' (millibecquerel) or 'MBq' (megabecquerel)? A symbol is read in its own case "
+         L"only"},
         {L"KN", E::WrongCase, 0,
          L"'KN' at 0: did you mean 'kn' (knot) or 'kN' (kilonewton)? A symbol is read in its own case only"},
         {L"ABC", E::WrongCase, 0, L"'ABC' at 0: did you mean 'abC' (10 sec·A)? A symbol is read in its own case only"},
