@@ -30,20 +30,17 @@ constexpr bool hasNote(const wchar_t* text, std::int32_t unit) {
 }
 
 // A difference is read by its mark (Δ, delta_), never spelled by a row: a plain spelling means a reading.
-constexpr bool noRowIsADifference() {
+constexpr int differenceRows() {
+    int count = 0;
     for (const VocabularyEntry& row : kVocabulary) {
-        if (row.meaning.difference) {
-            return false;
-        }
+        count += static_cast<int>(row.meaning.difference);
     }
     for (const PrefixableUnit& unit : kPrefixableUnits) {
-        if (unit.meaning.difference) {
-            return false;
-        }
+        count += static_cast<int>(unit.meaning.difference);
     }
-    return true;
+    return count;
 }
-static_assert(noRowIsADifference(), "a row spells no temperature difference");
+static_assert(differenceRows() == 0, "a row spells no temperature difference");
 
 constexpr std::uint16_t plainUnit(const Meaning& meaning) {
     const bool one = meaning.scale == 1.0 && meaning.units[0].power == 1 && meaning.units[1].power == 0;
