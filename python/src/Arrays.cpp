@@ -117,7 +117,8 @@ PyObject* arrayHelper(const char* name) {
 }
 
 PyObject* convertValues(const Converter& converter, PyObject* values, PyObject* out, PyObject* from, PyObject* to) {
-    if (PyFloat_Check(values) || (PyLong_Check(values) && !PyBool_Check(values))) {
+    // One number into out goes the array way below, so that out gets it as NumPy's ufuncs give it.
+    if (out == Py_None && (PyFloat_Check(values) || (PyLong_Check(values) && !PyBool_Check(values)))) {
         const double value = PyFloat_AsDouble(values);
         if (value == -1.0 && PyErr_Occurred() != nullptr) {
             return nullptr;

@@ -24,6 +24,7 @@ def test_float64_arrays_convert_without_copies():
     assert convert(values, "degC", "degF", out=values) is values and values.tolist() == expected
     buffer = array.array("d", [1.0, 2.0])  # any float64 buffer, not only NumPy's
     assert convert(buffer, "m", "ft", out=buffer) is buffer and buffer.tolist() == [M_TO_FT, 2 * M_TO_FT]
+    assert convert(2.0, "m", "ft", out=out[:1]).tolist() == [2 * M_TO_FT] == out[:1].tolist()  # one number, too
 
 
 def test_other_arrays_are_copied_once():
