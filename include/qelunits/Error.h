@@ -44,7 +44,7 @@ enum class ErrorKind : std::uint8_t {
     BelowAbsoluteZero, ///< a temperature reading below 0 K, given or resulting
     OutOfRange,        ///< a number, power or count of units beyond what a value can hold
     FractionalPower,   ///< a root of a unit whose powers do not divide (sqrt of m³)
-    InvalidArgument,   ///< an argument outside its domain (a unit code outside 0 to 348)
+    InvalidArgument,   ///< an argument outside its domain (a unit code outside 0 to 348, the root of -4 m²)
 };
 
 /// A short English name of kind: "unknown unit", "incompatible units".

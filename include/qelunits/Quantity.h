@@ -183,13 +183,13 @@ public:
     friend QELUNITS_EXPORT Result<Quantity> trySubtract(const Quantity& a, const Quantity& b);
     /// a × b, units multiplied.
     friend QELUNITS_EXPORT Result<Quantity> tryMultiply(const Quantity& a, const Quantity& b);
-    /// a / b, units divided.
+    /// a / b, units divided; OutOfRange for a finite value over 0, InvalidArgument for 0 / 0.
     friend QELUNITS_EXPORT Result<Quantity> tryDivide(const Quantity& a, const Quantity& b);
     /// a × factor.
     friend QELUNITS_EXPORT Result<Quantity> tryScale(const Quantity& a, double factor);
     /// a to the power n.
     friend QELUNITS_EXPORT Result<Quantity> tryPow(const Quantity& a, int n);
-    /// The square root; FractionalPower where a power of the unit is odd.
+    /// The square root; FractionalPower where a power of the unit is odd, InvalidArgument for a negative value.
     friend QELUNITS_EXPORT Result<Quantity> trySqrt(const Quantity& a);
     /// -1, 0 or 1 as a is less than, equal to or greater than b converted into a's unit;
     /// IncompatibleUnits, TemperaturePoint for a reading and a difference.

@@ -27,15 +27,18 @@ std::string explain(ErrorKind kind, const Quantity& a, const char* op, const Qua
         return what + ": a temperature below absolute zero";
     case ErrorKind::FractionalPower:
         return what + ": the root of the unit has a fractional power";
+    case ErrorKind::InvalidArgument:
+        return what + ": the result is not a number";
     default:
         return what + ": the result is beyond the range of a double";
     }
 }
 
-// A result of finite operands that is not finite is out of range; a reading below absolute zero is none.
+// A result of finite operands that is not finite is out of range, or no number at all (the root of a negative
+// value, 0 / 0); a reading below absolute zero is none.
 ErrorKind check(double value, const Unit& unit, double x, double y) {
     if (!std::isfinite(value) && std::isfinite(x) && std::isfinite(y)) {
-        return ErrorKind::OutOfRange;
+        return std::isnan(value) ? ErrorKind::InvalidArgument : ErrorKind::OutOfRange;
     }
     return unit.isTemperaturePoint() && belowAbsoluteZero(unit, value) ? ErrorKind::BelowAbsoluteZero : ErrorKind::None;
 }
