@@ -64,6 +64,13 @@ def float64_copy(values, from_unit, to_unit):
     return np.array(values, dtype=np.float64, order="C")
 
 
+def format_values(values, spec):
+    """An ndarray with spec applied to each value, as str() lays it out; other arrays as they format themselves."""
+    if not spec or not isinstance(values, np.ndarray):
+        return format(values, spec)
+    return np.array2string(values, formatter={"all": lambda x: format(x, spec)})
+
+
 def convert_magnitude(values, from_unit, to_unit):
     return convert(values, from_unit, to_unit)
 

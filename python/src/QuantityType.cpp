@@ -228,7 +228,10 @@ PyObject* quantityFormat(PyObject* self, PyObject* options) {
     PyObject* numberOptions = nullptr;
     PyObject* unitText = unitShown(quantityOf(self)->unit, options, numberOptions);
     PyObject* magnitude = unitText == nullptr ? nullptr : magnitudeOf(self);
-    PyObject* number = magnitude == nullptr ? nullptr : PyObject_Format(magnitude, numberOptions);
+    // An array's values each take the number's options, as NumPy's own formatting cannot.
+    PyObject* number = magnitude == nullptr                 ? nullptr
+                       : quantityOf(self)->array != nullptr ? callHelper("format_values", magnitude, numberOptions)
+                                                            : PyObject_Format(magnitude, numberOptions);
     PyObject* result = number == nullptr                        ? nullptr
                        : quantityOf(self)->unit->unit == Unit() ? Py_NewRef(number) // a number alone, as in C++
                                                                 : PyUnicode_FromFormat("%U %U", number, unitText);

@@ -13,6 +13,7 @@ ROWS = [
     (Q(3.5, "ft"), ">6S", "   3.5 ft"),
     (Q(1234.5, "kJ/(kg*K)"), ".3e", "1.234e+03 kJ/(kg*K)"),
     (Q(2.0, "1"), ".1f", "2.0"),
+    (Q(np.array([1.5, 2.25]), "m"), ".2f", "[1.50 2.25] m"),  # each value of an array
     (Q(20, "degC") - Q(5, "degC"), "g", "15 Δ°C"),
     (Unit("m/s"), "N", "Meter per second"),
     # Pint's options: '~' anywhere for symbols, a trailing P, D or C for names (symbols with '~').
