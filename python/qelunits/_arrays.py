@@ -64,11 +64,12 @@ def float64_copy(values, from_unit, to_unit):
     return np.array(values, dtype=np.float64, order="C")
 
 
-def format_values(values, spec):
-    """An ndarray with spec applied to each value, as str() lays it out; other arrays as they format themselves."""
-    if not spec or not isinstance(values, np.ndarray):
-        return format(values, spec)
-    return np.array2string(values, formatter={"all": lambda x: format(x, spec)})
+def format_values(values, options):
+    """An ndarray with the format options applied to each value, as str() lays it out; other arrays as they
+    format themselves."""
+    if not options or not isinstance(values, np.ndarray):
+        return format(values, options)
+    return np.array2string(values, formatter={"all": lambda x: format(x, options)})
 
 
 def convert_magnitude(values, from_unit, to_unit):
