@@ -50,7 +50,8 @@ TEST(Cli, CommandsPrintTheirResultsAndStatuses) {
         {{"--exact", "convert", "1", "sq pc", "m^2"}, 0, "9.52215670272064e+32 m^2\n", "definitions by 7.9e-05"},
         {{"--digits", "3", "convert", "1", "lb", "oz"}, 0, "16 oz\n", ""},
         {{"convert", "1|3", "m", "ft"}, 0, "1.09361329834 ft\n", ""},
-        {{"convert", "5 ft + 10 in", "m"}, 0, "1.778 m\n", ""}, // QUANTITY TO
+        {{"convert", "5 ft + 10 in", "m"}, 0, "1.778 m\n", ""},   // QUANTITY TO
+        {{"convert", "1 Δ°F", "K"}, 0, "0.555555555556 K\n", ""}, // a difference, not 1 °F
         {{"convert", "0.5", "m"}, 2, "", "wrong number of arguments"},
         {{"--settings", "convert", "5 ft", "30"}, 2, "", "wrong number of arguments"},
         {{"factor", "mPa·s", "Pa*s"}, 0, "0.001\n", ""}, // a scaled expression
@@ -190,6 +191,7 @@ TEST(Cli, AsksOnATerminal) {
          "qelunits: unknown unit 'inf' at 0; did you mean 'in'?\n"},
         {"ft\n", "You have: You want: \n", ""},
         {"5 ft + 10 in\nm\n", "You have: You want: \t1.778 m\nYou have: \n", ""},
+        {"-500 Δ°F\nK\n", "You have: You want: \t-277.777777778 K\nYou have: \n", ""}, // no absolute zero
     };
     for (const auto& [input, expected, errors] : cases) {
         SCOPED_TRACE(input);

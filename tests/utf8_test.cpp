@@ -164,6 +164,30 @@ TEST(Utf8Layer, ConvertGivesTheValueOrTheReason) {
     EXPECT_FALSE(qelunits::parseExpression("(m"));
 }
 
+// A difference converts by the ratio of the degrees and has no absolute zero; a QelUnitVar would hold it
+// as a reading, so parseQuantity refuses it.
+TEST(Utf8Layer, ADifferenceStaysOneThroughAQuantityText) {
+    // quantity, to, result
+    const std::tuple<const char*, const char*, double> cases[] = {
+        {"1 Δ°F", "K", 5.0 / 9.0},
+        {"-500 delta_degF", "Δ°C", -2500.0 / 9.0},
+        {"1 delta_degC + 1 Δ°F", "delta_degF", 2.8},
+        {"1 °F + 1 Δ°C", "°F", 2.8}, // a reading plus a difference is a reading
+        {"1 °F + 1 Δ°C", "K", (2.8 + 459.67) * 5.0 / 9.0}};
+    for (const auto& [quantity, to, result] : cases) {
+        SCOPED_TRACE(quantity);
+        EXPECT_NEAR(qelunits::convert(quantity, to).value_or(0.0), result, 1e-12 * std::fabs(result));
+    }
+    EXPECT_TRUE(qelunits::quantityUnit("2 Δ°F")->isTemperatureDifference());
+    EXPECT_EQ(qelunits::toString(*qelunits::quantityUnit("3 mg + 1 g")), "kg");
+    EXPECT_EQ(qelunits::quantityUnit("1 ft + 1 s").message(), "cannot add sec to ft: Types Not Compatible");
+    const qelunits::Result<V> refused = qelunits::parseQuantity(" 1 Δ°F");
+    EXPECT_EQ(refused.status(), QelUnit::InvalidUnit);
+    EXPECT_EQ(refused.message(), "' 1 Δ°F' is a temperature difference, which a QelUnitVar holds only as a reading: "
+                                 "use convert or Quantity::parse");
+    EXPECT_DOUBLE_EQ(qelunits::parseQuantity("1 °F + 1 Δ°C")->GetValue(), 2.8);
+}
+
 // Only asked for: convert refuses the same pairs. Values from the definitions (mile 1609.344 m, US gallon
 // 3.785411784 L).
 TEST(Utf8Layer, ReciprocalConversionIsAskedFor) {

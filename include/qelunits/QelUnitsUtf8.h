@@ -116,8 +116,13 @@ QELUNITS_EXPORT Result<QelUnitExpression> parseExpression(std::string_view text)
 /// expression is taken into the value ("3 mg" is 3e-6 kg). Terms joined by '+',
 /// or by '-' between blanks, add up in the first term's type ("5 ft + 10 in" is
 /// 5.83333 ft), with the error of their conversions (Result::relativeError).
-/// Blanks at both ends are ignored.
+/// Blanks at both ends are ignored. A temperature difference ("1 Δ°F") fails with
+/// InvalidUnit: a QelUnitVar of one temperature unit is a reading, and would
+/// convert 1 Δ°F as 1 °F. convert(quantity, to) and Quantity::parse keep it a difference.
 QELUNITS_EXPORT Result<QelUnitVar> parseQuantity(std::string_view text);
+/// The unit of a quantity text, as parseQuantity reads it: its first term's, at scale 1, a temperature
+/// difference kept ("1 Δ°F" gives Δ°F, "3 mg" kg). Fails as parseQuantity does, but for the difference.
+QELUNITS_EXPORT Result<QelUnitExpression> quantityUnit(std::string_view text);
 /// value in from, converted to to (both unit expressions, scales allowed; a
 /// temperature as a reading), with the conversion's error (Result::relativeError).
 /// Fails with InvalidUnit for text that does not parse, the conversion's status
@@ -126,8 +131,8 @@ QELUNITS_EXPORT Result<QelUnitVar> parseQuantity(std::string_view text);
 /// for a finite value whose result is not finite. Allocates nothing on success
 /// for short expressions.
 QELUNITS_EXPORT Result<double> convert(double value, std::string_view from, std::string_view to);
-/// A quantity text, as parseQuantity reads it ("5 ft + 10 in", "1|3 m"), converted to to, with the error of
-/// both steps; fails as parseQuantity and the other convert do.
+/// A quantity text, as parseQuantity reads it ("5 ft + 10 in", "1|3 m", and a difference "1 Δ°F"), converted
+/// to to, with the error of both steps; fails as parseQuantity and the other convert do.
 QELUNITS_EXPORT Result<double> convert(std::string_view quantity, std::string_view to);
 /// value in from as the reciprocal value in to, where the two are of reciprocal dimensions: 30 mpg is
 /// 7.84 L/100 km. convert refuses such pairs, so that no reciprocal is taken unasked. Fails with

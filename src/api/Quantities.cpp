@@ -92,30 +92,37 @@ bool readValue(std::string_view text, std::size_t& i, std::size_t end, double& v
     return true;
 }
 
+/// One term of a quantity: its value, with the expression's scale taken in, and its unit at scale 1.
+struct Term {
+    double value = 1.0;
+    QelUnitExpression unit;
+};
+
 // One term of a quantity, text[begin, end): a value, then a unit expression, either optional.
-Result<QelUnitVar> parseTerm(std::string_view text, std::size_t begin, std::size_t end) {
+Result<Term> parseTerm(std::string_view text, std::size_t begin, std::size_t end) {
     std::size_t i = skipBlanks(text, begin, end);
     const std::size_t valueStart = i;
     double value = 1.0;
     std::string message;
     if (!readValue(text, i, end, value, message) || (i == valueStart && i == end)) {
-        return Result<QelUnitVar>(QelUnit::InvalidUnit, message.empty() ? at("expected a quantity", i) : message);
+        return Result<Term>(QelUnit::InvalidUnit, message.empty() ? at("expected a quantity", i) : message);
     }
     i = skipBlanks(text, i, end);
     if (i == end) {
-        return Result<QelUnitVar>(QelUnitVar(value));
+        return Result<Term>(Term{value, {}});
     }
     // "1/2 m" divides 1 by 2 m: a leading '/' reads as 1/.
     const QelUnitParseResult unit = qelunits_detail::readExpressionUtf8(text, i, end);
     if (!unit) {
-        return unreadable<QelUnitVar>(unit);
+        return unreadable<Term>(unit);
     }
-    const double scaled = value * unit.expression().scale();
+    const QelUnitExpression& read = unit.expression();
+    const double scaled = value * read.scale();
     if (!std::isfinite(scaled)) {
-        return Result<QelUnitVar>(QelUnit::Overflow, "cannot take the value into " + toString(unit.type()) + ": " +
-                                                         reason(QelUnit::Overflow));
+        return Result<Term>(QelUnit::Overflow,
+                            "cannot take the value into " + toString(read.type()) + ": " + reason(QelUnit::Overflow));
     }
-    return Result<QelUnitVar>(QelUnitVar(scaled, unit.type()));
+    return Result<Term>(Term{scaled, QelUnitExpression(1.0, read.type(), read.isTemperatureDifference())});
 }
 
 // Where the term that starts at begin ends: at a '+', or a '-' between blanks, that follows some text
@@ -139,19 +146,20 @@ std::size_t termEnd(std::string_view text, std::size_t begin) {
 
 /// A quantity with the error of the conversions that summed it and how much the sum magnifies rounding.
 struct Reading {
-    QelUnitVar quantity;
-    double error = 0.0;    // relative, as Result::relativeError
-    double rounding = 0.0; // 0: a single term, read without a conversion
+    double value = 0.0;
+    QelUnitExpression unit; // the first term's, a temperature difference kept
+    double error = 0.0;     // relative, as Result::relativeError
+    double rounding = 0.0;  // 0: a single term, read without a conversion
 };
 
 Result<Reading> readQuantity(std::string_view text) {
     std::size_t end = termEnd(text, 0);
-    const Result<QelUnitVar> first = parseTerm(text, 0, end);
+    const Result<Term> first = parseTerm(text, 0, end);
     if (!first) {
         return Result<Reading>(first.status(), first.message());
     }
-    const QelUnitExpression unit(first->GetType());
-    double sum = first->GetValue();
+    const QelUnitExpression& unit = first->unit;
+    double sum = first->value;
     double magnitudes = std::fabs(sum); // of the terms
     double defined = sum;               // what the terms' definitions give
     const bool summed = end < text.size();
@@ -159,8 +167,8 @@ Result<Reading> readQuantity(std::string_view text) {
         const double sign = text[end] == '-' ? -1.0 : 1.0;
         const std::size_t begin = end + 1;
         end = termEnd(text, begin);
-        const Result<QelUnitVar> term = parseTerm(text, begin, end);
-        const QelUnitExpression termUnit(term ? term->GetType() : QelUnitType());
+        const Result<Term> term = parseTerm(text, begin, end);
+        const QelUnitExpression termUnit = term ? term->unit : QelUnitExpression();
         double factor = 0.0;
         const QelUnit::ErrorStatus status = term ? termUnit.GetConversionFactor(unit, factor) : term.status();
         if (status != QelUnit::Ok) {
@@ -168,7 +176,7 @@ Result<Reading> readQuantity(std::string_view text) {
                                                       toString(unit.type()) + ": " + reason(status)
                                                 : term.message());
         }
-        const double value = sign * term->GetValue() * factor;
+        const double value = sign * term->value * factor;
         sum += value;
         magnitudes += std::fabs(value);
         defined += value / (1.0 + termUnit.relativeError(unit));
@@ -176,7 +184,7 @@ Result<Reading> readQuantity(std::string_view text) {
     if (!std::isfinite(sum)) {
         return Result<Reading>(QelUnit::Overflow, "the sum is beyond the range of a double");
     }
-    Reading reading{QelUnitVar(sum, unit.type())};
+    Reading reading{sum, unit};
     if (summed) {
         reading.error = sum == defined   ? 0.0
                         : defined != 0.0 ? sum / defined - 1.0
@@ -286,8 +294,20 @@ Result<QelUnitVar> parseQuantity(std::string_view text) {
     if (!read) {
         return Result<QelUnitVar>(read.status(), read.message());
     }
-    return read->rounding == 0.0 ? Result<QelUnitVar>(read->quantity)
-                                 : Result<QelUnitVar>(read->quantity, read->error, read->rounding);
+    if (read->unit.isTemperatureDifference()) {
+        // A QelUnitVar of one temperature unit is a reading: the difference would be misread.
+        return Result<QelUnitVar>(QelUnit::InvalidUnit, "'" + std::string(text) +
+                                                            "' is a temperature difference, which a QelUnitVar "
+                                                            "holds only as a reading: use convert or Quantity::parse");
+    }
+    const QelUnitVar quantity(read->value, read->unit.type());
+    return read->rounding == 0.0 ? Result<QelUnitVar>(quantity)
+                                 : Result<QelUnitVar>(quantity, read->error, read->rounding);
+}
+
+Result<QelUnitExpression> quantityUnit(std::string_view text) {
+    const Result<Reading> read = readQuantity(text);
+    return read ? Result<QelUnitExpression>(read->unit) : Result<QelUnitExpression>(read.status(), read.message());
 }
 
 Result<double> convert(double value, std::string_view from, std::string_view to) {
@@ -298,8 +318,8 @@ Result<double> convert(double value, std::string_view from, std::string_view to)
 
 Result<double> convert(std::string_view quantity, std::string_view to) {
     return withQuantity(quantity, to, [&](const Reading& read, const QelUnitExpression& target) {
-        const QelUnitExpression source(read.quantity.GetType());
-        Result<double> converted = convertValue(read.quantity.GetValue(), source, target, quantity, to, true);
+        const QelUnitExpression& source = read.unit;
+        Result<double> converted = convertValue(read.value, source, target, quantity, to, true);
         if (!converted) {
             return converted;
         }
@@ -318,8 +338,7 @@ Result<double> convertReciprocal(double value, std::string_view from, std::strin
 
 Result<double> convertReciprocal(std::string_view quantity, std::string_view to) {
     return withQuantity(quantity, to, [&](const Reading& read, const QelUnitExpression& target) {
-        Result<double> converted =
-            reciprocalValue(read.quantity.GetValue(), QelUnitExpression(read.quantity.GetType()), target, quantity, to);
+        Result<double> converted = reciprocalValue(read.value, read.unit, target, quantity, to);
         if (!converted) {
             return converted;
         }

@@ -472,7 +472,7 @@ int Tool::factor(const std::string& from, const std::string& to) {
 
 // from is a unit or a quantity ("10 ft"), to a unit; both read already.
 int Tool::incompatible(const std::string& from, const std::string& to, QelUnit::ErrorStatus status) {
-    const QelUnitType fromType = qelunits::parseQuantity(from)->GetType();
+    const QelUnitType fromType = qelunits::quantityUnit(from)->type();
     const QelUnitType toType = qelunits::parseExpression(to)->type();
     return fail("cannot convert " + from + " to " + to + ": " + qelunits::statusMessage(status) + " (" + from + ": " +
                 dimension(fromType) + "; " + to + ": " + dimension(toType) + ")" + aboutNames(from) + aboutNames(to));
@@ -739,9 +739,9 @@ int Tool::dialogue() {
         if (!ask("You have: ", have)) {
             return kOk;
         }
-        const qelunits::Result<QelUnitVar> quantity = qelunits::parseQuantity(have);
+        const qelunits::Result<QelUnitExpression> quantity = qelunits::quantityUnit(have);
         const qelunits::Result<double> itself =
-            quantity ? qelunits::convert(have, toString(quantity->GetType())) : qelunits::Result<double>(0.0);
+            quantity ? qelunits::convert(have, toString(*quantity)) : qelunits::Result<double>(0.0);
         if (have.empty() || !quantity || !itself) {
             if (!have.empty()) {
                 fail(quantity ? itself.message() : quantity.message());
