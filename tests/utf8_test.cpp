@@ -173,14 +173,23 @@ TEST(Utf8Layer, ADifferenceStaysOneThroughAQuantityText) {
         {"-500 delta_degF", "Δ°C", -2500.0 / 9.0},
         {"1 delta_degC + 1 Δ°F", "delta_degF", 2.8},
         {"1 °F + 1 Δ°C", "°F", 2.8}, // a reading plus a difference is a reading
-        {"1 °F + 1 Δ°C", "K", (2.8 + 459.67) * 5.0 / 9.0}};
+        {"1 °F + 1 Δ°C", "K", (2.8 + 459.67) * 5.0 / 9.0},
+        {"1 Δ°F + 10 °C", "°F", 51.0}, // in either order
+        {"1 Δ°C + 1 °C + 1 °C", "°C", 3.0}};
     for (const auto& [quantity, to, result] : cases) {
         SCOPED_TRACE(quantity);
         EXPECT_NEAR(qelunits::convert(quantity, to).value_or(0.0), result, 1e-12 * std::fabs(result));
     }
     EXPECT_TRUE(qelunits::quantityUnit("2 Δ°F")->isTemperatureDifference());
     EXPECT_EQ(qelunits::toString(*qelunits::quantityUnit("3 mg + 1 g")), "kg");
-    EXPECT_EQ(qelunits::quantityUnit("1 ft + 1 s").message(), "cannot add sec to ft: Types Not Compatible");
+    // quantity, message
+    const std::pair<const char*, const char*> failures[] = {
+        {"1 ft + 1 s", "cannot add sec to ft: Types Not Compatible"},
+        {"1 Δ°F - 1 °C", "cannot take a temperature reading, °C, from a difference"},
+        {"1 Δ°F + -500 °C", "-500 °C is below absolute zero"}};
+    for (const auto& [quantity, message] : failures) {
+        EXPECT_EQ(qelunits::quantityUnit(quantity).message(), message);
+    }
     const qelunits::Result<V> refused = qelunits::parseQuantity(" 1 Δ°F");
     EXPECT_EQ(refused.status(), QelUnit::InvalidUnit);
     EXPECT_EQ(refused.message(), "' 1 Δ°F' is a temperature difference, which a QelUnitVar holds only as a reading: "

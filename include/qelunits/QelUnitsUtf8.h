@@ -115,7 +115,8 @@ QELUNITS_EXPORT Result<QelUnitExpression> parseExpression(std::string_view text)
 /// by what follows ("1/2" is 0.5, "1/2 m" 0.5 per meter). A scale of the
 /// expression is taken into the value ("3 mg" is 3e-6 kg). Terms joined by '+',
 /// or by '-' between blanks, add up in the first term's type ("5 ft + 10 in" is
-/// 5.83333 ft), with the error of their conversions (Result::relativeError).
+/// 5.83333 ft), with the error of their conversions (Result::relativeError);
+/// temperature differences added to a reading make a reading ("1 Δ°F + 10 °C" is 51 °F).
 /// Blanks at both ends are ignored. A temperature difference ("1 Δ°F") fails with
 /// InvalidUnit: a QelUnitVar of one temperature unit is a reading, and would
 /// convert 1 Δ°F as 1 °F. convert(quantity, to) and Quantity::parse keep it a difference.

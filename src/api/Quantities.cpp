@@ -158,7 +158,7 @@ Result<Reading> readQuantity(std::string_view text) {
     if (!first) {
         return Result<Reading>(first.status(), first.message());
     }
-    const QelUnitExpression& unit = first->unit;
+    QelUnitExpression unit = first->unit;
     double sum = first->value;
     double magnitudes = std::fabs(sum); // of the terms
     double defined = sum;               // what the terms' definitions give
@@ -169,14 +169,31 @@ Result<Reading> readQuantity(std::string_view text) {
         end = termEnd(text, begin);
         const Result<Term> term = parseTerm(text, begin, end);
         const QelUnitExpression termUnit = term ? term->unit : QelUnitExpression();
-        double factor = 0.0;
-        const QelUnit::ErrorStatus status = term ? termUnit.GetConversionFactor(unit, factor) : term.status();
-        if (status != QelUnit::Ok) {
-            return Result<Reading>(status, term ? "cannot add " + toString(termUnit.type()) + " to " +
-                                                      toString(unit.type()) + ": " + reason(status)
-                                                : term.message());
+        // Differences added to a reading make a reading, in whichever order they come; a reading taken from
+        // a difference means nothing.
+        const bool reading =
+            unit.isTemperatureDifference() && termUnit.isTemperature() && !termUnit.isTemperatureDifference();
+        if (reading && sign < 0.0) {
+            return Result<Reading>(QelUnit::InvalidUnit, "cannot take a temperature reading, " +
+                                                             toString(termUnit.type()) + ", from a difference");
         }
-        const double value = sign * term->value * factor;
+        if (reading) {
+            unit = QelUnitExpression(1.0, unit.type(), false);
+        }
+        double factor = 1.0;
+        double value = term ? term->value : 0.0;
+        const QelUnit::ErrorStatus status = !term     ? term.status()
+                                            : reading ? termUnit.Convert(unit, value)
+                                                      : termUnit.GetConversionFactor(unit, factor);
+        if (status != QelUnit::Ok) {
+            return Result<Reading>(status,
+                                   !term ? term.message()
+                                   : status == QelUnit::Underflow
+                                       ? numberText(value) + " " + toString(termUnit.type()) + " is below absolute zero"
+                                       : "cannot add " + toString(termUnit.type()) + " to " + toString(unit.type()) +
+                                             ": " + reason(status));
+        }
+        value *= sign * factor;
         sum += value;
         magnitudes += std::fabs(value);
         defined += value / (1.0 + termUnit.relativeError(unit));
