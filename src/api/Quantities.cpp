@@ -152,6 +152,32 @@ struct Reading {
     double rounding = 0.0;  // 0: a single term, read without a conversion
 };
 
+// A term's value, signed, in unit, with the relative error of its conversion. Differences added to a
+// reading make a reading, in whichever order they come: unit becomes one then. A reading taken from a
+// difference means nothing.
+Result<double> termInto(const Term& term, double sign, QelUnitExpression& unit) {
+    const QelUnitExpression& from = term.unit;
+    const bool reading = unit.isTemperatureDifference() && from.isTemperature() && !from.isTemperatureDifference();
+    if (reading && sign < 0.0) {
+        return Result<double>(QelUnit::InvalidUnit,
+                              "cannot take a temperature reading, " + toString(from.type()) + ", from a difference");
+    }
+    if (reading) {
+        unit = QelUnitExpression(1.0, unit.type(), false);
+    }
+    double factor = 1.0;
+    double value = term.value;
+    const QelUnit::ErrorStatus status = reading ? from.Convert(unit, value) : from.GetConversionFactor(unit, factor);
+    if (status == QelUnit::Underflow) {
+        return Result<double>(status, numberText(value) + " " + toString(from.type()) + " is below absolute zero");
+    }
+    if (status != QelUnit::Ok) {
+        return Result<double>(status, "cannot add " + toString(from.type()) + " to " + toString(unit.type()) + ": " +
+                                          reason(status));
+    }
+    return Result<double>(sign * value * factor, from.relativeError(unit), 1.0);
+}
+
 Result<Reading> readQuantity(std::string_view text) {
     std::size_t end = termEnd(text, 0);
     const Result<Term> first = parseTerm(text, 0, end);
@@ -168,35 +194,16 @@ Result<Reading> readQuantity(std::string_view text) {
         const std::size_t begin = end + 1;
         end = termEnd(text, begin);
         const Result<Term> term = parseTerm(text, begin, end);
-        const QelUnitExpression termUnit = term ? term->unit : QelUnitExpression();
-        // Differences added to a reading make a reading, in whichever order they come; a reading taken from
-        // a difference means nothing.
-        const bool reading =
-            unit.isTemperatureDifference() && termUnit.isTemperature() && !termUnit.isTemperatureDifference();
-        if (reading && sign < 0.0) {
-            return Result<Reading>(QelUnit::InvalidUnit, "cannot take a temperature reading, " +
-                                                             toString(termUnit.type()) + ", from a difference");
+        if (!term) {
+            return Result<Reading>(term.status(), term.message());
         }
-        if (reading) {
-            unit = QelUnitExpression(1.0, unit.type(), false);
+        const Result<double> value = termInto(*term, sign, unit);
+        if (!value) {
+            return Result<Reading>(value.status(), value.message());
         }
-        double factor = 1.0;
-        double value = term ? term->value : 0.0;
-        const QelUnit::ErrorStatus status = !term     ? term.status()
-                                            : reading ? termUnit.Convert(unit, value)
-                                                      : termUnit.GetConversionFactor(unit, factor);
-        if (status != QelUnit::Ok) {
-            return Result<Reading>(status,
-                                   !term ? term.message()
-                                   : status == QelUnit::Underflow
-                                       ? numberText(value) + " " + toString(termUnit.type()) + " is below absolute zero"
-                                       : "cannot add " + toString(termUnit.type()) + " to " + toString(unit.type()) +
-                                             ": " + reason(status));
-        }
-        value *= sign * factor;
-        sum += value;
-        magnitudes += std::fabs(value);
-        defined += value / (1.0 + termUnit.relativeError(unit));
+        sum += *value;
+        magnitudes += std::fabs(*value);
+        defined += *value / (1.0 + value.relativeError());
     }
     if (!std::isfinite(sum)) {
         return Result<Reading>(QelUnit::Overflow, "the sum is beyond the range of a double");
