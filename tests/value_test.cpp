@@ -296,7 +296,10 @@ TEST(ValueApi, ConverterArraysAndReciprocals) {
     EXPECT_EQ(Converter("m", "ft")(-INFINITY), -INFINITY);
     EXPECT_EQ(Converter::make("°C", "fot").kind(), ErrorKind::UnknownUnit);
     EXPECT_EQ(Converter::make("°C", "ΔK").message(),
-              "a temperature reading and a difference do not convert into each other: °C and Δ°K");
+              "a temperature reading and a difference do not convert into each other: °C and Δ°K (°C converts to °K)");
+    EXPECT_EQ(Converter::make("delta_degF", "kelvin").message(),
+              "a temperature reading and a difference do not convert into each other: Δ°F and °K (Δ°F converts to "
+              "Δ°K)");
 }
 
 TEST(ValueApi, UnitTextsAndFormatting) {

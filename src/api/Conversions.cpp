@@ -73,7 +73,12 @@ ErrorKind makePlan(const Unit& from, const Unit& to, Plan& plan) {
 std::string planMessage(ErrorKind kind, const Unit& from, const Unit& to) {
     const std::string pair = from.symbol() + " and " + to.symbol();
     if (kind == ErrorKind::TemperaturePoint) {
-        return "a temperature reading and a difference do not convert into each other: " + pair;
+        // The target of the other kind is what the caller most likely meant.
+        const QelUnitExpression target = to.expression();
+        const Result<Unit> other =
+            Unit::fromExpression(QelUnitExpression(target.scale(), target.type(), !target.isTemperatureDifference()));
+        return "a temperature reading and a difference do not convert into each other: " + pair +
+               (other ? " (" + from.symbol() + " converts to " + other->symbol() + ")" : "");
     }
     return "incompatible units: " + pair + " (" + from.dimension() + "; " + to.dimension() + ")";
 }
