@@ -224,6 +224,9 @@ TEST(Utf8Layer, ReciprocalConversionIsAskedFor) {
     const qelunits::Result<double> summed = qelunits::convertReciprocal("1 s + 1000 ms", "/s");
     EXPECT_EQ(summed.value_or(nan), 0.5);
     EXPECT_EQ(qelunits::convertReciprocal("1 s + 1 m", "/s").status(), QelUnit::TypesNotCompatible);
+    // The reciprocal of a rounded factor carries its error inverted.
+    EXPECT_NEAR(qelunits::convertReciprocal(1.0, "oz", "/lb").relativeError(),
+                -qelunits::convert(1.0, "oz", "lb").relativeError(), 1e-11);
 }
 
 // A conversion's relative error is the value over what the definitions give, minus 1: values from
@@ -241,6 +244,7 @@ TEST(Utf8Layer, ConversionsKnowHowFarTheyAreFromTheDefinitions) {
         {"1 cu in", "ft^3", 1 / 1728.0, 12},
         {"1 lb + 1 oz", "oz", 17.0, 6},
         {"1 gal - 128 fl oz", "l", 0.0, 0}, // what is left is all the fluid ounce's rounding
+        {"1 m - 0.999999 m", "m", 1e-6, 8}, // exact units, but the terms round before they cancel
         {"100 °C", "°F", 212.0, 12},
         {"-459.66 °F", "K", 0.01 / 1.8, 9}, // the scales' offsets round, and the result is near 0
     };
@@ -252,6 +256,7 @@ TEST(Utf8Layer, ConversionsKnowHowFarTheyAreFromTheDefinitions) {
     }
     EXPECT_EQ(qelunits::convert(1.0, "lb", "oz").digits(), 6);
     EXPECT_EQ(qelunits::parseQuantity("1 ft").digits(), 15); // read, not converted
+    EXPECT_EQ(qelunits::parseQuantity("1 m - 0.999999 m").digits(), 8);
     EXPECT_EQ(qelunits::convert("1 ft", "s").relativeError(), 0.0);
 }
 
