@@ -36,7 +36,9 @@ bool failed(const qelunits::Result<T>& result, Failure& failure) {
     return false;
 }
 
-/// Reads a unit expression ("m/s", "kJ/(kg*K)", "delta_degC").
+/// True for a text of blanks only (none at all, too), as the reader takes blanks.
+bool allBlank(std::string_view text);
+/// Reads a unit expression ("m/s", "kJ/(kg*K)", "delta_degC"); blanks only are the dimensionless unit.
 bool parseUnit(std::string_view text, Unit& unit, Failure& failure);
 /// Reads "3.5 ft"; unitText receives the unit's text without the blanks around it ("" for a number alone).
 bool parseQuantity(std::string_view text, Quantity& quantity, std::string_view& unitText, Failure& failure);

@@ -276,7 +276,8 @@ PyTypeObject UnitType = [] {
     t.tp_flags = Py_TPFLAGS_DEFAULT;
     t.tp_doc = "Unit(text)\n\n"
                "A unit expression read from text: Unit('m/s'), Unit('kJ/(kg*K)'), Unit('degC') (a temperature\n"
-               "reading), Unit('delta_degC') (a difference). Immutable; a text read twice gives the same object.\n"
+               "reading), Unit('delta_degC') (a difference); Unit('') is the pure number, written '1'. Immutable; a\n"
+               "text read twice gives the same object.\n"
                "Units multiply, divide and take integer powers; a number or array times a Unit is a Quantity\n"
                "(25 * Unit('degC') is the reading 25 °C). Pickles as its text. Raises UnitParseError for text\n"
                "that is no unit.";
@@ -388,8 +389,8 @@ UnitObject* readUnit(PyObject* text) {
         raise(failure);
         return nullptr;
     }
-    // The text as typed, without blanks around it, reads back as the unit.
-    PyObject* stripped = PyObject_CallMethod(text, "strip", nullptr);
+    // The text as typed, without blanks around it, reads back as the unit; an empty one is written "1".
+    PyObject* stripped = allBlank(utf8) ? PyUnicode_FromString("1") : PyObject_CallMethod(text, "strip", nullptr);
     if (stripped == nullptr) {
         return nullptr;
     }

@@ -10,7 +10,7 @@ from qelunits import Quantity as Q, Unit
 ROWS = [
     (lambda: Unit("kg/fot"), qelunits.UnitParseError, "unknown_unit", 3, "did you mean 'ft'?"),
     (lambda: Unit("m/(s"), qelunits.UnitParseError, "syntax", 2, ""),
-    (lambda: Unit("   "), qelunits.UnitParseError, "invalid_text", 0, ""),
+    (lambda: Unit("()"), qelunits.UnitParseError, "syntax", 0, "empty parentheses"),
     (lambda: Q("3.5 fot"), qelunits.UnitParseError, "unknown_unit", 4, "fot"),
     (lambda: Q("abc m"), qelunits.UnitParseError, "invalid_number", 0, ""),
     (lambda: Q(1, "m") + Q(1, "s"), qelunits.IncompatibleUnitsError, "incompatible_units", None, "m"),
