@@ -47,6 +47,8 @@ extern PyTypeObject QuantityType;
 inline bool isUnit(PyObject* o) { return Py_IS_TYPE(o, &UnitType); }
 /// True for a Quantity.
 inline bool isQuantity(PyObject* o) { return Py_IS_TYPE(o, &QuantityType); }
+/// A str or bytes: no operand of arithmetic, though NumPy would make an array of it.
+inline bool isText(PyObject* o) { return PyUnicode_Check(o) || PyBytes_Check(o); }
 
 /// Readies both types and the unit cache; false with an exception set on failure.
 bool readyTypes();

@@ -390,6 +390,9 @@ PyObject* plusZero(PyObject* q, PyObject* zero) {
 }
 
 PyObject* binary(PyObject* a, PyObject* b, const char* op) {
+    if (isText(a) || isText(b)) { // NumPy would take it for an array, and fail on its dtype
+        Py_RETURN_NOTIMPLEMENTED;
+    }
     if (op[0] == 'a' && isQuantity(a) != isQuantity(b) && isPlainZero(isQuantity(a) ? b : a)) {
         return isQuantity(a) ? plusZero(a, b) : plusZero(b, a);
     }

@@ -152,7 +152,7 @@ PyObject* unitCombine(PyObject* a, PyObject* b, bool divide) {
     if (isUnit(a) && isUnit(b)) {
         return reinterpret_cast<PyObject*>(derivedUnit(unitOf(a), unitOf(b), divide));
     }
-    if (isQuantity(a) || isQuantity(b)) {
+    if (isQuantity(a) || isQuantity(b) || isText(a) || isText(b)) {
         Py_RETURN_NOTIMPLEMENTED;
     }
     PyObject* quantity = nullptr;

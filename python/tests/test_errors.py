@@ -46,6 +46,8 @@ def test_classes_derive_from_the_builtin_ones():
     for call in (lambda: Unit(3), lambda: Q("3", "m"), lambda: qelunits.convert(1.0, "m"), lambda: len(Q(1, "m")),
                  lambda: qelunits._core._parse_uncached(3), lambda: Unit.__new__(Unit, text="m")):
         pytest.raises(TypeError, call)
+    for call in (lambda: Unit("m") / "s", lambda: Q(1, "m") / b"s"):  # a text is no operand, nor an array
+        pytest.raises(TypeError, call).match("unsupported operand type")
     for call in (lambda: qelunits.convert(10**400, "m", "ft"), lambda: Unit("m") ** 10**30):
         pytest.raises(OverflowError, call)
     assert Unit.__new__(Unit, "km") == Unit("km") and Q(2.5).units == Unit("1")  # every way in reads alike
