@@ -7,7 +7,8 @@ def _units_of(obj):
     try:
         return obj.attrs["units"]
     except KeyError:
-        raise KeyError(f"{obj.name!r} has no attrs['units'] to convert from") from None
+        named = "the DataArray" if obj.name is None else repr(obj.name)
+        raise KeyError(f"{named} has no attrs['units'] to convert from") from None
 
 
 class DataArrayAccessor:

@@ -162,6 +162,9 @@ def test_xarray_accessor_over_numpy_and_dask():
         assert converted.attrs["units"] == "degF" and converted.values.tolist() == [[32.0, 212.0]]
     dataset = xarray.Dataset({"ta": ta}).qel.to({"ta": "K"})
     assert dataset["ta"].values.tolist() == [[273.15, 373.15]] and dataset["ta"].qel.units == qelunits.Unit("K")
+    for data, named in ((ta.copy(), "'ta'"), (xarray.DataArray([1.0]), "the DataArray")):
+        data.attrs.clear()
+        pytest.raises(KeyError, data.qel.to, "K").match(f"{named} has no attrs")
 
 
 def test_import_is_lazy_and_the_accessor_follows_xarray():
