@@ -122,6 +122,10 @@ PYBIND11_MODULE(_core, m) {
             "from_unit", [](const PyConverter& c) { return c.from; }, "The unit converted from.")
         .def_property_readonly(
             "to_unit", [](const PyConverter& c) { return c.to; }, "The unit converted to.")
+        .def("__repr__",
+             [](const PyConverter& c) {
+                 return py::str("Converter({!r}, {!r})").format(c.from.attr("__str__")(), c.to.attr("__str__")());
+             })
         .def(py::pickle(
             [](const PyConverter& c) { return py::make_tuple(c.from.attr("__str__")(), c.to.attr("__str__")()); },
             [](const py::tuple& texts) { return PyConverter(texts[0], texts[1]); }));
