@@ -470,12 +470,17 @@ int Tool::factor(const std::string& from, const std::string& to) {
     return noted(print(qelunits::Result<double>(f, fromUnit.relativeError(toUnit), 1.0), "", ""), from, to);
 }
 
-// from is a unit or a quantity ("10 ft"), to a unit; both read already.
+// from is a unit or a quantity ("10 ft"), to a unit. A sum whose terms do not add ("1 + mm") fails with the
+// same status, and is told as the reader tells it.
 int Tool::incompatible(const std::string& from, const std::string& to, QelUnit::ErrorStatus status) {
-    const QelUnitType fromType = qelunits::quantityUnit(from)->type();
-    const QelUnitType toType = qelunits::parseExpression(to)->type();
+    const qelunits::Result<QelUnitExpression> fromUnit = qelunits::quantityUnit(from);
+    const qelunits::Result<QelUnitExpression> toUnit = qelunits::parseExpression(to);
+    if (!fromUnit || !toUnit) {
+        return fail(!fromUnit ? fromUnit.message() : toUnit.message());
+    }
     return fail("cannot convert " + from + " to " + to + ": " + qelunits::statusMessage(status) + " (" + from + ": " +
-                dimension(fromType) + "; " + to + ": " + dimension(toType) + ")" + aboutNames(from) + aboutNames(to));
+                dimension(fromUnit->type()) + "; " + to + ": " + dimension(toUnit->type()) + ")" + aboutNames(from) +
+                aboutNames(to));
 }
 
 int Tool::settingsConversion(const std::string& value, const std::string& from, const std::string& to, bool asFactor) {
