@@ -13,6 +13,7 @@
 #include <qelunits/Export.h>
 #include <qelunits/QelUnit.h>
 
+#include <cassert>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -163,10 +164,16 @@ public:
     T value_or(T fallback) const& { return mValue.value_or(std::move(fallback)); }
     /// The value moved out, or fallback on failure.
     T value_or(T fallback) && { return std::move(mValue).value_or(std::move(fallback)); }
-    /// The value; only on success.
-    const T& operator*() const noexcept { return *mValue; }
-    /// The value's members; only on success.
-    const T* operator->() const noexcept { return &*mValue; }
+    /// The value; only on success (checked by assert).
+    const T& operator*() const noexcept {
+        assert(mValue.has_value());
+        return *mValue;
+    }
+    /// The value's members; only on success (checked by assert).
+    const T* operator->() const noexcept {
+        assert(mValue.has_value());
+        return &*mValue;
+    }
     /// Ok on success; else the nearest status of the original classes (InvalidUnit for texts,
     /// TypesNotCompatible, Overflow for a result out of range).
     [[nodiscard]] QelUnit::ErrorStatus status() const noexcept { return mStatus; }
