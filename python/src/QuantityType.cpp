@@ -132,8 +132,11 @@ PyObject* magnitudeOf(PyObject* self) {
 
 PyObject* quantityStr(PyObject* self) {
     PyObject* magnitude = magnitudeOf(self);
-    PyObject* result =
-        magnitude == nullptr ? nullptr : PyUnicode_FromFormat("%S %U", magnitude, quantityOf(self)->unit->text);
+    // A pure number shows alone, as format() and the C++ library show it.
+    PyObject* result = magnitude == nullptr ? nullptr
+                       : quantityOf(self)->unit->unit == Unit()
+                           ? PyObject_Str(magnitude)
+                           : PyUnicode_FromFormat("%S %U", magnitude, quantityOf(self)->unit->text);
     Py_XDECREF(magnitude);
     return result;
 }

@@ -121,6 +121,6 @@ def test_plain_numbers_of_dimensionless_quantities():
     assert float(Q(3.7, "m/cm")) == 370.0 and int(Q(3.79, "m/cm")) == 379 and int(Q(-2.5, "1")) == -2
     # An empty unit is the pure number, as Pint reads it; written "1".
     assert Q(5, "%").to("").magnitude == 0.05 and repr(Q(2, " \u00a0")) == "<Quantity(2.0, '1')>"
-    assert qelunits.convert([0.5], "", "%").tolist() == [50.0]
+    assert qelunits.convert([0.5], "", "%").tolist() == [50.0] and str(Q(2, "")) == str(Q(2, "m/m")) == "2.0"
     for call in (lambda: int(Q(3.7, "m")), lambda: float(Q(1, "degC"))):
         pytest.raises(qelunits.IncompatibleUnitsError, call)
