@@ -209,6 +209,16 @@ def astype(q, dtype, *args, **kwargs):
     return Quantity((m if hasattr(m, "astype") else np.asarray(m)).astype(dtype, *args, **kwargs), q.units)
 
 
+def to_ndarray(q, dtype=None, copy=None):
+    """np.asarray(q): a dimensionless quantity's values as pure numbers, as float(q) gives them; of any other
+    unit, a TypeError rather than drop it."""
+    if not q.is_compatible_with(_ONE):
+        raise TypeError(f"np.asarray() would drop the unit {q.units}: take .magnitude, or .m_as(unit) for the "
+                        "values in a unit")
+    values = np.asarray(q.m_as(_ONE), dtype=dtype)
+    return values.copy() if copy else values
+
+
 def _in_unit(x, unit):
     """x (a quantity, a plain number where unit is dimensionless, or NaN, a missing value of any unit) as a
     magnitude in unit."""

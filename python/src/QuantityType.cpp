@@ -316,6 +316,10 @@ PyObject* quantityAsType(PyObject* self, PyObject* args, PyObject* kwargs) {
     return callArrayHelper("astype", self, args, kwargs);
 }
 
+PyObject* quantityToArray(PyObject* self, PyObject* args, PyObject* kwargs) {
+    return callArrayHelper("to_ndarray", self, args, kwargs);
+}
+
 // A Quantity of the value API for a scalar operand: a plain number is dimensionless, a Unit is one of it.
 Quantity scalarQuantity(PyObject* o, UnitObject*& unit) {
     if (isUnit(o)) {
@@ -583,6 +587,11 @@ PyMethodDef quantityMethods[] = {
      "comparisons, maximum, minimum, negative, absolute, sign, hypot, floor, ceil, rint, trunc, isnan, isfinite, "
      "isinf; sin, cos, tan of angles; arcsin, arccos, arctan, arctan2 to radians; exp, log and their kin of "
      "plain numbers."},
+    {"__array__", reinterpret_cast<PyCFunction>(reinterpret_cast<void (*)()>(quantityToArray)),
+     METH_VARARGS | METH_KEYWORDS,
+     "np.asarray(q): the values of a dimensionless quantity as pure numbers (float(q) for an array); for any\n"
+     "other unit a TypeError, rather than drop the unit "
+     "(take q.magnitude, or q.m_as(unit))."},
     {"astype", reinterpret_cast<PyCFunction>(reinterpret_cast<void (*)()>(quantityAsType)),
      METH_VARARGS | METH_KEYWORDS,
      "astype(dtype, ...) -> Quantity\n\nThe quantity with its magnitude cast as ndarray.astype casts it."},

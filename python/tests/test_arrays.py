@@ -135,6 +135,9 @@ def test_numpy_functions_keep_combine_or_drop_units():
     for call in (lambda: np.sum(readings), lambda: np.histogram(lengths), lambda: np.mean(lengths, out=np.empty(2)),
                  lambda: np.concatenate([lengths[0], np.ones(1)]), lambda: iter(Q(1.0, "m"))):
         pytest.raises(TypeError, call)
+    # np.asarray gives pure numbers only, as float() does.
+    assert np.asarray(Q(np.array([1.0, 2.0]), "m/km")).tolist() == [0.001, 0.002]
+    pytest.raises(TypeError, np.asarray, lengths).match("would drop the unit m")
     assert not Q(0.0, "m") and Q(np.array([2.0]), "m")
     assert [x.m_as("cm") for x in Q(np.array([1.0, 2.0]), "m")] == [100.0, 200.0]  # rows, as an ndarray's
     pytest.raises(ValueError, bool, Q(20.0, "degC")).match("ambiguous")
