@@ -11,14 +11,20 @@
 namespace qelunits_detail {
 namespace {
 
-constexpr bool refusedSymbol(const wchar_t* text) {
-    for (const VocabularyEntry& row : kVocabulary) {
-        if (row.spelling == Spelling::Refused && sameText(row.text, text)) {
-            return true;
+// No prefix attaches to a symbol refused on purpose: no unit that takes prefixes has one as its symbol.
+constexpr int refusedPrefixableSymbols() {
+    int count = 0;
+    for (const PrefixableUnit& unit : kPrefixableUnits) {
+        for (const wchar_t* symbol : unit.symbols) {
+            for (const VocabularyEntry& row : kVocabulary) {
+                count += static_cast<int>(symbol != nullptr && row.spelling == Spelling::Refused &&
+                                          sameText(row.text, symbol));
+            }
         }
     }
-    return false;
+    return count;
 }
+static_assert(refusedPrefixableSymbols() == 0, "a refused spelling is the symbol of a unit that takes prefixes");
 
 constexpr bool hasNote(const wchar_t* text, std::int32_t unit) {
     for (const SpellingNote& note : kSpellingNotes) {
@@ -80,8 +86,7 @@ constexpr void forEachSpelling(Visit visit) {
     for (std::size_t row = 0; row < std::size(kPrefixableUnits); ++row) {
         const PrefixableUnit& unit = kPrefixableUnits[row];
         for (std::size_t i = 0; i < std::size(unit.symbols); ++i) {
-            // No prefix attaches to a symbol that is refused on purpose.
-            if (unit.symbols[i] != nullptr && !refusedSymbol(unit.symbols[i])) {
+            if (unit.symbols[i] != nullptr) {
                 visit(LexEntry{unit.symbols[i], static_cast<std::uint16_t>(row), LexSource::PrefixableSymbol,
                                static_cast<std::uint8_t>(i), true, plainPrefixable(unit)});
             }
