@@ -12,6 +12,7 @@ from qelunits._core import (
     _plan_product,
     _plan_sqrt,
     _plan_sum,
+    _radians_per,
     convert,
 )
 
@@ -125,9 +126,11 @@ def unary(op, q):
 
 
 def _radians(q):
-    """An angle's magnitude in radians; a plain number's as it is."""
+    """An angle's magnitude in radians by its unit's definition; a plain number's as it is."""
     m, unit = _parts(q)
-    return convert(m, unit, _ONE if unit.dimensionless else _RADIAN)
+    if unit.dimensionless:
+        return convert(m, unit, _ONE)
+    return m * _radians_per(unit)
 
 
 def _elementary(ufunc, q):

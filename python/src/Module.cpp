@@ -3,7 +3,11 @@
 
 #include "Objects.h"
 
+#include <qelunits/QelUnitsUtf8.h>
+
 #include <pybind11/pybind11.h>
+
+#include <cmath>
 
 namespace py = pybind11;
 
@@ -62,6 +66,23 @@ PyMethodDef convertDef = {
     "float64 first. A Dask array converts block by block. Raises IncompatibleUnitsError,\n"
     "BelowAbsoluteZeroError, UnitParseError; the GIL is released over large arrays."};
 
+// A trigonometric function takes its angle by the unit's definition: 90° is π/2 exactly, where the
+// catalogue's rounded 0.0174533 rad would leave cos(90°) at -6.7e-07.
+double radiansPer(py::handle a) {
+    const py::object held = unitArg(a);
+    const qelpy::Unit& unit = unitOf(held);
+    static_cast<void>(valueOf(qelpy::Converter::make(unit, qelpy::Unit(QelUnit::radian))));
+    double factor = unit.scale();
+    for (std::size_t i = 0; i < unit.size(); ++i) {
+        const double defined = qelunits::factorDefinition(unit.unit(i)).defined;
+        const int power = unit.power(i);
+        factor = power == 1    ? factor * defined
+                 : power == -1 ? factor / defined
+                               : factor * std::pow(defined, static_cast<double>(power));
+    }
+    return factor;
+}
+
 void definePlans(py::module_& m) {
     m.def("_plan_sum", [](py::handle a, py::handle b, bool subtract) {
         qelpy::SumPlan plan;
@@ -95,6 +116,7 @@ void definePlans(py::module_& m) {
         "_parse_uncached",
         [](py::handle text) { return checked(reinterpret_cast<PyObject*>(qelpy::readUnit(text.ptr()))); },
         "Unit(text) without the cache of texts read (for the benchmark).");
+    m.def("_radians_per", radiansPer);
     m.def("_check_scale", [](py::handle a, const std::string& operation) {
         qelpy::Failure failure;
         check(qelpy::checkScale(unitOf(unitArg(a)), operation.c_str(), failure), failure);
