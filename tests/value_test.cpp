@@ -300,6 +300,17 @@ TEST(ValueApi, ConverterArraysAndReciprocals) {
     EXPECT_EQ(Converter::make("delta_degF", "kelvin").message(),
               "a temperature reading and a difference do not convert into each other: Δ°F and °K (Δ°F converts to "
               "Δ°K)");
+    // Frequency is a dimension of its own; the message says so only where it alone keeps two units apart.
+    const std::string apart = ": a frequency (Hz, rpm) is a dimension of its own, apart from 1/s and rad/s";
+    for (const auto& [from, to, hint] : {std::tuple{"Hz", "1/s", true},
+                                         {"rpm", "rad/s", true},
+                                         {"m/s", "m·Hz", true},
+                                         {"Hz", "m", false},
+                                         {"rad/s", "1/s", false}}) {
+        const std::string message = Converter::make(from, to).message();
+        const bool hinted = message.size() > apart.size() && message.rfind(apart) == message.size() - apart.size();
+        EXPECT_EQ(hinted, hint) << message;
+    }
 }
 
 TEST(ValueApi, UnitTextsAndFormatting) {

@@ -4,10 +4,14 @@
 
 #include "api/ValueCore.h"
 
+#include "catalog/TypeTable.h"
 #include "factors/DirectFactors.h"
 #include "unittype/Conversion.h"
 
+#include <array>
 #include <charconv>
+#include <cstdint>
+#include <string>
 
 namespace qelunits {
 namespace {
@@ -51,6 +55,37 @@ ErrorKind generalPlan(const Unit& from, const Unit& to, Plan& plan) {
     return ErrorKind::None;
 }
 
+// The powers of the base dimensions with the catalogue's frequency counted as 1/s and angles as 1; the last
+// place keeps the power of frequency itself.
+using FrequencyAsTime = std::array<std::int64_t, QelUnit::radian + 1>;
+
+FrequencyAsTime frequencyAsTime(const Unit& unit) {
+    constexpr QelUnit::BuiltinUnits frequency =
+        qelunits_detail::kBaseDimensions[qelunits_detail::kBaseDimensionCount - 1].unit;
+    QelUnitType reduced;
+    ConversionFactor factor;
+    unit.expression().type().GetMetricConversion(reduced, factor);
+    FrequencyAsTime powers{};
+    for (const QelUnitFactor& f : reduced) {
+        if (f.unit == frequency) {
+            powers[QelUnit::second] -= f.power;
+            powers[QelUnit::radian] += f.power;
+        } else if (f.unit < QelUnit::radian) {
+            powers[f.unit] += f.power;
+        }
+    }
+    return powers;
+}
+
+// Hz and 1/s, rpm and rad/s: the catalogue keeps frequency apart, where other readers take 1/s.
+bool apartByFrequency(const Unit& from, const Unit& to) {
+    FrequencyAsTime a = frequencyAsTime(from);
+    FrequencyAsTime b = frequencyAsTime(to);
+    const bool differ = a[QelUnit::radian] != b[QelUnit::radian];
+    a[QelUnit::radian] = b[QelUnit::radian] = 0;
+    return differ && a == b;
+}
+
 } // namespace
 
 ErrorKind makePlan(const Unit& from, const Unit& to, Plan& plan) {
@@ -80,7 +115,9 @@ std::string planMessage(ErrorKind kind, const Unit& from, const Unit& to) {
         return "a temperature reading and a difference do not convert into each other: " + pair +
                (other ? " (" + from.symbol() + " converts to " + other->symbol() + ")" : "");
     }
-    return "incompatible units: " + pair + " (" + from.dimension() + "; " + to.dimension() + ")";
+    return "incompatible units: " + pair + " (" + from.dimension() + "; " + to.dimension() + ")" +
+           (apartByFrequency(from, to) ? ": a frequency (Hz, rpm) is a dimension of its own, apart from 1/s and rad/s"
+                                       : "");
 }
 
 bool belowAbsoluteZero(const Unit& unit, double value) {
