@@ -55,9 +55,12 @@ ErrorKind generalPlan(const Unit& from, const Unit& to, Plan& plan) {
     return ErrorKind::None;
 }
 
-// The powers of the base dimensions with the catalogue's frequency counted as 1/s and angles as 1; the last
-// place keeps the power of frequency itself.
-using FrequencyAsTime = std::array<std::int64_t, QelUnit::radian + 1>;
+// The powers of the base dimensions below the angles, with the catalogue's frequency counted as 1/s, and the
+// power of frequency itself.
+struct FrequencyAsTime {
+    std::array<std::int64_t, QelUnit::radian> powers{};
+    std::int64_t frequency = 0;
+};
 
 FrequencyAsTime frequencyAsTime(const Unit& unit) {
     constexpr QelUnit::BuiltinUnits frequency =
@@ -65,25 +68,23 @@ FrequencyAsTime frequencyAsTime(const Unit& unit) {
     QelUnitType reduced;
     ConversionFactor factor;
     unit.expression().type().GetMetricConversion(reduced, factor);
-    FrequencyAsTime powers{};
+    FrequencyAsTime out;
     for (const QelUnitFactor& f : reduced) {
         if (f.unit == frequency) {
-            powers[QelUnit::second] -= f.power;
-            powers[QelUnit::radian] += f.power;
+            out.powers[static_cast<std::size_t>(QelUnit::second)] -= f.power;
+            out.frequency += f.power;
         } else if (f.unit < QelUnit::radian) {
-            powers[f.unit] += f.power;
+            out.powers[static_cast<std::size_t>(f.unit)] += f.power;
         }
     }
-    return powers;
+    return out;
 }
 
 // Hz and 1/s, rpm and rad/s: the catalogue keeps frequency apart, where other readers take 1/s.
 bool apartByFrequency(const Unit& from, const Unit& to) {
-    FrequencyAsTime a = frequencyAsTime(from);
-    FrequencyAsTime b = frequencyAsTime(to);
-    const bool differ = a[QelUnit::radian] != b[QelUnit::radian];
-    a[QelUnit::radian] = b[QelUnit::radian] = 0;
-    return differ && a == b;
+    const FrequencyAsTime a = frequencyAsTime(from);
+    const FrequencyAsTime b = frequencyAsTime(to);
+    return a.frequency != b.frequency && a.powers == b.powers;
 }
 
 } // namespace
