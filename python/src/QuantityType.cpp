@@ -484,9 +484,31 @@ bool compareValues(double x, double y, int op) {
 }
 
 // b converted into a's unit, then compared as doubles compare; == between units that do not convert is false.
+// q against a plain 0, as Pint compares it: the magnitude against zero, in any unit but a temperature
+// reading's, whose zero depends on the scale.
+PyObject* compareWithZero(PyObject* a, PyObject* b, int op) {
+    PyObject* q = isQuantity(a) ? a : b;
+    if (quantityOf(q)->unit->unit.isTemperaturePoint()) {
+        if (op == Py_EQ || op == Py_NE) {
+            return PyBool_FromLong(op == Py_NE);
+        }
+        return raise({qelunits::ErrorKind::TemperaturePoint, qelunits::Error::kNoPosition,
+                      "a temperature reading compares with a reading, not with 0: write Quantity(0, '" +
+                          quantityOf(q)->unit->unit.symbol() + "')"});
+    }
+    PyObject* magnitude = magnitudeOf(q);
+    PyObject* result =
+        magnitude == nullptr ? nullptr : PyObject_RichCompare(q == a ? magnitude : a, q == b ? magnitude : b, op);
+    Py_XDECREF(magnitude);
+    return result;
+}
+
 PyObject* quantityCompare(PyObject* a, PyObject* b, int op) {
     if (!isOperand(a) || !isOperand(b) || isUnit(a) || isUnit(b)) {
         Py_RETURN_NOTIMPLEMENTED;
+    }
+    if (isQuantity(a) != isQuantity(b) && isPlainZero(isQuantity(a) ? b : a)) {
+        return compareWithZero(a, b, op);
     }
     if (!isScalar(a) || !isScalar(b)) {
         static const char* names[] = {"less", "less_equal", "equal", "not_equal", "greater", "greater_equal"};

@@ -89,16 +89,21 @@ def test_everyday_conversions_agree_with_pint():
         assert qelunits.convert(float(value), a, b) == pytest.approx(want, rel=1e-12), (a, b)
 
 
-def test_the_builtin_sum_starts_from_a_plain_zero():
+def test_a_plain_zero_adds_and_compares_in_any_unit():
     Q = qelunits.Quantity
     assert sum([Q(1, "m"), Q(2, "ft")]) == Q(1.6096, "m") and repr(Q(3, "s") + 0.0) == repr(Q(3, "s"))
     assert sum([Q(20, "degC"), Q(1, "delta_degC")]) == Q(21, "degC")
     assert sum([Q(np.arange(3.0), "s")] * 2).m_as("s").tolist() == [0.0, 2.0, 4.0]
-    # Only a zero, only a plain number, only a sum: the rest keeps its error.
+    assert Q(1, "m") > 0 and not 0 > Q(1, "ft") and Q(0.0, "s") == 0 and 0 != Q(-1, "delta_degC")
+    assert (Q(np.array([1.0, 0.0, -1.0]), "m") >= 0).tolist() == [True, True, False]
+    assert Q(0, "degC") != 0  # 0 °C is no zero of temperature, and orders with a reading only
+    # Only a zero, only a plain number, only a sum or comparison: the rest keeps its error.
     for call in (lambda: Q(1, "m") + 1, lambda: False + Q(1, "m"), lambda: float("nan") + Q(1, "m"),
-                 lambda: Q(1, "m") - 0, lambda: np.float64(0) + Q(1, "m")):
+                 lambda: Q(1, "m") - 0, lambda: np.float64(0) + Q(1, "m"), lambda: Q(1, "m") > 1):
         with pytest.raises(qelunits.IncompatibleUnitsError):
             call()
+    with pytest.raises(qelunits.TemperaturePointError, match="compares with a reading"):
+        Q(25, "degC") > 0
 
 
 def test_base_units_as_pint_and_for_every_catalogue_unit():
