@@ -28,10 +28,12 @@ _ROUNDING = {"floor", "ceil", "rint", "trunc"}
 _TRIGONOMETRIC = {"sin", "cos", "tan"}
 # Of a plain number, to radians.
 _INVERSE_TRIGONOMETRIC = {"arcsin", "arccos", "arctan"}
+# Of an angle, to radians or degrees by its definition (a plain number is no angle here: NumPy takes it in degrees).
+_ANGLE_TO = {"deg2rad": "rad", "radians": "rad", "rad2deg": "deg", "degrees": "deg"}
 # Of a plain number, to a plain number.
 _TRANSCENDENTAL = {"exp", "expm1", "exp2", "log", "log2", "log10", "log1p", "sinh", "cosh", "tanh", "arcsinh",
                    "arccosh", "arctanh"}
-_ELEMENTARY = _TRIGONOMETRIC | _INVERSE_TRIGONOMETRIC | _TRANSCENDENTAL
+_ELEMENTARY = _TRIGONOMETRIC | _INVERSE_TRIGONOMETRIC | _TRANSCENDENTAL | _ANGLE_TO.keys()
 
 
 def as_magnitude(value):
@@ -138,6 +140,10 @@ def _elementary(ufunc, q):
     name = ufunc.__name__
     if name in _TRIGONOMETRIC:
         return Quantity(ufunc(_radians(q)), _ONE)
+    if name in _ANGLE_TO:
+        m, unit = _parts(q)
+        radians = m * _radians_per(unit)
+        return Quantity(radians if _ANGLE_TO[name] == "rad" else np.rad2deg(radians), Unit(_ANGLE_TO[name]))
     m, unit = _parts(q)
     plain = ufunc(convert(m, unit, _ONE))
     return Quantity(plain, _RADIAN if name in _INVERSE_TRIGONOMETRIC else _ONE)

@@ -607,7 +607,8 @@ PyMethodDef quantityMethods[] = {
      METH_VARARGS | METH_KEYWORDS,
      "NumPy ufuncs on quantities: add, subtract, multiply, divide, matmul, power, sqrt, square, reciprocal, "
      "comparisons, maximum, minimum, negative, absolute, sign, hypot, floor, ceil, rint, trunc, isnan, isfinite, "
-     "isinf; sin, cos, tan of angles (taken by their definition: 90 deg is pi/2); arcsin, arccos, arctan, arctan2 to "
+     "isinf; sin, cos, tan, and radians, degrees, deg2rad, rad2deg of angles (taken by their definition: 90 deg is "
+     "pi/2); arcsin, arccos, arctan, arctan2 to "
      "radians; exp, log and their kin of "
      "plain numbers."},
     {"__array__", reinterpret_cast<PyCFunction>(reinterpret_cast<void (*)()>(quantityToArray)),

@@ -83,6 +83,8 @@ def test_ufuncs_on_array_quantities():
         # by the unit's definition (π/180 rad), not the catalogue's rounded 0.0174533 rad
         (np.cos(Q(np.array([90.0, 60.0]), "deg")), [np.cos(np.pi / 2), np.cos(np.pi / 3)], one),
         (np.tan(Q(np.array([2700.0]), "arcmin")), [np.tan(np.pi / 4)], one),
+        (np.radians(Q(np.array([180.0]), "deg")), [np.pi], rad),
+        (np.rad2deg(Q(np.array([5400.0]), "arcmin")), [90.0], qelunits.Unit("deg")),
         (np.arcsin(Q(np.array([50.0]), "%")), [np.pi / 6], rad),
         (np.log10(Q(np.array([1.0]), "km/m")), [3.0], one), (np.exp(Q(np.array([0.0, 1.0]), "m/m")), [1.0, np.e], one),
     ]
