@@ -334,6 +334,37 @@ def _dot(a, b, *args, **kwargs):
     return Quantity(np.dot(ma, mb, *args, **kwargs), _plan_product(ua, ub, False))
 
 
+def _cross(a, b, *args, **kwargs):
+    (ma, ua), (mb, ub) = _parts(a), _parts(b)
+    return Quantity(np.cross(ma, mb, *args, **kwargs), _plan_product(ua, ub, False))
+
+
+def _linspace(start, stop, *args, **kwargs):
+    """Between two values in the first one's unit; the step, where asked for, is a difference."""
+    unit = start.units if isinstance(start, Quantity) else stop.units
+    found = np.linspace(_in_unit(start, unit), _in_unit(stop, unit), *args, **kwargs)
+    if isinstance(found, tuple):
+        return Quantity(found[0], unit), Quantity(found[1], _plan_sum(unit, unit, True)[2])
+    return Quantity(found, unit)
+
+
+def _trapz(y, x=None, dx=1.0, axis=-1):
+    """The integral of y over x (or steps of dx): the unit of y times that of x's differences, which are
+    differences of temperature where x holds readings."""
+    my, uy = _parts(y)
+    if x is None:
+        mdx, udx = _parts(dx)
+        return Quantity(np.trapz(my, dx=mdx, axis=axis), _plan_product(uy, udx, False))
+    mx, ux = _parts(x)
+    return Quantity(np.trapz(my, mx, axis=axis), _plan_product(uy, _plan_sum(ux, ux, True)[2], False))
+
+
+def _prod(a, axis=None, *args, **kwargs):
+    """The product of the values along axis: the unit to the power of how many are multiplied."""
+    count = np.size(a.magnitude) if axis is None else np.prod([np.shape(a.magnitude)[i] for i in np.atleast_1d(axis)])
+    return Quantity(np.prod(a.magnitude, axis, *args, **kwargs), _plan_power(a.units, int(count)))
+
+
 def _result_type(*arrays_and_dtypes):
     return np.result_type(*(x.magnitude if isinstance(x, Quantity) else x for x in arrays_and_dtypes))
 
@@ -361,7 +392,8 @@ def _table():
     table[np.linalg.norm] = _combining(np.linalg.norm, False)
     table.update({np.where: _where, np.clip: _clip, np.array_equal: _array_equal, np.result_type: _result_type,
                   np.isclose: _isclose, np.allclose: _allclose, np.unique: _unique, np.searchsorted: _searchsorted,
-                  np.full_like: _full_like, np.append: _append, np.interp: _interp, np.dot: _dot})
+                  np.full_like: _full_like, np.append: _append, np.interp: _interp, np.dot: _dot,
+                  np.cross: _cross, np.linspace: _linspace, np.trapz: _trapz, np.prod: _prod})
     return table
 
 
