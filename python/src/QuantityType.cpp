@@ -295,6 +295,7 @@ constexpr char kMin[] = "min";
 constexpr char kStd[] = "std";
 constexpr char kVar[] = "var";
 constexpr char kCumsum[] = "cumsum";
+constexpr char kProd[] = "prod";
 constexpr char kArgmax[] = "argmax";
 constexpr char kArgmin[] = "argmin";
 constexpr char kArgsort[] = "argsort";
@@ -626,6 +627,7 @@ PyMethodDef quantityMethods[] = {
     arrayMethod<kStd>(),
     arrayMethod<kVar>(),
     arrayMethod<kCumsum>(),
+    arrayMethod<kProd>(),
     arrayMethod<kArgmax>(),
     arrayMethod<kArgmin>(),
     arrayMethod<kArgsort>(),

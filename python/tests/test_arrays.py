@@ -132,7 +132,7 @@ def test_numpy_functions_keep_combine_or_drop_units():
         (np.interp(Q(np.array([150.0]), "cm"), lengths[0], readings[:2]), [15.0], degc),
         (np.dot(lengths[0], lengths[1]), 22.0, m**2), (np.linalg.norm(Q(np.array([3.0, 4.0]), "m")), 5.0, m),
         (np.cross(Q(np.array([1.0, 0, 0]), "m"), Q(np.array([0, 2.0, 0]), "N")), [0, 0, 2.0], qelunits.Unit("m*N")),
-        (np.prod(lengths, axis=0), [4.0, 18.0], m**2), (np.prod(lengths), 72.0, m**4),
+        (np.prod(lengths, axis=0), [4.0, 18.0], m**2), (lengths.prod(), 72.0, m**4),
         (np.linspace(Q(0.0, "m"), Q(1.0, "km"), 3), [0.0, 500.0, 1000.0], m),
         # a step, and the steps under an integral, between readings are differences
         (np.linspace(readings[0], Q(86.0, "degF"), 3, retstep=True)[1], 10.0, qelunits.Unit("delta_degC")),
