@@ -22,6 +22,7 @@ _COMPARISONS = {"less", "less_equal", "equal", "not_equal", "greater", "greater_
 _UNARY = {"negative": np.negative, "absolute": np.absolute, "fabs": np.absolute}
 _EXTREMES = {"maximum", "minimum", "fmax", "fmin"}
 _TESTS = {"isnan", "isfinite", "isinf"}
+_WHOLE_DIVISION = {"floor_divide", "remainder", "fmod", "divmod"}
 # Rounding keeps the unit, a reading's too: each value is rounded in the unit it is in.
 _ROUNDING = {"floor", "ceil", "rint", "trunc"}
 # Of an angle (or a plain number, taken as radians), to a plain number.
@@ -113,6 +114,8 @@ def binary(op, a, b):
     if op == "arctan2":
         _check_scale(ua, op)
         return Quantity(np.arctan2(ma, convert(mb, ub, ua)), _RADIAN)
+    if op in _WHOLE_DIVISION:
+        return _whole_division(op, ma, ua, mb, ub)
     if op in _EXTREMES:
         return Quantity(getattr(np, op)(ma, convert(mb, ub, ua)), ua)
     if op in _COMPARISONS:
@@ -120,6 +123,20 @@ def binary(op, a, b):
             return np.full(np.broadcast(ma, mb).shape, op == "not_equal")
         return getattr(np, op)(ma, convert(mb, ub, ua))
     return NotImplemented
+
+
+def _whole_division(op, ma, ua, mb, ub):
+    """How many whole b fit into a (a plain number) and what is left (in a's unit): b in a's unit first.
+    A reading has no whole number of anything."""
+    _check_scale(ua, op)
+    _check_scale(ub, op)
+    mb = convert(mb, ub, ua)
+    if op == "remainder" or op == "fmod":
+        return Quantity(getattr(np, op)(ma, mb), ua)
+    if op == "floor_divide":
+        return Quantity(np.floor_divide(ma, mb), _ONE)
+    quotient, remainder = np.divmod(ma, mb)
+    return Quantity(quotient, _ONE), Quantity(remainder, ua)
 
 
 def unary(op, q):

@@ -422,6 +422,17 @@ PyObject* quantitySubtract(PyObject* a, PyObject* b) { return binary(a, b, "subt
 PyObject* quantityMultiply(PyObject* a, PyObject* b) { return binary(a, b, "multiply"); }
 PyObject* quantityDivide(PyObject* a, PyObject* b) { return binary(a, b, "divide"); }
 
+// a // b, a % b and divmod(a, b) of two quantities of one dimension ("70 in" // "1 ft" is 5).
+PyObject* wholeDivision(PyObject* a, PyObject* b, const char* op) {
+    if (!isOperand(a) || !isOperand(b) || isUnit(a) || isUnit(b)) {
+        Py_RETURN_NOTIMPLEMENTED;
+    }
+    return helperWithName("binary", op, a, b);
+}
+PyObject* quantityFloorDivide(PyObject* a, PyObject* b) { return wholeDivision(a, b, "floor_divide"); }
+PyObject* quantityRemainder(PyObject* a, PyObject* b) { return wholeDivision(a, b, "remainder"); }
+PyObject* quantityDivmod(PyObject* a, PyObject* b) { return wholeDivision(a, b, "divmod"); }
+
 PyObject* quantityPower(PyObject* a, PyObject* b, PyObject* modulo) {
     if (!isQuantity(a) || modulo != Py_None) {
         Py_RETURN_NOTIMPLEMENTED;
@@ -668,6 +679,9 @@ PyNumberMethods quantityNumber = [] {
     n.nb_subtract = quantitySubtract;
     n.nb_multiply = quantityMultiply;
     n.nb_true_divide = quantityDivide;
+    n.nb_floor_divide = quantityFloorDivide;
+    n.nb_remainder = quantityRemainder;
+    n.nb_divmod = quantityDivmod;
     n.nb_power = quantityPower;
     n.nb_negative = quantityNegative;
     n.nb_positive = quantityPositive;

@@ -129,3 +129,16 @@ def test_plain_numbers_of_dimensionless_quantities():
     assert qelunits.convert([0.5], "", "%").tolist() == [50.0] and str(Q(2, "")) == str(Q(2, "m/m")) == "2.0"
     for call in (lambda: int(Q(3.7, "m")), lambda: float(Q(1, "degC"))):
         pytest.raises(qelunits.IncompatibleUnitsError, call)
+
+
+def test_whole_division_of_one_dimension():
+    Q = qelunits.Quantity
+    feet, inches = divmod(Q(70, "in"), Q(1, "ft"))  # b in a's unit: how many whole, and what is left
+    assert repr((feet, inches)) == "(<Quantity(5.0, '1')>, <Quantity(10.0, 'in')>)"
+    assert Q(100, "min") // Q(1, "h") == 1 and Q(100, "min") % Q(1, "h") == Q(40, "min")
+    assert (Q(np.array([70.0, 80.0]), "in") // Q(1, "ft")).magnitude.tolist() == [5.0, 6.0]
+    assert np.fmod(Q(-7.0, "m"), Q(200, "cm")) == Q(-1, "m") and 7 // Q(2, "m/m") == 3
+    for call, error in [(lambda: Q(7, "m") // 2, qelunits.IncompatibleUnitsError),
+                        (lambda: Q(7, "m") % Q(1, "s"), qelunits.IncompatibleUnitsError),
+                        (lambda: divmod(Q(25, "degC"), Q(10, "delta_degC")), qelunits.TemperaturePointError)]:
+        pytest.raises(error, call)
