@@ -18,6 +18,15 @@ constexpr std::size_t kMaxNumberLength = 128;
 // Longer words are not worth a copy on the stack to read their underscores or qualifier.
 constexpr std::size_t kMaxCopiedWord = 128;
 
+// Where a token lay: what failures point at. Tokens are read field by field into it, since a copy of a whole
+// Token just written by the lexer waits on a load that spans several of its stores.
+struct Span {
+    std::size_t begin;
+    std::size_t end;
+};
+
+Span spanOf(const Token& token) { return {token.begin, token.end}; }
+
 bool inRange(std::int64_t power) { return power >= -QelUnitParser::kMaxPower && power <= QelUnitParser::kMaxPower; }
 
 bool isOperand(TokenKind kind) {
@@ -75,7 +84,7 @@ bool piecesAreNames(const wchar_t* text, std::size_t length) {
 
 // Nothing but parentheses and blanks around a term from start, where the text's first token begins, to length:
 // "C" and "(C)" alike, as a column header writes it. Asked only of a term refused alone, off the common path.
-[[gnu::noinline]] bool standsAlone(const wchar_t* text, std::size_t start, const Token& term, std::size_t length) {
+[[gnu::noinline]] bool standsAlone(const wchar_t* text, std::size_t start, Span term, std::size_t length) {
     const auto only = [text](std::size_t from, std::size_t to, wchar_t paren) {
         return std::all_of(text + from, text + to, [paren](wchar_t c) { return c == paren || isBlank(c); });
     };
@@ -97,7 +106,7 @@ public:
 
     bool run() {
         if (mToken.kind == TokenKind::End) {
-            return fail(Error::Empty, {});
+            return fail(Error::Empty, Span{});
         }
         if (!expression(mSink)) {
             return false;
@@ -116,19 +125,15 @@ private:
         nextToken(mText, mLength, mToken.end, mContext, mToken);
     }
 
-    static Token span(std::size_t begin, std::size_t end) {
-        Token token;
-        token.begin = begin;
-        token.end = end;
-        return token;
-    }
-
-    bool fail(Error code, const Token& at, FailureDetail detail = FailureDetail::None) {
+    bool fail(Error code, Span at, FailureDetail detail = FailureDetail::None) {
         mFailure = {code, at.begin, at.end, detail};
         return false;
     }
+    bool fail(Error code, const Token& at, FailureDetail detail = FailureDetail::None) {
+        return fail(code, spanOf(at), detail);
+    }
 
-    bool missingOperand(const Token& op) {
+    bool missingOperand(Span op) {
         if (mToken.kind == TokenKind::Power || mToken.kind == TokenKind::BadPower) {
             return fail(Error::UnexpectedText, mToken);
         }
@@ -136,7 +141,7 @@ private:
     }
 
     // The operator op has been read: the next token must start an operand.
-    bool operandAfter(const Token& op) {
+    bool operandAfter(Span op) {
         advance();
         return isOperand(mToken.kind) || missingOperand(op);
     }
@@ -144,7 +149,7 @@ private:
     // Factors, each to the power of the sign of the operator before it. Factors joined by '-', without a blank
     // or after a number are one product and share their sign; '*', '/', '·', '.' and a blank start the next.
     bool expression(const Sink& sink) {
-        Token op = mToken;
+        Span op = spanOf(mToken);
         std::int64_t sign = 1;
         if (mToken.kind == TokenKind::Divide) { // a leading '/' is 1/
             mContext.inDivisor = true;
@@ -157,8 +162,8 @@ private:
             if (!factor(sink, sign, op)) {
                 return false;
             }
-            op = mToken;
-            switch (op.kind) {
+            op = spanOf(mToken);
+            switch (const TokenKind kind = mToken.kind; kind) {
             case TokenKind::Join:
                 if (!operandAfter(op)) {
                     return false;
@@ -168,19 +173,19 @@ private:
             case TokenKind::Divide:
             case TokenKind::Dot:
                 // '·' after a divisor reads two ways; '.', the product sign of UDUNITS and CF, goes left to right.
-                if (op.kind == TokenKind::Dot && sign == -1 && mText[op.begin] != L'.') {
+                if (kind == TokenKind::Dot && sign == -1 && mText[op.begin] != L'.') {
                     return fail(Error::AmbiguousProduct, op);
                 }
-                mContext.inDivisor = op.kind == TokenKind::Divide;
+                mContext.inDivisor = kind == TokenKind::Divide;
                 if (!operandAfter(op)) {
                     return false;
                 }
-                sign = op.kind == TokenKind::Divide ? -1 : 1;
+                sign = kind == TokenKind::Divide ? -1 : 1;
                 break;
             case TokenKind::Term:
             case TokenKind::Number:
             case TokenKind::Modifier:
-                if (!op.adjacent() && !mAfterNumber) { // units side by side: a product of its own
+                if (!mToken.adjacent() && !mAfterNumber) { // units side by side: a product of its own
                     if (sign == -1) {
                         return fail(Error::AmbiguousProduct, op);
                     }
@@ -195,15 +200,15 @@ private:
         }
     }
 
-    bool factor(const Sink& sink, std::int64_t sign, const Token& op) {
+    bool factor(const Sink& sink, std::int64_t sign, Span op) {
         const int depth = mDepth;
         std::int64_t modifiers = 1;
         while (mToken.kind == TokenKind::Modifier) {
-            const Token modifier = mToken;
+            const Span modifier = spanOf(mToken);
             if (++mDepth > QelUnitParser::kMaxNesting) {
                 return fail(Error::NestingTooDeep, modifier);
             }
-            modifiers *= modifier.exponent; // at most 3^64 / 3 before the check: no overflow
+            modifiers *= mToken.exponent; // at most 3^64 / 3 before the check: no overflow
             if (!inRange(modifiers)) {
                 return fail(Error::PowerOutOfRange, modifier);
             }
@@ -218,7 +223,7 @@ private:
     }
 
     // The exponent after a primary (1 where none), read and checked.
-    bool exponent(std::int64_t& value, Token& at) {
+    bool exponent(std::int64_t& value, Span& at) {
         value = 1;
         if (mToken.kind == TokenKind::BadPower) {
             return fail(Error::BadExponent, mToken);
@@ -226,11 +231,11 @@ private:
         if (mToken.kind != TokenKind::Power) {
             return true;
         }
-        at = mToken;
-        if (at.exponentTooLarge()) {
+        at = spanOf(mToken);
+        if (mToken.exponentTooLarge()) {
             return fail(Error::PowerOutOfRange, at);
         }
-        value = at.exponent;
+        value = mToken.exponent;
         advance();
         if (mToken.kind == TokenKind::Power || mToken.kind == TokenKind::BadPower) {
             return fail(Error::BadExponent, mToken, FailureDetail::SecondExponent);
@@ -240,8 +245,8 @@ private:
 
     // What was read (a term, number or group), raised to its exponent and times power, into sink.
     template <class Read>
-    bool raise(const Sink& sink, const Read& read, std::int64_t power, const Token& first, const Token& op) {
-        Token at = first;
+    bool raise(const Sink& sink, const Read& read, std::int64_t power, Span first, Span op) {
+        Span at = first;
         std::int64_t raised = 1;
         if (!exponent(raised, at)) {
             return false;
@@ -260,11 +265,12 @@ private:
         return fail(Error::NumberOutOfRange, at, FailureDetail::Scale);
     }
 
-    bool unitOrNumber(const Sink& sink, std::int64_t power, const Token& op) {
-        const Token token = mToken;
-        mAfterNumber = token.kind != TokenKind::Term;
+    bool unitOrNumber(const Sink& sink, std::int64_t power, Span op) {
+        const Span token = spanOf(mToken);
+        const bool rejected = mToken.wholeNameRejected();
+        mAfterNumber = mToken.kind != TokenKind::Term;
         // Most terms are a plain spelling of one catalogue unit: no reading to build.
-        const LexEntry* entry = mAfterNumber ? nullptr : plainEntry(token);
+        const LexEntry* entry = mAfterNumber ? nullptr : plainEntry(mToken);
         if (entry != nullptr) {
             const PlainUnit plain{static_cast<QelUnit::BuiltinUnits>(entry->plain)};
             advance();
@@ -275,7 +281,8 @@ private:
         Meaning meaning;
         if (entry != nullptr) {
             meaning.units[0] = {static_cast<QelUnit::BuiltinUnits>(entry->plain), 1};
-            return qualified(token, meaning) && afterTerm(token, nullptr) && raise(sink, meaning, power, token, op);
+            return qualified(token, rejected, meaning) && afterTerm(token, rejected, nullptr) &&
+                   raise(sink, meaning, power, token, op);
         }
         if (mAfterNumber) {
             return number(meaning) && raise(sink, meaning, power, token, op);
@@ -301,16 +308,20 @@ private:
     enum class TermRead : std::uint8_t { Failed, Read, Underscored };
 
     TermRead term(Meaning& meaning) {
-        const Token token = mToken;
+        const Span token = spanOf(mToken);
+        const bool rejected = mToken.wholeNameRejected();
+        const bool hashed = mToken.hashed();
         const wchar_t* name = mText + token.begin;
         const std::size_t length = token.end - token.begin;
-        const Reading reading = token.hashed() ? readName(name, length, token.hash) : readName(name, length);
+        const Reading reading = hashed ? readName(name, length, mToken.hash) : readName(name, length);
         switch (reading.status) {
         case ReadStatus::Found:
             meaning = reading.meaning;
             mSink.note(reading.note);
             advance();
-            return qualified(token, meaning) && afterTerm(token, reading.refusal) ? TermRead::Read : TermRead::Failed;
+            return qualified(token, rejected, meaning) && afterTerm(token, rejected, reading.refusal)
+                       ? TermRead::Read
+                       : TermRead::Failed;
         case ReadStatus::WrongCase:
             fail(Error::WrongCase, token);
             return TermRead::Failed;
@@ -321,27 +332,27 @@ private:
             break;
         }
         // A word with underscores that is no name reads with blanks for them: "square_foot_per_second".
-        if (token.hashed() && length <= kMaxCopiedWord && hasUnderscore(name, length) && piecesAreNames(name, length)) {
+        if (hashed && length <= kMaxCopiedWord && hasUnderscore(name, length) && piecesAreNames(name, length)) {
             return TermRead::Underscored;
         }
-        fail(Error::UnknownUnit, token,
-             token.wholeNameRejected() ? FailureDetail::WholeNameRejected : FailureDetail::None);
+        fail(Error::UnknownUnit, token, rejected ? FailureDetail::WholeNameRejected : FailureDetail::None);
         return TermRead::Failed;
     }
 
-    // refusal: why the term is refused where it is the whole expression, or null.
-    bool afterTerm(const Token& token, const wchar_t* refusal) {
+    // rejected: a name with operators started at the term but was not read whole; refusal: why the term is
+    // refused where it is the whole expression, or null.
+    bool afterTerm(Span token, bool rejected, const wchar_t* refusal) {
         if (refusal != nullptr && standsAlone(mText, mStart, token, mLength)) {
             return fail(Error::RefusedUnit, token, FailureDetail::Alone);
         }
-        if (token.wholeNameRejected() && mToken.kind == TokenKind::Open) {
+        if (rejected && mToken.kind == TokenKind::Open) {
             return fail(Error::UnexpectedText, mToken, FailureDetail::WholeNameRejected);
         }
         return true;
     }
 
     // "gal (UK)": the unit the qualifier picks, read as "UK gal".
-    bool qualified(const Token& token, Meaning& meaning) {
+    bool qualified(Span token, bool rejected, Meaning& meaning) {
         if (mToken.kind != TokenKind::Open) {
             return true;
         }
@@ -353,7 +364,7 @@ private:
         const Reading reading = readQualified(mText + token.begin, token.end - token.begin, before);
         if (reading.status != ReadStatus::Found) {
             // A catalogue name holding parentheses that could not be read whole says so itself.
-            return token.wholeNameRejected() || fail(Error::UnknownUnit, span(token.begin, end));
+            return rejected || fail(Error::UnknownUnit, Span{token.begin, end});
         }
         meaning = reading.meaning;
         mSink.note(reading.note);
@@ -363,7 +374,7 @@ private:
         return true;
     }
 
-    bool underscoredExpression(const Sink& sink, std::int64_t power, const Token& op);
+    bool underscoredExpression(const Sink& sink, std::int64_t power, Span op);
 
     bool number(Meaning& meaning) {
         switch (mToken.kind) {
@@ -396,8 +407,8 @@ private:
     }
 
     // A parenthesised expression, to the power of its exponent times power, into sink.
-    bool group(const Sink& sink, std::int64_t power, const Token& op) {
-        const Token open = mToken;
+    bool group(const Sink& sink, std::int64_t power, Span op) {
+        const Span open = spanOf(mToken);
         if (++mDepth > QelUnitParser::kMaxNesting) {
             return fail(Error::NestingTooDeep, open);
         }
@@ -405,7 +416,7 @@ private:
         mContext.inDivisor = false;
         advance();
         if (mToken.kind == TokenKind::Close) {
-            return fail(Error::MissingOperand, span(open.begin, mToken.end), FailureDetail::EmptyParentheses);
+            return fail(Error::MissingOperand, Span{open.begin, mToken.end}, FailureDetail::EmptyParentheses);
         }
         QelUnitExpression inner;
         if (!expression(sink.over(inner))) {
@@ -433,8 +444,8 @@ private:
 };
 
 template <class Sink>
-bool Reader<Sink>::underscoredExpression(const Sink& sink, std::int64_t power, const Token& op) {
-    const Token token = mToken;
+bool Reader<Sink>::underscoredExpression(const Sink& sink, std::int64_t power, Span op) {
+    const Span token = spanOf(mToken);
     const std::size_t length = token.end - token.begin;
     wchar_t blanked[kMaxCopiedWord];
     std::replace_copy(mText + token.begin, mText + token.end, blanked, L'_', L' ');
