@@ -34,11 +34,13 @@ enum class TokenKind : std::uint8_t {
     Stray,     // a character that cannot stand where it is
 };
 
+// begin and end lie apart, so that the compiler reads them as two words, each from the store that wrote it: one
+// wide load across the lexer's separate stores would wait for them to retire.
 struct Token {
-    std::size_t begin{}; // [begin, end) in the input
-    std::size_t end{};
+    std::size_t begin{};  // [begin, end) in the input
     std::uint32_t hash{}; // Term with Hashed: the folded hash of the word
     int exponent{};       // Power and Modifier: the value, clamped just past the largest accepted
+    std::size_t end{};
     TokenKind kind = TokenKind::End;
     std::uint8_t flags{}; // set afresh for every token
 
