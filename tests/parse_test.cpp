@@ -429,7 +429,10 @@ TEST(Parse, ErrorsSayWhatAndWhere) {
         {L"sq " + std::wstring(1000, L'q'), E::UnknownUnit, 3, nullptr},
         {L"meter" + repeat(L"_foot", 20) + repeat(L"_meter", 4), E::UnknownUnit, 0, nullptr}, // 129: too long for names
         {L"2." + std::wstring(127, L'0') + L" m", E::NumberOutOfRange, 0, nullptr}, // one digit past the longest number
-        {L"sq sq sq sq sq sq sq sq sq sq s", E::PowerOutOfRange, 27, nullptr},      // 2^10 at the tenth
+        // "US " and the word fill the qualifier's copy, or would overflow it by one
+        {std::wstring(125, L'g') + L" (US)", E::UnknownUnit, 0, nullptr},
+        {std::wstring(126, L'g') + L" (US)", E::UnknownUnit, 0, nullptr},
+        {L"sq sq sq sq sq sq sq sq sq sq s", E::PowerOutOfRange, 27, nullptr}, // 2^10 at the tenth
         {L"m" + repeat(L"*m", 1 << 19), E::PowerOutOfRange, kAnywhere, nullptr},
     };
     for (const auto& [text, error, position, message] : cases) {
