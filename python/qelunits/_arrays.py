@@ -131,10 +131,8 @@ def _whole_division(op, ma, ua, mb, ub):
     _check_scale(ua, op)
     _check_scale(ub, op)
     mb = convert(mb, ub, ua)
-    if op == "remainder" or op == "fmod":
-        return Quantity(getattr(np, op)(ma, mb), ua)
-    if op == "floor_divide":
-        return Quantity(np.floor_divide(ma, mb), _ONE)
+    if op != "divmod":
+        return Quantity(getattr(np, op)(ma, mb), _ONE if op == "floor_divide" else ua)
     quotient, remainder = np.divmod(ma, mb)
     return Quantity(quotient, _ONE), Quantity(remainder, ua)
 
@@ -144,10 +142,11 @@ def unary(op, q):
     return Quantity(_UNARY[op](q.magnitude), q.units)
 
 
-def _radians(q):
-    """An angle's magnitude in radians by its unit's definition; a plain number's as it is."""
+def _radians(q, plain=True):
+    """An angle's magnitude in radians by its unit's definition; a plain number's as it is where plain is
+    true, else an error."""
     m, unit = _parts(q)
-    if unit.dimensionless:
+    if plain and unit.dimensionless:
         return convert(m, unit, _ONE)
     return m * _radians_per(unit)
 
@@ -158,8 +157,7 @@ def _elementary(ufunc, q):
     if name in _TRIGONOMETRIC:
         return Quantity(ufunc(_radians(q)), _ONE)
     if name in _ANGLE_TO:
-        m, unit = _parts(q)
-        radians = m * _radians_per(unit)
+        radians = _radians(q, plain=False)
         return Quantity(radians if _ANGLE_TO[name] == "rad" else np.rad2deg(radians), Unit(_ANGLE_TO[name]))
     m, unit = _parts(q)
     plain = ufunc(convert(m, unit, _ONE))

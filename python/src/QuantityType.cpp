@@ -495,7 +495,6 @@ bool compareValues(double x, double y, int op) {
     }
 }
 
-// b converted into a's unit, then compared as doubles compare; == between units that do not convert is false.
 // q against a plain 0, as Pint compares it: the magnitude against zero, in any unit but a temperature
 // reading's, whose zero depends on the scale.
 PyObject* compareWithZero(PyObject* a, PyObject* b, int op) {
@@ -515,6 +514,7 @@ PyObject* compareWithZero(PyObject* a, PyObject* b, int op) {
     return result;
 }
 
+// b converted into a's unit, then compared as doubles compare; == between units that do not convert is false.
 PyObject* quantityCompare(PyObject* a, PyObject* b, int op) {
     if (!isOperand(a) || !isOperand(b) || isUnit(a) || isUnit(b)) {
         Py_RETURN_NOTIMPLEMENTED;
@@ -620,9 +620,7 @@ PyMethodDef quantityMethods[] = {
      "NumPy ufuncs on quantities: add, subtract, multiply, divide, matmul, power, sqrt, square, reciprocal, "
      "comparisons, maximum, minimum, negative, absolute, sign, hypot, floor, ceil, rint, trunc, isnan, isfinite, "
      "isinf; sin, cos, tan, and radians, degrees, deg2rad, rad2deg of angles (taken by their definition: 90 deg is "
-     "pi/2); arcsin, arccos, arctan, arctan2 to "
-     "radians; exp, log and their kin of "
-     "plain numbers."},
+     "pi/2); arcsin, arccos, arctan, arctan2 to radians; exp, log and their kin of plain numbers."},
     {"__array__", reinterpret_cast<PyCFunction>(reinterpret_cast<void (*)()>(quantityToArray)),
      METH_VARARGS | METH_KEYWORDS,
      "np.asarray(q): the values of a dimensionless quantity as pure numbers (float(q) for an array); for any\n"
