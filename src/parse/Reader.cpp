@@ -60,7 +60,8 @@ bool powersInRange(const QelUnitExpression& expression, std::int64_t raised) {
 
 // Whether each piece of an underscored word is a name or an operator word ("meter_per_second"): a symbol
 // among them would make a product of what is one name to other readers ("N_A", the Avogadro constant). An
-// empty piece is none ("meter_", "_meter", "meter__second").
+// empty piece is none ("meter_", "_meter", "meter__second"). A word without underscores is one piece, which is
+// no name where the reader asks.
 bool piecesAreNames(const wchar_t* text, std::size_t length) {
     for (std::size_t begin = 0; begin <= length;) {
         std::size_t end = begin;
@@ -89,10 +90,6 @@ bool piecesAreNames(const wchar_t* text, std::size_t length) {
         return std::all_of(text + from, text + to, [paren](wchar_t c) { return c == paren || isBlank(c); });
     };
     return only(start, term.begin, L'(') && only(term.end, length, L')');
-}
-
-bool hasUnderscore(const wchar_t* text, std::size_t length) {
-    return std::find(text, text + length, L'_') != text + length;
 }
 
 template <class Sink>
@@ -332,7 +329,7 @@ private:
             break;
         }
         // A word with underscores that is no name reads with blanks for them: "square_foot_per_second".
-        if (hashed && length <= kMaxCopiedWord && hasUnderscore(name, length) && piecesAreNames(name, length)) {
+        if (hashed && length <= kMaxCopiedWord && piecesAreNames(name, length)) {
             return TermRead::Underscored;
         }
         fail(Error::UnknownUnit, token, rejected ? FailureDetail::WholeNameRejected : FailureDetail::None);
