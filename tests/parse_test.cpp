@@ -142,7 +142,7 @@ TEST(Parse, RefusedReadings) {
         // kg_m is no product kg·m, meter_ no name, mss no plural of ms, footas none at all ("footes" is one).
         {E::UnknownUnit, {L"kGm", L"ft (troy)", L"kg_m", L"meter_", L"mss", L"m°C", L"kft", L"kilofoot", L"footas"}},
         // kg/m·s is not the name "kg/m", then s; after a group as after a unit.
-        {E::AmbiguousProduct, {L"J/kg K", L"W/m·K", L"/s m", L"kg/m·s", L"m/s kg", L"kg/(m) s"}},
+        {E::AmbiguousProduct, {L"J/kg K", L"W/m·K", L"/s m", L"kg/m·s", L"m/s kg", L"kg/(m) s", L"W/kilogram_meter K"}},
         {E::BadExponent, {L"m^(2"}},
         {E::RefusedUnit, {L"C"}},
         {E::NumberOutOfRange, {L"1e400 m", L"1e300 1e300"}},
