@@ -130,8 +130,8 @@ PYBIND11_MODULE(_core, m) {
     if (!qelpy::readyTypes() || !qelpy::addExceptions(m.ptr())) {
         throw py::error_already_set();
     }
-    m.add_object("Unit", py::handle(reinterpret_cast<PyObject*>(&qelpy::UnitType)));
-    m.add_object("Quantity", py::handle(reinterpret_cast<PyObject*>(&qelpy::QuantityType)));
+    m.add_object("Unit", py::handle(reinterpret_cast<PyObject*>(qelpy::UnitType)));
+    m.add_object("Quantity", py::handle(reinterpret_cast<PyObject*>(qelpy::QuantityType)));
     m.add_object("convert", checked(PyCFunction_NewEx(&convertDef, nullptr, nullptr)));
     py::class_<PyConverter>(m, "Converter",
                             "Converter(from_unit, to_unit)\n\n"

@@ -12,6 +12,7 @@
 
 #include <Python.h>
 
+#include <cstddef>
 #include <string_view>
 
 namespace qelpy {
@@ -38,20 +39,25 @@ struct QuantityObject {
     UnitObject* unit;
 };
 
-/// The Unit type.
-extern PyTypeObject UnitType;
-/// The Quantity type.
-extern PyTypeObject QuantityType;
+/// The Unit type, made by readyTypes.
+extern PyTypeObject* UnitType;
+/// The Quantity type, made by readyTypes.
+extern PyTypeObject* QuantityType;
 
 /// True for a Unit.
-inline bool isUnit(PyObject* o) { return Py_IS_TYPE(o, &UnitType); }
+inline bool isUnit(PyObject* o) { return Py_IS_TYPE(o, UnitType); }
 /// True for a Quantity.
-inline bool isQuantity(PyObject* o) { return Py_IS_TYPE(o, &QuantityType); }
+inline bool isQuantity(PyObject* o) { return Py_IS_TYPE(o, QuantityType); }
 /// A str or bytes: no operand of arithmetic, though NumPy would make an array of it.
 inline bool isText(PyObject* o) { return PyUnicode_Check(o) || PyBytes_Check(o); }
 
 /// Readies both types and the unit cache; false with an exception set on failure.
 bool readyTypes();
+/// Makes the Quantity type (called by readyTypes); false with an exception set on failure.
+bool readyQuantityType();
+/// Makes type, a heap type: the pickler reads a heap type's name and module as stored strings, where a
+/// static type builds them anew for every object pickled. False with an exception set on failure.
+bool makeType(PyTypeObject*& type, const char* name, std::size_t size, PyType_Slot* slots, vectorcallfunc call);
 /// Creates the exception classes into module; false with an exception set on failure.
 bool addExceptions(PyObject* module);
 /// Sets the Python exception of failure; returns null for the caller to return.

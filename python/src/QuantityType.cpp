@@ -122,7 +122,9 @@ PyObject* quantityNew(PyTypeObject* /*type*/, PyObject* args, PyObject* kwargs) 
 void quantityDealloc(PyObject* self) {
     Py_XDECREF(quantityOf(self)->array);
     Py_XDECREF(quantityOf(self)->unit);
-    Py_TYPE(self)->tp_free(self);
+    PyTypeObject* type = Py_TYPE(self);
+    type->tp_free(self);
+    Py_DECREF(type); // a heap type's instances hold it
 }
 
 PyObject* magnitudeOf(PyObject* self) {
@@ -224,7 +226,7 @@ PyObject* quantityReduce(PyObject* self, PyObject* /*unused or the protocol*/) {
     PyObject* magnitude = magnitudeOf(self);
     return magnitude == nullptr
                ? nullptr
-               : Py_BuildValue("(O(NO))", reinterpret_cast<PyObject*>(&QuantityType), magnitude, q->unit->text);
+               : Py_BuildValue("(O(NO))", reinterpret_cast<PyObject*>(QuantityType), magnitude, q->unit->text);
 }
 
 PyObject* quantityFormat(PyObject* self, PyObject* options) {
@@ -671,66 +673,55 @@ PyGetSetDef quantityGetSet[] = {
     {nullptr, nullptr, nullptr, nullptr, nullptr},
 };
 
-PyNumberMethods quantityNumber = [] {
-    PyNumberMethods n{};
-    n.nb_add = quantityAdd;
-    n.nb_subtract = quantitySubtract;
-    n.nb_multiply = quantityMultiply;
-    n.nb_true_divide = quantityDivide;
-    n.nb_floor_divide = quantityFloorDivide;
-    n.nb_remainder = quantityRemainder;
-    n.nb_divmod = quantityDivmod;
-    n.nb_power = quantityPower;
-    n.nb_negative = quantityNegative;
-    n.nb_positive = quantityPositive;
-    n.nb_absolute = quantityAbsolute;
-    n.nb_float = quantityFloat;
-    n.nb_int = quantityInt;
-    n.nb_bool = quantityBool;
-    return n;
-}();
-
-PyMappingMethods quantityMapping = [] {
-    PyMappingMethods m{};
-    m.mp_length = quantityLength;
-    m.mp_subscript = quantityGetItem;
-    return m;
-}();
+PyType_Slot quantitySlots[] = {
+    {Py_tp_dealloc, reinterpret_cast<void*>(quantityDealloc)},
+    {Py_tp_repr, reinterpret_cast<void*>(quantityRepr)},
+    {Py_tp_str, reinterpret_cast<void*>(quantityStr)},
+    {Py_tp_hash, reinterpret_cast<void*>(PyObject_HashNotImplemented)},
+    {Py_tp_richcompare, reinterpret_cast<void*>(quantityCompare)},
+    {Py_tp_iter, reinterpret_cast<void*>(quantityIter)},
+    {Py_tp_methods, reinterpret_cast<void*>(quantityMethods)},
+    {Py_tp_getset, reinterpret_cast<void*>(quantityGetSet)},
+    {Py_tp_new, reinterpret_cast<void*>(quantityNew)},
+    {Py_nb_add, reinterpret_cast<void*>(quantityAdd)},
+    {Py_nb_subtract, reinterpret_cast<void*>(quantitySubtract)},
+    {Py_nb_multiply, reinterpret_cast<void*>(quantityMultiply)},
+    {Py_nb_true_divide, reinterpret_cast<void*>(quantityDivide)},
+    {Py_nb_floor_divide, reinterpret_cast<void*>(quantityFloorDivide)},
+    {Py_nb_remainder, reinterpret_cast<void*>(quantityRemainder)},
+    {Py_nb_divmod, reinterpret_cast<void*>(quantityDivmod)},
+    {Py_nb_power, reinterpret_cast<void*>(quantityPower)},
+    {Py_nb_negative, reinterpret_cast<void*>(quantityNegative)},
+    {Py_nb_positive, reinterpret_cast<void*>(quantityPositive)},
+    {Py_nb_absolute, reinterpret_cast<void*>(quantityAbsolute)},
+    {Py_nb_float, reinterpret_cast<void*>(quantityFloat)},
+    {Py_nb_int, reinterpret_cast<void*>(quantityInt)},
+    {Py_nb_bool, reinterpret_cast<void*>(quantityBool)},
+    {Py_mp_length, reinterpret_cast<void*>(quantityLength)},
+    {Py_mp_subscript, reinterpret_cast<void*>(quantityGetItem)},
+    {Py_tp_doc, const_cast<char*>(
+                    "Quantity(value, unit) or Quantity(\"3.5 ft\")\n\n"
+                    "A magnitude (a float, or a NumPy or Dask array held as it is) in a Unit. Immutable.\n"
+                    "Arithmetic follows the library's rules: + and - convert the right side into the left's unit;\n"
+                    "* and / combine units; a temperature reading (°C, °F, K) minus a reading is a difference (Δ°C),\n"
+                    "a reading plus a difference a reading; adding two readings, or scaling one, raises\n"
+                    "TemperaturePointError. Comparisons convert the right side and compare exactly; == between\n"
+                    "units that do not convert is False. Pickles as its magnitude and its unit's text.\n"
+                    "An array quantity takes NumPy's ufuncs and functions (np.mean, np.concatenate, q.sum(), ...)\n"
+                    "with the units those rules give, and xarray and Dask hold it as an array.")},
+    {0, nullptr},
+};
 
 } // namespace
 
-PyTypeObject QuantityType = [] {
-    PyTypeObject t{};
-    t.ob_base.ob_base.ob_refcnt = 1; // static, never freed
-    t.tp_name = "qelunits.Quantity";
-    t.tp_basicsize = sizeof(QuantityObject);
-    t.tp_dealloc = quantityDealloc;
-    t.tp_repr = quantityRepr;
-    t.tp_str = quantityStr;
-    t.tp_hash = PyObject_HashNotImplemented;
-    t.tp_as_number = &quantityNumber;
-    t.tp_as_mapping = &quantityMapping;
-    t.tp_flags = Py_TPFLAGS_DEFAULT;
-    t.tp_doc = "Quantity(value, unit) or Quantity(\"3.5 ft\")\n\n"
-               "A magnitude (a float, or a NumPy or Dask array held as it is) in a Unit. Immutable.\n"
-               "Arithmetic follows the library's rules: + and - convert the right side into the left's unit;\n"
-               "* and / combine units; a temperature reading (°C, °F, K) minus a reading is a difference (Δ°C),\n"
-               "a reading plus a difference a reading; adding two readings, or scaling one, raises\n"
-               "TemperaturePointError. Comparisons convert the right side and compare exactly; == between\n"
-               "units that do not convert is False. Pickles as its magnitude and its unit's text.\n"
-               "An array quantity takes NumPy's ufuncs and functions (np.mean, np.concatenate, q.sum(), ...)\n"
-               "with the units those rules give, and xarray and Dask hold it as an array.";
-    t.tp_richcompare = quantityCompare;
-    t.tp_iter = quantityIter;
-    t.tp_methods = quantityMethods;
-    t.tp_getset = quantityGetSet;
-    t.tp_new = quantityNew;
-    t.tp_vectorcall = quantityVectorcall;
-    return t;
-}();
+PyTypeObject* QuantityType = nullptr;
+
+bool readyQuantityType() {
+    return makeType(QuantityType, "qelunits.Quantity", sizeof(QuantityObject), quantitySlots, quantityVectorcall);
+}
 
 PyObject* newQuantity(double value, UnitObject* unit) {
-    auto* q = reinterpret_cast<QuantityObject*>(QuantityType.tp_alloc(&QuantityType, 0));
+    auto* q = reinterpret_cast<QuantityObject*>(QuantityType->tp_alloc(QuantityType, 0));
     if (q != nullptr) {
         q->value = value;
         q->array = nullptr;

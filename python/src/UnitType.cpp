@@ -102,7 +102,9 @@ void unitDealloc(PyObject* self) {
     UnitObject* u = unitOf(self);
     u->unit.~Unit();
     Py_XDECREF(u->text);
-    Py_TYPE(self)->tp_free(self);
+    PyTypeObject* type = Py_TYPE(self);
+    type->tp_free(self);
+    Py_DECREF(type); // a heap type's instances hold it
 }
 
 PyObject* unitStr(PyObject* self) { return Py_NewRef(unitOf(self)->text); }
@@ -163,7 +165,7 @@ PyObject* unitCombine(PyObject* a, PyObject* b, bool divide) {
         }
         quantity = PyFloat_Check(a) || PyLong_Check(a)
                        ? newQuantity(PyFloat_AsDouble(a), unit)
-                       : PyObject_CallFunctionObjArgs(reinterpret_cast<PyObject*>(&QuantityType), a, unit, nullptr);
+                       : PyObject_CallFunctionObjArgs(reinterpret_cast<PyObject*>(QuantityType), a, unit, nullptr);
         if (divide) {
             Py_DECREF(unit);
         }
@@ -202,7 +204,7 @@ PyObject* unitCompatible(PyObject* self, PyObject* other) {
 }
 
 PyObject* unitReduce(PyObject* self, PyObject* /*unused or the protocol*/) {
-    return Py_BuildValue("(O(O))", reinterpret_cast<PyObject*>(&UnitType), unitOf(self)->text);
+    return Py_BuildValue("(O(O))", reinterpret_cast<PyObject*>(UnitType), unitOf(self)->text);
 }
 
 PyObject* unitFormat(PyObject* self, PyObject* options) {
@@ -253,41 +255,47 @@ PyGetSetDef unitGetSet[] = {
     {nullptr, nullptr, nullptr, nullptr, nullptr},
 };
 
-PyNumberMethods unitNumber = [] {
-    PyNumberMethods n{};
-    n.nb_multiply = unitMultiply;
-    n.nb_true_divide = unitDivide;
-    n.nb_power = unitPower;
-    return n;
-}();
+PyType_Slot unitSlots[] = {
+    {Py_tp_dealloc, reinterpret_cast<void*>(unitDealloc)},
+    {Py_tp_repr, reinterpret_cast<void*>(unitRepr)},
+    {Py_tp_str, reinterpret_cast<void*>(unitStr)},
+    {Py_tp_hash, reinterpret_cast<void*>(unitHash)},
+    {Py_tp_richcompare, reinterpret_cast<void*>(unitCompare)},
+    {Py_tp_methods, reinterpret_cast<void*>(unitMethods)},
+    {Py_tp_getset, reinterpret_cast<void*>(unitGetSet)},
+    {Py_tp_new, reinterpret_cast<void*>(unitNew)},
+    {Py_nb_multiply, reinterpret_cast<void*>(unitMultiply)},
+    {Py_nb_true_divide, reinterpret_cast<void*>(unitDivide)},
+    {Py_nb_power, reinterpret_cast<void*>(unitPower)},
+    {Py_tp_doc,
+     const_cast<char*>(
+         "Unit(text)\n\n"
+         "A unit expression read from text: Unit('m/s'), Unit('kJ/(kg*K)'), Unit('degC') (a temperature\n"
+         "reading), Unit('delta_degC') (a difference); Unit('') is the pure number, written '1'. Immutable; a\n"
+         "text read twice gives the same object.\n"
+         "Units multiply, divide and take integer powers; a number or array times a Unit is a Quantity\n"
+         "(25 * Unit('degC') is the reading 25 °C). Pickles as its text. Raises UnitParseError for text\n"
+         "that is no unit.")},
+    {0, nullptr},
+};
 
 } // namespace
 
-PyTypeObject UnitType = [] {
-    PyTypeObject t{};
-    t.ob_base.ob_base.ob_refcnt = 1; // static, never freed
-    t.tp_name = "qelunits.Unit";
-    t.tp_basicsize = sizeof(UnitObject);
-    t.tp_dealloc = unitDealloc;
-    t.tp_repr = unitRepr;
-    t.tp_str = unitStr;
-    t.tp_hash = unitHash;
-    t.tp_as_number = &unitNumber;
-    t.tp_flags = Py_TPFLAGS_DEFAULT;
-    t.tp_doc = "Unit(text)\n\n"
-               "A unit expression read from text: Unit('m/s'), Unit('kJ/(kg*K)'), Unit('degC') (a temperature\n"
-               "reading), Unit('delta_degC') (a difference); Unit('') is the pure number, written '1'. Immutable; a\n"
-               "text read twice gives the same object.\n"
-               "Units multiply, divide and take integer powers; a number or array times a Unit is a Quantity\n"
-               "(25 * Unit('degC') is the reading 25 °C). Pickles as its text. Raises UnitParseError for text\n"
-               "that is no unit.";
-    t.tp_richcompare = unitCompare;
-    t.tp_methods = unitMethods;
-    t.tp_getset = unitGetSet;
-    t.tp_new = unitNew;
-    t.tp_vectorcall = unitVectorcall;
-    return t;
-}();
+PyTypeObject* UnitType = nullptr;
+
+bool makeType(PyTypeObject*& type, const char* name, std::size_t size, PyType_Slot* slots, vectorcallfunc call) {
+#ifdef Py_TPFLAGS_IMMUTABLETYPE
+    constexpr unsigned int flags = Py_TPFLAGS_DEFAULT | Py_TPFLAGS_IMMUTABLETYPE;
+#else
+    constexpr unsigned int flags = Py_TPFLAGS_DEFAULT;
+#endif
+    PyType_Spec spec{name, static_cast<int>(size), 0, flags, slots};
+    type = reinterpret_cast<PyTypeObject*>(PyType_FromSpec(&spec));
+    if (type != nullptr) {
+        type->tp_vectorcall = call; // no slot sets a type's own call
+    }
+    return type != nullptr;
+}
 
 UnitObject* derivedUnit(UnitObject* a, UnitObject* b, bool divide) {
     if (b->unit == Unit()) { // scaling by a number keeps the unit
@@ -333,13 +341,15 @@ UnitObject* dimensionlessUnit() { return oneUnit; }
 bool readyTypes() {
     unitCache = PyDict_New();
     derivedCache = PyDict_New();
-    if (unitCache == nullptr || derivedCache == nullptr || PyType_Ready(&UnitType) != 0) {
+    if (unitCache == nullptr || derivedCache == nullptr ||
+        !makeType(UnitType, "qelunits.Unit", sizeof(UnitObject), unitSlots, unitVectorcall) ||
+        // NumPy leaves an array times a Unit to the Unit, which makes a Quantity of it.
+        PyDict_SetItemString(UnitType->tp_dict, "__array_ufunc__", Py_None) != 0) {
         return false;
     }
+    PyType_Modified(UnitType);
     oneUnit = newUnit(Unit());
-    return oneUnit != nullptr && PyType_Ready(&QuantityType) == 0 &&
-           // NumPy leaves an array times a Unit to the Unit, which makes a Quantity of it.
-           PyDict_SetItemString(UnitType.tp_dict, "__array_ufunc__", Py_None) == 0;
+    return oneUnit != nullptr && readyQuantityType();
 }
 
 bool addExceptions(PyObject* module) {
@@ -431,7 +441,7 @@ UnitObject* newUnit(const Unit& unit, PyObject* text) {
     if (shown == nullptr) {
         return nullptr;
     }
-    auto* made = reinterpret_cast<UnitObject*>(UnitType.tp_alloc(&UnitType, 0));
+    auto* made = reinterpret_cast<UnitObject*>(UnitType->tp_alloc(UnitType, 0));
     if (made == nullptr) {
         Py_DECREF(shown);
         return nullptr;
