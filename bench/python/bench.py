@@ -4,8 +4,8 @@
     scripts/install-deps.sh && cmake --preset release && cmake --build --preset release
     PYTHONPATH=build/release/python /usr/bin/python3 bench/python/bench.py [--repetitions 15]
 
-Every row is timed in rounds that visit all rows in turn, forwards and backwards by turns, so that a
-busy moment of a shared machine falls on each alike; the table gives the median per call and the ratio to the peer's median, with
+Every row is timed in rounds that visit all rows in turn, each beside its peer and first by turns, so
+that a busy moment of a shared machine falls on each alike; the table gives the median per call and the ratio to the peer's median, with
 the target each ratio must meet, then the ratio of the fastest rounds (on a loaded machine the medians
 of the array rows measure the scheduler as much as the loop).
 """
@@ -84,12 +84,17 @@ def measure(repetitions):
     times = {name: [] for name, *_ in ROWS}
     times.update({"import qelunits": [], "import pint": []})
     env = globals()
+    statements = {name: (statement, number) for name, statement, number, _peer in ROWS}
+    pairs = [(name, peer) for name, _s, _n, peer in ROWS if peer]
     for round_ in range(repetitions):
-        # Every other round visits the rows backwards: neither row of a pair always runs first after the
-        # rest (the first array row after the Python rows pays for the state they leave).
-        for name, statement, number, _peer in ROWS if round_ % 2 == 0 else reversed(ROWS):
-            exec(statement, env)  # once untimed: the allocator and caches in the same state for every row
-            times[name].append(timeit.timeit(statement, globals=env, number=number) / number)
+        # Each row next to its peer, which goes first by turns: the first row after a change of work (the
+        # Python rows, the interpreters started to time imports) pays for the caches the change left, and
+        # every row pays it alike.
+        for pair in pairs if round_ % 2 == 0 else reversed(pairs):
+            for name in pair if round_ % 4 < 2 else reversed(pair):
+                statement, number = statements[name]
+                exec(statement, env)  # once untimed: the allocator and caches in the same state for every row
+                times[name].append(timeit.timeit(statement, globals=env, number=number) / number)
         times["import qelunits"].append(import_time("qelunits"))
         times["import pint"].append(import_time("pint"))
     return ({name: statistics.median(values) for name, values in times.items()},
