@@ -1,14 +1,26 @@
 """The accessor .qel of xarray objects: units from attrs["units"], as the CF conventions keep them."""
 
-from qelunits._core import Quantity, Unit, convert
+import re
+
+from qelunits._core import Quantity, Unit, UnitParseError, convert
+
+# CF's units of a time coordinate: "days since 2000-01-01".
+_TIME_REFERENCE = re.compile(r"\ssince\s", re.IGNORECASE)
 
 
 def _units_of(obj):
+    named = "the DataArray" if obj.name is None else repr(obj.name)
     try:
-        return obj.attrs["units"]
+        units = obj.attrs["units"]
     except KeyError:
-        named = "the DataArray" if obj.name is None else repr(obj.name)
         raise KeyError(f"{named} has no attrs['units'] to convert from") from None
+    since = _TIME_REFERENCE.search(units) if isinstance(units, str) else None
+    if since is not None:
+        error = UnitParseError(f"{named} holds times ({units!r}), not a quantity in a unit: xarray decodes them "
+                               "when it opens the data (decode_times=True)")
+        error.kind, error.position, error.message = "unknown_unit", since.start() + 1, str(error)
+        raise error
+    return units
 
 
 class DataArrayAccessor:

@@ -180,6 +180,9 @@ def test_xarray_accessor_over_numpy_and_dask():
     for data, named in ((ta.copy(), "'ta'"), (xarray.DataArray([1.0]), "the DataArray")):
         data.attrs.clear()
         pytest.raises(KeyError, data.qel.to, "K").match(f"{named} has no attrs")
+    times = xarray.DataArray([1.0], attrs={"units": "days since 2000-01-01"}, name="time")
+    raised = pytest.raises(qelunits.UnitParseError, times.qel.to, "s")
+    assert raised.match("'time' holds times") and raised.value.position == 5
 
 
 def test_import_is_lazy_and_the_accessor_follows_xarray():
