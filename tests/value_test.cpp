@@ -300,17 +300,26 @@ TEST(ValueApi, ConverterArraysAndReciprocals) {
     EXPECT_EQ(Converter::make("delta_degF", "kelvin").message(),
               "a temperature reading and a difference do not convert into each other: Δ°F and °K (Δ°F converts to "
               "Δ°K)");
-    // Frequency is a dimension of its own; the message says so only where it alone keeps two units apart.
+    // Frequency is a dimension of its own; the message says so only where it alone keeps two units apart. A
+    // conversion between reciprocal dimensions is named as one that may be asked for, where asking would do.
     const std::string apart = ": a frequency (Hz, rpm) is a dimension of its own, apart from 1/s and rad/s";
-    for (const auto& [from, to, hint] : {std::tuple{"Hz", "1/s", true},
-                                         {"rpm", "rad/s", true},
-                                         {"m/s", "m·Hz", true},
-                                         {"Hz", "m", false},
-                                         {"rad/s", "1/s", false}}) {
+    const std::string ask = ": the dimensions are reciprocal, which convert only when asked";
+    for (const auto& [from, to, tail] : {std::tuple{"Hz", "1/s", apart},
+                                         {"rpm", "rad/s", apart},
+                                         {"m/s", "m·Hz", apart},
+                                         {"Hz", "m", std::string()},
+                                         {"rad/s", "1/s", std::string()},
+                                         {"mpg", "L/100 km", ask},
+                                         {"min/km", "km/h", ask},
+                                         {"°C", "1/K", std::string()}}) {
         const std::string message = Converter::make(from, to).message();
-        const bool hinted = message.size() > apart.size() && message.rfind(apart) == message.size() - apart.size();
-        EXPECT_EQ(hinted, hint) << message;
+        const std::string end = ")" + tail;
+        EXPECT_TRUE(message.size() > end.size() && message.compare(message.size() - end.size(), end.size(), end) == 0)
+            << message;
+        EXPECT_EQ(Quantity(2.0, Unit(from)).tryIn(Unit(to)).message(), message);
     }
+    EXPECT_EQ(tryAdd(Quantity(1.0, Unit("m")), Quantity(1.0, Unit("1/m"))).message(),
+              "incompatible units: m and 1/m (m; 1/m)");
 }
 
 TEST(ValueApi, UnitTextsAndFormatting) {

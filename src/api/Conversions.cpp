@@ -121,6 +121,19 @@ std::string planMessage(ErrorKind kind, const Unit& from, const Unit& to) {
                                        : "");
 }
 
+ErrorKind reciprocalPlan(const Unit& from, const Unit& to, Plan& plan) {
+    const Result<Unit> inverse = tryPow(to, -1);
+    const ErrorKind kind = inverse ? makePlan(from, *inverse, plan) : ErrorKind::IncompatibleUnits;
+    return plan.kind == Plan::Kind::Function ? ErrorKind::IncompatibleUnits : kind; // a function has no reciprocal
+}
+
+std::string conversionMessage(ErrorKind kind, const Unit& from, const Unit& to) {
+    Plan plan;
+    const bool reciprocal = kind == ErrorKind::IncompatibleUnits && reciprocalPlan(from, to, plan) == ErrorKind::None;
+    return planMessage(kind, from, to) +
+           (reciprocal ? ": the dimensions are reciprocal, which convert only when asked" : "");
+}
+
 bool belowAbsoluteZero(const Unit& unit, double value) {
     return unit.isTemperaturePoint() && unit.expression().isBelowAbsoluteZero(value);
 }

@@ -15,7 +15,7 @@ namespace qelunits {
 Converter::Converter(const Unit& from, const Unit& to, Reciprocal reciprocal) {
     const ErrorKind kind = init(from, to, reciprocal);
     if (kind != ErrorKind::None) {
-        detail::raise(kind, planMessage(kind, from, to), Error::kNoPosition);
+        detail::raise(kind, conversionMessage(kind, from, to), Error::kNoPosition);
     }
 }
 
@@ -31,17 +31,15 @@ void Converter::operator()(const double* source, double* target, std::size_t cou
 Result<Converter> Converter::make(const Unit& from, const Unit& to, Reciprocal reciprocal) {
     Converter c;
     const ErrorKind kind = c.init(from, to, reciprocal);
-    return kind == ErrorKind::None ? Result<Converter>(c) : Result<Converter>(kind, planMessage(kind, from, to));
+    return kind == ErrorKind::None ? Result<Converter>(c) : Result<Converter>(kind, conversionMessage(kind, from, to));
 }
 
 ErrorKind Converter::init(const Unit& from, const Unit& to, Reciprocal reciprocal) noexcept {
     Plan plan;
     ErrorKind kind = makePlan(from, to, plan);
     const bool invert = kind == ErrorKind::IncompatibleUnits && reciprocal == Reciprocal::Allow;
-    if (invert) { // as QelUnitExpression::ConvertReciprocal: 1 / (value × the factor from from to 1/to)
-        const Result<Unit> inverse = tryPow(to, -1);
-        kind = inverse ? makePlan(from, *inverse, plan) : ErrorKind::IncompatibleUnits;
-        kind = plan.kind == Plan::Kind::Function ? ErrorKind::IncompatibleUnits : kind;
+    if (invert) {
+        kind = reciprocalPlan(from, to, plan);
     }
     if (kind != ErrorKind::None) {
         return kind;

@@ -170,7 +170,7 @@ Result<double> Quantity::tryIn(const Unit& unit) const {
     case ErrorKind::OutOfRange:
         return Result<double>(kind, explain(kind, *this, "in", Quantity(1.0, unit)));
     default:
-        return Result<double>(kind, planMessage(kind, mUnit, unit));
+        return Result<double>(kind, conversionMessage(kind, mUnit, unit));
     }
 }
 

@@ -78,8 +78,13 @@ struct Plan {
 /// Prepares the conversion from from to to: None, IncompatibleUnits, or TemperaturePoint between a
 /// reading and a difference.
 ErrorKind makePlan(const Unit& from, const Unit& to, Plan& plan);
+/// The plan from from to 1/to, as QelUnitExpression::ConvertReciprocal converts: 1 / (value × its factor);
+/// IncompatibleUnits where that takes a function (a temperature reading).
+ErrorKind reciprocalPlan(const Unit& from, const Unit& to, Plan& plan);
 /// The message of a failed plan between two units.
 std::string planMessage(ErrorKind kind, const Unit& from, const Unit& to);
+/// The same for a conversion, which also tells of reciprocal dimensions (they convert only when asked).
+std::string conversionMessage(ErrorKind kind, const Unit& from, const Unit& to);
 /// True when unit is a temperature reading and value in it lies below absolute zero.
 bool belowAbsoluteZero(const Unit& unit, double value);
 /// The message of a reading below absolute zero.
