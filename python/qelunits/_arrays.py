@@ -76,8 +76,8 @@ def format_values(values, options):
     return np.array2string(values, formatter={"all": lambda x: format(x, options)})
 
 
-def convert_magnitude(values, from_unit, to_unit):
-    return convert(values, from_unit, to_unit)
+def convert_magnitude(values, from_unit, to_unit, reciprocal=False):
+    return convert(values, from_unit, to_unit, reciprocal=reciprocal)
 
 
 def _parts(x):

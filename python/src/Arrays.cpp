@@ -147,22 +147,38 @@ PyObject* convertValues(const Converter& converter, PyObject* values, PyObject* 
     return result;
 }
 
+bool reciprocalKeyword(PyObject* name, PyObject* value, bool& reciprocal) {
+    if (PyUnicode_CompareWithASCIIString(name, "reciprocal") != 0) {
+        PyErr_Format(PyExc_TypeError, "unexpected keyword argument '%U'", name);
+        return false;
+    }
+    const int truth = PyObject_IsTrue(value);
+    reciprocal = truth == 1;
+    return truth >= 0;
+}
+
 PyObject* convertFunction(PyObject* /*self*/, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
-    PyObject* out = Py_None;
-    const Py_ssize_t keywords = kwnames == nullptr ? 0 : PyTuple_GET_SIZE(kwnames);
-    if (keywords == 1 && nargs == 3 && PyUnicode_CompareWithASCIIString(PyTuple_GET_ITEM(kwnames, 0), "out") == 0) {
-        out = args[3];
-    } else if (keywords == 0 && (nargs == 3 || nargs == 4)) {
-        out = nargs == 4 ? args[3] : Py_None;
-    } else {
-        PyErr_SetString(PyExc_TypeError, "convert(values, from_unit, to_unit, out=None)");
+    if (nargs < 3 || nargs > 4) {
+        PyErr_SetString(PyExc_TypeError, "convert(values, from_unit, to_unit, out=None, *, reciprocal=False)");
         return nullptr;
+    }
+    PyObject* out = nargs == 4 ? args[3] : Py_None;
+    bool reciprocal = false;
+    const Py_ssize_t keywords = kwnames == nullptr ? 0 : PyTuple_GET_SIZE(kwnames);
+    for (Py_ssize_t i = 0; i < keywords; ++i) {
+        PyObject* name = PyTuple_GET_ITEM(kwnames, i);
+        if (nargs == 3 && PyUnicode_CompareWithASCIIString(name, "out") == 0) {
+            out = args[nargs + i];
+        } else if (!reciprocalKeyword(name, args[nargs + i], reciprocal)) {
+            return nullptr;
+        }
     }
     UnitObject* from = unitFrom(args[1]);
     UnitObject* to = from == nullptr ? nullptr : unitFrom(args[2]);
     PyObject* result = nullptr;
     if (to != nullptr) {
-        const qelunits::Result<Converter> converter = Converter::make(from->unit, to->unit);
+        const qelunits::Result<Converter> converter = Converter::make(
+            from->unit, to->unit, reciprocal ? Converter::Reciprocal::Allow : Converter::Reciprocal::Refuse);
         Failure failure;
         result = converter ? convertValues(*converter, args[0], out, reinterpret_cast<PyObject*>(from),
                                            reinterpret_cast<PyObject*>(to))

@@ -47,9 +47,14 @@ struct PyConverter {
     py::object to;
     qelpy::Converter converter;
 
-    PyConverter(py::handle fromUnit, py::handle toUnit)
+    bool reciprocal;
+
+    PyConverter(py::handle fromUnit, py::handle toUnit, bool allowReciprocal)
         : from(unitArg(fromUnit)), to(unitArg(toUnit)),
-          converter(valueOf(qelpy::Converter::make(unitOf(from), unitOf(to)))) {}
+          converter(valueOf(qelpy::Converter::make(unitOf(from), unitOf(to),
+                                                   allowReciprocal ? qelpy::Converter::Reciprocal::Allow
+                                                                   : qelpy::Converter::Reciprocal::Refuse))),
+          reciprocal(allowReciprocal) {}
     py::object operator()(py::handle values, py::handle out) const {
         return checked(qelpy::convertValues(converter, values.ptr(), out.ptr(), from.ptr(), to.ptr()));
     }
@@ -58,10 +63,12 @@ struct PyConverter {
 PyMethodDef convertDef = {
     "convert", reinterpret_cast<PyCFunction>(reinterpret_cast<void (*)()>(qelpy::convertFunction)),
     METH_FASTCALL | METH_KEYWORDS,
-    "convert(values, from_unit, to_unit, out=None)\n\n"
+    "convert(values, from_unit, to_unit, out=None, *, reciprocal=False)\n\n"
     "values (a float, or an array of numbers) in from_unit, converted to to_unit; units are texts or Units,\n"
-    "temperatures convert as readings. A C-contiguous float64 array converts in one pass without copies\n"
-    "into a new array, or into out (out=values converts in place; an out overlapping values otherwise\n"
+    "temperatures convert as readings. Units of reciprocal dimensions (mpg and L/100km, min/km and km/h)\n"
+    "convert only with reciprocal=True, as 1 / (value × factor): 0 has none (an error; in an array, inf).\n"
+    "A C-contiguous float64 array converts in one pass without copies into a new array,\n"
+    "or into out (out=values converts in place; an out overlapping values otherwise\n"
     "converts from a copy of them, as NumPy does); any other array of real numbers is copied once to\n"
     "float64 first. A Dask array converts block by block. Raises IncompatibleUnitsError,\n"
     "BelowAbsoluteZeroError, UnitParseError; the GIL is released over large arrays."};
@@ -134,22 +141,32 @@ PYBIND11_MODULE(_core, m) {
     m.add_object("Quantity", py::handle(reinterpret_cast<PyObject*>(qelpy::QuantityType)));
     m.add_object("convert", checked(PyCFunction_NewEx(&convertDef, nullptr, nullptr)));
     py::class_<PyConverter>(m, "Converter",
-                            "Converter(from_unit, to_unit)\n\n"
+                            "Converter(from_unit, to_unit, *, reciprocal=False)\n\n"
                             "A conversion resolved once and applied to many values: converter(values, out=None)\n"
-                            "takes what convert() takes. Pickles as its two unit texts.")
-        .def(py::init<py::handle, py::handle>(), py::arg("from_unit"), py::arg("to_unit"))
+                            "takes what convert() takes. Pickles as its two unit texts and reciprocal.")
+        .def(py::init<py::handle, py::handle, bool>(), py::arg("from_unit"), py::arg("to_unit"), py::kw_only(),
+             py::arg("reciprocal") = false)
         .def("__call__", &PyConverter::operator(), py::arg("values"), py::arg("out") = py::none(),
              "The values converted, as convert(values, from_unit, to_unit, out) gives them.")
         .def_property_readonly(
             "from_unit", [](const PyConverter& c) { return c.from; }, "The unit converted from.")
         .def_property_readonly(
             "to_unit", [](const PyConverter& c) { return c.to; }, "The unit converted to.")
+        .def_property_readonly(
+            "reciprocal", [](const PyConverter& c) { return c.reciprocal; },
+            "Whether units of reciprocal dimensions convert, as 1 / (value × factor).")
         .def("__repr__",
              [](const PyConverter& c) {
-                 return py::str("Converter({!r}, {!r})").format(c.from.attr("__str__")(), c.to.attr("__str__")());
+                 return py::str("Converter({!r}, {!r}{})")
+                     .format(c.from.attr("__str__")(), c.to.attr("__str__")(), c.reciprocal ? ", reciprocal=True" : "");
              })
         .def(py::pickle(
-            [](const PyConverter& c) { return py::make_tuple(c.from.attr("__str__")(), c.to.attr("__str__")()); },
-            [](const py::tuple& texts) { return PyConverter(texts[0], texts[1]); }));
+            [](const PyConverter& c) {
+                return py::make_tuple(c.from.attr("__str__")(), c.to.attr("__str__")(), c.reciprocal);
+            },
+            // Two texts alone: pickled before reciprocal existed.
+            [](const py::tuple& state) {
+                return PyConverter(state[0], state[1], state.size() > 2 && state[2].cast<bool>());
+            }));
     definePlans(m);
 }

@@ -93,7 +93,10 @@ PyObject* arrayHelper(const char* name);
 /// values (a number, a buffer, an array-like) converted by converter from unit from to unit to, into out
 /// when it is not None.
 PyObject* convertValues(const Converter& converter, PyObject* values, PyObject* out, PyObject* from, PyObject* to);
-/// qelunits.convert(values, from_unit, to_unit, out=None).
+/// Reads the keyword reciprocal=value of a call; false with TypeError for another name, or with the error of
+/// value's truth.
+bool reciprocalKeyword(PyObject* name, PyObject* value, bool& reciprocal);
+/// qelunits.convert(values, from_unit, to_unit, out=None, *, reciprocal=False).
 PyObject* convertFunction(PyObject* self, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames);
 
 } // namespace qelpy

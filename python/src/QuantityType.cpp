@@ -27,12 +27,13 @@ void scalarOf(PyObject* o, double& value, UnitObject*& unit) {
     }
 }
 
-PyObject* callHelper(const char* name, PyObject* a, PyObject* b = nullptr, PyObject* c = nullptr) {
+PyObject* callHelper(const char* name, PyObject* a, PyObject* b = nullptr, PyObject* c = nullptr,
+                     PyObject* d = nullptr) {
     PyObject* helper = arrayHelper(name);
     if (helper == nullptr) {
         return nullptr;
     }
-    PyObject* result = PyObject_CallFunctionObjArgs(helper, a, b, c, nullptr);
+    PyObject* result = PyObject_CallFunctionObjArgs(helper, a, b, c, d, nullptr);
     Py_DECREF(helper);
     return result;
 }
@@ -153,7 +154,16 @@ PyObject* quantityRepr(PyObject* self) {
 }
 
 // The magnitude in unit: the float, or the converted array from the helpers.
-PyObject* convertedTo(PyObject* self, PyObject* unitArg, UnitObject*& unit) {
+// value in from converted to to as 1 / (value × factor), where from and to are of reciprocal dimensions.
+PyObject* reciprocalOf(double value, const Unit& from, const Unit& to) {
+    const qelunits::Result<Converter> converter = Converter::make(from, to, Converter::Reciprocal::Allow);
+    const qelunits::Result<double> converted =
+        converter ? converter->tryConvert(value) : qelunits::Result<double>::failureOf(converter);
+    Failure failure;
+    return converted ? PyFloat_FromDouble(*converted) : (failed(converted, failure), raise(failure));
+}
+
+PyObject* convertedTo(PyObject* self, PyObject* unitArg, UnitObject*& unit, bool reciprocal = false) {
     unit = unitFrom(unitArg);
     if (unit == nullptr) {
         return nullptr;
@@ -161,16 +171,22 @@ PyObject* convertedTo(PyObject* self, PyObject* unitArg, UnitObject*& unit) {
     QuantityObject* q = quantityOf(self);
     if (q->array != nullptr) {
         return callHelper("convert_magnitude", q->array, reinterpret_cast<PyObject*>(q->unit),
-                          reinterpret_cast<PyObject*>(unit));
+                          reinterpret_cast<PyObject*>(unit), reciprocal ? Py_True : Py_False);
     }
     const qelunits::Result<double> value = Quantity(q->value, q->unit->unit).tryIn(unit->unit);
+    if (value) {
+        return PyFloat_FromDouble(*value);
+    }
+    if (reciprocal && value.kind() == qelunits::ErrorKind::IncompatibleUnits) {
+        return reciprocalOf(q->value, q->unit->unit, unit->unit);
+    }
     Failure failure;
-    return value ? PyFloat_FromDouble(*value) : (failed(value, failure), raise(failure));
+    return failed(value, failure), raise(failure);
 }
 
-PyObject* quantityTo(PyObject* self, PyObject* unitArg) {
+PyObject* quantityTo(PyObject* self, PyObject* unitArg, bool reciprocal = false) {
     UnitObject* unit = nullptr;
-    PyObject* magnitude = convertedTo(self, unitArg, unit);
+    PyObject* magnitude = convertedTo(self, unitArg, unit, reciprocal);
     PyObject* result = nullptr;
     if (magnitude != nullptr) {
         result = quantityOf(self)->array != nullptr ? newArrayQuantity(magnitude, unit)
@@ -181,11 +197,28 @@ PyObject* quantityTo(PyObject* self, PyObject* unitArg) {
     return result;
 }
 
-PyObject* quantityMagnitudeAs(PyObject* self, PyObject* unitArg) {
+PyObject* quantityMagnitudeAs(PyObject* self, PyObject* unitArg, bool reciprocal = false) {
     UnitObject* unit = nullptr;
-    PyObject* magnitude = convertedTo(self, unitArg, unit);
+    PyObject* magnitude = convertedTo(self, unitArg, unit, reciprocal);
     Py_XDECREF(unit);
     return magnitude;
+}
+
+// to(unit, *, reciprocal=False) and m_as(unit, *, reciprocal=False).
+template <PyObject* (*Convert)(PyObject*, PyObject*, bool)>
+PyObject* withReciprocal(PyObject* self, PyObject* const* args, Py_ssize_t nargs, PyObject* kwnames) {
+    bool reciprocal = false;
+    if (nargs != 1) {
+        PyErr_SetString(PyExc_TypeError, "expected (unit, *, reciprocal=False)");
+        return nullptr;
+    }
+    const Py_ssize_t keywords = kwnames == nullptr ? 0 : PyTuple_GET_SIZE(kwnames);
+    for (Py_ssize_t i = 0; i < keywords; ++i) {
+        if (!reciprocalKeyword(PyTuple_GET_ITEM(kwnames, i), args[1 + i], reciprocal)) {
+            return nullptr;
+        }
+    }
+    return Convert(self, args[0], reciprocal);
 }
 
 // In the SI base units of the quantity's dimension, as Unit.dimension writes them; a difference stays one.
@@ -596,11 +629,14 @@ PyObject* getUnits(PyObject* self, void* /*closure*/) {
 }
 
 PyMethodDef quantityMethods[] = {
-    {"to", quantityTo, METH_O,
-     "to(unit) -> Quantity\n\nThis quantity in unit (a Unit or a text); a temperature reading converts as a reading\n"
-     "(25 °C is 77 °F). Raises IncompatibleUnitsError, BelowAbsoluteZeroError."},
-    {"m_as", quantityMagnitudeAs, METH_O,
-     "m_as(unit) -> float or array\n\nThe magnitude in unit: q.to(unit).magnitude."},
+    {"to", reinterpret_cast<PyCFunction>(reinterpret_cast<void (*)()>(withReciprocal<quantityTo>)),
+     METH_FASTCALL | METH_KEYWORDS,
+     "to(unit, *, reciprocal=False) -> Quantity\n\nThis quantity in unit (a Unit or a text); a temperature reading\n"
+     "converts as a reading (25 °C is 77 °F). Units of reciprocal dimensions (mpg and L/100km) convert only\n"
+     "with reciprocal=True, as 1 / (value × factor). Raises IncompatibleUnitsError, BelowAbsoluteZeroError."},
+    {"m_as", reinterpret_cast<PyCFunction>(reinterpret_cast<void (*)()>(withReciprocal<quantityMagnitudeAs>)),
+     METH_FASTCALL | METH_KEYWORDS,
+     "m_as(unit, *, reciprocal=False) -> float or array\n\nThe magnitude in unit: q.to(unit).magnitude."},
     {"to_base_units", quantityToBaseUnits, METH_NOARGS,
      "to_base_units() -> Quantity\n\nIn the SI base units of its dimension, as Unit.dimension writes them\n"
      "(3 kWh gives 10800000 kg·m^2/s^2, 25 degC gives 298.15 K); a temperature difference stays one."},

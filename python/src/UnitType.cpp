@@ -371,7 +371,11 @@ bool addExceptions(PyObject* module) {
 
 PyObject* raise(const Failure& failure) {
     PyObject* cls = classOf(failure.kind);
-    PyObject* message = toStr(failure.message);
+    // Reciprocal dimensions: the value API says they convert only when asked; here is how to ask.
+    constexpr std::string_view kAsked = "only when asked";
+    const std::string_view text = failure.message;
+    const bool asked = text.size() >= kAsked.size() && text.substr(text.size() - kAsked.size()) == kAsked;
+    PyObject* message = toStr(asked ? failure.message + " (reciprocal=True)" : failure.message);
     PyObject* error = message == nullptr ? nullptr : PyObject_CallOneArg(cls, message);
     PyObject* position =
         failure.position == qelunits::Error::kNoPosition ? Py_NewRef(Py_None) : PyLong_FromSize_t(failure.position);

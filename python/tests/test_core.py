@@ -142,3 +142,25 @@ def test_whole_division_of_one_dimension():
                         (lambda: Q(7, "m") % Q(1, "s"), qelunits.IncompatibleUnitsError),
                         (lambda: divmod(Q(25, "degC"), Q(10, "delta_degC")), qelunits.TemperaturePointError)]:
         pytest.raises(error, call)
+
+
+def test_reciprocal_dimensions_convert_only_when_asked():
+    Q = qelunits.Quantity
+    litres_per_100_km = 100 / (30 * qelunits.convert(1.0, "mi", "km") / qelunits.convert(1.0, "gal", "L"))
+    paths = [qelunits.convert(30.0, "mpg", "L/100km", reciprocal=True),
+             qelunits.convert(np.array([30.0]), "mpg", "L/100km", None, reciprocal=True)[0],
+             qelunits.Converter("mpg", "L/100km", reciprocal=True)(30.0),
+             Q(30, "mpg").to("L/100km", reciprocal=True).magnitude,
+             Q(np.array([30.0]), "mpg").m_as("L/100km", reciprocal=True)[0]]
+    assert paths == [paths[0]] * len(paths) and paths[0] == pytest.approx(litres_per_100_km, rel=1e-12)
+    # Asking changes nothing where units convert as they are; 0 has no reciprocal but inf in an array.
+    assert qelunits.convert(3.0, "m", "ft", reciprocal=True) == qelunits.convert(3.0, "m", "ft")
+    assert qelunits.convert(np.array([0.0]), "s/m", "m/s", reciprocal=True).tolist() == [np.inf]
+    with pytest.raises(qelunits.Error) as raised:
+        Q(0, "s/m").to("m/s", reciprocal=True)
+    assert raised.value.kind == "out_of_range"
+    for call in (lambda: Q(30, "mpg").to("L/100km"), lambda: qelunits.convert(30.0, "mpg", "L/100km"),
+                 lambda: qelunits.Converter("min/km", "km/h")):
+        pytest.raises(qelunits.IncompatibleUnitsError, call).match(r"only when asked \(reciprocal=True\)$")
+    for call in (lambda: qelunits.convert(1.0, "m", "ft", recip=True), lambda: Q(1, "m").to("ft", True)):
+        pytest.raises(TypeError, call)

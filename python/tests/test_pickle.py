@@ -22,6 +22,11 @@ def test_round_trips_by_text():
             assert back.units == value.units and np.array_equal(back.magnitude, value.magnitude)
     converter = pickle.loads(pickle.dumps(qelunits.Converter("degC", "degF")))
     assert converter(100.0) == 212.0 and repr(converter) == "Converter('degC', 'degF')"
+    pace = pickle.loads(pickle.dumps(qelunits.Converter("min/km", "km/h", reciprocal=True)))
+    assert pace(4.0) == 15.0 and repr(pace) == "Converter('min/km', 'km/h', reciprocal=True)"
+    older = qelunits.Converter.__new__(qelunits.Converter)
+    older.__setstate__(("m", "ft"))  # the state pickled before reciprocal
+    assert not older.reciprocal and older(1.0) == qelunits.convert(1.0, "m", "ft")
 
 
 def _to_feet(block):
