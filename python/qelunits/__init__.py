@@ -42,7 +42,41 @@ __all__ = [
     "Unit",
     "UnitParseError",
     "convert",
+    "units",
 ]
+
+
+class _Units:
+    """Units as attributes, as a Pint registry gives them: units.m, 3 * units.km / units.h.
+
+    units("3.5 ft") reads a quantity, and units.Quantity and units.Unit are the classes, so that code
+    written for ureg = pint.UnitRegistry() runs with ureg = qelunits.units. A name that is no unit
+    raises AttributeError with the reader's message.
+    """
+
+    Quantity = Quantity
+    Unit = Unit
+
+    def __getattr__(self, name):
+        try:
+            unit = Unit(name)
+        except UnitParseError as error:
+            raise AttributeError(str(error)) from error
+        self.__dict__[name] = unit  # read once; then an ordinary attribute
+        return unit
+
+    def __call__(self, text):
+        """The quantity text reads as: units("3.5 ft") is Quantity("3.5 ft")."""
+        return Quantity(text)
+
+    def __repr__(self):
+        return "qelunits.units"
+
+    def __reduce__(self):
+        return "units"  # the module's own object, wherever it is unpickled
+
+
+units = _Units()
 __version__ = "1.0.0"
 
 _accessor.install()

@@ -164,3 +164,15 @@ def test_reciprocal_dimensions_convert_only_when_asked():
         pytest.raises(qelunits.IncompatibleUnitsError, call).match(r"only when asked \(reciprocal=True\)$")
     for call in (lambda: qelunits.convert(1.0, "m", "ft", recip=True), lambda: Q(1, "m").to("ft", True)):
         pytest.raises(TypeError, call)
+
+
+def test_units_as_attributes_as_a_registry_gives_them():
+    import pickle
+    ureg = qelunits.units
+    assert 3 * ureg.km / ureg.h == qelunits.Quantity(3, "km/h") and ureg.m is ureg.m
+    assert (25 * ureg.degC).to(ureg.degF).magnitude == 77.0 and ureg("3.5 ft") == ureg.Quantity(3.5, "ft")
+    assert ureg.Unit is qelunits.Unit and pickle.loads(pickle.dumps(ureg)) is ureg
+    with pytest.raises(AttributeError, match="did you mean 'ft'") as raised:
+        ureg.fot
+    assert isinstance(raised.value.__cause__, qelunits.UnitParseError)
+    assert not hasattr(ureg, "__wrapped__")  # probes of tools (inspect.unwrap) find nothing
