@@ -4,11 +4,13 @@
 #include "FuzzTarget.h"
 
 #include <qelunits/QelUnits.h>
+#include <qelunits/Quantity.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <string>
 
 namespace {
 
@@ -83,6 +85,30 @@ void checkTypes(const QelUnitType& a, const QelUnitType& b, double value) {
     require(close(q.GetValue(), value), "a to b to a gives the value again");
 }
 
+// The value API between the same types: a conversion asked to go reciprocally does so exactly where the
+// expression layer's does, with its bits, and a refusal names that way out exactly where it exists.
+void checkReciprocal(const QelUnitType& a, const QelUnitType& b, double value) {
+    const qelunits::Result<qelunits::Unit> u = qelunits::Unit::fromExpression(QelUnitExpression(a));
+    const qelunits::Result<qelunits::Unit> v = qelunits::Unit::fromExpression(QelUnitExpression(b));
+    if (!u || !v) {
+        return;
+    }
+    using Converter = qelunits::Converter;
+    const qelunits::Result<Converter> plain = Converter::make(*u, *v);
+    const qelunits::Result<Converter> asked = Converter::make(*u, *v, Converter::Reciprocal::Allow);
+    require(plain || !asked || u->expression().isReciprocalOf(v->expression()), "only reciprocals convert when asked");
+    const std::string hint = "which convert only when asked";
+    const std::string message = plain ? std::string() : plain.message();
+    const bool hinted =
+        message.size() > hint.size() && message.compare(message.size() - hint.size(), hint.size(), hint) == 0;
+    require(hinted == (!plain && asked.ok()), "a refusal names the reciprocal conversion exactly where it exists");
+    double expected = value;
+    if (!plain && asked && u->expression().ConvertReciprocal(v->expression(), expected) == QelUnit::Ok) {
+        const qelunits::Result<double> converted = asked->tryConvert(value);
+        require(!converted || sameBits(*converted, expected), "a reciprocal conversion as the expression layer's");
+    }
+}
+
 } // namespace
 
 QELUNITS_FUZZ_TARGET(conversion) {
@@ -106,6 +132,8 @@ QELUNITS_FUZZ_TARGET(conversion) {
     require(a.isCompatible(b) == (s == QelUnit::Ok), "compatible exactly when the conversion succeeds");
     checkTypes(a, b, value);
     const QelUnitType c = takeType(in);
-    checkTypes(c, takeType(in), value);
+    const QelUnitType d = takeType(in);
+    checkTypes(c, d, value);
+    checkReciprocal(c, d, value);
     return 0;
 }
