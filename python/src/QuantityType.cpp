@@ -153,7 +153,6 @@ PyObject* quantityRepr(PyObject* self) {
     return result;
 }
 
-// The magnitude in unit: the float, or the converted array from the helpers.
 // value in from converted to to as 1 / (value × factor), where from and to are of reciprocal dimensions.
 PyObject* reciprocalOf(double value, const Unit& from, const Unit& to) {
     const qelunits::Result<Converter> converter = Converter::make(from, to, Converter::Reciprocal::Allow);
@@ -163,6 +162,7 @@ PyObject* reciprocalOf(double value, const Unit& from, const Unit& to) {
     return converted ? PyFloat_FromDouble(*converted) : (failed(converted, failure), raise(failure));
 }
 
+// The magnitude in unit: the float, or the converted array from the helpers.
 PyObject* convertedTo(PyObject* self, PyObject* unitArg, UnitObject*& unit, bool reciprocal = false) {
     unit = unitFrom(unitArg);
     if (unit == nullptr) {
