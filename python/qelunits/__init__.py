@@ -49,9 +49,10 @@ __all__ = [
 class _Units:
     """Units as attributes, as a Pint registry gives them: units.m, 3 * units.km / units.h.
 
-    units("3.5 ft") reads a quantity, and units.Quantity and units.Unit are the classes, so that code
-    written for ureg = pint.UnitRegistry() runs with ureg = qelunits.units. A name that is no unit
-    raises AttributeError with the reader's message.
+    units("3.5 ft") and units.parse_expression read a quantity, units.parse_units a unit, and
+    units.Quantity and units.Unit are the classes, so that code written for
+    ureg = pint.UnitRegistry() runs with ureg = qelunits.units. A name that is no unit raises
+    AttributeError with the reader's message.
     """
 
     Quantity = Quantity
@@ -68,6 +69,13 @@ class _Units:
     def __call__(self, text):
         """The quantity text reads as: units("3.5 ft") is Quantity("3.5 ft")."""
         return Quantity(text)
+
+    parse_expression = __call__
+
+    @staticmethod
+    def parse_units(text):
+        """The unit text reads as: units.parse_units("m/s") is Unit("m/s")."""
+        return Unit(text)
 
     def __repr__(self):
         return "qelunits.units"
