@@ -17,6 +17,7 @@ library's message, the position in the text and a kind. convert() and Converter
 convert float64 arrays in one pass, in place with out=values. Units and
 quantities pickle as text, so Dask workers need no set-up. Importing xarray
 (before or after this module) adds the accessor .qel to DataArray and Dataset.
+qelunits.units gives units as attributes, as a Pint registry does (units.km / units.h).
 """
 
 from qelunits._core import (
