@@ -60,6 +60,7 @@ TEST(Parse, TextsMeanAScaleAndUnits) {
         {{L"m/s-kg"}, 1.0, {{Q::kilogram, -1}, {Q::meter, 1}, {Q::second, -1}}},   // "m/s" not read whole here
         {{L"m/s*kg"}, 1.0, {{Q::kilogram, 1}, {Q::meter_per_second, 1}}},
         {{L"C/kg", L"(C)/kg"}, 1.0, {{Q::kilogram, -1}, {Q::second, 1}, {Q::ampere, 1}}}, // refused alone only
+        {{L"C·V", L"V*C"}, 1.0, {{Q::second, 1}, {Q::ampere, 1}, {Q::volt, 1}}},          // no heat beside it
         {{L"/s", L"per second", L"s^-1", L"second**(-1)", L"s^( -1 )"}, 1.0, {{Q::second, -1}}},
         {{L"feets", L"FEET"}, 1.0, {{Q::foot, 1}}}, // a name with an s too many, as other readers take it
         {{L"hertzes"}, 1.0, {{Q::hertz, 1}}},       // or an es
@@ -144,7 +145,9 @@ TEST(Parse, RefusedReadings) {
         // kg/m·s is not the name "kg/m", then s; after a group as after a unit.
         {E::AmbiguousProduct, {L"J/kg K", L"W/m·K", L"/s m", L"kg/m·s", L"m/s kg", L"kg/(m) s", L"W/kilogram_meter K"}},
         {E::BadExponent, {L"m^(2"}},
-        {E::RefusedUnit, {L"C"}},
+        // A symbol refused alone is refused beside a unit of energy or power too, where it is mostly °C, °F, hours
+        // or seconds; and alone in parentheses.
+        {E::RefusedUnit, {L"C", L"J/g-C", L"Btu/(lb F)", L"hr-ft2-F/Btu", L"BTU/H", L"W·S", L"W/m2-C", L"(C)"}},
         {E::NumberOutOfRange, {L"1e400 m", L"1e300 1e300"}},
         {E::UnexpectedText, {L"2. m"}}};
     for (const auto& [error, texts] : refused) {
@@ -368,6 +371,9 @@ TEST(Parse, ErrorsSayWhatAndWhere) {
         {L"F", E::RefusedUnit, 0,
          L"'F' at 0 is not read alone: it is the farad in a compound ('F/m'); degrees Fahrenheit are '°F' or 'degF', "
          L"the farad alone 'farad'"},
+        {L"kJ/kg-C", E::RefusedUnit, 6,
+         L"'C' at 6 is not read beside a unit of energy or power: it is the coulomb in a compound ('C/kg'); degrees "
+         L"Celsius are '°C' or 'degC', the coulomb alone 'coulomb'"},
         // A message quotes 40 characters at most, wherever they stand.
         {L"kg/" + std::wstring(40, L'x'), E::UnknownUnit, 3,
          L"unknown unit 'xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx' at 3"},

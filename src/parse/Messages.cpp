@@ -33,7 +33,10 @@ std::wstring readingProblem(const wchar_t* text, const ParseFailure& f, const st
         return what + at + L" is not read: " + reading.note;
     }
     if (reading.refusal != nullptr) {
-        return what + at + L" is not read alone: " + reading.refusal;
+        return what + at +
+               (f.detail == FailureDetail::BesideHeat ? L" is not read beside a unit of energy or power: "
+                                                      : L" is not read alone: ") +
+               reading.refusal;
     }
     const auto spelling = [](const ReadingSource& source) {
         return L"'" + spellingOf(source) + L"' (" + describe(source) + L")";

@@ -84,8 +84,8 @@ bool piecesAreNames(const wchar_t* text, std::size_t length) {
 }
 
 // Nothing but parentheses and blanks around a term from start, where the text's first token begins, to length:
-// "C" and "(C)" alike, as a column header writes it. Asked only of a term refused alone, off the common path.
-[[gnu::noinline]] bool standsAlone(const wchar_t* text, std::size_t start, Span term, std::size_t length) {
+// "C" and "(C)" alike, as a column header writes it.
+bool standsAlone(const wchar_t* text, std::size_t start, Span term, std::size_t length) {
     const auto only = [text](std::size_t from, std::size_t to, wchar_t paren) {
         return std::all_of(text + from, text + to, [paren](wchar_t c) { return c == paren || isBlank(c); });
     };
@@ -111,7 +111,11 @@ public:
         if (mToken.kind == TokenKind::Close) {
             return fail(Error::UnbalancedParenthesis, mToken, FailureDetail::NotOpened);
         }
-        return mToken.kind == TokenKind::End || fail(Error::UnexpectedText, mToken);
+        if (mToken.kind != TokenKind::End) {
+            return fail(Error::UnexpectedText, mToken);
+        }
+        return mBesideHeat.end == 0 || !mSink.holdsHeat() ||
+               fail(Error::RefusedUnit, mBesideHeat, FailureDetail::BesideHeat);
     }
 
     const ParseFailure& failure() const { return mFailure; }
@@ -339,11 +343,23 @@ private:
     // rejected: a name with operators started at the term but was not read whole; refusal: why the term is
     // refused where it is the whole expression, or null.
     bool afterTerm(Span token, bool rejected, const wchar_t* refusal) {
-        if (refusal != nullptr && standsAlone(mText, mStart, token, mLength)) {
-            return fail(Error::RefusedUnit, token, FailureDetail::Alone);
+        if (refusal != nullptr && !refusedAlone(token)) {
+            return false;
         }
         if (rejected && mToken.kind == TokenKind::Open) {
             return fail(Error::UnexpectedText, mToken, FailureDetail::WholeNameRejected);
+        }
+        return true;
+    }
+
+    // A symbol refused alone ("C"): refused where it stands alone, and kept to be judged beside the rest of the
+    // expression otherwise. Off the common path.
+    [[gnu::noinline]] bool refusedAlone(Span token) {
+        if (standsAlone(mText, mStart, token, mLength)) {
+            return fail(Error::RefusedUnit, token, FailureDetail::Alone);
+        }
+        if (mBesideHeat.end == 0) {
+            mBesideHeat = token;
         }
         return true;
     }
@@ -437,6 +453,9 @@ private:
     std::size_t mStart{}; // where the first token begins
     int mDepth = 0;
     bool mAfterNumber = false; // the factor just read is a number: a unit after it joins it ("100 km")
+    // The first symbol refused alone read in a compound ("C" in "kJ/kg-C"): beside a unit of energy or power
+    // it more likely means °C, °F, hours or seconds than the coulomb, farad, henry or siemens. Empty: none.
+    Span mBesideHeat{0, 0};
     ParseFailure mFailure;
 };
 
@@ -465,6 +484,14 @@ void NoteSink::add(const wchar_t* note) noexcept {
     if (count < kCapacity) {
         notes[count++] = note;
     }
+}
+
+bool BuildSink::holdsHeat() const noexcept {
+    const QelUnitType& type = mOut->type();
+    return std::any_of(type.begin(), type.end(), [](const QelUnitFactor& f) {
+        const QelUnit::BuiltinTypes kind = QelUnit::getType(f.unit);
+        return kind == QelUnit::Energy || kind == QelUnit::Power || kind == QelUnit::PowerDensity;
+    });
 }
 
 double scaledBy(double scale, double factor, std::int64_t power) {

@@ -42,6 +42,7 @@ enum class FailureDetail : std::uint8_t {
     WholeNameRejected, // "Kn(UK)^2": a name with operators could not be read whole here
     Scale,             // a product or power whose scale leaves the range of a double
     Alone,             // a symbol refused as the whole expression ("C")
+    BesideHeat,        // a symbol refused beside a unit of energy or power ("C" in "kJ/kg-C")
 };
 
 /// Where and why reading failed; [position, end) is the offending text.
@@ -109,6 +110,8 @@ public:
         return scaleBy(inner.scale(), power);
     }
     void note(const wchar_t* /*note*/) const noexcept {}
+    /// Whether out holds a unit of energy, power or power density (J, Btu, W, W/m²).
+    bool holdsHeat() const noexcept;
 
 private:
     Merge scaleBy(double factor, std::int64_t power) const {
@@ -133,6 +136,8 @@ public:
             mNotes->add(note);
         }
     }
+    /// Notes are asked for of an expression already read.
+    bool holdsHeat() const noexcept { return false; }
 
 private:
     NoteSink* mNotes;
