@@ -66,7 +66,7 @@ inline constexpr VocabularyEntry kScienceSpellings[] = {
     {L"uG", Spelling::Symbol, {1e-10, {{QelUnit::volt, 1}, {QelUnit::second, 1}, {QelUnit::square_meters, -1}}}},
     {L"gamma", Spelling::Name, {1e-9, {{QelUnit::volt, 1}, {QelUnit::second, 1}, {QelUnit::square_meters, -1}}}}, // 1 nT
     // Radiation. "R" alone is also the gas constant, and "rad" stays the radian.
-    {L"R", Spelling::Refused, vocab::none(), L"'R' is the roentgen or the gas constant: write 'roentgen'"},
+    {L"R", Spelling::Refused, vocab::none(), L"'R' is the roentgen, the gas constant or degrees Rankine: write 'roentgen', or '\u00B0R' or 'degR'"},
     // Atomic and nuclear units (CODATA 2018).
     {L"hartree", Spelling::Name, vocab::unit(QelUnit::joule, 4.3597447222071e-18)},
     {L"Eh", Spelling::Symbol, vocab::unit(QelUnit::joule, 4.3597447222071e-18)},
