@@ -68,8 +68,14 @@ class _Units:
         return unit
 
     def __call__(self, text):
-        """The quantity text reads as: units("3.5 ft") is Quantity("3.5 ft")."""
-        return Quantity(text)
+        """The quantity text reads as: units("3.5 ft") is Quantity("3.5 ft"), and a unit alone is one of it,
+        as Pint reads it: units("km/h") is Quantity(1, "km/h")."""
+        try:
+            return Quantity(text)
+        except UnitParseError as error:
+            if error.kind != "invalid_number" or error.position != len(text) - len(text.lstrip()):
+                raise
+        return Quantity(1.0, text)  # no number at the start: the unit's own error, if any, says why
 
     parse_expression = __call__
 

@@ -172,6 +172,9 @@ def test_units_as_attributes_as_a_registry_gives_them():
     assert 3 * ureg.km / ureg.h == qelunits.Quantity(3, "km/h") and ureg.m is ureg.m
     assert (25 * ureg.degC).to(ureg.degF).magnitude == 77.0 and ureg("3.5 ft") == ureg.Quantity(3.5, "ft")
     assert ureg.parse_expression("2 m") == qelunits.Quantity(2, "m") and ureg.parse_units("kJ/(kg*K)") is ureg.Unit("kJ/(kg*K)")
+    assert repr(ureg(" km/h")) == "<Quantity(1.0, 'km/h')>"  # a unit alone is one of it, as in Pint
+    pytest.raises(qelunits.UnitParseError, ureg, "fot").match("unknown unit 'fot'")
+    pytest.raises(qelunits.UnitParseError, ureg, "2 fot").match("unknown unit 'fot' at 2")
     assert ureg.Unit is qelunits.Unit and pickle.loads(pickle.dumps(ureg)) is ureg
     with pytest.raises(AttributeError, match="did you mean 'ft'") as raised:
         ureg.fot
