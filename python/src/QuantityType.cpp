@@ -340,6 +340,9 @@ constexpr char kSqueeze[] = "squeeze";
 constexpr char kRavel[] = "ravel";
 constexpr char kCopy[] = "copy";
 constexpr char kRound[] = "round";
+constexpr char kFloor[] = "floor";
+constexpr char kCeil[] = "ceil";
+constexpr char kTrunc[] = "trunc";
 constexpr char kClip[] = "clip";
 
 template <const char* Name>
@@ -687,6 +690,12 @@ PyMethodDef quantityMethods[] = {
     arrayMethod<kClip>(),
     {"__round__", reinterpret_cast<PyCFunction>(reinterpret_cast<void (*)()>(quantityArrayMethod<kRound>)),
      METH_VARARGS | METH_KEYWORDS, "round(q, ndigits): the magnitude rounded, in the same unit."},
+    {"__floor__", reinterpret_cast<PyCFunction>(reinterpret_cast<void (*)()>(quantityArrayMethod<kFloor>)),
+     METH_VARARGS | METH_KEYWORDS, "math.floor(q): the magnitude rounded down, in the same unit."},
+    {"__ceil__", reinterpret_cast<PyCFunction>(reinterpret_cast<void (*)()>(quantityArrayMethod<kCeil>)),
+     METH_VARARGS | METH_KEYWORDS, "math.ceil(q): the magnitude rounded up, in the same unit."},
+    {"__trunc__", reinterpret_cast<PyCFunction>(reinterpret_cast<void (*)()>(quantityArrayMethod<kTrunc>)),
+     METH_VARARGS | METH_KEYWORDS, "math.trunc(q): the magnitude rounded toward zero, in the same unit."},
     {"__array_function__", reinterpret_cast<PyCFunction>(reinterpret_cast<void (*)()>(quantityArrayFunction)),
      METH_VARARGS | METH_KEYWORDS,
      "NumPy functions on quantities: reductions (sum, mean, min, max, std, var, median, ...), shapes\n"

@@ -1,6 +1,7 @@
 """Core agreement: the module answers as the C++ core (the qelunits tool) and as Pint where Pint's
 definitions agree."""
 
+import math
 import os
 import re
 import shlex
@@ -129,6 +130,9 @@ def test_plain_numbers_of_dimensionless_quantities():
     assert qelunits.convert([0.5], "", "%").tolist() == [50.0] and str(Q(2, "")) == str(Q(2, "m/m")) == "2.0"
     for call in (lambda: int(Q(3.7, "m")), lambda: float(Q(1, "degC"))):
         pytest.raises(qelunits.IncompatibleUnitsError, call)
+    # Rounding keeps any unit, as round() and np.floor do; a reading stays one.
+    assert repr((math.floor(Q(2.5, "m")), math.ceil(Q(-2.5, "degC")), math.trunc(Q(-1.5, "s")))) == \
+        "(<Quantity(2.0, 'm')>, <Quantity(-2.0, 'degC')>, <Quantity(-1.0, 's')>)"
 
 
 def test_whole_division_of_one_dimension():
