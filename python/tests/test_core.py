@@ -157,15 +157,10 @@ def test_reciprocal_dimensions_convert_only_when_asked():
              Q(30, "mpg").to("L/100km", reciprocal=True).magnitude,
              Q(np.array([30.0]), "mpg").m_as("L/100km", reciprocal=True)[0]]
     assert paths == [paths[0]] * len(paths) and paths[0] == pytest.approx(litres_per_100_km, rel=1e-12)
-    # Asking changes nothing where units convert as they are; 0 has no reciprocal but inf in an array.
+    # Asking changes nothing where units convert as they are; 0 has no reciprocal but inf in an array (the
+    # refusals are among the errors).
     assert qelunits.convert(3.0, "m", "ft", reciprocal=True) == qelunits.convert(3.0, "m", "ft")
     assert qelunits.convert(np.array([0.0]), "s/m", "m/s", reciprocal=True).tolist() == [np.inf]
-    with pytest.raises(qelunits.Error) as raised:
-        Q(0, "s/m").to("m/s", reciprocal=True)
-    assert raised.value.kind == "out_of_range"
-    for call in (lambda: Q(30, "mpg").to("L/100km"), lambda: qelunits.convert(30.0, "mpg", "L/100km"),
-                 lambda: qelunits.Converter("min/km", "km/h")):
-        pytest.raises(qelunits.IncompatibleUnitsError, call).match(r"only when asked \(reciprocal=True\)$")
     for call in (lambda: qelunits.convert(1.0, "m", "ft", recip=True), lambda: Q(1, "m").to("ft", True)):
         pytest.raises(TypeError, call)
 

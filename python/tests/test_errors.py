@@ -27,6 +27,12 @@ ROWS = [
     (lambda: Q(-1, "K").to("degC"), qelunits.BelowAbsoluteZeroError, "below_absolute_zero", None, "absolute zero"),
     (lambda: Q(1e300, "km").to("nm"), qelunits.Error, "out_of_range", None, ""),
     (lambda: qelunits.convert(1e308, "m", "ft"), qelunits.Error, "out_of_range", None, "1e+308 m in ft"),
+    # Reciprocal dimensions convert only when asked, and 0 has no reciprocal.
+    (lambda: Q(30, "mpg").to("L/100km"), qelunits.IncompatibleUnitsError, "incompatible_units", None,
+     "only when asked (reciprocal=True)"),
+    (lambda: qelunits.Converter("min/km", "km/h"), qelunits.IncompatibleUnitsError, "incompatible_units", None,
+     "only when asked (reciprocal=True)"),
+    (lambda: Q(0, "s/m").to("m/s", reciprocal=True), qelunits.Error, "out_of_range", None, "no finite reciprocal"),
 ]
 
 
