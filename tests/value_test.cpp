@@ -34,7 +34,7 @@ static_assert(neitherWay<std::less<>, double> && neitherWay<std::equal_to<>, dou
 static_assert(!std::is_invocable_v<std::multiplies<>, Unit, double>); // the number goes first
 static_assert(std::is_invocable_r_v<Quantity, std::multiplies<>, double, Unit>);
 static_assert(std::is_same_v<std::invoke_result_t<std::less<>, Quantity, Quantity>, bool>);
-static_assert(std::is_trivially_copyable_v<Quantity> && sizeof(Quantity) <= 48 && std::is_trivially_copyable_v<Unit>);
+static_assert(std::is_trivially_copyable_v<Quantity> && sizeof(Unit) == 80 && sizeof(Quantity) == 88);
 
 template <class T>
 std::string text(const qelunits::Result<T>& r) {
@@ -99,7 +99,7 @@ TEST(ValueApi, Arithmetic) {
         {"2 m", '^', "3", "8 m^3"},
         {"2 mm", '^', "-1", "0.5 1/mm"},
         {"2 m", '^', "0", "1"},
-        {"2 m", '^', "1001", "!out of range"},
+        {"2 m", '^', "128", "!out of range"},
         {"10 m", '^', "400", "!out of range"},
         {"16 m^2", 'r', "0", "4 m"},
         {"8 m^3", 'r', "0", "!fractional power"},
@@ -115,13 +115,15 @@ TEST(ValueApi, Arithmetic) {
         {"1 pm", '<', "0 pm", "1 !="},
         {"1 m", '<', "1 s", "!incompatible units !="},
     });
-    // Seven distinct units fit, an eighth does not; powers stop at 1000 either way.
+    // Seven distinct units fit, an eighth does not; powers stop at 127 either way, in the units and the dimension.
     const Unit seven("kg·m·s·A·mol·cd·rad");
     EXPECT_EQ(tryMultiply(seven, Unit("sr")).kind(), ErrorKind::OutOfRange);
     EXPECT_EQ(tryDivide(seven, Unit("sr")).kind(), ErrorKind::OutOfRange);
     EXPECT_EQ((seven / Unit("rad") * Unit("sr")).size(), 7U);
-    EXPECT_EQ(Unit::fromCode(QelUnit::meter, -1001).kind(), ErrorKind::OutOfRange);
-    EXPECT_EQ(Unit::fromCode(QelUnit::meter, 1000).value(), pow(Unit("m"), 1000));
+    EXPECT_EQ(Unit::fromCode(QelUnit::meter, -128).kind(), ErrorKind::OutOfRange);
+    EXPECT_EQ(Unit::fromCode(QelUnit::meter, 127).value(), pow(Unit("m"), 127));
+    EXPECT_EQ(tryPow(Unit("m^3"), 43).kind(), ErrorKind::OutOfRange);
+    EXPECT_EQ(tryMultiply(Unit("m^100"), Unit("km^100")).kind(), ErrorKind::OutOfRange);
     EXPECT_EQ(pow(Unit("Δ°C"), 1), Unit("Δ°C"));
     EXPECT_NE(Unit("m"), Unit("100 m"));
     EXPECT_TRUE(approxEqual(Quantity("1 ft"), Quantity("0.30480001 m"), 1e-7));
@@ -194,42 +196,6 @@ TEST(ValueApi, ErrorsWithKindsAndPositions) {
     EXPECT_EQ(Unit::fromCode(QelUnit::dimensionless, 3).value(), Unit());
     EXPECT_EQ(qelunits::Result<int>(QelUnit::TypesNotCompatible, "x").kind(), ErrorKind::IncompatibleUnits);
     EXPECT_STREQ(qelunits::kindName(static_cast<ErrorKind>(200)), "unknown");
-}
-
-TEST(ValueApi, ConvertsAsTheExpressionLayerBitForBit) {
-    // Pairs of catalogue units, and products of two units with powers, against QelUnitExpression::Convert.
-    const double value = 1234.5678;
-    int compared = 0;
-    for (int a = 0; a < QelUnit::kUnitCount; ++a) {
-        for (int b = a % 7; b < QelUnit::kUnitCount; b += 7) {
-            const QelUnitType ua(static_cast<QelUnit::BuiltinUnits>(a));
-            const QelUnitType ub(static_cast<QelUnit::BuiltinUnits>(b));
-            const int p = a % 3 == 0 ? 2 : 1;
-            for (const auto& [from, to] :
-                 {std::pair{QelUnitExpression(ua), QelUnitExpression(ub)},
-                  std::pair{QelUnitExpression(pow(ua, p) / ub), QelUnitExpression(pow(ub, p) / ua)}}) {
-                double expected = value;
-                const bool converts = from.Convert(to, expected) == QelUnit::Ok;
-                const Unit uf = Unit::fromExpression(from).value();
-                const Unit ut = Unit::fromExpression(to).value();
-                const qelunits::Result<double> got = Quantity(value, uf).tryIn(ut);
-                const qelunits::Result<Converter> converter = Converter::make(uf, ut);
-                ASSERT_EQ(got.ok(), converts) << a << ' ' << b;
-                ASSERT_EQ(converter.ok(), converts) << a << ' ' << b;
-                if (converts) {
-                    ASSERT_EQ(bits(*got), bits(expected)) << a << ' ' << b;
-                    ASSERT_EQ(bits(converter->tryConvert(value).value()), bits(expected)) << a << ' ' << b;
-                    ++compared;
-                }
-            }
-        }
-    }
-    EXPECT_GT(compared, 1500);
-    ConversionFactor factor;
-    ASSERT_EQ((QelUnitType(QelUnit::meter) / QelUnitType(QelUnit::second))
-                  .GetConversionFactor(QelUnitType(QelUnit::foot) / QelUnitType(QelUnit::minute), factor),
-              QelUnit::Ok);
-    EXPECT_EQ(bits(Converter(Unit("m/s"), Unit("ft/min")).factor()), bits(factor.factor));
 }
 
 // Long arrays go block by block, counting readings near absolute zero as they convert where the output lies

@@ -113,11 +113,13 @@ constexpr ErrorKind kindOf(QelUnit::ErrorStatus status) noexcept {
 } // namespace detail
 
 /// How many significant digits of value are true, where the true value is value / (1 + relativeError) and
-/// the double arithmetic rounded a few times on the way (rounding times 2^-50 of the value): the most digits,
-/// at most atMost (1 to 17), with which both ends of the interval between them print alike, so that every
-/// value in it, the true one included, prints the same; 0 when not even one digit does. A value of 0 prints
-/// as 0 with any number of digits.
-QELUNITS_EXPORT int trueDigits(double value, double relativeError, int atMost, double rounding = 1.0);
+/// the double arithmetic rounded a few times on the way (rounding times 2^-50 of the value), within a relative
+/// standard uncertainty of measured definitions: the most digits, at most atMost (1 to 17), with which both
+/// ends of the interval between them, widened by twice the uncertainty, print alike, so that every value in
+/// it, the true one included, prints the same; 0 when not even one digit does. A value of 0 prints as 0 with
+/// any number of digits.
+QELUNITS_EXPORT int trueDigits(double value, double relativeError, int atMost, double rounding = 1.0,
+                               double uncertainty = 0.0);
 
 /// A value, or the reason there is none: its kind, position, message and status.
 template <class T>
@@ -126,10 +128,11 @@ public:
     /// A success holding value.
     explicit Result(T value) : mValue(std::move(value)) {}
     /// A success holding value that a conversion produced, with the conversion's relative error (see
-    /// relativeError) and how much it magnifies the rounding of the double arithmetic (1 for a product; more
-    /// where terms of a sum cancel or a temperature reading nears the zero of its scale).
-    Result(T value, double relativeError, double rounding)
-        : mValue(std::move(value)), mRelativeError(relativeError), mRounding(rounding) {}
+    /// relativeError), how much it magnifies the rounding of the double arithmetic (1 for a product; more
+    /// where terms of a sum cancel or a temperature reading nears the zero of its scale) and its relative
+    /// standard uncertainty (see uncertainty).
+    Result(T value, double relativeError, double rounding, double uncertainty = 0.0)
+        : mValue(std::move(value)), mRelativeError(relativeError), mRounding(rounding), mUncertainty(uncertainty) {}
     /// A failure with status (not Ok) and message; the kind follows from the status.
     Result(QelUnit::ErrorStatus status, std::string message)
         : mStatus(status), mKind(detail::kindOf(status)), mMessage(std::move(message)) {}
@@ -184,15 +187,20 @@ public:
     /// What went wrong ("unknown unit 'fot' at 4; did you mean 'ft'?"); empty on success.
     const std::string& message() const noexcept { return mMessage; }
     /// The relative error of the conversion that produced the value: the value over what the units'
-    /// definitions give, minus 1, so that its magnitude bounds how far the value is from that (see
-    /// QelUnitExpression::relativeError); 0 where the value came from no conversion or an exact one, and on
-    /// failure.
+    /// definitions give, minus 1, so that its magnitude bounds how far the value is from that (the catalogue's
+    /// rounded factors, on the codes' path: see QelUnitExpression::relativeError); 0 where the value came from
+    /// no conversion or one by the definitions, and on failure.
     double relativeError() const noexcept { return mRelativeError; }
+    /// The relative standard uncertainty of the value where a measured definition entered its conversion (the
+    /// dalton's 3.1e-10); 0 otherwise.
+    double uncertainty() const noexcept { return mUncertainty; }
     /// How many significant digits of the value are true, at most atMost (see trueDigits), counting the
-    /// relative error and the double arithmetic's rounding; atMost for a value that came from no conversion,
-    /// 0 on failure. Only for a Result<double>.
+    /// relative error, the uncertainty and the double arithmetic's rounding; atMost for a value that came
+    /// from no conversion, 0 on failure. Only for a Result<double>.
     int digits(int atMost = 15) const {
-        return !mValue ? 0 : mRounding == 0.0 ? atMost : trueDigits(*mValue, mRelativeError, atMost, mRounding);
+        return !mValue            ? 0
+               : mRounding == 0.0 ? atMost
+                                  : trueDigits(*mValue, mRelativeError, atMost, mRounding, mUncertainty);
     }
 
 private:
@@ -213,6 +221,7 @@ private:
     std::string mMessage;
     double mRelativeError = 0.0;
     double mRounding = 0.0;
+    double mUncertainty = 0.0;
 };
 
 } // namespace qelunits

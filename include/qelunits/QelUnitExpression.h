@@ -14,6 +14,10 @@ struct ExpressionAccess;
 /// What a unit expression means: a positive scale times a unit type. "mg" is
 /// 1e-6 × kg, "L/100 km" is 0.01 × l/km, "ppm" is 1e-6 × the dimensionless type,
 /// and "ft" is 1 × ft. A plain value: copies are deep.
+///
+/// An expression is what a text means, so it converts by the units' definitions (the slug is lbf·s²/ft,
+/// the degree π/180 rad), as the value API does, rounding once between units of rational definitions; its
+/// type converts by the catalogue's stored factors (QelUnitType::GetConversionFactor), as codes do.
 class QELUNITS_EXPORT QelUnitExpression {
 public:
     /// 1 × the dimensionless type.
@@ -45,15 +49,15 @@ public:
         return mScale == other.mScale && mDifference == other.mDifference && mType.isEqualTo(other.mType);
     }
 
-    /// factor receives how many of to make one of this: Ok; TypesNotCompatible;
+    /// factor receives how many of to make one of this, by the units' definitions: Ok; TypesNotCompatible;
     /// CustomConversion for temperature scales, which convert by a function (use
     /// Convert); InvalidUnit for a scale that is not positive and finite. factor
-    /// is written only on Ok. Between unscaled expressions the factor is the type's.
+    /// is written only on Ok.
     QelUnit::ErrorStatus GetConversionFactor(const QelUnitExpression& to, double& factor) const;
     /// Converts value from this to to, a temperature scale as a reading (100 °C
     /// is 212 °F) unless either side is a difference (10 Δ°C is 18 Δ°F); Ok, Underflow for a reading below
     /// absolute zero (see isBelowAbsoluteZero), or the failure of GetConversionFactor; value written only on
-    /// Ok. Between unscaled expressions the result is the type's conversion, bit for bit.
+    /// Ok. Between equal expressions the value's bits stay as they are.
     QelUnit::ErrorStatus Convert(const QelUnitExpression& to, double& value) const;
     /// True when this times to is dimensionless, as for mpg and L/100 km, while the two are not compatible:
     /// a value converts between them only reciprocally, and only where the caller asks (ConvertReciprocal).
@@ -65,13 +69,16 @@ public:
     /// True when this is a temperature scale (one temperature unit to the power
     /// 1, any scale, not a difference) and value, read in it, lies below absolute zero.
     bool isBelowAbsoluteZero(double value) const;
-    /// The relative error of Convert and GetConversionFactor to to: what they give over what the units'
-    /// definitions give, minus 1, so that its magnitude bounds how far they are from it. About 100 of the
-    /// catalogue's stored factors are roundings of their definitions (the ounce's 0.0283495 kg is 8.2e-07 short
-    /// of lb/16); a conversion carries the difference of each it uses, as often as its net power (a unit
-    /// squared, twice). 0 where every factor used is exact, and where the types do not convert. The rounding of
-    /// the double arithmetic, a few units in the last place, is not counted.
+    /// The relative error of the types' conversion by the catalogue's stored factors (the codes' path,
+    /// QelUnitType::GetConversionFactor) to to: what it gives over what the units' definitions give, minus 1.
+    /// About 100 of the catalogue's stored factors are roundings of their definitions (the ounce's 0.0283495 kg
+    /// is 8.2e-07 short of lb/16); a conversion carries the difference of each it uses, as often as its net
+    /// power (a unit squared, twice). 0 where every factor used is exact, and where the types do not convert.
+    /// Convert and GetConversionFactor use the definitions, and have none.
     double relativeError(const QelUnitExpression& to) const noexcept;
+    /// The relative standard uncertainty of Convert and GetConversionFactor to to, from the measured
+    /// definitions they use (the dalton's 3.1e-10), each as often as its net power; 0 for exact definitions.
+    double uncertainty(const QelUnitExpression& to) const;
 
     /// this = this · other: scales multiply, types multiply; a difference stays one where the product is a temperature.
     QelUnitExpression& operator*=(const QelUnitExpression& other);

@@ -145,14 +145,18 @@ QELUNITS_EXPORT Result<double> convertReciprocal(std::string_view quantity, std:
 
 /// What the catalogue knows of a unit's factor to the base unit of its type.
 struct FactorDefinition {
-    /// The factor the catalogue stores and every conversion uses.
+    /// The factor the catalogue stores, which conversions by code use: QelUnitType, QelUnitVar, QelUnitBase.
     double stored = 1.0;
-    /// The value the unit's definition gives; stored where stored is the definition.
+    /// The value the unit's definition gives, the nearest double, which conversions of texts use: the value
+    /// API (qelunits::Unit), the parser's expressions, convert, the tool's texts and the Python module.
     double defined = 1.0;
-    /// stored / defined - 1: 0 for an exact factor, -8.2e-07 for the ounce's 0.0283495 kg.
+    /// stored / defined - 1 where stored rounds the definition: -8.2e-07 for the ounce's 0.0283495 kg; 0 where
+    /// stored is the definition (but for the last bits of a decimal, within 1e-15).
     double difference = 0.0;
     /// The definition in words ("lb/16"); empty where stored is the definition.
     std::string text;
+    /// The relative standard uncertainty of a measured definition (the dalton's 3.1e-10); 0 for an exact one.
+    double uncertainty = 0.0;
 };
 /// The stored factor of a builtin unit beside its definition; a unit outside 0 to 348 gives the defaults.
 QELUNITS_EXPORT FactorDefinition factorDefinition(QelUnit::BuiltinUnits unit);

@@ -3,8 +3,14 @@
 
 // The value API for new code: qelunits::Unit (a scale times catalogue units),
 // qelunits::Quantity (a double in a Unit) and qelunits::Converter (a prepared
-// conversion). Same reading rules, catalogue and numbers as the original
-// classes: a conversion here gives the bits QelUnitExpression::Convert gives.
+// conversion). Same reading rules as the original classes, but the numbers of
+// the units' definitions: a unit knows, from the moment it is made, its
+// dimension and its factor to the coherent SI unit, computed from each
+// catalogue unit's definition (the slug is lbf·s²/ft, the degree π/180 rad),
+// where the original classes keep the catalogue's stored factors bit for bit
+// (0.0174533 rad for the degree). A conversion is a check of the dimensions and
+// a multiplication by the ratio of the factors (temperature readings convert by
+// their scales' functions).
 //
 // Temperatures: a quantity whose unit is one temperature scale alone (°C, °F,
 // K, °R) is a reading, a point on the scale; "Δ°C", "delta_degF", "ΔK" are
@@ -22,6 +28,7 @@
 // state: any number of threads may use distinct objects, or read one object,
 // at once. Nothing here allocates but the texts of symbols, names and messages.
 
+#include <qelunits/Dimension.h>
 #include <qelunits/Error.h>
 #include <qelunits/Export.h>
 #include <qelunits/QelUnit.h>
@@ -37,15 +44,29 @@
 
 namespace qelunits {
 
+class Unit;
+
+namespace detail {
+/// How many of to one from is: the ratio of their factors, rounded once where both are rational.
+inline double ratio(const Unit& from, const Unit& to) noexcept;
+/// n / d with n multiplied by π^k (k > 0) or d by π^-k.
+QELUNITS_EXPORT double ratioWithPi(double n, double d, int k) noexcept;
+} // namespace detail
+
 /// A unit: a positive scale times up to kMaxFactors catalogue units raised to
 /// integer powers ("ft", "kJ/(kg·K)" is 1000 × J/(kg·K), "mg" is 1e-06 × kg), or a
-/// temperature difference ("Δ°C"). Trivially copyable; never allocates.
+/// temperature difference ("Δ°C"), with its dimension and its factor to the
+/// coherent SI unit from their definitions. 80 bytes, trivially copyable: what
+/// it is (scale, catalogue units and powers: 40 bytes) and what it means (the
+/// dimension's exponents, 16 bytes; the factor, and the same as an exact ratio
+/// times a power of π: 24 bytes), so that a conversion reads no table and, between
+/// units of rational definitions, rounds once (1 ft is 12 in). Never allocates.
 class QELUNITS_EXPORT Unit {
 public:
     /// Most distinct catalogue units a unit holds; a text or product needing more is out of range.
     static constexpr std::size_t kMaxFactors = 7;
-    /// Largest magnitude of a power.
-    static constexpr int kMaxPower = 1000;
+    /// Largest magnitude of a power of a catalogue unit, as of a base dimension in the result.
+    static constexpr int kMaxPower = Dimension::kMaxExponent;
 
     /// 1, the dimensionless unit.
     constexpr Unit() noexcept = default;
@@ -72,6 +93,17 @@ public:
     }
     /// Power of catalogue unit index.
     int power(std::size_t index) const noexcept { return mPowers[index]; }
+    /// The dimension, as exponents of the base dimensions.
+    const Dimension& exponents() const noexcept { return mDimension; }
+    /// How many coherent SI units (m, kg, s, J, Pa, ...) one of this is, from the catalogue units' definitions
+    /// and the scale: 0.3048 for "ft", 1e-06 for "mg", 1.66053906892e-27 for "Da".
+    double factor() const noexcept { return mFactor; }
+    /// For a temperature reading, the kelvins of its zero (273.15 for °C), so that value × factor() + offset()
+    /// is the reading in kelvin; 0 for every other unit, differences included.
+    double offset() const noexcept;
+    /// The relative standard uncertainty of factor(), where a unit it holds has a measured definition (the
+    /// dalton's 3.1e-10, as often as its power); 0 for a unit of exact definitions.
+    double uncertainty() const noexcept;
     /// The same scale and units as an expression of the original classes.
     QelUnitExpression expression() const;
 
@@ -91,7 +123,7 @@ public:
     /// Catalogue names: "Meter per Second", "Joule per Kilogram Kelvin", "delta_Celsius".
     std::string name() const;
     /// The base dimensions: "kg·m/s^2", "m^2"; "1" when none.
-    std::string dimension() const;
+    std::string dimension() const { return mDimension.text(); }
     /// The unit type whose base dimensions these are, powers included (ft^2 is an Area);
     /// QelUnit::kTypeCount when none is (m^4).
     QelUnit::BuiltinTypes dimensionType() const noexcept;
@@ -119,24 +151,39 @@ public:
 
 private:
     friend struct UnitAccess;
+    friend double detail::ratio(const Unit& from, const Unit& to) noexcept;
 
+    // What the unit is: compared and hashed.
     double mScale = 1.0;
     std::uint16_t mUnits[kMaxFactors] = {};
     std::int16_t mPowers[kMaxFactors] = {};
     std::uint8_t mCount = 0;
     bool mDifference = false;
     bool mTemperature = false; // one temperature scale alone, to the power 1
+    // What it means, derived from the above when it is made: factor = numerator / denominator × π^pi.
+    std::int8_t mPi = 0;
+    Dimension mDimension;
+    double mFactor = 1.0;
+    double mNumerator = 1.0;   // a whole number below 2^53 where the factor is rational, else the factor
+    double mDenominator = 1.0; // a whole number below 2^53, 1 where the factor is not rational
 };
 
-class Quantity;
-
 namespace detail {
-/// The fast path of sums and conversions: q's number in unit into out, where both are one catalogue unit
-/// (no temperature) to the power 1, unscaled, with a direct factor or the same; false otherwise.
-QELUNITS_EXPORT bool plainNumberIn(const Quantity& q, const Unit& unit, double& out) noexcept;
+/// True where a value in from converts into to by the ratio of their factors: the same dimension, and neither a
+/// temperature reading.
+inline bool byFactor(const Unit& from, const Unit& to) noexcept {
+    return !from.isTemperaturePoint() && !to.isTemperaturePoint() && from.exponents() == to.exponents();
+}
+
+inline double ratio(const Unit& from, const Unit& to) noexcept {
+    // Both products are exact while the whole numbers stay below 2^53, and then the division rounds once.
+    const double n = from.mNumerator * to.mDenominator;
+    const double d = from.mDenominator * to.mNumerator;
+    return from.mPi == to.mPi ? n / d : ratioWithPi(n, d, from.mPi - to.mPi);
+}
 } // namespace detail
 
-/// A number and its unit. Trivially copyable, 48 bytes; never converts to or from a plain double.
+/// A number and its unit. Trivially copyable, 80 bytes; never converts to or from a plain double.
 class QELUNITS_EXPORT Quantity {
 public:
     /// 0 of the dimensionless unit.
@@ -168,11 +215,14 @@ public:
 #if QELUNITS_HAS_EXCEPTIONS
     /// The number in another unit; throws Error.
     double in(const Unit& unit) const {
-        double out = 0.0;
-        return detail::plainNumberIn(*this, unit, out) && std::isfinite(out) ? out : tryIn(unit).value();
+        const double out = mValue * detail::ratio(mUnit, unit);
+        return detail::byFactor(mUnit, unit) && std::isfinite(out) ? out : tryIn(unit).value();
     }
     /// The quantity in another unit; throws Error.
-    Quantity to(const Unit& unit) const { return tryTo(unit).value(); }
+    Quantity to(const Unit& unit) const {
+        const double out = mValue * detail::ratio(mUnit, unit);
+        return detail::byFactor(mUnit, unit) && std::isfinite(out) ? Quantity(out, unit) : tryTo(unit).value();
+    }
     /// tryFromAbsoluteZero; throws Error.
     Quantity fromAbsoluteZero() const { return tryFromAbsoluteZero().value(); }
 #endif
@@ -207,19 +257,15 @@ public:
 #if QELUNITS_HAS_EXCEPTIONS
     /// a + b in a's unit; throws Error.
     friend Quantity operator+(const Quantity& a, const Quantity& b) {
-        double x = 0.0; // the product is the library's: no caller's contraction into a fused multiply-add
-        if (detail::plainNumberIn(b, a.unit(), x) && std::isfinite(a.value() + x)) {
-            return Quantity(a.value() + x, a.unit());
-        }
-        return tryAdd(a, b).value();
+        const double sum = a.value() + b.value() * detail::ratio(b.unit(), a.unit());
+        return detail::byFactor(b.unit(), a.unit()) && std::isfinite(sum) ? Quantity(sum, a.unit())
+                                                                          : tryAdd(a, b).value();
     }
     /// a − b in a's unit; throws Error.
     friend Quantity operator-(const Quantity& a, const Quantity& b) {
-        double x = 0.0;
-        if (detail::plainNumberIn(b, a.unit(), x) && std::isfinite(a.value() - x)) {
-            return Quantity(a.value() - x, a.unit());
-        }
-        return trySubtract(a, b).value();
+        const double difference = a.value() - b.value() * detail::ratio(b.unit(), a.unit());
+        return detail::byFactor(b.unit(), a.unit()) && std::isfinite(difference) ? Quantity(difference, a.unit())
+                                                                                 : trySubtract(a, b).value();
     }
     /// −a; throws Error for a reading.
     friend Quantity operator-(const Quantity& a) { return tryScale(a, -1.0).value(); }
@@ -303,8 +349,10 @@ public:
     /// value is converted either way, and a finite value gone infinite is left infinite.
     Result<std::size_t> tryConvert(const double* source, double* target, std::size_t count) const;
 
-    /// The factor a value is multiplied by; 0 for a temperature function or a reciprocal.
-    double factor() const noexcept { return mKind == Kind::Factor ? mFactor : 0.0; }
+    /// The factor a value is multiplied by, 1 between equal units; 0 for a temperature function or a reciprocal.
+    double factor() const noexcept {
+        return mKind == Kind::Factor ? mFactor : mKind == Kind::Identity && !mPoint ? 1.0 : 0.0;
+    }
     /// The source unit.
     const Unit& from() const noexcept { return mFrom; }
     /// The target unit.

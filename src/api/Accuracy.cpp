@@ -28,7 +28,7 @@ bool printAlike(double a, double b, int digits) {
 
 } // namespace
 
-int trueDigits(double value, double relativeError, int atMost, double rounding) {
+int trueDigits(double value, double relativeError, int atMost, double rounding, double uncertainty) {
     const int most = std::clamp(atMost, 1, 17);
     // Where the value itself is 0 it prints as 0 with any number of digits.
     if (value == 0.0) {
@@ -38,7 +38,8 @@ int trueDigits(double value, double relativeError, int atMost, double rounding) 
     if (!std::isfinite(defined) || !(relativeError > -1.0)) {
         return 0;
     }
-    const double reach = std::max(std::fabs(value), std::fabs(defined)) * rounding * kRounding;
+    // Twice the standard uncertainty: the true value lies within it but in one case of twenty.
+    const double reach = std::max(std::fabs(value), std::fabs(defined)) * (rounding * kRounding + 2.0 * uncertainty);
     const double low = std::min(value, defined) - reach;
     const double high = std::max(value, defined) + reach;
     for (int digits = most; digits > 0; --digits) {
@@ -57,6 +58,7 @@ FactorDefinition factorDefinition(QelUnit::BuiltinUnits unit) {
         definition.defined = record.definition;
         definition.difference = record.difference;
         definition.text = record.definitionText != nullptr ? record.definitionText : "";
+        definition.uncertainty = record.uncertainty;
     }
     return definition;
 }

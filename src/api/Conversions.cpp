@@ -1,14 +1,10 @@
-// Conversions between two Units, prepared once: a plain pair of catalogue units
-// takes the direct table as the type's conversion does; everything else goes
-// through QelUnitExpression itself, so that each path gives its bits.
+// Conversions between two Units, prepared once: the ratio of their factors, or
+// between temperature readings of two scales the function of the scales.
 
 #include "api/ValueCore.h"
 
-#include "catalog/TypeTable.h"
 #include "factors/DirectFactors.h"
-#include "unittype/Conversion.h"
 
-#include <array>
 #include <charconv>
 #include <cstdint>
 #include <string>
@@ -16,105 +12,58 @@
 namespace qelunits {
 namespace {
 
-// A status of the type's conversion between plain units other than two temperature scales.
-ErrorKind takeStatus(QelUnit::ErrorStatus status, const ConversionFactor& factor, Plan& plan) {
-    if (status != QelUnit::Ok) {
-        return ErrorKind::IncompatibleUnits;
-    }
-    plan.kind = factor.isIdentity ? Plan::Kind::Identity : Plan::Kind::Factor;
-    plan.factor = factor.factor;
-    return ErrorKind::None;
-}
-
-// The function of two temperature scales, from their direct entry.
-ErrorKind takeFunction(const qelunits_detail::DirectEntry& entry, Plan& plan) {
-    plan.kind = Plan::Kind::Function;
-    plan.function = entry.function;
-    plan.each = entry.each;
-    plan.eachBelow = entry.eachBelow;
-    return ErrorKind::None;
-}
-
-ErrorKind generalPlan(const Unit& from, const Unit& to, Plan& plan) {
-    const QelUnitExpression a = from.expression();
-    const QelUnitExpression b = to.expression();
-    double factor = 1.0;
-    const QelUnit::ErrorStatus status = a.GetConversionFactor(b, factor);
-    if (status == QelUnit::CustomConversion) {
-        // Only two temperature scales convert by a function, and their direct entry holds it.
-        plan.fromScale = from.scale();
-        plan.toScale = to.scale();
-        return takeFunction(qelunits_detail::findDirect(from.unit(0), to.unit(0)), plan);
-    }
-    if (status != QelUnit::Ok) {
-        return ErrorKind::IncompatibleUnits;
-    }
-    // Convert multiplies by this same factor (an unscaled identity's 1 leaves the value as it is).
-    plan.kind = Plan::Kind::Factor;
-    plan.factor = factor;
-    return ErrorKind::None;
-}
-
-// The powers of the base dimensions below the angles, with the catalogue's frequency counted as 1/s, and the
-// power of frequency itself.
-struct FrequencyAsTime {
-    std::array<std::int64_t, QelUnit::radian> powers{};
-    std::int64_t frequency = 0;
-};
-
-FrequencyAsTime frequencyAsTime(const Unit& unit) {
-    constexpr QelUnit::BuiltinUnits frequency =
-        qelunits_detail::kBaseDimensions[qelunits_detail::kBaseDimensionCount - 1].unit;
-    QelUnitType reduced;
-    ConversionFactor factor;
-    unit.expression().type().GetMetricConversion(reduced, factor);
-    FrequencyAsTime out;
-    for (const QelUnitFactor& f : reduced) {
-        if (f.unit == frequency) {
-            out.powers[static_cast<std::size_t>(QelUnit::second)] -= f.power;
-            out.frequency += f.power;
-        } else if (f.unit < QelUnit::radian) {
-            out.powers[static_cast<std::size_t>(f.unit)] += f.power;
-        }
-    }
-    return out;
-}
-
 // Hz and 1/s, rpm and rad/s: the catalogue keeps frequency apart, where other readers take 1/s.
 bool apartByFrequency(const Unit& from, const Unit& to) {
-    const FrequencyAsTime a = frequencyAsTime(from);
-    const FrequencyAsTime b = frequencyAsTime(to);
-    return a.frequency != b.frequency && a.powers == b.powers;
+    const Dimension& a = from.exponents();
+    const Dimension& b = to.exponents();
+    if (a[Dimension::Frequency] == b[Dimension::Frequency]) {
+        return false;
+    }
+    for (std::size_t k = 0; k < Dimension::Angle; ++k) {
+        const int asTime = k == Dimension::Time ? 1 : 0;
+        if (a[k] - asTime * a[Dimension::Frequency] != b[k] - asTime * b[Dimension::Frequency]) {
+            return false;
+        }
+    }
+    return true;
 }
 
 } // namespace
 
 ErrorKind makePlan(const Unit& from, const Unit& to, Plan& plan) {
+    if (!from.isCompatible(to)) {
+        return ErrorKind::IncompatibleUnits;
+    }
     if (from.isTemperaturePoint() != to.isTemperaturePoint()) {
-        return from.isCompatible(to) ? ErrorKind::TemperaturePoint : ErrorKind::IncompatibleUnits;
+        return ErrorKind::TemperaturePoint;
     }
     plan = Plan();
-    if (UnitAccess::isPlain(from) && UnitAccess::isPlain(to)) {
-        // Two temperature scales convert by the function of their direct entry, as the type's conversion does.
+    if (from.isTemperaturePoint()) {
+        // Readings of two scales convert by the function of their direct entry: the scales' definitions.
         const qelunits_detail::DirectEntry& entry = qelunits_detail::findDirect(from.unit(0), to.unit(0));
         if (entry.kind == qelunits_detail::DirectKind::Function) {
-            return takeFunction(entry, plan);
+            plan.kind = Plan::Kind::Function;
+            plan.function = entry.function;
+            plan.each = entry.each;
+            plan.eachBelow = entry.eachBelow;
+            plan.fromScale = from.scale();
+            plan.toScale = to.scale();
+            return ErrorKind::None;
         }
-        ConversionFactor factor;
-        return takeStatus(qelunits_detail::unitConversionFactor(from.unit(0), 1, to.unit(0), 1, factor), factor, plan);
     }
-    return generalPlan(from, to, plan);
+    // Readings of one scale share their zero, so they too convert by the ratio of the factors.
+    plan.factor = detail::ratio(from, to);
+    plan.kind = plan.factor == 1.0 ? Plan::Kind::Identity : Plan::Kind::Factor;
+    return ErrorKind::None;
 }
 
 std::string planMessage(ErrorKind kind, const Unit& from, const Unit& to) {
     const std::string pair = from.symbol() + " and " + to.symbol();
     if (kind == ErrorKind::TemperaturePoint) {
         // The target of the other kind is what the caller most likely meant.
-        const QelUnitExpression target = to.expression();
-        const Result<Unit> other =
-            Unit::fromExpression(QelUnitExpression(target.scale(), target.type(), !target.isTemperatureDifference()));
-        return "a temperature reading and a difference do not convert into each other: " + pair +
-               (other ? " (" + from.symbol() + " converts to " + other->symbol() + ")" : "");
+        const Unit other = to.isTemperatureDifference() ? UnitAccess::asReading(to) : to.difference();
+        return "a temperature reading and a difference do not convert into each other: " + pair + " (" + from.symbol() +
+               " converts to " + other.symbol() + ")";
     }
     return "incompatible units: " + pair + " (" + from.dimension() + "; " + to.dimension() + ")" +
            (apartByFrequency(from, to) ? ": a frequency (Hz, rpm) is a dimension of its own, apart from 1/s and rad/s"
@@ -135,7 +84,9 @@ std::string conversionMessage(ErrorKind kind, const Unit& from, const Unit& to) 
 }
 
 bool belowAbsoluteZero(const Unit& unit, double value) {
-    return unit.isTemperaturePoint() && unit.expression().isBelowAbsoluteZero(value);
+    // The margin absorbs the rounding of the scales' zeros: -459.67 °F comes to 0 K only up to it.
+    constexpr double kMargin = -1e-9;
+    return unit.isTemperaturePoint() && value * unit.factor() + unit.offset() < kMargin;
 }
 
 std::string belowZeroMessage(double value, const Unit& unit) {

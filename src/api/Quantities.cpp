@@ -144,15 +144,15 @@ std::size_t termEnd(std::string_view text, std::size_t begin) {
     return text.size();
 }
 
-/// A quantity with the error of the conversions that summed it and how much the sum magnifies rounding.
+/// A quantity with the uncertainty of the conversions that summed it and how much the sum magnifies rounding.
 struct Reading {
     double value = 0.0;
-    QelUnitExpression unit; // the first term's, a temperature difference kept
-    double error = 0.0;     // relative, as Result::relativeError
-    double rounding = 0.0;  // 0: a single term, read without a conversion
+    QelUnitExpression unit;   // the first term's, a temperature difference kept
+    double uncertainty = 0.0; // relative, as Result::uncertainty
+    double rounding = 0.0;    // 0: a single term, read without a conversion
 };
 
-// A term's value, signed, in unit, with the relative error of its conversion. Differences added to a
+// A term's value, signed, in unit, with the uncertainty of its conversion. Differences added to a
 // reading make a reading, in whichever order they come: unit becomes one then. A reading taken from a
 // difference means nothing.
 Result<double> termInto(const Term& term, double sign, QelUnitExpression& unit) {
@@ -175,7 +175,7 @@ Result<double> termInto(const Term& term, double sign, QelUnitExpression& unit) 
         return Result<double>(status, "cannot add " + toString(from.type()) + " to " + toString(unit.type()) + ": " +
                                           reason(status));
     }
-    return Result<double>(sign * value * factor, from.relativeError(unit), 1.0);
+    return Result<double>(sign * value * factor, 0.0, 1.0, from.uncertainty(unit));
 }
 
 Result<Reading> readQuantity(std::string_view text) {
@@ -187,7 +187,7 @@ Result<Reading> readQuantity(std::string_view text) {
     QelUnitExpression unit = first->unit;
     double sum = first->value;
     double magnitudes = std::fabs(sum); // of the terms
-    double defined = sum;               // what the terms' definitions give
+    double spread = 0.0;                // of the terms, from their uncertainties
     const bool summed = end < text.size();
     while (end < text.size()) {
         const double sign = text[end] == '-' ? -1.0 : 1.0;
@@ -203,22 +203,22 @@ Result<Reading> readQuantity(std::string_view text) {
         }
         sum += *value;
         magnitudes += std::fabs(*value);
-        defined += *value / (1.0 + value.relativeError());
+        spread += std::fabs(*value) * value.uncertainty();
     }
     if (!std::isfinite(sum)) {
         return Result<Reading>(QelUnit::Overflow, "the sum is beyond the range of a double");
     }
     Reading reading{sum, unit};
     if (summed) {
-        reading.error = sum == defined   ? 0.0
-                        : defined != 0.0 ? sum / defined - 1.0
-                                         : std::numeric_limits<double>::infinity();
+        reading.uncertainty = spread == 0.0 ? 0.0
+                              : sum != 0.0  ? spread / std::fabs(sum)
+                                            : std::numeric_limits<double>::infinity();
         reading.rounding = sum == 0.0 ? 1.0 : magnitudes / std::fabs(sum);
     }
     return Result<Reading>(reading);
 }
 
-// value converted, with the conversion's error. Messages name from and to as given: units, or from a
+// value converted, with the conversion's uncertainty. Messages name from and to as given: units, or from a
 // quantity that holds its value.
 Result<double> convertValue(double value, const QelUnitExpression& source, const QelUnitExpression& target,
                             std::string_view from, std::string_view to, bool fromHoldsValue) {
@@ -232,11 +232,10 @@ Result<double> convertValue(double value, const QelUnitExpression& source, const
         return Result<double>(status,
                               "cannot convert " + std::string(from) + " to " + std::string(to) + ": " + reason(status));
     }
-    return Result<double>(value, source.relativeError(target), magnification(source, target, value));
+    return Result<double>(value, 0.0, magnification(source, target, value), source.uncertainty(target));
 }
 
-// value in source as the reciprocal value in target. The result is the reciprocal of a product with the
-// factor, so its error is the factor's, inverted.
+// value in source as the reciprocal value in target; the reciprocal keeps the factor's relative uncertainty.
 Result<double> reciprocalValue(double value, const QelUnitExpression& source, const QelUnitExpression& target,
                                std::string_view from, std::string_view to) {
     const double given = value;
@@ -248,7 +247,7 @@ Result<double> reciprocalValue(double value, const QelUnitExpression& source, co
     }
     QelUnitExpression inverse = target;
     inverse.pow(-1);
-    return Result<double>(value, 1.0 / (1.0 + source.relativeError(inverse)) - 1.0, 1.0);
+    return Result<double>(value, 0.0, 1.0, source.uncertainty(inverse));
 }
 
 // from and to read, then then(source, target); the first unreadable text fails.
@@ -326,7 +325,7 @@ Result<QelUnitVar> parseQuantity(std::string_view text) {
     }
     const QelUnitVar quantity(read->value, read->unit.type());
     return read->rounding == 0.0 ? Result<QelUnitVar>(quantity)
-                                 : Result<QelUnitVar>(quantity, read->error, read->rounding);
+                                 : Result<QelUnitVar>(quantity, 0.0, read->rounding, read->uncertainty);
 }
 
 Result<QelUnitExpression> quantityUnit(std::string_view text) {
@@ -347,10 +346,10 @@ Result<double> convert(std::string_view quantity, std::string_view to) {
         if (!converted) {
             return converted;
         }
-        // The sum's error and rounding go through the conversion, magnified as its own rounding is.
+        // The sum's uncertainty and rounding go through the conversion, magnified as its own rounding is.
         const double m = magnification(source, target, *converted);
-        const double error = (1.0 + read.error * m) * (1.0 + converted.relativeError()) - 1.0;
-        return Result<double>(*converted, error, m * (read.rounding + 1.0));
+        return Result<double>(*converted, 0.0, m * (read.rounding + 1.0),
+                              read.uncertainty * m + converted.uncertainty());
     });
 }
 
@@ -366,9 +365,7 @@ Result<double> convertReciprocal(std::string_view quantity, std::string_view to)
         if (!converted) {
             return converted;
         }
-        // The sum's error goes through the reciprocal inverted.
-        const double error = (1.0 + converted.relativeError()) / (1.0 + read.error) - 1.0;
-        return Result<double>(*converted, error, read.rounding + 1.0);
+        return Result<double>(*converted, 0.0, read.rounding + 1.0, read.uncertainty + converted.uncertainty());
     });
 }
 

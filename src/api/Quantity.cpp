@@ -88,26 +88,13 @@ Result<Quantity> Quantity::parse(std::string_view text) {
 
 namespace detail {
 
-bool plainNumberIn(const Quantity& q, const Unit& unit, double& out) noexcept {
-    const Unit& from = q.unit();
-    if (!UnitAccess::isPlain(from) || !UnitAccess::isPlain(unit) || from.isTemperaturePoint()) {
-        return false;
-    }
-    if (from.unit(0) == unit.unit(0)) {
-        out = q.value(); // as a conversion to the same unit leaves the value's bits
-        return true;
-    }
-    // What the type's conversion takes for two plain units with a direct factor.
-    const qelunits_detail::DirectEntry& entry = qelunits_detail::findDirect(from.unit(0), unit.unit(0));
-    if (entry.kind != qelunits_detail::DirectKind::Factor && entry.kind != qelunits_detail::DirectKind::Reverse) {
-        return false;
-    }
-    out = q.value() * entry.factor;
-    return true;
-}
-
 ErrorKind numberInto(const Quantity& q, const Unit& unit, double& out) noexcept {
-    if (plainNumberIn(q, unit, out) && std::isfinite(out)) {
+    if (byFactor(q.unit(), unit)) {
+        const double value = q.value() * ratio(q.unit(), unit);
+        if (!std::isfinite(value) && std::isfinite(q.value())) {
+            return ErrorKind::OutOfRange;
+        }
+        out = value;
         return ErrorKind::None;
     }
     Plan plan;

@@ -2,6 +2,7 @@
 
 #include "api/ValueCore.h"
 
+#include "catalog/DefinedFactor.h"
 #include "catalog/TypeTable.h"
 #include "unittype/Dimensions.h"
 #include "unittype/FactorList.h"
@@ -13,6 +14,7 @@
 #include <cstdint>
 #include <cstring>
 #include <functional>
+#include <numeric>
 #include <string_view>
 
 namespace qelunits {
@@ -47,28 +49,6 @@ Result<Unit> combine(const Unit& a, const Unit& b, std::int32_t sign, const char
     return result ? result : Result<Unit>(ErrorKind::OutOfRange, tooLarge(what));
 }
 
-// Exponents over the base dimensions.
-struct Exponents {
-    std::int64_t e[qelunits_detail::kBaseDimensionCount] = {};
-
-    explicit Exponents(const Unit& unit) noexcept {
-        for (std::size_t i = 0; i < unit.size(); ++i) {
-            const auto& type = qelunits_detail::kTypeTable[qelunits_detail::kUnitTable[unit.unit(i)].type];
-            for (int k = 0; k < qelunits_detail::kBaseDimensionCount; ++k) {
-                e[k] += static_cast<std::int64_t>(type.baseExponents[k]) * unit.power(i);
-            }
-        }
-    }
-    bool matches(const qelunits_detail::TypeRecord& type) const noexcept {
-        for (int k = 0; k < qelunits_detail::kBaseDimensionCount; ++k) {
-            if (e[k] != type.baseExponents[k]) {
-                return false;
-            }
-        }
-        return true;
-    }
-};
-
 std::string term(const Unit& unit, std::size_t i, bool inverted) {
     std::string text = singularName(unit.unit(i));
     const int power = inverted ? -unit.power(i) : unit.power(i);
@@ -95,11 +75,47 @@ Result<Unit> UnitAccess::make(double scale, const QelUnitFactor* factors, std::s
     }
     unit.mTemperature = unit.mCount == 1 && unit.mPowers[0] == 1 &&
                         qelunits_detail::kUnitTable[unit.mUnits[0]].type == QelUnit::Temperature;
-    return Result<Unit>(difference ? asDifference(unit) : unit);
+    unit.mDifference = difference && unit.mTemperature;
+    return derive(unit);
+}
+
+Result<Unit> UnitAccess::derive(Unit& unit) {
+    // Exponents summed wide, then checked, so that no power of a unit wraps a lane.
+    std::int32_t exponents[Dimension::kCount] = {};
+    QelUnitFactor units[Unit::kMaxFactors];
+    for (std::size_t i = 0; i < unit.mCount; ++i) {
+        units[i] = QelUnitFactor{unit.unit(i), unit.mPowers[i]};
+        const auto& type = qelunits_detail::kTypeTable[qelunits_detail::kUnitTable[unit.mUnits[i]].type];
+        for (int k = 0; k < qelunits_detail::kBaseDimensionCount; ++k) {
+            exponents[k] += type.baseExponents[k] * unit.mPowers[i];
+        }
+    }
+    for (std::size_t k = 0; k < Dimension::kCount; ++k) {
+        if (exponents[k] > Dimension::kMaxExponent || exponents[k] < -Dimension::kMaxExponent) {
+            return Result<Unit>(ErrorKind::OutOfRange,
+                                "the unit's dimension has a power beyond " + std::to_string(Dimension::kMaxExponent));
+        }
+        unit.mDimension.mExponents[k] = static_cast<std::int8_t>(exponents[k]);
+    }
+    // From the units' definitions in ascending code order, so that equal units get equal bits.
+    const qelunits_detail::DefinedFactor defined = qelunits_detail::definedFactor(unit.mScale, units, unit.mCount);
+    if (!(defined.factor > 0.0) || !std::isfinite(defined.factor)) {
+        return Result<Unit>(ErrorKind::OutOfRange, "the unit's factor to SI is beyond the range of a double");
+    }
+    unit.mFactor = defined.factor;
+    unit.mNumerator = defined.numerator;
+    unit.mDenominator = defined.denominator;
+    unit.mPi = static_cast<std::int8_t>(defined.pi);
+    return Result<Unit>(unit);
 }
 
 Unit UnitAccess::asDifference(Unit unit) noexcept {
     unit.mDifference = isLoneTemperature(unit);
+    return unit;
+}
+
+Unit UnitAccess::asReading(Unit unit) noexcept {
+    unit.mDifference = false;
     return unit;
 }
 
@@ -143,10 +159,18 @@ QelUnitExpression Unit::expression() const {
 
 Unit Unit::difference() const noexcept { return UnitAccess::asDifference(*this); }
 
-bool Unit::isCompatible(const Unit& other) const noexcept {
-    const Exponents a(*this);
-    const Exponents b(other);
-    return std::memcmp(a.e, b.e, sizeof a.e) == 0;
+bool Unit::isCompatible(const Unit& other) const noexcept { return mDimension == other.mDimension; }
+
+double Unit::offset() const noexcept {
+    return isTemperaturePoint() ? qelunits_detail::kUnitTable[mUnits[0]].zero : 0.0;
+}
+
+double Unit::uncertainty() const noexcept {
+    QelUnitFactor units[kMaxFactors];
+    for (std::size_t i = 0; i < mCount; ++i) {
+        units[i] = QelUnitFactor{unit(i), mPowers[i]};
+    }
+    return qelunits_detail::definedUncertainty(units, mCount);
 }
 
 std::string Unit::symbol() const { return toString(expression()); }
@@ -166,12 +190,14 @@ std::string Unit::name() const {
     return mDifference ? "delta_" + text : text;
 }
 
-std::string Unit::dimension() const { return qelunits::dimension(expression().type()); }
-
 QelUnit::BuiltinTypes Unit::dimensionType() const noexcept {
-    const Exponents exponents(*this);
     for (const qelunits_detail::TypeRecord& type : qelunits_detail::kTypeTable) {
-        if (exponents.matches(type)) {
+        bool same = true;
+        for (std::size_t k = 0; k < Dimension::kCount; ++k) {
+            const int e = k < qelunits_detail::kBaseDimensionCount ? type.baseExponents[k] : 0;
+            same = same && mDimension[k] == e;
+        }
+        if (same) {
             return type.type;
         }
     }

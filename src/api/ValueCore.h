@@ -26,14 +26,15 @@ struct UnitAccess {
     static constexpr std::size_t kHashedBytes = offsetof(Unit, mTemperature) + sizeof(bool);
     /// scale × the count factors (ascending, powers not 0); OutOfRange when they do not fit.
     static Result<Unit> make(double scale, const QelUnitFactor* factors, std::size_t count, bool difference);
+    /// Fills in the dimension, factor and offset of a unit whose scale, units and powers are set; OutOfRange
+    /// for a dimension's power beyond Dimension::kMaxExponent or a factor beyond the range of a double.
+    static Result<Unit> derive(Unit& unit);
     /// The same unit, read as a temperature difference where it is one temperature unit to the power 1.
     static Unit asDifference(Unit unit) noexcept;
+    /// The same unit, read as a temperature reading where it is a difference.
+    static Unit asReading(Unit unit) noexcept;
     /// True for one temperature unit to the power 1, a reading or a difference.
     static bool isLoneTemperature(const Unit& unit) noexcept { return unit.mTemperature; }
-    /// True for scale 1 and one unit to the power 1 that is no difference: the fast conversions take it.
-    static bool isPlain(const Unit& unit) noexcept {
-        return unit.mCount == 1 && unit.mPowers[0] == 1 && unit.mScale == 1.0 && !unit.mDifference;
-    }
 };
 
 /// The kind of a parser's error; codes added later fall under Syntax unless named here.

@@ -2,7 +2,10 @@
 
 #include <qelunits/QelUnitExpression.h>
 
+#include "catalog/DefinedFactor.h"
+#include "catalog/UnitTable.h"
 #include "factors/DirectFactors.h"
+#include "unittype/Conversion.h"
 
 #include <cmath>
 
@@ -14,21 +17,15 @@ bool usableScale(double scale) { return scale > 0.0 && std::isfinite(scale); }
 // rounding of the scales' offsets (-273.15 °C comes to 0 K only up to it).
 constexpr double kAbsoluteZeroMargin = -1e-9;
 
-// Between two temperatures where either is a difference: the ratio of the degrees, the
-// factor a compound type raises for its temperatures.
-bool differenceFactor(const QelUnitExpression& from, const QelUnitExpression& to, ConversionFactor& f) {
-    if (!(from.isTemperatureDifference() || to.isTemperatureDifference()) || !from.isTemperature() ||
-        !to.isTemperature()) {
-        return false;
-    }
-    const qelunits_detail::DirectEntry& entry = qelunits_detail::findDirect(from.type()[0].unit, to.type()[0].unit);
-    f = entry.kind == qelunits_detail::DirectKind::None ? ConversionFactor() : ConversionFactor(entry.stored);
-    return true;
+qelunits_detail::DefinedFactor definedOf(const QelUnitExpression& e) noexcept {
+    return qelunits_detail::definedFactor(e.scale(), e.type().begin(), e.type().size());
 }
 
-// The type's conversion factor, or the ratio of the degrees for a difference.
-QelUnit::ErrorStatus typeFactor(const QelUnitExpression& from, const QelUnitExpression& to, ConversionFactor& f) {
-    return differenceFactor(from, to, f) ? QelUnit::Ok : from.type().GetConversionFactor(to.type(), f);
+// Two temperature readings on scales of different zeros (°C and °F) convert by a function, not a factor.
+bool byFunction(const QelUnitExpression& from, const QelUnitExpression& to) {
+    return from.isTemperature() && to.isTemperature() && !from.isTemperatureDifference() &&
+           !to.isTemperatureDifference() &&
+           qelunits_detail::kUnitTable[from.type()[0].unit].zero != qelunits_detail::kUnitTable[to.type()[0].unit].zero;
 }
 
 } // namespace
@@ -46,21 +43,22 @@ QelUnit::ErrorStatus QelUnitExpression::GetConversionFactor(const QelUnitExpress
     if (!usableScale(mScale) || !usableScale(to.mScale)) {
         return QelUnit::InvalidUnit;
     }
-    ConversionFactor f;
-    const QelUnit::ErrorStatus status = typeFactor(*this, to, f);
-    if (status == QelUnit::Ok) {
-        // Multiplying and dividing by 1 is exact: unscaled expressions keep the type's factor.
-        factor = mScale * static_cast<double>(f) / to.mScale;
+    if (!mType.isCompatible(to.mType)) {
+        return QelUnit::TypesNotCompatible;
     }
-    return status;
+    if (byFunction(*this, to)) {
+        return QelUnit::CustomConversion;
+    }
+    factor = qelunits_detail::definedRatio(definedOf(*this), definedOf(to));
+    return QelUnit::Ok;
 }
 
 QelUnit::ErrorStatus QelUnitExpression::Convert(const QelUnitExpression& to, double& value) const {
     if (!usableScale(mScale) || !usableScale(to.mScale)) {
         return QelUnit::InvalidUnit;
     }
-    ConversionFactor f;
-    const QelUnit::ErrorStatus status = typeFactor(*this, to, f);
+    double factor = 1.0;
+    const QelUnit::ErrorStatus status = GetConversionFactor(to, factor);
     if (status != QelUnit::Ok && status != QelUnit::CustomConversion) {
         return status;
     }
@@ -69,11 +67,11 @@ QelUnit::ErrorStatus QelUnitExpression::Convert(const QelUnitExpression& to, dou
     if (isBelowAbsoluteZero(value)) {
         return QelUnit::Underflow;
     }
-    if (status == QelUnit::CustomConversion && f.customConversion != nullptr) {
-        value = f.customConversion(value * mScale) / to.mScale;
-    } else if (status == QelUnit::Ok) {
-        // The identity leaves the value's bits alone, as a quantity's conversion does.
-        value = f.isIdentity && !isScaled() && !to.isScaled() ? value : value * (mScale * f.factor / to.mScale);
+    if (status == QelUnit::CustomConversion) {
+        // The function of the two scales is their definitions'.
+        value = qelunits_detail::findDirect(mType[0].unit, to.mType[0].unit).function(value * mScale) / to.mScale;
+    } else {
+        value *= factor; // between equal units 1, which leaves the value's bits alone
     }
     return QelUnit::Ok;
 }
@@ -116,6 +114,11 @@ bool QelUnitExpression::isBelowAbsoluteZero(double value) const {
 
 double QelUnitExpression::relativeError(const QelUnitExpression& to) const noexcept {
     return mType.isCompatible(to.mType) ? qelunits_detail::conversionRelativeError(mType, to.mType) : 0.0;
+}
+
+double QelUnitExpression::uncertainty(const QelUnitExpression& to) const {
+    const QelUnitType quotient = mType / to.mType;
+    return qelunits_detail::definedUncertainty(quotient.begin(), quotient.size());
 }
 
 QelUnitExpression& QelUnitExpression::operator*=(const QelUnitExpression& other) {

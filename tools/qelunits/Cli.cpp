@@ -379,16 +379,20 @@ std::string written(double value, int digits, bool exact) {
 std::string Tool::number(double value) const { return written(value, mDigits, mExact); }
 
 // A result with as many digits as it vouches for, at most 12; or as --digits or --exact ask, and then a
-// note where those go beyond what the catalogue's factors vouch for.
+// note where those go beyond what the catalogue's factors (codes) or the measured definitions (texts) vouch for.
 std::string Tool::shown(const qelunits::Result<double>& result) {
     const bool chosen = mExact || mOptions->has(kDigits);
     const int wanted = mExact ? kMaxDigits : chosen ? mDigits : kDefaultDigits;
     const int vouched = result.digits(wanted);
     const int printed = chosen ? wanted : std::max(vouched, 1);
-    if (vouched < printed && result.relativeError() > 0.0) {
-        mErr << "qelunits: " << mWhere << "note: the catalogue vouches for " << vouched << " significant digit"
-             << (vouched == 1 ? "" : "s") << " here (the factors used part from their definitions by "
+    const std::string digits = std::to_string(vouched) + " significant digit" + (vouched == 1 ? "" : "s");
+    if (vouched < printed && result.relativeError() != 0.0) {
+        mErr << "qelunits: " << mWhere << "note: the catalogue vouches for " << digits
+             << " here (the factors used part from their definitions by "
              << written(std::fabs(result.relativeError()), 2, false) << ")\n";
+    } else if (vouched < printed && result.uncertainty() > 0.0) {
+        mErr << "qelunits: " << mWhere << "note: " << digits << " are known here (measured definitions, ±"
+             << written(result.uncertainty(), 2, false) << " relative)\n";
     }
     return written(*result, printed, mExact);
 }
@@ -467,7 +471,7 @@ int Tool::factor(const std::string& from, const std::string& to) {
     if (status != QelUnit::Ok) {
         return incompatible(from, to, status);
     }
-    return noted(print(qelunits::Result<double>(f, fromUnit.relativeError(toUnit), 1.0), "", ""), from, to);
+    return noted(print(qelunits::Result<double>(f, 0.0, 1.0, fromUnit.uncertainty(toUnit)), "", ""), from, to);
 }
 
 // from is a unit or a quantity ("10 ft"), to a unit. A sum whose terms do not add ("1 + mm") fails with the
@@ -558,7 +562,8 @@ void Tool::infoUnit(QelUnit::BuiltinUnits unit) {
     infoFactor(unit);
 }
 
-// The stored factor and, where it rounds the unit's definition, the definition and how far apart they are.
+// The unit's factor: its definition, which texts convert with, and where the catalogue stores a rounding of
+// it, that stored factor, which codes convert with, and how far apart they are.
 void Tool::infoFactor(QelUnit::BuiltinUnits unit) {
     const QelUnit::BuiltinUnits base = qelunits::baseUnit(QelUnit::getType(unit));
     const std::string baseText = " " + toString(QelUnitType(base, 1));
@@ -568,10 +573,16 @@ void Tool::infoFactor(QelUnit::BuiltinUnits unit) {
         return;
     }
     const qelunits::FactorDefinition d = qelunits::factorDefinition(unit);
-    mOut << "factor to base unit: " << number(f) << baseText << (d.text.empty() ? ", its definition\n" : "\n");
-    if (!d.text.empty()) {
-        mOut << "definition: " << number(d.defined) << baseText << " (" << d.text
-             << ")\ndifference: " << written(d.difference, 2, false) << " (stored / definition - 1)\n";
+    if (d.text.empty()) {
+        mOut << "factor to base unit: " << number(d.defined) << baseText << ", its definition, by text and code\n";
+        return;
+    }
+    mOut << "factor to base unit: " << number(d.defined) << baseText << " (" << d.text
+         << "), by text\nstored factor: " << number(f) << baseText
+         << ", by code (settings codes, QelUnitType)\ndifference: " << written(d.difference, 2, false)
+         << " (stored / definition - 1)\n";
+    if (d.uncertainty > 0.0) {
+        mOut << "uncertainty: " << written(d.uncertainty, 2, false) << " (relative, of a measured definition)\n";
     }
 }
 
