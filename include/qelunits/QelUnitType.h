@@ -133,6 +133,9 @@ private:
     friend struct qelunits_detail::UnitTypeAccess;
     static constexpr std::uint32_t kInlineCapacity = 8;
 
+    /// GetConversionFactor without the look-up of pairs converted before.
+    QelUnit::ErrorStatus convertSmall(const QelUnitType& to, ConversionFactor& factor) const;
+
     QelUnitFactor* mUnits; // mInline, or a heap block when the list outgrows it
     std::uint32_t mSize = 0;
     std::uint32_t mCapacity = kInlineCapacity;

@@ -329,13 +329,18 @@ public:
                                   Reciprocal reciprocal = Reciprocal::Refuse);
 #if QELUNITS_HAS_EXCEPTIONS
     /// As make; throws Error.
-    Converter(const Unit& from, const Unit& to, Reciprocal reciprocal = Reciprocal::Refuse);
+    Converter(const Unit& from, const Unit& to, Reciprocal reciprocal = Reciprocal::Refuse)
+        : mFrom(from), mTo(to), mFactor(detail::ratio(from, to)) {
+        if (!detail::byFactor(from, to)) {
+            initOrThrow(reciprocal);
+        }
+    }
     /// As make; throws Error.
     Converter(std::string_view from, std::string_view to, Reciprocal reciprocal = Reciprocal::Refuse);
     /// Converts value; throws Error (BelowAbsoluteZero, OutOfRange for a finite value gone infinite).
     double operator()(double value) const {
         const double converted = value * mFactor;
-        return mKind == Kind::Factor && std::isfinite(converted) ? converted : slow(value).value();
+        return mKind == Kind::Factor && !mPoint && std::isfinite(converted) ? converted : slow(value).value();
     }
     /// Converts count values from source into target (which may be source, but must not overlap it otherwise);
     /// throws Error naming the first value below absolute zero, after converting every value. A finite value
@@ -350,9 +355,7 @@ public:
     Result<std::size_t> tryConvert(const double* source, double* target, std::size_t count) const;
 
     /// The factor a value is multiplied by, 1 between equal units; 0 for a temperature function or a reciprocal.
-    double factor() const noexcept {
-        return mKind == Kind::Factor ? mFactor : mKind == Kind::Identity && !mPoint ? 1.0 : 0.0;
-    }
+    double factor() const noexcept { return mKind == Kind::Factor || mKind == Kind::Identity ? mFactor : 0.0; }
     /// The source unit.
     const Unit& from() const noexcept { return mFrom; }
     /// The target unit.
@@ -362,6 +365,7 @@ private:
     enum class Kind : std::uint8_t { Factor, Identity, Function, Reciprocal };
     Converter() noexcept = default;
     ErrorKind init(const Unit& from, const Unit& to, Reciprocal reciprocal) noexcept;
+    void initOrThrow(Reciprocal reciprocal);
     Result<double> slow(double value) const;
     Result<double> inRange(double value, double converted) const;
     void convertBlock(const double* source, double* target, std::size_t count) const;
@@ -376,7 +380,7 @@ private:
     double (*mFunction)(double) = nullptr;
     void (*mEach)(const double*, double*, std::size_t) noexcept = nullptr;
     std::size_t (*mEachBelow)(const double*, double*, std::size_t, double) noexcept = nullptr;
-    Kind mKind = Kind::Identity;
+    Kind mKind = Kind::Factor;
     bool mPoint = false;
 };
 

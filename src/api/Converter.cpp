@@ -12,7 +12,9 @@
 namespace qelunits {
 
 #if QELUNITS_HAS_EXCEPTIONS
-Converter::Converter(const Unit& from, const Unit& to, Reciprocal reciprocal) {
+void Converter::initOrThrow(Reciprocal reciprocal) {
+    const Unit from = mFrom;
+    const Unit to = mTo;
     const ErrorKind kind = init(from, to, reciprocal);
     if (kind != ErrorKind::None) {
         detail::raise(kind, conversionMessage(kind, from, to), Error::kNoPosition);
@@ -48,10 +50,11 @@ ErrorKind Converter::init(const Unit& from, const Unit& to, Reciprocal reciproca
     mTo = to;
     mPoint = from.isTemperaturePoint();
     mFactor = plan.factor;
+    // Readings of one scale keep the identity, whose values are checked against absolute zero.
     mKind = invert                              ? Kind::Reciprocal
-            : plan.kind == Plan::Kind::Factor   ? Kind::Factor
-            : plan.kind == Plan::Kind::Identity ? Kind::Identity
-                                                : Kind::Function;
+            : plan.kind == Plan::Kind::Function ? Kind::Function
+            : mPoint && plan.factor == 1.0      ? Kind::Identity
+                                                : Kind::Factor;
     if (mKind == Kind::Function) {
         // Scaled readings ("2 °C" as a unit) convert value by value; unscaled ones take the array function.
         const bool unscaled = plan.fromScale == 1.0 && plan.toScale == 1.0;
@@ -91,6 +94,9 @@ Result<double> Converter::inRange(double value, double converted) const {
 Result<double> Converter::slow(double value) const {
     switch (mKind) {
     case Kind::Factor:
+        if (belowZero(value)) {
+            return Result<double>(ErrorKind::BelowAbsoluteZero, belowZeroMessage(value, mFrom));
+        }
         return inRange(value, value * mFactor);
     case Kind::Identity:
         return belowZero(value) ? Result<double>(ErrorKind::BelowAbsoluteZero, belowZeroMessage(value, mFrom))

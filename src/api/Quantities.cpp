@@ -272,6 +272,37 @@ Result<double> withQuantity(std::string_view quantity, std::string_view to, Then
     return target ? then(*read, target.expression()) : unreadable<double>(target);
 }
 
+// value in from converted to to, as convert converts: a temperature as a reading unless either side is a
+// difference. Messages name from and to as given.
+Result<double> convertUnits(double value, const Unit& from, const Unit& to, std::string_view fromText,
+                            std::string_view toText) {
+    const bool difference = from.isTemperatureDifference() || to.isTemperatureDifference();
+    const Unit source = difference ? from.difference() : from;
+    const Unit target = difference ? to.difference() : to;
+    double converted = 0.0;
+    switch (detail::numberInto(Quantity(value, source), target, converted)) {
+    case ErrorKind::None:
+        break;
+    case ErrorKind::BelowAbsoluteZero:
+        return Result<double>(QelUnit::Underflow,
+                              numberText(value) + ' ' + std::string(fromText) + " is below absolute zero");
+    case ErrorKind::OutOfRange:
+        return Result<double>(QelUnit::Overflow, "cannot convert " + std::string(fromText) + " to " +
+                                                     std::string(toText) + ": " + reason(QelUnit::Overflow));
+    default:
+        return Result<double>(QelUnit::TypesNotCompatible, "cannot convert " + std::string(fromText) + " to " +
+                                                               std::string(toText) + ": " +
+                                                               reason(QelUnit::TypesNotCompatible));
+    }
+    // Between readings, result = a·value + b: (|a·value| + |b|) / |result| grows as the result nears its zero.
+    double offset = 0.0;
+    const bool readings = source.isTemperaturePoint() && converted != 0.0 &&
+                          detail::numberInto(Quantity(0.0, source), target, offset) == ErrorKind::None;
+    const double magnified =
+        readings ? (std::fabs(converted - offset) + std::fabs(offset)) / std::fabs(converted) : 1.0;
+    return Result<double>(converted, 0.0, magnified, detail::uncertaintyOf(source, target));
+}
+
 } // namespace
 
 NumberRead readNumber(std::string_view text, std::size_t& i, std::size_t end, double& value) noexcept {
@@ -334,9 +365,15 @@ Result<QelUnitExpression> quantityUnit(std::string_view text) {
 }
 
 Result<double> convert(double value, std::string_view from, std::string_view to) {
-    return withUnits(from, to, [&](const QelUnitExpression& source, const QelUnitExpression& target) {
-        return convertValue(value, source, target, from, to, false);
-    });
+    const Result<Unit> source = Unit::parse(from);
+    if (!source) {
+        return Result<double>(QelUnit::InvalidUnit, source.message());
+    }
+    const Result<Unit> target = Unit::parse(to);
+    if (!target) {
+        return Result<double>(QelUnit::InvalidUnit, target.message());
+    }
+    return convertUnits(value, *source, *target, from, to);
 }
 
 Result<double> convert(std::string_view quantity, std::string_view to) {

@@ -4,6 +4,7 @@
 
 #include "catalog/DefinedFactor.h"
 #include "catalog/TypeTable.h"
+#include "parse/Read.h"
 #include "unittype/Dimensions.h"
 #include "unittype/FactorList.h"
 #include "unittype/UnitTypeAccess.h"
@@ -16,6 +17,7 @@
 #include <functional>
 #include <numeric>
 #include <string_view>
+#include <utility>
 
 namespace qelunits {
 namespace {
@@ -55,6 +57,53 @@ std::string term(const Unit& unit, std::size_t i, bool inverted) {
     return power == 1 ? text : text + '^' + std::to_string(power);
 }
 
+// Each catalogue unit's exponents over the slots of a Dimension, read once from the type table.
+struct UnitExponents {
+    std::int8_t unit[qelunits_detail::kUnitCount][Dimension::kCount];
+};
+
+constexpr UnitExponents makeUnitExponents() {
+    UnitExponents table{};
+    for (int u = 0; u < qelunits_detail::kUnitCount; ++u) {
+        const auto& type = qelunits_detail::kTypeTable[qelunits_detail::kUnitTable[u].type];
+        for (int k = 0; k < qelunits_detail::kBaseDimensionCount; ++k) {
+            table.unit[u][k] = static_cast<std::int8_t>(type.baseExponents[k]);
+        }
+    }
+    return table;
+}
+
+constexpr UnitExponents kUnitExponents = makeUnitExponents();
+
+} // namespace
+
+// Each catalogue unit alone, made once, so that a plain text's unit is a copy.
+struct CodeUnits {
+    Unit unit[qelunits_detail::kUnitCount];
+};
+
+constexpr CodeUnits UnitAccess::makeCodeUnits() {
+    CodeUnits table{};
+    for (int u = 1; u < qelunits_detail::kUnitCount; ++u) {
+        const qelunits_detail::UnitRecord& record = qelunits_detail::kUnitTable[u];
+        Unit& unit = table.unit[u];
+        unit.mUnits[0] = static_cast<std::uint16_t>(u);
+        unit.mPowers[0] = 1;
+        unit.mCount = 1;
+        unit.mTemperature = record.type == QelUnit::Temperature;
+        for (std::size_t k = 0; k < Dimension::kCount; ++k) {
+            unit.mDimension.mExponents[k] = kUnitExponents.unit[u][k];
+        }
+        unit.mFactor = record.definition;
+        unit.mNumerator = record.exact.numerator;
+        unit.mDenominator = record.exact.denominator;
+        unit.mPi = static_cast<std::int8_t>(record.exact.pi);
+    }
+    return table;
+}
+
+namespace {
+constexpr CodeUnits kCodeUnits = UnitAccess::makeCodeUnits();
 } // namespace
 
 Result<Unit> UnitAccess::make(double scale, const QelUnitFactor* factors, std::size_t count, bool difference) {
@@ -79,23 +128,49 @@ Result<Unit> UnitAccess::make(double scale, const QelUnitFactor* factors, std::s
     return derive(unit);
 }
 
+Result<Unit> UnitAccess::plain(const QelUnitFactor* units, std::size_t count) {
+    if (count == 1) {
+        return Result<Unit>(kCodeUnits.unit[units[0].unit]);
+    }
+    Unit unit;
+    unit.mCount = static_cast<std::uint8_t>(count);
+    // Ascending, a unit over itself gone, as the reader merges them.
+    const bool swapped = count == 2 && units[1].unit < units[0].unit;
+    for (std::size_t i = 0; i < count; ++i) {
+        const QelUnitFactor f = units[swapped ? 1 - i : i];
+        unit.mUnits[i] = static_cast<std::uint16_t>(f.unit);
+        unit.mPowers[i] = static_cast<std::int16_t>(f.power);
+    }
+    if (count == 2 && units[0].unit == units[1].unit) {
+        return Result<Unit>(Unit());
+    }
+    unit.mTemperature = count == 1 && qelunits_detail::kUnitTable[unit.mUnits[0]].type == QelUnit::Temperature;
+    return derive(unit);
+}
+
 Result<Unit> UnitAccess::derive(Unit& unit) {
+    if (unit.mCount == 1 && unit.mPowers[0] == 1 && unit.mScale == 1.0 && !unit.mDifference) {
+        return Result<Unit>(kCodeUnits.unit[unit.mUnits[0]]); // one catalogue unit alone
+    }
     // Exponents summed wide, then checked, so that no power of a unit wraps a lane.
     std::int32_t exponents[Dimension::kCount] = {};
     QelUnitFactor units[Unit::kMaxFactors];
     for (std::size_t i = 0; i < unit.mCount; ++i) {
         units[i] = QelUnitFactor{unit.unit(i), unit.mPowers[i]};
-        const auto& type = qelunits_detail::kTypeTable[qelunits_detail::kUnitTable[unit.mUnits[i]].type];
-        for (int k = 0; k < qelunits_detail::kBaseDimensionCount; ++k) {
-            exponents[k] += type.baseExponents[k] * unit.mPowers[i];
+        const std::int8_t* row = kUnitExponents.unit[unit.mUnits[i]];
+        const std::int32_t power = unit.mPowers[i];
+        for (std::size_t k = 0; k < Dimension::kCount; ++k) {
+            exponents[k] += row[k] * power;
         }
     }
+    bool inRange = true;
     for (std::size_t k = 0; k < Dimension::kCount; ++k) {
-        if (exponents[k] > Dimension::kMaxExponent || exponents[k] < -Dimension::kMaxExponent) {
-            return Result<Unit>(ErrorKind::OutOfRange,
-                                "the unit's dimension has a power beyond " + std::to_string(Dimension::kMaxExponent));
-        }
+        inRange = inRange && exponents[k] <= Dimension::kMaxExponent && exponents[k] >= -Dimension::kMaxExponent;
         unit.mDimension.mExponents[k] = static_cast<std::int8_t>(exponents[k]);
+    }
+    if (!inRange) {
+        return Result<Unit>(ErrorKind::OutOfRange,
+                            "the unit's dimension has a power beyond " + std::to_string(Dimension::kMaxExponent));
     }
     // From the units' definitions in ascending code order, so that equal units get equal bits.
     const qelunits_detail::DefinedFactor defined = qelunits_detail::definedFactor(unit.mScale, units, unit.mCount);
@@ -126,6 +201,10 @@ Unit::Unit(QelUnit::BuiltinUnits unit, int power) : Unit(fromCode(unit, power).v
 #endif
 
 Result<Unit> Unit::parse(std::string_view text) {
+    qelunits_detail::PlainUnits plain;
+    if (qelunits_detail::readPlainAscii(text, plain)) {
+        return UnitAccess::plain(plain.units, plain.count);
+    }
     const QelUnitParseResult parsed = QelUnitParser::parseExpressionUtf8(text);
     if (!parsed) {
         return parseFailure<Unit>(parsed);
@@ -166,11 +245,12 @@ double Unit::offset() const noexcept {
 }
 
 double Unit::uncertainty() const noexcept {
-    QelUnitFactor units[kMaxFactors];
+    // The same measurement as often as its power: a sum, not a root of squares.
+    double sum = 0.0;
     for (std::size_t i = 0; i < mCount; ++i) {
-        units[i] = QelUnitFactor{unit(i), mPowers[i]};
+        sum += qelunits_detail::kUnitTable[mUnits[i]].uncertainty * std::abs(mPowers[i]);
     }
-    return qelunits_detail::definedUncertainty(units, mCount);
+    return sum;
 }
 
 std::string Unit::symbol() const { return toString(expression()); }
@@ -232,6 +312,16 @@ Result<Unit> tryPow(const Unit& a, int n) {
     scale.pow(n);
     return UnitAccess::make(scale.scale(), list, a.size(), a.isTemperatureDifference() && n == 1);
 }
+
+namespace detail {
+double uncertaintyOf(const Unit& from, const Unit& to) {
+    if (from.uncertainty() == 0.0 && to.uncertainty() == 0.0) {
+        return 0.0;
+    }
+    const Result<Unit> quotient = tryDivide(from, to);
+    return quotient ? quotient->uncertainty() : from.uncertainty() + to.uncertainty();
+}
+} // namespace detail
 
 bool operator==(const Unit& a, const Unit& b) noexcept {
     // Places past the count hold zeros in every unit, so the whole arrays compare.

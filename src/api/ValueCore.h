@@ -20,12 +20,18 @@
 
 namespace qelunits {
 
+struct CodeUnits;
+
 /// The library's own access to a unit's storage.
 struct UnitAccess {
+    /// Each catalogue unit alone.
+    static constexpr CodeUnits makeCodeUnits();
     /// The bytes of a unit that say what it is: every member, not the padding after the last.
     static constexpr std::size_t kHashedBytes = offsetof(Unit, mTemperature) + sizeof(bool);
     /// scale × the count factors (ascending, powers not 0); OutOfRange when they do not fit.
     static Result<Unit> make(double scale, const QelUnitFactor* factors, std::size_t count, bool difference);
+    /// count (1 or 2) catalogue units of powers 1 and -1, as the reader reads a plain text.
+    static Result<Unit> plain(const QelUnitFactor* units, std::size_t count);
     /// Fills in the dimension, factor and offset of a unit whose scale, units and powers are set; OutOfRange
     /// for a dimension's power beyond Dimension::kMaxExponent or a factor beyond the range of a double.
     static Result<Unit> derive(Unit& unit);
@@ -50,6 +56,9 @@ namespace detail {
 ErrorKind addInto(const Quantity& a, const Quantity& b, double sign, Quantity& out) noexcept;
 /// q's number in unit into out; None, or the kind of the failure (out untouched).
 ErrorKind numberInto(const Quantity& q, const Unit& unit, double& out) noexcept;
+/// The relative standard uncertainty of a conversion from from to to: of the measured definitions in
+/// from / to, each as often as its net power.
+double uncertaintyOf(const Unit& from, const Unit& to);
 } // namespace detail
 
 /// A conversion between two units, prepared.

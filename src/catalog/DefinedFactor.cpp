@@ -26,10 +26,23 @@ struct Rational {
     bool exact = true;
 
     void times(std::int64_t n, std::int64_t d) {
+        std::int64_t a = 0;
+        std::int64_t b = 0;
+        if (!__builtin_mul_overflow(num, n, &a) && !__builtin_mul_overflow(den, d, &b)) {
+            num = a;
+            den = b;
+            return;
+        }
+        // Reduced crosswise only where the plain products overflow: most products of units never do.
         const std::int64_t g1 = std::gcd(n, den);
         const std::int64_t g2 = std::gcd(d, num);
         exact =
             exact && !__builtin_mul_overflow(num / g2, n / g1, &num) && !__builtin_mul_overflow(den / g1, d / g2, &den);
+    }
+    void reduce() {
+        const std::int64_t g = num == 1 || den == 1 ? 1 : std::gcd(num, den);
+        num /= g;
+        den /= g;
     }
     // this × (parts)^power.
     void multiply(const qelunits_detail::ExactParts& parts, std::int32_t power) {
@@ -86,6 +99,15 @@ Rational rationalOf(double x) {
 } // namespace
 
 DefinedFactor definedFactor(double scale, const QelUnitFactor* units, std::size_t count) noexcept {
+    DefinedFactor out;
+    if (count == 1 && units[0].power == 1 && scale == 1.0) { // one catalogue unit: its row
+        const UnitRecord& record = kUnitTable[units[0].unit];
+        out.factor = record.definition;
+        out.numerator = record.exact.numerator;
+        out.denominator = record.exact.denominator;
+        out.pi = record.exact.pi;
+        return out;
+    }
     double factor = scale;
     Rational exact = rationalOf(scale);
     for (std::size_t i = 0; i < count; ++i) {
@@ -95,7 +117,9 @@ DefinedFactor definedFactor(double scale, const QelUnitFactor* units, std::size_
         factor = power == 1 ? factor * d : power == -1 ? factor / d : factor * std::pow(d, static_cast<double>(power));
         exact.multiply(record.exact, power);
     }
-    DefinedFactor out;
+    if (!exact.fitsDoubles()) {
+        exact.reduce(); // only where the whole numbers grew too large: a reduced ratio rounds the same
+    }
     if (!exact.fitsDoubles()) {
         out.factor = factor;
         out.numerator = factor;
@@ -104,10 +128,7 @@ DefinedFactor definedFactor(double scale, const QelUnitFactor* units, std::size_
     out.numerator = static_cast<double>(exact.num);
     out.denominator = static_cast<double>(exact.den);
     out.pi = exact.pi;
-    // One catalogue unit alone is its definition to the bit; others round the ratio once more at most.
-    const bool alone = count == 1 && units[0].power == 1 && scale == 1.0;
-    out.factor = alone ? kUnitTable[units[0].unit].definition
-                       : qelunits::detail::ratioWithPi(out.numerator, out.denominator, out.pi);
+    out.factor = qelunits::detail::ratioWithPi(out.numerator, out.denominator, out.pi);
     return out;
 }
 
@@ -116,6 +137,15 @@ double definedRatio(const DefinedFactor& a, const DefinedFactor& b) noexcept {
     const double n = a.numerator * b.denominator;
     const double d = a.denominator * b.numerator;
     return a.pi == b.pi ? n / d : qelunits::detail::ratioWithPi(n, d, a.pi - b.pi);
+}
+
+bool anyMeasured(const QelUnitFactor* units, std::size_t count) noexcept {
+    for (std::size_t i = 0; i < count; ++i) {
+        if (kUnitTable[units[i].unit].uncertainty != 0.0) {
+            return true;
+        }
+    }
+    return false;
 }
 
 double definedUncertainty(const QelUnitFactor* units, std::size_t count) noexcept {
@@ -132,6 +162,9 @@ double definedUncertainty(const QelUnitFactor* units, std::size_t count) noexcep
 namespace qelunits::detail {
 double ratioWithPi(double n, double d, int k) noexcept {
     constexpr double kPi = 3.141592653589793;
+    if (k == 0) {
+        return n / d;
+    }
     const double p = k == 1 || k == -1 ? kPi : std::pow(kPi, static_cast<double>(k < 0 ? -k : k));
     return k > 0 ? n * p / d : n / (d * p);
 }

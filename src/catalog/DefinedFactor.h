@@ -27,6 +27,9 @@ DefinedFactor definedFactor(double scale, const QelUnitFactor* units, std::size_
 /// How many of b one a is: rounded once where both are rational.
 double definedRatio(const DefinedFactor& a, const DefinedFactor& b) noexcept;
 
+/// True where a unit of the list has a measured definition.
+bool anyMeasured(const QelUnitFactor* units, std::size_t count) noexcept;
+
 /// The relative standard uncertainty of the units' measured definitions, each as often as its power.
 double definedUncertainty(const QelUnitFactor* units, std::size_t count) noexcept;
 

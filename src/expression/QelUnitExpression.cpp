@@ -117,6 +117,10 @@ double QelUnitExpression::relativeError(const QelUnitExpression& to) const noexc
 }
 
 double QelUnitExpression::uncertainty(const QelUnitExpression& to) const {
+    if (!qelunits_detail::anyMeasured(mType.begin(), mType.size()) &&
+        !qelunits_detail::anyMeasured(to.mType.begin(), to.mType.size())) {
+        return 0.0;
+    }
     const QelUnitType quotient = mType / to.mType;
     return qelunits_detail::definedUncertainty(quotient.begin(), quotient.size());
 }

@@ -377,7 +377,9 @@ bool matchesCase(const LexEntry& entry, const wchar_t* text, std::size_t length)
     return !entry.exact || equalsExactly(text, length, entry.text);
 }
 
-const LexEntry* findSpelling(const wchar_t* text, std::size_t length, std::uint32_t hash) noexcept {
+namespace {
+
+constexpr const LexEntry* spellingOf(const wchar_t* text, std::size_t length, std::uint32_t hash) noexcept {
     if (length == 0 || length > kLexicon.maxLength) {
         return nullptr;
     }
@@ -400,6 +402,54 @@ const LexEntry* findSpelling(const wchar_t* text, std::size_t length, std::uint3
         }
     }
     return nullptr;
+}
+
+// Texts of one or two ASCII letters ("m", "ft", "kg", "Pa") are most of what is typed: the plain unit of each,
+// looked up while compiling, so that reading one is an indexed read.
+constexpr int kLetters = 52;
+
+constexpr int letterIndex(char c) { return c >= 'A' && c <= 'Z' ? c - 'A' : c >= 'a' && c <= 'z' ? c - 'a' + 26 : -1; }
+
+struct ShortSpellings {
+    std::uint16_t one[kLetters];
+    std::uint16_t two[kLetters][kLetters];
+};
+
+constexpr std::uint16_t plainOf(const wchar_t* text, std::size_t length) {
+    const LexEntry* entry = spellingOf(text, length, hashFolded(text, length));
+    return entry != nullptr ? entry->plain : kNotPlain;
+}
+
+constexpr ShortSpellings buildShortSpellings() {
+    ShortSpellings table{};
+    for (int a = 0; a < kLetters; ++a) {
+        const auto first = static_cast<wchar_t>(a < 26 ? L'A' + a : L'a' + a - 26);
+        const wchar_t one[1] = {first};
+        table.one[a] = plainOf(one, 1);
+        for (int b = 0; b < kLetters; ++b) {
+            const wchar_t two[2] = {first, static_cast<wchar_t>(b < 26 ? L'A' + b : L'a' + b - 26)};
+            table.two[a][b] = plainOf(two, 2);
+        }
+    }
+    return table;
+}
+
+constexpr ShortSpellings kShortSpellings = buildShortSpellings();
+
+} // namespace
+
+const LexEntry* findSpelling(const wchar_t* text, std::size_t length, std::uint32_t hash) noexcept {
+    return spellingOf(text, length, hash);
+}
+
+bool shortPlainSpelling(const char* text, std::size_t length, std::uint16_t& plain) noexcept {
+    const int a = length >= 1 && length <= 2 ? letterIndex(text[0]) : -1;
+    const int b = length == 2 ? letterIndex(text[1]) : 0;
+    if (a < 0 || b < 0) {
+        return false;
+    }
+    plain = length == 1 ? kShortSpellings.one[a] : kShortSpellings.two[a][b];
+    return true;
 }
 
 std::size_t wholeNameEnd(const wchar_t* text, std::size_t length, std::size_t start, std::size_t firstBreak,

@@ -50,6 +50,10 @@ bool matchesCase(const LexEntry& entry, const wchar_t* text, std::size_t length)
 /// hashFolded; null when none.
 const LexEntry* findSpelling(const wchar_t* text, std::size_t length, std::uint32_t hash) noexcept;
 
+/// For a text of one or two ASCII letters, true with the plain unit findSpelling's spelling means (kNotPlain
+/// where none, or one that is not plain); false for any other text.
+bool shortPlainSpelling(const char* text, std::size_t length, std::uint16_t& plain) noexcept;
+
 /// The spelling findSpelling finds where it means one catalogue unit plainly (LexEntry::plain); null otherwise.
 inline const LexEntry* findPlainSpelling(const wchar_t* text, std::size_t length, std::uint32_t hash) noexcept {
     const LexEntry* entry = findSpelling(text, length, hash);

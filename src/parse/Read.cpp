@@ -7,28 +7,69 @@
 namespace qelunits_detail {
 namespace {
 
-// Two plain words around one '/' ("ft/min", "kg/L"), the commonest compound: the reader's plain terms, merged
-// as it merges them, without its tokens. text[slash] ends the first word, which hashes to dividendHash.
-bool readQuotient(const wchar_t* text, std::size_t begin, std::size_t slash, std::size_t end,
-                  std::uint32_t dividendHash, QelUnitExpression& out) {
+// The whole text, trimmed, looked up as one spelling; its first word's end and hash for a quotient.
+struct NameLookup {
+    std::size_t begin = 0;
+    std::size_t end = 0;
+    std::size_t wordEnd = 0;
     std::uint32_t hash = kHashSeed;
-    for (std::size_t i = slash + 1; i < end; ++i) {
+    std::uint32_t wordHash = kHashSeed;
+    const LexEntry* entry = nullptr;
+};
+
+NameLookup lookUp(const wchar_t* text, std::size_t begin, std::size_t end) {
+    NameLookup name;
+    while (begin < end && isBlank(text[begin])) {
+        ++begin;
+    }
+    while (end > begin && isBlank(text[end - 1])) {
+        --end;
+    }
+    name.begin = begin;
+    name.end = end;
+    std::uint32_t hash = kHashSeed;
+    std::size_t wordEnd = begin;
+    for (; wordEnd < end && !endsWord(text[wordEnd]); ++wordEnd) {
+        hash = hashStep(hash, text[wordEnd]);
+    }
+    name.wordEnd = wordEnd;
+    name.wordHash = hash;
+    for (std::size_t i = wordEnd; i < end; ++i) {
+        hash = hashStep(hash, text[i]);
+    }
+    name.hash = hash;
+    name.entry = begin == end ? nullptr : findSpelling(text + begin, end - begin, hash);
+    return name;
+}
+
+// A text that is one plain spelling ("ft", "L/min", "sq ft") or two plain words around one '/' ("ft/min"), the
+// commonest compound: the reader's plain terms, as it reads them, without its tokens.
+bool plainUnits(const wchar_t* text, const NameLookup& name, PlainUnits& out) {
+    if (name.entry != nullptr) {
+        out.count = name.entry->plain != kNotPlain ? 1 : 0;
+        out.units[0] = {static_cast<QelUnit::BuiltinUnits>(name.entry->plain), 1};
+        return out.count == 1;
+    }
+    if (name.wordEnd == name.end || text[name.wordEnd] != L'/') {
+        return false;
+    }
+    std::uint32_t hash = kHashSeed;
+    for (std::size_t i = name.wordEnd + 1; i < name.end; ++i) {
         if (endsWord(text[i])) {
             return false;
         }
         hash = hashStep(hash, text[i]);
     }
     // An empty side ("/s", "m/") finds no spelling.
-    const LexEntry* divisor = findPlainSpelling(text + slash + 1, end - slash - 1, hash);
+    const LexEntry* divisor = findPlainSpelling(text + name.wordEnd + 1, name.end - name.wordEnd - 1, hash);
     const LexEntry* dividend =
-        divisor == nullptr ? nullptr : findPlainSpelling(text + begin, slash - begin, dividendHash);
+        divisor == nullptr ? nullptr : findPlainSpelling(text + name.begin, name.wordEnd - name.begin, name.wordHash);
     if (dividend == nullptr) {
         return false;
     }
-    // Powers of one on an empty type stay in range: neither merge can fail.
-    const BuildSink sink(out);
-    static_cast<void>(sink.multiply(PlainUnit{static_cast<QelUnit::BuiltinUnits>(dividend->plain)}, 1));
-    static_cast<void>(sink.multiply(PlainUnit{static_cast<QelUnit::BuiltinUnits>(divisor->plain)}, -1));
+    out.units[0] = {static_cast<QelUnit::BuiltinUnits>(dividend->plain), 1};
+    out.units[1] = {static_cast<QelUnit::BuiltinUnits>(divisor->plain), -1};
+    out.count = 2;
     return true;
 }
 
@@ -36,33 +77,24 @@ bool readQuotient(const wchar_t* text, std::size_t begin, std::size_t slash, std
 // as it stands in the lexicon ("L/min", "sq ft"); else as two plain words around '/'. The reader would read
 // each the same way.
 bool readKnownName(const wchar_t* text, std::size_t begin, std::size_t end, QelUnitExpression& out) {
-    while (begin < end && isBlank(text[begin])) {
-        ++begin;
-    }
-    while (end > begin && isBlank(text[end - 1])) {
-        --end;
-    }
-    std::uint32_t hash = kHashSeed;
-    std::size_t wordEnd = begin;
-    for (; wordEnd < end && !endsWord(text[wordEnd]); ++wordEnd) {
-        hash = hashStep(hash, text[wordEnd]);
-    }
-    const std::uint32_t wordHash = hash;
-    for (std::size_t i = wordEnd; i < end; ++i) {
-        hash = hashStep(hash, text[i]);
-    }
-    if (begin == end) {
+    const NameLookup name = lookUp(text, begin, end);
+    if (name.begin == name.end) {
         return false;
     }
-    const LexEntry* entry = findSpelling(text + begin, end - begin, hash);
-    if (entry != nullptr && entry->plain != kNotPlain) {
-        ExpressionAccess::type(out).set(static_cast<QelUnit::BuiltinUnits>(entry->plain), 1);
+    PlainUnits plain;
+    if (plainUnits(text, name, plain)) {
+        // Powers of one on an empty type stay in range: neither merge can fail.
+        const BuildSink sink(out);
+        for (std::size_t i = 0; i < plain.count; ++i) {
+            static_cast<void>(sink.multiply(PlainUnit{plain.units[i].unit}, plain.units[i].power));
+        }
         return true;
     }
-    if (entry == nullptr && wordEnd != end) {
-        return text[wordEnd] == L'/' && readQuotient(text, begin, wordEnd, end, wordHash, out);
+    if (name.entry == nullptr && name.wordEnd != name.end) {
+        return false;
     }
-    const Reading reading = entry != nullptr ? readingOf(*entry) : readName(text + begin, end - begin, hash);
+    const Reading reading =
+        name.entry != nullptr ? readingOf(*name.entry) : readName(text + name.begin, name.end - name.begin, name.hash);
     return reading.status == ReadStatus::Found && reading.refusal == nullptr &&
            BuildSink(out).multiply(reading.meaning, 1) == Merge::Ok;
 }
@@ -91,6 +123,49 @@ bool readText(const wchar_t* text, std::size_t from, std::size_t length, QelUnit
         return true;
     }
     return readByGrammar(text, from, length, out, failure);
+}
+
+bool readPlainAscii(std::string_view text, PlainUnits& out) noexcept {
+    constexpr std::size_t kMaxLength = 48;
+    std::size_t begin = 0;
+    std::size_t end = text.size();
+    while (begin < end && isBlank(static_cast<wchar_t>(static_cast<unsigned char>(text[begin])))) {
+        ++begin;
+    }
+    while (end > begin && isBlank(static_cast<wchar_t>(static_cast<unsigned char>(text[end - 1])))) {
+        --end;
+    }
+    if (begin == end || end - begin > kMaxLength) {
+        return false;
+    }
+    std::uint16_t plain = kNotPlain;
+    if (shortPlainSpelling(text.data() + begin, end - begin, plain)) {
+        out.units[0] = {static_cast<QelUnit::BuiltinUnits>(plain), 1};
+        out.count = 1;
+        return plain != kNotPlain;
+    }
+    // Widened, hashed and split at the first word's end in one pass, as lookUp does with a decoded text.
+    wchar_t wide[kMaxLength];
+    NameLookup name;
+    name.end = end - begin;
+    name.wordEnd = name.end;
+    std::uint32_t hash = kHashSeed;
+    for (std::size_t i = 0; i < name.end; ++i) {
+        const auto c = static_cast<unsigned char>(text[begin + i]);
+        if (c >= 0x80U) {
+            return false;
+        }
+        wide[i] = static_cast<wchar_t>(c);
+        if (name.wordEnd == name.end && endsWord(wide[i])) {
+            name.wordEnd = i;
+            name.wordHash = hash;
+        }
+        hash = hashStep(hash, wide[i]);
+    }
+    name.wordHash = name.wordEnd == name.end ? hash : name.wordHash;
+    name.hash = hash;
+    name.entry = findSpelling(wide, name.end, hash);
+    return plainUnits(wide, name, out);
 }
 
 NoteSink notesOf(const wchar_t* text, std::size_t length) {

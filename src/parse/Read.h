@@ -11,6 +11,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace qelunits_detail {
 
@@ -21,6 +22,17 @@ bool readText(const wchar_t* text, std::size_t from, std::size_t length, QelUnit
 /// The same by the reader alone, without the lookup in front.
 bool readByGrammar(const wchar_t* text, std::size_t from, std::size_t length, QelUnitExpression& out,
                    ParseFailure& failure);
+
+/// Up to two catalogue units, each to the power 1 or -1.
+struct PlainUnits {
+    QelUnitFactor units[2] = {};
+    std::size_t count = 0;
+};
+
+/// A short ASCII text that is one plain spelling ("ft", "sq ft", "L/min") or two plain words around '/'
+/// ("ft/min"), read as readText reads it but without decoding or building an expression; false for any other
+/// text, which the reader reads.
+bool readPlainAscii(std::string_view text, PlainUnits& out) noexcept;
 
 /// The notes of the short spellings a text uses, each once.
 NoteSink notesOf(const wchar_t* text, std::size_t length);

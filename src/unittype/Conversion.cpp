@@ -11,8 +11,10 @@
 
 #include <qelunits/QelUnitType.h>
 
+#include <atomic>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <utility>
 
 namespace qelunits_detail {
@@ -278,6 +280,107 @@ private:
     QelUnitFactor mItems[kSmallCapacity];
 };
 
+/// The last conversions between pairs of small compound types, so that the same pair converts again at the cost
+/// of a look-up, with the bits the algorithm gave. Each slot is a sequence lock over atomic words: a reader
+/// that meets a slot being written, or another pair, computes as if it were empty.
+class PairCache {
+public:
+    /// A small type packed into a word: up to four units of 16 bits each (9 for the unit, 7 for the power),
+    /// so that two types pack alike exactly when they are equal; false for other types.
+    static bool pack(const QelUnitType& type, std::uint64_t& key) noexcept {
+        if (type.size() > kUnitsPerKey) {
+            return false;
+        }
+        key = 0;
+        for (std::uint32_t k = 0; k < type.size(); ++k) {
+            const QelUnitFactor f = type[k];
+            if (f.power < -kMaxPower || f.power > kMaxPower || f.power == 0 || !isStorableUnit(f.unit)) {
+                return false;
+            }
+            const auto entry = static_cast<std::uint64_t>(f.unit) << 7U | (static_cast<std::uint64_t>(f.power) & 0x7FU);
+            key |= entry << (16U * k);
+        }
+        return true;
+    }
+
+    bool find(std::uint64_t from, std::uint64_t to, QelUnit::ErrorStatus& status, ConversionFactor& factor) noexcept {
+        Slot& slot = slotOf(from, to);
+        const std::uint64_t before = slot.sequence.load(std::memory_order_acquire);
+        const std::uint64_t f = slot.from.load(std::memory_order_relaxed);
+        const std::uint64_t t = slot.to.load(std::memory_order_relaxed);
+        const std::uint64_t value = slot.value.load(std::memory_order_relaxed);
+        const std::uint32_t state = slot.state.load(std::memory_order_relaxed);
+        std::atomic_thread_fence(std::memory_order_acquire);
+        if ((before & 1U) != 0 || slot.sequence.load(std::memory_order_relaxed) != before || f != from || t != to ||
+            state == kEmpty) {
+            return false;
+        }
+        status = state == kIncompatible ? QelUnit::TypesNotCompatible : QelUnit::Ok;
+        if (state != kIncompatible) {
+            factor = ConversionFactor();
+            factor.isIdentity = state == kIdentity;
+            factor.factor = bitCast(value);
+        }
+        return true;
+    }
+
+    void store(std::uint64_t from, std::uint64_t to, QelUnit::ErrorStatus status,
+               const ConversionFactor& factor) noexcept {
+        if (status != QelUnit::Ok && status != QelUnit::TypesNotCompatible) {
+            return;
+        }
+        Slot& slot = slotOf(from, to);
+        std::uint64_t sequence = slot.sequence.load(std::memory_order_relaxed);
+        // Another writer at work keeps the slot; the next conversion of this pair tries again.
+        if ((sequence & 1U) != 0 ||
+            !slot.sequence.compare_exchange_strong(sequence, sequence + 1, std::memory_order_acquire)) {
+            return;
+        }
+        std::atomic_thread_fence(std::memory_order_release);
+        slot.from.store(from, std::memory_order_relaxed);
+        slot.to.store(to, std::memory_order_relaxed);
+        slot.value.store(bitsOf(factor.factor), std::memory_order_relaxed);
+        slot.state.store(status == QelUnit::TypesNotCompatible ? kIncompatible
+                         : factor.isIdentity                   ? kIdentity
+                                                               : kFactor,
+                         std::memory_order_relaxed);
+        slot.sequence.store(sequence + 2, std::memory_order_release);
+    }
+
+private:
+    static constexpr std::uint32_t kUnitsPerKey = 4;
+    static constexpr std::int32_t kMaxPower = 63;
+    static constexpr std::uint32_t kSlotBits = 8;
+    enum : std::uint32_t { kEmpty, kIdentity, kFactor, kIncompatible };
+
+    struct Slot {
+        std::atomic<std::uint64_t> sequence{0};
+        std::atomic<std::uint64_t> from{0};
+        std::atomic<std::uint64_t> to{0};
+        std::atomic<std::uint64_t> value{0};
+        std::atomic<std::uint32_t> state{kEmpty};
+    };
+
+    static std::uint64_t bitsOf(double d) noexcept {
+        std::uint64_t b = 0;
+        std::memcpy(&b, &d, sizeof b);
+        return b;
+    }
+    static double bitCast(std::uint64_t b) noexcept {
+        double d = 0.0;
+        std::memcpy(&d, &b, sizeof d);
+        return d;
+    }
+    Slot& slotOf(std::uint64_t from, std::uint64_t to) noexcept {
+        const std::uint64_t h = (from * 0x9E3779B97F4A7C15U) ^ (to * 0xC2B2AE3D27D4EB4FU);
+        return mSlots[(h ^ (h >> 29U)) >> (64U - kSlotBits)];
+    }
+
+    Slot mSlots[std::size_t{1} << kSlotBits];
+};
+
+PairCache gPairCache; // NOLINT(cppcoreguidelines-avoid-non-const-global-variables): a cache, thread-safe
+
 } // namespace
 
 QelUnit::ErrorStatus unitConversionFactorGeneral(QelUnit::BuiltinUnits from, int fromPower, QelUnit::BuiltinUnits to,
@@ -361,6 +464,23 @@ void QelUnitType::GetMetricConversion(QelUnitType& metric, ConversionFactor& fac
 }
 
 QelUnit::ErrorStatus QelUnitType::GetConversionFactor(const QelUnitType& to, ConversionFactor& factor) const {
+    // A pair of small compound types converted before is looked up; one unit to another takes the direct table.
+    std::uint64_t fromKey = 0;
+    std::uint64_t toKey = 0;
+    const bool cached = mSize + to.mSize > 2 && qelunits_detail::PairCache::pack(*this, fromKey) &&
+                        qelunits_detail::PairCache::pack(to, toKey);
+    QelUnit::ErrorStatus status = QelUnit::Ok;
+    if (cached && qelunits_detail::gPairCache.find(fromKey, toKey, status, factor)) {
+        return status;
+    }
+    status = convertSmall(to, factor);
+    if (cached) {
+        qelunits_detail::gPairCache.store(fromKey, toKey, status, factor);
+    }
+    return status;
+}
+
+QelUnit::ErrorStatus QelUnitType::convertSmall(const QelUnitType& to, ConversionFactor& factor) const {
     // Small types compare dimension keys instead of reducing, and those that
     // substitution leaves alone are worked on in lists of their inline size.
     qelunits_detail::LiveFactors a;
