@@ -137,7 +137,7 @@ TEST(Definitions, ConversionsBetweenRationalDefinitionsRoundOnce) {
 }
 
 TEST(Definitions, DimensionsAsExponents) {
-    // A text and its exponents over kg, m, s, K, A, mol, cd, rad, sr, Hz.
+    // A text and its exponents over kg, m, s, K, A, mol, cd, rad, sr, and the first slot a program may add.
     using E = std::array<int, 10>;
     const std::tuple<const char*, E, const char*> rows[] = {
         {"N", E{1, 1, -2, 0, 0, 0, 0, 0, 0, 0}, "kg·m/s^2"},
@@ -145,7 +145,8 @@ TEST(Definitions, DimensionsAsExponents) {
         {"J/(mol·K)", E{1, 2, -2, -1, 0, -1, 0, 0, 0, 0}, "kg·m^2/(s^2·K·mol)"},
         {"V", E{1, 2, -3, 0, -1, 0, 0, 0, 0, 0}, "kg·m^2/(s^3·A)"},
         {"lx", E{0, -2, 0, 0, 0, 0, 1, 0, 1, 0}, "cd·sr/m^2"},
-        {"rpm", E{0, 0, 0, 0, 0, 0, 0, 0, 0, 1}, "Hz"},
+        {"rpm", E{0, 0, -1, 0, 0, 0, 0, 0, 0, 0}, "1/s"}, // a frequency is a count per time
+        {"Hz·s", E{}, "1"},
         {"deg/s", E{0, 0, -1, 0, 0, 0, 0, 1, 0, 0}, "rad/s"},
         {"mg/dL", E{1, -3, 0, 0, 0, 0, 0, 0, 0, 0}, "kg/m^3"},
         {"1/s", E{0, 0, -1, 0, 0, 0, 0, 0, 0, 0}, "1/s"},

@@ -266,15 +266,17 @@ TEST(ValueApi, ConverterArraysAndReciprocals) {
     EXPECT_EQ(Converter::make("delta_degF", "kelvin").message(),
               "a temperature reading and a difference do not convert into each other: Δ°F and °K (Δ°F converts to "
               "Δ°K)");
-    // Frequency is a dimension of its own; the message says so only where it alone keeps two units apart. A
+    // An angle is a dimension of its own; the message says so only where it alone keeps two units apart. A
     // conversion between reciprocal dimensions is named as one that may be asked for, where asking would do.
-    const std::string apart = ": a frequency (Hz, rpm) is a dimension of its own, apart from 1/s and rad/s";
+    const std::string apart =
+        ": an angle is a dimension of its own; only a rate of cycles (Hz, rpm) and one of angle (rad/s) convert, as "
+        "2π rad a cycle";
     const std::string ask = ": the dimensions are reciprocal, which convert only when asked";
-    for (const auto& [from, to, tail] : {std::tuple{"Hz", "1/s", apart},
-                                         {"rpm", "rad/s", apart},
-                                         {"m/s", "m·Hz", apart},
+    for (const auto& [from, to, tail] : {std::tuple{"rad", "1", apart},
+                                         {"rad/s^2", "1/s^2", apart},
+                                         {"deg·m", "m", apart},
                                          {"Hz", "m", std::string()},
-                                         {"rad/s", "1/s", std::string()},
+                                         {"sr", "rad^2", std::string()},
                                          {"mpg", "L/100 km", ask},
                                          {"min/km", "km/h", ask},
                                          {"°C", "1/K", std::string()}}) {
@@ -293,7 +295,7 @@ TEST(ValueApi, UnitTextsAndFormatting) {
     const std::tuple<const char*, const char*, const char*, const char*, const char*> rows[] = {
         {"ft^2", "ft^2", "Foot^2", "m^2", "Area"},
         {"kJ/(kg·K)", "kJ/(kg·°K)", "1000 Joule per Kilogram Kelvin", "m^2/(s^2·K)", ""},
-        {"1/s", "1/sec", "1 per Second", "1/s", ""},
+        {"1/s", "1/sec", "1 per Second", "1/s", "Frequency"},
         {"Δ°C", "Δ°C", "delta_Celsius", "K", "Temperature"},
         {"%", "0.01", "0.01", "1", "Dimensionless"},
         {"N·m", "m·N", "Meter Newton", "kg·m^2/s^2", "Energy"},

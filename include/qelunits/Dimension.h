@@ -15,7 +15,8 @@
 namespace qelunits {
 
 /// Exponents over the base dimensions: kg·m/s² is Mass 1, Length 1, Time -2. A plain value of 16 bytes,
-/// compared as two words.
+/// compared as two words. A frequency is a count per time: Hz is 1/s here, where the catalogue's codes keep
+/// frequency a dimension of its own.
 class QELUNITS_EXPORT Dimension {
 public:
     /// The base dimensions, in the catalogue's order; the last slots are left for dimensions a program adds.
@@ -29,7 +30,6 @@ public:
         LuminousIntensity, ///< cd
         Angle,             ///< rad
         SolidAngle,        ///< sr
-        Frequency,         ///< Hz: the catalogue keeps frequency apart from 1/s
         kFirstAdded,       ///< the first slot of a dimension a program adds
     };
     /// Number of slots.

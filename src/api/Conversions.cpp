@@ -12,16 +12,28 @@
 namespace qelunits {
 namespace {
 
-// Hz and 1/s, rpm and rad/s: the catalogue keeps frequency apart, where other readers take 1/s.
-bool apartByFrequency(const Unit& from, const Unit& to) {
+// Two dimensions that differ in the power of the angle alone: from's power less to's.
+bool apartByAngle(const Unit& from, const Unit& to, int& angle) {
     const Dimension& a = from.exponents();
     const Dimension& b = to.exponents();
-    if (a[Dimension::Frequency] == b[Dimension::Frequency]) {
+    for (std::size_t k = 0; k < Dimension::kCount; ++k) {
+        if (k != Dimension::Angle && a[k] != b[k]) {
+            return false;
+        }
+    }
+    angle = a[Dimension::Angle] - b[Dimension::Angle];
+    return angle != 0;
+}
+
+// A rate of cycles (Hz, rpm, 1/s) and a rate of angle (rad/s, °/s) convert as 2π rad a cycle: from's power of
+// the angle is 1 more (-1) or 1 less (1) than to's, and the rest is 1/s.
+bool cyclesAndAngle(const Unit& from, const Unit& to, int& angle) {
+    if (!apartByAngle(from, to, angle) || (angle != 1 && angle != -1)) {
         return false;
     }
-    for (std::size_t k = 0; k < Dimension::Angle; ++k) {
-        const int asTime = k == Dimension::Time ? 1 : 0;
-        if (a[k] - asTime * a[Dimension::Frequency] != b[k] - asTime * b[Dimension::Frequency]) {
+    const Dimension& a = from.exponents();
+    for (std::size_t k = 0; k < Dimension::kCount; ++k) {
+        if (k != Dimension::Angle && a[k] != (k == Dimension::Time ? -1 : 0)) {
             return false;
         }
     }
@@ -31,6 +43,15 @@ bool apartByFrequency(const Unit& from, const Unit& to) {
 } // namespace
 
 ErrorKind makePlan(const Unit& from, const Unit& to, Plan& plan) {
+    int angle = 0;
+    if (!from.isTemperaturePoint() && !to.isTemperaturePoint() && cyclesAndAngle(from, to, angle)) {
+        plan = Plan();
+        plan.kind = Plan::Kind::Factor;
+        // One cycle is 2π rad: rad/s to Hz divides by 2π, Hz to rad/s multiplies.
+        plan.factor = angle > 0 ? detail::ratio(from, to) / (2.0 * 3.141592653589793)
+                                : detail::ratio(from, to) * (2.0 * 3.141592653589793);
+        return ErrorKind::None;
+    }
     if (!from.isCompatible(to)) {
         return ErrorKind::IncompatibleUnits;
     }
@@ -65,9 +86,11 @@ std::string planMessage(ErrorKind kind, const Unit& from, const Unit& to) {
         return "a temperature reading and a difference do not convert into each other: " + pair + " (" + from.symbol() +
                " converts to " + other.symbol() + ")";
     }
+    int angle = 0;
     return "incompatible units: " + pair + " (" + from.dimension() + "; " + to.dimension() + ")" +
-           (apartByFrequency(from, to) ? ": a frequency (Hz, rpm) is a dimension of its own, apart from 1/s and rad/s"
-                                       : "");
+           (apartByAngle(from, to, angle) ? ": an angle is a dimension of its own; only a rate of cycles (Hz, rpm) "
+                                            "and one of angle (rad/s) convert, as 2π rad a cycle"
+                                          : "");
 }
 
 ErrorKind reciprocalPlan(const Unit& from, const Unit& to, Plan& plan) {

@@ -9,7 +9,7 @@ namespace qelunits {
 namespace {
 
 // The symbols of the base dimensions; a dimension a program adds is named by its slot until it names itself.
-constexpr const char* kSymbols[Dimension::kFirstAdded] = {"kg", "m", "s", "K", "A", "mol", "cd", "rad", "sr", "Hz"};
+constexpr const char* kSymbols[Dimension::kFirstAdded] = {"kg", "m", "s", "K", "A", "mol", "cd", "rad", "sr"};
 
 std::string symbolOf(std::size_t base) {
     return base < Dimension::kFirstAdded ? kSymbols[base] : "[dimension " + std::to_string(base) + "]";

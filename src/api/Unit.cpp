@@ -62,13 +62,21 @@ struct UnitExponents {
     std::int8_t unit[qelunits_detail::kUnitCount][Dimension::kCount];
 };
 
+// The catalogue's base dimensions but its last, frequency, which counts as 1/s.
+constexpr int kFrequency = qelunits_detail::kBaseDimensionCount - 1;
+static_assert(kFrequency == Dimension::kFirstAdded, "the catalogue's dimensions are the value API's and frequency");
+
+constexpr void exponentsOf(const qelunits_detail::TypeRecord& type, std::int8_t (&row)[Dimension::kCount]) {
+    for (int k = 0; k < kFrequency; ++k) {
+        row[k] = static_cast<std::int8_t>(type.baseExponents[k]);
+    }
+    row[Dimension::Time] = static_cast<std::int8_t>(row[Dimension::Time] - type.baseExponents[kFrequency]);
+}
+
 constexpr UnitExponents makeUnitExponents() {
     UnitExponents table{};
     for (int u = 0; u < qelunits_detail::kUnitCount; ++u) {
-        const auto& type = qelunits_detail::kTypeTable[qelunits_detail::kUnitTable[u].type];
-        for (int k = 0; k < qelunits_detail::kBaseDimensionCount; ++k) {
-            table.unit[u][k] = static_cast<std::int8_t>(type.baseExponents[k]);
-        }
+        exponentsOf(qelunits_detail::kTypeTable[qelunits_detail::kUnitTable[u].type], table.unit[u]);
     }
     return table;
 }
@@ -272,10 +280,11 @@ std::string Unit::name() const {
 
 QelUnit::BuiltinTypes Unit::dimensionType() const noexcept {
     for (const qelunits_detail::TypeRecord& type : qelunits_detail::kTypeTable) {
+        std::int8_t row[Dimension::kCount] = {};
+        exponentsOf(type, row);
         bool same = true;
         for (std::size_t k = 0; k < Dimension::kCount; ++k) {
-            const int e = k < qelunits_detail::kBaseDimensionCount ? type.baseExponents[k] : 0;
-            same = same && mDimension[k] == e;
+            same = same && mDimension[k] == row[k];
         }
         if (same) {
             return type.type;
@@ -288,6 +297,9 @@ std::string Unit::dimensionName() const {
     const QelUnit::BuiltinTypes type = dimensionType();
     if (type == QelUnit::Dimensionless) {
         return "Dimensionless"; // the catalogue's display text for it is "(none)"
+    }
+    if (type == QelUnit::ElectricalFrequency) {
+        return "Frequency"; // the catalogue's display text keeps a misspelling its callers rely on
     }
     return type == QelUnit::kTypeCount ? std::string() : displayName(type);
 }
