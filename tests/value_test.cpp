@@ -89,20 +89,20 @@ TEST(ValueApi, Arithmetic) {
         {"1 ft", '+', "1 m", "4.2808398950131235 ft"},
         {"1 m", '-', "100 cm", "0 m"},
         {"1 m", '+', "2 s", "!incompatible units"},
-        {"+3 ft", '*', "4 ft", "12 ft^2"},
-        {"2 nm", '/', "10 ps", "200.00000000000003 m/sec"},
-        {"2 kJ", '*', "3 kJ", "6 kJ^2"},
+        {"+3 ft", '*', "4 ft", "12 ft²"},
+        {"2 nm", '/', "10 ps", "200.00000000000003 m/s"},
+        {"2 kJ", '*', "3 kJ", "6 kJ²"},
         {"6 m", '/', "3 m", "2"},
         {"1e300 m", '*', "1e300 m", "!out of range"},
         {"1 m", '/', "0 s", "!out of range"},
         {"0 m", '/', "0 s", "!invalid argument"},
-        {"2 m", '^', "3", "8 m^3"},
+        {"2 m", '^', "3", "8 m³"},
         {"2 mm", '^', "-1", "0.5 1/mm"},
         {"2 m", '^', "0", "1"},
         {"2 m", '^', "128", "!out of range"},
         {"10 m", '^', "400", "!out of range"},
         {"16 m^2", 'r', "0", "4 m"},
-        {"8 m^3", 'r', "0", "!fractional power"},
+        {"8 m³", 'r', "0", "!fractional power"},
         {"-4 m^2", 'r', "0", "!invalid argument"},
         {"2 m", 's', "-1.5", "-3 m"},
         {"3 ft", 't', "1 m", "0.9144000000000001 m"},
@@ -141,7 +141,7 @@ TEST(ValueApi, PointsAndDifferences) {
         {"10 Δ°C", '+', "20 °C", "30 °C"},
         {"10 Δ°C", '-', "20 °C", "!temperature point"},
         {"20 °C", '-', "18 Δ°F", "10 °C"},
-        {"10 ΔK", '+', "9 Δ°F", "15 Δ°K"},
+        {"10 ΔK", '+', "9 Δ°F", "15 ΔK"},
         {"100 °C", '-', "32 °F", "100 Δ°C"},
         {"2 °C", '*', "3 m", "!temperature point"},
         {"3 m", '/', "2 °C", "!temperature point"},
@@ -149,11 +149,11 @@ TEST(ValueApi, PointsAndDifferences) {
         {"20 °C", '^', "2", "!temperature point"},
         {"20 °C", '^', "1", "20 °C"},
         {"20 °C", 'r', "0", "!temperature point"},
-        {"10 ΔK", 's', "2", "20 Δ°K"},
-        {"10 ΔK", '*', "2 m/m", "20 Δ°K"}, // a difference times a number of no unit, either side
-        {"2 m/m", '*', "10 ΔK", "20 Δ°K"},
-        {"4 ΔK^2", 'r', "0", "2 Δ°K"},
-        {"10 J", '/', "2 J/K", "5 Δ°K"},
+        {"10 ΔK", 's', "2", "20 ΔK"},
+        {"10 ΔK", '*', "2 m/m", "20 ΔK"}, // a difference times a number of no unit, either side
+        {"2 m/m", '*', "10 ΔK", "20 ΔK"},
+        {"4 ΔK^2", 'r', "0", "2 ΔK"},
+        {"10 J", '/', "2 J/K", "5 ΔK"},
         {"5 K", '-', "10 ΔK", "!below absolute zero"},
         {"-500 °F", 't', "1 K", "!below absolute zero"},
         {"-1 K", 't', "1 K", "!below absolute zero"},
@@ -262,10 +262,10 @@ TEST(ValueApi, ConverterArraysAndReciprocals) {
     EXPECT_EQ(Converter("m", "ft")(-INFINITY), -INFINITY);
     EXPECT_EQ(Converter::make("°C", "fot").kind(), ErrorKind::UnknownUnit);
     EXPECT_EQ(Converter::make("°C", "ΔK").message(),
-              "a temperature reading and a difference do not convert into each other: °C and Δ°K (°C converts to °K)");
+              "a temperature reading and a difference do not convert into each other: °C and ΔK (°C converts to K)");
     EXPECT_EQ(Converter::make("delta_degF", "kelvin").message(),
-              "a temperature reading and a difference do not convert into each other: Δ°F and °K (Δ°F converts to "
-              "Δ°K)");
+              "a temperature reading and a difference do not convert into each other: Δ°F and K (Δ°F converts to "
+              "ΔK)");
     // An angle is a dimension of its own; the message says so only where it alone keeps two units apart. A
     // conversion between reciprocal dimensions is named as one that may be asked for, where asking would do.
     const std::string apart =
@@ -293,12 +293,12 @@ TEST(ValueApi, ConverterArraysAndReciprocals) {
 TEST(ValueApi, UnitTextsAndFormatting) {
     // Text, symbol, name, dimension and its name.
     const std::tuple<const char*, const char*, const char*, const char*, const char*> rows[] = {
-        {"ft^2", "ft^2", "Foot^2", "m^2", "Area"},
-        {"kJ/(kg·K)", "kJ/(kg·°K)", "1000 Joule per Kilogram Kelvin", "m^2/(s^2·K)", ""},
-        {"1/s", "1/sec", "1 per Second", "1/s", "Frequency"},
+        {"ft^2", "ft²", "Foot^2", "m^2", "Area"},
+        {"kJ/(kg·K)", "kJ/(kg·K)", "1000 Joule per Kilogram Kelvin", "m^2/(s^2·K)", ""},
+        {"1/s", "1/s", "1 per Second", "1/s", "Frequency"},
         {"Δ°C", "Δ°C", "delta_Celsius", "K", "Temperature"},
-        {"%", "0.01", "0.01", "1", "Dimensionless"},
-        {"N·m", "m·N", "Meter Newton", "kg·m^2/s^2", "Energy"},
+        {"%", "%", "percent", "1", "Dimensionless"},
+        {"N·m", "N·m", "Meter Newton", "kg·m^2/s^2", "Energy"},
     };
     for (const auto& [text, symbol, name, dimension, dimensionName] : rows) {
         const Unit unit(text);

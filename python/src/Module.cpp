@@ -79,15 +79,7 @@ double radiansPer(py::handle a) {
     const py::object held = unitArg(a);
     const qelpy::Unit& unit = unitOf(held);
     static_cast<void>(valueOf(qelpy::Converter::make(unit, qelpy::Unit(QelUnit::radian))));
-    double factor = unit.scale();
-    for (std::size_t i = 0; i < unit.size(); ++i) {
-        const double defined = qelunits::factorDefinition(unit.unit(i)).defined;
-        const int power = unit.power(i);
-        factor = power == 1    ? factor * defined
-                 : power == -1 ? factor / defined
-                               : factor * std::pow(defined, static_cast<double>(power));
-    }
-    return factor;
+    return unit.factor();
 }
 
 void definePlans(py::module_& m) {

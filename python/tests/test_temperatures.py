@@ -17,7 +17,7 @@ ARITHMETIC = [
     (Q(25, C), operator.add, Q(9, dF), 30.0, "degC"),
     (Q(10, dC), operator.add, Q(9, dF), 15.0, "delta_degC"),
     (Q(10, dC), operator.mul, 2, 20.0, "delta_degC"),
-    (Q(300, K), operator.sub, Q(0, C), 26.850000000000023, "Δ°K"),
+    (Q(300, K), operator.sub, Q(0, C), 26.850000000000023, "ΔK"),
     (Q(9, dF), operator.add, Q(25, C), 30.0, "degC"),
     (Q(25, C), operator.add, Q(25, C), TemperaturePointError, None),
     (Q(10, dC), operator.sub, Q(25, C), TemperaturePointError, None),

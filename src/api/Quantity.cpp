@@ -78,11 +78,7 @@ Result<Quantity> Quantity::parse(std::string_view text) {
     if (std::all_of(text.begin() + static_cast<std::ptrdiff_t>(i), text.end(), isBlank)) {
         return R(Quantity(value, Unit()));
     }
-    const QelUnitParseResult parsed = qelunits_detail::readExpressionUtf8(text, i, text.size());
-    if (!parsed) {
-        return parseFailure<Quantity>(parsed);
-    }
-    const Result<Unit> unit = Unit::fromExpression(parsed.expression());
+    const Result<Unit> unit = readUnitUtf8(text, i, text.size());
     return unit ? R(Quantity(value, *unit)) : R::failureOf(unit);
 }
 

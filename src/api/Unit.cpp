@@ -4,7 +4,11 @@
 
 #include "catalog/DefinedFactor.h"
 #include "catalog/TypeTable.h"
+#include "catalog/UnitExponents.h"
+#include "common/Utf8.h"
 #include "parse/Read.h"
+#include "parse/Terms.h"
+#include "parse/UnitSink.h"
 #include "unittype/Dimensions.h"
 #include "unittype/FactorList.h"
 #include "unittype/UnitTypeAccess.h"
@@ -52,36 +56,23 @@ Result<Unit> combine(const Unit& a, const Unit& b, std::int32_t sign, const char
 }
 
 std::string term(const Unit& unit, std::size_t i, bool inverted) {
-    std::string text = singularName(unit.unit(i));
+    const qelunits_detail::Term* named = qelunits_detail::termOf(static_cast<std::uint16_t>(unit.unit(i)));
+    std::string text = named != nullptr ? named->name : singularName(unit.unit(i));
     const int power = inverted ? -unit.power(i) : unit.power(i);
     return power == 1 ? text : text + '^' + std::to_string(power);
 }
 
-// Each catalogue unit's exponents over the slots of a Dimension, read once from the type table.
-struct UnitExponents {
-    std::int8_t unit[qelunits_detail::kUnitCount][Dimension::kCount];
-};
+using qelunits_detail::kUnitExponents;
 
-// The catalogue's base dimensions but its last, frequency, which counts as 1/s.
-constexpr int kFrequency = qelunits_detail::kBaseDimensionCount - 1;
-static_assert(kFrequency == Dimension::kFirstAdded, "the catalogue's dimensions are the value API's and frequency");
-
-constexpr void exponentsOf(const qelunits_detail::TypeRecord& type, std::int8_t (&row)[Dimension::kCount]) {
-    for (int k = 0; k < kFrequency; ++k) {
-        row[k] = static_cast<std::int8_t>(type.baseExponents[k]);
-    }
-    row[Dimension::Time] = static_cast<std::int8_t>(row[Dimension::Time] - type.baseExponents[kFrequency]);
+// An id a unit may hold: a catalogue unit (1 to 348) or a term.
+bool isId(std::int32_t id) {
+    return qelunits_detail::isStorableUnit(id) || (id >= qelunits_detail::kFirstTerm && id < qelunits_detail::kNoTerm &&
+                                                   qelunits_detail::termOf(static_cast<std::uint16_t>(id)) != nullptr);
 }
 
-constexpr UnitExponents makeUnitExponents() {
-    UnitExponents table{};
-    for (int u = 0; u < qelunits_detail::kUnitCount; ++u) {
-        exponentsOf(qelunits_detail::kTypeTable[qelunits_detail::kUnitTable[u].type], table.unit[u]);
-    }
-    return table;
+bool isTemperatureId(std::uint16_t id) {
+    return id < qelunits_detail::kFirstTerm && qelunits_detail::kUnitTable[id].type == QelUnit::Temperature;
 }
-
-constexpr UnitExponents kUnitExponents = makeUnitExponents();
 
 } // namespace
 
@@ -123,17 +114,27 @@ Result<Unit> UnitAccess::make(double scale, const QelUnitFactor* factors, std::s
             continue;
         }
         if (unit.mCount == Unit::kMaxFactors || f.power > Unit::kMaxPower || f.power < -Unit::kMaxPower ||
-            !qelunits_detail::isStorableUnit(f.unit)) {
+            !isId(f.unit)) {
             return Result<Unit>(ErrorKind::OutOfRange, tooLarge("the unit is too large"));
         }
         unit.mUnits[unit.mCount] = static_cast<std::uint16_t>(f.unit);
         unit.mPowers[unit.mCount] = static_cast<std::int16_t>(f.power);
         ++unit.mCount;
     }
-    unit.mTemperature = unit.mCount == 1 && unit.mPowers[0] == 1 &&
-                        qelunits_detail::kUnitTable[unit.mUnits[0]].type == QelUnit::Temperature;
+    unit.mTemperature = unit.mCount == 1 && unit.mPowers[0] == 1 && isTemperatureId(unit.mUnits[0]);
     unit.mDifference = difference && unit.mTemperature;
     return derive(unit);
+}
+
+Result<Unit> UnitAccess::fromDraft(const qelunits_detail::UnitDraft& draft) {
+    if (draft.count > Unit::kMaxFactors) {
+        return Result<Unit>(ErrorKind::OutOfRange, tooLarge("the unit is too large"));
+    }
+    QelUnitFactor factors[Unit::kMaxFactors];
+    for (std::size_t i = 0; i < draft.count; ++i) {
+        factors[i] = QelUnitFactor{static_cast<QelUnit::BuiltinUnits>(draft.ids[i]), draft.powers[i]};
+    }
+    return make(draft.scale, factors, draft.count, draft.difference);
 }
 
 Result<Unit> UnitAccess::plain(const QelUnitFactor* units, std::size_t count) {
@@ -157,18 +158,22 @@ Result<Unit> UnitAccess::plain(const QelUnitFactor* units, std::size_t count) {
 }
 
 Result<Unit> UnitAccess::derive(Unit& unit) {
-    if (unit.mCount == 1 && unit.mPowers[0] == 1 && unit.mScale == 1.0 && !unit.mDifference) {
+    if (unit.mCount == 1 && unit.mPowers[0] == 1 && unit.mScale == 1.0 && !unit.mDifference &&
+        unit.mUnits[0] < qelunits_detail::kFirstTerm) {
         return Result<Unit>(kCodeUnits.unit[unit.mUnits[0]]); // one catalogue unit alone
     }
     // Exponents summed wide, then checked, so that no power of a unit wraps a lane.
     std::int32_t exponents[Dimension::kCount] = {};
-    QelUnitFactor units[Unit::kMaxFactors];
+    qelunits_detail::DefinedFactor values[Unit::kMaxFactors];
+    std::int32_t powers[Unit::kMaxFactors];
     for (std::size_t i = 0; i < unit.mCount; ++i) {
-        units[i] = QelUnitFactor{unit.unit(i), unit.mPowers[i]};
-        const std::int8_t* row = kUnitExponents.unit[unit.mUnits[i]];
-        const std::int32_t power = unit.mPowers[i];
+        const std::uint16_t id = unit.mUnits[i];
+        const qelunits_detail::Term* term = qelunits_detail::termOf(id);
+        values[i] = term != nullptr ? term->value : qelunits_detail::definedOfUnit(id);
+        powers[i] = unit.mPowers[i];
+        const std::int8_t* row = qelunits_detail::exponentsOfId(id);
         for (std::size_t k = 0; k < Dimension::kCount; ++k) {
-            exponents[k] += row[k] * power;
+            exponents[k] += row[k] * powers[i];
         }
     }
     bool inRange = true;
@@ -180,8 +185,9 @@ Result<Unit> UnitAccess::derive(Unit& unit) {
         return Result<Unit>(ErrorKind::OutOfRange,
                             "the unit's dimension has a power beyond " + std::to_string(Dimension::kMaxExponent));
     }
-    // From the units' definitions in ascending code order, so that equal units get equal bits.
-    const qelunits_detail::DefinedFactor defined = qelunits_detail::definedFactor(unit.mScale, units, unit.mCount);
+    // From the units' values in ascending order of their ids, so that equal units get equal bits.
+    const qelunits_detail::DefinedFactor defined =
+        qelunits_detail::definedProduct(unit.mScale, values, powers, unit.mCount);
     if (!(defined.factor > 0.0) || !std::isfinite(defined.factor)) {
         return Result<Unit>(ErrorKind::OutOfRange, "the unit's factor to SI is beyond the range of a double");
     }
@@ -195,6 +201,11 @@ Result<Unit> UnitAccess::derive(Unit& unit) {
 Unit UnitAccess::asDifference(Unit unit) noexcept {
     unit.mDifference = isLoneTemperature(unit);
     return unit;
+}
+
+Result<Unit> UnitAccess::withScale(Unit unit, double scale) {
+    unit.mScale = scale;
+    return derive(unit);
 }
 
 Unit UnitAccess::asReading(Unit unit) noexcept {
@@ -213,11 +224,28 @@ Result<Unit> Unit::parse(std::string_view text) {
     if (qelunits_detail::readPlainAscii(text, plain)) {
         return UnitAccess::plain(plain.units, plain.count);
     }
-    const QelUnitParseResult parsed = QelUnitParser::parseExpressionUtf8(text);
-    if (!parsed) {
-        return parseFailure<Unit>(parsed);
+    return readUnitUtf8(text, 0, text.size());
+}
+
+Result<Unit> readUnitUtf8(std::string_view text, std::size_t from, std::size_t to) {
+    qelunits_detail::WideText wide;
+    std::size_t bad{}; // set where decoding fails
+    if (!wide.decode(text.substr(0, to), bad)) {
+        return Result<Unit>(ErrorKind::InvalidText, "not UTF-8 at " + std::to_string(bad), bad);
     }
-    return fromExpression(parsed.expression());
+    std::size_t start = 0; // code points before from
+    for (std::size_t i = 0; i < from; ++i) {
+        start += (static_cast<unsigned char>(text[i]) & 0xC0U) != 0x80U ? 1U : 0U;
+    }
+    const std::wstring_view view = wide.view();
+    qelunits_detail::UnitDraft draft;
+    qelunits_detail::ParseFailure failure;
+    if (!qelunits_detail::readUnit(view.data(), start, view.size(), draft, failure)) {
+        return Result<Unit>(kindOf(failure.code),
+                            toUtf8(qelunits_detail::describeFailure(view.data(), view.size(), failure)),
+                            failure.position);
+    }
+    return UnitAccess::fromDraft(draft);
 }
 
 Result<Unit> Unit::fromCode(QelUnit::BuiltinUnits unit, int power) {
@@ -235,13 +263,23 @@ Result<Unit> Unit::fromExpression(const QelUnitExpression& expression) {
 }
 
 QelUnitExpression Unit::expression() const {
-    QelUnitFactor factors[kMaxFactors];
-    for (std::size_t i = 0; i < mCount; ++i) {
-        factors[i] = QelUnitFactor{unit(i), mPowers[i]};
-    }
+    // A term is written as what it means in catalogue units.
+    double scale = mScale;
     QelUnitType type;
-    qelunits_detail::UnitTypeAccess{type}.assign(factors, mCount); // ascending already; inline storage holds 7
-    return QelUnitExpression(mScale, type, mDifference);
+    for (std::size_t i = 0; i < mCount; ++i) {
+        const qelunits_detail::Term* term = qelunits_detail::termOf(mUnits[i]);
+        if (term == nullptr) {
+            type *= QelUnitType(unit(i), mPowers[i]);
+            continue;
+        }
+        scale *= std::pow(term->expansion.scale, static_cast<double>(mPowers[i]));
+        for (const QelUnitFactor& f : term->expansion.units) {
+            if (f.power != 0) {
+                type *= QelUnitType(f.unit, f.power * mPowers[i]);
+            }
+        }
+    }
+    return QelUnitExpression(scale, type, mDifference);
 }
 
 Unit Unit::difference() const noexcept { return UnitAccess::asDifference(*this); }
@@ -256,12 +294,12 @@ double Unit::uncertainty() const noexcept {
     // The same measurement as often as its power: a sum, not a root of squares.
     double sum = 0.0;
     for (std::size_t i = 0; i < mCount; ++i) {
-        sum += qelunits_detail::kUnitTable[mUnits[i]].uncertainty * std::abs(mPowers[i]);
+        const qelunits_detail::Term* term = qelunits_detail::termOf(mUnits[i]);
+        sum += (term != nullptr ? term->uncertainty : qelunits_detail::kUnitTable[mUnits[i]].uncertainty) *
+               std::abs(mPowers[i]);
     }
     return sum;
 }
-
-std::string Unit::symbol() const { return toString(expression()); }
 
 std::string Unit::name() const {
     std::string above;
@@ -280,8 +318,8 @@ std::string Unit::name() const {
 
 QelUnit::BuiltinTypes Unit::dimensionType() const noexcept {
     for (const qelunits_detail::TypeRecord& type : qelunits_detail::kTypeTable) {
-        std::int8_t row[Dimension::kCount] = {};
-        exponentsOf(type, row);
+        qelunits_detail::ExponentRow row = {};
+        qelunits_detail::exponentsOf(type, row);
         bool same = true;
         for (std::size_t k = 0; k < Dimension::kCount; ++k) {
             same = same && mDimension[k] == row[k];
@@ -336,10 +374,9 @@ double uncertaintyOf(const Unit& from, const Unit& to) {
 } // namespace detail
 
 bool operator==(const Unit& a, const Unit& b) noexcept {
-    // Places past the count hold zeros in every unit, so the whole arrays compare.
-    return a.mScale == b.mScale && a.mCount == b.mCount && a.mDifference == b.mDifference &&
-           std::memcmp(a.mUnits, b.mUnits, sizeof a.mUnits) == 0 &&
-           std::memcmp(a.mPowers, b.mPowers, sizeof a.mPowers) == 0;
+    // Units that convert into each other by the identity: J and N·m, % and 0.01, Δ°C and ΔK.
+    return a.mDimension == b.mDimension && a.mFactor == b.mFactor && a.mDifference == b.mDifference &&
+           a.isTemperaturePoint() == b.isTemperaturePoint() && (!a.isTemperaturePoint() || a.offset() == b.offset());
 }
 
 } // namespace qelunits
@@ -356,7 +393,16 @@ std::size_t hashBytes(const T& value, std::size_t count) noexcept {
 } // namespace
 
 std::size_t std::hash<qelunits::Unit>::operator()(const qelunits::Unit& unit) const noexcept {
-    return hashBytes(unit, qelunits::UnitAccess::kHashedBytes);
+    // What == compares: the dimension, the factor, and what kind of temperature it is.
+    struct Key {
+        qelunits::Dimension dimension;
+        double factor;
+        double offset;
+        std::uint64_t kind;
+    };
+    const Key key{unit.exponents(), unit.factor() == 0.0 ? 0.0 : unit.factor(), unit.offset(),
+                  (unit.isTemperaturePoint() ? 1U : 0U) | (unit.isTemperatureDifference() ? 2U : 0U)};
+    return hashBytes(key, sizeof key);
 }
 
 std::size_t std::hash<qelunits::Quantity>::operator()(const qelunits::Quantity& quantity) const noexcept {

@@ -7,6 +7,7 @@
 
 #include "catalog/UnitTable.h"
 #include "factors/DirectFactors.h"
+#include "parse/UnitSink.h"
 
 #include <qelunits/ConversionFactor.h>
 #include <qelunits/QelUnitParser.h>
@@ -26,10 +27,10 @@ struct CodeUnits;
 struct UnitAccess {
     /// Each catalogue unit alone.
     static constexpr CodeUnits makeCodeUnits();
-    /// The bytes of a unit that say what it is: every member, not the padding after the last.
-    static constexpr std::size_t kHashedBytes = offsetof(Unit, mTemperature) + sizeof(bool);
     /// scale × the count factors (ascending, powers not 0); OutOfRange when they do not fit.
     static Result<Unit> make(double scale, const QelUnitFactor* factors, std::size_t count, bool difference);
+    /// The unit a reader drafted; OutOfRange where it holds too many units or powers.
+    static Result<Unit> fromDraft(const qelunits_detail::UnitDraft& draft);
     /// count (1 or 2) catalogue units of powers 1 and -1, as the reader reads a plain text.
     static Result<Unit> plain(const QelUnitFactor* units, std::size_t count);
     /// Fills in the dimension, factor and offset of a unit whose scale, units and powers are set; OutOfRange
@@ -37,11 +38,17 @@ struct UnitAccess {
     static Result<Unit> derive(Unit& unit);
     /// The same unit, read as a temperature difference where it is one temperature unit to the power 1.
     static Unit asDifference(Unit unit) noexcept;
+    /// The same units and powers at another scale.
+    static Result<Unit> withScale(Unit unit, double scale);
     /// The same unit, read as a temperature reading where it is a difference.
     static Unit asReading(Unit unit) noexcept;
     /// True for one temperature unit to the power 1, a reading or a difference.
     static bool isLoneTemperature(const Unit& unit) noexcept { return unit.mTemperature; }
 };
+
+/// The unit of text[from, to), UTF-8, by the reader of the value API (terms kept whole); positions count code
+/// points from the text's start.
+Result<Unit> readUnitUtf8(std::string_view text, std::size_t from, std::size_t to);
 
 /// The kind of a parser's error; codes added later fall under Syntax unless named here.
 ErrorKind kindOf(QelUnitParseResult::Error error) noexcept;

@@ -98,28 +98,23 @@ Rational rationalOf(double x) {
 
 } // namespace
 
-DefinedFactor definedFactor(double scale, const QelUnitFactor* units, std::size_t count) noexcept {
-    DefinedFactor out;
-    if (count == 1 && units[0].power == 1 && scale == 1.0) { // one catalogue unit: its row
-        const UnitRecord& record = kUnitTable[units[0].unit];
-        out.factor = record.definition;
-        out.numerator = record.exact.numerator;
-        out.denominator = record.exact.denominator;
-        out.pi = record.exact.pi;
-        return out;
+DefinedFactor definedProduct(double scale, const DefinedFactor* values, const std::int32_t* powers,
+                             std::size_t count) noexcept {
+    if (count == 1 && powers[0] == 1 && scale == 1.0) { // one unit alone: its own value, to the bit
+        return values[0];
     }
     double factor = scale;
     Rational exact = rationalOf(scale);
     for (std::size_t i = 0; i < count; ++i) {
-        const UnitRecord& record = kUnitTable[units[i].unit];
-        const std::int32_t power = units[i].power;
-        const double d = record.definition;
+        const std::int32_t power = powers[i];
+        const double d = values[i].factor;
         factor = power == 1 ? factor * d : power == -1 ? factor / d : factor * std::pow(d, static_cast<double>(power));
-        exact.multiply(record.exact, power);
+        exact.multiply(ExactParts{values[i].numerator, values[i].denominator, values[i].pi}, power);
     }
     if (!exact.fitsDoubles()) {
         exact.reduce(); // only where the whole numbers grew too large: a reduced ratio rounds the same
     }
+    DefinedFactor out;
     if (!exact.fitsDoubles()) {
         out.factor = factor;
         out.numerator = factor;
@@ -130,6 +125,29 @@ DefinedFactor definedFactor(double scale, const QelUnitFactor* units, std::size_
     out.pi = exact.pi;
     out.factor = qelunits::detail::ratioWithPi(out.numerator, out.denominator, out.pi);
     return out;
+}
+
+DefinedFactor definedOfUnit(std::int32_t unit) noexcept {
+    const UnitRecord& record = kUnitTable[unit];
+    return DefinedFactor{record.definition, record.exact.numerator, record.exact.denominator, record.exact.pi};
+}
+
+DefinedFactor definedFactor(double scale, const QelUnitFactor* units, std::size_t count) noexcept {
+    constexpr std::size_t kMost = 16;
+    DefinedFactor values[kMost];
+    std::int32_t powers[kMost];
+    if (count > kMost) { // beyond any unit a text makes: as doubles alone
+        double factor = scale;
+        for (std::size_t i = 0; i < count; ++i) {
+            factor *= std::pow(kUnitTable[units[i].unit].definition, static_cast<double>(units[i].power));
+        }
+        return DefinedFactor{factor, factor, 1.0, 0};
+    }
+    for (std::size_t i = 0; i < count; ++i) {
+        values[i] = definedOfUnit(units[i].unit);
+        powers[i] = units[i].power;
+    }
+    return definedProduct(scale, values, powers, count);
 }
 
 double definedRatio(const DefinedFactor& a, const DefinedFactor& b) noexcept {

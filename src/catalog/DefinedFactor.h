@@ -20,6 +20,13 @@ struct DefinedFactor {
     int pi = 0;
 };
 
+/// scale × count values to their powers, in list order.
+DefinedFactor definedProduct(double scale, const DefinedFactor* values, const std::int32_t* powers,
+                             std::size_t count) noexcept;
+
+/// A catalogue unit's definition.
+DefinedFactor definedOfUnit(std::int32_t unit) noexcept;
+
 /// scale × the definitions of count catalogue units (1 to 348) to their powers, in list order; a factor that
 /// is not positive and finite is the caller's to refuse.
 DefinedFactor definedFactor(double scale, const QelUnitFactor* units, std::size_t count) noexcept;

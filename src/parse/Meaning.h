@@ -15,11 +15,21 @@ namespace qelunits_detail {
 /// At most this many catalogue units in one reading.
 constexpr std::size_t kMeaningUnits = 3;
 
+/// Where a reading came from, so that a reader that keeps named units whole can name them: a row of the
+/// vocabulary, or a unit that takes prefixes and the prefix on it.
+struct MeaningOrigin {
+    enum class Kind : std::uint8_t { None, Vocabulary, Prefixed };
+    Kind kind = Kind::None;
+    std::uint8_t prefix = 0xFF; // Prefixed: the row of kPrefixes, or 0xFF for none
+    std::uint16_t row = 0;
+};
+
 /// A scale times a product of catalogue units; the units end at the first with power 0.
 struct Meaning {
     double scale = 1.0;
     QelUnitFactor units[kMeaningUnits] = {};
     bool difference = false; // a temperature difference ("Δ°C"), not a reading
+    MeaningOrigin origin{};  // set by the reader of names; the tables leave it empty
 };
 
 /// How a spelling of the vocabulary compares, and whether it is read.

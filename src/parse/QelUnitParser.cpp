@@ -15,43 +15,6 @@ QelUnitParseResult failure(const wchar_t* text, std::size_t length, const ParseF
     return QelUnitParseResult(f.code, f.position, qelunits_detail::describeFailure(text, length, f));
 }
 
-// UTF-8 decoded on the stack, spilling to the heap only for long input; ASCII, the common case, is widened in
-// one loop.
-class WideText final : public qelunits_detail::WideSink {
-public:
-    /// False, with bad the code points decoded before the fault, for text that is not UTF-8.
-    bool decode(std::string_view text, std::size_t& bad) {
-        if (text.size() <= kInline) {
-            std::size_t i = 0;
-            for (; i < text.size() && static_cast<unsigned char>(text[i]) < 0x80; ++i) {
-                mInline[i] = static_cast<wchar_t>(text[i]);
-            }
-            if (i == text.size()) {
-                mCount = i;
-                return true;
-            }
-        }
-        return qelunits_detail::decodeUtf8(text, *this, bad);
-    }
-    void put(wchar_t c) override {
-        if (mHeap.empty() && mCount < kInline) {
-            mInline[mCount++] = c;
-            return;
-        }
-        if (mHeap.empty()) {
-            mHeap.assign(mInline, mCount);
-        }
-        mHeap.push_back(c);
-    }
-    std::wstring_view view() const { return mHeap.empty() ? std::wstring_view(mInline, mCount) : mHeap; }
-
-private:
-    static constexpr std::size_t kInline = 128;
-    wchar_t mInline[kInline];
-    std::size_t mCount = 0;
-    std::wstring mHeap;
-};
-
 // Expressions are short: a plain loop beats the library's vector scan and its setup.
 std::size_t terminatedLength(const wchar_t* text) {
     std::size_t length = 0;
@@ -65,7 +28,7 @@ QelUnitParseResult nullText() { return failure(L"", 0, {QelUnitParseResult::Erro
 
 template <class Parse>
 QelUnitParseResult parseDecoded(std::string_view text, Parse parse) {
-    WideText wide;
+    qelunits_detail::WideText wide;
     std::size_t bad{}; // set where decoding fails
     if (!wide.decode(text, bad)) {
         return failure(L"", 0, {QelUnitParseResult::Error::InvalidEncoding, bad, bad, {}});
@@ -76,7 +39,7 @@ QelUnitParseResult parseDecoded(std::string_view text, Parse parse) {
 } // namespace
 
 QelUnitParseResult qelunits_detail::readExpressionUtf8(std::string_view text, std::size_t from, std::size_t to) {
-    WideText wide;
+    qelunits_detail::WideText wide;
     std::size_t bad{}; // set where decoding fails
     if (!wide.decode(text.substr(0, to), bad)) {
         return failure(L"", 0, {QelUnitParseResult::Error::InvalidEncoding, bad, bad, {}});

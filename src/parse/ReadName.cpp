@@ -70,17 +70,22 @@ Meaning prefixedMeaning(std::uint16_t row, std::uint8_t prefix) {
 }
 
 Meaning meaningOf(const ReadingSource& source) {
+    Meaning meaning;
     switch (source.kind) {
     case ReadingSource::Kind::Catalogue:
         return catalogueMeaning(source.row);
     case ReadingSource::Kind::Vocabulary:
-        return kVocabulary[source.row].meaning;
+        meaning = kVocabulary[source.row].meaning;
+        meaning.origin = {MeaningOrigin::Kind::Vocabulary, kNoPrefix, source.row};
+        return meaning;
     case ReadingSource::Kind::Prefixed:
-        return prefixedMeaning(source.row, source.prefix);
+        meaning = prefixedMeaning(source.row, source.prefix);
+        meaning.origin = {MeaningOrigin::Kind::Prefixed, source.prefix, source.row};
+        return meaning;
     case ReadingSource::Kind::None:
         break;
     }
-    return {};
+    return meaning;
 }
 
 // The spellings that have a note, so that the others skip the search.
@@ -375,6 +380,16 @@ const wchar_t* prefixWord(std::uint8_t prefix) {
 } // namespace
 
 double prefixedScale(std::uint16_t row, std::uint8_t prefix) noexcept { return prefixedMeaning(row, prefix).scale; }
+
+Meaning prefixedMeaningOf(std::uint16_t row, std::uint8_t prefix) noexcept { return prefixedMeaning(row, prefix); }
+
+double prefixFactor(std::uint8_t prefix) noexcept {
+    if (prefix == kNoPrefix) {
+        return 1.0;
+    }
+    const Prefix& p = kPrefixes[prefix];
+    return p.binary ? std::ldexp(1.0, p.exponent) : kPowersOfTen[p.exponent - kLowestPowerOfTen];
+}
 
 bool isOneUnit(const Meaning& meaning) noexcept {
     return meaning.scale == 1.0 && meaning.units[0].power == 1 && meaning.units[1].power == 0;

@@ -65,6 +65,12 @@ bool resolveUnit(const wchar_t* name, std::size_t length, QelUnit::BuiltinUnits&
 /// The scale of the prefixable unit in row with the prefix of row prefix of kPrefixes.
 double prefixedScale(std::uint16_t row, std::uint8_t prefix) noexcept;
 
+/// The meaning of the prefixable unit in row with the prefix of row prefix of kPrefixes (kNoPrefix: none).
+Meaning prefixedMeaningOf(std::uint16_t row, std::uint8_t prefix) noexcept;
+
+/// What a prefix multiplies by: a power of ten, one correctly rounded literal, or of two; 1 for kNoPrefix.
+double prefixFactor(std::uint8_t prefix) noexcept;
+
 /// True for one catalogue unit to the power 1, unscaled.
 bool isOneUnit(const Meaning& meaning) noexcept;
 

@@ -1,4 +1,5 @@
 #include "parse/Reader.h"
+#include "parse/UnitSink.h"
 
 #include "catalog/HashedTexts.h"
 #include "parse/CharClass.h"
@@ -43,6 +44,15 @@ bool powersInRange(const Meaning& meaning, std::int64_t raised) {
             break;
         }
         if (!inRange(unit.power * raised)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool powersInRange(const UnitDraft& draft, std::int64_t raised) {
+    for (std::size_t i = 0; i < draft.count; ++i) {
+        if (!inRange(draft.powers[i] * raised)) {
             return false;
         }
     }
@@ -431,7 +441,7 @@ private:
         if (mToken.kind == TokenKind::Close) {
             return fail(Error::MissingOperand, Span{open.begin, mToken.end}, FailureDetail::EmptyParentheses);
         }
-        QelUnitExpression inner;
+        typename Sink::Inner inner;
         if (!expression(sink.over(inner))) {
             return false;
         }
@@ -465,7 +475,7 @@ bool Reader<Sink>::underscoredExpression(const Sink& sink, std::int64_t power, S
     const std::size_t length = token.end - token.begin;
     wchar_t blanked[kMaxCopiedWord];
     std::replace_copy(mText + token.begin, mText + token.end, blanked, L'_', L' ');
-    QelUnitExpression inner;
+    typename Sink::Inner inner;
     ParseFailure ignored;
     if (++mDepth > QelUnitParser::kMaxNesting || !readExpression({blanked, 0, length}, sink.over(inner), ignored)) {
         return fail(Error::UnknownUnit, token);
@@ -517,5 +527,6 @@ bool readExpression(const ReadSpan& span, const Sink& sink, ParseFailure& failur
 
 template bool readExpression<BuildSink>(const ReadSpan&, const BuildSink&, ParseFailure&);
 template bool readExpression<NotesSink>(const ReadSpan&, const NotesSink&, ParseFailure&);
+template bool readExpression<UnitSink>(const ReadSpan&, const UnitSink&, ParseFailure&);
 
 } // namespace qelunits_detail

@@ -75,6 +75,8 @@ enum class Merge : std::uint8_t { Ok, PowerOutOfRange, ScaleOutOfRange };
 /// Builds the scale and type of an expression in place.
 class BuildSink {
 public:
+    /// What a parenthesised part is built into.
+    using Inner = QelUnitExpression;
     explicit BuildSink(QelUnitExpression& out) noexcept : mOut(&out) {}
     /// A sink for a parenthesised part, built into inner.
     BuildSink over(QelUnitExpression& inner) const noexcept { return BuildSink(inner); }
@@ -126,6 +128,7 @@ private:
 /// Collects the notes of an expression and builds nothing.
 class NotesSink {
 public:
+    using Inner = QelUnitExpression;
     explicit NotesSink(NoteSink& notes) noexcept : mNotes(&notes) {}
     NotesSink over(QelUnitExpression& /*inner*/) const noexcept { return *this; }
     Merge multiply(PlainUnit /*plain*/, std::int64_t /*power*/) const noexcept { return Merge::Ok; }
