@@ -137,7 +137,9 @@ TEST(ValueApi, PointsAndDifferences) {
     check({
         {"70 °F", '-', "10 °F", "60 Δ°F"},
         {"20 °C", '+', "10 ΔK", "30 °C"},
-        {"20 °C", '+', "10 K", "!temperature point"},
+        {"20 °C", '+', "10 K", "30 °C"}, // a kelvin moves a reading as a difference does
+        {"300 K", '+', "20 °C", "!temperature point"},
+        {"300 K", '-', "20 °C", "6.850000000000023 K"},
         {"10 Δ°C", '+', "20 °C", "30 °C"},
         {"10 Δ°C", '-', "20 °C", "!temperature point"},
         {"20 °C", '-', "18 Δ°F", "10 °C"},
@@ -152,11 +154,15 @@ TEST(ValueApi, PointsAndDifferences) {
         {"10 ΔK", 's', "2", "20 ΔK"},
         {"10 ΔK", '*', "2 m/m", "20 ΔK"}, // a difference times a number of no unit, either side
         {"2 m/m", '*', "10 ΔK", "20 ΔK"},
-        {"4 ΔK^2", 'r', "0", "2 ΔK"},
-        {"10 J", '/', "2 J/K", "5 ΔK"},
-        {"5 K", '-', "10 ΔK", "!below absolute zero"},
+        {"4 ΔK^2", 'r', "0", "2 K"},
+        {"10 J", '/', "2 J/K", "5 K"},
+        {"10 J", '/', "2 J/°C", "5 Δ°C"},
+        {"5 °C", '-', "300 ΔK", "!below absolute zero"},
         {"-500 °F", 't', "1 K", "!below absolute zero"},
-        {"-1 K", 't', "1 K", "!below absolute zero"},
+        {"-1 K", 't', "1 °C", "!below absolute zero"},
+        {"300 K", '*', "2", "600 K"}, // an absolute temperature multiplies
+        {"300 K", 'z', "0", "300 K"},
+        {"10 Δ°C", 't', "1 K", "10 K"},
         {"20 °C", 't', "1 Δ°C", "!temperature point"},
         {"100 °C", 't', "1 °F", "212 °F"},
         {"10 Δ°C", 't', "1 Δ°F", "18 Δ°F"},
@@ -205,7 +211,7 @@ TEST(ValueApi, ConverterLongArraysFindTheFirstReadingBelowAbsoluteZero) {
     // from, to, the index of the first reading below absolute zero (kCount: none) and its value
     // clang-format off
     const std::tuple<const char*, const char*, std::size_t, double> rows[] = {
-        {"°C", "°F", 4500, -273.16}, {"°F", "K", 2100, -460.0}, {"K", "°R", kCount, 0.0}, {"°C", "K", 7, -300.0}, {"K", "K", 2, -1.0}};
+        {"°C", "°F", 4500, -273.16}, {"°F", "K", 2100, -460.0}, {"K", "°R", kCount, 0.0}, {"°C", "K", 7, -300.0}, {"K", "°C", 2, -1.0}};
     // clang-format on
     for (const auto& [from, to, bad, badValue] : rows) {
         const double zero = Quantity(0.0, Unit("K")).in(Unit(from));
@@ -263,9 +269,7 @@ TEST(ValueApi, ConverterArraysAndReciprocals) {
     EXPECT_EQ(Converter::make("°C", "fot").kind(), ErrorKind::UnknownUnit);
     EXPECT_EQ(Converter::make("°C", "ΔK").message(),
               "a temperature reading and a difference do not convert into each other: °C and ΔK (°C converts to K)");
-    EXPECT_EQ(Converter::make("delta_degF", "kelvin").message(),
-              "a temperature reading and a difference do not convert into each other: Δ°F and K (Δ°F converts to "
-              "ΔK)");
+    EXPECT_EQ(Converter::make("delta_degF", "kelvin")->factor(), 5.0 / 9.0); // a difference converts to kelvin
     // An angle is a dimension of its own; the message says so only where it alone keeps two units apart. A
     // conversion between reciprocal dimensions is named as one that may be asked for, where asking would do.
     const std::string apart =

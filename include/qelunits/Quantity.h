@@ -107,13 +107,17 @@ public:
     /// The same scale and units as an expression of the original classes.
     QelUnitExpression expression() const;
 
-    /// True when no catalogue unit is left (1, "%", "ppm").
-    bool isDimensionless() const noexcept { return mCount == 0; }
-    /// True for one temperature scale alone, to the power 1, not a difference: a reading.
-    bool isTemperaturePoint() const noexcept { return mTemperature && !mDifference; }
+    /// True for a unit of no dimension (1, "%", "ppm", "mm/km").
+    bool isDimensionless() const noexcept { return mDimension.isNone(); }
+    /// True for a scale with an offset zero (°C, °F) alone, to the power 1, not a difference: its values are
+    /// readings, points on the scale, which convert by the scale's function and do not multiply.
+    bool isTemperaturePoint() const noexcept { return mTemperature == kOffsetScale && !mDifference; }
+    /// True for an absolute scale (K, °R) alone, to the power 1, not a difference: an absolute temperature,
+    /// which multiplies like any quantity and converts to and from readings on the offset scales.
+    bool isAbsoluteTemperature() const noexcept { return mTemperature == kAbsoluteScale && !mDifference; }
     /// True for a temperature difference ("Δ°C", "ΔK").
     bool isTemperatureDifference() const noexcept { return mDifference; }
-    /// The difference of a temperature scale (°C gives Δ°C); any other unit itself.
+    /// The difference of a temperature scale (°C gives Δ°C, K gives ΔK); any other unit itself.
     Unit difference() const noexcept;
     /// True when both reduce to the same base dimensions (°C and ΔK are compatible).
     bool isCompatible(const Unit& other) const noexcept;
@@ -136,6 +140,9 @@ public:
     friend QELUNITS_EXPORT Result<Unit> tryDivide(const Unit& a, const Unit& b);
     /// Every power times n (n = 0 gives 1); OutOfRange beyond kMaxPower.
     friend QELUNITS_EXPORT Result<Unit> tryPow(const Unit& a, int n);
+    /// Every power times numerator / denominator ("m^2" to the 1/2 is "m"); FractionalPower where a power does not
+    /// divide, InvalidArgument for a denominator of 0.
+    friend QELUNITS_EXPORT Result<Unit> tryPow(const Unit& a, int numerator, int denominator);
 #if QELUNITS_HAS_EXCEPTIONS
     /// The product; throws Error.
     friend Unit operator*(const Unit& a, const Unit& b) { return tryMultiply(a, b).value(); }
@@ -152,6 +159,8 @@ public:
 private:
     friend struct UnitAccess;
     friend double detail::ratio(const Unit& from, const Unit& to) noexcept;
+    static constexpr std::uint8_t kAbsoluteScale = 1;
+    static constexpr std::uint8_t kOffsetScale = 2;
 
     // What the unit is: compared and hashed.
     double mScale = 1.0;
@@ -159,7 +168,7 @@ private:
     std::int16_t mPowers[kMaxFactors] = {};
     std::uint8_t mCount = 0;
     bool mDifference = false;
-    bool mTemperature = false; // one temperature scale alone, to the power 1
+    std::uint8_t mTemperature = 0; // one temperature scale alone, to the power 1: kAbsoluteScale or kOffsetScale
     // What it means, derived from the above when it is made: factor = numerator / denominator × π^pi.
     std::int8_t mPi = 0;
     Dimension mDimension;
@@ -239,6 +248,9 @@ public:
     friend QELUNITS_EXPORT Result<Quantity> tryScale(const Quantity& a, double factor);
     /// a to the power n.
     friend QELUNITS_EXPORT Result<Quantity> tryPow(const Quantity& a, int n);
+    /// a to the power numerator / denominator (16 m² to 1/2 is 4 m): FractionalPower where a power of the unit
+    /// does not divide, InvalidArgument for a denominator of 0 or an even root of a negative value.
+    friend QELUNITS_EXPORT Result<Quantity> tryPow(const Quantity& a, int numerator, int denominator);
     /// The square root; FractionalPower where a power of the unit is odd, InvalidArgument for a negative value.
     friend QELUNITS_EXPORT Result<Quantity> trySqrt(const Quantity& a);
     /// -1, 0 or 1 as a is less than, equal to or greater than b converted into a's unit;
@@ -293,6 +305,8 @@ public:
     friend Quantity pow(const Quantity& a, int n) { return tryPow(a, n).value(); }
     /// The square root; throws Error. Found by argument-dependent lookup only.
     friend Quantity sqrt(const Quantity& a) { return trySqrt(a).value(); }
+    /// The cube root; throws Error. Found by argument-dependent lookup only.
+    friend Quantity cbrt(const Quantity& a) { return tryPow(a, 1, 3).value(); }
     /// a < b after conversion; throws Error for units that do not compare.
     friend bool operator<(const Quantity& a, const Quantity& b) { return tryCompare(a, b).value() < 0; }
     /// a <= b after conversion; throws Error.
@@ -307,6 +321,24 @@ private:
     double mValue = 0.0;
     Unit mUnit;
 };
+
+#if QELUNITS_HAS_EXCEPTIONS
+/// a to the power N; throws Error: qelunits::pow<3>(q).
+template <int N>
+[[nodiscard]] Quantity pow(const Quantity& a) {
+    return tryPow(a, N).value();
+}
+/// The N-th root of a; throws Error (FractionalPower where a power of the unit does not divide): root<3>(q).
+template <int N>
+[[nodiscard]] Quantity root(const Quantity& a) {
+    static_assert(N != 0, "there is no 0th root");
+    return tryPow(a, 1, N).value();
+}
+#endif
+/// No power of a quantity truncates its exponent: a fractional one is tryPow(q, 1, 2), root<2> or sqrt.
+Quantity pow(const Quantity&, double) = delete;
+/// No power of a unit truncates its exponent: a fractional one is tryPow(u, 1, 2).
+Unit pow(const Unit&, double) = delete;
 
 /// value of unit: 3.5 * Unit("ft").
 constexpr Quantity operator*(double value, const Unit& unit) noexcept { return Quantity(value, unit); }

@@ -98,7 +98,7 @@ def test_ufuncs_on_array_quantities():
         pytest.raises(qelunits.IncompatibleUnitsError, call)
     # A reading has no sign, inverse or length of its own; the message names the operation, not a probe value.
     readings = Q(np.array([10.0]), "degC")
-    for call, message in [(lambda: np.sign(readings), r"^sign\(°C\): a temp"), (lambda: 2 / readings, r"^1 / °C: "),
+    for call, message in [(lambda: np.sign(readings), r"^sign\(°C\): a reading on the °C scale"), (lambda: 2 / readings, r"^1 / °C: "),
                           (lambda: np.hypot(readings, readings), r"^°C \+ °C: ")]:
         pytest.raises(qelunits.TemperaturePointError, call).match(message)
 

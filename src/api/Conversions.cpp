@@ -55,11 +55,15 @@ ErrorKind makePlan(const Unit& from, const Unit& to, Plan& plan) {
     if (!from.isCompatible(to)) {
         return ErrorKind::IncompatibleUnits;
     }
-    if (from.isTemperaturePoint() != to.isTemperaturePoint()) {
+    // A reading on an offset scale converts to readings and to absolute temperatures, and only to them.
+    const bool readings = from.isTemperaturePoint() || to.isTemperaturePoint();
+    if (readings && !((from.isTemperaturePoint() || from.isAbsoluteTemperature()) &&
+                      (to.isTemperaturePoint() || to.isAbsoluteTemperature()))) {
         return ErrorKind::TemperaturePoint;
     }
     plan = Plan();
-    if (from.isTemperaturePoint()) {
+    plan.readings = readings;
+    if (readings) {
         // Readings of two scales convert by the function of their direct entry: the scales' definitions.
         const qelunits_detail::DirectEntry& entry = qelunits_detail::findDirect(from.unit(0), to.unit(0));
         if (entry.kind == qelunits_detail::DirectKind::Function) {
@@ -109,7 +113,8 @@ std::string conversionMessage(ErrorKind kind, const Unit& from, const Unit& to) 
 bool belowAbsoluteZero(const Unit& unit, double value) {
     // The margin absorbs the rounding of the scales' zeros: -459.67 °F comes to 0 K only up to it.
     constexpr double kMargin = -1e-9;
-    return unit.isTemperaturePoint() && value * unit.factor() + unit.offset() < kMargin;
+    return (unit.isTemperaturePoint() || unit.isAbsoluteTemperature()) &&
+           value * unit.factor() + unit.offset() < kMargin;
 }
 
 std::string belowZeroMessage(double value, const Unit& unit) {

@@ -48,7 +48,7 @@ ErrorKind Converter::init(const Unit& from, const Unit& to, Reciprocal reciproca
     }
     mFrom = from;
     mTo = to;
-    mPoint = from.isTemperaturePoint();
+    mPoint = plan.readings;
     mFactor = plan.factor;
     // Readings of one scale keep the identity, whose values are checked against absolute zero.
     mKind = invert                              ? Kind::Reciprocal

@@ -14,6 +14,18 @@ using R = Result<Quantity>;
 
 constexpr bool isBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
+// Why a reading on an offset scale does not take part: what it takes, and the kelvin that multiplies.
+std::string pointReason(const Quantity& reading) {
+    std::string text = "a reading on the " + reading.unit().symbol() + " scale only takes or gives a difference (" +
+                       reading.unit().difference().symbol() + ")";
+    double kelvin = 0.0;
+    const Result<Unit> k = Unit::fromCode(QelUnit::kelvin);
+    if (k && detail::numberInto(reading, *k, kelvin) == ErrorKind::None) {
+        text += "; as an absolute temperature, " + numberText(kelvin) + " K, it multiplies";
+    }
+    return text;
+}
+
 // Why a op b failed; b is a unit's number 1 for conversions.
 std::string explain(ErrorKind kind, const Quantity& a, const char* op, const Quantity& b) {
     const std::string what = toString(a) + ' ' + op + ' ' + toString(b);
@@ -21,8 +33,7 @@ std::string explain(ErrorKind kind, const Quantity& a, const char* op, const Qua
     case ErrorKind::IncompatibleUnits:
         return planMessage(kind, a.unit(), b.unit());
     case ErrorKind::TemperaturePoint:
-        return what + ": a temperature reading only takes or gives a difference (Δ" +
-               (a.unit().isTemperaturePoint() ? a : b).unit().symbol() + "); fromAbsoluteZero() multiplies";
+        return what + ": " + pointReason(a.unit().isTemperaturePoint() ? a : b);
     case ErrorKind::BelowAbsoluteZero:
         return what + ": a temperature below absolute zero";
     case ErrorKind::FractionalPower:
@@ -48,7 +59,8 @@ R product(double value, const Result<Unit>& unit, const Quantity& a, const char*
     if (!unit) {
         return R::failureOf(unit);
     }
-    const Unit result = UnitAccess::asDifference(*unit);
+    // A scale with an offset zero left alone is a difference (readings never multiply); kelvin stays kelvin.
+    const Unit result = unit->isTemperaturePoint() ? UnitAccess::asDifference(*unit) : *unit;
     const ErrorKind kind = check(value, result, a.value(), b.value());
     return kind == ErrorKind::None ? R(Quantity(value, result)) : R(kind, explain(kind, a, op, b));
 }
@@ -98,7 +110,7 @@ ErrorKind numberInto(const Quantity& q, const Unit& unit, double& out) noexcept 
     if (kind != ErrorKind::None) {
         return kind;
     }
-    if (q.unit().isTemperaturePoint() && belowAbsoluteZero(q.unit(), q.value())) { // readings above 0 K only
+    if (plan.readings && belowAbsoluteZero(q.unit(), q.value())) { // readings above 0 K only
         return ErrorKind::BelowAbsoluteZero;
     }
     const double value = plan.apply(q.value());
@@ -115,11 +127,14 @@ ErrorKind addInto(const Quantity& a, const Quantity& b, double sign, Quantity& o
     if (aPoint && bPoint && sign > 0) {
         return ErrorKind::TemperaturePoint; // readings do not add
     }
-    if (bPoint && !aPoint) { // a difference plus a reading moves the reading; minus it means nothing
-        return sign > 0 ? addInto(b, a, sign, out) : ErrorKind::TemperaturePoint;
+    if (bPoint && !aPoint && sign > 0) { // a difference plus a reading moves the reading
+        return a.unit().isTemperatureDifference() ? addInto(b, a, sign, out) : ErrorKind::TemperaturePoint;
+    }
+    if (bPoint && !a.unit().isAbsoluteTemperature() && !aPoint) {
+        return ErrorKind::TemperaturePoint; // minus a reading means nothing but to an absolute temperature
     }
     double x = 0.0;
-    if (!aPoint) { // without copying a unit
+    if (!aPoint) { // without copying a unit; a reading taken from an absolute temperature converts as a reading
         const ErrorKind kind = numberInto(b, a.unit(), x);
         const double value = a.value() + sign * x; // sign * x is exact: a - x has the same bits
         const ErrorKind checked = kind == ErrorKind::None ? check(value, a.unit(), a.value(), x) : kind;
@@ -128,7 +143,8 @@ ErrorKind addInto(const Quantity& a, const Quantity& b, double sign, Quantity& o
         }
         return checked;
     }
-    // A difference moves a reading; reading − reading converts as readings and is a difference.
+    // A difference or a temperature in kelvin moves a reading; reading − reading converts as readings and is a
+    // difference.
     const Unit difference = a.unit().difference();
     const ErrorKind kind = numberInto(b, bPoint ? a.unit() : difference, x);
     const double value = a.value() + sign * x;
@@ -210,42 +226,77 @@ Result<Quantity> tryPow(const Quantity& a, int n) {
     return product(std::pow(a.value(), static_cast<double>(n)), tryPow(a.unit(), n), a, "^", power);
 }
 
-Result<Quantity> trySqrt(const Quantity& a) {
-    const Quantity half(0.5, Unit());
-    if (refused(a, half)) {
-        return R(ErrorKind::TemperaturePoint, explain(ErrorKind::TemperaturePoint, a, "^", half));
+Result<Quantity> tryPow(const Quantity& a, int numerator, int denominator) {
+    const Quantity power(denominator == 0 ? 0.0 : static_cast<double>(numerator) / denominator, Unit());
+    if (numerator != denominator && refused(a, power)) {
+        return R(ErrorKind::TemperaturePoint, explain(ErrorKind::TemperaturePoint, a, "^", power));
     }
-    const Unit& unit = a.unit();
-    QelUnitFactor halves[Unit::kMaxFactors];
-    for (std::size_t i = 0; i < unit.size(); ++i) {
-        if (unit.power(i) % 2 != 0) {
-            return R(ErrorKind::FractionalPower, explain(ErrorKind::FractionalPower, a, "^", half));
-        }
-        halves[i] = QelUnitFactor{unit.unit(i), unit.power(i) / 2};
+    const Result<Unit> unit = tryPow(a.unit(), numerator, denominator);
+    if (!unit) {
+        return unit.kind() == ErrorKind::FractionalPower
+                   ? R(ErrorKind::FractionalPower, explain(ErrorKind::FractionalPower, a, "^", power))
+                   : R::failureOf(unit);
     }
-    const Result<Unit> root = UnitAccess::make(std::sqrt(unit.scale()), halves, unit.size(), false);
-    return product(std::sqrt(a.value()), root, a, "^", half);
+    // An even root of a negative value is no number; an odd one keeps the sign.
+    const int den = denominator < 0 ? -denominator : denominator;
+    const int num = denominator < 0 ? -numerator : numerator;
+    const double v = a.value();
+    const double root = den == 1                  ? v
+                        : den == 2                ? std::sqrt(v)
+                        : den == 3                ? std::cbrt(v)
+                        : den % 2 == 1 && v < 0.0 ? -std::pow(-v, 1.0 / den)
+                                                  : std::pow(v, 1.0 / den);
+    return product(num == 1 ? root : std::pow(root, static_cast<double>(num)), unit, a, "^", power);
 }
 
-Result<int> tryCompare(const Quantity& a, const Quantity& b) {
-    const Result<double> x = b.tryIn(a.unit());
-    if (!x) {
-        return Result<int>::failureOf(x);
+Result<Quantity> trySqrt(const Quantity& a) { return tryPow(a, 1, 2); }
+
+namespace detail {
+double siValue(const Quantity& q) noexcept { return UnitAccess::siValueOf(q.value(), q.unit()); }
+
+ErrorKind comparable(const Quantity& a, const Quantity& b, double& x, double& y) noexcept {
+    const Unit& ua = a.unit();
+    const Unit& ub = b.unit();
+    if (!ua.isCompatible(ub)) {
+        return ErrorKind::IncompatibleUnits;
     }
-    if (std::isnan(a.value()) || std::isnan(*x)) {
+    // Readings compare with readings and absolute temperatures only, all in kelvin.
+    const bool readings = ua.isTemperaturePoint() || ub.isTemperaturePoint();
+    if (readings && !((ua.isTemperaturePoint() || ua.isAbsoluteTemperature()) &&
+                      (ub.isTemperaturePoint() || ub.isAbsoluteTemperature()))) {
+        return ErrorKind::TemperaturePoint;
+    }
+    x = siValue(a);
+    y = siValue(b);
+    return ErrorKind::None;
+}
+} // namespace detail
+
+Result<int> tryCompare(const Quantity& a, const Quantity& b) {
+    double x = 0.0;
+    double y = 0.0;
+    const ErrorKind kind = detail::comparable(a, b, x, y);
+    if (kind != ErrorKind::None) {
+        return Result<int>(kind, kind == ErrorKind::IncompatibleUnits ? planMessage(kind, a.unit(), b.unit())
+                                                                      : conversionMessage(kind, a.unit(), b.unit()));
+    }
+    if (std::isnan(x) || std::isnan(y)) {
         return Result<int>(ErrorKind::InvalidNumber, "NaN is not ordered");
     }
-    return Result<int>(a.value() < *x ? -1 : a.value() > *x ? 1 : 0);
+    return Result<int>(x < y ? -1 : x > y ? 1 : 0);
 }
 
 bool operator==(const Quantity& a, const Quantity& b) {
-    const Result<double> x = b.tryIn(a.unit());
-    return x && a.value() == *x;
+    double x = 0.0;
+    double y = 0.0;
+    return detail::comparable(a, b, x, y) == ErrorKind::None && x == y;
 }
 
 bool approxEqual(const Quantity& a, const Quantity& b, double relativeTolerance) {
-    const Result<double> x = b.tryIn(a.unit());
-    return x && std::fabs(a.value() - *x) <= relativeTolerance * std::max(std::fabs(a.value()), std::fabs(*x));
+    double x = 0.0;
+    double y = 0.0;
+    return detail::comparable(a, b, x, y) == ErrorKind::None &&
+           std::fabs(x - y) <= relativeTolerance * std::max(std::fabs(x), std::fabs(y));
 }
 
 } // namespace qelunits

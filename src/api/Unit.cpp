@@ -70,8 +70,12 @@ bool isId(std::int32_t id) {
                                                    qelunits_detail::termOf(static_cast<std::uint16_t>(id)) != nullptr);
 }
 
-bool isTemperatureId(std::uint16_t id) {
-    return id < qelunits_detail::kFirstTerm && qelunits_detail::kUnitTable[id].type == QelUnit::Temperature;
+// What kind of temperature scale an id is alone: none (0), absolute (K, °R) or with an offset zero (°C, °F).
+std::uint8_t scaleKindOf(std::uint16_t id) {
+    if (id >= qelunits_detail::kFirstTerm || qelunits_detail::kUnitTable[id].type != QelUnit::Temperature) {
+        return 0;
+    }
+    return qelunits_detail::kUnitTable[id].zero == 0.0 ? UnitAccess::kAbsoluteScale : UnitAccess::kOffsetScale;
 }
 
 } // namespace
@@ -89,7 +93,9 @@ constexpr CodeUnits UnitAccess::makeCodeUnits() {
         unit.mUnits[0] = static_cast<std::uint16_t>(u);
         unit.mPowers[0] = 1;
         unit.mCount = 1;
-        unit.mTemperature = record.type == QelUnit::Temperature;
+        unit.mTemperature = record.type != QelUnit::Temperature ? 0
+                            : record.zero == 0.0                ? kAbsoluteScale
+                                                                : kOffsetScale;
         for (std::size_t k = 0; k < Dimension::kCount; ++k) {
             unit.mDimension.mExponents[k] = kUnitExponents.unit[u][k];
         }
@@ -121,8 +127,8 @@ Result<Unit> UnitAccess::make(double scale, const QelUnitFactor* factors, std::s
         unit.mPowers[unit.mCount] = static_cast<std::int16_t>(f.power);
         ++unit.mCount;
     }
-    unit.mTemperature = unit.mCount == 1 && unit.mPowers[0] == 1 && isTemperatureId(unit.mUnits[0]);
-    unit.mDifference = difference && unit.mTemperature;
+    unit.mTemperature = unit.mCount == 1 && unit.mPowers[0] == 1 ? scaleKindOf(unit.mUnits[0]) : 0;
+    unit.mDifference = difference && unit.mTemperature != 0;
     return derive(unit);
 }
 
@@ -153,7 +159,6 @@ Result<Unit> UnitAccess::plain(const QelUnitFactor* units, std::size_t count) {
     if (count == 2 && units[0].unit == units[1].unit) {
         return Result<Unit>(Unit());
     }
-    unit.mTemperature = count == 1 && qelunits_detail::kUnitTable[unit.mUnits[0]].type == QelUnit::Temperature;
     return derive(unit);
 }
 
@@ -206,6 +211,21 @@ Unit UnitAccess::asDifference(Unit unit) noexcept {
 Result<Unit> UnitAccess::withScale(Unit unit, double scale) {
     unit.mScale = scale;
     return derive(unit);
+}
+
+double UnitAccess::siValueOf(double value, const Unit& unit) noexcept {
+    const double n = unit.mNumerator;
+    const double d = unit.mDenominator;
+    if (unit.isTemperaturePoint() && unit.mScale == 1.0) {
+        // (value + zero) × degree, with the zero a ratio p/q: ((value × q + p) × n) / (q × d).
+        const qelunits_detail::UnitRecord& record = qelunits_detail::kUnitTable[unit.mUnits[0]];
+        const double q = record.zeroDenominator;
+        return (value * q + record.zeroNumerator) * n / (q * d);
+    }
+    if (unit.isTemperaturePoint()) {
+        return value * unit.mFactor + unit.offset();
+    }
+    return unit.mPi == 0 ? value * n / d : value * unit.mFactor;
 }
 
 Unit UnitAccess::asReading(Unit unit) noexcept {
@@ -363,6 +383,36 @@ Result<Unit> tryPow(const Unit& a, int n) {
     return UnitAccess::make(scale.scale(), list, a.size(), a.isTemperatureDifference() && n == 1);
 }
 
+Result<Unit> tryPow(const Unit& a, int numerator, int denominator) {
+    if (denominator == 0) {
+        return Result<Unit>(ErrorKind::InvalidArgument, "a power's denominator of 0");
+    }
+    const std::int64_t sign = denominator < 0 ? -1 : 1;
+    const std::int64_t g = std::gcd(static_cast<std::int64_t>(numerator), static_cast<std::int64_t>(denominator));
+    const std::int64_t num = sign * numerator / (g == 0 ? 1 : g);
+    const std::int64_t den = sign * denominator / (g == 0 ? 1 : g);
+    if (den == 1) {
+        return num >= -Unit::kMaxPower && num <= Unit::kMaxPower
+                   ? tryPow(a, static_cast<int>(num))
+                   : Result<Unit>(ErrorKind::OutOfRange, tooLarge("the power is too large"));
+    }
+    QelUnitFactor list[Unit::kMaxFactors] = {};
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        const std::int64_t raised = static_cast<std::int64_t>(a.power(i)) * num;
+        if (raised % den != 0) {
+            return Result<Unit>(ErrorKind::FractionalPower, a.symbol() + " to the power " + std::to_string(num) + "/" +
+                                                                std::to_string(den) +
+                                                                ": the unit would have a fractional power");
+        }
+        list[i] = QelUnitFactor{a.unit(i), static_cast<std::int32_t>(raised / den)};
+    }
+    const double root = den == 2   ? std::sqrt(a.scale())
+                        : den == 3 ? std::cbrt(a.scale())
+                                   : std::pow(a.scale(), 1.0 / static_cast<double>(den));
+    const double scale = num == 1 ? root : std::pow(root, static_cast<double>(num));
+    return UnitAccess::make(scale, list, a.size(), false);
+}
+
 namespace detail {
 double uncertaintyOf(const Unit& from, const Unit& to) {
     if (from.uncertainty() == 0.0 && to.uncertainty() == 0.0) {
@@ -406,11 +456,12 @@ std::size_t std::hash<qelunits::Unit>::operator()(const qelunits::Unit& unit) co
 }
 
 std::size_t std::hash<qelunits::Quantity>::operator()(const qelunits::Quantity& quantity) const noexcept {
-    const qelunits::Unit& unit = quantity.unit();
-    qelunits_detail::DimensionKey key{};
-    for (std::size_t i = 0; i < unit.size(); ++i) {
-        key.addTimes(qelunits_detail::kDimensions.unit[unit.unit(i)].key, unit.power(i));
-    }
-    key.word[0] ^= unit.isTemperaturePoint() ? 1U : 0U; // the lowest lane holds mass, never 1 for a reading
+    // What == compares: the dimension and the value in SI (0 for -0).
+    struct Key {
+        qelunits::Dimension dimension;
+        double value;
+    };
+    const double si = qelunits::detail::siValue(quantity);
+    const Key key{quantity.unit().exponents(), si == 0.0 ? 0.0 : si};
     return hashBytes(key, sizeof key);
 }

@@ -43,7 +43,11 @@ struct UnitAccess {
     /// The same unit, read as a temperature reading where it is a difference.
     static Unit asReading(Unit unit) noexcept;
     /// True for one temperature unit to the power 1, a reading or a difference.
-    static bool isLoneTemperature(const Unit& unit) noexcept { return unit.mTemperature; }
+    static bool isLoneTemperature(const Unit& unit) noexcept { return unit.mTemperature != 0; }
+    /// value in unit, in the coherent SI unit (kelvin for a reading).
+    static double siValueOf(double value, const Unit& unit) noexcept;
+    static constexpr std::uint8_t kAbsoluteScale = Unit::kAbsoluteScale;
+    static constexpr std::uint8_t kOffsetScale = Unit::kOffsetScale;
 };
 
 /// The unit of text[from, to), UTF-8, by the reader of the value API (terms kept whole); positions count code
@@ -61,6 +65,12 @@ Result<T> parseFailure(const QelUnitParseResult& parsed) {
 namespace detail {
 /// a + b × sign into out, in a's unit (sign 1 or -1); None, or the kind of the failure (out untouched).
 ErrorKind addInto(const Quantity& a, const Quantity& b, double sign, Quantity& out) noexcept;
+/// The value in the coherent SI unit, in kelvin for a reading: by the exact ratio of the unit's factor where it
+/// has one, so that equal quantities of rational units give the same double (12 in and 1 ft, 0 °C and 32 °F).
+double siValue(const Quantity& q) noexcept;
+/// Whether a and b compare, and their SI values; IncompatibleUnits, TemperaturePoint for a reading and a
+/// difference.
+ErrorKind comparable(const Quantity& a, const Quantity& b, double& x, double& y) noexcept;
 /// q's number in unit into out; None, or the kind of the failure (out untouched).
 ErrorKind numberInto(const Quantity& q, const Unit& unit, double& out) noexcept;
 /// The relative standard uncertainty of a conversion from from to to: of the measured definitions in
@@ -78,8 +88,9 @@ struct Plan {
     std::size_t (*eachBelow)(const double*, double*, std::size_t, double) noexcept = nullptr; // each, counting
     double fromScale = 1.0;
     double toScale = 1.0;
+    bool readings = false; // between temperature readings: a value below absolute zero is refused
 
-    /// The conversion of value, bit for bit as QelUnitExpression::Convert gives it.
+    /// The conversion of value.
     double apply(double value) const noexcept {
         switch (kind) {
         case Kind::Factor:

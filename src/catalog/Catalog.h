@@ -73,8 +73,11 @@ struct UnitRecord {
     const char* definitionText;
     // The relative standard uncertainty of a measured definition (the dalton); 0 for an exact one.
     double uncertainty = 0.0;
-    // A temperature scale's zero in kelvin (273.15 for Celsius); 0 elsewhere.
+    // A temperature scale's zero in kelvin (273.15 for Celsius); 0 elsewhere. The same in the scale's own degrees,
+    // as a ratio of whole numbers (5463/20 for Celsius, 45967/100 for Fahrenheit), so that readings compare exactly.
     double zero = 0.0;
+    double zeroNumerator = 0.0;
+    double zeroDenominator = 1.0;
 };
 
 // code must be the enumerator's value; a row out of place fails to compile.
@@ -131,10 +134,13 @@ constexpr UnitRecord makeMeasured(UnitRecord record, double uncertainty) {
     return record;
 }
 
-// A temperature scale, with its zero in kelvin.
-constexpr UnitRecord makeScale(UnitRecord record, const Exact& zero) {
-    record.zero = zero.nearest();
-    return record;
+// A temperature scale, with its zero in its own degrees (the degree's factor to kelvin being its definition).
+constexpr UnitRecord makeScale(UnitRecord record, const Exact& zeroInDegrees, const Exact& degree) {
+    const ExactParts parts = partsOf(zeroInDegrees);
+    record.zero = (zeroInDegrees * degree).nearest();
+    record.zeroNumerator = parts.numerator;
+    record.zeroDenominator = parts.denominator;
+    return parts.pi == 0 ? record : throw "a scale's zero is a decimal";
 }
 
 /// A unit type: exponents over mass, length, time, temperature, current,

@@ -15,7 +15,7 @@
 // definition, the difference stored / definition - 1 to two digits (checked
 // while compiling) and the definition in words, as `qelunits info` shows it.
 // makeMeasured gives a measured definition its uncertainty; makeScale gives a
-// temperature scale its zero.
+// temperature scale its zero, in its own degrees.
 
 #include "catalog/Catalog.h"
 #include "catalog/Definitions.h"
@@ -314,8 +314,8 @@ inline constexpr UnitRecord kUnitTable[kUnitCount] = {
     QEL_UNIT(260, ton_force_per_square_foot, L"Ton-force per square foot", L"Tons-force per square foot", L"Tonf/sq ft", L"Tonf/ft²", Pressure, Imperial, 95760.51796067168_x),
     QEL_UNIT(261, bar, L"Bar", L"Bars", L"bar", nullptr, Pressure, Metric, 100000.0_x),
     // Interval factors (a degree Fahrenheit or Rankine is 5/9 kelvin); readings convert through the temperature functions.
-    makeScale(QEL_UNIT(262, fahrenheit, L"Fahrenheit", L"Fahrenheit", L"°F", nullptr, Temperature, Imperial, 5.0_x / 9.0_x), 459.67_x * 5.0_x / 9.0_x),
-    makeScale(QEL_UNIT(263, celsius, L"Celsius", L"Celsius", L"°C", nullptr, Temperature, Metric, 1.0_x), 273.15_x),
+    makeScale(QEL_UNIT(262, fahrenheit, L"Fahrenheit", L"Fahrenheit", L"°F", nullptr, Temperature, Imperial, 5.0_x / 9.0_x), 459.67_x, 5.0_x / 9.0_x),
+    makeScale(QEL_UNIT(263, celsius, L"Celsius", L"Celsius", L"°C", nullptr, Temperature, Metric, 1.0_x), 273.15_x, 1.0_x),
     QEL_UNIT(264, rankine, L"Rankine", L"Rankine", L"°R", nullptr, Temperature, Imperial, 5.0_x / 9.0_x),
     QEL_UNIT(265, meter_per_second, L"Meter per second", L"Meters per second", L"m/s", nullptr, Velocity, Metric, kBase),
     QEL_UNIT(266, foot_per_minute, L"Foot per minute", L"Feet per minute", L"FPM", nullptr, Velocity, Imperial, 0.00508_x),
