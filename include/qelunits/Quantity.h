@@ -48,9 +48,9 @@ class Unit;
 
 namespace detail {
 /// How many of to one from is: the ratio of their factors, rounded once where both are rational.
-inline double ratio(const Unit& from, const Unit& to) noexcept;
+[[nodiscard]] inline double ratio(const Unit& from, const Unit& to) noexcept;
 /// n / d with n multiplied by π^k (k > 0) or d by π^-k.
-QELUNITS_EXPORT double ratioWithPi(double n, double d, int k) noexcept;
+[[nodiscard]] QELUNITS_EXPORT double ratioWithPi(double n, double d, int k) noexcept;
 } // namespace detail
 
 /// A unit: a positive scale times up to kMaxFactors catalogue units raised to
@@ -77,62 +77,62 @@ public:
     explicit Unit(QelUnit::BuiltinUnits unit, int power = 1);
 #endif
     /// Reads a unit expression by the parser's rules; the failure carries the parser's kind, position and message.
-    static Result<Unit> parse(std::string_view text);
+    [[nodiscard]] static Result<Unit> parse(std::string_view text);
     /// A catalogue unit to a power; InvalidArgument for a code outside 0 to 348, OutOfRange for a power.
-    static Result<Unit> fromCode(QelUnit::BuiltinUnits unit, int power = 1);
+    [[nodiscard]] static Result<Unit> fromCode(QelUnit::BuiltinUnits unit, int power = 1);
     /// The unit of an expression of the original classes; OutOfRange when it holds too many units or powers.
-    static Result<Unit> fromExpression(const QelUnitExpression& expression);
+    [[nodiscard]] static Result<Unit> fromExpression(const QelUnitExpression& expression);
 
     /// The number the catalogue units are multiplied by.
-    double scale() const noexcept { return mScale; }
+    [[nodiscard]] double scale() const noexcept { return mScale; }
     /// Number of catalogue units, in ascending code order.
-    std::size_t size() const noexcept { return mCount; }
+    [[nodiscard]] std::size_t size() const noexcept { return mCount; }
     /// Catalogue unit index (0 to size() - 1).
-    QelUnit::BuiltinUnits unit(std::size_t index) const noexcept {
+    [[nodiscard]] QelUnit::BuiltinUnits unit(std::size_t index) const noexcept {
         return static_cast<QelUnit::BuiltinUnits>(mUnits[index]);
     }
     /// Power of catalogue unit index.
-    int power(std::size_t index) const noexcept { return mPowers[index]; }
+    [[nodiscard]] int power(std::size_t index) const noexcept { return mPowers[index]; }
     /// The dimension, as exponents of the base dimensions.
-    const Dimension& exponents() const noexcept { return mDimension; }
+    [[nodiscard]] const Dimension& exponents() const noexcept { return mDimension; }
     /// How many coherent SI units (m, kg, s, J, Pa, ...) one of this is, from the catalogue units' definitions
     /// and the scale: 0.3048 for "ft", 1e-06 for "mg", 1.66053906892e-27 for "Da".
-    double factor() const noexcept { return mFactor; }
+    [[nodiscard]] double factor() const noexcept { return mFactor; }
     /// For a temperature reading, the kelvins of its zero (273.15 for °C), so that value × factor() + offset()
     /// is the reading in kelvin; 0 for every other unit, differences included.
-    double offset() const noexcept;
+    [[nodiscard]] double offset() const noexcept;
     /// The relative standard uncertainty of factor(), where a unit it holds has a measured definition (the
     /// dalton's 3.1e-10, as often as its power); 0 for a unit of exact definitions.
-    double uncertainty() const noexcept;
+    [[nodiscard]] double uncertainty() const noexcept;
     /// The same scale and units as an expression of the original classes.
-    QelUnitExpression expression() const;
+    [[nodiscard]] QelUnitExpression expression() const;
 
     /// True for a unit of no dimension (1, "%", "ppm", "mm/km").
-    bool isDimensionless() const noexcept { return mDimension.isNone(); }
+    [[nodiscard]] bool isDimensionless() const noexcept { return mDimension.isNone(); }
     /// True for a scale with an offset zero (°C, °F) alone, to the power 1, not a difference: its values are
     /// readings, points on the scale, which convert by the scale's function and do not multiply.
-    bool isTemperaturePoint() const noexcept { return mTemperature == kOffsetScale && !mDifference; }
+    [[nodiscard]] bool isTemperaturePoint() const noexcept { return mTemperature == kOffsetScale && !mDifference; }
     /// True for an absolute scale (K, °R) alone, to the power 1, not a difference: an absolute temperature,
     /// which multiplies like any quantity and converts to and from readings on the offset scales.
-    bool isAbsoluteTemperature() const noexcept { return mTemperature == kAbsoluteScale && !mDifference; }
+    [[nodiscard]] bool isAbsoluteTemperature() const noexcept { return mTemperature == kAbsoluteScale && !mDifference; }
     /// True for a temperature difference ("Δ°C", "ΔK").
-    bool isTemperatureDifference() const noexcept { return mDifference; }
+    [[nodiscard]] bool isTemperatureDifference() const noexcept { return mDifference; }
     /// The difference of a temperature scale (°C gives Δ°C, K gives ΔK); any other unit itself.
-    Unit difference() const noexcept;
+    [[nodiscard]] Unit difference() const noexcept;
     /// True when both reduce to the same base dimensions (°C and ΔK are compatible).
-    bool isCompatible(const Unit& other) const noexcept;
+    [[nodiscard]] bool isCompatible(const Unit& other) const noexcept;
 
     /// The text QelUnitParser::format writes, which reads back as this unit: "ft", "W/(m²·K)", "Δ°C", "1e-06 kg".
-    std::string symbol() const;
+    [[nodiscard]] std::string symbol() const;
     /// Catalogue names: "Meter per Second", "Joule per Kilogram Kelvin", "delta_Celsius".
-    std::string name() const;
+    [[nodiscard]] std::string name() const;
     /// The base dimensions: "kg·m/s^2", "m^2"; "1" when none.
-    std::string dimension() const { return mDimension.text(); }
+    [[nodiscard]] std::string dimension() const { return mDimension.text(); }
     /// The unit type whose base dimensions these are, powers included (ft^2 is an Area);
     /// QelUnit::kTypeCount when none is (m^4).
-    QelUnit::BuiltinTypes dimensionType() const noexcept;
+    [[nodiscard]] QelUnit::BuiltinTypes dimensionType() const noexcept;
     /// The display name of dimensionType(): "Area", "Velocity"; "" when no type has these dimensions.
-    std::string dimensionName() const;
+    [[nodiscard]] std::string dimensionName() const;
 
     /// The product; OutOfRange beyond kMaxFactors units or kMaxPower.
     friend QELUNITS_EXPORT Result<Unit> tryMultiply(const Unit& a, const Unit& b);
@@ -145,16 +145,16 @@ public:
     friend QELUNITS_EXPORT Result<Unit> tryPow(const Unit& a, int numerator, int denominator);
 #if QELUNITS_HAS_EXCEPTIONS
     /// The product; throws Error.
-    friend Unit operator*(const Unit& a, const Unit& b) { return tryMultiply(a, b).value(); }
+    [[nodiscard]] friend Unit operator*(const Unit& a, const Unit& b) { return tryMultiply(a, b).value(); }
     /// The quotient; throws Error.
-    friend Unit operator/(const Unit& a, const Unit& b) { return tryDivide(a, b).value(); }
+    [[nodiscard]] friend Unit operator/(const Unit& a, const Unit& b) { return tryDivide(a, b).value(); }
     /// Every power times n; throws Error. Found by argument-dependent lookup only.
-    friend Unit pow(const Unit& a, int n) { return tryPow(a, n).value(); }
+    [[nodiscard]] friend Unit pow(const Unit& a, int n) { return tryPow(a, n).value(); }
 #endif
     /// The same scale, catalogue units and powers, and reading of a temperature.
     friend QELUNITS_EXPORT bool operator==(const Unit& a, const Unit& b) noexcept;
     /// Not ==.
-    friend bool operator!=(const Unit& a, const Unit& b) noexcept { return !(a == b); }
+    [[nodiscard]] friend bool operator!=(const Unit& a, const Unit& b) noexcept { return !(a == b); }
 
 private:
     friend struct UnitAccess;
@@ -180,11 +180,11 @@ private:
 namespace detail {
 /// True where a value in from converts into to by the ratio of their factors: the same dimension, and neither a
 /// temperature reading.
-inline bool byFactor(const Unit& from, const Unit& to) noexcept {
+[[nodiscard]] inline bool byFactor(const Unit& from, const Unit& to) noexcept {
     return !from.isTemperaturePoint() && !to.isTemperaturePoint() && from.exponents() == to.exponents();
 }
 
-inline double ratio(const Unit& from, const Unit& to) noexcept {
+[[nodiscard]] inline double ratio(const Unit& from, const Unit& to) noexcept {
     // Both products are exact while the whole numbers stay below 2^53, and then the division rounds once.
     const double n = from.mNumerator * to.mDenominator;
     const double d = from.mDenominator * to.mNumerator;
@@ -206,34 +206,34 @@ public:
 #endif
     /// Reads a number (as std::from_chars, a leading '+' allowed, finite) and the unit expression
     /// after it (none: dimensionless); the unit keeps its scale ("3 mg" is 3 of 1e-06 kg).
-    static Result<Quantity> parse(std::string_view text);
+    [[nodiscard]] static Result<Quantity> parse(std::string_view text);
 
     /// The number, in the quantity's own unit.
-    constexpr double value() const noexcept { return mValue; }
+    [[nodiscard]] constexpr double value() const noexcept { return mValue; }
     /// The unit.
-    constexpr const Unit& unit() const noexcept { return mUnit; }
+    [[nodiscard]] constexpr const Unit& unit() const noexcept { return mUnit; }
 
     /// The number in another unit; IncompatibleUnits, TemperaturePoint (a reading into a difference
     /// or back), BelowAbsoluteZero, or OutOfRange for a finite value whose result is not finite.
-    Result<double> tryIn(const Unit& unit) const;
+    [[nodiscard]] Result<double> tryIn(const Unit& unit) const;
     /// The quantity in another unit; fails as tryIn.
-    Result<Quantity> tryTo(const Unit& unit) const;
+    [[nodiscard]] Result<Quantity> tryTo(const Unit& unit) const;
     /// This reading as a difference from absolute zero in the same degree (20 °C gives 293.15 Δ°C),
     /// which multiplies and divides; a quantity that is no reading is returned as it is.
-    Result<Quantity> tryFromAbsoluteZero() const;
+    [[nodiscard]] Result<Quantity> tryFromAbsoluteZero() const;
 #if QELUNITS_HAS_EXCEPTIONS
     /// The number in another unit; throws Error.
-    double in(const Unit& unit) const {
+    [[nodiscard]] double in(const Unit& unit) const {
         const double out = mValue * detail::ratio(mUnit, unit);
         return detail::byFactor(mUnit, unit) && std::isfinite(out) ? out : tryIn(unit).value();
     }
     /// The quantity in another unit; throws Error.
-    Quantity to(const Unit& unit) const {
+    [[nodiscard]] Quantity to(const Unit& unit) const {
         const double out = mValue * detail::ratio(mUnit, unit);
         return detail::byFactor(mUnit, unit) && std::isfinite(out) ? Quantity(out, unit) : tryTo(unit).value();
     }
     /// tryFromAbsoluteZero; throws Error.
-    Quantity fromAbsoluteZero() const { return tryFromAbsoluteZero().value(); }
+    [[nodiscard]] Quantity fromAbsoluteZero() const { return tryFromAbsoluteZero().value(); }
 #endif
 
     /// a + b in a's unit (point + difference is a point).
@@ -260,39 +260,43 @@ public:
     /// b converted into a's unit equals a exactly; false for units that do not compare.
     friend QELUNITS_EXPORT bool operator==(const Quantity& a, const Quantity& b);
     /// Not ==.
-    friend bool operator!=(const Quantity& a, const Quantity& b) { return !(a == b); }
+    [[nodiscard]] friend bool operator!=(const Quantity& a, const Quantity& b) { return !(a == b); }
     /// |a − b| ≤ relativeTolerance × max(|a|, |b|), b converted into a's unit; false for units that do not compare.
     friend QELUNITS_EXPORT bool approxEqual(const Quantity& a, const Quantity& b, double relativeTolerance);
     /// approxEqual with a relative tolerance of 1e-9.
-    friend bool approxEqual(const Quantity& a, const Quantity& b) { return approxEqual(a, b, 1e-9); }
+    [[nodiscard]] friend bool approxEqual(const Quantity& a, const Quantity& b) { return approxEqual(a, b, 1e-9); }
 
 #if QELUNITS_HAS_EXCEPTIONS
     /// a + b in a's unit; throws Error.
-    friend Quantity operator+(const Quantity& a, const Quantity& b) {
+    [[nodiscard]] friend Quantity operator+(const Quantity& a, const Quantity& b) {
         const double sum = a.value() + b.value() * detail::ratio(b.unit(), a.unit());
         return detail::byFactor(b.unit(), a.unit()) && std::isfinite(sum) ? Quantity(sum, a.unit())
                                                                           : tryAdd(a, b).value();
     }
     /// a − b in a's unit; throws Error.
-    friend Quantity operator-(const Quantity& a, const Quantity& b) {
+    [[nodiscard]] friend Quantity operator-(const Quantity& a, const Quantity& b) {
         const double difference = a.value() - b.value() * detail::ratio(b.unit(), a.unit());
         return detail::byFactor(b.unit(), a.unit()) && std::isfinite(difference) ? Quantity(difference, a.unit())
                                                                                  : trySubtract(a, b).value();
     }
     /// −a; throws Error for a reading.
-    friend Quantity operator-(const Quantity& a) { return tryScale(a, -1.0).value(); }
+    [[nodiscard]] friend Quantity operator-(const Quantity& a) { return tryScale(a, -1.0).value(); }
     /// a × b; throws Error.
-    friend Quantity operator*(const Quantity& a, const Quantity& b) { return tryMultiply(a, b).value(); }
+    [[nodiscard]] friend Quantity operator*(const Quantity& a, const Quantity& b) { return tryMultiply(a, b).value(); }
     /// a / b; throws Error.
-    friend Quantity operator/(const Quantity& a, const Quantity& b) { return tryDivide(a, b).value(); }
+    [[nodiscard]] friend Quantity operator/(const Quantity& a, const Quantity& b) { return tryDivide(a, b).value(); }
     /// a × n; throws Error for a reading.
-    friend Quantity operator*(const Quantity& a, double n) { return tryScale(a, n).value(); }
+    [[nodiscard]] friend Quantity operator*(const Quantity& a, double n) { return tryScale(a, n).value(); }
     /// n × a; throws Error for a reading.
-    friend Quantity operator*(double n, const Quantity& a) { return tryScale(a, n).value(); }
+    [[nodiscard]] friend Quantity operator*(double n, const Quantity& a) { return tryScale(a, n).value(); }
     /// a / n; throws Error for a reading.
-    friend Quantity operator/(const Quantity& a, double n) { return tryDivide(a, Quantity(n, Unit())).value(); }
+    [[nodiscard]] friend Quantity operator/(const Quantity& a, double n) {
+        return tryDivide(a, Quantity(n, Unit())).value();
+    }
     /// n / a: n times the reciprocal of a; throws Error.
-    friend Quantity operator/(double n, const Quantity& a) { return tryDivide(Quantity(n, Unit()), a).value(); }
+    [[nodiscard]] friend Quantity operator/(double n, const Quantity& a) {
+        return tryDivide(Quantity(n, Unit()), a).value();
+    }
     /// a += b.
     Quantity& operator+=(const Quantity& b) { return *this = *this + b; }
     /// a -= b.
@@ -302,19 +306,19 @@ public:
     /// a /= n.
     Quantity& operator/=(double n) { return *this = *this / n; }
     /// a to the power n; throws Error. Found by argument-dependent lookup only.
-    friend Quantity pow(const Quantity& a, int n) { return tryPow(a, n).value(); }
+    [[nodiscard]] friend Quantity pow(const Quantity& a, int n) { return tryPow(a, n).value(); }
     /// The square root; throws Error. Found by argument-dependent lookup only.
-    friend Quantity sqrt(const Quantity& a) { return trySqrt(a).value(); }
+    [[nodiscard]] friend Quantity sqrt(const Quantity& a) { return trySqrt(a).value(); }
     /// The cube root; throws Error. Found by argument-dependent lookup only.
-    friend Quantity cbrt(const Quantity& a) { return tryPow(a, 1, 3).value(); }
+    [[nodiscard]] friend Quantity cbrt(const Quantity& a) { return tryPow(a, 1, 3).value(); }
     /// a < b after conversion; throws Error for units that do not compare.
-    friend bool operator<(const Quantity& a, const Quantity& b) { return tryCompare(a, b).value() < 0; }
+    [[nodiscard]] friend bool operator<(const Quantity& a, const Quantity& b) { return tryCompare(a, b).value() < 0; }
     /// a <= b after conversion; throws Error.
-    friend bool operator<=(const Quantity& a, const Quantity& b) { return tryCompare(a, b).value() <= 0; }
+    [[nodiscard]] friend bool operator<=(const Quantity& a, const Quantity& b) { return tryCompare(a, b).value() <= 0; }
     /// a > b after conversion; throws Error.
-    friend bool operator>(const Quantity& a, const Quantity& b) { return tryCompare(a, b).value() > 0; }
+    [[nodiscard]] friend bool operator>(const Quantity& a, const Quantity& b) { return tryCompare(a, b).value() > 0; }
     /// a >= b after conversion; throws Error.
-    friend bool operator>=(const Quantity& a, const Quantity& b) { return tryCompare(a, b).value() >= 0; }
+    [[nodiscard]] friend bool operator>=(const Quantity& a, const Quantity& b) { return tryCompare(a, b).value() >= 0; }
 #endif
 
 private:
@@ -340,8 +344,13 @@ Quantity pow(const Quantity&, double) = delete;
 /// No power of a unit truncates its exponent: a fractional one is tryPow(u, 1, 2).
 Unit pow(const Unit&, double) = delete;
 
+// The comparisons declared as friends above, again where an attribute may say that their result is the point.
+[[nodiscard]] QELUNITS_EXPORT bool operator==(const Unit& a, const Unit& b) noexcept;
+[[nodiscard]] QELUNITS_EXPORT bool operator==(const Quantity& a, const Quantity& b);
+[[nodiscard]] QELUNITS_EXPORT bool approxEqual(const Quantity& a, const Quantity& b, double relativeTolerance);
+
 /// value of unit: 3.5 * Unit("ft").
-constexpr Quantity operator*(double value, const Unit& unit) noexcept { return Quantity(value, unit); }
+[[nodiscard]] constexpr Quantity operator*(double value, const Unit& unit) noexcept { return Quantity(value, unit); }
 /// A unit is never multiplied by a number on its right: write the number first.
 Quantity operator*(const Unit&, double) = delete;
 
@@ -355,10 +364,11 @@ public:
     };
 
     /// The conversion from from to to; IncompatibleUnits, TemperaturePoint between a reading and a difference.
-    static Result<Converter> make(const Unit& from, const Unit& to, Reciprocal reciprocal = Reciprocal::Refuse);
+    [[nodiscard]] static Result<Converter> make(const Unit& from, const Unit& to,
+                                                Reciprocal reciprocal = Reciprocal::Refuse);
     /// The conversion between two unit texts; failures of Unit::parse as well.
-    static Result<Converter> make(std::string_view from, std::string_view to,
-                                  Reciprocal reciprocal = Reciprocal::Refuse);
+    [[nodiscard]] static Result<Converter> make(std::string_view from, std::string_view to,
+                                                Reciprocal reciprocal = Reciprocal::Refuse);
 #if QELUNITS_HAS_EXCEPTIONS
     /// As make; throws Error.
     Converter(const Unit& from, const Unit& to, Reciprocal reciprocal = Reciprocal::Refuse)
@@ -370,7 +380,7 @@ public:
     /// As make; throws Error.
     Converter(std::string_view from, std::string_view to, Reciprocal reciprocal = Reciprocal::Refuse);
     /// Converts value; throws Error (BelowAbsoluteZero, OutOfRange for a finite value gone infinite).
-    double operator()(double value) const {
+    [[nodiscard]] double operator()(double value) const {
         const double converted = value * mFactor;
         return mKind == Kind::Factor && !mPoint && std::isfinite(converted) ? converted : slow(value).value();
     }
@@ -380,32 +390,35 @@ public:
     void operator()(const double* source, double* target, std::size_t count) const;
 #endif
     /// Converts value; failures as operator().
-    Result<double> tryConvert(double value) const;
+    [[nodiscard]] Result<double> tryConvert(double value) const;
     /// Converts count values from source into target (which may be source, but must not overlap it otherwise):
     /// the count, or the failure of the first value below absolute zero (its index as the position); every
     /// value is converted either way, and a finite value gone infinite is left infinite.
-    Result<std::size_t> tryConvert(const double* source, double* target, std::size_t count) const;
+    [[nodiscard]] Result<std::size_t> tryConvert(const double* source, double* target, std::size_t count) const;
 
     /// The factor a value is multiplied by, 1 between equal units; 0 for a temperature function or a reciprocal.
-    double factor() const noexcept { return mKind == Kind::Factor || mKind == Kind::Identity ? mFactor : 0.0; }
+    [[nodiscard]] double factor() const noexcept {
+        return mKind == Kind::Factor || mKind == Kind::Identity ? mFactor : 0.0;
+    }
     /// The source unit.
-    const Unit& from() const noexcept { return mFrom; }
+    [[nodiscard]] const Unit& from() const noexcept { return mFrom; }
     /// The target unit.
-    const Unit& to() const noexcept { return mTo; }
+    [[nodiscard]] const Unit& to() const noexcept { return mTo; }
 
 private:
     enum class Kind : std::uint8_t { Factor, Identity, Function, Reciprocal };
     Converter() noexcept = default;
     ErrorKind init(const Unit& from, const Unit& to, Reciprocal reciprocal) noexcept;
     void initOrThrow(Reciprocal reciprocal);
-    Result<double> slow(double value) const;
-    Result<double> inRange(double value, double converted) const;
+    [[nodiscard]] Result<double> slow(double value) const;
+    [[nodiscard]] Result<double> inRange(double value, double converted) const;
     void convertBlock(const double* source, double* target, std::size_t count) const;
-    bool belowZero(double value) const;
+    [[nodiscard]] bool belowZero(double value) const;
 
     Unit mFrom;
     Unit mTo;
     double mFactor = 1.0;
+    double mOffset = 0.0;
     double mFromScale = 1.0;
     double mToScale = 1.0;
     double mSafeAbove = 0.0; // readings at or above it are surely above absolute zero
@@ -423,9 +436,9 @@ enum class UnitStyle : std::uint8_t {
 };
 
 /// The shortest number that reads back as the same double, a blank and the unit: "3.5 ft".
-QELUNITS_EXPORT std::string toString(const Quantity& quantity, UnitStyle style = UnitStyle::Symbol);
+[[nodiscard]] QELUNITS_EXPORT std::string toString(const Quantity& quantity, UnitStyle style = UnitStyle::Symbol);
 /// The unit's symbol or name.
-QELUNITS_EXPORT std::string toString(const Unit& unit, UnitStyle style = UnitStyle::Symbol);
+[[nodiscard]] QELUNITS_EXPORT std::string toString(const Unit& unit, UnitStyle style = UnitStyle::Symbol);
 /// Writes the symbol.
 QELUNITS_EXPORT std::ostream& operator<<(std::ostream& out, const Unit& unit);
 /// Writes the number as the stream writes a double (its flags and precision), a blank and the symbol.
@@ -442,7 +455,7 @@ namespace std {
 template <>
 struct hash<qelunits::Unit> {
     /// The hash of the scale, units, powers and reading of a temperature.
-    QELUNITS_EXPORT std::size_t operator()(const qelunits::Unit& unit) const noexcept;
+    [[nodiscard]] QELUNITS_EXPORT std::size_t operator()(const qelunits::Unit& unit) const noexcept;
 };
 
 /// Hashes equal quantities alike: as == compares across units, only the dimensions and the reading of a
@@ -450,7 +463,7 @@ struct hash<qelunits::Unit> {
 template <>
 struct hash<qelunits::Quantity> {
     /// The hash of the unit's dimensions and whether it is a reading.
-    QELUNITS_EXPORT std::size_t operator()(const qelunits::Quantity& quantity) const noexcept;
+    [[nodiscard]] QELUNITS_EXPORT std::size_t operator()(const qelunits::Quantity& quantity) const noexcept;
 };
 
 } // namespace std

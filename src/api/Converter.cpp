@@ -56,6 +56,9 @@ ErrorKind Converter::init(const Unit& from, const Unit& to, Reciprocal reciproca
             : mPoint && plan.factor == 1.0      ? Kind::Identity
                                                 : Kind::Factor;
     if (mKind == Kind::Function) {
+        // The function is affine: its slope is the ratio of the degrees, its value at 0 the offset.
+        mFactor = detail::ratio(from, to);
+        mOffset = plan.apply(0.0);
         // Scaled readings ("2 °C" as a unit) convert value by value; unscaled ones take the array function.
         const bool unscaled = plan.fromScale == 1.0 && plan.toScale == 1.0;
         mFunction = plan.function;
