@@ -151,7 +151,8 @@ public:
     /// Every power times n; throws Error. Found by argument-dependent lookup only.
     [[nodiscard]] friend Unit pow(const Unit& a, int n) { return tryPow(a, n).value(); }
 #endif
-    /// The same scale, catalogue units and powers, and reading of a temperature.
+    /// Units that convert into each other by the identity: the same dimension, factor and kind of temperature (J and
+    /// N·m, % and 0.01, Δ°C and ΔK).
     friend QELUNITS_EXPORT bool operator==(const Unit& a, const Unit& b) noexcept;
     /// Not ==.
     [[nodiscard]] friend bool operator!=(const Unit& a, const Unit& b) noexcept { return !(a == b); }
@@ -253,15 +254,19 @@ public:
     friend QELUNITS_EXPORT Result<Quantity> tryPow(const Quantity& a, int numerator, int denominator);
     /// The square root; FractionalPower where a power of the unit is odd, InvalidArgument for a negative value.
     friend QELUNITS_EXPORT Result<Quantity> trySqrt(const Quantity& a);
-    /// -1, 0 or 1 as a is less than, equal to or greater than b converted into a's unit;
-    /// IncompatibleUnits, TemperaturePoint for a reading and a difference.
+    /// -1, 0 or 1 as a's value in the coherent SI unit (in kelvin for temperature readings) is less than,
+    /// equal to or greater than b's; IncompatibleUnits, TemperaturePoint for a reading and a difference, InvalidNumber
+    /// for NaN. One value stands for each quantity, so that the comparisons form a strict weak ordering.
     friend QELUNITS_EXPORT Result<int> tryCompare(const Quantity& a, const Quantity& b);
 
-    /// b converted into a's unit equals a exactly; false for units that do not compare.
+    /// The same quantity: equal values in the coherent SI unit (kelvin for readings), each worked out by the exact
+    /// ratio of its unit's definition, so that 12 in == 1 ft and 0 °C == 32 °F; false for units that do not compare.
+    /// Symmetric, and agrees with < and std::hash.
     friend QELUNITS_EXPORT bool operator==(const Quantity& a, const Quantity& b);
     /// Not ==.
     [[nodiscard]] friend bool operator!=(const Quantity& a, const Quantity& b) { return !(a == b); }
-    /// |a − b| ≤ relativeTolerance × max(|a|, |b|), b converted into a's unit; false for units that do not compare.
+    /// |a − b| ≤ relativeTolerance × max(|a|, |b|) of their values in the coherent SI unit; false for units that
+    /// do not compare.
     friend QELUNITS_EXPORT bool approxEqual(const Quantity& a, const Quantity& b, double relativeTolerance);
     /// approxEqual with a relative tolerance of 1e-9.
     [[nodiscard]] friend bool approxEqual(const Quantity& a, const Quantity& b) { return approxEqual(a, b, 1e-9); }
@@ -345,8 +350,11 @@ Quantity pow(const Quantity&, double) = delete;
 Unit pow(const Unit&, double) = delete;
 
 // The comparisons declared as friends above, again where an attribute may say that their result is the point.
+/// Units that convert by the identity.
 [[nodiscard]] QELUNITS_EXPORT bool operator==(const Unit& a, const Unit& b) noexcept;
+/// Quantities of equal values in the coherent SI unit.
 [[nodiscard]] QELUNITS_EXPORT bool operator==(const Quantity& a, const Quantity& b);
+/// Quantities whose values in the coherent SI unit lie within a relative tolerance.
 [[nodiscard]] QELUNITS_EXPORT bool approxEqual(const Quantity& a, const Quantity& b, double relativeTolerance);
 
 /// value of unit: 3.5 * Unit("ft").
@@ -451,18 +459,17 @@ QELUNITS_EXPORT const char* version() noexcept;
 
 namespace std {
 
-/// Hashes equal units alike.
+/// Hashes equal units alike: units that convert by the identity.
 template <>
 struct hash<qelunits::Unit> {
-    /// The hash of the scale, units, powers and reading of a temperature.
+    /// The hash of the dimension, the factor and the kind of temperature, as == compares them.
     [[nodiscard]] QELUNITS_EXPORT std::size_t operator()(const qelunits::Unit& unit) const noexcept;
 };
 
-/// Hashes equal quantities alike: as == compares across units, only the dimensions and the reading of a
-/// temperature enter, so all lengths share one hash.
+/// Hashes equal quantities alike: the dimension and the value in the coherent SI unit, as == compares them.
 template <>
 struct hash<qelunits::Quantity> {
-    /// The hash of the unit's dimensions and whether it is a reading.
+    /// The hash of the dimension and the value in the coherent SI unit.
     [[nodiscard]] QELUNITS_EXPORT std::size_t operator()(const qelunits::Quantity& quantity) const noexcept;
 };
 

@@ -292,12 +292,8 @@ QelUnitExpression Unit::expression() const {
             type *= QelUnitType(unit(i), mPowers[i]);
             continue;
         }
-        scale *= std::pow(term->expansion.scale, static_cast<double>(mPowers[i]));
-        for (const QelUnitFactor& f : term->expansion.units) {
-            if (f.power != 0) {
-                type *= QelUnitType(f.unit, f.power * mPowers[i]);
-            }
-        }
+        scale *= std::pow(term->expansion.scale(), static_cast<double>(mPowers[i]));
+        type *= pow(term->expansion.type(), mPowers[i]);
     }
     return QelUnitExpression(scale, type, mDifference);
 }

@@ -1,4 +1,5 @@
 #include "parse/Lexer.h"
+#include "parse/Terms.h"
 
 namespace qelunits_detail {
 namespace {
@@ -118,6 +119,18 @@ void cutTerm(const wchar_t* text, std::size_t length, bool inDivisor, Token& tok
     for (; runEnd < length && (!endsWord(text[runEnd]) || (underscored && isDigit(text[runEnd]))); ++runEnd) {
         underscored = underscored || text[runEnd] == L'_';
         hash = hashStep(hash, text[runEnd]);
+    }
+    // Digits that end a known spelling belong to it ("mu0", "a0", "R_K90"), where they would raise a unit.
+    std::size_t digitsEnd = runEnd;
+    std::uint32_t digitsHash = hash;
+    for (; digitsEnd < length && isDigit(text[digitsEnd]); ++digitsEnd) {
+        digitsHash = hashStep(digitsHash, text[digitsEnd]);
+    }
+    if (digitsEnd != runEnd && (digitsEnd == length || endsWord(text[digitsEnd])) &&
+        (findSpelling(text + start, digitsEnd - start, digitsHash) != nullptr ||
+         namedTerm(text + start, digitsEnd - start) != kNoTerm)) {
+        runEnd = digitsEnd;
+        hash = digitsHash;
     }
     token.kind = TokenKind::Term;
     if (runEnd < length) {

@@ -18,10 +18,10 @@ constexpr std::size_t kMeaningUnits = 3;
 /// Where a reading came from, so that a reader that keeps named units whole can name them: a row of the
 /// vocabulary, or a unit that takes prefixes and the prefix on it.
 struct MeaningOrigin {
-    enum class Kind : std::uint8_t { None, Vocabulary, Prefixed };
+    enum class Kind : std::uint8_t { None, Vocabulary, Prefixed, Term };
     Kind kind = Kind::None;
     std::uint8_t prefix = 0xFF; // Prefixed: the row of kPrefixes, or 0xFF for none
-    std::uint16_t row = 0;
+    std::uint16_t row = 0;      // Term: the term's id
 };
 
 /// A scale times a product of catalogue units; the units end at the first with power 0.
@@ -45,6 +45,7 @@ struct VocabularyEntry {
     Spelling spelling;
     Meaning meaning;
     const wchar_t* refusal = nullptr; // why a refused spelling is not read (alone, for RefusedAlone)
+    double uncertainty = 0.0;         // relative, of a measured value (the hartree's)
 };
 
 namespace vocab {

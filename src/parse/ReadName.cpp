@@ -4,6 +4,7 @@
 #include "catalog/UnitTable.h"
 #include "parse/CharClass.h"
 #include "parse/Lexer.h"
+#include "parse/Terms.h"
 
 #include <qelunits/QelUnitParser.h>
 
@@ -416,6 +417,12 @@ Reading readName(const wchar_t* name, std::size_t length, std::uint32_t hash) no
         return reading;
     }
     reading = diagnoseCase(name, length, findSpellings(name, length, hash));
+    const std::uint16_t term = reading.status == ReadStatus::Unknown ? namedTerm(name, length) : kNoTerm;
+    if (term != kNoTerm) { // a constant, or a unit of the caller's definitions
+        reading = Reading{};
+        reading.status = ReadStatus::Found;
+        reading.meaning.origin = {MeaningOrigin::Kind::Term, kNoPrefix, term};
+    }
     return reading;
 }
 

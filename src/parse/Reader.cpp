@@ -38,7 +38,19 @@ bool isOperand(TokenKind kind) {
 // Whether each unit's power times raised stays in range.
 bool powersInRange(PlainUnit /*plain*/, std::int64_t raised) { return inRange(raised); }
 
+bool powersInRange(const QelUnitExpression& expression, std::int64_t raised) {
+    for (const QelUnitFactor& unit : expression.type()) {
+        if (!inRange(unit.power * raised)) {
+            return false;
+        }
+    }
+    return true;
+}
+
 bool powersInRange(const Meaning& meaning, std::int64_t raised) {
+    if (meaning.origin.kind == MeaningOrigin::Kind::Term) {
+        return powersInRange(termOf(meaning.origin.row)->expansion, raised);
+    }
     for (const QelUnitFactor& unit : meaning.units) {
         if (unit.power == 0) {
             break;
@@ -53,15 +65,6 @@ bool powersInRange(const Meaning& meaning, std::int64_t raised) {
 bool powersInRange(const UnitDraft& draft, std::int64_t raised) {
     for (std::size_t i = 0; i < draft.count; ++i) {
         if (!inRange(draft.powers[i] * raised)) {
-            return false;
-        }
-    }
-    return true;
-}
-
-bool powersInRange(const QelUnitExpression& expression, std::int64_t raised) {
-    for (const QelUnitFactor& unit : expression.type()) {
-        if (!inRange(unit.power * raised)) {
             return false;
         }
     }

@@ -18,6 +18,7 @@
 #include "expression/ExpressionAccess.h"
 #include "parse/Lexer.h"
 #include "parse/ReadName.h"
+#include "parse/Terms.h"
 #include "unittype/FactorList.h"
 #include "unittype/UnitTypeAccess.h"
 
@@ -88,6 +89,9 @@ public:
     }
     /// out times meaning^power.
     Merge multiply(const Meaning& meaning, std::int64_t power) const {
+        if (meaning.origin.kind == MeaningOrigin::Kind::Term) { // a named term: what it means in catalogue units
+            return multiply(termOf(meaning.origin.row)->expansion, power);
+        }
         UnitTypeAccess type{ExpressionAccess::type(*mOut)};
         for (const QelUnitFactor& unit : meaning.units) {
             if (unit.power == 0) {

@@ -3,6 +3,9 @@
 
 #include "parse/Terms.h"
 
+#include "catalog/Constants.h"
+#include "catalog/HashedTexts.h"
+#include "catalog/NameIndex.h"
 #include "catalog/UnitTable.h"
 #include "common/Utf8.h"
 #include "parse/ReadName.h"
@@ -10,9 +13,11 @@
 
 #include <qelunits/QelUnitParser.h>
 
+#include <algorithm>
 #include <cstring>
 #include <iterator>
 #include <map>
+#include <optional>
 #include <tuple>
 #include <vector>
 
@@ -58,15 +63,45 @@ MeaningKey keyOf(const Meaning& m) {
             m.units[1].power, m.units[2].unit, m.units[2].power, m.difference};
 }
 
-// Whether text reads back as meaning, by the reader of expressions.
-bool readsBackAs(const wchar_t* text, const Meaning& meaning) {
+// Whether text reads back as expected, by the reader of expressions.
+bool readsBackAs(const wchar_t* text, const QelUnitExpression& expected) {
     if (text == nullptr) {
         return false;
     }
     const QelUnitParseResult back = QelUnitParser::parseExpression(text);
-    const QelUnitExpression expected(meaning.scale, typeOf(meaning), meaning.difference);
     return back.ok() && back.expression().isEqualTo(expected);
 }
+
+QelUnitExpression expressionOf(const Meaning& meaning) {
+    return QelUnitExpression(meaning.scale, typeOf(meaning), meaning.difference);
+}
+
+std::wstring wide(std::string_view text) {
+    WideText decoded;
+    std::size_t bad = 0;
+    return decoded.decode(text, bad) ? std::wstring(decoded.view()) : std::wstring();
+}
+
+// The folded hash of a name, blanks read as underscores ("speed of light" is "speed_of_light").
+std::uint32_t nameHash(const wchar_t* text, std::size_t length) {
+    std::uint32_t hash = kHashSeed;
+    for (std::size_t i = 0; i < length; ++i) {
+        hash = hashStep(hash, text[i] == L' ' ? L'_' : text[i]);
+    }
+    return hash;
+}
+
+constexpr std::size_t kNameSlots = 512;
+
+// While the terms are made, the reader they ask must not ask for them.
+thread_local bool tBuilding = false;
+
+// A name of a constant or a definition: matched in its own case where it is a symbol, in any where a name.
+struct NamedEntry {
+    std::wstring text;
+    std::uint16_t id;
+    bool exact;
+};
 
 struct Builtins {
     std::vector<Term> terms; // by id - kFirstTerm
@@ -75,28 +110,28 @@ struct Builtins {
     std::uint16_t prefixable[std::size(kPrefixableUnits)] = {};
     std::string worldSymbols[kUnitCount];
     std::map<MeaningKey, std::uint16_t> byMeaning;
+    std::vector<NamedEntry> names;        // of the constants
+    std::vector<std::uint16_t> nameSlots; // open addressing by the folded hash: an index into names + 1, 0 empty
 
-    std::uint16_t add(const Meaning& meaning) {
+    std::uint16_t add(const QelUnitExpression& expansion, double uncertainty) {
         Term term;
-        term.expansion = meaning;
-        term.expansion.origin = {};
-        std::size_t count = 0;
-        QelUnitFactor units[kMeaningUnits];
-        for (const QelUnitFactor& u : meaning.units) {
-            if (u.power == 0) {
-                break;
-            }
-            units[count++] = u;
+        term.expansion = expansion;
+        const QelUnitType& type = expansion.type();
+        for (const QelUnitFactor& u : type) {
             for (std::size_t k = 0; k < qelunits::Dimension::kCount; ++k) {
                 term.exponents[k] =
                     static_cast<std::int8_t>(term.exponents[k] + kUnitExponents.unit[u.unit][k] * u.power);
             }
         }
-        term.value = definedFactor(meaning.scale, units, count);
-        term.uncertainty = definedUncertainty(units, count);
+        term.value = definedFactor(expansion.scale(), type.begin(), type.size());
+        term.uncertainty = definedUncertainty(type.begin(), type.size()) + uncertainty;
         const auto id = static_cast<std::uint16_t>(kFirstTerm + terms.size());
         terms.push_back(std::move(term));
         symbolRank.push_back(kNoSymbol);
+        return id;
+    }
+    std::uint16_t add(const Meaning& meaning, double uncertainty) {
+        const std::uint16_t id = add(expressionOf(meaning), uncertainty);
         byMeaning.emplace(keyOf(meaning), id);
         return id;
     }
@@ -121,6 +156,8 @@ struct Builtins {
     static constexpr int kNoSymbol = 4;
 };
 
+void addConstants(Builtins& b);
+
 Builtins build() {
     Builtins b;
     for (std::uint16_t row = 0; row < std::size(kPrefixableUnits); ++row) {
@@ -132,7 +169,7 @@ Builtins build() {
             continue;
         }
         const auto known = b.byMeaning.find(keyOf(meaning));
-        const std::uint16_t id = known != b.byMeaning.end() ? known->second : b.add(meaning);
+        const std::uint16_t id = known != b.byMeaning.end() ? known->second : b.add(meaning, 0.0);
         b.prefixable[row] = id;
         b.terms[id - kFirstTerm].prefixRow = row;
         for (const wchar_t* symbol : unit.symbols) {
@@ -154,18 +191,25 @@ Builtins build() {
         if (known == b.byMeaning.end() && meaning.scale == 1.0) {
             continue; // a product of catalogue units is kept as one
         }
-        const std::uint16_t id = known != b.byMeaning.end() ? known->second : b.add(meaning);
+        const std::uint16_t id = known != b.byMeaning.end() ? known->second : b.add(meaning, entry.uncertainty);
         b.vocabulary[row] = id;
         if (entry.spelling == Spelling::Name) {
             b.name(id, entry.text);
         }
         b.offer(id, entry.text, entry.spelling == Spelling::Symbol ? 1 : 2);
     }
+    addConstants(b);
+    b.nameSlots.assign(kNameSlots, 0);
+    for (std::size_t i = 0; i < b.names.size(); ++i) {
+        std::size_t at = nameHash(b.names[i].text.data(), b.names[i].text.size()) & (kNameSlots - 1);
+        while (b.nameSlots[at] != 0) {
+            at = (at + 1) & (kNameSlots - 1);
+        }
+        b.nameSlots[at] = static_cast<std::uint16_t>(i + 1);
+    }
     for (Term& term : b.terms) {
         if (term.symbol.empty()) { // no spelling reads back alone: its meaning does
-            term.symbol = utf8(QelUnitParser::format(QelUnitExpression(term.expansion.scale, typeOf(term.expansion),
-                                                                       term.expansion.difference))
-                                   .c_str());
+            term.symbol = utf8(QelUnitParser::format(term.expansion).c_str());
         }
         if (term.name.empty()) {
             term.name = term.symbol;
@@ -180,8 +224,44 @@ Builtins build() {
     return b;
 }
 
+// Each constant a term of its value in its unit, named by its name and its spellings: a spelling is a symbol
+// (its own case), the name a name (any case, blanks for underscores).
+void addConstants(Builtins& b) {
+    for (const qelunits::Constant& constant : kConstantTable) {
+        const QelUnitParseResult unit = QelUnitParser::parseExpressionUtf8(constant.unit);
+        if (!unit) {
+            continue; // every unit text reads; the tests say so
+        }
+        const QelUnitExpression expansion(unit.expression().scale() * constant.value, unit.expression().type());
+        const std::uint16_t id = b.add(expansion, constant.uncertainty);
+        Term& term = b.terms[id - kFirstTerm];
+        term.name = constant.name;
+        std::replace(term.name.begin(), term.name.end(), '_', ' ');
+        b.names.push_back({wide(constant.name), id, false});
+        // Written as its first spelling, which the reader reads as it; else by its name.
+        term.symbol = constant.name;
+        const std::string_view spellings = constant.spellings;
+        for (std::size_t at = 0; at < spellings.size();) {
+            const std::size_t end = std::min(spellings.find(' ', at), spellings.size());
+            if (end > at) {
+                b.names.push_back({wide(spellings.substr(at, end - at)), id, true});
+                term.symbol = term.symbol == constant.name ? std::string(spellings.substr(at, end - at)) : term.symbol;
+            }
+            at = end + 1;
+        }
+        b.symbolRank[id - kFirstTerm] = 0;
+    }
+}
+
+Builtins buildOnce() {
+    tBuilding = true;
+    Builtins b = build();
+    tBuilding = false;
+    return b;
+}
+
 const Builtins& builtins() {
-    static const Builtins b = build();
+    static const Builtins b = buildOnce();
     return b;
 }
 
@@ -202,6 +282,30 @@ const std::string& worldSymbol(std::uint16_t unit) { return builtins().worldSymb
 const std::string& symbolOf(std::uint16_t id) {
     const Term* term = termOf(id);
     return term != nullptr ? term->symbol : worldSymbol(id);
+}
+
+std::uint16_t namedTerm(const wchar_t* name, std::size_t length) {
+    if (tBuilding) {
+        return kNoTerm;
+    }
+    const Builtins& b = builtins();
+    const std::wstring_view text(name, length);
+    for (std::size_t at = nameHash(name, length) & (kNameSlots - 1); b.nameSlots[at] != 0;
+         at = (at + 1) & (kNameSlots - 1)) {
+        const NamedEntry& entry = b.names[b.nameSlots[at] - 1U];
+        if (entry.text.size() != length) {
+            continue;
+        }
+        bool same = true; // a symbol in its own case, a name in any, a blank for an underscore
+        for (std::size_t i = 0; i < length && same; ++i) {
+            const wchar_t c = entry.exact ? text[i] : text[i] == L' ' ? L'_' : foldCase(text[i]);
+            same = c == (entry.exact ? entry.text[i] : foldCase(entry.text[i]));
+        }
+        if (same) {
+            return entry.id;
+        }
+    }
+    return kNoTerm;
 }
 
 const ExponentRow& exponentsOfId(std::uint16_t id) noexcept {

@@ -10,6 +10,9 @@
 #include "catalog/UnitExponents.h"
 #include "parse/Meaning.h"
 
+#include <qelunits/QelUnitExpression.h>
+
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -29,7 +32,8 @@ struct Term {
     ExponentRow exponents{};
     DefinedFactor value;
     double uncertainty = 0.0;               // relative, of a measured value
-    Meaning expansion;                      // the same as a scale times catalogue units
+    QelUnitExpression expansion;            // the same as a scale times catalogue units
+    bool expandable = true;                 // false for a unit of a dimension a program added
     std::uint16_t prefixRow = kNoPrefixRow; // its row among the units that take prefixes
 };
 
@@ -50,6 +54,10 @@ const std::string& symbolOf(std::uint16_t id);
 
 /// The exponents of an id, catalogue unit or term.
 const ExponentRow& exponentsOfId(std::uint16_t id) noexcept;
+
+/// The term a name means beyond the reader's tables: a physical constant ("speed_of_light", "k_B"), or a unit
+/// the calling thread's definitions name; kNoTerm for none. A symbol matches in its own case, a name in any.
+std::uint16_t namedTerm(const wchar_t* name, std::size_t length);
 
 } // namespace qelunits_detail
 

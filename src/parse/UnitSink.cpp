@@ -20,6 +20,10 @@ bool termOfReading(const Meaning& meaning, std::uint16_t& id, double& scale) {
         id = prefixableTerm(meaning.origin.row);
         scale = prefixFactor(meaning.origin.prefix);
         return true;
+    case MeaningOrigin::Kind::Term:
+        id = meaning.origin.row;
+        scale = 1.0;
+        return true;
     case MeaningOrigin::Kind::None:
         break;
     }

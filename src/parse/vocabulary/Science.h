@@ -8,6 +8,8 @@
 
 #include "parse/Meaning.h"
 
+#include <qelunits/Constants.h>
+
 namespace qelunits_detail {
 
 // clang-format off
@@ -68,11 +70,14 @@ inline constexpr VocabularyEntry kScienceSpellings[] = {
     // Radiation. "R" alone is also the gas constant, and "rad" stays the radian.
     {L"R", Spelling::Refused, vocab::none(), L"'R' is the roentgen, the gas constant or degrees Rankine: write 'roentgen', or '\u00B0R' or 'degR'"},
     // Atomic and nuclear units (CODATA 2018).
-    {L"hartree", Spelling::Name, vocab::unit(QelUnit::joule, 4.3597447222071e-18)},
-    {L"Eh", Spelling::Symbol, vocab::unit(QelUnit::joule, 4.3597447222071e-18)},
-    {L"rydberg", Spelling::Name, vocab::unit(QelUnit::joule, 2.1798723611035e-18)},
-    {L"Ry", Spelling::Symbol, vocab::unit(QelUnit::joule, 2.1798723611035e-18)},
-    {L"hbar", Spelling::Symbol, {1.0545718176461565e-34, {{QelUnit::joule, 1}, {QelUnit::second, 1}}}}, // h/2π
+    // Atomic units: measured, with the uncertainty of the constants they are (CODATA 2022).
+    {L"hartree", Spelling::Name, vocab::unit(QelUnit::joule, qelunits::constants::hartree_energy.value), nullptr, qelunits::constants::hartree_energy.uncertainty},
+    {L"Eh", Spelling::Symbol, vocab::unit(QelUnit::joule, qelunits::constants::hartree_energy.value), nullptr, qelunits::constants::hartree_energy.uncertainty},
+    {L"rydberg", Spelling::Name, vocab::unit(QelUnit::joule, qelunits::constants::hartree_energy.value / 2.0), nullptr, qelunits::constants::hartree_energy.uncertainty},
+    {L"Ry", Spelling::Symbol, vocab::unit(QelUnit::joule, qelunits::constants::hartree_energy.value / 2.0), nullptr, qelunits::constants::hartree_energy.uncertainty},
+    {L"bohr", Spelling::Name, vocab::unit(QelUnit::meter, qelunits::constants::bohr_radius.value), nullptr, qelunits::constants::bohr_radius.uncertainty},
+    // "hbar" is ħ to physicists, who write it; a hectobar is written 10 kPa.
+    {L"hbar", Spelling::Symbol, {qelunits::constants::reduced_planck_constant.value, {{QelUnit::joule, 1}, {QelUnit::second, 1}}}},
     {L"fermi", Spelling::Name, vocab::unit(QelUnit::meter, 1e-15)},
     {L"shake", Spelling::Name, vocab::unit(QelUnit::second, 1e-8)},
     {L"svedberg", Spelling::Name, vocab::unit(QelUnit::second, 1e-13)},
@@ -201,31 +206,13 @@ inline constexpr VocabularyEntry kScienceSpellings[] = {
     {L"atomicmassunit", Spelling::Name, vocab::unit(QelUnit::dalton)},
     {L"barad", Spelling::Name, vocab::unit(QelUnit::pascals, 0.1)},
     {L"barie", Spelling::Name, vocab::unit(QelUnit::pascals, 0.1)},
-    {L"E h", Spelling::Symbol, vocab::unit(QelUnit::joule, 4.3597447222071e-18)},
+    {L"E h", Spelling::Symbol, vocab::unit(QelUnit::joule, qelunits::constants::hartree_energy.value), nullptr, qelunits::constants::hartree_energy.uncertainty},
     {L"eon", Spelling::Name, vocab::unit(QelUnit::tropical_year, 1e9)},
     {L"abF", Spelling::Symbol, {1e9, {{QelUnit::ampere, 1}, {QelUnit::second, 1}, {QelUnit::volt, -1}}}},
     {L"abH", Spelling::Symbol, {1e-9, {{QelUnit::volt, 1}, {QelUnit::second, 1}, {QelUnit::ampere, -1}}}},
-    {L"unit pole", Spelling::Name, {1.2566370621219e-7, {{QelUnit::volt, 1}, {QelUnit::second, 1}}}}, // mu0 × 1 biot × 1 cm
-    {L"unit poles", Spelling::Name, {1.2566370621219e-7, {{QelUnit::volt, 1}, {QelUnit::second, 1}}}},
-    // Constants the references let a unit expression use (CODATA 2018).
-    {L"sigma", Spelling::Name, {5.670374419e-8, {{QelUnit::watt, 1}, {QelUnit::square_meters, -1}, {QelUnit::kelvin, -4}}}}, // Stefan-Boltzmann
-    {L"alpha", Spelling::Name, vocab::number(7.2973525693e-3)}, // fine-structure constant
-    {L"mu0", Spelling::Symbol, {1.25663706212e-6, {{QelUnit::newton, 1}, {QelUnit::ampere, -2}}}}, // magnetic constant
-    {L"\u210E", Spelling::Symbol, {6.62607015e-34, {{QelUnit::joule, 1}, {QelUnit::second, 1}}}}, // Planck constant
-    {L"hbars", Spelling::Symbol, {1.0545718176461565e-34, {{QelUnit::joule, 1}, {QelUnit::second, 1}}}},
-    {L"\u03C3", Spelling::Symbol, {5.670374419e-8, {{QelUnit::watt, 1}, {QelUnit::square_meters, -1}, {QelUnit::kelvin, -4}}}},
-    {L"\u03B1", Spelling::Symbol, vocab::number(7.2973525693e-3)},
-    // The constants that other readers spell with an underscore, as one symbol each.
-    {L"N_A", Spelling::Symbol, {6.02214076e23, {{QelUnit::mole, -1}}}},                                   // Avogadro, exact
-    {L"K_J", Spelling::Symbol, {4.835978484169836e14, {{QelUnit::second, -1}, {QelUnit::volt, -1}}}},    // Josephson, 2e/h
-    {L"K_J90", Spelling::Symbol, {4.835979e14, {{QelUnit::second, -1}, {QelUnit::volt, -1}}}},           // its 1990 value
-    {L"R_K", Spelling::Symbol, vocab::per(QelUnit::volt, QelUnit::ampere, 25812.807459304513)},          // von Klitzing, h/e²
-    {L"R_K90", Spelling::Symbol, vocab::per(QelUnit::volt, QelUnit::ampere, 25812.807)},                 // its 1990 value
-    {L"m_e", Spelling::Symbol, vocab::unit(QelUnit::kilogram, 9.1093837015e-31)},                        // electron mass
-    {L"m_p", Spelling::Symbol, vocab::unit(QelUnit::kilogram, 1.67262192369e-27)},                       // proton mass
-    {L"m_n", Spelling::Symbol, vocab::unit(QelUnit::kilogram, 1.67492749804e-27)},                       // neutron mass
-    {L"mu_B", Spelling::Symbol, {9.2740100783e-24, {{QelUnit::ampere, 1}, {QelUnit::square_meters, 1}}}}, // Bohr magneton, J/T
-    {L"mu_N", Spelling::Symbol, {5.0507837461e-27, {{QelUnit::ampere, 1}, {QelUnit::square_meters, 1}}}}, // nuclear magneton
+    {L"unit pole", Spelling::Name, {qelunits::constants::magnetic_constant.value * 0.1, {{QelUnit::volt, 1}, {QelUnit::second, 1}}}, nullptr, qelunits::constants::magnetic_constant.uncertainty}, // mu0 × 1 biot × 1 cm
+    {L"unit poles", Spelling::Name, {qelunits::constants::magnetic_constant.value * 0.1, {{QelUnit::volt, 1}, {QelUnit::second, 1}}}, nullptr, qelunits::constants::magnetic_constant.uncertainty},
+    // The physical constants (qelunits/Constants.h) are read by their names and spellings after this table.
 };
 // clang-format on
 
