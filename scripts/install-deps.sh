@@ -7,7 +7,9 @@
 # Python 3's development files, NumPy and pybind11, for the Python module (not
 # built when absent), pytest and Hypothesis for its tests (not run when absent), Dask, distributed,
 # pandas and xarray for the tests of those paths, Pint for the agreement test
-# and the Python benchmark (each skipped when absent).
+# and the Python benchmark (each skipped when absent); venv, setuptools, wheel
+# (and its wheel, for virtual environments), build and mypy for building the
+# package with pip and checking its install and stubs.
 set -u
 declare -A without=(
     [libudunits2-dev]="the peer benchmarks will be skipped"
@@ -25,11 +27,18 @@ declare -A without=(
     [python3-pandas]="the Python module's Dask dataframe test will be skipped"
     [python3-xarray]="the Python module's xarray tests will be skipped"
     [python3-pint]="the agreement with Pint and the Python benchmark's peer will be skipped"
+    [python3-venv]="the Python package's install test will be skipped"
+    [python3-setuptools]="pip and python3 -m build will not build the Python package"
+    [python3-wheel]="pip and python3 -m build will not build the Python package's wheel"
+    [python3-wheel-whl]="a virtual environment will not build the Python package offline; its install test will be skipped"
+    [python3-build]="python3 -m build will not build the Python package's wheel"
+    [python3-mypy]="the Python package's stubs will not be type-checked"
 )
 missing=()
 for package in libudunits2-dev libedit-dev libfmt-dev doxygen python3-dev python3-numpy pybind11-dev \
     python3-pybind11 python3-pytest python3-hypothesis python3-dask python3-distributed python3-pandas \
-    python3-xarray python3-pint; do
+    python3-xarray python3-pint python3-venv python3-setuptools python3-wheel python3-wheel-whl python3-build \
+    python3-mypy; do
     dpkg -s "$package" >/dev/null 2>&1 || missing+=("$package")
 done
 if [ ${#missing[@]} -eq 0 ]; then

@@ -32,6 +32,7 @@ from qelunits._core import (
     convert,
 )
 from qelunits import _accessor
+from qelunits._version import __version__
 
 __all__ = [
     "BelowAbsoluteZeroError",
@@ -58,6 +59,11 @@ class _Units:
 
     Quantity = Quantity
     Unit = Unit
+
+    def __dir__(self):
+        """The units it reads as attributes (the catalogue's internal names, their symbols and common
+        symbols), beside its own attributes; dir() and tab completion list them as they list Pint's."""
+        return sorted(set(super().__dir__()) | _unit_names())
 
     def __getattr__(self, name):
         try:
@@ -91,7 +97,44 @@ class _Units:
         return "units"  # the module's own object, wherever it is unpickled
 
 
+# Spellings in common use beside the catalogue's own, as Pint writes them; a name the reader no longer takes
+# is left out of dir() rather than listed.
+_COMMON_SYMBOLS = (
+    "s", "ms", "us", "ns", "min", "h", "d", "yr", "m", "km", "cm", "mm", "um", "nm", "inch", "ft", "yd", "mi",
+    "nmi", "g", "kg", "mg", "t", "lb", "oz", "L", "mL", "gal", "K", "degC", "degF", "degR", "delta_degC",
+    "delta_degF", "N", "kN", "J", "kJ", "MJ", "eV", "cal", "kcal", "Btu", "Wh", "kWh", "W", "mW", "kW", "MW",
+    "GW", "hp", "Pa", "hPa", "kPa", "MPa", "bar", "mbar", "psi", "atm", "Hz", "kHz", "MHz", "GHz", "rpm", "A",
+    "mA", "V", "ohm", "mol", "cd", "lm", "lx", "rad", "sr", "deg", "arcmin", "arcsec", "kn", "mph", "kph", "ha",
+    "percent", "ppm",
+)
+_names = None
+
+
+def _unit_names():
+    """The names units reads, read once on the first dir(): a symbol is listed in the form Python's parser
+    gives an identifier (NFKC, so µ is μ) where that form reads as the same unit."""
+    global _names
+    if _names is None:
+        import unicodedata
+        from qelunits._catalogue import INTERNAL_NAMES
+
+        found = set()
+        for name in INTERNAL_NAMES + _COMMON_SYMBOLS:
+            try:
+                unit = Unit(name)
+            except UnitParseError:
+                continue
+            found.add(name)
+            symbol = unicodedata.normalize("NFKC", unit.symbol)
+            try:
+                if symbol.isidentifier() and "·" not in symbol and Unit(symbol) == unit:  # N·m is no name
+                    found.add(symbol)
+            except UnitParseError:
+                pass
+        _names = frozenset(found)
+    return _names
+
+
 units = _Units()
-__version__ = "1.0.0"
 
 _accessor.install()

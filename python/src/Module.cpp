@@ -63,7 +63,7 @@ struct PyConverter {
 PyMethodDef convertDef = {
     "convert", reinterpret_cast<PyCFunction>(reinterpret_cast<void (*)()>(qelpy::convertFunction)),
     METH_FASTCALL | METH_KEYWORDS,
-    "convert(values, from_unit, to_unit, out=None, *, reciprocal=False)\n\n"
+    "convert(values, from_unit, to_unit, /, out=None, *, reciprocal=False)\n--\n\n"
     "values (a float, or an array of numbers) in from_unit, converted to to_unit; units are texts or Units,\n"
     "temperatures convert as readings. Units of reciprocal dimensions (mpg and L/100km, min/km and km/h)\n"
     "convert only with reciprocal=True, as 1 / (value × factor): 0 has none (an error; in an array, inf).\n"
@@ -83,48 +83,78 @@ double radiansPer(py::handle a) {
 }
 
 void definePlans(py::module_& m) {
-    m.def("_plan_sum", [](py::handle a, py::handle b, bool subtract) {
-        qelpy::SumPlan plan;
-        qelpy::Failure failure;
-        check(qelpy::planSum(unitOf(unitArg(a)), unitOf(unitArg(b)), subtract, plan, failure), failure);
-        return py::make_tuple(unitObject(plan.lhs), unitObject(plan.rhs), unitObject(plan.result));
-    });
-    m.def("_plan_product", [](py::handle a, py::handle b, bool divide) {
-        py::object ua = unitArg(a);
-        py::object ub = unitArg(b);
-        qelpy::Unit result;
-        qelpy::Failure failure;
-        check(qelpy::planProduct(unitOf(ua), unitOf(ub), divide, result, failure), failure);
-        py::object made = checked(reinterpret_cast<PyObject*>(qelpy::derivedUnit(
-            reinterpret_cast<qelpy::UnitObject*>(ua.ptr()), reinterpret_cast<qelpy::UnitObject*>(ub.ptr()), divide)));
-        return unitOf(made) == result ? made : unitObject(result);
-    });
-    m.def("_plan_power", [](py::handle a, int n) {
-        qelpy::Unit result;
-        qelpy::Failure failure;
-        check(qelpy::planPower(unitOf(unitArg(a)), n, result, failure), failure);
-        return unitObject(result);
-    });
-    m.def("_plan_sqrt", [](py::handle a) {
-        qelpy::Unit result;
-        qelpy::Failure failure;
-        check(qelpy::planSqrt(unitOf(unitArg(a)), result, failure), failure);
-        return unitObject(result);
-    });
+    m.def(
+        "_plan_sum",
+        [](py::handle a, py::handle b, bool subtract) {
+            qelpy::SumPlan plan;
+            qelpy::Failure failure;
+            check(qelpy::planSum(unitOf(unitArg(a)), unitOf(unitArg(b)), subtract, plan, failure), failure);
+            return py::make_tuple(unitObject(plan.lhs), unitObject(plan.rhs), unitObject(plan.result));
+        },
+        py::arg("a"), py::arg("b"), py::arg("subtract"),
+        "_plan_sum(a, b, subtract)\n--\n\n"
+        "The units (lhs, rhs, result) of a + b (a - b with subtract): each side's values convert into its own.");
+    m.def(
+        "_plan_product",
+        [](py::handle a, py::handle b, bool divide) {
+            py::object ua = unitArg(a);
+            py::object ub = unitArg(b);
+            qelpy::Unit result;
+            qelpy::Failure failure;
+            check(qelpy::planProduct(unitOf(ua), unitOf(ub), divide, result, failure), failure);
+            py::object made = checked(reinterpret_cast<PyObject*>(
+                qelpy::derivedUnit(reinterpret_cast<qelpy::UnitObject*>(ua.ptr()),
+                                   reinterpret_cast<qelpy::UnitObject*>(ub.ptr()), divide)));
+            return unitOf(made) == result ? made : unitObject(result);
+        },
+        py::arg("a"), py::arg("b"), py::arg("divide"),
+        "_plan_product(a, b, divide)\n--\n\nThe unit of a quantity in a times (divided by, with divide) one in b.");
+    m.def(
+        "_plan_power",
+        [](py::handle a, int n) {
+            qelpy::Unit result;
+            qelpy::Failure failure;
+            check(qelpy::planPower(unitOf(unitArg(a)), n, result, failure), failure);
+            return unitObject(result);
+        },
+        py::arg("a"), py::arg("n"), "_plan_power(a, n)\n--\n\nThe unit of a quantity in a to the power n.");
+    m.def(
+        "_plan_sqrt",
+        [](py::handle a) {
+            qelpy::Unit result;
+            qelpy::Failure failure;
+            check(qelpy::planSqrt(unitOf(unitArg(a)), result, failure), failure);
+            return unitObject(result);
+        },
+        py::arg("a"), "_plan_sqrt(a)\n--\n\nThe unit of the square root of a quantity in a.");
+}
+
+void defineHelpers(py::module_& m) {
     m.def(
         "_parse_uncached",
         [](py::handle text) { return checked(reinterpret_cast<PyObject*>(qelpy::readUnit(text.ptr()))); },
-        "Unit(text) without the cache of texts read (for the benchmark).");
-    m.def("_radians_per", radiansPer);
-    m.def("_check_scale", [](py::handle a, const std::string& operation) {
-        qelpy::Failure failure;
-        check(qelpy::checkScale(unitOf(unitArg(a)), operation.c_str(), failure), failure);
-    });
+        py::arg("text"),
+        "_parse_uncached(text)\n--\n\nUnit(text) without the cache of texts read (for the benchmark).");
+    m.def("_radians_per", radiansPer, py::arg("unit"),
+          "_radians_per(unit)\n--\n\nRadians per one of an angle's unit, by the unit's definition.");
+    m.def(
+        "_check_scale",
+        [](py::handle a, const std::string& operation) {
+            qelpy::Failure failure;
+            check(qelpy::checkScale(unitOf(unitArg(a)), operation.c_str(), failure), failure);
+        },
+        py::arg("a"), py::arg("operation"),
+        "_check_scale(a, operation)\n--\n\n"
+        "Raises the library's error where a quantity in a may not be scaled (a temperature reading).");
 }
 
 } // namespace
 
 PYBIND11_MODULE(_core, m) {
+    // Each docstring opens with its own text signature ("name(args)\n--\n\n"), which CPython reads into
+    // __text_signature__ and inspect.signature; pybind11's would come first and hide it.
+    py::options options;
+    options.disable_function_signatures();
     m.doc() = "The compiled core of qelunits; use the package qelunits.";
     if (!qelpy::readyTypes() || !qelpy::addExceptions(m.ptr())) {
         throw py::error_already_set();
@@ -137,8 +167,11 @@ PYBIND11_MODULE(_core, m) {
                             "A conversion resolved once and applied to many values: converter(values, out=None)\n"
                             "takes what convert() takes. Pickles as its two unit texts and reciprocal.")
         .def(py::init<py::handle, py::handle, bool>(), py::arg("from_unit"), py::arg("to_unit"), py::kw_only(),
-             py::arg("reciprocal") = false)
+             py::arg("reciprocal") = false,
+             "__init__(self, from_unit, to_unit, *, reciprocal=False)\n--\n\n"
+             "The conversion from from_unit to to_unit (texts or Units), resolved once.")
         .def("__call__", &PyConverter::operator(), py::arg("values"), py::arg("out") = py::none(),
+             "__call__(self, values, out=None)\n--\n\n"
              "The values converted, as convert(values, from_unit, to_unit, out) gives them.")
         .def_property_readonly(
             "from_unit", [](const PyConverter& c) { return c.from; }, "The unit converted from.")
@@ -147,11 +180,13 @@ PYBIND11_MODULE(_core, m) {
         .def_property_readonly(
             "reciprocal", [](const PyConverter& c) { return c.reciprocal; },
             "Whether units of reciprocal dimensions convert, as 1 / (value × factor).")
-        .def("__repr__",
-             [](const PyConverter& c) {
-                 return py::str("Converter({!r}, {!r}{})")
-                     .format(c.from.attr("__str__")(), c.to.attr("__str__")(), c.reciprocal ? ", reciprocal=True" : "");
-             })
+        .def(
+            "__repr__",
+            [](const PyConverter& c) {
+                return py::str("Converter({!r}, {!r}{})")
+                    .format(c.from.attr("__str__")(), c.to.attr("__str__")(), c.reciprocal ? ", reciprocal=True" : "");
+            },
+            "__repr__(self)\n--\n\nConverter('m', 'ft'), as the converter is made.")
         .def(py::pickle(
             [](const PyConverter& c) {
                 return py::make_tuple(c.from.attr("__str__")(), c.to.attr("__str__")(), c.reciprocal);
@@ -161,4 +196,5 @@ PYBIND11_MODULE(_core, m) {
                 return PyConverter(state[0], state[1], state.size() > 2 && state[2].cast<bool>());
             }));
     definePlans(m);
+    defineHelpers(m);
 }

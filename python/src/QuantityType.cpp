@@ -345,10 +345,48 @@ constexpr char kCeil[] = "ceil";
 constexpr char kTrunc[] = "trunc";
 constexpr char kClip[] = "clip";
 
-template <const char* Name>
+// Each docstring opens with the method's text signature, for inspect.signature.
+constexpr char kSumDoc[] =
+    "sum($self, /, *args, **kwargs)\n--\n\nAs np.sum(q, ...), with the unit the library's rules give.";
+constexpr char kMeanDoc[] =
+    "mean($self, /, *args, **kwargs)\n--\n\nAs np.mean(q, ...), with the unit the library's rules give.";
+constexpr char kMaxDoc[] =
+    "max($self, /, *args, **kwargs)\n--\n\nAs np.max(q, ...), with the unit the library's rules give.";
+constexpr char kMinDoc[] =
+    "min($self, /, *args, **kwargs)\n--\n\nAs np.min(q, ...), with the unit the library's rules give.";
+constexpr char kStdDoc[] =
+    "std($self, /, *args, **kwargs)\n--\n\nAs np.std(q, ...), with the unit the library's rules give.";
+constexpr char kVarDoc[] =
+    "var($self, /, *args, **kwargs)\n--\n\nAs np.var(q, ...), with the unit the library's rules give.";
+constexpr char kCumsumDoc[] =
+    "cumsum($self, /, *args, **kwargs)\n--\n\nAs np.cumsum(q, ...), with the unit the library's rules give.";
+constexpr char kProdDoc[] =
+    "prod($self, /, *args, **kwargs)\n--\n\nAs np.prod(q, ...), with the unit the library's rules give.";
+constexpr char kArgmaxDoc[] =
+    "argmax($self, /, *args, **kwargs)\n--\n\nAs np.argmax(q, ...), with the unit the library's rules give.";
+constexpr char kArgminDoc[] =
+    "argmin($self, /, *args, **kwargs)\n--\n\nAs np.argmin(q, ...), with the unit the library's rules give.";
+constexpr char kArgsortDoc[] =
+    "argsort($self, /, *args, **kwargs)\n--\n\nAs np.argsort(q, ...), with the unit the library's rules give.";
+constexpr char kReshapeDoc[] =
+    "reshape($self, /, *args, **kwargs)\n--\n\nAs np.reshape(q, ...), with the unit the library's rules give.";
+constexpr char kTransposeDoc[] =
+    "transpose($self, /, *args, **kwargs)\n--\n\nAs np.transpose(q, ...), with the unit the library's rules give.";
+constexpr char kSqueezeDoc[] =
+    "squeeze($self, /, *args, **kwargs)\n--\n\nAs np.squeeze(q, ...), with the unit the library's rules give.";
+constexpr char kRavelDoc[] =
+    "ravel($self, /, *args, **kwargs)\n--\n\nAs np.ravel(q, ...), with the unit the library's rules give.";
+constexpr char kCopyDoc[] =
+    "copy($self, /, *args, **kwargs)\n--\n\nAs np.copy(q, ...), with the unit the library's rules give.";
+constexpr char kRoundDoc[] =
+    "round($self, /, *args, **kwargs)\n--\n\nAs np.round(q, ...), with the unit the library's rules give.";
+constexpr char kClipDoc[] =
+    "clip($self, /, *args, **kwargs)\n--\n\nAs np.clip(q, ...), with the unit the library's rules give.";
+
+template <const char* Name, const char* Doc>
 constexpr PyMethodDef arrayMethod() {
     return {Name, reinterpret_cast<PyCFunction>(reinterpret_cast<void (*)()>(quantityArrayMethod<Name>)),
-            METH_VARARGS | METH_KEYWORDS, "As NumPy's function of this name, with the unit the library's rules give."};
+            METH_VARARGS | METH_KEYWORDS, Doc};
 }
 
 PyObject* quantityAsType(PyObject* self, PyObject* args, PyObject* kwargs) {
@@ -634,70 +672,82 @@ PyObject* getUnits(PyObject* self, void* /*closure*/) {
 PyMethodDef quantityMethods[] = {
     {"to", reinterpret_cast<PyCFunction>(reinterpret_cast<void (*)()>(withReciprocal<quantityTo>)),
      METH_FASTCALL | METH_KEYWORDS,
-     "to(unit, *, reciprocal=False) -> Quantity\n\nThis quantity in unit (a Unit or a text); a temperature reading\n"
+     "to($self, unit, /, *, reciprocal=False)\n--\n\nThis quantity in unit (a Unit or a text); a temperature reading\n"
      "converts as a reading (25 °C is 77 °F). Units of reciprocal dimensions (mpg and L/100km) convert only\n"
      "with reciprocal=True, as 1 / (value × factor). Raises IncompatibleUnitsError, BelowAbsoluteZeroError."},
     {"m_as", reinterpret_cast<PyCFunction>(reinterpret_cast<void (*)()>(withReciprocal<quantityMagnitudeAs>)),
      METH_FASTCALL | METH_KEYWORDS,
-     "m_as(unit, *, reciprocal=False) -> float or array\n\nThe magnitude in unit: q.to(unit).magnitude."},
+     "m_as($self, unit, /, *, reciprocal=False)\n--\n\nThe magnitude (a float or an array) in unit: "
+     "q.to(unit).magnitude."},
     {"to_base_units", quantityToBaseUnits, METH_NOARGS,
-     "to_base_units() -> Quantity\n\nIn the SI base units of its dimension, as Unit.dimension writes them\n"
+     "to_base_units($self, /)\n--\n\nIn the SI base units of its dimension, as Unit.dimension writes them\n"
      "(3 kWh gives 10800000 kg·m^2/s^2, 25 degC gives 298.15 K); a temperature difference stays one."},
     {"from_absolute_zero", quantityFromAbsoluteZero, METH_NOARGS,
-     "from_absolute_zero() -> Quantity\n\nA temperature reading as a difference from absolute zero in its own degree\n"
+     "from_absolute_zero($self, /)\n--\n\nA temperature reading as a difference from absolute zero in its own degree\n"
      "(20 °C gives 293.15 Δ°C), which multiplies and divides; any other quantity as it is."},
     {"is_compatible_with", quantityCompatible, METH_O,
-     "is_compatible_with(other) -> bool\n\nTrue when other (a Unit, a text or a Quantity) converts into this unit."},
+     "is_compatible_with($self, other, /)\n--\n\n"
+     "True when other (a Unit, a text or a Quantity) converts into this unit."},
     {"__reduce__", quantityReduce, METH_NOARGS,
-     "Pickles as its magnitude and its unit's text: no registry travels with it."},
+     "__reduce__($self, /)\n--\n\nPickles as its magnitude and its unit's text: no registry travels with it."},
     // Found first by the pickler, which skips object.__reduce_ex__'s look-up of __reduce__.
-    {"__reduce_ex__", quantityReduce, METH_O, "__reduce_ex__(protocol): as __reduce__, for every protocol."},
+    {"__reduce_ex__", quantityReduce, METH_O,
+     "__reduce_ex__($self, protocol, /)\n--\n\nAs __reduce__, for every protocol."},
     {"__format__", quantityFormat, METH_O,
+     "__format__($self, format_spec, /)\n--\n\n"
      "format(q, options): the options format the magnitude (f\"{q:.2f}\" gives '3.50 ft'); a trailing 'S' (default)\n"
      "shows the unit's text, 'N' its catalogue names (f\"{q:.1fN}\" gives '3.5 Foot'). As in Pint, '~' anywhere\n"
      "shows its symbols (f\"{q:.1f~}\"), and a trailing 'P', 'D' or 'C' the names, or the symbols with '~'."},
     {"__array_ufunc__", reinterpret_cast<PyCFunction>(reinterpret_cast<void (*)()>(quantityArrayUfunc)),
      METH_VARARGS | METH_KEYWORDS,
+     "__array_ufunc__($self, ufunc, method, /, *inputs, **kwargs)\n--\n\n"
      "NumPy ufuncs on quantities: add, subtract, multiply, divide, matmul, power, sqrt, square, reciprocal, "
      "comparisons, maximum, minimum, negative, absolute, sign, hypot, floor, ceil, rint, trunc, isnan, isfinite, "
      "isinf; sin, cos, tan, and radians, degrees, deg2rad, rad2deg of angles (taken by their definition: 90 deg is "
      "pi/2); arcsin, arccos, arctan, arctan2 to radians; exp, log and their kin of plain numbers."},
     {"__array__", reinterpret_cast<PyCFunction>(reinterpret_cast<void (*)()>(quantityToArray)),
      METH_VARARGS | METH_KEYWORDS,
+     "__array__($self, /, dtype=None, copy=None)\n--\n\n"
      "np.asarray(q): the values of a dimensionless quantity as pure numbers (float(q) for an array); for any\n"
      "other unit a TypeError, rather than drop the unit "
      "(take q.magnitude, or q.m_as(unit))."},
     {"astype", reinterpret_cast<PyCFunction>(reinterpret_cast<void (*)()>(quantityAsType)),
      METH_VARARGS | METH_KEYWORDS,
-     "astype(dtype, ...) -> Quantity\n\nThe quantity with its magnitude cast as ndarray.astype casts it."},
-    arrayMethod<kSum>(),
-    arrayMethod<kMean>(),
-    arrayMethod<kMax>(),
-    arrayMethod<kMin>(),
-    arrayMethod<kStd>(),
-    arrayMethod<kVar>(),
-    arrayMethod<kCumsum>(),
-    arrayMethod<kProd>(),
-    arrayMethod<kArgmax>(),
-    arrayMethod<kArgmin>(),
-    arrayMethod<kArgsort>(),
-    arrayMethod<kReshape>(),
-    arrayMethod<kTranspose>(),
-    arrayMethod<kSqueeze>(),
-    arrayMethod<kRavel>(),
-    arrayMethod<kCopy>(),
-    arrayMethod<kRound>(),
-    arrayMethod<kClip>(),
+     "astype($self, /, dtype, *args, **kwargs)\n--\n\nThe quantity with its magnitude cast as ndarray.astype casts "
+     "it."},
+    arrayMethod<kSum, kSumDoc>(),
+    arrayMethod<kMean, kMeanDoc>(),
+    arrayMethod<kMax, kMaxDoc>(),
+    arrayMethod<kMin, kMinDoc>(),
+    arrayMethod<kStd, kStdDoc>(),
+    arrayMethod<kVar, kVarDoc>(),
+    arrayMethod<kCumsum, kCumsumDoc>(),
+    arrayMethod<kProd, kProdDoc>(),
+    arrayMethod<kArgmax, kArgmaxDoc>(),
+    arrayMethod<kArgmin, kArgminDoc>(),
+    arrayMethod<kArgsort, kArgsortDoc>(),
+    arrayMethod<kReshape, kReshapeDoc>(),
+    arrayMethod<kTranspose, kTransposeDoc>(),
+    arrayMethod<kSqueeze, kSqueezeDoc>(),
+    arrayMethod<kRavel, kRavelDoc>(),
+    arrayMethod<kCopy, kCopyDoc>(),
+    arrayMethod<kRound, kRoundDoc>(),
+    arrayMethod<kClip, kClipDoc>(),
     {"__round__", reinterpret_cast<PyCFunction>(reinterpret_cast<void (*)()>(quantityArrayMethod<kRound>)),
-     METH_VARARGS | METH_KEYWORDS, "round(q, ndigits): the magnitude rounded, in the same unit."},
+     METH_VARARGS | METH_KEYWORDS,
+     "__round__($self, ndigits=0, /)\n--\n\nround(q, ndigits): the magnitude rounded, in the same unit."},
     {"__floor__", reinterpret_cast<PyCFunction>(reinterpret_cast<void (*)()>(quantityArrayMethod<kFloor>)),
-     METH_VARARGS | METH_KEYWORDS, "math.floor(q): the magnitude rounded down, in the same unit."},
+     METH_VARARGS | METH_KEYWORDS,
+     "__floor__($self, /)\n--\n\nmath.floor(q): the magnitude rounded down, in the same unit."},
     {"__ceil__", reinterpret_cast<PyCFunction>(reinterpret_cast<void (*)()>(quantityArrayMethod<kCeil>)),
-     METH_VARARGS | METH_KEYWORDS, "math.ceil(q): the magnitude rounded up, in the same unit."},
+     METH_VARARGS | METH_KEYWORDS,
+     "__ceil__($self, /)\n--\n\nmath.ceil(q): the magnitude rounded up, in the same unit."},
     {"__trunc__", reinterpret_cast<PyCFunction>(reinterpret_cast<void (*)()>(quantityArrayMethod<kTrunc>)),
-     METH_VARARGS | METH_KEYWORDS, "math.trunc(q): the magnitude rounded toward zero, in the same unit."},
+     METH_VARARGS | METH_KEYWORDS,
+     "__trunc__($self, /)\n--\n\nmath.trunc(q): the magnitude rounded toward zero, in the same unit."},
     {"__array_function__", reinterpret_cast<PyCFunction>(reinterpret_cast<void (*)()>(quantityArrayFunction)),
      METH_VARARGS | METH_KEYWORDS,
+     "__array_function__($self, func, types, args, kwargs, /)\n--\n\n"
      "NumPy functions on quantities: reductions (sum, mean, min, max, std, var, median, ...), shapes\n"
      "(reshape, transpose, concatenate, stack, where, ...) and orderings (sort, argmax, ...), with the units of\n"
      "the library's arithmetic; any other function raises TypeError rather than drop the unit."},
@@ -745,7 +795,8 @@ PyType_Slot quantitySlots[] = {
     {Py_mp_length, reinterpret_cast<void*>(quantityLength)},
     {Py_mp_subscript, reinterpret_cast<void*>(quantityGetItem)},
     {Py_tp_doc, const_cast<char*>(
-                    "Quantity(value, unit) or Quantity(\"3.5 ft\")\n\n"
+                    "Quantity(value, unit='', /)\n--\n\n"
+                    "Quantity(value, unit) or Quantity(\"3.5 ft\"); Quantity(value) is a pure number.\n"
                     "A magnitude (a float, or a NumPy or Dask array held as it is) in a Unit. Immutable.\n"
                     "Arithmetic follows the library's rules: + and - convert the right side into the left's unit;\n"
                     "* and / combine units; a temperature reading (°C, °F, K) minus a reading is a difference (Δ°C),\n"

@@ -232,10 +232,14 @@ PyObject* unitDimensionless(PyObject* self, void* /*closure*/) {
 
 PyMethodDef unitMethods[] = {
     {"is_compatible_with", unitCompatible, METH_O,
-     "is_compatible_with(other) -> bool\n\nTrue when other (a Unit, a text or a Quantity) converts into this unit."},
-    {"__reduce__", unitReduce, METH_NOARGS, "Pickles the unit as its text: no registry travels with it."},
-    {"__reduce_ex__", unitReduce, METH_O, "__reduce_ex__(protocol): as __reduce__, for every protocol."},
+     "is_compatible_with($self, other, /)\n--\n\n"
+     "True when other (a Unit, a text or a Quantity) converts into this unit."},
+    {"__reduce__", unitReduce, METH_NOARGS,
+     "__reduce__($self, /)\n--\n\nPickles the unit as its text: no registry travels with it."},
+    {"__reduce_ex__", unitReduce, METH_O,
+     "__reduce_ex__($self, protocol, /)\n--\n\nAs __reduce__, for every protocol."},
     {"__format__", unitFormat, METH_O,
+     "__format__($self, format_spec, /)\n--\n\n"
      "format(unit, options): a trailing 'S' (default) shows the unit's text, 'N' its catalogue names, '~'\n"
      "(anywhere, as in Pint) its symbols; the rest of the options applies to that string (f\"{u:>10N}\")."},
     {nullptr, nullptr, 0, nullptr},
@@ -269,7 +273,7 @@ PyType_Slot unitSlots[] = {
     {Py_nb_power, reinterpret_cast<void*>(unitPower)},
     {Py_tp_doc,
      const_cast<char*>(
-         "Unit(text)\n\n"
+         "Unit(text, /)\n--\n\n"
          "A unit expression read from text: Unit('m/s'), Unit('kJ/(kg*K)'), Unit('degC') (a temperature\n"
          "reading), Unit('delta_degC') (a difference); Unit('') is the pure number, written '1'. Immutable; a\n"
          "text read twice gives the same object.\n"
