@@ -61,7 +61,7 @@ TEST(Cli, CommandsPrintTheirResultsAndStatuses) {
         {{"convert", "1|3", "m", "ft"}, 0, "1.09361329834 ft\n", ""},
         {{"convert", "5 ft + 10 in", "m"}, 0, "1.778 m\n", ""},   // QUANTITY TO
         {{"convert", "1 Δ°F", "K"}, 0, "0.555555555556 K\n", ""}, // a difference, not 1 °F
-        {{"convert", "1 + mm", "ft"}, 1, "", "qelunits: cannot add mm to 1: Types Not Compatible\n"},
+        {{"convert", "1 + mm", "ft"}, 1, "", "qelunits: incompatible units: 1 and mm (1; m)\n"},
         {{"convert", "0.5", "m"}, 2, "", "wrong number of arguments"},
         {{"--settings", "convert", "5 ft", "30"}, 2, "", "wrong number of arguments"},
         {{"factor", "mPa·s", "Pa*s"}, 0, "0.001\n", ""}, // a scaled expression

@@ -107,7 +107,7 @@ TEST(Utf8Layer, QuantityTextIsANumberThenAUnit) {
         {"1.5+2", 3.5, T(), ""},
         {"", 0.0, T(), "expected a quantity at 0"},
         {"2 ft + ", 0.0, T(), "expected a quantity at 7"},
-        {"1 ft + 1 s", 0.0, T(), "cannot add sec to ft: Types Not Compatible"},
+        {"1 ft + 1 s", 0.0, T(), "incompatible units: ft and s (m; s)"},
         {"1|0 m", 0.0, T(), "expected a number other than 0 at 2"},
         {"2 °C + fot", 0.0, T(), "unknown unit 'fot' at 7; did you mean 'ft'?"},
         {"1 (m + 2 m", 0.0, T(), "'(' at 2 is not closed"}, // a term's message reads the term alone
@@ -121,7 +121,7 @@ TEST(Utf8Layer, QuantityTextIsANumberThenAUnit) {
         {"  inf ft", 0.0, T(), "unknown unit 'inf' at 2; did you mean 'in'?"},
         {"+-3 ft", 0.0, T(), "unexpected '+' at 0"},
         {"1e999 ft", 0.0, T(), "number out of the range of a double at 0"},
-        {"2 \xff", 0.0, T(), "invalid UTF-8 at 2"}};
+        {"2 \xff", 0.0, T(), "not UTF-8 at 2"}};
     for (const auto& [text, value, type, message] : cases) {
         SCOPED_TRACE(text);
         const qelunits::Result<V> read = qelunits::parseQuantity(text);
@@ -191,19 +191,19 @@ TEST(Utf8Layer, ADifferenceStaysOneThroughAQuantityText) {
         {"1 delta_degC + 1 Δ°F", "delta_degF", 2.8},
         {"1 °F + 1 Δ°C", "°F", 2.8}, // a reading plus a difference is a reading
         {"1 °F + 1 Δ°C", "K", (2.8 + 459.67) * 5.0 / 9.0},
-        {"1 Δ°F + 10 °C", "°F", 51.0}, // in either order
-        {"1 Δ°C + 1 °C + 1 °C", "°C", 3.0}};
+        {"1 Δ°F + 10 °C", "°F", 51.0}}; // in either order
     for (const auto& [quantity, to, result] : cases) {
         SCOPED_TRACE(quantity);
         EXPECT_NEAR(qelunits::convert(quantity, to).value_or(0.0), result, 1e-12 * std::fabs(result));
     }
     EXPECT_TRUE(qelunits::quantityUnit("2 Δ°F")->isTemperatureDifference());
-    EXPECT_EQ(qelunits::toString(*qelunits::quantityUnit("3 mg + 1 g")), "kg");
+    EXPECT_EQ(qelunits::toString(*qelunits::quantityUnit("3 mg + 1 g")), "mg"); // the first term's
     // quantity, message
     const std::pair<const char*, const char*> failures[] = {
-        {"1 ft + 1 s", "cannot add sec to ft: Types Not Compatible"},
-        {"1 Δ°F - 1 °C", "cannot take a temperature reading, °C, from a difference"},
-        {"1 Δ°F + -500 °C", "-500 °C is below absolute zero"}};
+        {"1 ft + 1 s", "incompatible units: ft and s (m; s)"},
+        {"1 Δ°F - 1 °C", "1 Δ°F - 1 °C: a reading on the °C scale only takes or gives a difference (Δ°C)"},
+        {"1 Δ°C + 1 °C + 1 °C", "2 °C + 1 °C: a reading on the °C scale only takes or gives a difference (Δ°C)"},
+        {"1 Δ°F + -500 °C", "1 Δ°F + -500 °C: a temperature below absolute zero"}};
     for (const auto& [quantity, message] : failures) {
         EXPECT_EQ(qelunits::quantityUnit(quantity).message(), message);
     }

@@ -3,6 +3,7 @@
 #include "test_helpers.h"
 
 #include <qelunits/QelUnitExpression.h>
+#include <qelunits/QelUnitsUtf8.h>
 #include <qelunits/Quantity.h>
 
 #include <gtest/gtest.h>
@@ -176,19 +177,62 @@ TEST(ValueApi, PointsAndDifferences) {
     EXPECT_EQ(Unit("°F").difference(), Unit("Δ°F"));
 }
 
+// A quantity's text is terms summed in the first one's unit; units side by side with a number between are
+// refused with the sum as a hint.
+TEST(ValueApi, QuantityTextsSumTheirTerms) {
+    const std::pair<const char*, const char*> rows[] = {
+        {"5 ft + 10 in", "5.833333333333333 ft"},
+        {"1|3 m", "0.3333333333333333 m"},
+        {"1 | 4 ft", "0.25 ft"},
+        {"ft", "1 ft"},
+        {"7", "7"},
+        {"1e+3 m - 1 km", "0 m"},
+        {"2 m^-1 - 1 /m", "1 1/m"},
+        {"20 °C + 5 Δ°C", "25 °C"},
+        {"5 Δ°C + 20 °C", "25 °C"}, // a difference plus a reading, in either order
+        {"30 °C - 20 °C", "10 Δ°C"},
+        {"10 °C + 10 °C", "!temperature point"},
+        {"1 ft + 1 s", "!incompatible units"},
+        {"1 kg·m/s²", "1 kg·m/s²"},
+        {"5 ft 10 in", "!ambiguous text"},
+        {"5 ft 10", "50 ft"},   // a trailing number is a factor of the unit
+        {"3 m * 2 s", "6 m·s"}, // an operator says it is one product
+    };
+    for (const auto& [quantity, expected] : rows) {
+        EXPECT_EQ(text(Quantity::parse(quantity)), expected) << quantity;
+    }
+    EXPECT_EQ(Quantity("5 ft + 10 in"), Quantity("70 in"));
+    EXPECT_EQ(Quantity::parse(" 5 lb 3 oz ").message(),
+              "a second quantity without an operator at 6; did you mean 5 lb + 3 oz?");
+}
+
 TEST(ValueApi, ErrorsWithKindsAndPositions) {
     const std::tuple<const char*, ErrorKind, std::size_t> rows[] = {
-        {"3.5 kg/fot", ErrorKind::UnknownUnit, 7}, {"  x m", ErrorKind::InvalidNumber, 2},
-        {"1e999 m", ErrorKind::OutOfRange, 0},     {"1 kpa", ErrorKind::AmbiguousText, 2},
-        {"1 psig", ErrorKind::RefusedText, 2},     {"1 m/(s", ErrorKind::Syntax, 4},
-        {"1 m^2000", ErrorKind::OutOfRange, 3},    {"+-1 m", ErrorKind::InvalidNumber, 0},
+        {"3.5 kg/fot", ErrorKind::UnknownUnit, 7},
+        {"5 ft 10 in", ErrorKind::AmbiguousText, 5},
+        {"1e999 m", ErrorKind::OutOfRange, 0},
+        {"1 kpa", ErrorKind::AmbiguousText, 2},
+        {"1 psig", ErrorKind::RefusedText, 2},
+        {"1 m/(s", ErrorKind::Syntax, 4},
+        {"1 m^2000", ErrorKind::OutOfRange, 3},
+        {"+-1 m", ErrorKind::Syntax, 0},
         {"1 m\xff", ErrorKind::InvalidText, 3},
+        {" \t", ErrorKind::InvalidText, 0},
+        {"2 ft + ", ErrorKind::Syntax, 7},
+        {"1|0 m", ErrorKind::InvalidNumber, 2},
+        {"1 ft + 2 s", ErrorKind::IncompatibleUnits, 7},
+        {"1 µm + 2 fot", ErrorKind::UnknownUnit, 9},
+        {"1 m + 2 kg/fot", ErrorKind::UnknownUnit, 11},
     };
     for (const auto& [text, kind, position] : rows) {
         SCOPED_TRACE(text);
         const qelunits::Result<Quantity> r = Quantity::parse(text);
         EXPECT_EQ(std::pair(r.kind(), r.position()), std::pair(kind, position));
-        EXPECT_EQ(r.status(), kind == ErrorKind::OutOfRange ? QelUnit::Overflow : QelUnit::InvalidUnit);
+        EXPECT_EQ(r.status(), qelunits::statusOf(kind));
+        // Every layer that reads the text fails alike.
+        const qelunits::Result<double> converted = qelunits::convert(text, "m");
+        EXPECT_EQ(std::pair(converted.kind(), converted.position()), std::pair(kind, position));
+        EXPECT_EQ(converted.message(), r.message());
         try {
             static_cast<void>(Quantity(text));
             ADD_FAILURE() << "no exception";
@@ -200,7 +244,13 @@ TEST(ValueApi, ErrorsWithKindsAndPositions) {
     }
     EXPECT_EQ(Unit::fromCode(static_cast<QelUnit::BuiltinUnits>(349)).kind(), ErrorKind::InvalidArgument);
     EXPECT_EQ(Unit::fromCode(QelUnit::dimensionless, 3).value(), Unit());
-    EXPECT_EQ(qelunits::Result<int>(QelUnit::TypesNotCompatible, "x").kind(), ErrorKind::IncompatibleUnits);
+    for (const auto& [kind, status] : {std::pair{ErrorKind::IncompatibleUnits, QelUnit::TypesNotCompatible},
+                                       {ErrorKind::OutOfRange, QelUnit::Overflow},
+                                       {ErrorKind::BelowAbsoluteZero, QelUnit::Underflow},
+                                       {ErrorKind::UnknownUnit, QelUnit::InvalidUnit},
+                                       {ErrorKind::TemperaturePoint, QelUnit::InvalidUnit}}) {
+        EXPECT_EQ(qelunits::Result<int>(kind, "x").status(), status) << qelunits::kindName(kind);
+    }
     EXPECT_STREQ(qelunits::kindName(static_cast<ErrorKind>(200)), "unknown");
 }
 
@@ -269,7 +319,18 @@ TEST(ValueApi, ConverterArraysAndReciprocals) {
     EXPECT_EQ(Converter::make("°C", "fot").kind(), ErrorKind::UnknownUnit);
     EXPECT_EQ(Converter::make("°C", "ΔK").message(),
               "a temperature reading and a difference do not convert into each other: °C and ΔK (°C converts to K)");
-    EXPECT_EQ(Converter::make("delta_degF", "kelvin")->factor(), 5.0 / 9.0); // a difference converts to kelvin
+    // to = from × factor() + offset(), temperature readings included; a reciprocal states no factor.
+    for (const auto& [from, to, factor, offset] : {std::tuple{"delta_degF", "kelvin", 5.0 / 9.0, 0.0},
+                                                   {"°C", "°F", 1.8, 32.0},
+                                                   {"K", "°C", 1.0, -273.15},
+                                                   {"°C", "°C", 1.0, 0.0},
+                                                   {"m", "ft", 1.0 / 0.3048, 0.0}}) {
+        const Converter c(from, to);
+        EXPECT_DOUBLE_EQ(c.factor(), factor) << from << " to " << to;
+        EXPECT_DOUBLE_EQ(c.offset(), offset) << from << " to " << to;
+        EXPECT_DOUBLE_EQ(c(10.0), 10.0 * factor + offset) << from << " to " << to;
+    }
+    EXPECT_EQ(pace.factor(), 0.0);
     // An angle is a dimension of its own; the message says so only where it alone keeps two units apart. A
     // conversion between reciprocal dimensions is named as one that may be asked for, where asking would do.
     const std::string apart =

@@ -48,9 +48,6 @@ enum class ErrorKind : std::uint8_t {
     InvalidArgument,   ///< an argument outside its domain (a unit code outside 0 to 348, the root of -4 m²)
 };
 
-/// A short English name of kind: "unknown unit", "incompatible units".
-QELUNITS_EXPORT const char* kindName(ErrorKind kind) noexcept;
-
 /// A failure's kind, the place in the text it refers to, and the message.
 class QELUNITS_EXPORT Error : public std::runtime_error {
 public:
@@ -77,40 +74,55 @@ private:
 };
 
 namespace detail {
+/// What a kind is called and the status of the original classes it corresponds to.
+struct KindRow {
+    ErrorKind kind;              ///< the kind
+    const char* name;            ///< its short English name
+    QelUnit::ErrorStatus status; ///< the nearest status of the original classes
+};
+/// Every kind, in the order of the enum: the one place a kind's name and status are written.
+inline constexpr KindRow kKindTable[] = {
+    {ErrorKind::None, "none", QelUnit::Ok},
+    {ErrorKind::InvalidText, "invalid text", QelUnit::InvalidUnit},
+    {ErrorKind::InvalidNumber, "invalid number", QelUnit::InvalidUnit},
+    {ErrorKind::UnknownUnit, "unknown unit", QelUnit::InvalidUnit},
+    {ErrorKind::AmbiguousText, "ambiguous text", QelUnit::InvalidUnit},
+    {ErrorKind::RefusedText, "refused text", QelUnit::InvalidUnit},
+    {ErrorKind::Syntax, "syntax", QelUnit::InvalidUnit},
+    {ErrorKind::IncompatibleUnits, "incompatible units", QelUnit::TypesNotCompatible},
+    {ErrorKind::TemperaturePoint, "temperature point", QelUnit::InvalidUnit},
+    {ErrorKind::BelowAbsoluteZero, "below absolute zero", QelUnit::Underflow},
+    {ErrorKind::OutOfRange, "out of range", QelUnit::Overflow},
+    {ErrorKind::FractionalPower, "fractional power", QelUnit::InvalidUnit},
+    {ErrorKind::InvalidArgument, "invalid argument", QelUnit::InvalidUnit},
+};
+/// What a value outside the enum reads as.
+inline constexpr KindRow kUnknownKind = {ErrorKind::InvalidArgument, "unknown", QelUnit::InvalidUnit};
+/// The row of kind.
+constexpr const KindRow& kindRow(ErrorKind kind) noexcept {
+    const auto index = static_cast<std::size_t>(kind);
+    return index < sizeof kKindTable / sizeof kKindTable[0] ? kKindTable[index] : kUnknownKind;
+}
+/// True when each row of the kind table stands at its kind's index.
+constexpr bool kindTableInOrder() noexcept {
+    for (std::size_t i = 0; i < sizeof kKindTable / sizeof kKindTable[0]; ++i) {
+        if (static_cast<std::size_t>(kKindTable[i].kind) != i) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(kindTableInOrder(), "the kind table follows the enum");
+
 /// Throws Error(kind, message, position); aborts where the library was built without exceptions.
 [[noreturn]] QELUNITS_EXPORT void raise(ErrorKind kind, const std::string& message, std::size_t position);
-/// The status of the original classes a kind corresponds to.
-constexpr QelUnit::ErrorStatus statusOf(ErrorKind kind) noexcept {
-    switch (kind) {
-    case ErrorKind::None:
-        return QelUnit::Ok;
-    case ErrorKind::IncompatibleUnits:
-        return QelUnit::TypesNotCompatible;
-    case ErrorKind::OutOfRange:
-        return QelUnit::Overflow;
-    case ErrorKind::BelowAbsoluteZero:
-        return QelUnit::Underflow;
-    default:
-        return QelUnit::InvalidUnit;
-    }
-}
-/// The kind a status of the original classes corresponds to.
-constexpr ErrorKind kindOf(QelUnit::ErrorStatus status) noexcept {
-    switch (status) {
-    case QelUnit::Ok:
-    case QelUnit::CustomConversion:
-        return ErrorKind::None;
-    case QelUnit::TypesNotCompatible:
-        return ErrorKind::IncompatibleUnits;
-    case QelUnit::Overflow:
-        return ErrorKind::OutOfRange;
-    case QelUnit::Underflow: // what QelUnitExpression::Convert says of a reading below absolute zero
-        return ErrorKind::BelowAbsoluteZero;
-    default:
-        return ErrorKind::InvalidText;
-    }
-}
 } // namespace detail
+
+/// A short English name of kind: "unknown unit", "incompatible units".
+[[nodiscard]] constexpr const char* kindName(ErrorKind kind) noexcept { return detail::kindRow(kind).name; }
+/// The status of the original classes nearest to kind: InvalidUnit for texts and for arithmetic refused,
+/// TypesNotCompatible, Overflow for a result out of range, Underflow below absolute zero, Ok for None.
+[[nodiscard]] constexpr QelUnit::ErrorStatus statusOf(ErrorKind kind) noexcept { return detail::kindRow(kind).status; }
 
 /// How many significant digits of value are true, where the true value is value / (1 + relativeError) and
 /// the double arithmetic rounded a few times on the way (rounding times 2^-50 of the value), within a relative
@@ -133,20 +145,15 @@ public:
     /// standard uncertainty (see uncertainty).
     Result(T value, double relativeError, double rounding, double uncertainty = 0.0)
         : mValue(std::move(value)), mRelativeError(relativeError), mRounding(rounding), mUncertainty(uncertainty) {}
-    /// A failure with status (not Ok) and message; the kind follows from the status.
-    Result(QelUnit::ErrorStatus status, std::string message)
-        : mStatus(status), mKind(detail::kindOf(status)), mMessage(std::move(message)) {}
     /// A failure of kind (not None), at position of the text read.
     Result(ErrorKind kind, std::string message, std::size_t position = Error::kNoPosition)
-        : mStatus(detail::statusOf(kind)), mKind(kind), mPosition(position), mMessage(std::move(message)) {}
+        : mKind(kind), mPosition(position), mMessage(std::move(message)) {}
     /// A failure with the kind, message and position of error.
     explicit Result(const Error& error) : Result(error.kind(), error.what(), error.position()) {}
     /// The same failure, for another type of value (other must be a failure).
     template <class U>
     static Result failureOf(const Result<U>& other) {
-        Result r(other.kind(), other.message(), other.position());
-        r.mStatus = other.status();
-        return r;
+        return Result(other.kind(), other.message(), other.position());
     }
 
     /// True on success.
@@ -179,7 +186,7 @@ public:
     }
     /// Ok on success; else the nearest status of the original classes (InvalidUnit for texts,
     /// TypesNotCompatible, Overflow for a result out of range).
-    [[nodiscard]] QelUnit::ErrorStatus status() const noexcept { return mStatus; }
+    [[nodiscard]] QelUnit::ErrorStatus status() const noexcept { return statusOf(mKind); }
     /// None on success; else what went wrong.
     ErrorKind kind() const noexcept { return mKind; }
     /// Where in the text read the failure lies (code points from 0); Error::kNoPosition when none.
@@ -215,7 +222,6 @@ private:
     }
 
     std::optional<T> mValue;
-    QelUnit::ErrorStatus mStatus = QelUnit::Ok;
     ErrorKind mKind = ErrorKind::None;
     std::size_t mPosition = Error::kNoPosition;
     std::string mMessage;

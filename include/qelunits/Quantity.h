@@ -404,10 +404,12 @@ public:
     /// value is converted either way, and a finite value gone infinite is left infinite.
     [[nodiscard]] Result<std::size_t> tryConvert(const double* source, double* target, std::size_t count) const;
 
-    /// The factor a value is multiplied by, 1 between equal units; 0 for a temperature function or a reciprocal.
-    [[nodiscard]] double factor() const noexcept {
-        return mKind == Kind::Factor || mKind == Kind::Identity ? mFactor : 0.0;
-    }
+    /// The slope of the conversion, so that to = from × factor() + offset(): 1 between equal units, the ratio
+    /// of the degrees between temperature readings (1.8 from °C to °F); 0 for a reciprocal conversion, which no
+    /// factor states.
+    [[nodiscard]] double factor() const noexcept { return mKind == Kind::Reciprocal ? 0.0 : mFactor; }
+    /// What a conversion between temperature readings adds after the factor (32 from °C to °F); 0 otherwise.
+    [[nodiscard]] double offset() const noexcept { return mOffset; }
     /// The source unit.
     [[nodiscard]] const Unit& from() const noexcept { return mFrom; }
     /// The target unit.

@@ -18,15 +18,6 @@ Error::Error(ErrorKind kind, const std::string& message, std::size_t position)
 
 Error::~Error() = default;
 
-const char* kindName(ErrorKind kind) noexcept {
-    static constexpr const char* kNames[] = {
-        "none",         "invalid text",     "invalid number",     "unknown unit",      "ambiguous text",
-        "refused text", "syntax",           "incompatible units", "temperature point", "below absolute zero",
-        "out of range", "fractional power", "invalid argument"};
-    const auto index = static_cast<std::size_t>(kind);
-    return index < sizeof kNames / sizeof kNames[0] ? kNames[index] : "unknown";
-}
-
 namespace detail {
 void raise([[maybe_unused]] ErrorKind kind, [[maybe_unused]] const std::string& message,
            [[maybe_unused]] std::size_t position) {

@@ -1,5 +1,7 @@
 // Logarithmic units: ratios and levels, read, converted and combined.
 
+#include "parse/QuantityText.h"
+
 #include <qelunits/Levels.h>
 #include <qelunits/QelUnitsUtf8.h>
 
@@ -188,29 +190,8 @@ Result<Quantity> LevelUnit::tryReference() const {
 
 namespace {
 
-enum class NumberRead : std::uint8_t { None, Read, NotFinite, OutOfRange };
-
-// The number at text[i], as std::from_chars reads it with a '+' allowed, i moved past it; None, i left alone,
-// where no digit or '.' follows the sign (as the quantity reader reads numbers).
-NumberRead readNumber(std::string_view text, std::size_t& i, double& value) noexcept {
-    const std::size_t end = text.size();
-    const std::size_t digits = i + 1 < end && text[i] == '+' && text[i + 1] != '-' ? i + 1 : i;
-    const std::size_t first = digits < end && text[digits] == '-' ? digits + 1 : digits;
-    if (first == end || ((text[first] < '0' || text[first] > '9') && text[first] != '.')) {
-        return NumberRead::None;
-    }
-    double read = 0.0;
-    const std::from_chars_result number = std::from_chars(text.data() + digits, text.data() + end, read);
-    if (number.ec == std::errc::invalid_argument) {
-        return NumberRead::None;
-    }
-    i = static_cast<std::size_t>(number.ptr - text.data());
-    if (number.ec == std::errc::result_out_of_range) {
-        return NumberRead::OutOfRange;
-    }
-    value = read;
-    return std::isfinite(read) ? NumberRead::Read : NumberRead::NotFinite;
-}
+using qelunits_detail::NumberRead;
+using qelunits_detail::readNumber;
 
 bool isNeper(const LevelRow& row) { return row.decibels == kDecibelsPerNeper; }
 
@@ -290,7 +271,7 @@ Result<Level> Level::parse(std::string_view text) {
     }
     const std::size_t start = i; // the text up to the unit is ASCII: its bytes are its code points
     double value = 0.0;
-    const NumberRead number = readNumber(text, i, value);
+    const NumberRead number = readNumber(text, i, text.size(), value);
     if (number == NumberRead::OutOfRange) {
         return R(ErrorKind::OutOfRange, "number out of the range of a double at " + std::to_string(start), start);
     }

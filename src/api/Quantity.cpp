@@ -2,10 +2,11 @@
 // readings, comparison, and reading from text.
 
 #include "api/ValueCore.h"
-#include "parse/ReadUtf8.h"
+#include "parse/QuantityText.h"
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace qelunits {
 namespace {
@@ -14,13 +15,14 @@ using R = Result<Quantity>;
 
 constexpr bool isBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
-// Why a reading on an offset scale does not take part: what it takes, and the kelvin that multiplies.
-std::string pointReason(const Quantity& reading) {
+// Why a reading on an offset scale does not take part: what it takes, and, in a product, the kelvin that
+// multiplies.
+std::string pointReason(const Quantity& reading, bool product) {
     std::string text = "a reading on the " + reading.unit().symbol() + " scale only takes or gives a difference (" +
                        reading.unit().difference().symbol() + ")";
     double kelvin = 0.0;
     const Result<Unit> k = Unit::fromCode(QelUnit::kelvin);
-    if (k && detail::numberInto(reading, *k, kelvin) == ErrorKind::None) {
+    if (product && k && detail::numberInto(reading, *k, kelvin) == ErrorKind::None) {
         text += "; as an absolute temperature, " + numberText(kelvin) + " K, it multiplies";
     }
     return text;
@@ -33,7 +35,7 @@ std::string explain(ErrorKind kind, const Quantity& a, const char* op, const Qua
     case ErrorKind::IncompatibleUnits:
         return planMessage(kind, a.unit(), b.unit());
     case ErrorKind::TemperaturePoint:
-        return what + ": " + pointReason(a.unit().isTemperaturePoint() ? a : b);
+        return what + ": " + pointReason(a.unit().isTemperaturePoint() ? a : b, *op != '+' && *op != '-');
     case ErrorKind::BelowAbsoluteZero:
         return what + ": a temperature below absolute zero";
     case ErrorKind::FractionalPower:
@@ -76,23 +78,79 @@ bool refused(const Quantity& a, const Quantity& b) {
 Quantity::Quantity(std::string_view text) : Quantity(parse(text).value()) {}
 #endif
 
+namespace {
+
+// The terms of a quantity's text summed in the first one's unit, with what the sum adds to the digits of a
+// conversion of it.
+class TermSum final : public qelunits_detail::QuantityTermSink {
+public:
+    bool take(std::string_view text, const qelunits_detail::QuantityTerm& term) override {
+        Quantity q(term.number, Unit());
+        if (term.unitBegin != term.unitEnd) {
+            const Result<Unit> unit = readUnitUtf8(text, term.unitBegin, term.unitEnd);
+            if (!unit) {
+                failure = R::failureOf(unit);
+                return false;
+            }
+            q = Quantity(term.number, *unit);
+        }
+        const double magnitude = std::fabs(q.value() * q.unit().factor()); // coherent SI, as a difference
+        if (count++ == 0) {
+            read.quantity = q;
+            magnitudes = magnitude;
+            return true;
+        }
+        const Result<Quantity> sum = term.sign < 0.0 ? trySubtract(read.quantity, q) : tryAdd(read.quantity, q);
+        if (!sum) {
+            failure = R(sum.kind(), sum.message(), term.begin);
+            return false;
+        }
+        spread += magnitude * detail::uncertaintyOf(q.unit(), sum->unit());
+        magnitudes += magnitude;
+        read.quantity = *sum;
+        return true;
+    }
+
+    detail::QuantityRead finish() {
+        if (count > 1) {
+            const double sum = std::fabs(read.quantity.value() * read.quantity.unit().factor());
+            read.uncertainty = spread == 0.0 ? 0.0
+                               : sum != 0.0  ? spread / sum
+                                             : std::numeric_limits<double>::infinity();
+            read.rounding = sum == 0.0 ? 1.0 : magnitudes / sum;
+        }
+        return read;
+    }
+
+    R failure{ErrorKind::InvalidText, ""};
+
+private:
+    detail::QuantityRead read;
+    std::size_t count = 0;
+    double magnitudes = 0.0; // of the terms
+    double spread = 0.0;     // of the terms, from their uncertainties
+};
+
+} // namespace
+
 Result<Quantity> Quantity::parse(std::string_view text) {
-    std::size_t i = static_cast<std::size_t>(std::find_if_not(text.begin(), text.end(), isBlank) - text.begin());
-    const std::size_t start = i;
-    double value = 0.0;
-    const NumberRead number = readNumber(text, i, text.size(), value);
-    if (number == NumberRead::OutOfRange) {
-        return R(ErrorKind::OutOfRange, "number out of the range of a double at " + std::to_string(start), start);
-    }
-    if (number != NumberRead::Read) {
-        return R(ErrorKind::InvalidNumber, "expected a finite number at " + std::to_string(start), start);
-    }
-    if (std::all_of(text.begin() + static_cast<std::ptrdiff_t>(i), text.end(), isBlank)) {
-        return R(Quantity(value, Unit()));
-    }
-    const Result<Unit> unit = readUnitUtf8(text, i, text.size());
-    return unit ? R(Quantity(value, *unit)) : R::failureOf(unit);
+    const Result<detail::QuantityRead> read = detail::readQuantity(text);
+    return read ? R(read->quantity) : R::failureOf(read);
 }
+
+namespace detail {
+
+Result<QuantityRead> readQuantity(std::string_view text) {
+    TermSum sum;
+    qelunits_detail::QuantityTextFailure failure;
+    if (qelunits_detail::readQuantityText(text, sum, failure)) {
+        return Result<QuantityRead>(sum.finish());
+    }
+    return failure.kind != ErrorKind::None ? Result<QuantityRead>(failure.kind, failure.message, failure.position)
+                                           : Result<QuantityRead>::failureOf(sum.failure);
+}
+
+} // namespace detail
 
 namespace detail {
 

@@ -73,6 +73,14 @@ double siValue(const Quantity& q) noexcept;
 ErrorKind comparable(const Quantity& a, const Quantity& b, double& x, double& y) noexcept;
 /// q's number in unit into out; None, or the kind of the failure (out untouched).
 ErrorKind numberInto(const Quantity& q, const Unit& unit, double& out) noexcept;
+/// A quantity read from text, with what its sum adds to the digits of a conversion of it.
+struct QuantityRead {
+    Quantity quantity;
+    double uncertainty = 0.0; // relative, as Result::uncertainty, of the conversions that summed the terms
+    double rounding = 0.0;    // how much the sum magnifies rounding, as Result's; 0 for a single term
+};
+/// Reads a quantity's text, summing its terms in the first one's unit.
+Result<QuantityRead> readQuantity(std::string_view text);
 /// The relative standard uncertainty of a conversion from from to to: of the measured definitions in
 /// from / to, each as often as its net power.
 double uncertaintyOf(const Unit& from, const Unit& to);
@@ -117,11 +125,6 @@ std::string conversionMessage(ErrorKind kind, const Unit& from, const Unit& to);
 bool belowAbsoluteZero(const Unit& unit, double value);
 /// The message of a reading below absolute zero.
 std::string belowZeroMessage(double value, const Unit& unit);
-/// How the number in front of a quantity's unit read.
-enum class NumberRead : std::uint8_t { None, Read, NotFinite, OutOfRange };
-/// The number at text[i], as std::from_chars reads it with a '+' allowed, i moved to its end (not past end);
-/// None, i left alone, where no digit or '.' follows the sign: "inf" and "nanometer" are units.
-NumberRead readNumber(std::string_view text, std::size_t& i, std::size_t end, double& value) noexcept;
 
 /// The shortest text that reads back as value.
 std::string numberText(double value);
