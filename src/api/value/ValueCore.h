@@ -1,5 +1,5 @@
-#ifndef QELUNITS_SRC_API_VALUECORE_H
-#define QELUNITS_SRC_API_VALUECORE_H
+#ifndef QELUNITS_SRC_API_VALUE_VALUECORE_H
+#define QELUNITS_SRC_API_VALUE_VALUECORE_H
 
 // What Unit, Quantity and Converter share: building units from factor lists,
 // the parser's errors as kinds, and a conversion between two units prepared as

@@ -1,4 +1,4 @@
-// The UTF-8 forms of the library's text queries: each is the wide query, encoded.
+// The UTF-8 forms of the library's text queries, each the wide query encoded, and the catalogue's definitions.
 
 #include "catalog/UnitTable.h"
 #include "common/Utf8.h"
@@ -119,5 +119,18 @@ std::string notes(std::string_view expression) {
 std::string toString(const QelUnitType& type) { return toUtf8(QelUnitParser::format(type)); }
 
 std::string toString(const QelUnitExpression& expression) { return toUtf8(QelUnitParser::format(expression)); }
+
+FactorDefinition factorDefinition(QelUnit::BuiltinUnits unit) {
+    FactorDefinition definition;
+    if (qelunits_detail::isUnitCode(unit)) {
+        const qelunits_detail::UnitRecord& record = qelunits_detail::kUnitTable[unit];
+        definition.stored = record.factor;
+        definition.defined = record.definition;
+        definition.difference = record.difference;
+        definition.text = record.definitionText != nullptr ? record.definitionText : "";
+        definition.uncertainty = record.uncertainty;
+    }
+    return definition;
+}
 
 } // namespace qelunits

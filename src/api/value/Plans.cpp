@@ -1,7 +1,7 @@
 // Conversions between two Units, prepared once: the ratio of their factors, or
 // between temperature readings of two scales the function of the scales.
 
-#include "api/ValueCore.h"
+#include "api/value/ValueCore.h"
 
 #include "factors/DirectFactors.h"
 

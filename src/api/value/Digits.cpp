@@ -1,8 +1,6 @@
-// How far the catalogue's factors are from their definitions, and the digits a result can show.
+// The digits a result can show: how many of them are true.
 
-#include "catalog/UnitTable.h"
-
-#include <qelunits/QelUnitsUtf8.h>
+#include <qelunits/Error.h>
 
 #include <algorithm>
 #include <charconv>
@@ -48,19 +46,6 @@ int trueDigits(double value, double relativeError, int atMost, double rounding, 
         }
     }
     return 0;
-}
-
-FactorDefinition factorDefinition(QelUnit::BuiltinUnits unit) {
-    FactorDefinition definition;
-    if (qelunits_detail::isUnitCode(unit)) {
-        const qelunits_detail::UnitRecord& record = qelunits_detail::kUnitTable[unit];
-        definition.stored = record.factor;
-        definition.defined = record.definition;
-        definition.difference = record.difference;
-        definition.text = record.definitionText != nullptr ? record.definitionText : "";
-        definition.uncertainty = record.uncertainty;
-    }
-    return definition;
 }
 
 } // namespace qelunits

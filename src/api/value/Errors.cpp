@@ -1,7 +1,7 @@
 // The error channel of the value API: the exception, the names of its kinds,
 // and the parser's errors read as kinds.
 
-#include "api/ValueCore.h"
+#include "api/value/ValueCore.h"
 
 #include <qelunits/Error.h>
 #include <qelunits/Version.h>

@@ -1,7 +1,7 @@
 // qelunits::Converter: a plan kept for many values, over arrays through the
 // vectorised loops and temperature functions of the direct tables.
 
-#include "api/ValueCore.h"
+#include "api/value/ValueCore.h"
 
 #include "factors/DirectFactors.h"
 

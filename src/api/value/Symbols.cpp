@@ -1,7 +1,7 @@
 // Texts of units and quantities: the shortest number that reads back, and the
 // unit in the world's symbols ("kWh", "L/s", "kJ/(kg·K)", "m²"), or by its names.
 
-#include "api/ValueCore.h"
+#include "api/value/ValueCore.h"
 
 #include "common/Utf8.h"
 #include "parse/ReadName.h"

@@ -1,6 +1,6 @@
 // Lookup, parsing and conversion from UTF-8 text, by the value API.
 
-#include "api/ValueCore.h"
+#include "api/value/ValueCore.h"
 
 #include <qelunits/QelUnitParser.h>
 #include <qelunits/QelUnitsUtf8.h>

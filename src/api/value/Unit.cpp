@@ -1,6 +1,6 @@
 // qelunits::Unit: construction, algebra on the inline factor list, and texts.
 
-#include "api/ValueCore.h"
+#include "api/value/ValueCore.h"
 
 #include "catalog/DefinedFactor.h"
 #include "catalog/TypeTable.h"

@@ -1,7 +1,7 @@
 // qelunits::Quantity: conversion, arithmetic with the rules for temperature
 // readings, comparison, and reading from text.
 
-#include "api/ValueCore.h"
+#include "api/value/ValueCore.h"
 #include "parse/QuantityText.h"
 
 #include <algorithm>
