@@ -206,6 +206,52 @@ TEST(ValueApi, QuantityTextsSumTheirTerms) {
               "a second quantity without an operator at 6; did you mean 5 lb + 3 oz?");
 }
 
+// Plans over units give, value by value, what the operations on quantities give: the same kind of failure and
+// the same bits, with messages that name the units alone.
+TEST(ValueApi, PlansAgreeWithTheOperations) {
+    const char* units[] = {"m", "ft", "°C", "°F", "Δ°C", "Δ°F", "K", "s", "1", "m^2"};
+    for (const char* x : units) {
+        for (const char* y : units) {
+            const Quantity a(21.5, Unit(x));
+            const Quantity b(3.25, Unit(y));
+            for (const bool subtract : {false, true}) {
+                SCOPED_TRACE(std::string(x) + (subtract ? " - " : " + ") + y);
+                const qelunits::Result<Quantity> direct = subtract ? trySubtract(a, b) : tryAdd(a, b);
+                const qelunits::Result<qelunits::SumPlan> plan = qelunits::planSum(a.unit(), b.unit(), subtract);
+                ASSERT_EQ(plan.kind(), direct.kind());
+                if (plan) {
+                    const double value = a.in(plan->lhs) + (subtract ? -b.in(plan->rhs) : b.in(plan->rhs));
+                    EXPECT_EQ(bits(value), bits(direct->value()));
+                    EXPECT_EQ(plan->result.symbol(), direct->unit().symbol());
+                }
+            }
+            for (const bool divide : {false, true}) {
+                const qelunits::Result<Quantity> direct = divide ? tryDivide(a, b) : tryMultiply(a, b);
+                const qelunits::Result<Unit> unit = qelunits::productUnit(a.unit(), b.unit(), divide);
+                ASSERT_EQ(unit.kind(), direct.kind()) << x << (divide ? " / " : " * ") << y;
+                EXPECT_TRUE(!unit || unit->symbol() == direct->unit().symbol()) << x << ' ' << y;
+            }
+        }
+    }
+    // message, and what gave it
+    const std::pair<std::string, std::string> messages[] = {
+        {"°C + °C: a reading on the °C scale only takes or gives a difference (Δ°C)",
+         qelunits::planSum(Unit("°C"), Unit("°C"), false).message()},
+        {"m / °C: a reading on the °C scale only takes or gives a difference (Δ°C); an absolute temperature (K) "
+         "multiplies",
+         qelunits::productUnit(Unit("m"), Unit("°C"), true).message()},
+        {"m³ ^ 0.5: the root of the unit has a fractional power", qelunits::powerUnit(Unit("m^3"), 1, 2).message()},
+        {"mean(°F): a reading on the °F scale only takes or gives a difference (Δ°F); an absolute temperature (K) "
+         "multiplies",
+         qelunits::scaleUnit(Unit("°F"), "mean").message()},
+    };
+    for (const auto& [expected, message] : messages) {
+        EXPECT_EQ(message, expected);
+    }
+    EXPECT_EQ(qelunits::powerUnit(Unit("m^2"), 1, 2).value(), Unit("m"));
+    EXPECT_EQ(qelunits::scaleUnit(Unit("K"), "mean").value(), Unit("K"));
+}
+
 TEST(ValueApi, ErrorsWithKindsAndPositions) {
     const std::tuple<const char*, ErrorKind, std::size_t> rows[] = {
         {"3.5 kg/fot", ErrorKind::UnknownUnit, 7},

@@ -331,6 +331,26 @@ private:
     Unit mUnit;
 };
 
+/// How a sum or difference of quantities in units a and b is worked out, for code that adds many values at once
+/// (arrays): a's values converted into lhs and b's into rhs, then added or subtracted, give the result in result,
+/// as tryAdd and trySubtract give it value by value.
+struct SumPlan {
+    Unit lhs;    ///< the unit a's values are converted into
+    Unit rhs;    ///< the unit b's values are converted into
+    Unit result; ///< the unit of the sum or difference
+};
+/// The plan of a + b (subtract false) or a − b: the failures of tryAdd and trySubtract for any values
+/// (IncompatibleUnits, TemperaturePoint), with messages that name the units alone.
+[[nodiscard]] QELUNITS_EXPORT Result<SumPlan> planSum(const Unit& a, const Unit& b, bool subtract);
+/// The unit of a product (divide false) or quotient of quantities in a and b, as tryMultiply and tryDivide give
+/// it: TemperaturePoint for a reading on an offset scale, a lone temperature left as a difference.
+[[nodiscard]] QELUNITS_EXPORT Result<Unit> productUnit(const Unit& a, const Unit& b, bool divide);
+/// The unit of a quantity in a to the power numerator / denominator, as tryPow gives it.
+[[nodiscard]] QELUNITS_EXPORT Result<Unit> powerUnit(const Unit& a, int numerator, int denominator = 1);
+/// a, where quantities in a may be scaled by a number; TemperaturePoint for a reading on an offset scale, the
+/// message naming operation ("mean(°C): ...").
+[[nodiscard]] QELUNITS_EXPORT Result<Unit> scaleUnit(const Unit& a, std::string_view operation);
+
 #if QELUNITS_HAS_EXCEPTIONS
 /// a to the power N; throws Error: qelunits::pow<3>(q).
 template <int N>

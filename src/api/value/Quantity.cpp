@@ -13,19 +13,33 @@ namespace {
 
 using R = Result<Quantity>;
 
-constexpr bool isBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
-
 // Why a reading on an offset scale does not take part: what it takes, and, in a product, the kelvin that
-// multiplies.
-std::string pointReason(const Quantity& reading, bool product) {
-    std::string text = "a reading on the " + reading.unit().symbol() + " scale only takes or gives a difference (" +
-                       reading.unit().difference().symbol() + ")";
+// multiplies (with the reading's value where there is one).
+std::string pointReason(const Unit& scale, const Quantity* reading, bool product) {
+    std::string text = "a reading on the " + scale.symbol() + " scale only takes or gives a difference (" +
+                       scale.difference().symbol() + ")";
     double kelvin = 0.0;
     const Result<Unit> k = Unit::fromCode(QelUnit::kelvin);
-    if (product && k && detail::numberInto(reading, *k, kelvin) == ErrorKind::None) {
+    if (product && reading == nullptr) {
+        text += "; an absolute temperature (K) multiplies";
+    } else if (product && k && detail::numberInto(*reading, *k, kelvin) == ErrorKind::None) {
         text += "; as an absolute temperature, " + numberText(kelvin) + " K, it multiplies";
     }
     return text;
+}
+
+bool isProduct(const char* op) { return *op != '+' && *op != '-'; }
+
+// Why a op b failed, for units alone (a plan for many values): what names the operands.
+std::string explainUnits(ErrorKind kind, const std::string& what, const Unit& a, const char* op, const Unit& b) {
+    switch (kind) {
+    case ErrorKind::IncompatibleUnits:
+        return planMessage(kind, a, b);
+    case ErrorKind::TemperaturePoint:
+        return what + ": " + pointReason(a.isTemperaturePoint() ? a : b, nullptr, isProduct(op));
+    default:
+        return what + ": the root of the unit has a fractional power";
+    }
 }
 
 // Why a op b failed; b is a unit's number 1 for conversions.
@@ -34,8 +48,10 @@ std::string explain(ErrorKind kind, const Quantity& a, const char* op, const Qua
     switch (kind) {
     case ErrorKind::IncompatibleUnits:
         return planMessage(kind, a.unit(), b.unit());
-    case ErrorKind::TemperaturePoint:
-        return what + ": " + pointReason(a.unit().isTemperaturePoint() ? a : b, *op != '+' && *op != '-');
+    case ErrorKind::TemperaturePoint: {
+        const Quantity& reading = a.unit().isTemperaturePoint() ? a : b;
+        return what + ": " + pointReason(reading.unit(), &reading, isProduct(op));
+    }
     case ErrorKind::BelowAbsoluteZero:
         return what + ": a temperature below absolute zero";
     case ErrorKind::FractionalPower:
@@ -56,13 +72,16 @@ ErrorKind check(double value, const Unit& unit, double x, double y) {
     return unit.isTemperaturePoint() && belowAbsoluteZero(unit, value) ? ErrorKind::BelowAbsoluteZero : ErrorKind::None;
 }
 
-// A product's or quotient's result: a temperature left alone there is a difference, as readings never multiply.
+// A scale with an offset zero left alone in a product or power is a difference (readings never multiply);
+// kelvin stays kelvin.
+Unit alone(const Unit& unit) noexcept { return unit.isTemperaturePoint() ? UnitAccess::asDifference(unit) : unit; }
+
+// A product's or quotient's result.
 R product(double value, const Result<Unit>& unit, const Quantity& a, const char* op, const Quantity& b) {
     if (!unit) {
         return R::failureOf(unit);
     }
-    // A scale with an offset zero left alone is a difference (readings never multiply); kelvin stays kelvin.
-    const Unit result = unit->isTemperaturePoint() ? UnitAccess::asDifference(*unit) : *unit;
+    const Unit result = alone(*unit);
     const ErrorKind kind = check(value, result, a.value(), b.value());
     return kind == ErrorKind::None ? R(Quantity(value, result)) : R(kind, explain(kind, a, op, b));
 }
@@ -179,37 +198,42 @@ ErrorKind numberInto(const Quantity& q, const Unit& unit, double& out) noexcept 
     return ErrorKind::None;
 }
 
-ErrorKind addInto(const Quantity& a, const Quantity& b, double sign, Quantity& out) noexcept {
-    const bool aPoint = a.unit().isTemperaturePoint();
-    const bool bPoint = b.unit().isTemperaturePoint();
-    if (aPoint && bPoint && sign > 0) {
-        return ErrorKind::TemperaturePoint; // readings do not add
+ErrorKind sumPlan(const Unit& a, const Unit& b, bool subtract, SumPlan& plan) noexcept {
+    const bool aPoint = a.isTemperaturePoint();
+    const bool bPoint = b.isTemperaturePoint();
+    if (bPoint && !subtract && (aPoint || !a.isTemperatureDifference())) {
+        return ErrorKind::TemperaturePoint; // readings do not add; a difference moves one
     }
-    if (bPoint && !aPoint && sign > 0) { // a difference plus a reading moves the reading
-        return a.unit().isTemperatureDifference() ? addInto(b, a, sign, out) : ErrorKind::TemperaturePoint;
-    }
-    if (bPoint && !a.unit().isAbsoluteTemperature() && !aPoint) {
+    if (bPoint && subtract && !aPoint && !a.isAbsoluteTemperature()) {
         return ErrorKind::TemperaturePoint; // minus a reading means nothing but to an absolute temperature
     }
-    double x = 0.0;
-    if (!aPoint) { // without copying a unit; a reading taken from an absolute temperature converts as a reading
-        const ErrorKind kind = numberInto(b, a.unit(), x);
-        const double value = a.value() + sign * x; // sign * x is exact: a - x has the same bits
-        const ErrorKind checked = kind == ErrorKind::None ? check(value, a.unit(), a.value(), x) : kind;
-        if (checked == ErrorKind::None) {
-            out = Quantity(value, a.unit());
-        }
-        return checked;
+    if (bPoint && !aPoint && !subtract) { // a difference plus a reading moves the reading, in its unit
+        plan = SumPlan{b.difference(), b, b};
+    } else if (!aPoint) { // a reading taken from an absolute temperature converts as a reading
+        plan = SumPlan{a, a, a};
+    } else { // a difference or an absolute temperature moves a reading; reading − reading is a difference
+        plan = bPoint ? SumPlan{a, a, a.difference()} : SumPlan{a, a.difference(), a};
     }
-    // A difference or a temperature in kelvin moves a reading; reading − reading converts as readings and is a
-    // difference.
-    const Unit difference = a.unit().difference();
-    const ErrorKind kind = numberInto(b, bPoint ? a.unit() : difference, x);
-    const double value = a.value() + sign * x;
-    const Unit& unit = bPoint ? difference : a.unit();
-    const ErrorKind checked = kind == ErrorKind::None ? check(value, unit, a.value(), x) : kind;
+    Plan check;
+    const ErrorKind kind = makePlan(b, plan.rhs, check);
+    return kind != ErrorKind::None ? kind : makePlan(a, plan.lhs, check);
+}
+
+ErrorKind addInto(const Quantity& a, const Quantity& b, double sign, Quantity& out) noexcept {
+    SumPlan plan;
+    ErrorKind kind = sumPlan(a.unit(), b.unit(), sign < 0.0, plan);
+    double x = 0.0;
+    double y = 0.0;
+    if (kind == ErrorKind::None) {
+        kind = numberInto(a, plan.lhs, x);
+    }
+    if (kind == ErrorKind::None) {
+        kind = numberInto(b, plan.rhs, y);
+    }
+    const double value = x + sign * y; // sign * y is exact: x - y has the same bits
+    const ErrorKind checked = kind == ErrorKind::None ? check(value, plan.result, x, y) : kind;
     if (checked == ErrorKind::None) {
-        out = Quantity(value, unit);
+        out = Quantity(value, plan.result);
     }
     return checked;
 }
@@ -329,6 +353,53 @@ ErrorKind comparable(const Quantity& a, const Quantity& b, double& x, double& y)
     return ErrorKind::None;
 }
 } // namespace detail
+
+Result<SumPlan> planSum(const Unit& a, const Unit& b, bool subtract) {
+    SumPlan plan;
+    const ErrorKind kind = detail::sumPlan(a, b, subtract, plan);
+    const char* op = subtract ? "-" : "+";
+    return kind == ErrorKind::None
+               ? Result<SumPlan>(plan)
+               : Result<SumPlan>(kind, explainUnits(kind, a.symbol() + ' ' + op + ' ' + b.symbol(), a, op, b));
+}
+
+Result<Unit> productUnit(const Unit& a, const Unit& b, bool divide) {
+    const char* op = divide ? "/" : "*";
+    if (a.isTemperaturePoint() || b.isTemperaturePoint()) {
+        return Result<Unit>(
+            ErrorKind::TemperaturePoint,
+            explainUnits(ErrorKind::TemperaturePoint, a.symbol() + ' ' + op + ' ' + b.symbol(), a, op, b));
+    }
+    const Result<Unit> unit = divide ? tryDivide(a, b) : tryMultiply(a, b);
+    return unit ? Result<Unit>(alone(*unit)) : unit;
+}
+
+Result<Unit> powerUnit(const Unit& a, int numerator, int denominator) {
+    if (numerator == denominator && denominator != 0) {
+        return Result<Unit>(a);
+    }
+    const std::string what =
+        a.symbol() + " ^ " +
+        (denominator == 1 ? std::to_string(numerator) : numberText(static_cast<double>(numerator) / denominator));
+    if (a.isTemperaturePoint()) {
+        return Result<Unit>(ErrorKind::TemperaturePoint, explainUnits(ErrorKind::TemperaturePoint, what, a, "^", a));
+    }
+    const Result<Unit> unit = tryPow(a, numerator, denominator);
+    if (!unit) {
+        return unit.kind() == ErrorKind::FractionalPower
+                   ? Result<Unit>(unit.kind(), explainUnits(unit.kind(), what, a, "^", a))
+                   : unit;
+    }
+    return Result<Unit>(alone(*unit));
+}
+
+Result<Unit> scaleUnit(const Unit& a, std::string_view operation) {
+    return a.isTemperaturePoint()
+               ? Result<Unit>(ErrorKind::TemperaturePoint,
+                              explainUnits(ErrorKind::TemperaturePoint, std::string(operation) + '(' + a.symbol() + ')',
+                                           a, "*", a))
+               : Result<Unit>(a);
+}
 
 Result<int> tryCompare(const Quantity& a, const Quantity& b) {
     double x = 0.0;

@@ -63,7 +63,9 @@ Result<T> parseFailure(const QelUnitParseResult& parsed) {
 }
 
 namespace detail {
-/// a + b × sign into out, in a's unit (sign 1 or -1); None, or the kind of the failure (out untouched).
+/// The plan of a + b or a − b; None, or the kind of the failure (plan then unspecified).
+ErrorKind sumPlan(const Unit& a, const Unit& b, bool subtract, SumPlan& plan) noexcept;
+/// a + b × sign into out, by the plan of the sum (sign 1 or -1); None, or the kind of the failure (out untouched).
 ErrorKind addInto(const Quantity& a, const Quantity& b, double sign, Quantity& out) noexcept;
 /// The value in the coherent SI unit, in kelvin for a reading: by the exact ratio of the unit's factor where it
 /// has one, so that equal quantities of rational units give the same double (12 in and 1 ft, 0 °C and 32 °F).
