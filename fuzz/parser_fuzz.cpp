@@ -28,7 +28,7 @@ void checkResult(const QelUnitParseResult& r, std::size_t length) {
         require(r.type().empty() && r.scale() == 1.0, "a failure holds 1 × the dimensionless type");
         return;
     }
-    require(r.scale() > 0.0 && std::isfinite(r.scale()), "a scale is positive and finite");
+    require(r.scale() != 0.0 && std::isfinite(r.scale()), "a scale is finite and not zero (west is negative)");
     int previous = 0;
     for (const QelUnitFactor& f : r.type()) {
         require(f.unit > previous && f.unit < QelUnit::kUnitCount, "units valid and ascending");

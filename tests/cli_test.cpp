@@ -39,7 +39,7 @@ TEST(Cli, CommandsPrintTheirResultsAndStatuses) {
         // below absolute zero, the default foot) is not repeated here.
         {{"convert", "25.4", "mm", "in"}, 0, "1 in\n", ""},
         {{"convert", "1", "m/s", " km/hr "}, 0, "3.6 km/hr\n", ""},
-        {{"convert", "2", "yr", "d"}, 0, "730.512726008 d\n", "qelunits: note: 'yr' is the sidereal year here"},
+        {{"convert", "2", "yr", "d"}, 0, "730.5 d\n", "qelunits: note: 'yr' is the Julian year here"},
         // Texts convert by the definitions; codes by the catalogue's factors, with the digits they vouch for.
         {{"convert", "1", "lb", "oz"}, 0, "16 oz\n", ""},
         {{"convert", "180", "deg", "rad"}, 0, "3.14159265359 rad\n", ""},
@@ -130,7 +130,7 @@ TEST(Cli, DescribesUnitsAndTypes) {
          {"factor to base unit: 1.66053906892e-27 kg (1/12 of", "), by text\nstored factor: 1.66e-27 kg, by code",
           "\nuncertainty: 3.1e-10 (relative, of a measured definition)\n"},
          -1},
-        {{"info", "yr"}, {"internal name: sidereal_year\n", "\nnote: 'yr' is the sidereal year here (365.256 d)"}, -1},
+        {{"info", "yr"}, {"means: 365.25 × d\n", "\nnote: 'yr' is the Julian year here (365.25 d)"}, -1},
         {{"info", "oz"},
          {"system: imperial\nfactor to base unit: 0.028349523125 kg (lb/16), by text\nstored factor: 0.0283495 kg, "
           "by code (settings codes, QelUnitType)\ndifference: -8.2e-07 "},

@@ -3,6 +3,7 @@
 #include "test_helpers.h"
 
 #include <qelunits/QelUnitParser.h>
+#include <qelunits/Quantity.h>
 
 #include <gtest/gtest.h>
 
@@ -362,6 +363,139 @@ TEST(Parse, SharedNamesFavourTheEverydayUnitAndListEveryCandidate) {
         L"'mil' is a thousandth of an inch here; the angular mils are 'mil nato', 'mil sweden' and 'mil soviet union'");
     EXPECT_STREQ(QelUnitParser::notes(L"Ton"), L""); // the name, not the short spelling
     EXPECT_EQ(QelUnitParser::candidates(L"tonne").note, nullptr);
+}
+
+// Spellings the references or their users read in more than one way: each, read by the value API, against its
+// definition in SI (GNU units, UDUNITS-2, Pint, NIST SP 811), and the expression reader reading it alike.
+TEST(Parse, DisputedSpellingsReadAsTheReferencesHaveThem) {
+    constexpr double kPi = 3.141592653589793;
+    constexpr double kJulianYear = 365.25 * 86400.0;
+    const std::tuple<const char*, double, const char*> rows[] = {
+        {"At", 1.0, "A"},                        // the ampere-turn (Pint)
+        {"at", 98066.5, "Pa"},                   // the technical atmosphere, 1 kgf/cm² (all three)
+        {"nt", 1.0, "cd/m\u00B2"},              // the nit (UDUNITS-2)
+        {"hbar", 6.62607015e-34 / (2 * kPi), "J*s"}, // h/2π (GNU units, Pint)
+        {"pole", 16.5 * 0.3048, "m"},            // the rod (GNU units, Pint)
+        {"st", 14.0 * 0.45359237, "kg"},         // the stone
+        {"pt", 231.0 * 0.0254 * 0.0254 * 0.0254 / 8.0, "m^3"}, // the US liquid pint (all three)
+        {"mG", 1e-7, "T"},                       // the milligauss (Pint)
+        // The year by text is the Julian year (IAU, Pint); the catalogue's years by their names.
+        {"yr", kJulianYear, "s"},
+        {"a", kJulianYear, "s"},
+        {"year", kJulianYear, "s"},
+        {"annum", kJulianYear, "s"},
+        {"kg/a", 1.0 / kJulianYear, "kg/s"},
+        {"Ma", 1e6 * kJulianYear, "s"},
+        {"month", kJulianYear / 12.0, "s"},
+        {"mo", kJulianYear / 12.0, "s"},
+        {"decade", 10.0 * kJulianYear, "s"},
+        {"century", 100.0 * kJulianYear, "s"},
+        {"millennium", 1000.0 * kJulianYear, "s"},
+        {"sidereal year", 365.256363004 * 86400.0, "s"},
+        {"tropical year", 365.242198781 * 86400.0, "s"},
+        {"tropical century", 36524.2198781 * 86400.0, "s"},
+        {"lb-mol/lbm", 1000.0, "mol/kg"},       // a pound-mole per pound
+        {"pound mole", 453.59237, "mol"},
+        {"Inch of Water", 249.08891, "Pa"},      // the conventional column (NIST SP 811, GNU units)
+        {"inches_H2O_39F", 0.0254 * 999.972 * 9.80665, "Pa"},
+        {"point", 0.0254 / 72.0, "m"},           // PostScript's and CSS's point and pica (Pint)
+        {"12 point", 0.0254 / 6.0, "m"},
+        {"pica", 0.0254 / 6.0, "m"},
+        {"tex_point", 0.0254 / 72.27, "m"},      // TeX's (Pint)
+        {"printer's pica", 12 * 0.013837 * 0.0254, "m"},
+        {"nit", 1.0, "cd/m\u00B2"},
+        {"klbf", 1000 * 0.45359237 * 9.80665, "N"},
+        {"kcmil", 1000 * kPi / 4 * 25.4e-6 * 25.4e-6, "m^2"},
+        {"mR", 2.58e-7, "C/kg"},
+        {"\u2127", 1.0, "siemens"},
+        {"water_horsepower", 746.043, "W"}, // UDUNITS-2, GNU units
+        {"franklin", 0.1 / 299792458.0, "A*s"},
+        {"stV", 299.792458, "V"},
+        {"emu", 1e-3, "A*m^2"},
+        {"kt TNT", 4.184e12, "J"},
+        {"bbl (US)", 42 * 231 * 0.0254 * 0.0254 * 0.0254, "m^3"},
+    };
+    for (const auto& [text, value, si] : rows) {
+        SCOPED_TRACE(text);
+        const qelunits::Result<qelunits::Unit> unit = qelunits::Unit::parse(text);
+        ASSERT_TRUE(unit.ok()) << unit.message();
+        EXPECT_EQ(unit->dimension(), qelunits::Unit(si).dimension());
+        EXPECT_NEAR(unit->factor() / (value * qelunits::Unit(si).factor()), 1.0, 1e-15);
+        const QelUnitParseResult expression = QelUnitParser::parseExpressionUtf8(text);
+        ASSERT_TRUE(expression.ok());
+        EXPECT_TRUE(expression.expression().isEqualTo(unit->expression()));
+    }
+    // The catalogue's codes keep their units: the text of each still reaches it.
+    EXPECT_EQ(qelunits::Unit("at"), qelunits::Unit(QelUnit::technical_atmosphere));
+    EXPECT_EQ(qelunits::Unit("sidereal year"), qelunits::Unit(QelUnit::sidereal_year));
+    EXPECT_EQ(qelunits::Unit("inch_H2O_60F"), qelunits::Unit(QelUnit::inch_of_water));
+    EXPECT_EQ(qelunits::Unit("tropical century"), qelunits::Unit(QelUnit::century));
+}
+
+// Spellings that communities read as different units, none plainly more often: refused, naming each and how
+// to write it; logarithmic units point to the levels.
+TEST(Parse, SpellingsOfTwoUnitsAreRefusedNamingBoth) {
+    const std::pair<const wchar_t*, std::vector<const wchar_t*>> rows[] = {
+        {L"kt", {L"knot", L"'kn'", L"kilotonne", L"'1000 t'"}},
+        {L"RT", {L"ton of refrigeration", L"register ton"}},
+        {L"kiloton", {L"TNT", L"'kilotonne'", L"short ton"}},
+        {L"Mton", {L"TNT", L"'Mt'", L"short ton"}},
+        {L"gigatons", {L"'gigaton TNT'", L"'gigatonne'"}},
+        {L"dBm", {L"qelunits::Level"}},
+        {L"Np", {L"nepers", L"qelunits::Level"}},
+        {L"decibels", {L"qelunits::Level"}},
+        {L"dB(A)", {L"A-weighted"}},
+    };
+    for (const auto& [text, named] : rows) {
+        SCOPED_TRACE(qelunits::toUtf8(text));
+        const QelUnitParseResult r = QelUnitParser::parseExpression(std::wstring(L"kg/") + text);
+        EXPECT_EQ(r.error(), E::RefusedUnit);
+        EXPECT_EQ(r.position(), 3U);
+        for (const wchar_t* name : named) {
+            EXPECT_NE(std::wstring(r.message()).find(name), std::wstring::npos) << qelunits::toUtf8(name);
+        }
+    }
+}
+
+// A kept spelling that other readers take for another unit says so, in the notes and among the candidates.
+TEST(Parse, KeptSpellingsCarryTheirNotes) {
+    const std::pair<const wchar_t*, const wchar_t*> rows[] = {
+        {L"yr", L"Julian year"}, {L"a", L"the are (100 m\u00B2) is 'are'"}, {L"At", L"technical atmosphere is 'at'"},
+        {L"nt", L"the newton is 'N'"}, {L"mG", L"'0.001 gn'"}, {L"pt", L"typographic point"},
+        {L"st", L"the stere"}, {L"emu", L"'abC'"},
+    };
+    for (const auto& [text, fragment] : rows) {
+        SCOPED_TRACE(qelunits::toUtf8(text));
+        const std::wstring note = QelUnitParser::notes(std::wstring(L"m/") + text).c_str();
+        EXPECT_NE(note.find(fragment), std::wstring::npos) << qelunits::toUtf8(note);
+        ASSERT_NE(QelUnitParser::candidates(text).note, nullptr);
+        EXPECT_EQ(note, QelUnitParser::candidates(text).note);
+    }
+    EXPECT_STREQ(QelUnitParser::notes(L"year/at"), L""); // names, and the technical atmosphere, as the world has them
+}
+
+// Longitudes west and latitudes south count negative, as UDUNITS-2 defines degree_west (-1 degree_east) and
+// CF data write them; each keeps its own symbol.
+TEST(Parse, WestAndSouthCountNegative) {
+    for (const char* west : {"degree_west", "degrees_west", "degree_W", "degreesW", "\u00B0W"}) {
+        SCOPED_TRACE(west);
+        EXPECT_EQ(qelunits::Quantity(10.0, qelunits::Unit(west)).in(qelunits::Unit("degree_east")), -10.0);
+        EXPECT_EQ(qelunits::Unit(west).symbol(), "\u00B0W");
+    }
+    for (const char* south : {"degree_south", "degrees_south", "degree_S", "degreesS", "\u00B0S"}) {
+        SCOPED_TRACE(south);
+        EXPECT_EQ(qelunits::Quantity(10.0, qelunits::Unit(south)).in(qelunits::Unit("degrees_north")), -10.0);
+        EXPECT_EQ(qelunits::Unit(south).symbol(), "\u00B0S");
+    }
+    for (const char* north : {"degree_north", "degrees_E", "\u00B0N", "\u00B0E", "degree_true"}) {
+        EXPECT_EQ(qelunits::Unit(north), qelunits::Unit("deg")) << north;
+    }
+    // The expression reader agrees, and its written form, a leading negative scale, reads back.
+    const QelUnitExpression west = read(L"degrees_west");
+    EXPECT_EQ(west.scale(), -1.0);
+    EXPECT_EQ(entries(west.type()), (Entries{{Q::angle_degree, 1}}));
+    EXPECT_TRUE(read(QelUnitParser::format(west).c_str()).isEqualTo(west));
+    EXPECT_EQ(QelUnitParser::parseExpression(L"m/-1 s").error(), E::MissingOperand); // only the leading number
 }
 
 TEST(Parse, ErrorsSayWhatAndWhere) {

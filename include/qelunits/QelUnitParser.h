@@ -14,13 +14,15 @@
 #include <string_view>
 
 // Unit expressions: text such as "ft/min", "kg*m/s^2", "W/(m²·K)", "us ft",
-// "kJ/(kg·K)" or "kg m-2 s-1" read as a scale times a QelUnitType, and written
-// back as such text.
+// "kJ/(kg·K)", "kg m-2 s-1" or "joule per kilogram kelvin" read as a scale times
+// a QelUnitType, and written back as such text.
 //
 // Grammar, tightest first:
 //  1. Exponents: "^N", "^-N", "**N", superscripts ("²", "⁻¹"), digits right
-//     after a unit ("m2", "s-1"), and the words "squared" and "cubed"; "sq",
-//     "square", "cu" and "cubic" raise the unit after them ("sq. ft.").
+//     after a unit ("m2", "s-1"), the words "squared" and "cubed", and "to the
+//     fourth power" ("to the 4th power", "to the power of minus 2"); "sq",
+//     "square", "cu", "cubic", "reciprocal" and "inverse" raise the unit after
+//     them ("sq. ft.", "reciprocal second").
 //  2. Units joined by '-' ("N-mm", "Btu/hr-ft2-°F"), written without a blank
 //     after an exponent ("W/m2K"), or after a number ("L/100 km", "100km"):
 //     one product, tighter than '/'.
@@ -28,9 +30,13 @@
 //     "a/b/c" is a/(b·c), "a/b*c" and "m.m/m.s" are a·c/b and m. Units side by
 //     side or joined by '·' right after a divisor ("J/kg K", "W/m·K") are
 //     refused: readers take them for J·K/kg, writers mostly mean J/(kg·K).
+//     Names written in words after "per" are the exception, as the SI writes
+//     them: "per" divides by every name after it ("watt per square meter
+//     kelvin" is W/(m²·K), "joule per kilogram kelvin" J/(kg·K)); a name
+//     holding "per" ("Meter per second") is read in parts where names follow.
 //     A leading '/' is 1/ ("/s").
 //  Parentheses group. A positive decimal number ("100", "2.5", "1e3") scales
-//  the expression.
+//  the expression; the leading one may be negative ("-1 degree_east").
 //
 // A unit name, in order:
 //  1. A known spelling: the everyday spellings and the catalogue's texts. A
@@ -39,15 +45,26 @@
 //     Where the references of the field agree on what a short spelling means,
 //     it means that, even where the catalogue gives it another unit: "t" is the
 //     tonne, "C" the coulomb, "cal" the thermochemical calorie, "nmi" 1852 m,
-//     "bbl" the 42-gallon barrel, "M" mol/l. The catalogue's unit is reached by
-//     an unambiguous text ("short ton", "century", "caliber", "dry barrel").
+//     "bbl" the 42-gallon barrel, "M" mol/l, "At" the ampere-turn ("at" the
+//     technical atmosphere), "nt" the nit. The year by text ("yr", "year", "a",
+//     "annum") is the Julian year, 365.25 d, and "month", "decade", "century"
+//     and "millennium" a twelfth and multiples of it; west and south count
+//     negative ("degree_west" is -1 degree east). The catalogue's unit is
+//     reached by an unambiguous text ("short ton", "sidereal year", "tropical
+//     century", "caliber", "dry barrel"). Where two fields read one spelling as
+//     two units and neither plainly prevails, it is refused with both named
+//     ("kt": the knot or the kilotonne; "RT"; "kiloton"); logarithmic units
+//     ("dB", "dBm", "Np") are refused for qelunits::Level.
 //     Among catalogue units that share a text, a unit of an SI base quantity
 //     goes first, then the lowest code ("min" is the minute). A lone "C" or "F"
 //     is refused (a coulomb or a degree?), as are gauge pressures ("psig").
 //  2. An SI prefix (q r y z a f p n µ μ u m c d da h k M G T P E Z R Q) on the
-//     symbol of a unit that takes one, or a prefix word on its name: "kJ", "µs",
-//     "mg", "kilojoule", "megawatts"; binary prefixes (Ki, Mi, ...) on bits and
-//     bytes. No prefix attaches to a refused or unknown symbol.
+//     symbol of a unit that takes one, or a prefix word on its name, written
+//     apart or not: "kJ", "µs", "mg", "kilojoule", "megawatts", "kilo electron
+//     volt", "milli gram" ("kilo" alone is the kilogram; before a name that takes
+//     no prefix, "kilo foot", it reads two ways and is refused); binary prefixes
+//     (Ki, Mi, ...) on bits and bytes. No prefix attaches to a refused or
+//     unknown symbol.
 //  3. A name written with underscores reads as with blanks ("degree_Celsius");
 //     "Δ" or "delta_" before a temperature makes a difference ("Δ°C"); a
 //     qualifier in parentheses picks a kind ("gal (UK)", "ft (US)", "ton (short)").
@@ -196,7 +213,7 @@ public:
     /// Text that parseExpression reads back as the same scale and type: "1e-06 kg", "0.01 l/km", "ft".
     static QelStringP format(const QelUnitExpression& expression);
     /// What the short spellings in an expression mean here where references read
-    /// them otherwise ("'yr' is the sidereal year here; ..."), joined by "; "; empty when none.
+    /// them otherwise ("'yr' is the Julian year here; ..."), joined by "; "; empty when none.
     static QelStringP notes(std::wstring_view expression);
 
 private:

@@ -1,5 +1,8 @@
 #include "parse/Lexer.h"
+#include "parse/ReadName.h"
 #include "parse/Terms.h"
+
+#include <algorithm>
 
 namespace qelunits_detail {
 namespace {
@@ -61,14 +64,15 @@ void cutExponent(const wchar_t* text, std::size_t length, std::size_t digitsFrom
     token.exponent = negative ? -value : value;
 }
 
-void cutNumber(const wchar_t* text, std::size_t length, Token& token) {
+// The number at token.begin, its digits from start (past a leading '-').
+void cutNumber(const wchar_t* text, std::size_t length, std::size_t start, Token& token) {
     const auto digitsFrom = [text, length](std::size_t i) {
         while (i < length && isDigit(text[i])) {
             ++i;
         }
         return i;
     };
-    std::size_t i = digitsFrom(token.begin);
+    std::size_t i = digitsFrom(start);
     if (charAt(text, length, i) == L'.' && isDigit(charAt(text, length, i + 1))) {
         i = digitsFrom(i + 1);
     }
@@ -108,6 +112,45 @@ bool cutAfterUnit(const wchar_t* text, std::size_t length, TokenKind previous, T
     return false;
 }
 
+// The shortest prefix word ("kilo", "deca", "kibi").
+constexpr std::size_t kShortestPrefixWord = 4;
+
+// A prefix word (or a word that starts with one) and the unit name after a blank, read as one name: "kilo
+// electron volt", "Kilo Gram Force", "kiloelectron volt". The end of that name, 0 where there is none; unbound
+// tells that the word is "kilo", a unit alone, before a name that takes no prefix ("kilo foot"), whose end is
+// given: that reads two ways. Off the common path: only words of a prefix's length before a blank come here.
+[[gnu::noinline]] std::size_t prefixedNameEnd(const wchar_t* text, std::size_t length, std::size_t start,
+                                              std::size_t wordEnd, std::uint32_t wordHash, bool inDivisor,
+                                              bool& unbound) {
+    const std::size_t prefix = prefixWordLength(text + start, wordEnd - start);
+    const std::size_t next = skipBlanks(text, length, wordEnd);
+    if (prefix == 0 || next >= length || !startsWord(text[next])) {
+        return 0;
+    }
+    std::size_t nextEnd = next;
+    std::uint32_t hash = kHashSeed;
+    for (; nextEnd < length && !endsWord(text[nextEnd]); ++nextEnd) {
+        hash = hashStep(hash, text[nextEnd]);
+    }
+    if (operatorWord(text + next, nextEnd - next) != OperatorWord::None) {
+        return 0;
+    }
+    bool rejected = false;
+    const std::size_t whole =
+        nextEnd < length ? wholeNameEnd(text, length, next, nextEnd - next, hash, inDivisor, rejected) : 0;
+    for (const std::size_t end : {std::max(whole, nextEnd), nextEnd}) {
+        const Reading reading = readName(text + start, end - start);
+        if (reading.status == ReadStatus::Found && reading.source.kind == ReadingSource::Kind::Prefixed &&
+            reading.source.byName) {
+            return end;
+        }
+    }
+    const LexEntry* alone = findSpelling(text + start, wordEnd - start, wordHash);
+    const LexEntry* after = findSpelling(text + next, nextEnd - next, hash);
+    unbound = prefix == wordEnd - start && alone != nullptr && after != nullptr && !after->exact;
+    return unbound ? std::max(whole, nextEnd) : 0;
+}
+
 } // namespace
 
 void cutTerm(const wchar_t* text, std::size_t length, bool inDivisor, Token& token) noexcept {
@@ -141,6 +184,15 @@ void cutTerm(const wchar_t* text, std::size_t length, bool inDivisor, Token& tok
             return;
         }
         token.flags |= rejected ? Token::kWholeNameRejected : 0;
+        bool unbound = false;
+        const std::size_t joined = runEnd - start >= kShortestPrefixWord && isBlank(text[runEnd])
+                                       ? prefixedNameEnd(text, length, start, runEnd, hash, inDivisor, unbound)
+                                       : 0;
+        if (joined != 0) {
+            token.end = joined;
+            token.flags |= unbound ? Token::kUnboundPrefix : 0;
+            return;
+        }
     }
     token.end = runEnd;
     token.hash = hash;
@@ -150,6 +202,7 @@ void cutTerm(const wchar_t* text, std::size_t length, bool inDivisor, Token& tok
         break;
     case OperatorWord::Per:
         token.kind = TokenKind::Divide;
+        token.flags |= Token::kPerWord;
         break;
     case OperatorWord::Squared:
         token.kind = TokenKind::Power;
@@ -167,6 +220,23 @@ void cutTerm(const wchar_t* text, std::size_t length, bool inDivisor, Token& tok
         token.kind = TokenKind::Modifier;
         token.exponent = 3;
         break;
+    case OperatorWord::Reciprocal:
+        token.kind = TokenKind::Modifier;
+        token.exponent = -1;
+        break;
+    case OperatorWord::To: {
+        int power = 0;
+        const std::size_t end = powerPhraseEnd(text, length, start, power);
+        if (end == 0) {
+            token.flags |= Token::kHashed; // "to" alone is a word like another
+            break;
+        }
+        token.kind = TokenKind::Power;
+        token.end = end;
+        token.flags |= power > QelUnitParser::kMaxPower || power < -QelUnitParser::kMaxPower ? Token::kTooLarge : 0;
+        token.exponent = power;
+        break;
+    }
     }
 }
 
@@ -185,7 +255,9 @@ void cutOther(const wchar_t* text, std::size_t length, const LexContext& context
     } else if (isOperatorChar(c)) {
         cutOperator(c, token);
     } else if (isDigit(c) || (c == L'.' && isDigit(charAt(text, length, at + 1)))) {
-        cutNumber(text, length, token);
+        cutNumber(text, length, at, token);
+    } else if (c == L'-' && context.previous == TokenKind::End && isDigit(charAt(text, length, at + 1))) {
+        cutNumber(text, length, at + 1, token); // a negative scale leads: "-1 degree_east", as west is written
     } else {
         bool rejected{}; // not asked for: a stray character is no name
         const std::size_t whole = wholeNameEnd(text, length, at, 0, kHashSeed, inDivisor, rejected); // "--"

@@ -19,18 +19,20 @@ namespace qelunits_detail {
 
 enum class TokenKind : std::uint8_t {
     End,
-    Term,      // a word, or a name holding blanks or operators taken whole ("sq ft", "m/s", "deg C")
+    Term,      // a word, or a name holding blanks or operators taken whole ("sq ft", "m/s", "deg C"), or a prefix
+               // word and the unit name after it ("kilo electron volt")
     Number,    // a decimal number: 12, 0.5, 1e-3
     BadNumber, // a number that runs on: "1.2.3"
     Times,     // '*' or '×'
-    Divide,    // '/' or "per"
+    Divide,    // '/' or "per" (with kPerWord)
     Dot,       // '·', '⋅', or '.' between two units: a product, as '*' is
     Join,      // '-' between two units ("N-mm", "hr-ft2-°F"): a product tighter than '/'
     Open,      // '('
     Close,     // ')'
-    Power,     // "^N", "**N", superscripts, digits right after a unit ("m2", "s-1"), "squared", "cubed"
+    Power,     // "^N", "**N", superscripts, digits right after a unit ("m2", "s-1"), "squared", "cubed",
+               // "to the fourth power"
     BadPower,  // an exponent marker without a whole number
-    Modifier,  // "sq", "square", "cu", "cubic": the next unit to the power in exponent
+    Modifier,  // "sq", "square", "cu", "cubic", "reciprocal": the next unit to the power in exponent
     Stray,     // a character that cannot stand where it is
 };
 
@@ -49,11 +51,15 @@ struct Token {
     static constexpr std::uint8_t kWholeNameRejected = 4; // Term: a name with operators started here but was not
                                                           // read whole
     static constexpr std::uint8_t kTooLarge = 8;          // Power: beyond the largest power accepted
+    static constexpr std::uint8_t kPerWord = 16;          // Divide: the word "per", which names write
+    static constexpr std::uint8_t kUnboundPrefix = 32;    // Term: "kilo" and a unit name that takes no prefix
 
     bool adjacent() const noexcept { return (flags & kAdjacent) != 0; }
     bool hashed() const noexcept { return (flags & kHashed) != 0; }
     bool wholeNameRejected() const noexcept { return (flags & kWholeNameRejected) != 0; }
     bool exponentTooLarge() const noexcept { return (flags & kTooLarge) != 0; }
+    bool perWord() const noexcept { return (flags & kPerWord) != 0; }
+    bool unboundPrefix() const noexcept { return (flags & kUnboundPrefix) != 0; }
 };
 
 /// What the reader knows at the place of the next token.

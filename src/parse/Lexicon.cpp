@@ -55,7 +55,8 @@ constexpr std::uint16_t plainUnit(const Meaning& meaning) {
 
 constexpr std::uint16_t plainRow(const VocabularyEntry& row) {
     const bool read = row.spelling == Spelling::Symbol || row.spelling == Spelling::Name;
-    return read && !hasNote(row.text, row.meaning.units[0].unit) ? plainUnit(row.meaning) : kNotPlain;
+    const bool noted = hasNote(row.text, row.meaning.units[0].unit) || vocabularyNote(row.text) != nullptr;
+    return read && !noted ? plainUnit(row.meaning) : kNotPlain;
 }
 
 constexpr std::uint16_t plainPrefixable(const PrefixableUnit& unit) {
@@ -134,6 +135,9 @@ struct WholeName {
     std::uint32_t keyHash{};
     NameShape shape;
     bool slash{}; // holds '/': not read whole where a tighter product goes on after it
+    // Holds the word "per" after its first word ("meter per second"): as '/', and the names after it belong to
+    // the divisor ("watt per square meter kelvin"), so read in parts where more follows, or in a divisor.
+    bool per{};
 };
 
 constexpr bool prefixEqualsFolded(const wchar_t* a, const wchar_t* b, std::size_t length) {
@@ -162,12 +166,22 @@ constexpr std::size_t countWholeNames() {
 
 constexpr std::size_t kWholeNameCount = countWholeNames();
 
+constexpr bool holdsPer(const wchar_t* text, std::size_t length) {
+    for (std::size_t i = 1; i + 4 < length; ++i) {
+        if (isBlank(text[i - 1]) && equalsFolded(text + i, 3, L"per") && isBlank(text[i + 3])) {
+            return true;
+        }
+    }
+    return false;
+}
+
 constexpr WholeName makeWholeName(const wchar_t* text) {
     WholeName name;
     name.text = text;
     name.shape = shapeOf(text);
     name.length = lengthOf(text);
     name.slash = std::char_traits<wchar_t>::find(text, name.length, L'/') != nullptr;
+    name.per = holdsPer(text, name.length);
     while (!endsWord(text[name.firstBreak])) {
         ++name.firstBreak;
     }
@@ -297,7 +311,9 @@ bool exponentFollows(const wchar_t* text, std::size_t length, std::size_t at) {
         return true;
     }
     const OperatorWord word = operatorWord(text + at, wordEnd(text, at, length) - at);
-    return word == OperatorWord::Squared || word == OperatorWord::Cubed;
+    int power = 0;
+    return word == OperatorWord::Squared || word == OperatorWord::Cubed ||
+           (word == OperatorWord::To && powerPhraseEnd(text, length, at, power) != 0);
 }
 
 // Whether a product goes on after a name holding '/' that ends at at: a tighter one ("m/s-kg") it would take
@@ -355,8 +371,9 @@ std::size_t longestName(const KeySlot& slot, const wchar_t* text, std::size_t le
         if (end < length && startsWord(text[end])) {
             continue; // the text goes on: not this name
         }
-        if ((!name->shape.compact && exponentFollows(text, length, end)) || (name->shape.quotient && inDivisor) ||
-            (name->slash && productFollows(text, length, end))) {
+        if (((!name->shape.compact || name->per) && exponentFollows(text, length, end)) ||
+            ((name->shape.quotient || name->per) && inDivisor) ||
+            ((name->slash || name->per) && productFollows(text, length, end))) {
             rejected = true;
             continue;
         }

@@ -1,5 +1,6 @@
 // Messages of reading failures: what went wrong, at which character, and a hint.
 
+#include "parse/CharClass.h"
 #include "parse/Read.h"
 #include "parse/ReadName.h"
 
@@ -46,6 +47,24 @@ std::wstring readingProblem(const wchar_t* text, const ParseFailure& f, const st
            (two ? L" or " + spelling(reading.other) : std::wstring()) + L"? A symbol is read in its own case only";
 }
 
+// "'kilo foot' at 0 reads two ways: ...": the word and the name after it.
+std::wstring unboundPrefix(const wchar_t* text, const ParseFailure& f, const std::wstring& at) {
+    std::size_t word = f.position;
+    while (word < f.end && !isBlank(text[word])) {
+        ++word;
+    }
+    std::size_t name = word;
+    while (name < f.end && isBlank(text[name])) {
+        ++name;
+    }
+    const std::wstring after(text + name, f.end - name);
+    const Reading alone = readName(text + f.position, word - f.position);
+    const wchar_t* symbol = isOneUnit(alone.meaning) ? QelUnitParser::unitText(alone.meaning.units[0].unit) : L"";
+    return quote(text, f.position, f.end) + at + L" reads two ways: a " + describe(alone.source) + L" times a " +
+           after + L", or '" + std::wstring(text + f.position, word - f.position) + L"' as a prefix, which '" + after +
+           L"' takes none of: write '" + symbol + L"\u00B7" + after + L"' for the product";
+}
+
 std::wstring describe(const wchar_t* text, std::size_t length, const ParseFailure& f) {
     const std::wstring at = L" at " + std::to_wstring(f.position);
     const std::wstring what = f.end > f.position ? quote(text, f.position, f.end) : L"";
@@ -83,6 +102,9 @@ std::wstring describe(const wchar_t* text, std::size_t length, const ParseFailur
     case QelUnitParseResult::Error::RefusedUnit:
         return readingProblem(text, f, at);
     case QelUnitParseResult::Error::AmbiguousProduct:
+        if (f.detail == FailureDetail::UnboundPrefix) {
+            return unboundPrefix(text, f, at);
+        }
         return L"product after a divisor" + at +
                L" reads two ways (J/kg K is J·K/kg to some readers, J/(kg·K) to "
                L"others): write J/(kg·K), J/kg/K or J·K/kg";

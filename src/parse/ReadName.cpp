@@ -142,6 +142,17 @@ ReadingSource sourceOf(const LexEntry& entry, std::uint8_t prefix = kNoPrefix) {
     return {ReadingSource::Kind::Prefixed, entry.kind, prefix, true, entry.row};
 }
 
+// The note of each vocabulary row, by row: looked up while compiling.
+constexpr std::array<const wchar_t*, std::size(kVocabulary)> makeRowNotes() {
+    std::array<const wchar_t*, std::size(kVocabulary)> notes{};
+    for (std::size_t row = 0; row < notes.size(); ++row) {
+        notes[row] = vocabularyNote(kVocabulary[row].text);
+    }
+    return notes;
+}
+
+constexpr std::array<const wchar_t*, std::size(kVocabulary)> kRowNotes = makeRowNotes();
+
 Reading fromEntry(const LexEntry& entry) {
     Reading reading = found(sourceOf(entry), entry.text);
     if (entry.source == LexSource::Vocabulary) {
@@ -151,6 +162,8 @@ Reading fromEntry(const LexEntry& entry) {
             reading.note = row.refusal;
         } else if (row.spelling == Spelling::RefusedAlone) {
             reading.refusal = row.refusal;
+        } else if (kRowNotes[entry.row] != nullptr) {
+            reading.note = kRowNotes[entry.row];
         }
     }
     return reading;
@@ -224,7 +237,14 @@ bool forEachPrefixed(const wchar_t* name, std::size_t length, bool folded, Visit
             if (!startsWith(name, length, start, word || folded)) {
                 continue;
             }
-            const std::size_t used = lengthOf(start);
+            // A prefix word may stand apart from the name it binds to: "kilo electron volt", "milli gram".
+            std::size_t used = lengthOf(start);
+            while (word && used < length && isBlank(name[used])) {
+                ++used;
+            }
+            if (used == length) {
+                continue;
+            }
             const LexEntry* entry = prefixable(name + used, length - used, p, word, folded && !word);
             if (entry != nullptr && visit(p, *entry)) {
                 return true;

@@ -88,7 +88,8 @@ bool piecesAreNames(const wchar_t* text, std::size_t length) {
                               ? !entry->exact
                               : reading.status == ReadStatus::Found &&
                                     reading.source.kind == ReadingSource::Kind::Prefixed && reading.source.byName;
-        if (!name && operatorWord(text + begin, size) == OperatorWord::None) {
+        const OperatorWord word = operatorWord(text + begin, size);
+        if (!name && (word == OperatorWord::None || word == OperatorWord::To)) { // "to" alone is no operator
             return false;
         }
         begin = end + 1;
@@ -162,17 +163,23 @@ private:
 
     // Factors, each to the power of the sign of the operator before it. Factors joined by '-', without a blank
     // or after a number are one product and share their sign; '*', '/', '·', '.' and a blank start the next.
+    // Names side by side after the word "per" stay in its divisor, as the SI writes them ("watt per square
+    // meter kelvin"); symbols side by side after a divisor read two ways and are refused.
     bool expression(const Sink& sink) {
         Span op = spanOf(mToken);
         std::int64_t sign = 1;
+        bool perWord = false;                   // the divisor being read follows the word "per"
         if (mToken.kind == TokenKind::Divide) { // a leading '/' is 1/
             mContext.inDivisor = true;
+            perWord = mToken.perWord();
             if (!operandAfter(op)) {
                 return false;
             }
             sign = -1;
         }
         for (;;) {
+            const Span first = spanOf(mToken);
+            const TokenKind firstKind = mToken.kind;
             if (!factor(sink, sign, op)) {
                 return false;
             }
@@ -191,6 +198,7 @@ private:
                     return fail(Error::AmbiguousProduct, op);
                 }
                 mContext.inDivisor = kind == TokenKind::Divide;
+                perWord = kind == TokenKind::Divide && mToken.perWord();
                 if (!operandAfter(op)) {
                     return false;
                 }
@@ -200,10 +208,10 @@ private:
             case TokenKind::Number:
             case TokenKind::Modifier:
                 if (!mToken.adjacent() && !mAfterNumber) { // units side by side: a product of its own
-                    if (sign == -1) {
+                    if (sign == -1 && !(perWord && namesSideBySide(first, firstKind))) {
                         return fail(Error::AmbiguousProduct, op);
                     }
-                    mContext.inDivisor = false;
+                    mContext.inDivisor = sign == -1;
                 }
                 break;
             case TokenKind::Open:
@@ -312,6 +320,31 @@ private:
         return raise(sink, meaning, power, token, op);
     }
 
+    // Whether the factor that began with first (of kind firstKind) and the one at the current token are both
+    // written as names ("meter kelvin", "square meter kelvin"), not as symbols ("m K"). Off the common path.
+    [[gnu::noinline]] bool namesSideBySide(Span first, TokenKind firstKind) const {
+        const auto isName = [this](Span at, TokenKind kind) {
+            const wchar_t* text = mText + at.begin;
+            const std::size_t length = at.end - at.begin;
+            if (kind == TokenKind::Modifier) { // a word: "square", "cubic", "reciprocal", not "sq" or "cu"
+                return length > 2;
+            }
+            if (kind != TokenKind::Term) {
+                return false;
+            }
+            const std::uint32_t hash = hashFolded(text, length);
+            const LexEntry* entry = findSpelling(text, length, hash);
+            if (entry != nullptr) {
+                return !entry->exact;
+            }
+            const Reading reading = readName(text, length, hash);
+            return reading.status == ReadStatus::Found &&
+                   ((reading.source.kind == ReadingSource::Kind::Prefixed && reading.source.byName) ||
+                    std::find(text, text + length, L'_') != text + length);
+        };
+        return isName(first, firstKind) && isName(spanOf(mToken), mToken.kind);
+    }
+
     // The lexicon's entry for a term that spells one catalogue unit unscaled; null for any other.
     const LexEntry* plainEntry(const Token& token) const {
         const std::size_t length = token.end - token.begin;
@@ -323,6 +356,10 @@ private:
 
     TermRead term(Meaning& meaning) {
         const Span token = spanOf(mToken);
+        if (mToken.unboundPrefix()) {
+            fail(Error::AmbiguousProduct, token, FailureDetail::UnboundPrefix);
+            return TermRead::Failed;
+        }
         const bool rejected = mToken.wholeNameRejected();
         const bool hashed = mToken.hashed();
         const wchar_t* name = mText + token.begin;
@@ -424,7 +461,8 @@ private:
             const std::from_chars_result r = std::from_chars(digits, digits + length, value);
             value = r.ec == std::errc() && r.ptr == digits + length ? value : 0.0;
         }
-        if (!(value > 0.0 && std::isfinite(value))) {
+        // Only the leading number may be negative: the lexer takes a sign nowhere else.
+        if (!((mText[mToken.begin] == L'-' ? value < 0.0 : value > 0.0) && std::isfinite(value))) {
             return fail(Error::NumberOutOfRange, mToken);
         }
         meaning.scale = value;

@@ -10,10 +10,13 @@
 //   factor     = modifier* primary [exponent]
 //   primary    = term [qualifier] | number | '(' expression ')'
 //
-// '*', '/', '·', '.' and units side by side go left to right ("J/kg K" is
-// J·K/kg, as most readers read it); '-', units written without a blank after an
-// exponent, and a number before a unit bind tighter ("Btu/hr-ft2-°F",
-// "W/m2K", "L/100 km").
+// '*', '/', '·', '.' and units side by side go left to right; units side by
+// side after a divisor are refused ("J/kg K" reads two ways), except names after
+// the word "per", which all belong to its divisor ("joule per kilogram kelvin").
+// '-', units written without a blank after an exponent, and a number before a
+// unit bind tighter ("Btu/hr-ft2-°F", "W/m2K", "L/100 km"). Modifiers are
+// "sq", "square", "cu", "cubic", "reciprocal" and "inverse"; exponents also
+// "squared", "cubed" and "to the fourth power".
 
 #include "expression/ExpressionAccess.h"
 #include "parse/Lexer.h"
@@ -44,6 +47,7 @@ enum class FailureDetail : std::uint8_t {
     Scale,             // a product or power whose scale leaves the range of a double
     Alone,             // a symbol refused as the whole expression ("C")
     BesideHeat,        // a symbol refused beside a unit of energy or power ("C" in "kJ/kg-C")
+    UnboundPrefix,     // "kilo" before a unit name that takes no prefix ("kilo foot")
 };
 
 /// Where and why reading failed; [position, end) is the offending text.
@@ -120,10 +124,11 @@ public:
     bool holdsHeat() const noexcept;
 
 private:
+    // A scale is negative only by a meaning that counts the other way (degree_west); numbers are positive.
     Merge scaleBy(double factor, std::int64_t power) const {
         double& scale = ExpressionAccess::scale(*mOut);
         scale = scaledBy(scale, factor, power);
-        return scale > 0.0 && std::isfinite(scale) ? Merge::Ok : Merge::ScaleOutOfRange;
+        return scale != 0.0 && std::isfinite(scale) ? Merge::Ok : Merge::ScaleOutOfRange;
     }
 
     QelUnitExpression* mOut;

@@ -31,6 +31,7 @@ constexpr std::pair<QelUnit::BuiltinUnits, const wchar_t*> kWorldSymbols[] = {
     {QelUnit::second, L"s"}, {QelUnit::kelvin, L"K"}, {QelUnit::hour, L"h"}, {QelUnit::liter, L"L"},
     {QelUnit::kilowatt_hour, L"kWh"}, {QelUnit::angle_degree, L"\u00B0"}, {QelUnit::angle_minute, L"arcmin"},
     {QelUnit::angle_second, L"arcsec"}, {QelUnit::grad, L"gon"}, {QelUnit::standard_atmosphere, L"atm"},
+    {QelUnit::technical_atmosphere, L"at"},
     {QelUnit::horse_power, L"hp"}, {QelUnit::intl_british_thermal_unit, L"Btu"}, {QelUnit::torr, L"Torr"},
     {QelUnit::intl_british_thermal_unit_per_hour, L"Btu/h"}, {QelUnit::intl_british_thermal_unit_per_second, L"Btu/s"},
     {QelUnit::newton_meter, L"N\u00B7m"}, {QelUnit::foot_pound_force, L"lbf\u00B7ft"}, {QelUnit::kilogram_force_meter, L"kgf\u00B7m"},

@@ -95,7 +95,7 @@ Merge UnitSink::add(std::uint16_t id, std::int64_t power) const {
 Merge UnitSink::scaleBy(double factor, std::int64_t power) const {
     double& scale = mOut->scale;
     scale = scaledBy(scale, factor, power);
-    return scale > 0.0 && std::isfinite(scale) ? Merge::Ok : Merge::ScaleOutOfRange;
+    return scale != 0.0 && std::isfinite(scale) ? Merge::Ok : Merge::ScaleOutOfRange;
 }
 
 Merge UnitSink::multiply(const Meaning& meaning, std::int64_t power) const {

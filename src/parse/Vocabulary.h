@@ -45,29 +45,72 @@ inline constexpr auto kVocabulary =
 inline constexpr Qualifier kQualifiers[] = {
     {L"US", L"US"}, {L"UK", L"UK"}, {L"Imp", L"imperial"}, {L"imperial", L"imperial"}, {L"short", L"short"},
     {L"long", L"long"}, {L"survey", L"survey"}, {L"Int", L"international"}, {L"intl", L"international"},
-    {L"international", L"international"}, {L"troy", L"troy"},
+    {L"international", L"international"}, {L"troy", L"troy"}, {L"metric", L"metric"}, {L"oil", L"oil"},
+    {L"beer", L"beer"}, {L"dry", L"dry"}, {L"liquid", L"liquid"},
 };
 // clang-format on
 
 /// The word a qualifier is written before a unit with, or null for a word that is none.
 const wchar_t* qualifierBefore(const wchar_t* word, std::size_t length) noexcept;
 
-/// Words that stand for operators: "miles per hour", "m/s squared", "square metres".
-enum class OperatorWord : std::uint8_t { None, Per, Squared, Cubed, Square, Cubic };
+/// Words that stand for operators: "miles per hour", "m/s squared", "square metres", "reciprocal second",
+/// "metre to the fourth power" (To starts the phrase).
+enum class OperatorWord : std::uint8_t { None, Per, Squared, Cubed, Square, Cubic, Reciprocal, To };
 
 /// The operator a word stands for, case folded.
 OperatorWord operatorWord(const wchar_t* text, std::size_t length) noexcept;
+
+/// The end of a phrase that raises the unit before it, from the word "to" at text[at]: "to the fourth power",
+/// "to the 4th power", "to the power of minus 2", "to the power -1"; its power in exponent (clamped just past
+/// the largest accepted). 0 where the words are no such phrase.
+std::size_t powerPhraseEnd(const wchar_t* text, std::size_t length, std::size_t at, int& exponent) noexcept;
+
+/// The length of the prefix word that word[0, length) starts with, case folded ("kilo" in "kiloelectron"); 0
+/// for none.
+std::size_t prefixWordLength(const wchar_t* word, std::size_t length) noexcept;
 
 // clang-format off
 inline constexpr SpellingNote kSpellingNotes[] = {
     {L"Ton", QelUnit::ton, L"'ton' is the short ton (2000 lb) here; the metric tonne is 't' or 'tonne', the long ton 'long ton', the ton of refrigeration 'ton of refrigeration'"},
     {L"Tons", QelUnit::ton, L"'tons' are short tons (2000 lb) here; the metric tonne is 't' or 'tonne', the long ton 'long ton', the ton of refrigeration 'ton of refrigeration'"},
-    {L"yr", QelUnit::sidereal_year, L"'yr' is the sidereal year here (365.256 d); the Julian year is 'julian year' (365.25 d), the tropical year 'tropical year'"},
     {L"mil", QelUnit::mil, L"'mil' is a thousandth of an inch here; the angular mils are 'mil nato', 'mil sweden' and 'mil soviet union'"},
-    {L"a", QelUnit::are, L"'a' is the are (100 m\u00B2) here; a year is 'yr' or 'julian year'"},
     {L"cwt", QelUnit::hundredweight, L"'cwt' is the short hundredweight (100 lb) here; the long one (112 lb) is 'long cwt' or 'UK cwt'"},
+    {L"pt", QelUnit::fluid_pint, L"'pt' is the US liquid pint here; the typographic point (1/72 in) is 'point'"},
+    {L"st", QelUnit::stone, L"'st' is the stone (14 lb) here; the stere (1 m\u00B3) is 'stere'"},
 };
 // clang-format on
+
+/// A spelling of the vocabulary that most people read as here and others otherwise, and what to write instead.
+struct VocabularyNote {
+    const wchar_t* text; // a row's text, exactly
+    const wchar_t* note;
+};
+
+// clang-format off
+inline constexpr VocabularyNote kVocabularyNotes[] = {
+    {L"yr", L"'yr' is the Julian year here (365.25 d); the tropical year is 'tropical year', the sidereal year 'sidereal year'"},
+    {L"yrs", L"'yrs' are Julian years here (365.25 d); the tropical year is 'tropical year', the sidereal year 'sidereal year'"},
+    {L"a", L"'a' is the year (annum, 365.25 d) here; the are (100 m\u00B2) is 'are'"},
+    {L"At", L"'At' is the ampere-turn here; the technical atmosphere is 'at'"},
+    {L"nt", L"'nt' is the nit (1 cd/m\u00B2) here; the newton is 'N'"},
+    {L"mG", L"'mG' is the milligauss here; a thousandth of standard gravity is '0.001 gn'"},
+    {L"emu", L"'emu' is the magnetic moment of 1 erg/G (1e-3 A\u00B7m\u00B2) here; the electromagnetic unit of charge is 'abC'"},
+};
+// clang-format on
+
+/// The note of the vocabulary row spelled text, or null.
+constexpr const wchar_t* vocabularyNote(const wchar_t* text) {
+    for (const VocabularyNote& note : kVocabularyNotes) {
+        std::size_t i = 0;
+        while (note.text[i] != 0 && note.text[i] == text[i]) {
+            ++i;
+        }
+        if (note.text[i] == text[i]) {
+            return note.note;
+        }
+    }
+    return nullptr;
+}
 
 } // namespace qelunits_detail
 

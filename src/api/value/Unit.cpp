@@ -193,7 +193,7 @@ Result<Unit> UnitAccess::derive(Unit& unit) {
     // From the units' values in ascending order of their ids, so that equal units get equal bits.
     const qelunits_detail::DefinedFactor defined =
         qelunits_detail::definedProduct(unit.mScale, values, powers, unit.mCount);
-    if (!(defined.factor > 0.0) || !std::isfinite(defined.factor)) {
+    if (defined.factor == 0.0 || !std::isfinite(defined.factor)) { // negative only for west and south
         return Result<Unit>(ErrorKind::OutOfRange, "the unit's factor to SI is beyond the range of a double");
     }
     unit.mFactor = defined.factor;

@@ -48,6 +48,7 @@ inline constexpr VocabularyEntry kEngineeringSpellings[] = {
     {L"MBH", Spelling::Symbol, vocab::unit(QelUnit::intl_thousand_british_thermal_unit_per_hour)},
     {L"MBtuh", Spelling::Symbol, vocab::unit(QelUnit::intl_thousand_british_thermal_unit_per_hour)},
     {L"TR", Spelling::Refused, vocab::none(), L"'TR' is the ton of refrigeration to some and tera-R to others: write 'ton of refrigeration'"},
+    {L"RT", Spelling::Refused, vocab::none(), L"'RT' is the ton of refrigeration in air conditioning and the register ton (100 ft\u00B3) in shipping: write 'ton of refrigeration' or 'register ton'"},
     {L"ton of refrigeration", Spelling::Name, vocab::unit(QelUnit::intl_british_thermal_unit_per_hour, 12000.0)},
     {L"tons of refrigeration", Spelling::Name, vocab::unit(QelUnit::intl_british_thermal_unit_per_hour, 12000.0)},
     // Flow.
@@ -127,8 +128,53 @@ inline constexpr VocabularyEntry kEngineeringSpellings[] = {
     {L"iwg", Spelling::Symbol, vocab::unit(QelUnit::inch_of_water)},
     {L"mWC", Spelling::Symbol, vocab::unit(QelUnit::pascals, 9806.65)}, // metres of water column
     {L"mmWC", Spelling::Symbol, vocab::unit(QelUnit::pascals, 9.80665)},
+    // Water columns by name: the conventional column (NIST's "conventional" inch of water, inH2O), where the
+    // catalogue's inch of water, as the gauge spellings above, is water at 60 °F.
+    {L"inch of water", Spelling::Name, vocab::unit(QelUnit::pascals, 249.08891)}, // 0.0254 m × 1000 kg/m³ × gn
+    {L"inches of water", Spelling::Name, vocab::unit(QelUnit::pascals, 249.08891)},
+    {L"inch of water column", Spelling::Name, vocab::unit(QelUnit::pascals, 249.08891)},
+    {L"inches of water column", Spelling::Name, vocab::unit(QelUnit::pascals, 249.08891)},
+    {L"inch water column", Spelling::Name, vocab::unit(QelUnit::pascals, 249.08891)},
+    {L"inches water column", Spelling::Name, vocab::unit(QelUnit::pascals, 249.08891)},
+    {L"inch H2O", Spelling::Name, vocab::unit(QelUnit::pascals, 249.08891)},
+    {L"inches H2O", Spelling::Name, vocab::unit(QelUnit::pascals, 249.08891)},
+    {L"foot of water", Spelling::Name, vocab::unit(QelUnit::pascals, 2989.06692)}, // 0.3048 m × 1000 kg/m³ × gn
+    {L"feet of water", Spelling::Name, vocab::unit(QelUnit::pascals, 2989.06692)},
+    {L"foot H2O", Spelling::Name, vocab::unit(QelUnit::pascals, 2989.06692)},
+    {L"feet H2O", Spelling::Name, vocab::unit(QelUnit::pascals, 2989.06692)},
+    {L"meter of water", Spelling::Name, vocab::unit(QelUnit::pascals, 9806.65)},
+    {L"meters of water", Spelling::Name, vocab::unit(QelUnit::pascals, 9806.65)},
+    {L"metre of water", Spelling::Name, vocab::unit(QelUnit::pascals, 9806.65)},
+    {L"metres of water", Spelling::Name, vocab::unit(QelUnit::pascals, 9806.65)},
+    {L"centimeter of water", Spelling::Name, vocab::unit(QelUnit::pascals, 98.0665)},
+    {L"centimeters of water", Spelling::Name, vocab::unit(QelUnit::pascals, 98.0665)},
+    {L"centimetre of water", Spelling::Name, vocab::unit(QelUnit::pascals, 98.0665)},
+    {L"centimetres of water", Spelling::Name, vocab::unit(QelUnit::pascals, 98.0665)},
+    {L"centimeter H2O", Spelling::Name, vocab::unit(QelUnit::pascals, 98.0665)},
+    {L"cm of water", Spelling::Name, vocab::unit(QelUnit::pascals, 98.0665)},
+    {L"millimeter of water", Spelling::Name, vocab::unit(QelUnit::pascals, 9.80665)},
+    {L"millimeters of water", Spelling::Name, vocab::unit(QelUnit::pascals, 9.80665)},
+    {L"millimetre of water", Spelling::Name, vocab::unit(QelUnit::pascals, 9.80665)},
+    {L"millimetres of water", Spelling::Name, vocab::unit(QelUnit::pascals, 9.80665)},
+    {L"millimeter H2O", Spelling::Name, vocab::unit(QelUnit::pascals, 9.80665)},
+    {L"mm of water", Spelling::Name, vocab::unit(QelUnit::pascals, 9.80665)},
     // Electricity and light.
     {L"nit", Spelling::Name, vocab::unit(QelUnit::candela_per_square_meter)},
+    {L"nt", Spelling::Symbol, vocab::unit(QelUnit::candela_per_square_meter)}, // the nit, not a nanotonne
+    // The ampere-turn, of magnetomotive force: turns are a count. "At" is no technical atmosphere ("at").
+    {L"At", Spelling::Symbol, vocab::unit(QelUnit::ampere)},
+    {L"ampere turn", Spelling::Name, vocab::unit(QelUnit::ampere)},
+    {L"ampere turns", Spelling::Name, vocab::unit(QelUnit::ampere)},
+    {L"ampere-turn", Spelling::Name, vocab::unit(QelUnit::ampere)},
+    {L"ampere-turns", Spelling::Name, vocab::unit(QelUnit::ampere)},
+    {L"amp turn", Spelling::Name, vocab::unit(QelUnit::ampere)},
+    {L"amp turns", Spelling::Name, vocab::unit(QelUnit::ampere)},
+    {L"amp-turn", Spelling::Name, vocab::unit(QelUnit::ampere)},
+    {L"amp-turns", Spelling::Name, vocab::unit(QelUnit::ampere)},
+    {L"\u2127", Spelling::Symbol, vocab::per(QelUnit::ampere, QelUnit::volt)}, // ℧, the mho
+    // Wire sizes: thousands of circular mils.
+    {L"kcmil", Spelling::Symbol, vocab::unit(QelUnit::square_meters, 5.067074790974977e-7)}, // 1000 × pi/4 mil^2
+    {L"MCM", Spelling::Symbol, vocab::unit(QelUnit::square_meters, 5.067074790974977e-7)},
     // Ratios.
     {L"%", Spelling::Symbol, vocab::number(0.01)},
     {L"percent", Spelling::Name, vocab::number(0.01)},
@@ -138,6 +184,17 @@ inline constexpr VocabularyEntry kEngineeringSpellings[] = {
     {L"ppb", Spelling::Symbol, vocab::number(1e-9)},
     {L"ppmv", Spelling::Symbol, vocab::number(1e-6)},
     {L"ppbv", Spelling::Symbol, vocab::number(1e-9)},
+    {L"parts per hundred", Spelling::Name, vocab::number(0.01)},
+    {L"parts per thousand", Spelling::Name, vocab::number(1e-3)},
+    {L"part per thousand", Spelling::Name, vocab::number(1e-3)},
+    {L"parts per million", Spelling::Name, vocab::number(1e-6)},
+    {L"part per million", Spelling::Name, vocab::number(1e-6)},
+    {L"parts per billion", Spelling::Name, vocab::number(1e-9)},
+    {L"part per billion", Spelling::Name, vocab::number(1e-9)},
+    {L"parts per trillion", Spelling::Name, vocab::number(1e-12)},
+    {L"part per trillion", Spelling::Name, vocab::number(1e-12)},
+    {L"parts per quadrillion", Spelling::Name, vocab::number(1e-15)},
+    {L"ppq", Spelling::Symbol, vocab::number(1e-15)},
     {L"ppt", Spelling::Refused, vocab::none(), L"it may mean parts per thousand or per trillion: write 1e-3 or 1e-12"},
     {L"US", Spelling::Refused, vocab::none(), L"'us' is the microsecond; a US unit is written 'us ft', 'US gal' or by its name"},
     // Forces by the mass they weigh under standard gravity (9.80665 m/s²).
@@ -257,19 +314,27 @@ inline constexpr VocabularyEntry kEngineeringSpellings[] = {
     {L"boiler horsepowers", Spelling::Name, vocab::unit(QelUnit::watt, 9809.5)},
     {L"electric horsepower", Spelling::Name, vocab::unit(QelUnit::watt, 746.0)},
     {L"electrical horsepower", Spelling::Name, vocab::unit(QelUnit::watt, 746.0)},
+    {L"water horsepower", Spelling::Name, vocab::unit(QelUnit::watt, 746.043)}, // pumps: the power of lifting water
+    {L"metric hp", Spelling::Name, vocab::unit(QelUnit::watt, 735.49875)},
     {L"poises", Spelling::Name, {0.1, {{QelUnit::pascals, 1}, {QelUnit::second, 1}}}},
     {L"EC therm", Spelling::Name, vocab::unit(QelUnit::intl_british_thermal_unit, 1e5)}, // 100000 BTU
     {L"EC therms", Spelling::Name, vocab::unit(QelUnit::intl_british_thermal_unit, 1e5)},
     // Manometer columns at stated temperatures (13595.1 and 13556.8 kg/m³ mercury, water at 39 °F and 60 °F).
     {L"inch Hg 32F", Spelling::Name, vocab::unit(QelUnit::pascals, 3386.38864)}, // 0.0254 m × 133322.387415 Pa/m
     {L"inch Hg 60F", Spelling::Name, vocab::unit(QelUnit::pascals, 3376.8485344)}, // 0.0254 m × 13556.8 kg/m³ × gn
-    {L"inch H2O 39F", Spelling::Name, vocab::unit(QelUnit::pascals, 249.0819355)}, // 0.0254 m × 999.972 kg/m³ × gn
+    {L"inch H2O 39F", Spelling::Name, vocab::unit(QelUnit::pascals, 249.08193551052)}, // 0.0254 m × 999.972 kg/m³ × gn
     {L"inch H2O 60F", Spelling::Name, vocab::unit(QelUnit::inch_of_water)},
+    {L"inches H2O 39F", Spelling::Name, vocab::unit(QelUnit::pascals, 249.08193551052)},
+    {L"inches H2O 60F", Spelling::Name, vocab::unit(QelUnit::inch_of_water)},
+    {L"inches Hg 32F", Spelling::Name, vocab::unit(QelUnit::pascals, 3386.38864)},
+    {L"inches Hg 60F", Spelling::Name, vocab::unit(QelUnit::pascals, 3376.8485344)},
+    {L"millimeters Hg 0C", Spelling::Name, vocab::unit(QelUnit::pascals, 133.322387415)},
     {L"millimeter Hg 0C", Spelling::Name, vocab::unit(QelUnit::pascals, 133.322387415)},
     {L"slinch", Spelling::Name, vocab::unit(QelUnit::pound, 386.08858267716535)}, // 1 lbf·s²/in: 9.80665/0.0254 lb
     {L"metric tonne", Spelling::Name, vocab::unit(QelUnit::tonne)},
     {L"metric tonnes", Spelling::Name, vocab::unit(QelUnit::tonne)},
     {L"kilopound-force", Spelling::Name, vocab::unit(QelUnit::kilopound)},
+    {L"klbf", Spelling::Symbol, vocab::unit(QelUnit::kilopound)}, // 1000 lbf
     {L"kilopounds-force", Spelling::Name, vocab::unit(QelUnit::kilopound)},
     {L"British thermal unit", Spelling::Name, vocab::unit(QelUnit::intl_british_thermal_unit)},
     {L"British thermal units", Spelling::Name, vocab::unit(QelUnit::intl_british_thermal_unit)},

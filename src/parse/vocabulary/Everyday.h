@@ -72,7 +72,7 @@ inline constexpr VocabularyEntry kEverydaySpellings[] = {
     {L"kmph", Spelling::Symbol, vocab::unit(QelUnit::kilometer_per_hour)},
     {L"fps", Spelling::Symbol, vocab::unit(QelUnit::foot_per_second)},
     {L"kn", Spelling::Symbol, vocab::unit(QelUnit::knot)},                       // 1852 m/h
-    {L"kt", Spelling::Symbol, vocab::unit(QelUnit::knot)},
+    {L"kt", Spelling::Refused, vocab::none(), L"'kt' is the knot in aviation and the kilotonne in emissions data: write 'kn' or 'knot' for the knot, 'kilotonne' or '1000 t' for the kilotonne"},
     {L"kts", Spelling::Symbol, vocab::unit(QelUnit::knot)},
     {L"rps", Spelling::Symbol, vocab::unit(QelUnit::revolutions_per_minute, 60.0)},
     {L"r/min", Spelling::Symbol, vocab::unit(QelUnit::revolutions_per_minute)},
@@ -169,7 +169,19 @@ inline constexpr VocabularyEntry kEverydaySpellings[] = {
     {L"h", Spelling::Symbol, vocab::unit(QelUnit::hour)},
     {L"hrs", Spelling::Symbol, vocab::unit(QelUnit::hour)},
     {L"wks", Spelling::Symbol, vocab::unit(QelUnit::week)},
-    {L"yrs", Spelling::Symbol, vocab::unit(QelUnit::sidereal_year)},               // as "yr"
+    // The year by text is the Julian year (365.25 d), as the IAU writes "a"; the catalogue's codes keep theirs.
+    {L"yr", Spelling::Symbol, vocab::unit(QelUnit::day, 365.25)}, // 31557600 s
+    {L"yrs", Spelling::Symbol, vocab::unit(QelUnit::day, 365.25)},
+    {L"a", Spelling::Symbol, vocab::unit(QelUnit::day, 365.25)},
+    {L"year", Spelling::Name, vocab::unit(QelUnit::day, 365.25)},
+    {L"years", Spelling::Name, vocab::unit(QelUnit::day, 365.25)},
+    {L"annum", Spelling::Name, vocab::unit(QelUnit::day, 365.25)},
+    {L"ka", Spelling::Symbol, vocab::unit(QelUnit::day, 365250.0)}, // kiloannum, as geology writes it
+    {L"kyr", Spelling::Symbol, vocab::unit(QelUnit::day, 365250.0)},
+    {L"Ma", Spelling::Symbol, vocab::unit(QelUnit::day, 365.25e6)},
+    {L"Myr", Spelling::Symbol, vocab::unit(QelUnit::day, 365.25e6)},
+    {L"Ga", Spelling::Symbol, vocab::unit(QelUnit::day, 365.25e9)},
+    {L"Gyr", Spelling::Symbol, vocab::unit(QelUnit::day, 365.25e9)},
     // Temperatures and angles as the references also spell them.
     {L"degree Kelvin", Spelling::Name, vocab::unit(QelUnit::kelvin)},
     {L"degrees Kelvin", Spelling::Name, vocab::unit(QelUnit::kelvin)},
@@ -190,31 +202,43 @@ inline constexpr VocabularyEntry kEverydaySpellings[] = {
     {L"degree R", Spelling::Name, vocab::unit(QelUnit::rankine)},
     {L"degrees R", Spelling::Name, vocab::unit(QelUnit::rankine)},
     {L"centigrade", Spelling::Refused, vocab::none(), L"'centigrade' is the degree Celsius to most people and a hundredth of a grade to others: write '\u00B0C' or 'degC'"},
-    // Latitudes, longitudes and bearings are angles.
+    // Latitudes, longitudes and bearings are angles; west and south count negative, as UDUNITS-2 reads
+    // degree_west and CF data write longitudes (degrees_south is degree_north negated the same way).
     {L"degree north", Spelling::Name, vocab::unit(QelUnit::angle_degree)},
     {L"degrees north", Spelling::Name, vocab::unit(QelUnit::angle_degree)},
     {L"degree east", Spelling::Name, vocab::unit(QelUnit::angle_degree)},
     {L"degrees east", Spelling::Name, vocab::unit(QelUnit::angle_degree)},
-    {L"degree south", Spelling::Name, vocab::unit(QelUnit::angle_degree)},
-    {L"degrees south", Spelling::Name, vocab::unit(QelUnit::angle_degree)},
-    {L"degree west", Spelling::Name, vocab::unit(QelUnit::angle_degree)},
-    {L"degrees west", Spelling::Name, vocab::unit(QelUnit::angle_degree)},
     {L"degree N", Spelling::Name, vocab::unit(QelUnit::angle_degree)},
     {L"degrees N", Spelling::Name, vocab::unit(QelUnit::angle_degree)},
     {L"degree E", Spelling::Name, vocab::unit(QelUnit::angle_degree)},
     {L"degrees E", Spelling::Name, vocab::unit(QelUnit::angle_degree)},
     {L"degree true", Spelling::Name, vocab::unit(QelUnit::angle_degree)},
     {L"degrees true", Spelling::Name, vocab::unit(QelUnit::angle_degree)},
+    {L"degree T", Spelling::Name, vocab::unit(QelUnit::angle_degree)},
+    {L"degrees T", Spelling::Name, vocab::unit(QelUnit::angle_degree)},
     {L"degreeN", Spelling::Symbol, vocab::unit(QelUnit::angle_degree)},
     {L"degreesN", Spelling::Symbol, vocab::unit(QelUnit::angle_degree)},
     {L"degreeE", Spelling::Symbol, vocab::unit(QelUnit::angle_degree)},
     {L"degreesE", Spelling::Symbol, vocab::unit(QelUnit::angle_degree)},
-    {L"degreeS", Spelling::Symbol, vocab::unit(QelUnit::angle_degree)},
-    {L"degreesS", Spelling::Symbol, vocab::unit(QelUnit::angle_degree)},
-    {L"degreeW", Spelling::Symbol, vocab::unit(QelUnit::angle_degree)},
-    {L"degreesW", Spelling::Symbol, vocab::unit(QelUnit::angle_degree)},
     {L"degreeT", Spelling::Symbol, vocab::unit(QelUnit::angle_degree)},
     {L"degreesT", Spelling::Symbol, vocab::unit(QelUnit::angle_degree)},
+    {L"\u00B0N", Spelling::Symbol, vocab::unit(QelUnit::angle_degree)},
+    {L"\u00B0E", Spelling::Symbol, vocab::unit(QelUnit::angle_degree)},
+    {L"\u00B0W", Spelling::Symbol, vocab::unit(QelUnit::angle_degree, -1.0)}, // -1 degree east
+    {L"degree west", Spelling::Name, vocab::unit(QelUnit::angle_degree, -1.0)},
+    {L"degrees west", Spelling::Name, vocab::unit(QelUnit::angle_degree, -1.0)},
+    {L"degree W", Spelling::Name, vocab::unit(QelUnit::angle_degree, -1.0)},
+    {L"degrees W", Spelling::Name, vocab::unit(QelUnit::angle_degree, -1.0)},
+    {L"degreeW", Spelling::Symbol, vocab::unit(QelUnit::angle_degree, -1.0)},
+    {L"degreesW", Spelling::Symbol, vocab::unit(QelUnit::angle_degree, -1.0)},
+    // South is the same value as west; the radians cancel, so that it is a term of its own that keeps its symbol.
+    {L"\u00B0S", Spelling::Symbol, {-1.0, {{QelUnit::angle_degree, 1}, {QelUnit::radian, 1}, {QelUnit::radian, -1}}}}, // -1 degree north
+    {L"degree south", Spelling::Name, {-1.0, {{QelUnit::angle_degree, 1}, {QelUnit::radian, 1}, {QelUnit::radian, -1}}}},
+    {L"degrees south", Spelling::Name, {-1.0, {{QelUnit::angle_degree, 1}, {QelUnit::radian, 1}, {QelUnit::radian, -1}}}},
+    {L"degree S", Spelling::Name, {-1.0, {{QelUnit::angle_degree, 1}, {QelUnit::radian, 1}, {QelUnit::radian, -1}}}},
+    {L"degrees S", Spelling::Name, {-1.0, {{QelUnit::angle_degree, 1}, {QelUnit::radian, 1}, {QelUnit::radian, -1}}}},
+    {L"degreeS", Spelling::Symbol, {-1.0, {{QelUnit::angle_degree, 1}, {QelUnit::radian, 1}, {QelUnit::radian, -1}}}},
+    {L"degreesS", Spelling::Symbol, {-1.0, {{QelUnit::angle_degree, 1}, {QelUnit::radian, 1}, {QelUnit::radian, -1}}}},
     {L"arcdeg", Spelling::Name, vocab::unit(QelUnit::angle_degree)},
     {L"arcdegree", Spelling::Name, vocab::unit(QelUnit::angle_degree)},
     {L"arc degree", Spelling::Name, vocab::unit(QelUnit::angle_degree)},
@@ -311,10 +335,26 @@ inline constexpr VocabularyEntry kEverydaySpellings[] = {
     {L"avoirdupois ounces", Spelling::Name, vocab::unit(QelUnit::ounce)},
     {L"avdp ounce", Spelling::Name, vocab::unit(QelUnit::ounce)},
     {L"toz", Spelling::Symbol, vocab::unit(QelUnit::ounce_troy)},
-    // Times: the month is a twelfth of the tropical year; the other years by their names.
-    {L"month", Spelling::Name, vocab::unit(QelUnit::tropical_year, 1.0 / 12.0)},
-    {L"millennium", Spelling::Name, vocab::unit(QelUnit::millenium)},
-    {L"millennia", Spelling::Name, vocab::unit(QelUnit::millenium)},
+    // Times: the month and the decade, century and millennium by text are a twelfth and multiples of the
+    // Julian year, as the references make them of their year; the catalogue's, of the tropical year, keep
+    // a name. The other years by their names.
+    {L"mo", Spelling::Symbol, vocab::unit(QelUnit::day, 30.4375)}, // 365.25 d / 12
+    {L"month", Spelling::Name, vocab::unit(QelUnit::day, 30.4375)},
+    {L"dec", Spelling::Symbol, vocab::unit(QelUnit::day, 3652.5)},
+    {L"decade", Spelling::Name, vocab::unit(QelUnit::day, 3652.5)},
+    {L"decades", Spelling::Name, vocab::unit(QelUnit::day, 3652.5)},
+    {L"century", Spelling::Name, vocab::unit(QelUnit::day, 36525.0)},
+    {L"centuries", Spelling::Name, vocab::unit(QelUnit::day, 36525.0)},
+    {L"millennium", Spelling::Name, vocab::unit(QelUnit::day, 365250.0)},
+    {L"millennia", Spelling::Name, vocab::unit(QelUnit::day, 365250.0)},
+    {L"millenium", Spelling::Name, vocab::unit(QelUnit::day, 365250.0)},
+    {L"milleniums", Spelling::Name, vocab::unit(QelUnit::day, 365250.0)},
+    {L"tropical decade", Spelling::Name, vocab::unit(QelUnit::decade)},
+    {L"tropical decades", Spelling::Name, vocab::unit(QelUnit::decade)},
+    {L"tropical century", Spelling::Name, vocab::unit(QelUnit::century)},
+    {L"tropical centuries", Spelling::Name, vocab::unit(QelUnit::century)},
+    {L"tropical millennium", Spelling::Name, vocab::unit(QelUnit::millenium)},
+    {L"tropical millennia", Spelling::Name, vocab::unit(QelUnit::millenium)},
     {L"sidereal year", Spelling::Name, vocab::unit(QelUnit::sidereal_year)},
     {L"sidereal years", Spelling::Name, vocab::unit(QelUnit::sidereal_year)},
     {L"julian year", Spelling::Name, vocab::unit(QelUnit::day, 365.25)}, // 31557600 s
@@ -329,10 +369,24 @@ inline constexpr VocabularyEntry kEverydaySpellings[] = {
     {L"sidereal days", Spelling::Name, vocab::unit(QelUnit::second, 86164.09053083288)},
     // Lengths, volumes and masses of trades and printing.
     {L"barleycorn", Spelling::Name, vocab::unit(QelUnit::inches, 1.0 / 3.0)},
-    {L"point", Spelling::Name, vocab::unit(QelUnit::inches, 1.0 / 72.0)}, // the desktop point
+    // The point and pica of PostScript and CSS (12 points to the pica, 6 picas to the inch); the older
+    // printer's and TeX's by their names.
+    {L"point", Spelling::Name, vocab::unit(QelUnit::inches, 1.0 / 72.0)},
     {L"big point", Spelling::Name, vocab::unit(QelUnit::inches, 1.0 / 72.0)},
     {L"big points", Spelling::Name, vocab::unit(QelUnit::inches, 1.0 / 72.0)},
-    {L"pica", Spelling::Name, vocab::unit(QelUnit::inches, 0.166044)}, // the printer's pica
+    {L"pica", Spelling::Name, vocab::unit(QelUnit::inches, 1.0 / 6.0)},
+    {L"printer's point", Spelling::Name, vocab::unit(QelUnit::inches, 0.013837)}, // NIST SP 811
+    {L"printer's points", Spelling::Name, vocab::unit(QelUnit::inches, 0.013837)},
+    {L"printers point", Spelling::Name, vocab::unit(QelUnit::inches, 0.013837)},
+    {L"printers points", Spelling::Name, vocab::unit(QelUnit::inches, 0.013837)},
+    {L"printer's pica", Spelling::Name, vocab::unit(QelUnit::inches, 0.166044)}, // 12 printer's points
+    {L"printer's picas", Spelling::Name, vocab::unit(QelUnit::inches, 0.166044)},
+    {L"printers pica", Spelling::Name, vocab::unit(QelUnit::inches, 0.166044)},
+    {L"printers picas", Spelling::Name, vocab::unit(QelUnit::inches, 0.166044)},
+    {L"tex point", Spelling::Name, vocab::unit(QelUnit::inches, 1.0 / 72.27)}, // TeX's pt
+    {L"tex points", Spelling::Name, vocab::unit(QelUnit::inches, 1.0 / 72.27)},
+    {L"tex pica", Spelling::Name, vocab::unit(QelUnit::inches, 12.0 / 72.27)},
+    {L"tex picas", Spelling::Name, vocab::unit(QelUnit::inches, 12.0 / 72.27)},
     {L"nmile", Spelling::Name, vocab::unit(QelUnit::mile_nautical_int)},
     {L"section", Spelling::Name, vocab::unit(QelUnit::square_mile_statute)}, // a square survey mile
     {L"cmils", Spelling::Name, vocab::unit(QelUnit::square_meters, 5.067074790974977e-10)},
@@ -346,6 +400,27 @@ inline constexpr VocabularyEntry kEverydaySpellings[] = {
     {L"bag", Spelling::Name, vocab::unit(QelUnit::pound, 94.0)}, // a bag of cement
     {L"arcmins", Spelling::Symbol, vocab::unit(QelUnit::angle_minute)},
     {L"arcsecs", Spelling::Symbol, vocab::unit(QelUnit::angle_second)},
+    {L"rotation", Spelling::Name, vocab::unit(QelUnit::radian, 6.283185307179586)},
+    {L"sqdeg", Spelling::Symbol, vocab::unit(QelUnit::steradian, 3.0461741978670860e-4)},
+    // Names of two words that read as a product to a reader of words one by one.
+    {L"foot candle", Spelling::Name, vocab::unit(QelUnit::footcandle)},
+    {L"foot candles", Spelling::Name, vocab::unit(QelUnit::footcandle)},
+    {L"foot-candle", Spelling::Name, vocab::unit(QelUnit::footcandle)},
+    {L"foot-candles", Spelling::Name, vocab::unit(QelUnit::footcandle)},
+    {L"foot lambert", Spelling::Name, vocab::unit(QelUnit::footlambert)},
+    {L"foot lamberts", Spelling::Name, vocab::unit(QelUnit::footlambert)},
+    {L"foot-lambert", Spelling::Name, vocab::unit(QelUnit::footlambert)},
+    {L"foot-lamberts", Spelling::Name, vocab::unit(QelUnit::footlambert)},
+    {L"pound mass", Spelling::Name, vocab::unit(QelUnit::pound)},
+    {L"pounds mass", Spelling::Name, vocab::unit(QelUnit::pound)},
+    {L"pound-mass", Spelling::Name, vocab::unit(QelUnit::pound)},
+    {L"pounds-mass", Spelling::Name, vocab::unit(QelUnit::pound)},
+    // Qualified spellings that "bbl (US)" and "barrel (US)" read as: the oil barrel, as "bbl".
+    {L"US bbl", Spelling::Symbol, vocab::unit(QelUnit::liquid_gallon, 42.0)},
+    {L"US bbls", Spelling::Symbol, vocab::unit(QelUnit::liquid_gallon, 42.0)},
+    {L"US barrel", Spelling::Name, vocab::unit(QelUnit::liquid_gallon, 42.0)},
+    {L"US barrels", Spelling::Name, vocab::unit(QelUnit::liquid_gallon, 42.0)},
+    {L"dry bbl", Spelling::Name, vocab::unit(QelUnit::barrel)},
 };
 // clang-format on
 

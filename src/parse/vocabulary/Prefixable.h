@@ -48,7 +48,7 @@ inline constexpr PrefixableUnit kPrefixableUnits[] = {
     {{L"eV"}, {L"electronvolt", L"electronvolts", L"electron volt", L"electron volts"}, 0, vocab::unit(QelUnit::joule, 1.602176634e-19)}, // exact since 2019
     {{L"VA"}, {L"voltampere", L"voltamperes", L"volt ampere", L"volt amperes"}, 0, vocab::unit(QelUnit::volt_ampere)},
     {{L"Ah"}, {L"ampere hour", L"ampere hours", L"amp hour", L"amp hours"}, 0, vocab::times(QelUnit::ampere, QelUnit::hour)},
-    {{L"var"}, {L"volt-ampere reactive"}, 0, vocab::unit(QelUnit::volt_ampere)}, // reactive power, in the same dimension
+    {{L"var", L"VAr", L"VAR"}, {L"volt-ampere reactive", L"volt ampere reactive", L"volt-amperes reactive", L"volt amperes reactive"}, 0, vocab::unit(QelUnit::volt_ampere)}, // reactive power, in the same dimension
     {{L"Wp"}, {L"watt-peak"}, 0, vocab::unit(QelUnit::watt)},                    // the rated power of solar panels
     {{L"\u03A9", L"\u2126", L"ohm"}, {L"ohm", L"ohms"}, 0, vocab::per(QelUnit::volt, QelUnit::ampere)}, // Ω: omega or ohm sign
     {{L"S"}, {L"siemens", L"mho", L"mhos"}, 0, vocab::per(QelUnit::ampere, QelUnit::volt)},
