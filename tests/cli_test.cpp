@@ -202,7 +202,7 @@ TEST(Cli, AsksOnATerminal) {
          "qelunits: unknown unit 'fot' at 0; did you mean 'ft'?\n"
          "qelunits: -500 °F is below absolute zero\n"},
         {"inf m\nft\n\nm\n\nexit\n", "You have: You have: You want: You have: You want: You have: ",
-         "qelunits: unknown unit 'inf' at 0; did you mean 'in'?\n"},
+         "qelunits: 'inf m' is not a finite quantity\n"},
         {"ft\n", "You have: You want: \n", ""},
         {"5 ft + 10 in\nm\n", "You have: You want: \t1.778 m\nYou have: \n", ""},
         {"-500 Δ°F\nK\n", "You have: You want: \t-277.777777778 K\nYou have: \n", ""}, // no absolute zero

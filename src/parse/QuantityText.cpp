@@ -6,8 +6,10 @@
 #include "common/Utf8.h"
 #include "parse/Lexer.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <system_error>
 
 namespace qelunits_detail {
@@ -123,9 +125,49 @@ bool checkSideBySide(std::string_view text, std::size_t begin, std::size_t end, 
     return false;
 }
 
+// "nan", "inf" or "infinity" (any case, signed) at text[i] where a blank or the term's end follows, i moved past
+// it: the words Python and C write for values that are no finite number. "nanometer" and "inch" are units.
+bool readNumberWord(std::string_view text, std::size_t& i, std::size_t end, double& value) {
+    const std::size_t sign = i < end && (text[i] == '+' || text[i] == '-') ? 1 : 0;
+    for (const std::string_view word : {"nan", "infinity", "inf"}) {
+        const std::size_t after = i + sign + word.size();
+        if (after > end || (after < end && !isBlankByte(text[after]))) {
+            continue;
+        }
+        bool same = true;
+        for (std::size_t k = 0; k < word.size(); ++k) {
+            const char c = text[i + sign + k];
+            same = same && (c == word[k] || c == static_cast<char>(word[k] - 'a' + 'A'));
+        }
+        if (same) {
+            const double magnitude =
+                word == "nan" ? std::numeric_limits<double>::quiet_NaN() : std::numeric_limits<double>::infinity();
+            value = sign == 1 && text[i] == '-' ? -magnitude : magnitude;
+            i = after;
+            return true;
+        }
+    }
+    return false;
+}
+
+// Past an operator that joins a number to its unit ("2.54 * cm", "3 × m", "5·kg"), blanks before it included;
+// i where there is none.
+std::size_t afterProductSign(std::string_view text, std::size_t i, std::size_t end) {
+    const std::size_t at = skipBlankBytes(text, i, end);
+    for (const std::string_view sign : {"*", "\xC3\x97", "\xC2\xB7"}) { // *, ×, ·
+        if (text.substr(at, std::min(sign.size(), end - at)) == sign) {
+            return at + sign.size();
+        }
+    }
+    return i;
+}
+
 // A number, or a fraction "a|b" of two, at text[i]; number left at 1 where none starts.
 bool readValue(std::string_view text, std::size_t& i, std::size_t end, double& number, QuantityTextFailure& failure) {
     const std::size_t start = i;
+    if (readNumberWord(text, i, end, number)) {
+        return true;
+    }
     const NumberRead read = readNumber(text, i, end, number);
     if (read == NumberRead::None) {
         return true;
@@ -189,11 +231,15 @@ bool readQuantityText(std::string_view text, QuantityTermSink& sink, QuantityTex
             return false;
         }
         term.begin = codePoints(text, start);
-        term.unitBegin = skipBlankBytes(text, i, end);
+        const std::size_t unitFrom = i != start ? afterProductSign(text, i, end) : i;
+        term.unitBegin = skipBlankBytes(text, unitFrom, end);
         term.unitEnd = trimEnd(text, term.unitBegin, end);
         if (start == end) {
             return fail(failure, begin == 0 ? ErrorKind::InvalidText : ErrorKind::Syntax, text, start,
                         "expected a quantity");
+        }
+        if (unitFrom != i && term.unitBegin == term.unitEnd) {
+            return fail(failure, ErrorKind::Syntax, text, term.unitBegin, "expected a unit after the product sign");
         }
         if (!checkSideBySide(text, term.unitBegin, term.unitEnd, failure) || !sink.take(text, term)) {
             return false;

@@ -25,6 +25,7 @@ NumberRead readNumber(std::string_view text, std::size_t& i, std::size_t end, do
 struct QuantityTerm {
     double sign = 1.0;         // -1 after a '-' between terms
     double number = 1.0;       // as written, a fraction "1|3" divided; 1 where the term starts with its unit
+                               // (NaN or infinite where a word says so)
     std::size_t begin = 0;     // code points before the term's first character
     std::size_t unitBegin = 0; // the unit's text, bytes [unitBegin, unitEnd); empty for a number alone
     std::size_t unitEnd = 0;
@@ -50,10 +51,11 @@ protected:
     ~QuantityTermSink() = default;
 };
 
-/// Reads text, UTF-8: terms joined by '+' or by a '-' between blanks, each a number (decimal, scientific, or a
-/// fraction "1|3") and a unit, either one optional but not both. Units side by side with a number between them
-/// ("5 ft 10 in") are refused as AmbiguousText with a hint of the sum. False where text does not read (failure
-/// filled) or the sink stopped (failure.kind None).
+/// Reads text, UTF-8: terms joined by '+' or by a '-' between blanks, each a number (decimal, scientific, a
+/// fraction "1|3", or the words nan, inf and infinity before a blank or the end) and a unit, either one optional
+/// but not both, with an optional '*', '×' or '·' between them ("2.54 * cm"). Units side by side with a number
+/// between them ("5 ft 10 in") are refused as AmbiguousText with a hint of the sum. False where text does not read
+/// (failure filled) or the sink stopped (failure.kind None).
 bool readQuantityText(std::string_view text, QuantityTermSink& sink, QuantityTextFailure& failure);
 
 } // namespace qelunits_detail

@@ -83,10 +83,21 @@ Result<double> withUnits(std::string_view from, std::string_view to, Then then) 
     return target ? then(*source, *target) : Result<double>::failureOf(target);
 }
 
+// The quantity of text; a value the words nan or inf wrote is refused here, where the catalogue's conversions
+// and their callers expect a finite number (the value API keeps them).
+Result<detail::QuantityRead> readFiniteQuantity(std::string_view text) {
+    Result<detail::QuantityRead> read = detail::readQuantity(text);
+    if (read && !std::isfinite(read->quantity.value())) {
+        return Result<detail::QuantityRead>(ErrorKind::OutOfRange,
+                                            "'" + std::string(text) + "' is not a finite quantity");
+    }
+    return read;
+}
+
 // quantity and to read, then then(read, target); the first unreadable text fails with its kind and position.
 template <class Then>
 Result<double> withQuantity(std::string_view quantity, std::string_view to, Then then) {
-    const Result<detail::QuantityRead> read = detail::readQuantity(quantity);
+    const Result<detail::QuantityRead> read = readFiniteQuantity(quantity);
     if (!read) {
         return Result<double>::failureOf(read);
     }
@@ -116,7 +127,7 @@ Result<QelUnitExpression> parseExpression(std::string_view text) {
 }
 
 Result<QelUnitVar> parseQuantity(std::string_view text) {
-    const Result<detail::QuantityRead> read = detail::readQuantity(text);
+    const Result<detail::QuantityRead> read = readFiniteQuantity(text);
     if (!read) {
         return Result<QelUnitVar>::failureOf(read);
     }
