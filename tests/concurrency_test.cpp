@@ -140,3 +140,52 @@ TEST(Concurrency, FirstUseFromEightThreadsAtOnce) {
 }
 
 } // namespace
+
+// Threads define units into the process's set and publish sets while others read with it: a reader sees each
+// unit whole or not at all, and what it reads converts by its definition.
+TEST(Concurrency, DefinitionsPublishedWhileOthersRead) {
+    using qelunits::Definitions;
+    const Definitions base = Definitions::read("brick = 2.5 kg\nhod = 10 brick").value();
+    Definitions::publish(base);
+    const qelunits::Unit kg = qelunits::Unit::parse("kg").value();
+    std::atomic<bool> done{false};
+    std::atomic<int> misreads{0};
+    std::vector<std::thread> threads;
+    for (int i = 0; i < 2; ++i) {
+        threads.emplace_back([&, i] {
+            for (int k = 0; k < 40; ++k) {
+                const std::string name = "made_" + std::to_string(i) + "_" + std::to_string(k);
+                if (!Definitions::define(name + " = " + std::to_string(k + 1) + " hod")) {
+                    misreads.fetch_add(1);
+                }
+                if (k % 10 == 9) {
+                    Definitions::publish(base); // back to the two units; later defines grow it again
+                }
+            }
+        });
+    }
+    for (int i = 0; i < 4; ++i) {
+        threads.emplace_back([&, i] {
+            while (!done.load()) {
+                const auto hod = qelunits::Quantity::parse("2 hod");
+                if (!hod || hod->to(kg).value() != 50.0) {
+                    misreads.fetch_add(1);
+                }
+                const std::string name = "made_" + std::to_string(i % 2) + "_3";
+                const auto made = qelunits::Quantity::parse("1 " + name);
+                if (made && made->to(kg).value() != 100.0) { // defined as 4 hod wherever it is known
+                    misreads.fetch_add(1);
+                }
+            }
+        });
+    }
+    for (std::size_t t = 0; t < 2; ++t) {
+        threads[t].join();
+    }
+    done.store(true);
+    for (std::size_t t = 2; t < threads.size(); ++t) {
+        threads[t].join();
+    }
+    EXPECT_EQ(misreads.load(), 0);
+    Definitions::publish(Definitions());
+}

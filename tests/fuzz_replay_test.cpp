@@ -13,7 +13,7 @@
 #include <vector>
 
 // The targets of fuzz/Targets.cmake, each defined by its source as qelunitsFuzz_<name>.
-#define QELUNITS_FUZZ_TARGETS(X) X(abbreviation) X(conversion) X(lookup) X(parser) X(tool)
+#define QELUNITS_FUZZ_TARGETS(X) X(abbreviation) X(conversion) X(definitions) X(lookup) X(parser) X(tool)
 #define QELUNITS_DECLARE(name) int qelunitsFuzz_##name(const std::uint8_t* data, std::size_t size);
 QELUNITS_FUZZ_TARGETS(QELUNITS_DECLARE)
 

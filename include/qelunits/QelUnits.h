@@ -7,6 +7,7 @@
 // The whole library but the opt-in {fmt} formatters (qelunits/QelUnitsFmt.h).
 
 #include <qelunits/ConversionFactor.h>
+#include <qelunits/Definitions.h>
 #include <qelunits/Error.h>
 #include <qelunits/Export.h>
 #include <qelunits/QelCommon.h>

@@ -44,6 +44,8 @@
 
 namespace qelunits {
 
+class Definitions;
+
 class Unit;
 
 namespace detail {
@@ -78,6 +80,8 @@ public:
 #endif
     /// Reads a unit expression by the parser's rules; the failure carries the parser's kind, position and message.
     [[nodiscard]] static Result<Unit> parse(std::string_view text);
+    /// Reads a unit expression with a set of definitions (qelunits/Definitions.h) besides the builtin units.
+    [[nodiscard]] static Result<Unit> parse(std::string_view text, const Definitions& definitions);
     /// A catalogue unit to a power; InvalidArgument for a code outside 0 to 348, OutOfRange for a power.
     [[nodiscard]] static Result<Unit> fromCode(QelUnit::BuiltinUnits unit, int power = 1);
     /// The unit of an expression of the original classes; OutOfRange when it holds too many units or powers.
@@ -208,6 +212,8 @@ public:
     /// Reads a number (as std::from_chars, a leading '+' allowed, finite) and the unit expression
     /// after it (none: dimensionless); the unit keeps its scale ("3 mg" is 3 of 1e-06 kg).
     [[nodiscard]] static Result<Quantity> parse(std::string_view text);
+    /// Reads a quantity with a set of definitions (qelunits/Definitions.h) besides the builtin units.
+    [[nodiscard]] static Result<Quantity> parse(std::string_view text, const Definitions& definitions);
 
     /// The number, in the quantity's own unit.
     [[nodiscard]] constexpr double value() const noexcept { return mValue; }

@@ -437,7 +437,9 @@ Reading readName(const wchar_t* name, std::size_t length, std::uint32_t hash) no
         return reading;
     }
     reading = diagnoseCase(name, length, findSpellings(name, length, hash));
-    const std::uint16_t term = reading.status == ReadStatus::Unknown ? namedTerm(name, length) : kNoTerm;
+    // A name the caller defined wins over a builtin spelling in another case ("p" beside the poise's "P").
+    const bool open = reading.status == ReadStatus::Unknown || reading.status == ReadStatus::WrongCase;
+    const std::uint16_t term = open ? namedTerm(name, length) : kNoTerm;
     if (term != kNoTerm) { // a constant, or a unit of the caller's definitions
         reading = Reading{};
         reading.status = ReadStatus::Found;

@@ -283,6 +283,8 @@ private:
             return fail(Error::PowerOutOfRange, op);
         case Merge::ScaleOutOfRange:
             break;
+        case Merge::NoCatalogueType:
+            return fail(Error::RefusedUnit, first, FailureDetail::NoCatalogueType);
         }
         return fail(Error::NumberOutOfRange, at, FailureDetail::Scale);
     }

@@ -48,6 +48,7 @@ enum class FailureDetail : std::uint8_t {
     Alone,             // a symbol refused as the whole expression ("C")
     BesideHeat,        // a symbol refused beside a unit of energy or power ("C" in "kJ/kg-C")
     UnboundPrefix,     // "kilo" before a unit name that takes no prefix ("kilo foot")
+    NoCatalogueType,   // a defined unit of a dimension a program added ("dollar = [currency]")
 };
 
 /// Where and why reading failed; [position, end) is the offending text.
@@ -75,7 +76,7 @@ struct PlainUnit {
 };
 
 /// How multiplying a term into a sink went.
-enum class Merge : std::uint8_t { Ok, PowerOutOfRange, ScaleOutOfRange };
+enum class Merge : std::uint8_t { Ok, PowerOutOfRange, ScaleOutOfRange, NoCatalogueType };
 
 /// Builds the scale and type of an expression in place.
 class BuildSink {
@@ -94,7 +95,8 @@ public:
     /// out times meaning^power.
     Merge multiply(const Meaning& meaning, std::int64_t power) const {
         if (meaning.origin.kind == MeaningOrigin::Kind::Term) { // a named term: what it means in catalogue units
-            return multiply(termOf(meaning.origin.row)->expansion, power);
+            const Term& term = *termOf(meaning.origin.row);
+            return term.expandable ? multiply(term.expansion, power) : Merge::NoCatalogueType;
         }
         UnitTypeAccess type{ExpressionAccess::type(*mOut)};
         for (const QelUnitFactor& unit : meaning.units) {

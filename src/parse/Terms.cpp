@@ -8,6 +8,8 @@
 #include "catalog/NameIndex.h"
 #include "catalog/UnitTable.h"
 #include "common/Utf8.h"
+#include "defs/DefinitionSet.h"
+#include "defs/UserTerms.h"
 #include "parse/ReadName.h"
 #include "parse/Vocabulary.h"
 
@@ -269,6 +271,9 @@ const Builtins& builtins() {
 } // namespace
 
 const Term* termOf(std::uint16_t id) noexcept {
+    if (id >= kFirstUserTerm) {
+        return userTermOf(id);
+    }
     const Builtins& b = builtins();
     const std::size_t index = static_cast<std::size_t>(id) - kFirstTerm;
     return id >= kFirstTerm && index < b.terms.size() ? &b.terms[index] : nullptr;
@@ -306,7 +311,7 @@ std::uint16_t namedTerm(const wchar_t* name, std::size_t length) {
             return entry.id;
         }
     }
-    return kNoTerm;
+    return definedTerm(name, length);
 }
 
 const ExponentRow& exponentsOfId(std::uint16_t id) noexcept {

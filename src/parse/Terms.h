@@ -15,6 +15,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace qelunits_detail {
 
@@ -35,6 +36,8 @@ struct Term {
     QelUnitExpression expansion;            // the same as a scale times catalogue units
     bool expandable = true;                 // false for a unit of a dimension a program added
     std::uint16_t prefixRow = kNoPrefixRow; // its row among the units that take prefixes
+    std::string definition;                 // a defined unit's definition, as its text had it
+    std::vector<std::uint16_t> rests;       // the defined units its definition names
 };
 
 /// The term of an id from kFirstTerm on; null for an id that names none.

@@ -139,6 +139,12 @@ Result<QelUnitVar> parseQuantity(std::string_view text) {
                                       "' is a temperature difference, which a QelUnitVar holds only as a reading: "
                                       "use convert or Quantity::parse");
     }
+    if (!UnitAccess::isExpandable(q.unit())) {
+        return Result<QelUnitVar>(ErrorKind::IncompatibleUnits,
+                                  "'" + std::string(text) +
+                                      "' is of a dimension the program added, which no catalogue type holds: use "
+                                      "Quantity::parse");
+    }
     const QelUnitExpression unit = q.unit().expression();
     const QelUnitVar quantity(q.value() * unit.scale(), unit.type());
     return read->rounding == 0.0 ? Result<QelUnitVar>(quantity)

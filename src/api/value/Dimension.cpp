@@ -1,5 +1,7 @@
 // qelunits::Dimension: exponents and their text.
 
+#include "defs/UserTerms.h"
+
 #include <qelunits/Dimension.h>
 
 #include <cstdint>
@@ -12,7 +14,11 @@ namespace {
 constexpr const char* kSymbols[Dimension::kFirstAdded] = {"kg", "m", "s", "K", "A", "mol", "cd", "rad", "sr"};
 
 std::string symbolOf(std::size_t base) {
-    return base < Dimension::kFirstAdded ? kSymbols[base] : "[dimension " + std::to_string(base) + "]";
+    if (base < Dimension::kFirstAdded) {
+        return kSymbols[base];
+    }
+    const std::string added = qelunits_detail::addedDimensionSymbol(base);
+    return added.empty() ? "[dimension " + std::to_string(base) + "]" : added;
 }
 
 void append(std::string& text, std::size_t base, int power) {

@@ -4,6 +4,8 @@
 #include "api/value/ValueCore.h"
 #include "parse/QuantityText.h"
 
+#include <qelunits/Definitions.h>
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -155,6 +157,11 @@ private:
 Result<Quantity> Quantity::parse(std::string_view text) {
     const Result<detail::QuantityRead> read = detail::readQuantity(text);
     return read ? R(read->quantity) : R::failureOf(read);
+}
+
+Result<Quantity> Quantity::parse(std::string_view text, const Definitions& definitions) {
+    const Definitions::Scope scope(definitions);
+    return parse(text);
 }
 
 namespace detail {

@@ -2,6 +2,8 @@
 
 #include "api/value/ValueCore.h"
 
+#include <qelunits/Definitions.h>
+
 #include "catalog/DefinedFactor.h"
 #include "catalog/TypeTable.h"
 #include "catalog/UnitExponents.h"
@@ -245,6 +247,21 @@ Result<Unit> Unit::parse(std::string_view text) {
         return UnitAccess::plain(plain.units, plain.count);
     }
     return readUnitUtf8(text, 0, text.size());
+}
+
+Result<Unit> Unit::parse(std::string_view text, const Definitions& definitions) {
+    const Definitions::Scope scope(definitions);
+    return parse(text);
+}
+
+bool UnitAccess::isExpandable(const Unit& unit) noexcept {
+    for (std::size_t i = 0; i < unit.mCount; ++i) {
+        const qelunits_detail::Term* term = qelunits_detail::termOf(unit.mUnits[i]);
+        if (term != nullptr && !term->expandable) {
+            return false;
+        }
+    }
+    return true;
 }
 
 Result<Unit> readUnitUtf8(std::string_view text, std::size_t from, std::size_t to) {

@@ -46,6 +46,14 @@ struct UnitAccess {
     static bool isLoneTemperature(const Unit& unit) noexcept { return unit.mTemperature != 0; }
     /// value in unit, in the coherent SI unit (kelvin for a reading).
     static double siValueOf(double value, const Unit& unit) noexcept;
+    /// The unit's factor as its definition has it: the exact ratio, where it has one.
+    static qelunits_detail::DefinedFactor definedOf(const Unit& unit) noexcept {
+        return {unit.mFactor, unit.mNumerator, unit.mDenominator, unit.mPi};
+    }
+    /// The id of the unit's index-th unit: a catalogue unit or a term.
+    static std::uint16_t idOf(const Unit& unit, std::size_t index) noexcept { return unit.mUnits[index]; }
+    /// True where every unit it holds is written in catalogue units (no dimension a program added).
+    static bool isExpandable(const Unit& unit) noexcept;
     static constexpr std::uint8_t kAbsoluteScale = Unit::kAbsoluteScale;
     static constexpr std::uint8_t kOffsetScale = Unit::kOffsetScale;
 };
