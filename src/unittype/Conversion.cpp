@@ -306,11 +306,12 @@ public:
     bool find(std::uint64_t from, std::uint64_t to, QelUnit::ErrorStatus& status, ConversionFactor& factor) noexcept {
         Slot& slot = slotOf(from, to);
         const std::uint64_t before = slot.sequence.load(std::memory_order_acquire);
-        const std::uint64_t f = slot.from.load(std::memory_order_relaxed);
-        const std::uint64_t t = slot.to.load(std::memory_order_relaxed);
-        const std::uint64_t value = slot.value.load(std::memory_order_relaxed);
-        const std::uint32_t state = slot.state.load(std::memory_order_relaxed);
-        std::atomic_thread_fence(std::memory_order_acquire);
+        // Acquire loads, not a fence (which ThreadSanitizer cannot follow): the second read of the sequence
+        // stays after them, and one that sees a writer's word sees its odd sequence. Plain loads on x86.
+        const std::uint64_t f = slot.from.load(std::memory_order_acquire);
+        const std::uint64_t t = slot.to.load(std::memory_order_acquire);
+        const std::uint64_t value = slot.value.load(std::memory_order_acquire);
+        const std::uint32_t state = slot.state.load(std::memory_order_acquire);
         if ((before & 1U) != 0 || slot.sequence.load(std::memory_order_relaxed) != before || f != from || t != to ||
             state == kEmpty) {
             return false;
@@ -336,14 +337,14 @@ public:
             !slot.sequence.compare_exchange_strong(sequence, sequence + 1, std::memory_order_acquire)) {
             return;
         }
-        std::atomic_thread_fence(std::memory_order_release);
-        slot.from.store(from, std::memory_order_relaxed);
-        slot.to.store(to, std::memory_order_relaxed);
-        slot.value.store(bitsOf(factor.factor), std::memory_order_relaxed);
+        // Release stores keep the odd sequence before each word, for a reader that sees the word.
+        slot.from.store(from, std::memory_order_release);
+        slot.to.store(to, std::memory_order_release);
+        slot.value.store(bitsOf(factor.factor), std::memory_order_release);
         slot.state.store(status == QelUnit::TypesNotCompatible ? kIncompatible
                          : factor.isIdentity                   ? kIdentity
                                                                : kFactor,
-                         std::memory_order_relaxed);
+                         std::memory_order_release);
         slot.sequence.store(sequence + 2, std::memory_order_release);
     }
 
