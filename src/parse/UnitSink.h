@@ -30,7 +30,9 @@ public:
     explicit UnitSink(UnitDraft& out) noexcept : mOut(&out) {}
     UnitSink over(UnitDraft& inner) const noexcept { return UnitSink(inner); }
 
-    Merge multiply(PlainUnit plain, std::int64_t power) const { return add(plain.unit, power); }
+    Merge multiply(PlainUnit plain, std::int64_t power) const {
+        return add(static_cast<std::uint16_t>(plain.unit), power); // a catalogue code, 0 to 348
+    }
     Merge multiply(const Meaning& meaning, std::int64_t power) const;
     Merge multiply(const UnitDraft& inner, std::int64_t power) const;
     void note(const wchar_t* /*note*/) const noexcept {}

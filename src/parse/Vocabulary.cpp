@@ -10,12 +10,21 @@
 namespace qelunits_detail {
 namespace {
 
+// Texts compared by their characters: two equal literals need not be one object in a constant expression.
+constexpr bool sameText(const wchar_t* a, const wchar_t* b) {
+    std::size_t i = 0;
+    while (a[i] != 0 && a[i] == b[i]) {
+        ++i;
+    }
+    return a[i] == b[i];
+}
+
 // Checks that every note belongs to a row: a note on no row would never show.
 constexpr bool notesHaveRows() {
     for (const VocabularyNote& note : kVocabularyNotes) {
         bool found = false;
         for (const VocabularyEntry& row : kVocabulary) {
-            found = found || (vocabularyNote(row.text) == note.note && row.spelling != Spelling::Refused);
+            found = found || (sameText(row.text, note.text) && row.spelling != Spelling::Refused);
         }
         if (!found) {
             return false;
