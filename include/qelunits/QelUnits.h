@@ -6,6 +6,7 @@
 
 // The whole library but the opt-in {fmt} formatters (qelunits/QelUnitsFmt.h).
 
+#include <qelunits/Contexts.h>
 #include <qelunits/ConversionFactor.h>
 #include <qelunits/Definitions.h>
 #include <qelunits/Error.h>

@@ -1,6 +1,7 @@
 // Conversions between two Units, prepared once: the ratio of their factors, or
 // between temperature readings of two scales the function of the scales.
 
+#include "api/value/ContextHint.h"
 #include "api/value/ValueCore.h"
 
 #include "factors/DirectFactors.h"
@@ -107,7 +108,8 @@ std::string conversionMessage(ErrorKind kind, const Unit& from, const Unit& to) 
     Plan plan;
     const bool reciprocal = kind == ErrorKind::IncompatibleUnits && reciprocalPlan(from, to, plan) == ErrorKind::None;
     return planMessage(kind, from, to) +
-           (reciprocal ? ": the dimensions are reciprocal, which convert only when asked" : "");
+           (reciprocal ? ": the dimensions are reciprocal, which convert only when asked" : "") +
+           contextHint(kind, from, to);
 }
 
 bool belowAbsoluteZero(const Unit& unit, double value) {
