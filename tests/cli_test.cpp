@@ -1,5 +1,8 @@
 // The qelunits tool: its output, messages and exit statuses, through its entry point and as a process.
 
+// Before any system header: the catalogue's unit 'link' shares its name with unistd.h's link().
+#include <qelunits/Constants.h>
+
 #include "Cli.h"
 
 #include <gtest/gtest.h>
@@ -45,10 +48,10 @@ TEST(Cli, CommandsPrintTheirResultsAndStatuses) {
         {{"convert", "180", "deg", "rad"}, 0, "3.14159265359 rad\n", ""},
         {{"convert", "1", "ly", "km"}, 0, "9.46073047258e+12 km\n", ""},
         {{"factor", "deg", "rad"}, 0, "0.0174532925199\n", ""},
-        {{"--settings", "convert", "1", "178", "179"}, 0, "57.2958 º\n", ""}, // radians to degrees
+        {{"--settings", "convert", "1", "178", "179"}, 0, "57.2958 °\n", ""}, // radians to degrees
         {{"--digits", "10", "--settings", "convert", "1", "178", "179"},
          0,
-         "57.29575496 º\n",
+         "57.29575496 °\n",
          "vouches for 6 significant digits"},
         {{"convert", "1", "rad", "deg"}, 0, "57.2957795131 deg\n", ""},
         {{"--exact", "convert", "1", "sq pc", "m^2"}, 0, "9.521406136918413e+32 m^2\n", ""},
@@ -103,6 +106,34 @@ TEST(Cli, CommandsPrintTheirResultsAndStatuses) {
         {{"convert", "-500", "°F", "K"}, 1, "", "qelunits: -500 °F is below absolute zero\n"},
         {{"--settings", "convert", "1", "30", "-1"}, 2, "", "'-1' is not a settings-unit code"},
         {{"--settings", "convert", "nan", "30", "2"}, 2, "", "'nan' is not a number"},
+        {{"factor", "K", "°R"}, 0, "1.8\n", ""}, // absolute scales convert by a factor
+        {{"convert", "speed_of_light * 1 s", "km"}, 0, "299792.458 km\n", ""},
+        // Levels: 10·log10 of a power over 1 mW, a ratio of 10^(dB/10) in power, 10^(dB/20) in field.
+        {{"convert", "20 dBm", "mW"}, 0, "100 mW\n", ""},
+        {{"convert", "20", "dBm", "W"}, 0, "0.1 W\n", ""},
+        {{"convert", "100 mW", "dBm"}, 0, "20 dBm\n", ""},
+        {{"convert", "1", "W", "dBm"}, 0, "30 dBm\n", ""},
+        {{"convert", "0 dBW", "dBm"}, 0, "30 dBm\n", ""},
+        {{"convert", "3 dB", "1"}, 0, "1.99526231497 1\n", "note: a power ratio; the field ratio is 1.41253754462\n"},
+        {{"convert", "1 Np", "dB"}, 0, "8.68588963807 dB\n", ""}, // 20 / ln 10
+        {{"convert", "50 %", "dB"}, 0, "-3.01029995664 dB\n", ""},
+        {{"convert", "1", "B", "bit"}, 0, "8 bit\n", ""}, // the byte, a unit, before the bel
+        {{"convert", "3 dB", "m"}, 1, "", "cannot convert 3 dB to m: a ratio converts to a number\n"},
+        {{"convert", "-5 mW", "dBm"}, 1, "", "has no level"},
+        {{"convert", "20 dBA", "mW"}, 1, "", "A-weighted"},
+        // UCUM codes in and out; UCUM's "ft" is a femtotonne, not the foot.
+        {{"--ucum", "convert", "1", "[ft_i]", "m"}, 0, "0.3048 m\n", ""},
+        {{"--ucum", "convert", "37", "Cel", "[degF]"}, 0, "98.6 [degF]\n", ""},
+        {{"--ucum", "convert", "100", "mg/dL", "g/L"}, 0, "1 g/L\n", ""},
+        {{"--ucum", "convert", "2 10*3/uL", "/L"}, 0, "2000000000 /L\n", ""},
+        {{"--ucum", "convert", "1", "ft", "m"}, 1, "", "'ft'"},
+        {{"--ucum", "factor", "ft", "[lb_av]"}, 1, "", "'ft'"},
+        {{"--ucum", "convert", "1", "[ft_i]", "s"},
+         1,
+         "",
+         "qelunits: cannot convert [ft_i] to s: Types Not Compatible ([ft_i]: Length [m]; s: Time [s])\n"},
+        {{"--ucum", "--settings", "convert", "1", "30", "2"}, 2, "", "--ucum and --settings exclude each other"},
+        {{"--ucum", "list"}, 2, "", "--ucum does not apply to list"},
     };
     for (const auto& [args, status, out, err] : cases) {
         SCOPED_TRACE(::testing::PrintToString(args));
@@ -116,12 +147,41 @@ TEST(Cli, CommandsPrintTheirResultsAndStatuses) {
     }
 }
 
+TEST(Cli, ReadsDefinitionsFromFilesAndTheCommandLine) {
+    const std::string path = testing::TempDir() + "qelunits_cli_shop.txt";
+    std::FILE* file = std::fopen(path.c_str(), "w");
+    ASSERT_NE(file, nullptr);
+    std::fputs("widget = 3.5 kg; wg\ncrate = 12 widget\n", file);
+    std::fclose(file);
+    const char* shop = path.c_str();
+    const std::tuple<std::vector<const char*>, int, std::string, std::string> cases[] = {
+        {{"--file", shop, "convert", "2", "crate", "kg"}, 0, "84 kg\n", ""},
+        // Later definitions rest on earlier ones, files and texts in the order given.
+        {{"--file", shop, "--define", "pallet = 40 crate", "convert", "1 pallet", "wg"}, 0, "480 wg\n", ""},
+        {{"--define", "pallet = 40 crate", "--file", shop, "convert", "1", "m", "ft"}, 1, "",
+         "qelunits: --define:1:13: in the definition of 'pallet': unknown unit 'crate' at 3"},
+        {{"--define", "ft = 0.3 m", "convert", "1", "m", "ft"}, 1, "", "'ft' is a unit already"},
+        {{"--file", "/nonexistent/shop.txt", "convert", "1", "m", "ft"}, 1, "", "/nonexistent/shop.txt"},
+        {{"--define", "widget = 3.5 kg", "list"}, 2, "", "--define does not apply to list"},
+        {{"convert", "2", "crate", "kg"}, 1, "", "unknown unit 'crate'"}, // nothing stays defined
+    };
+    for (const auto& [args, status, out, err] : cases) {
+        SCOPED_TRACE(args[args.size() - 2]);
+        const Outcome o = runTool(args);
+        EXPECT_EQ(o.status, status);
+        EXPECT_EQ(o.out, out);
+        EXPECT_NE(o.err.find(err), std::string::npos) << o.err;
+    }
+    EXPECT_EQ(runTool({"--file", shop}, "3 wg kg\n").out, "10.5 kg\n");
+    std::remove(shop);
+}
+
 TEST(Cli, DescribesUnitsAndTypes) {
     // Arguments, texts the output holds, its number of lines (-1: any).
     const std::tuple<std::vector<const char*>, std::vector<const char*>, int> cases[] = {
         {{"info", "min"},
          {"id: 167\n", "internal name: minute\n", "type: 3 Time [s]\n", "system: neither\n",
-          "factor to base unit: 60 sec, its definition, by text and code\n", "'min' also minim"},
+          "factor to base unit: 60 s, its definition, by text and code\n", "'min' also minim"},
          -1},
         {{"info", "MJ"},
          {"means: 1000000 × J\n", "internal name: joule\n", "factor to base unit: 1 J, its definition, by text"},
@@ -130,14 +190,22 @@ TEST(Cli, DescribesUnitsAndTypes) {
          {"factor to base unit: 1.66053906892e-27 kg (1/12 of", "), by text\nstored factor: 1.66e-27 kg, by code",
           "\nuncertainty: 3.1e-10 (relative, of a measured definition)\n"},
          -1},
-        {{"info", "yr"}, {"means: 365.25 × d\n", "\nnote: 'yr' is the Julian year here (365.25 d)"}, -1},
+        // The Julian year is no catalogue unit: described by its dimension and its factor, 365.25 × 86400 s.
+        {{"info", "yr"},
+         {"expression: yr\n", "dimension: Time [s]\nfactor to SI base units: 31557600\n",
+          "\nnote: 'yr' is the Julian year here (365.25 d)"},
+         -1},
         {{"info", "oz"},
          {"system: imperial\nfactor to base unit: 0.028349523125 kg (lb/16), by text\nstored factor: 0.0283495 kg, "
           "by code (settings codes, QelUnitType)\ndifference: -8.2e-07 "},
          -1},
         {{"info", "sq ft"}, {"\nabbreviation: sq ft\nwith superscripts: ft²\ntype: "}, -1},
-        {{"info", "kJ/(kg·K)"}, {"means: 1000 × J/(kg·°K)\n", "factor to SI base units: 1\n"}, -1},
-        {{"types"}, {"0\t(none)\t0 units\tno base unit\n", "\n6\tSubstance\t1 unit\tbase mol\n"}, 31},
+        {{"info", "kJ/(kg·K)"}, {"means: 1000 × J/(kg·K)\n", "factor to SI base units: 1\n"}, -1},
+        // Units in the world's symbols: the second is s, the hour h.
+        {{"types"},
+         {"0\t(none)\t0 units\tno base unit\n", "\n6\tSubstance\t1 unit\tbase mol\n", "units\tbase s\n"},
+         31},
+        {{"list", "--type", "time"}, {"\n168\thour\th\tHour\n"}, -1},
         // A type by number, display name or internal name, in any case; by system or in every system.
         {{"list", "--type", "24", "--system", "metric"}, {"265\tmeter_per_second\tm/s\tMeter per second\n"}, 7},
         {{"list", "--type", "velocity", "--system", "metric"}, {}, 7},
@@ -145,6 +213,12 @@ TEST(Cli, DescribesUnitsAndTypes) {
         {{"list", "--type", "distance"}, {"2\tmeter\t", "\tfoot\t"}, -1},
         {{"list", "--type", "0"}, {}, 0}, // the dimensionless type has no unit but code 0
         {{"list"}, {}, 348},              // every unit but the dimensionless one
+        {{"--ucum", "info", "mg/dL"}, {"means: 0.01 × g/L\n", "dimension: Density [kg/m^3]\n"}, -1},
+        {{"constants"},
+         {"speed_of_light\tc\t299792458\tm/s\texact\tdefines the SI\n",
+          "\ngravitational_constant\tG\t6.6743e-11\tm³/(kg·s²)\t2.2e-05\tCODATA 2022\n"},
+         static_cast<int>(qelunits::allConstants().size())},
+        {{"--ucum", "constants"}, {"\tG\t6.6743e-11\tm3/(kg.s2)\t"}, -1},
         {{"--help"}, {"Usage: qelunits", "\n  convert VALUE FROM TO   print", "\n  --digits N  ", "\n  --exact  "}, -1},
     };
     for (const auto& [args, texts, lines] : cases) {
@@ -170,8 +244,9 @@ TEST(Cli, DescribesUnitsAndTypes) {
 // One output line for each input line, empty for a comment, a blank line or a failure.
 TEST(Cli, ReadsConversionsLineByLine) {
     const Outcome o = runTool({}, "1 m ft\n# a comment\n\n1 \"sq ft\" 'sq in'\n2 fot m\n1 m ft s\n '5 ft + 10 in'  "
-                                  "\tm\n1 'm ft\n1/2 m ft\n'1 ft' s\n'30 mpg' 'L/100 km'");
-    EXPECT_EQ(o.out, "3.28083989501 ft\n\n\n144 sq in\n\n\n1.778 m\n\n1.64041994751 ft\n\n7.84048611111 L/100 km\n");
+                                  "\tm\n1 'm ft\n1/2 m ft\n'1 ft' s\n'30 mpg' 'L/100 km'\n'20 dBm' mW");
+    EXPECT_EQ(o.out,
+              "3.28083989501 ft\n\n\n144 sq in\n\n\n1.778 m\n\n1.64041994751 ft\n\n7.84048611111 L/100 km\n100 mW\n");
     EXPECT_NE(o.err.find("line 11: note: reciprocal conversion"), std::string::npos) << o.err;
     EXPECT_NE(o.err.find("line 10: cannot convert 1 ft to s"), std::string::npos) << o.err;
     EXPECT_NE(o.err.find("line 5: unknown unit 'fot'"), std::string::npos) << o.err;
@@ -206,6 +281,12 @@ TEST(Cli, AsksOnATerminal) {
         {"ft\n", "You have: You want: \n", ""},
         {"5 ft + 10 in\nm\n", "You have: You want: \t1.778 m\nYou have: \n", ""},
         {"-500 Δ°F\nK\n", "You have: You want: \t-277.777777778 K\nYou have: \n", ""}, // no absolute zero
+        {"20 dBm\nmW\n\n3 dB\n1\n",
+         "You have: You want: \t100 mW\nYou have: You have: You want: \t1.99526231497 1\nYou have: \n",
+         "qelunits: note: a power ratio; the field ratio is 1.41253754462\n"},
+        {"20 dBA\n", "You have: You have: \n",
+         "qelunits: 'dBA' at 3 is not read: an A-weighted level is a logarithm of a weighted sound pressure, neither "
+         "a unit nor a level qelunits::Level reads\n"},
     };
     for (const auto& [input, expected, errors] : cases) {
         SCOPED_TRACE(input);
@@ -216,6 +297,9 @@ TEST(Cli, AsksOnATerminal) {
         EXPECT_EQ(talk(input, err), out);
         EXPECT_EQ(err, errors);
     }
+    // Options that change how texts are read hold in the dialogue too.
+    const Outcome ucum = runTool({"--ucum"}, "[lb_av]\n[oz_av]\n", true);
+    EXPECT_EQ(ucum.out, "You have: You want: \t16 [oz_av]\nYou have: \n");
 }
 
 // What a shell command prints; its exit status must be 0.
