@@ -154,7 +154,7 @@ TEST(Definitions, DimensionsAsExponents) {
     };
     for (const auto& [text, exponents, written] : rows) {
         SCOPED_TRACE(text);
-        const Dimension& d = Unit(text).exponents();
+        const Dimension d = Unit(text).exponents(); // a copy: the unit is a temporary
         for (std::size_t k = 0; k < exponents.size(); ++k) {
             EXPECT_EQ(d[k], exponents[k]) << k;
         }

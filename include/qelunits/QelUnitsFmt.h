@@ -9,9 +9,10 @@
 //
 // qelunits::Quantity and qelunits::Unit take options of their own: a double's
 // format options for the number ("{:.2f}" gives "3.50 ft", "{:>8.1e}"), of a string for a
-// unit alone, then optionally 'N' for the unit's names or 'S' for its symbol (the
-// default): "{:.1fN}" gives "3.5 Foot". With a dynamic width or precision ("{:{}}")
-// the unit is written by its symbol.
+// unit alone, then the unit's modifiers as qelunits::splitFormatSpec reads them: 'N' for the
+// unit's names, 'S' or '~' for its symbol (the default), 'C' ASCII, 'L' LaTeX, 'H' HTML:
+// "{:.1fN}" gives "3.5 Foot". A modifier it refuses ('#', "~N") is a fmt::format_error. With a
+// dynamic width or precision ("{:{}}") the unit is written by its symbol.
 //
 // Thread safety: as std::string; the formatters hold no shared state.
 
@@ -26,6 +27,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace qelunits_detail {
 
@@ -40,25 +42,32 @@ struct TextFormatter : fmt::formatter<fmt::string_view> {
     }
 };
 
-/// The format options of Base, then an optional 'N' (names) or 'S' (symbols) for the unit.
+/// The format options of Base, then the unit's modifiers as qelunits::splitFormatSpec reads them.
 template <class Base>
 struct UnitStyleFormatter {
     Base base;
     qelunits::UnitStyle style = qelunits::UnitStyle::Symbol;
 
-    /// Reads the format options up to '}'.
+    /// Reads the format options up to '}'; throws fmt::format_error for modifiers it refuses.
     template <class ParseContext>
     constexpr auto parse(ParseContext& ctx) -> decltype(ctx.begin()) {
         auto close = ctx.begin();
         while (close != ctx.end() && *close != '}' && *close != '{') {
             ++close;
         }
-        if (close == ctx.end() || *close != '}' || close == ctx.begin() || (close[-1] != 'N' && close[-1] != 'S')) {
+        if (close == ctx.end() || *close != '}' || close == ctx.begin()) { // none, or a dynamic width: symbols
             return base.parse(ctx);
         }
-        style = close[-1] == 'N' ? qelunits::UnitStyle::Name : qelunits::UnitStyle::Symbol;
-        fmt::format_parse_context inner(
-            fmt::string_view(&*ctx.begin(), static_cast<std::size_t>(close - 1 - ctx.begin())));
+        const auto size = static_cast<std::size_t>(close - ctx.begin());
+        const qelunits::FormatSplit split = qelunits::splitFormatSpec(std::string_view(&*ctx.begin(), size));
+        if (split.error != nullptr) {
+            FMT_THROW(fmt::format_error(split.error));
+        }
+        style = split.style;
+        if (!split.styled) {
+            return base.parse(ctx);
+        }
+        fmt::format_parse_context inner(fmt::string_view(&*ctx.begin() + split.numberBegin, split.numberLength));
         base.parse(inner);
         return close;
     }
@@ -78,6 +87,9 @@ struct formatter<qelunits::Quantity> : qelunits_detail::UnitStyleFormatter<forma
         const std::string unit = qelunits::toString(q.unit(), style);
         if (unit == "1" || unit.empty()) {
             return out;
+        }
+        if (style == qelunits::UnitStyle::Latex) {
+            *out++ = '\\';
         }
         *out++ = ' ';
         return std::copy(unit.begin(), unit.end(), out);

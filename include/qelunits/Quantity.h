@@ -469,7 +469,73 @@ private:
 enum class UnitStyle : std::uint8_t {
     Symbol, ///< "ft", "kJ/(kg·K)"
     Name,   ///< "Foot", "Kilojoule per Kilogram Kelvin"
+    Ascii,  ///< "kJ/(kg*K)", "m/s**2", "degC": symbols in ASCII, as Python writes powers
+    Latex,  ///< "\frac{\mathrm{kJ}}{\mathrm{kg} \cdot \mathrm{K}}"
+    Html,   ///< "kJ/(kg K)", "m/s<sup>2</sup>"
 };
+
+/// A format spec split into the number's options and the unit's style ("{:.2f~P}" is ".2f" and symbols).
+struct FormatSplit {
+    std::size_t numberBegin = 0;         ///< where the number's options start in the spec
+    std::size_t numberLength = 0;        ///< how long they are
+    UnitStyle style = UnitStyle::Symbol; ///< the unit's style
+    bool styled = false;                 ///< whether a modifier chose the style (else the writer's default)
+    const char* error = nullptr;         ///< why the spec is refused; null when it is read
+};
+
+/// Splits a format spec: the number's options (a double's, or a string's for a unit alone), then the unit's
+/// modifiers: at most one '~' (symbols, also first of all) and at most one letter, 'S' (symbols) or 'N'
+/// (names), or 'D', 'P' (names, symbols with '~'), 'C' (ASCII symbols), 'L' (LaTeX), 'H' (HTML). Refused
+/// with a reason: '#' (but as a fill character), a second '~' or letter, and '~' with 'N'.
+[[nodiscard]] constexpr FormatSplit splitFormatSpec(std::string_view spec) noexcept {
+    FormatSplit split;
+    const std::string_view letters = "SNDPCLH";
+    std::size_t begin = 0;
+    std::size_t end = spec.size();
+    bool tilde = false;
+    char letter = '\0';
+    if (!spec.empty() && spec[0] == '~') { // never a fill: Pint writes "{:~P}"
+        tilde = true;
+        begin = 1;
+    }
+    for (; end > begin && (spec[end - 1] == '~' || letters.find(spec[end - 1]) != std::string_view::npos); --end) {
+        const char c = spec[end - 1];
+        if ((c == '~' && tilde) || (c != '~' && letter != '\0')) {
+            split.error = c == '~' ? "a format spec takes one '~'" : "a format spec takes one unit style letter";
+            return split;
+        }
+        tilde = tilde || c == '~';
+        letter = c == '~' ? letter : c;
+    }
+    split.numberBegin = begin;
+    split.numberLength = end - begin;
+    // '#' as a fill character ("{:#^9}") is one; anywhere else it would be a double's alternate form.
+    const bool fill = end - begin > 1 && spec[begin] == '#' &&
+                      std::string_view("<>^=").find(spec[begin + 1]) != std::string_view::npos;
+    if (spec.substr(begin + (fill ? 1U : 0U), end - begin - (fill ? 1U : 0U)).find('#') != std::string_view::npos) {
+        split.error = "'#' is refused: call to_compact() before formatting, where Pint would read '#'";
+    } else if (tilde && letter == 'N') {
+        split.error = "'~' (symbols) and 'N' (names) contradict each other";
+    }
+    split.styled = tilde || letter != '\0';
+    split.style = letter == 'N' || ((letter == 'D' || letter == 'P') && !tilde) ? UnitStyle::Name
+                  : letter == 'C'                                               ? UnitStyle::Ascii
+                  : letter == 'L'                                               ? UnitStyle::Latex
+                  : letter == 'H'                                               ? UnitStyle::Html
+                                                                                : UnitStyle::Symbol;
+    return split;
+}
+
+/// The coherent SI unit of a's dimension, as a's values are written in base units: kg·m²/s² for kWh, 1/s for Hz,
+/// K for a temperature reading, ΔK for a difference.
+[[nodiscard]] QELUNITS_EXPORT Result<Unit> baseUnit(const Unit& a);
+/// a with the catalogue units of one dimension taken into the first of them, so that they cancel or combine:
+/// ft/m is a pure number (0.3048), ft·m is ft² × 3.28...; a itself where no two share a dimension.
+[[nodiscard]] QELUNITS_EXPORT Result<Unit> reducedUnit(const Unit& a);
+/// The quantity in its unit under the engineering prefix (or none) that puts the magnitude in [1, 1000), or
+/// nearest to it: 1500 m/s is 1.5 km/s, 0.002 kg is 2 g. A reading, a number of no unit, 0, NaN and infinities
+/// are returned as they are.
+[[nodiscard]] QELUNITS_EXPORT Result<Quantity> toCompact(const Quantity& quantity);
 
 /// The shortest number that reads back as the same double, a blank and the unit: "3.5 ft".
 [[nodiscard]] QELUNITS_EXPORT std::string toString(const Quantity& quantity, UnitStyle style = UnitStyle::Symbol);
