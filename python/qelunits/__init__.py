@@ -18,11 +18,14 @@ convert float64 arrays in one pass, in place with out=values. Units and
 quantities pickle as text, so Dask workers need no set-up. Importing xarray
 (before or after this module) adds the accessor .qel to DataArray and Dataset.
 qelunits.units gives units as attributes, as a Pint registry does (units.km / units.h).
+Importing pandas adds the dtype "qel[unit]" (pd.Series([1, 2], dtype="qel[psi]")) and the
+accessor .qel to Series and DataFrame; convert() of a Series gives a Series.
 """
 
 from qelunits._core import (
     BelowAbsoluteZeroError,
     Converter,
+    Definitions,
     Error,
     IncompatibleUnitsError,
     Quantity,
@@ -30,13 +33,16 @@ from qelunits._core import (
     Unit,
     UnitParseError,
     convert,
+    define,
+    load_definitions,
 )
-from qelunits import _accessor
+from qelunits import _accessor, _core
 from qelunits._version import __version__
 
 __all__ = [
     "BelowAbsoluteZeroError",
     "Converter",
+    "Definitions",
     "Error",
     "IncompatibleUnitsError",
     "Quantity",
@@ -44,6 +50,8 @@ __all__ = [
     "Unit",
     "UnitParseError",
     "convert",
+    "define",
+    "load_definitions",
     "units",
 ]
 
@@ -54,11 +62,16 @@ class _Units:
     units("3.5 ft") and units.parse_expression read a quantity, units.parse_units a unit, and
     units.Quantity and units.Unit are the classes, so that code written for
     ureg = pint.UnitRegistry() runs with ureg = qelunits.units. A name that is no unit raises
-    AttributeError with the reader's message.
+    AttributeError with the reader's message. Physical constants are units by their names
+    (units.speed_of_light, units.k_B), as in Pint; units["3 m"] reads as units("3 m"), "MHz" in units
+    says whether a text reads as a unit, and units.default_format sets the format str() takes.
     """
 
     Quantity = Quantity
     Unit = Unit
+    # As a Pint registry's, though here they extend what every text reads with, in every thread.
+    define = staticmethod(define)
+    load_definitions = staticmethod(load_definitions)
 
     def __dir__(self):
         """The units it reads as attributes (the catalogue's internal names, their symbols and common
@@ -66,12 +79,43 @@ class _Units:
         return sorted(set(super().__dir__()) | _unit_names())
 
     def __getattr__(self, name):
+        if name.startswith("__"):  # copy, pickle and the like look for protocols
+            raise AttributeError(name)
         try:
             unit = Unit(name)
         except UnitParseError as error:
-            raise AttributeError(str(error)) from error
+            try:  # a constant's spelling that the reader of units does not take
+                unit = _core._constant(name)
+            except UnitParseError as refused:  # "c" is centi: the constant's message names what to write
+                raise AttributeError(str(refused if refused.kind == "refused_text" else error)) from error
         self.__dict__[name] = unit  # read once; then an ordinary attribute
         return unit
+
+    def __getitem__(self, text):
+        """units["3 m"] is units("3 m"), and units["m/s"] 1 m/s, as Pint's registry gives them."""
+        return self(text)
+
+    def __contains__(self, text):
+        """Whether text reads as a unit: "MHz" in units."""
+        if not isinstance(text, str):
+            return False
+        try:
+            Unit(text)
+        except UnitParseError:
+            return False
+        return True
+
+    @property
+    def default_format(self):
+        """The format spec str() and format() of quantities and units take where none is given, as Pint's
+        ureg.default_format: "~P" shows symbols. One setting for the whole process, read and written under
+        the interpreter's lock: a thread that sets it changes what every thread writes from then on. "" for
+        none (str() shows the unit as it was written)."""
+        return _core._default_format()
+
+    @default_format.setter
+    def default_format(self, spec):
+        _core._set_default_format(spec)
 
     def __call__(self, text):
         """The quantity text reads as: units("3.5 ft") is Quantity("3.5 ft"), and a unit alone is one of it,
@@ -119,7 +163,7 @@ def _unit_names():
         from qelunits._catalogue import INTERNAL_NAMES
 
         found = set()
-        for name in INTERNAL_NAMES + _COMMON_SYMBOLS:
+        for name in INTERNAL_NAMES + _COMMON_SYMBOLS + tuple(_core._constant_names()):
             try:
                 unit = Unit(name)
             except UnitParseError:

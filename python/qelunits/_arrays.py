@@ -1,18 +1,21 @@
 """Quantities whose magnitude is an array: the compiled Quantity hands them here. Every unit rule
-comes from the compiled plans (_plan_sum, _check_product, ...); NumPy does the element-wise work and
-convert() the conversions."""
+comes from the value API's plans (_plan_sum, _plan_product, _plan_power, _plan_scale); NumPy does the
+element-wise work and convert() the conversions."""
 
 import numpy as np
 
 from qelunits._core import (
+    IncompatibleUnitsError,
     Quantity,
+    TemperaturePointError,
     Unit,
-    _check_scale,
+    _exponent,
+    _order,
     _plan_power,
     _plan_product,
-    _plan_sqrt,
+    _plan_scale,
     _plan_sum,
-    _radians_per,
+    _powers,
     convert,
 )
 
@@ -39,6 +42,8 @@ _ELEMENTARY = _TRIGONOMETRIC | _INVERSE_TRIGONOMETRIC | _TRANSCENDENTAL | _ANGLE
 
 def as_magnitude(value):
     """An array magnitude: ndarrays and other array types (Dask) as they are, sequences as ndarrays."""
+    if hasattr(value, "__dask_graph__"):  # a lazy value, even of no dimensions, stays lazy
+        return value
     if isinstance(value, (list, tuple)) or np.ndim(value) == 0:
         value = np.asarray(value)
         return float(value) if value.ndim == 0 else value
@@ -96,9 +101,14 @@ def _power(base, unit, exponent):
     exponent = float(exponent)
     if exponent == int(exponent):
         return Quantity(np.power(base, exponent), _plan_power(unit, int(exponent)))
-    if exponent != 0.5:
-        raise ValueError(f"cannot raise {unit} to {exponent}: only integer powers and square roots")
-    return Quantity(np.sqrt(base), _plan_sqrt(unit))
+    numerator, denominator = _exponent(exponent)
+    result_unit = _plan_power(unit, numerator, denominator)
+    if (numerator, denominator) == (1, 2):
+        return Quantity(np.sqrt(base), result_unit)
+    # Other roots value by value as the value API takes them, so that the bits agree (an odd root keeps the sign).
+    values = np.ascontiguousarray(base, dtype=np.float64)
+    powers = np.frombuffer(_powers(values.reshape(-1), numerator, denominator), dtype=np.float64)
+    return Quantity(powers.reshape(values.shape), result_unit)
 
 
 def binary(op, a, b):
@@ -108,28 +118,55 @@ def binary(op, a, b):
         return _power(ma, ua, b)
     if op in ("add", "subtract", "hypot"):  # hypot takes its operands as a sum does
         lhs, rhs, unit = _plan_sum(ua, ub, op == "subtract")
-        return Quantity(getattr(np, op)(convert(ma, ua, lhs), convert(mb, ub, rhs)), unit)
+        result = getattr(np, op)(convert(ma, ua, lhs), convert(mb, ub, rhs))
+        if unit.is_temperature_point and op != "hypot":
+            # A reading that results below absolute zero is refused, as the value API refuses it.
+            result = convert(result, unit, unit, result if isinstance(result, np.ndarray) else None)
+        return Quantity(result, unit)
     if op in ("multiply", "divide", "matmul"):
         return Quantity(getattr(np, op)(ma, mb), _plan_product(ua, ub, op == "divide"))
     if op == "arctan2":
-        _check_scale(ua, op)
+        _plan_scale(ua, op)
         return Quantity(np.arctan2(ma, convert(mb, ub, ua)), _RADIAN)
     if op in _WHOLE_DIVISION:
         return _whole_division(op, ma, ua, mb, ub)
     if op in _EXTREMES:
         return Quantity(getattr(np, op)(ma, convert(mb, ub, ua)), ua)
     if op in _COMPARISONS:
-        if op in ("equal", "not_equal") and not ua.is_compatible_with(ub):
-            return np.full(np.broadcast(ma, mb).shape, op == "not_equal")
-        return getattr(np, op)(ma, convert(mb, ub, ua))
+        return _compare(op, ma, ua, mb, ub)
     return NotImplemented
+
+
+# Of the value API's orders (-1, 0, 1, 2 where a NaN leaves a pair unordered), those each comparison is true for.
+_ORDERS = {"less": (-1,), "less_equal": (-1, 0), "equal": (0,), "not_equal": (-1, 1, 2), "greater": (1,),
+           "greater_equal": (0, 1)}
+
+
+def _compare(op, ma, ua, mb, ub):
+    """a op b as the value API orders each pair (in the coherent SI unit); == between units that do not
+    compare is false throughout. Lazy arrays (Dask) compare in a's unit, block by block."""
+    try:
+        if not (_is_plain(ma) and _is_plain(mb)):
+            return getattr(np, op)(ma, convert(mb, ub, ua))
+        x, y = np.broadcast_arrays(np.asarray(ma, dtype=np.float64), np.asarray(mb, dtype=np.float64))
+        flat = [np.ascontiguousarray(v).reshape(-1) for v in (x, y)]
+        order = np.frombuffer(_order(flat[0], ua, flat[1], ub), dtype=np.int8).reshape(x.shape)
+        return np.isin(order, _ORDERS[op])
+    except (IncompatibleUnitsError, TemperaturePointError):
+        if op in ("equal", "not_equal"):
+            return np.full(np.broadcast(ma, mb).shape, op == "not_equal")
+        raise
+
+
+def _is_plain(values):
+    return isinstance(values, (np.ndarray, float, int, np.generic))
 
 
 def _whole_division(op, ma, ua, mb, ub):
     """How many whole b fit into a (a plain number) and what is left (in a's unit): b in a's unit first.
     A reading has no whole number of anything."""
-    _check_scale(ua, op)
-    _check_scale(ub, op)
+    _plan_scale(ua, op)
+    _plan_scale(ub, op)
     mb = convert(mb, ub, ua)
     if op != "divmod":
         return Quantity(getattr(np, op)(ma, mb), _ONE if op == "floor_divide" else ua)
@@ -138,7 +175,7 @@ def _whole_division(op, ma, ua, mb, ub):
 
 
 def unary(op, q):
-    _check_scale(q.units, op)
+    _plan_scale(q.units, op)
     return Quantity(_UNARY[op](q.magnitude), q.units)
 
 
@@ -148,7 +185,7 @@ def _radians(q, plain=True):
     m, unit = _parts(q)
     if plain and unit.dimensionless:
         return convert(m, unit, _ONE)
-    return m * _radians_per(unit)
+    return convert(m, unit, _RADIAN)
 
 
 def _elementary(ufunc, q):
@@ -198,7 +235,7 @@ def array_ufunc(q, ufunc, method, *inputs, **kwargs):
     if name in _ELEMENTARY and len(inputs) == 1:
         return _elementary(ufunc, inputs[0])
     if name == "sign" and len(inputs) == 1:
-        _check_scale(inputs[0].units, name)
+        _plan_scale(inputs[0].units, name)
         return ufunc(inputs[0].magnitude)
     if name == "reciprocal" and len(inputs) == 1:
         return binary("divide", 1.0, inputs[0])
@@ -419,6 +456,14 @@ def array_function(q, func, types, args, kwargs):
     """NumPy's functions on quantities (see _table); any other, out=, or another duck array among the
     arguments gives NotImplemented, and NumPy raises TypeError: no result that silently drops a unit."""
     implementation = _FUNCTIONS.get(func)
-    if implementation is None or "out" in kwargs or not all(issubclass(t, (Quantity, np.ndarray)) for t in types):
+    if implementation is None or "out" in kwargs or not all(
+            issubclass(t, (Quantity, np.ndarray)) or hasattr(t, "__dask_graph__") for t in types):
         return NotImplemented
     return implementation(*args, **kwargs)
+
+
+def largest_magnitude(values):
+    """The largest finite magnitude of an array, by which to_compact chooses a prefix; 0 where none is finite."""
+    magnitudes = np.abs(np.asarray(values, dtype=np.float64))
+    finite = magnitudes[np.isfinite(magnitudes)]
+    return float(finite.max()) if finite.size else 0.0

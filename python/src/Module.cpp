@@ -1,13 +1,18 @@
 // The extension module qelunits._core: the types, the exceptions, convert(), the Converter, and the
-// unit plans the array helpers ask for.
+// value API's unit plans, which the array helpers follow element by element.
 
 #include "Objects.h"
 
+#include "DefinedUnits.h"
+
+#include <qelunits/Constants.h>
 #include <qelunits/QelUnitsUtf8.h>
 
 #include <pybind11/pybind11.h>
 
 #include <cmath>
+#include <cstring>
+#include <string>
 
 namespace py = pybind11;
 
@@ -73,22 +78,11 @@ PyMethodDef convertDef = {
     "float64 first. A Dask array converts block by block. Raises IncompatibleUnitsError,\n"
     "BelowAbsoluteZeroError, UnitParseError; the GIL is released over large arrays."};
 
-// A trigonometric function takes its angle by the unit's definition: 90° is π/2 exactly, where the
-// catalogue's rounded 0.0174533 rad would leave cos(90°) at -6.7e-07.
-double radiansPer(py::handle a) {
-    const py::object held = unitArg(a);
-    const qelpy::Unit& unit = unitOf(held);
-    static_cast<void>(valueOf(qelpy::Converter::make(unit, qelpy::Unit(QelUnit::radian))));
-    return unit.factor();
-}
-
 void definePlans(py::module_& m) {
     m.def(
         "_plan_sum",
         [](py::handle a, py::handle b, bool subtract) {
-            qelpy::SumPlan plan;
-            qelpy::Failure failure;
-            check(qelpy::planSum(unitOf(unitArg(a)), unitOf(unitArg(b)), subtract, plan, failure), failure);
+            const qelunits::SumPlan plan = valueOf(qelunits::planSum(unitOf(unitArg(a)), unitOf(unitArg(b)), subtract));
             return py::make_tuple(unitObject(plan.lhs), unitObject(plan.rhs), unitObject(plan.result));
         },
         py::arg("a"), py::arg("b"), py::arg("subtract"),
@@ -99,9 +93,8 @@ void definePlans(py::module_& m) {
         [](py::handle a, py::handle b, bool divide) {
             py::object ua = unitArg(a);
             py::object ub = unitArg(b);
-            qelpy::Unit result;
-            qelpy::Failure failure;
-            check(qelpy::planProduct(unitOf(ua), unitOf(ub), divide, result, failure), failure);
+            const qelpy::Unit result = valueOf(qelunits::productUnit(unitOf(ua), unitOf(ub), divide));
+            // The cached Unit keeps a text that shows how it was made ("km/h"), where it is the same unit.
             py::object made = checked(reinterpret_cast<PyObject*>(
                 qelpy::derivedUnit(reinterpret_cast<qelpy::UnitObject*>(ua.ptr()),
                                    reinterpret_cast<qelpy::UnitObject*>(ub.ptr()), divide)));
@@ -111,41 +104,126 @@ void definePlans(py::module_& m) {
         "_plan_product(a, b, divide)\n--\n\nThe unit of a quantity in a times (divided by, with divide) one in b.");
     m.def(
         "_plan_power",
-        [](py::handle a, int n) {
-            qelpy::Unit result;
-            qelpy::Failure failure;
-            check(qelpy::planPower(unitOf(unitArg(a)), n, result, failure), failure);
-            return unitObject(result);
+        [](py::handle a, int numerator, int denominator) {
+            return unitObject(valueOf(qelunits::powerUnit(unitOf(unitArg(a)), numerator, denominator)));
         },
-        py::arg("a"), py::arg("n"), "_plan_power(a, n)\n--\n\nThe unit of a quantity in a to the power n.");
+        py::arg("a"), py::arg("numerator"), py::arg("denominator") = 1,
+        "_plan_power(a, numerator, denominator=1)\n--\n\n"
+        "The unit of a quantity in a to the power numerator / denominator.");
     m.def(
-        "_plan_sqrt",
-        [](py::handle a) {
-            qelpy::Unit result;
-            qelpy::Failure failure;
-            check(qelpy::planSqrt(unitOf(unitArg(a)), result, failure), failure);
-            return unitObject(result);
+        "_plan_scale",
+        [](py::handle a, const std::string& operation) {
+            return unitObject(valueOf(qelunits::scaleUnit(unitOf(unitArg(a)), operation)));
         },
-        py::arg("a"), "_plan_sqrt(a)\n--\n\nThe unit of the square root of a quantity in a.");
+        py::arg("a"), py::arg("operation"),
+        "_plan_scale(a, operation)\n--\n\n"
+        "a, where a quantity in a may be scaled by operation; raises the library's error where not (a reading).");
+}
+
+// The value API's order of each pair of values: -1, 0, 1, or 2 where a NaN leaves them unordered. The first
+// failure of the units (incompatible, a reading against a difference) is raised.
+py::bytes orderOf(const py::buffer& a, py::handle aUnit, const py::buffer& b, py::handle bUnit) {
+    const py::buffer_info x = a.request();
+    const py::buffer_info y = b.request();
+    const auto contiguous = [](const py::buffer_info& info) {
+        return info.format == py::format_descriptor<double>::format() && info.ndim == 1 &&
+               (info.size < 2 || info.strides[0] == static_cast<py::ssize_t>(sizeof(double)));
+    };
+    if (!contiguous(x) || !contiguous(y) || x.size != y.size) {
+        throw py::value_error("_order takes two contiguous float64 vectors of one length");
+    }
+    const py::object ua = unitArg(aUnit);
+    const py::object ub = unitArg(bUnit);
+    const auto* xs = static_cast<const double*>(x.ptr);
+    const auto* ys = static_cast<const double*>(y.ptr);
+    std::string order(static_cast<std::size_t>(x.size), '\0');
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        const qelunits::Result<int> o =
+            tryCompare(qelpy::Quantity(xs[i], unitOf(ua)), qelpy::Quantity(ys[i], unitOf(ub)));
+        order[i] = static_cast<char>(o ? *o : o.kind() == qelunits::ErrorKind::InvalidNumber ? 2 : valueOf(o));
+    }
+    return py::bytes(order);
+}
+
+void defineConstants(py::module_& m) {
+    m.def(
+        "_constant",
+        [](const std::string& name) {
+            const qelunits::Constant constant = valueOf(qelunits::constant(name));
+            const qelpy::Quantity quantity = valueOf(qelunits::tryQuantity(constant));
+            return checked(qelpy::newQuantity(
+                quantity.value(), reinterpret_cast<qelpy::UnitObject*>(unitArg(py::str(constant.unit)).ptr())));
+        },
+        py::arg("name"),
+        "_constant(name)\n--\n\nThe physical constant of a name or spelling ('speed_of_light', 'k_B') as a Quantity.");
+    m.def(
+        "_constant_names",
+        []() {
+            py::list names;
+            for (const qelunits::Constant& constant : qelunits::allConstants()) {
+                names.append(py::str(constant.name));
+            }
+            return names;
+        },
+        "_constant_names()\n--\n\nThe names of the physical constants, in the library's order.");
+}
+
+// Each value to the power numerator / denominator, as the value API raises one quantity (an odd root keeps the
+// sign); NaN where it has no real power, as NumPy leaves it.
+py::bytes powersOf(const py::buffer& values, int numerator, int denominator) {
+    const py::buffer_info info = values.request();
+    if (info.format != py::format_descriptor<double>::format() || info.ndim != 1 ||
+        (info.size > 1 && info.strides[0] != static_cast<py::ssize_t>(sizeof(double)))) {
+        throw py::value_error("_powers takes a contiguous float64 vector");
+    }
+    const auto* in = static_cast<const double*>(info.ptr);
+    std::string out(static_cast<std::size_t>(info.size) * sizeof(double), '\0');
+    for (std::size_t i = 0; i < static_cast<std::size_t>(info.size); ++i) {
+        const qelunits::Result<qelpy::Quantity> power =
+            tryPow(qelpy::Quantity(in[i], qelpy::Unit()), numerator, denominator);
+        const double value = power ? power->value() : std::nan("");
+        std::memcpy(&out[i * sizeof(double)], &value, sizeof(double));
+    }
+    return py::bytes(out);
 }
 
 void defineHelpers(py::module_& m) {
+    m.def("_powers", powersOf, py::arg("values"), py::arg("numerator"), py::arg("denominator"),
+          "_powers(values, numerator, denominator)\n--\n\n"
+          "Bytes of each float64 value to the power numerator / denominator, as the value API raises one quantity.");
+    m.def(
+        "_exponent",
+        [](double exponent) {
+            int numerator = 0;
+            int denominator = 1;
+            if (!qelpy::exponentOf(exponent, numerator, denominator)) {
+                throw py::error_already_set();
+            }
+            return py::make_tuple(numerator, denominator);
+        },
+        py::arg("exponent"),
+        "_exponent(exponent)\n--\n\n(numerator, denominator) of a whole power or a root (1/3, 2/3, 0.25); "
+        "ValueError else.");
+    m.def(
+        "_set_default_format",
+        [](py::handle spec) {
+            if (!qelpy::setDefaultFormat(spec.ptr())) {
+                throw py::error_already_set();
+            }
+        },
+        py::arg("spec"),
+        "_set_default_format(spec)\n--\n\nThe format spec str() and format() take where none is given.");
+    m.def(
+        "_default_format", []() { return checked(qelpy::getDefaultFormat()); },
+        "_default_format()\n--\n\nThe format spec str() and format() take where none is given; '' for none.");
+    m.def("_order", orderOf, py::arg("a"), py::arg("a_unit"), py::arg("b"), py::arg("b_unit"),
+          "_order(a, a_unit, b, b_unit)\n--\n\n"
+          "Bytes of the value API's order of each pair of values (-1, 0, 1; 2 where NaN leaves them unordered).");
     m.def(
         "_parse_uncached",
         [](py::handle text) { return checked(reinterpret_cast<PyObject*>(qelpy::readUnit(text.ptr()))); },
         py::arg("text"),
         "_parse_uncached(text)\n--\n\nUnit(text) without the cache of texts read (for the benchmark).");
-    m.def("_radians_per", radiansPer, py::arg("unit"),
-          "_radians_per(unit)\n--\n\nRadians per one of an angle's unit, by the unit's definition.");
-    m.def(
-        "_check_scale",
-        [](py::handle a, const std::string& operation) {
-            qelpy::Failure failure;
-            check(qelpy::checkScale(unitOf(unitArg(a)), operation.c_str(), failure), failure);
-        },
-        py::arg("a"), py::arg("operation"),
-        "_check_scale(a, operation)\n--\n\n"
-        "Raises the library's error where a quantity in a may not be scaled (a temperature reading).");
 }
 
 } // namespace
@@ -189,12 +267,20 @@ PYBIND11_MODULE(_core, m) {
             "__repr__(self)\n--\n\nConverter('m', 'ft'), as the converter is made.")
         .def(py::pickle(
             [](const PyConverter& c) {
-                return py::make_tuple(c.from.attr("__str__")(), c.to.attr("__str__")(), c.reciprocal);
+                // Texts, or Units where they rest on definitions, which carry them.
+                const auto pickled = [](const py::object& unit) {
+                    return checked(qelpy::pickledUnit(reinterpret_cast<qelpy::UnitObject*>(unit.ptr())));
+                };
+                return py::make_tuple(pickled(c.from), pickled(c.to), c.reciprocal);
             },
             // Two texts alone: pickled before reciprocal existed.
             [](const py::tuple& state) {
                 return PyConverter(state[0], state[1], state.size() > 2 && state[2].cast<bool>());
             }));
     definePlans(m);
+    defineConstants(m);
     defineHelpers(m);
+    if (!qelpy::addDefinitions(m.ptr())) {
+        throw py::error_already_set();
+    }
 }

@@ -79,9 +79,27 @@ UnitObject* dimensionlessUnit();
 PyObject* newQuantity(double value, UnitObject* unit);
 /// A new Quantity holding an array-like magnitude (a new reference is taken).
 PyObject* newArrayQuantity(PyObject* array, UnitObject* unit);
-/// The text of unit that format options ask for (its own text, its names, its symbols), with rest set to the
-/// options left for the number or the text; null with an exception set.
-PyObject* unitShown(UnitObject* unit, PyObject* options, PyObject*& rest);
+/// The text of unit that format options ask for (its own text, its names, its symbols, LaTeX, HTML), with rest
+/// set to the options left for the number or the text, and gap (where given) to what stands between the number
+/// and the unit ("\\ " in LaTeX); null with an exception set.
+PyObject* unitShown(UnitObject* unit, PyObject* options, PyObject*& rest, const char** gap = nullptr);
+/// Sets the format spec whose modifiers (and number's options) str() and format() take where none are given:
+/// Pint's default_format; "" or None for none. False with ValueError for a spec splitFormatSpec refuses.
+bool setDefaultFormat(PyObject* spec);
+/// A new reference to the default format spec ("" for none).
+PyObject* getDefaultFormat();
+/// Whether a default format spec is set.
+bool hasDefaultFormat();
+/// exponent as numerator / denominator: a whole number, or a root (1/3, 2/3, 0.25); false with ValueError else.
+bool exponentOf(double exponent, int& numerator, int& denominator);
+/// A new frozenset of the catalogue's units that unit converts into.
+PyObject* compatibleUnits(UnitObject* unit);
+/// A new dict of the unit's base dimensions by Pint's names: {'[length]': 1, '[time]': -1}.
+PyObject* dimensionality(const Unit& unit);
+/// format(self, spec), between two of around where it is not null: Jupyter's _repr_html_ and _repr_latex_.
+PyObject* reprIn(PyObject* self, const char* spec, const char* around);
+/// IPython's _repr_pretty_(printer, cycle): the printer is given str(self).
+PyObject* prettyRepr(PyObject* self, PyObject* args);
 /// A str of UTF-8 text.
 PyObject* toStr(std::string_view text);
 /// The UTF-8 of a str; false with TypeError set when o is no str.

@@ -3,6 +3,8 @@
 
 #include "Objects.h"
 
+#include "DefinedUnits.h"
+
 #include <cmath>
 
 namespace qelpy {
@@ -66,27 +68,25 @@ PyObject* newQuantityFrom(PyObject* magnitude, UnitObject* unit) {
     return result;
 }
 
+// The library's reader alone reads the text; the unit shows as its symbol, which reads back as it.
 PyObject* fromText(PyObject* text) {
     std::string_view utf8;
     if (!utf8Of(text, utf8)) {
         return nullptr;
     }
     Quantity quantity;
-    std::string_view unitText;
     Failure failure;
-    if (!parseQuantity(utf8, quantity, unitText, failure)) {
+    if (!parseQuantity(utf8, quantity, failure)) {
         return raise(failure);
     }
-    UnitObject* u = unitText.empty() ? reinterpret_cast<UnitObject*>(Py_NewRef(dimensionlessUnit())) : nullptr;
-    if (u == nullptr) {
-        PyObject* shown = toStr(unitText);
-        u = shown == nullptr ? nullptr : newUnit(quantity.unit(), shown);
-        Py_XDECREF(shown);
-    }
+    const bool plain = quantity.unit().size() == 0 && quantity.unit().scale() == 1.0;
+    UnitObject* u = plain ? reinterpret_cast<UnitObject*>(Py_NewRef(dimensionlessUnit())) : newUnit(quantity.unit());
     PyObject* result = u == nullptr ? nullptr : newQuantity(quantity.value(), u);
     Py_XDECREF(u);
     return result;
 }
+
+PyObject* quantityTo(PyObject* self, PyObject* unitArg, bool reciprocal = false);
 
 PyObject* make(PyObject* const* args, Py_ssize_t nargs) {
     if (nargs == 1) {
@@ -97,6 +97,9 @@ PyObject* make(PyObject* const* args, Py_ssize_t nargs) {
     if (nargs != 2) {
         PyErr_SetString(PyExc_TypeError, "Quantity(value, unit) or Quantity(\"3.5 ft\")");
         return nullptr;
+    }
+    if (isQuantity(args[0])) { // Quantity(q, "cm") is q in cm, as Pint makes it
+        return quantityTo(args[0], args[1]);
     }
     UnitObject* unit = unitFrom(args[1]);
     PyObject* result = unit == nullptr ? nullptr : newQuantityFrom(args[0], unit);
@@ -133,7 +136,15 @@ PyObject* magnitudeOf(PyObject* self) {
     return q->array != nullptr ? Py_NewRef(q->array) : PyFloat_FromDouble(q->value);
 }
 
+PyObject* quantityFormat(PyObject* self, PyObject* options);
+
 PyObject* quantityStr(PyObject* self) {
+    if (hasDefaultFormat()) {
+        PyObject* none = PyUnicode_FromString("");
+        PyObject* result = none == nullptr ? nullptr : quantityFormat(self, none);
+        Py_XDECREF(none);
+        return result;
+    }
     PyObject* magnitude = magnitudeOf(self);
     // A pure number shows alone, as format() and the C++ library show it.
     PyObject* result = magnitude == nullptr ? nullptr
@@ -184,7 +195,7 @@ PyObject* convertedTo(PyObject* self, PyObject* unitArg, UnitObject*& unit, bool
     return failed(value, failure), raise(failure);
 }
 
-PyObject* quantityTo(PyObject* self, PyObject* unitArg, bool reciprocal = false) {
+PyObject* quantityTo(PyObject* self, PyObject* unitArg, bool reciprocal) {
     UnitObject* unit = nullptr;
     PyObject* magnitude = convertedTo(self, unitArg, unit, reciprocal);
     PyObject* result = nullptr;
@@ -221,20 +232,73 @@ PyObject* withReciprocal(PyObject* self, PyObject* const* args, Py_ssize_t nargs
     return Convert(self, args[0], reciprocal);
 }
 
-// In the SI base units of the quantity's dimension, as Unit.dimension writes them; a difference stays one.
-PyObject* quantityToBaseUnits(PyObject* self, PyObject* /*unused*/) {
-    const Unit& unit = quantityOf(self)->unit->unit;
-    PyObject* text = toStr(unit.dimension());
-    UnitObject* base = text == nullptr ? nullptr : unitFrom(text);
-    Py_XDECREF(text);
-    if (base != nullptr && unit.isTemperatureDifference()) {
-        UnitObject* difference = newUnit(base->unit.difference());
-        Py_DECREF(base);
-        base = difference;
+// The quantity in the unit a value-API function of its unit gives (the base units, the reduced unit).
+template <qelunits::Result<Unit> (*UnitFor)(const Unit&)>
+PyObject* quantityInUnitOf(PyObject* self, PyObject* /*unused*/) {
+    const qelunits::Result<Unit> unit = UnitFor(quantityOf(self)->unit->unit);
+    Failure failure;
+    if (!unit) {
+        failed(unit, failure);
+        return raise(failure);
     }
-    PyObject* result = base == nullptr ? nullptr : quantityTo(self, reinterpret_cast<PyObject*>(base));
-    Py_XDECREF(base);
+    if (*unit == quantityOf(self)->unit->unit && unit->symbol() == quantityOf(self)->unit->unit.symbol()) {
+        return Py_NewRef(self);
+    }
+    UnitObject* made = newUnit(*unit);
+    PyObject* result = made == nullptr ? nullptr : quantityTo(self, reinterpret_cast<PyObject*>(made));
+    Py_XDECREF(made);
     return result;
+}
+
+// Under the prefix that puts the magnitude in [1, 1000), as the value API chooses it; an array by its largest
+// magnitude.
+PyObject* quantityToCompact(PyObject* self, PyObject* /*unused*/) {
+    QuantityObject* q = quantityOf(self);
+    double value = q->value;
+    if (q->array != nullptr) {
+        PyObject* largest = callHelper("largest_magnitude", q->array);
+        value = largest == nullptr ? -1.0 : PyFloat_AsDouble(largest);
+        Py_XDECREF(largest);
+        if (PyErr_Occurred() != nullptr) {
+            return nullptr;
+        }
+    }
+    const qelunits::Result<Quantity> compact = toCompact(Quantity(value, q->unit->unit));
+    if (!compact) {
+        Failure failure;
+        failed(compact, failure);
+        return raise(failure);
+    }
+    if (compact->unit().symbol() == q->unit->unit.symbol()) {
+        return Py_NewRef(self);
+    }
+    UnitObject* made = newUnit(compact->unit());
+    PyObject* result = made == nullptr ? nullptr : quantityTo(self, reinterpret_cast<PyObject*>(made));
+    Py_XDECREF(made);
+    return result;
+}
+
+// Pint's in-place conversions: a Quantity is immutable, so each names the call that returns the new one.
+template <const char* Name, const char* Instead>
+PyObject* quantityInPlace(PyObject* /*self*/, PyObject* /*args*/, PyObject* /*kwargs*/) {
+    PyErr_Format(PyExc_TypeError, "a Quantity is immutable: %s() would change it in place; write q = q.%s(...)", Name,
+                 Instead);
+    return nullptr;
+}
+
+constexpr char kIto[] = "ito";
+constexpr char kTo[] = "to";
+constexpr char kItoBase[] = "ito_base_units";
+constexpr char kToBase[] = "to_base_units";
+constexpr char kItoReduced[] = "ito_reduced_units";
+constexpr char kToReduced[] = "to_reduced_units";
+constexpr char kItoCompact[] = "ito_compact";
+constexpr char kToCompact[] = "to_compact";
+
+template <const char* Name, const char* Instead>
+constexpr PyMethodDef inPlaceMethod(const char* doc) {
+    return {Name, reinterpret_cast<PyCFunction>(reinterpret_cast<void (*)()>(quantityInPlace<Name, Instead>)),
+            METH_VARARGS | METH_KEYWORDS, doc};
 }
 
 PyObject* quantityFromAbsoluteZero(PyObject* self, PyObject* /*unused*/) {
@@ -253,18 +317,28 @@ PyObject* quantityCompatible(PyObject* self, PyObject* other) {
     return result;
 }
 
+PyObject* quantityCompatibleUnits(PyObject* self, PyObject* /*unused*/) {
+    return compatibleUnits(quantityOf(self)->unit);
+}
+
 PyObject* quantityReduce(PyObject* self, PyObject* /*unused or the protocol*/) {
     QuantityObject* q = quantityOf(self);
     // The magnitude (a float pickles as its exact bits) and the unit's text.
     PyObject* magnitude = magnitudeOf(self);
-    return magnitude == nullptr
-               ? nullptr
-               : Py_BuildValue("(O(NO))", reinterpret_cast<PyObject*>(QuantityType), magnitude, q->unit->text);
+    // A unit resting on definitions goes as the Unit, which carries them (once per pickle, however many
+    // quantities hold it).
+    PyObject* unit = magnitude == nullptr ? nullptr : pickledUnit(q->unit);
+    if (unit == nullptr) {
+        Py_XDECREF(magnitude);
+        return nullptr;
+    }
+    return Py_BuildValue("(O(NN))", reinterpret_cast<PyObject*>(QuantityType), magnitude, unit);
 }
 
 PyObject* quantityFormat(PyObject* self, PyObject* options) {
     PyObject* numberOptions = nullptr;
-    PyObject* unitText = unitShown(quantityOf(self)->unit, options, numberOptions);
+    const char* gap = " ";
+    PyObject* unitText = unitShown(quantityOf(self)->unit, options, numberOptions, &gap);
     PyObject* magnitude = unitText == nullptr ? nullptr : magnitudeOf(self);
     // An array's values each take the number's options, as NumPy's own formatting cannot.
     PyObject* number = magnitude == nullptr                 ? nullptr
@@ -272,7 +346,7 @@ PyObject* quantityFormat(PyObject* self, PyObject* options) {
                                                             : PyObject_Format(magnitude, numberOptions);
     PyObject* result = number == nullptr                        ? nullptr
                        : quantityOf(self)->unit->unit == Unit() ? Py_NewRef(number) // a number alone, as in C++
-                                                                : PyUnicode_FromFormat("%U %U", number, unitText);
+                                                                : PyUnicode_FromFormat("%U%s%U", number, gap, unitText);
     Py_XDECREF(numberOptions);
     Py_XDECREF(magnitude);
     Py_XDECREF(number);
@@ -446,8 +520,8 @@ PyObject* scalarProduct(PyObject* a, PyObject* b, bool divide) {
     if (PyErr_Occurred() != nullptr) {
         return nullptr;
     }
-    if (!isQuantity(b) && !isUnit(b)) {
-        return fromResult(tryScale(x, divide ? 1.0 / y.value() : y.value()), ua);
+    if (!isQuantity(b) && !isUnit(b)) { // q / n divides, as C++ does, so that the bits agree
+        return fromResult(divide ? tryDivide(x, Quantity(y.value(), Unit())) : tryScale(x, y.value()), ua);
     }
     if (!isQuantity(a) && !isUnit(a) && !divide) {
         return fromResult(tryScale(y, x.value()), ub);
@@ -516,12 +590,15 @@ PyObject* quantityPower(PyObject* a, PyObject* b, PyObject* modulo) {
     QuantityObject* q = quantityOf(a);
     const double exponent = PyFloat_Check(b) || PyLong_Check(b) ? PyFloat_AsDouble(b) : NAN;
     const bool whole = exponent == std::trunc(exponent) && std::fabs(exponent) <= Unit::kMaxPower;
-    if (q->array != nullptr || !(whole || exponent == 0.5)) {
+    if (q->array != nullptr || std::isnan(exponent)) {
         return helperWithName("binary", "power", a, b);
     }
     const Quantity x(q->value, q->unit->unit);
-    if (!whole) {
-        return fromResult(trySqrt(x), nullptr);
+    if (!whole) { // a root the unit allows, as the value API takes it (16 m² ** 0.5, 27 m³ ** (1/3))
+        int numerator = 0;
+        int denominator = 1;
+        return exponentOf(exponent, numerator, denominator) ? fromResult(tryPow(x, numerator, denominator), nullptr)
+                                                            : nullptr;
     }
     UnitObject* unit = poweredUnit(q->unit, static_cast<long>(exponent));
     PyObject* result = unit == nullptr ? nullptr : fromResult(tryPow(x, static_cast<int>(exponent)), unit);
@@ -554,7 +631,7 @@ PyObject* quantityInt(PyObject* self) {
     return result;
 }
 
-bool compareValues(double x, double y, int op) {
+bool compareValues(int x, int y, int op) {
     switch (op) {
     case Py_LT:
         return x < y;
@@ -590,7 +667,8 @@ PyObject* compareWithZero(PyObject* a, PyObject* b, int op) {
     return result;
 }
 
-// b converted into a's unit, then compared as doubles compare; == between units that do not convert is false.
+// As the value API orders quantities: each by its value in the coherent SI unit. == between units that do not
+// compare is false, and NaN is unordered, as between floats.
 PyObject* quantityCompare(PyObject* a, PyObject* b, int op) {
     if (!isOperand(a) || !isOperand(b) || isUnit(a) || isUnit(b)) {
         Py_RETURN_NOTIMPLEMENTED;
@@ -611,18 +689,21 @@ PyObject* quantityCompare(PyObject* a, PyObject* b, int op) {
     if (PyErr_Occurred() != nullptr) {
         return nullptr;
     }
-    const qelunits::Result<double> converted = Quantity(y, ub->unit).tryIn(ua->unit);
-    if (!converted) {
-        const qelunits::ErrorKind kind = converted.kind();
+    const qelunits::Result<int> order = tryCompare(Quantity(x, ua->unit), Quantity(y, ub->unit));
+    if (!order) {
+        const qelunits::ErrorKind kind = order.kind();
+        if (kind == qelunits::ErrorKind::InvalidNumber) {
+            return PyBool_FromLong(op == Py_NE);
+        }
         if ((op == Py_EQ || op == Py_NE) &&
             (kind == qelunits::ErrorKind::IncompatibleUnits || kind == qelunits::ErrorKind::TemperaturePoint)) {
             return PyBool_FromLong(op == Py_NE);
         }
         Failure failure;
-        failed(converted, failure);
+        failed(order, failure);
         return raise(failure);
     }
-    return PyBool_FromLong(compareValues(x, *converted, op));
+    return PyBool_FromLong(compareValues(*order, 0, op));
 }
 
 PyObject* quantityGetItem(PyObject* self, PyObject* key) { return callHelper("getitem", self, key); }
@@ -665,6 +746,10 @@ PyObject* getArrayAttribute(PyObject* self, void* closure) {
 }
 
 PyObject* getMagnitude(PyObject* self, void* /*closure*/) { return magnitudeOf(self); }
+PyObject* getDimensionality(PyObject* self, void* /*closure*/) { return dimensionality(quantityOf(self)->unit->unit); }
+PyObject* quantityHtml(PyObject* self, PyObject* /*unused*/) { return reprIn(self, "~H", nullptr); }
+PyObject* quantityLatex(PyObject* self, PyObject* /*unused*/) { return reprIn(self, "~L", "$"); }
+PyObject* quantityPretty(PyObject* self, PyObject* args) { return prettyRepr(self, args); }
 PyObject* getUnits(PyObject* self, void* /*closure*/) {
     return Py_NewRef(reinterpret_cast<PyObject*>(quantityOf(self)->unit));
 }
@@ -679,25 +764,48 @@ PyMethodDef quantityMethods[] = {
      METH_FASTCALL | METH_KEYWORDS,
      "m_as($self, unit, /, *, reciprocal=False)\n--\n\nThe magnitude (a float or an array) in unit: "
      "q.to(unit).magnitude."},
-    {"to_base_units", quantityToBaseUnits, METH_NOARGS,
-     "to_base_units($self, /)\n--\n\nIn the SI base units of its dimension, as Unit.dimension writes them\n"
-     "(3 kWh gives 10800000 kg·m^2/s^2, 25 degC gives 298.15 K); a temperature difference stays one."},
+    {"to_base_units", quantityInUnitOf<qelunits::baseUnit>, METH_NOARGS,
+     "to_base_units($self, /)\n--\n\nIn the coherent SI unit of its dimension (3 kWh gives 10800000 kg·m²/s²,\n"
+     "1 Hz gives 1 1/s, 25 degC gives 298.15 K); a temperature difference stays one (ΔK)."},
+    {"to_reduced_units", quantityInUnitOf<qelunits::reducedUnit>, METH_NOARGS,
+     "to_reduced_units($self, /)\n--\n\nWith the units of one dimension taken into the first of them, so that\n"
+     "they cancel or combine: 1 m/km gives 0.001, 3 ft/m gives 0.9144."},
+    {"to_compact", quantityToCompact, METH_NOARGS,
+     "to_compact($self, /)\n--\n\nUnder the engineering prefix that puts the magnitude in [1, 1000), or nearest\n"
+     "to it: 1500 m/s gives 1.5 km/s, 0.002 kg gives 2 g; an array by its largest magnitude. A reading stays."},
+    inPlaceMethod<kIto, kTo>("ito($self, /, *args, **kwargs)\n--\n\nRaises TypeError: a Quantity is immutable; "
+                             "write q = q.to(unit)."),
+    inPlaceMethod<kItoBase, kToBase>("ito_base_units($self, /, *args, **kwargs)\n--\n\nRaises TypeError: a Quantity "
+                                     "is immutable; write q = q.to_base_units()."),
+    inPlaceMethod<kItoReduced, kToReduced>("ito_reduced_units($self, /, *args, **kwargs)\n--\n\nRaises TypeError: a "
+                                           "Quantity is immutable; write q = q.to_reduced_units()."),
+    inPlaceMethod<kItoCompact, kToCompact>("ito_compact($self, /, *args, **kwargs)\n--\n\nRaises TypeError: a "
+                                           "Quantity is immutable; write q = q.to_compact()."),
+    {"compatible_units", quantityCompatibleUnits, METH_NOARGS,
+     "compatible_units($self, /)\n--\n\nThe catalogue's units its unit converts into: a frozenset of Units."},
     {"from_absolute_zero", quantityFromAbsoluteZero, METH_NOARGS,
      "from_absolute_zero($self, /)\n--\n\nA temperature reading as a difference from absolute zero in its own degree\n"
      "(20 °C gives 293.15 Δ°C), which multiplies and divides; any other quantity as it is."},
     {"is_compatible_with", quantityCompatible, METH_O,
      "is_compatible_with($self, other, /)\n--\n\n"
      "True when other (a Unit, a text or a Quantity) converts into this unit."},
+    {"_repr_html_", quantityHtml, METH_NOARGS, "_repr_html_($self, /)\n--\n\nformat(q, '~H'), for Jupyter."},
+    {"_repr_latex_", quantityLatex, METH_NOARGS,
+     "_repr_latex_($self, /)\n--\n\nformat(q, '~L') between dollar signs, for Jupyter."},
+    {"_repr_pretty_", quantityPretty, METH_VARARGS,
+     "_repr_pretty_($self, printer, cycle, /)\n--\n\nstr(q), for IPython."},
     {"__reduce__", quantityReduce, METH_NOARGS,
-     "__reduce__($self, /)\n--\n\nPickles as its magnitude and its unit's text: no registry travels with it."},
+     "__reduce__($self, /)\n--\n\nPickles as its magnitude and its unit's text, and what the unit rests on."},
     // Found first by the pickler, which skips object.__reduce_ex__'s look-up of __reduce__.
     {"__reduce_ex__", quantityReduce, METH_O,
      "__reduce_ex__($self, protocol, /)\n--\n\nAs __reduce__, for every protocol."},
     {"__format__", quantityFormat, METH_O,
      "__format__($self, format_spec, /)\n--\n\n"
-     "format(q, options): the options format the magnitude (f\"{q:.2f}\" gives '3.50 ft'); a trailing 'S' (default)\n"
-     "shows the unit's text, 'N' its catalogue names (f\"{q:.1fN}\" gives '3.5 Foot'). As in Pint, '~' anywhere\n"
-     "shows its symbols (f\"{q:.1f~}\"), and a trailing 'P', 'D' or 'C' the names, or the symbols with '~'."},
+     "format(q, options): a float's options format the magnitude (f\"{q:.2f}\" gives '3.50 ft'), then the unit's\n"
+     "modifiers as the library reads them: '~' (symbols; first, or among the last), and one letter: 'S' symbols,\n"
+     "'N' names (f\"{q:.1fN}\" gives '3.5 Foot'), 'P' or 'D' names (symbols with '~'), 'C' ASCII (m/s**2),\n"
+     "'L' LaTeX, 'H' HTML. Without one, the unit shows as written, or as units.default_format says. '#', two\n"
+     "letters or '~' with 'N' raise ValueError."},
     {"__array_ufunc__", reinterpret_cast<PyCFunction>(reinterpret_cast<void (*)()>(quantityArrayUfunc)),
      METH_VARARGS | METH_KEYWORDS,
      "__array_ufunc__($self, ufunc, method, /, *inputs, **kwargs)\n--\n\n"
@@ -758,6 +866,8 @@ PyGetSetDef quantityGetSet[] = {
     {"magnitude", getMagnitude, nullptr, "The number (a float) or the array, in the quantity's unit.", nullptr},
     {"m", getMagnitude, nullptr, "The same as magnitude.", nullptr},
     {"units", getUnits, nullptr, "The Unit.", nullptr},
+    {"dimensionality", getDimensionality, nullptr,
+     "The exponents of the unit's base dimensions by Pint's names: {'[length]': 1, '[time]': -1}.", nullptr},
     {"u", getUnits, nullptr, "The same as units.", nullptr},
     {"shape", getArrayAttribute, nullptr, "The magnitude's shape; () for one value.", const_cast<char*>("shape")},
     {"ndim", getArrayAttribute, nullptr, "The magnitude's number of dimensions; 0 for one value.",

@@ -2,7 +2,10 @@
 
 #include "Objects.h"
 
+#include "DefinedUnits.h"
+
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <new>
 #include <string>
@@ -18,6 +21,10 @@ PyObject* derivedCache = nullptr;
 UnitObject* oneUnit = nullptr;
 // Cleared when it grows past this, so that a stream of distinct texts cannot hold memory forever.
 constexpr Py_ssize_t kCacheLimit = 4096;
+
+// units.default_format, or null for none; read and written under the GIL, as every call here runs.
+PyObject* defaultFormat = nullptr;
+std::string defaultSpec;
 
 PyObject* errorBase = nullptr;
 PyObject* parseError = nullptr;
@@ -107,7 +114,17 @@ void unitDealloc(PyObject* self) {
     Py_DECREF(type); // a heap type's instances hold it
 }
 
-PyObject* unitStr(PyObject* self) { return Py_NewRef(unitOf(self)->text); }
+PyObject* unitFormat(PyObject* self, PyObject* options);
+
+PyObject* unitStr(PyObject* self) {
+    if (!hasDefaultFormat()) {
+        return Py_NewRef(unitOf(self)->text);
+    }
+    PyObject* none = PyUnicode_FromString("");
+    PyObject* result = none == nullptr ? nullptr : unitFormat(self, none);
+    Py_XDECREF(none);
+    return result;
+}
 
 PyObject* unitRepr(PyObject* self) { return PyUnicode_FromFormat("Unit(%R)", unitOf(self)->text); }
 
@@ -185,11 +202,25 @@ PyObject* unitMultiply(PyObject* a, PyObject* b) { return unitCombine(a, b, fals
 PyObject* unitDivide(PyObject* a, PyObject* b) { return unitCombine(a, b, true); }
 
 PyObject* unitPower(PyObject* a, PyObject* b, PyObject* modulo) {
-    if (!isUnit(a) || !PyLong_Check(b) || modulo != Py_None) {
+    if (!isUnit(a) || !(PyLong_Check(b) || PyFloat_Check(b)) || modulo != Py_None) {
         Py_RETURN_NOTIMPLEMENTED;
     }
-    const long n = PyLong_AsLong(b);
-    return n == -1 && PyErr_Occurred() != nullptr ? nullptr : reinterpret_cast<PyObject*>(poweredUnit(unitOf(a), n));
+    if (PyLong_Check(b)) {
+        const long n = PyLong_AsLong(b);
+        return n == -1 && PyErr_Occurred() != nullptr ? nullptr
+                                                      : reinterpret_cast<PyObject*>(poweredUnit(unitOf(a), n));
+    }
+    int numerator = 0;
+    int denominator = 1;
+    if (!exponentOf(PyFloat_AS_DOUBLE(b), numerator, denominator)) {
+        return nullptr;
+    }
+    if (denominator == 1) {
+        return reinterpret_cast<PyObject*>(poweredUnit(unitOf(a), numerator));
+    }
+    const qelunits::Result<Unit> unit = qelunits::powerUnit(unitOf(a)->unit, numerator, denominator);
+    Failure failure;
+    return unit ? reinterpret_cast<PyObject*>(newUnit(*unit)) : (failed(unit, failure), raise(failure));
 }
 
 PyObject* unitCompatible(PyObject* self, PyObject* other) {
@@ -203,7 +234,16 @@ PyObject* unitCompatible(PyObject* self, PyObject* other) {
     return PyBool_FromLong(result);
 }
 
+PyObject* unitCompatibleUnits(PyObject* self, PyObject* /*unused*/) { return compatibleUnits(unitOf(self)); }
+
+PyObject* unitDimensionality(PyObject* self, void* /*closure*/) { return dimensionality(unitOf(self)->unit); }
+
 PyObject* unitReduce(PyObject* self, PyObject* /*unused or the protocol*/) {
+    // A unit resting on definitions carries them; one of builtin units alone pickles as it always has.
+    PyObject* defined = reduceDefinedUnit(unitOf(self));
+    if (defined != nullptr || PyErr_Occurred() != nullptr) {
+        return defined;
+    }
     return Py_BuildValue("(O(O))", reinterpret_cast<PyObject*>(UnitType), unitOf(self)->text);
 }
 
@@ -230,18 +270,29 @@ PyObject* unitDimensionless(PyObject* self, void* /*closure*/) {
     return PyBool_FromLong(unitOf(self)->unit.isDimensionless());
 }
 
+PyObject* unitHtml(PyObject* self, PyObject* /*unused*/) { return reprIn(self, "~H", nullptr); }
+PyObject* unitLatex(PyObject* self, PyObject* /*unused*/) { return reprIn(self, "~L", "$"); }
+PyObject* unitPretty(PyObject* self, PyObject* args) { return prettyRepr(self, args); }
+
 PyMethodDef unitMethods[] = {
     {"is_compatible_with", unitCompatible, METH_O,
      "is_compatible_with($self, other, /)\n--\n\n"
      "True when other (a Unit, a text or a Quantity) converts into this unit."},
+    {"compatible_units", unitCompatibleUnits, METH_NOARGS,
+     "compatible_units($self, /)\n--\n\nThe catalogue's units this one converts into: a frozenset of Units."},
+    {"_repr_html_", unitHtml, METH_NOARGS, "_repr_html_($self, /)\n--\n\nformat(unit, '~H'), for Jupyter."},
+    {"_repr_latex_", unitLatex, METH_NOARGS,
+     "_repr_latex_($self, /)\n--\n\nformat(unit, '~L') between dollar signs, for Jupyter."},
+    {"_repr_pretty_", unitPretty, METH_VARARGS,
+     "_repr_pretty_($self, printer, cycle, /)\n--\n\nstr(unit), for IPython."},
     {"__reduce__", unitReduce, METH_NOARGS,
-     "__reduce__($self, /)\n--\n\nPickles the unit as its text: no registry travels with it."},
+     "__reduce__($self, /)\n--\n\nPickles the unit as its text, and the definitions it rests on."},
     {"__reduce_ex__", unitReduce, METH_O,
      "__reduce_ex__($self, protocol, /)\n--\n\nAs __reduce__, for every protocol."},
     {"__format__", unitFormat, METH_O,
      "__format__($self, format_spec, /)\n--\n\n"
-     "format(unit, options): a trailing 'S' (default) shows the unit's text, 'N' its catalogue names, '~'\n"
-     "(anywhere, as in Pint) its symbols; the rest of the options applies to that string (f\"{u:>10N}\")."},
+     "format(unit, options): a string's options, then the unit's modifiers as Quantity.__format__ reads them\n"
+     "('~', 'S', 'N', 'P', 'D', 'C', 'L', 'H'): f\"{u:>10N}\" right-aligns its names in 10 columns."},
     {nullptr, nullptr, 0, nullptr},
 };
 
@@ -256,6 +307,8 @@ PyGetSetDef unitGetSet[] = {
     {"is_temperature_difference", unitDifference, nullptr, "True for a temperature difference: Δ°C, delta_degF.",
      nullptr},
     {"dimensionless", unitDimensionless, nullptr, "True when no catalogue unit is left (1, %, ppm).", nullptr},
+    {"dimensionality", unitDimensionality, nullptr,
+     "The exponents of the base dimensions by Pint's names: {'[length]': 1, '[time]': -1}.", nullptr},
     {nullptr, nullptr, nullptr, nullptr, nullptr},
 };
 
@@ -460,42 +513,137 @@ UnitObject* newUnit(const Unit& unit, PyObject* text) {
     return made;
 }
 
-PyObject* unitShown(UnitObject* unit, PyObject* options, PyObject*& rest) {
+PyObject* unitShown(UnitObject* unit, PyObject* options, PyObject*& rest, const char** gap) {
     std::string_view text;
     if (!utf8Of(options, text)) {
         return nullptr;
     }
-    // Pint's '~' (symbols) may stand anywhere, as there, except as a fill character before an alignment.
-    const bool fill = text.size() >= 2 && std::strchr("<>^=", text[1]) != nullptr;
-    std::string number;
-    bool symbols = false;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '~' && !(fill && i == 0)) {
-            symbols = true;
-        } else {
-            number += text[i];
-        }
-    }
-    // The unit's form is the last letter: S and N ours, P, D and C Pint's (names, or symbols with '~').
-    const char form = number.empty() ? '\0' : number.back();
-    if (form == 'L' || form == 'H') {
-        PyErr_Format(PyExc_ValueError, "no LaTeX or HTML form of a unit: '%c' in '%U'; use S, N or ~", form, options);
+    // The value API's one reader of format specs: the number's options, then the unit's modifiers.
+    const qelunits::FormatSplit split = qelunits::splitFormatSpec(text);
+    if (split.error != nullptr) {
+        PyErr_Format(PyExc_ValueError, "%s: '%U'", split.error, options);
         return nullptr;
     }
-    const bool lettered = form == 'S' || form == 'N' || form == 'P' || form == 'D' || form == 'C';
-    if (lettered) {
-        number.pop_back();
+    std::string_view number = text.substr(split.numberBegin, split.numberLength);
+    qelunits::FormatSplit style = split;
+    if (!split.styled && defaultFormat != nullptr) { // units.default_format: its modifiers, and its number's
+        style = qelunits::splitFormatSpec(defaultSpec);
+        number = number.empty() ? std::string_view(defaultSpec).substr(style.numberBegin, style.numberLength) : number;
     }
-    const bool names = form == 'N' || (lettered && form != 'S' && !symbols);
+    if (gap != nullptr) {
+        *gap = style.styled && style.style == qelunits::UnitStyle::Latex ? "\\ " : " ";
+    }
     rest = toStr(number);
-    PyObject* shown = rest == nullptr          ? nullptr
-                      : names                  ? toStr(unit->unit.name())
-                      : symbols && form != 'S' ? toStr(unit->unit.symbol())
-                                               : Py_NewRef(unit->text);
+    PyObject* shown = rest == nullptr ? nullptr
+                      : !style.styled ? Py_NewRef(unit->text)
+                                      : toStr(qelunits::toString(unit->unit, style.style));
     if (shown == nullptr) {
         Py_CLEAR(rest);
     }
     return shown;
+}
+
+bool setDefaultFormat(PyObject* spec) {
+    std::string_view text;
+    if (spec != Py_None && !utf8Of(spec, text)) {
+        return false;
+    }
+    const qelunits::FormatSplit split = qelunits::splitFormatSpec(text);
+    if (split.error != nullptr) {
+        PyErr_Format(PyExc_ValueError, "%s: '%U'", split.error, spec);
+        return false;
+    }
+    Py_XSETREF(defaultFormat, text.empty() ? nullptr : Py_NewRef(spec));
+    defaultSpec = std::string(text);
+    return true;
+}
+
+PyObject* getDefaultFormat() { return defaultFormat == nullptr ? PyUnicode_FromString("") : Py_NewRef(defaultFormat); }
+
+bool hasDefaultFormat() { return defaultFormat != nullptr; }
+
+bool exponentOf(double exponent, int& numerator, int& denominator) {
+    // A whole number, or a fraction of a small denominator that a float holds exactly enough (1/3, 0.25).
+    for (int d = 1; d <= 12 && std::isfinite(exponent) && std::fabs(exponent) <= Unit::kMaxPower; ++d) {
+        const double n = exponent * d;
+        if (std::fabs(n - std::round(n)) <= 1e-9 * std::fabs(n)) {
+            numerator = static_cast<int>(std::lround(n));
+            denominator = d;
+            return true;
+        }
+    }
+    char* text = PyOS_double_to_string(exponent, 'r', 0, 0, nullptr);
+    PyErr_Format(PyExc_ValueError, "%s is no whole power nor a root of one (1/2, 1/3, 2/3, ...)",
+                 text == nullptr ? "the exponent" : text);
+    PyMem_Free(text);
+    return false;
+}
+
+PyObject* compatibleUnits(UnitObject* unit) {
+    PyObject* found = PySet_New(nullptr);
+    for (int code = 0; found != nullptr && code < QelUnit::kUnitCount; ++code) {
+        const qelunits::Result<Unit> candidate = Unit::fromCode(static_cast<QelUnit::BuiltinUnits>(code));
+        if (!candidate || !candidate->isCompatible(unit->unit)) {
+            continue;
+        }
+        UnitObject* made = newUnit(*candidate);
+        if (made == nullptr || PySet_Add(found, reinterpret_cast<PyObject*>(made)) != 0) {
+            Py_CLEAR(found);
+        }
+        Py_XDECREF(made);
+    }
+    PyObject* result = found == nullptr ? nullptr : PyFrozenSet_New(found);
+    Py_XDECREF(found);
+    return result;
+}
+
+PyObject* dimensionality(const Unit& unit) {
+    // Pint's names of the base dimensions; the angle and the solid angle are dimensions of their own here.
+    static constexpr const char* kNames[] = {"[mass]",      "[length]",     "[time]",  "[temperature]", "[current]",
+                                             "[substance]", "[luminosity]", "[angle]", "[solid_angle]"};
+    PyObject* result = PyDict_New();
+    const qelunits::Dimension& d = unit.exponents();
+    // Pint's order: length, mass, time first, then the others.
+    static constexpr std::size_t kOrder[] = {1, 0, 2, 3, 4, 5, 6, 7, 8};
+    for (std::size_t i = 0; result != nullptr && i < qelunits::Dimension::kCount; ++i) {
+        const std::size_t base = i < std::size(kOrder) ? kOrder[i] : i;
+        if (d[base] == 0) {
+            continue;
+        }
+        PyObject* name = base < std::size(kNames) ? PyUnicode_FromString(kNames[base])
+                                                  : PyUnicode_FromFormat("[dimension %zu]", base);
+        PyObject* power = PyLong_FromLong(d[base]);
+        if (name == nullptr || power == nullptr || PyDict_SetItem(result, name, power) != 0) {
+            Py_CLEAR(result);
+        }
+        Py_XDECREF(name);
+        Py_XDECREF(power);
+    }
+    return result;
+}
+
+PyObject* reprIn(PyObject* self, const char* spec, const char* around) {
+    PyObject* options = PyUnicode_FromString(spec);
+    PyObject* text = options == nullptr ? nullptr : PyObject_Format(self, options);
+    Py_XDECREF(options);
+    if (text == nullptr || around == nullptr) {
+        return text;
+    }
+    PyObject* result = PyUnicode_FromFormat("%s%U%s", around, text, around);
+    Py_DECREF(text);
+    return result;
+}
+
+PyObject* prettyRepr(PyObject* self, PyObject* args) {
+    PyObject* printer = nullptr;
+    PyObject* cycle = nullptr;
+    if (!PyArg_ParseTuple(args, "OO", &printer, &cycle)) {
+        return nullptr;
+    }
+    PyObject* text = PyObject_Str(self);
+    PyObject* result = text == nullptr ? nullptr : PyObject_CallMethod(printer, "text", "O", text);
+    Py_XDECREF(text);
+    return result;
 }
 
 PyObject* toStr(std::string_view text) {
