@@ -176,6 +176,28 @@ TEST(Cli, ReadsDefinitionsFromFilesAndTheCommandLine) {
     std::remove(shop);
 }
 
+TEST(Cli, ConvertsUnderAContextOnlyWhenAskedTo) {
+    // Expected values from c, h and k_B (exact) and glucose's molar mass.
+    const std::tuple<std::vector<const char*>, int, std::string, std::string> cases[] = {
+        {{"--context", "spectroscopy", "convert", "500 nm", "THz"}, 0, "599.584916 THz\n", ""},
+        {{"--context", "spectroscopy", "convert", "500", "nm", "eV"}, 0, "2.47968396866 eV\n", ""},
+        {{"--context", "chemistry(180.156 g/mol)", "convert", "100 mg/dL", "mmol/L"}, 0, "5.55074490997 mmol/L\n", ""},
+        {{"--context", "thermal", "convert", "1 eV", "K"}, 0, "11604.5181216 K\n", ""},
+        {{"--context", "spectroscopy", "convert", "1 m", "ft"}, 0, "3.28083989501 ft\n", ""}, // one dimension
+        {{"--context", "spectroscopy", "convert", "0 nm", "THz"}, 1, "", "0 nm has no frequency"},
+        {{"--context", "spectroscopy", "convert", "1 kg", "THz"}, 1, "", "does not relate them either"},
+        {{"--context", "bogus", "convert", "1", "m", "ft"}, 1, "", "no context is called 'bogus'"},
+        {{"convert", "500 nm", "THz"}, 1, "", "cannot convert 500 nm to THz"},
+    };
+    for (const auto& [args, status, out, err] : cases) {
+        SCOPED_TRACE(args[1]);
+        const Outcome o = runTool(args);
+        EXPECT_EQ(o.status, status);
+        EXPECT_EQ(o.out, out);
+        EXPECT_NE(o.err.find(err), std::string::npos) << o.err;
+    }
+}
+
 TEST(Cli, DescribesUnitsAndTypes) {
     // Arguments, texts the output holds, its number of lines (-1: any).
     const std::tuple<std::vector<const char*>, std::vector<const char*>, int> cases[] = {

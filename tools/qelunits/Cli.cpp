@@ -24,7 +24,7 @@ namespace {
 
 constexpr unsigned kSettingsOptions = bit(kSettings) | bit(kFoot);
 constexpr unsigned kNumberOptions = bit(kDigits) | bit(kExact);
-constexpr unsigned kReadingOptions = bit(kUcum) | bit(kFile) | bit(kDefine);
+constexpr unsigned kReadingOptions = bit(kUcum) | bit(kFile) | bit(kDefine) | bit(kContext);
 
 struct OptionSpec {
     const char* name;
@@ -39,6 +39,9 @@ constexpr OptionSpec kOptions[kOptionCount] = {
     {"--ucum", nullptr, nullptr, "read and write units as UCUM codes (\"[ft_i]\", \"mg/dL\", \"Cel\", \"kW.h\")"},
     {"--file", nullptr, "FILE", "read unit definitions from FILE, one a line (\"widget = 3.5 kg; wg\"); may be repeated"},
     {"--define", nullptr, "TEXT", "a unit definition, as a line of such a file; may be repeated"},
+    {"--context", nullptr, "NAME",
+     "convert between the dimensions a relation links: spectroscopy (wavelength, frequency,\n"
+     "wavenumber, photon energy), thermal (temperature, energy), \"chemistry(180.156 g/mol)\""},
     {"--digits", nullptr, "N",
      "print N significant digits, 1 to 17 (default: those the catalogue vouches for, at most 12,\n"
      "trailing zeros dropped)"},
@@ -279,6 +282,13 @@ int runCommand(const Options& options, Output& output, std::istream& in, bool in
     const qelunits::Definitions::Scope scope(definitions);
     Reading reading;
     reading.ucum = options.has(kUcum);
+    if (options.has(kContext)) {
+        const qelunits::Result<qelunits::Context> context = qelunits::Context::byName(options.value(kContext));
+        if (!context) {
+            return output.fail(context);
+        }
+        reading.context = *context;
+    }
     Commands commands(output, reading);
     Context context{options, output, commands, reading, in, reader, interactive, options.value(kFoot) == "survey"};
     return command->handler(context, arguments);

@@ -108,6 +108,12 @@ int Commands::convert(const std::string& value, const std::string& from, const s
     if (done) {
         return status;
     }
+    const Result<Unit> unit = mReading.context ? mReading.unit(from) : Result<Unit>(Unit());
+    const int related = inContext(unit ? Result<Quantity>(Quantity(n, *unit)) : Result<Quantity>::failureOf(unit), to,
+                                  "", done);
+    if (done) {
+        return related;
+    }
     const Result<std::string> source = mReading.unitText(from);
     const Result<std::string> target = source ? mReading.unitText(to) : source;
     if (!target) {
@@ -123,6 +129,11 @@ int Commands::convertQuantity(const std::string& quantity, const std::string& to
     if (done) {
         return status;
     }
+    const int related = inContext(mReading.context ? mReading.quantity(quantity) : Result<Quantity>(Quantity()), to,
+                                  lead, done);
+    if (done) {
+        return related;
+    }
     const Result<std::string> source = mReading.quantityText(quantity);
     const Result<std::string> target = source ? mReading.unitText(to) : source;
     if (!target) {
@@ -130,6 +141,23 @@ int Commands::convertQuantity(const std::string& quantity, const std::string& to
     }
     return converted(qelunits::convert(*source, *target), qelunits::convertReciprocal(*source, *target), quantity, to,
                      lead);
+}
+
+// Under --context, a quantity whose dimension differs from to's converts by the context's relation (500 nm in
+// THz); done where it did. Within one dimension the plain path keeps its digits and notes.
+int Commands::inContext(const Result<Quantity>& quantity, const std::string& to, const std::string& lead,
+                        bool& done) {
+    done = false;
+    if (!mReading.context || !quantity) {
+        return kOk;
+    }
+    const Result<Unit> target = mReading.unit(to);
+    if (!target || target->exponents() == quantity->unit().exponents()) {
+        return kOk;
+    }
+    done = true;
+    const Result<double> related = qelunits::tryIn(*quantity, *target, *mReading.context);
+    return related ? mOutput.print(related, lead, " " + to) : mOutput.fail(related);
 }
 
 // Levels and ratios ("20 dBm" in mW, "100 mW" in dBm, "3 dB" in 1, "1 Np" in dB): done where either side is

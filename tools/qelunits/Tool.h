@@ -7,11 +7,13 @@
 
 #include "Cli.h"
 
+#include <qelunits/Contexts.h>
 #include <qelunits/Error.h>
 #include <qelunits/Levels.h>
 #include <qelunits/Quantity.h>
 
 #include <iosfwd>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -26,6 +28,7 @@ enum Option : unsigned {
     kUcum,
     kFile,
     kDefine,
+    kContext,
     kDigits,
     kExact,
     kType,
@@ -54,6 +57,7 @@ struct Options {
 /// (a dialect today; definitions and contexts later) set it once, and every text goes through it.
 struct Reading {
     bool ucum = false; // unit texts are UCUM codes
+    std::optional<qelunits::Context> context; // converts between the dimensions it relates, where given
 
     /// The unit a unit text means.
     qelunits::Result<qelunits::Unit> unit(std::string_view text) const;
@@ -154,6 +158,8 @@ private:
     int noted(int status, const std::string& from, const std::string& to, const std::string& more = "");
     int level(const std::string& value, const std::string& from, const std::string& to, const std::string& lead,
               bool& done);
+    int inContext(const qelunits::Result<qelunits::Quantity>& quantity, const std::string& to,
+                  const std::string& lead, bool& done);
     qelunits::Result<qelunits::Level> levelOf(const std::string& value, const std::string& from) const;
     int fromLevel(const qelunits::Level& source, const std::string& from, const std::string& to,
                   const std::string& lead);
