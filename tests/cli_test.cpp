@@ -158,7 +158,9 @@ TEST(Cli, ReadsDefinitionsFromFilesAndTheCommandLine) {
         {{"--file", shop, "convert", "2", "crate", "kg"}, 0, "84 kg\n", ""},
         // Later definitions rest on earlier ones, files and texts in the order given.
         {{"--file", shop, "--define", "pallet = 40 crate", "convert", "1 pallet", "wg"}, 0, "480 wg\n", ""},
-        {{"--define", "pallet = 40 crate", "--file", shop, "convert", "1", "m", "ft"}, 1, "",
+        {{"--define", "pallet = 40 crate", "--file", shop, "convert", "1", "m", "ft"},
+         1,
+         "",
          "qelunits: --define:1:13: in the definition of 'pallet': unknown unit 'crate' at 3"},
         {{"--define", "ft = 0.3 m", "convert", "1", "m", "ft"}, 1, "", "'ft' is a unit already"},
         {{"--file", "/nonexistent/shop.txt", "convert", "1", "m", "ft"}, 1, "", "/nonexistent/shop.txt"},

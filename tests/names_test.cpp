@@ -124,10 +124,10 @@ TEST(Names, PrefixWordsBindToTheUnitNameAfterThem) {
 
 TEST(Names, NamesOfTwoWordsAreOneUnit) {
     const std::pair<const char*, const char*> rows[] = {
-        {"foot candle", "fc"},            // the footcandle, 1 lm/ft², not a foot times a candle
-        {"foot lambert", "footlambert"},  // 1/pi cd/ft^2, not a foot times a lambert
-        {"ampere turn", "A"},             // not an ampere times a turn of 2 pi rad
-        {"pound mole", "453.59237 mol"},  // not a pound times a mole
+        {"foot candle", "fc"},           // the footcandle, 1 lm/ft², not a foot times a candle
+        {"foot lambert", "footlambert"}, // 1/pi cd/ft^2, not a foot times a lambert
+        {"ampere turn", "A"},            // not an ampere times a turn of 2 pi rad
+        {"pound mole", "453.59237 mol"}, // not a pound times a mole
         {"pound mass", "lb"},
         {"parts per million", "1e-6"},
         {"volt ampere reactive", "V*A"},

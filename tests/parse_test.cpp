@@ -371,14 +371,14 @@ TEST(Parse, DisputedSpellingsReadAsTheReferencesHaveThem) {
     constexpr double kPi = 3.141592653589793;
     constexpr double kJulianYear = 365.25 * 86400.0;
     const std::tuple<const char*, double, const char*> rows[] = {
-        {"At", 1.0, "A"},                        // the ampere-turn (Pint)
-        {"at", 98066.5, "Pa"},                   // the technical atmosphere, 1 kgf/cm² (all three)
-        {"nt", 1.0, "cd/m\u00B2"},              // the nit (UDUNITS-2)
-        {"hbar", 6.62607015e-34 / (2 * kPi), "J*s"}, // h/2π (GNU units, Pint)
-        {"pole", 16.5 * 0.3048, "m"},            // the rod (GNU units, Pint)
-        {"st", 14.0 * 0.45359237, "kg"},         // the stone
+        {"At", 1.0, "A"},                                      // the ampere-turn (Pint)
+        {"at", 98066.5, "Pa"},                                 // the technical atmosphere, 1 kgf/cm² (all three)
+        {"nt", 1.0, "cd/m\u00B2"},                             // the nit (UDUNITS-2)
+        {"hbar", 6.62607015e-34 / (2 * kPi), "J*s"},           // h/2π (GNU units, Pint)
+        {"pole", 16.5 * 0.3048, "m"},                          // the rod (GNU units, Pint)
+        {"st", 14.0 * 0.45359237, "kg"},                       // the stone
         {"pt", 231.0 * 0.0254 * 0.0254 * 0.0254 / 8.0, "m^3"}, // the US liquid pint (all three)
-        {"mG", 1e-7, "T"},                       // the milligauss (Pint)
+        {"mG", 1e-7, "T"},                                     // the milligauss (Pint)
         // The year by text is the Julian year (IAU, Pint); the catalogue's years by their names.
         {"yr", kJulianYear, "s"},
         {"a", kJulianYear, "s"},
@@ -394,14 +394,14 @@ TEST(Parse, DisputedSpellingsReadAsTheReferencesHaveThem) {
         {"sidereal year", 365.256363004 * 86400.0, "s"},
         {"tropical year", 365.242198781 * 86400.0, "s"},
         {"tropical century", 36524.2198781 * 86400.0, "s"},
-        {"lb-mol/lbm", 1000.0, "mol/kg"},       // a pound-mole per pound
+        {"lb-mol/lbm", 1000.0, "mol/kg"}, // a pound-mole per pound
         {"pound mole", 453.59237, "mol"},
-        {"Inch of Water", 249.08891, "Pa"},      // the conventional column (NIST SP 811, GNU units)
+        {"Inch of Water", 249.08891, "Pa"}, // the conventional column (NIST SP 811, GNU units)
         {"inches_H2O_39F", 0.0254 * 999.972 * 9.80665, "Pa"},
-        {"point", 0.0254 / 72.0, "m"},           // PostScript's and CSS's point and pica (Pint)
+        {"point", 0.0254 / 72.0, "m"}, // PostScript's and CSS's point and pica (Pint)
         {"12 point", 0.0254 / 6.0, "m"},
         {"pica", 0.0254 / 6.0, "m"},
-        {"tex_point", 0.0254 / 72.27, "m"},      // TeX's (Pint)
+        {"tex_point", 0.0254 / 72.27, "m"}, // TeX's (Pint)
         {"printer's pica", 12 * 0.013837 * 0.0254, "m"},
         {"nit", 1.0, "cd/m\u00B2"},
         {"klbf", 1000 * 0.45359237 * 9.80665, "N"},
@@ -460,9 +460,14 @@ TEST(Parse, SpellingsOfTwoUnitsAreRefusedNamingBoth) {
 // A kept spelling that other readers take for another unit says so, in the notes and among the candidates.
 TEST(Parse, KeptSpellingsCarryTheirNotes) {
     const std::pair<const wchar_t*, const wchar_t*> rows[] = {
-        {L"yr", L"Julian year"}, {L"a", L"the are (100 m\u00B2) is 'are'"}, {L"At", L"technical atmosphere is 'at'"},
-        {L"nt", L"the newton is 'N'"}, {L"mG", L"'0.001 gn'"}, {L"pt", L"typographic point"},
-        {L"st", L"the stere"}, {L"emu", L"'abC'"},
+        {L"yr", L"Julian year"},
+        {L"a", L"the are (100 m\u00B2) is 'are'"},
+        {L"At", L"technical atmosphere is 'at'"},
+        {L"nt", L"the newton is 'N'"},
+        {L"mG", L"'0.001 gn'"},
+        {L"pt", L"typographic point"},
+        {L"st", L"the stere"},
+        {L"emu", L"'abC'"},
     };
     for (const auto& [text, fragment] : rows) {
         SCOPED_TRACE(qelunits::toUtf8(text));

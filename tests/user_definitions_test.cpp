@@ -59,8 +59,8 @@ TEST(UserDefinitions, UnitsReadWithTheirSetAndConvertByTheirDefinitions) {
         EXPECT_NEAR(q->to(*to).value(), c.expected, 1e-12 * c.expected);
     }
     EXPECT_EQ(shop.size(), 7u);
-    EXPECT_EQ(shop.names(), (std::vector<std::string>{"widget", "bbl_oil_eq", "person_hour", "dollar", "cent",
-                                                      "dog_year", "crate"}));
+    EXPECT_EQ(shop.names(),
+              (std::vector<std::string>{"widget", "bbl_oil_eq", "person_hour", "dollar", "cent", "dog_year", "crate"}));
     // A new base dimension converts to nothing else, and its name reads as its dimension.
     const auto money = Quantity::parse("5 dollar", shop).value();
     EXPECT_EQ(money.tryTo(unit("kg")).kind(), ErrorKind::IncompatibleUnits);

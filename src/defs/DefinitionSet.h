@@ -7,8 +7,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
-#include <string_view>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 

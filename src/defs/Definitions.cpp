@@ -128,10 +128,10 @@ bool breaksName(char c) {
 
 // One line of a text, as written.
 struct Line {
-    std::size_t number = 0;  // from 1
-    std::size_t offset = 0;  // bytes before the line in the text
-    std::string_view text;   // without its comment
-    std::size_t nameAt = 0;  // bytes into the line
+    std::size_t number = 0; // from 1
+    std::size_t offset = 0; // bytes before the line in the text
+    std::string_view text;  // without its comment
+    std::size_t nameAt = 0; // bytes into the line
     std::size_t expressionAt = 0;
 };
 
@@ -236,7 +236,8 @@ bool Reader::parseLine(std::string_view text, std::size_t number, std::size_t of
     }
     if (!name.empty() && (name.front() == '@' || name.front() == '[')) {
         return fail(ErrorKind::Syntax, byteOf(0),
-                    "'" + std::string(name) + "': only units are defined here; a new base dimension is 'unit = [name]'");
+                    "'" + std::string(name) +
+                        "': only units are defined here; a new base dimension is 'unit = [name]'");
     }
     Pending p;
     p.line = Line{number, offset, text, byteOf(0) - offset, byteOf(1) - offset};
@@ -302,9 +303,7 @@ std::uint16_t Reader::find(std::wstring_view name) const {
     if (p.state == Pending::State::Resolving) {
         fail(ErrorKind::InvalidArgument, p.line.offset + p.line.nameAt,
              "'" + p.entry.name + "' rests on itself" +
-                 (std::string(utf8Of(name)) == p.entry.name
-                      ? ""
-                      : " through '" + std::string(utf8Of(name)) + "'") +
+                 (std::string(utf8Of(name)) == p.entry.name ? "" : " through '" + std::string(utf8Of(name)) + "'") +
                  ": a definition may not go round in a circle");
         return kNoTerm;
     }
@@ -317,9 +316,20 @@ std::uint16_t Reader::find(std::wstring_view name) const {
 
 // The names people give the builtin base dimensions, as Pint's definitions write them among others.
 bool isBuiltinDimension(std::string_view name) {
-    constexpr std::string_view kNames[] = {"mass", "length", "time", "temperature", "current", "electric_current",
-                                           "amount", "substance", "amount_of_substance", "luminosity",
-                                           "luminous_intensity", "angle", "plane_angle", "solid_angle"};
+    constexpr std::string_view kNames[] = {"mass",
+                                           "length",
+                                           "time",
+                                           "temperature",
+                                           "current",
+                                           "electric_current",
+                                           "amount",
+                                           "substance",
+                                           "amount_of_substance",
+                                           "luminosity",
+                                           "luminous_intensity",
+                                           "angle",
+                                           "plane_angle",
+                                           "solid_angle"};
     return std::any_of(std::begin(kNames), std::end(kNames), [&](std::string_view known) {
         return known.size() == name.size() && std::equal(known.begin(), known.end(), name.begin(), [](char a, char b) {
                    return a == static_cast<char>(std::tolower(static_cast<unsigned char>(b)));
@@ -382,8 +392,8 @@ bool Reader::resolve(std::size_t index) const {
         }
         if (depth > Definitions::kMaxDepth) {
             return fail(ErrorKind::OutOfRange, at,
-                        "'" + p.entry.name + "' rests on definitions " + std::to_string(depth - 1) +
-                            " deep; at most " + std::to_string(Definitions::kMaxDepth) + " are read");
+                        "'" + p.entry.name + "' rests on definitions " + std::to_string(depth - 1) + " deep; at most " +
+                            std::to_string(Definitions::kMaxDepth) + " are read");
         }
         const Quantity& q = read->quantity;
         if (q.unit().isTemperaturePoint()) {
@@ -450,7 +460,8 @@ Result<SetPtr> Reader::read() {
     // A name the set below defines alike is read again without change; otherwise it is not the text's to change.
     for (const Pending& p : mPending) {
         const DefinitionEntry* earlier = mBelow != nullptr ? mBelow->entry(wideOf(p.entry.name)) : nullptr;
-        if (earlier != nullptr && (earlier->expression != p.entry.expression || earlier->spellings != p.entry.spellings)) {
+        if (earlier != nullptr &&
+            (earlier->expression != p.entry.expression || earlier->spellings != p.entry.spellings)) {
             fail(ErrorKind::InvalidArgument, p.line.offset + p.line.nameAt,
                  "'" + p.entry.name + "' is defined already, as " + earlier->name + " = " + earlier->expression +
                      ": a definition may not change it");
@@ -618,7 +629,8 @@ Result<Definitions> Definitions::defineFile(const std::string& path) {
 Definitions::Scope::Scope(const Definitions& definitions) noexcept
     : mSet(definitions.mSet), mPrevious(qelunits_detail::threadLookup()) {
     static const NoDefinitions none; // an empty set reads the builtin units alone, not the process's
-    qelunits_detail::threadLookup() = mSet != nullptr ? static_cast<const qelunits_detail::NameLookup*>(mSet.get()) : &none;
+    qelunits_detail::threadLookup() =
+        mSet != nullptr ? static_cast<const qelunits_detail::NameLookup*>(mSet.get()) : &none;
 }
 
 Definitions::Scope::~Scope() { qelunits_detail::threadLookup() = mPrevious; }

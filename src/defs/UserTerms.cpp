@@ -35,7 +35,7 @@ struct Registry {
     std::array<std::atomic<Term*>, kChunks> chunks{};
     std::array<std::unique_ptr<Term[]>, kChunks> owned; // under lock
     std::atomic<std::size_t> count{0};
-    std::map<TermKey, std::uint16_t> known; // under lock
+    std::map<TermKey, std::uint16_t> known;                    // under lock
     std::string dimensionNames[qelunits::Dimension::kCount];   // under lock
     std::string dimensionSymbols[qelunits::Dimension::kCount]; // under lock
 };

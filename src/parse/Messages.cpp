@@ -31,8 +31,9 @@ std::wstring readingProblem(const wchar_t* text, const ParseFailure& f, const st
     const Reading reading = readName(text + f.position, f.end - f.position);
     const std::wstring what = quote(text, f.position, f.end);
     if (f.detail == FailureDetail::NoCatalogueType) {
-        return what + at + L" is of a dimension the program added, which no catalogue type holds: read it as a "
-                           L"qelunits::Unit";
+        return what + at +
+               L" is of a dimension the program added, which no catalogue type holds: read it as a "
+               L"qelunits::Unit";
     }
     if (reading.status == ReadStatus::Refused) {
         return what + at + L" is not read: " + reading.note;

@@ -37,7 +37,8 @@ constexpr OptionSpec kOptions[kOptionCount] = {
     {"--settings", nullptr, nullptr, "read FROM and TO as settings-unit codes (30 feet, 2 meters, ...)"},
     {"--foot", nullptr, "international|survey", "the foot that settings codes for feet mean (default international)"},
     {"--ucum", nullptr, nullptr, "read and write units as UCUM codes (\"[ft_i]\", \"mg/dL\", \"Cel\", \"kW.h\")"},
-    {"--file", nullptr, "FILE", "read unit definitions from FILE, one a line (\"widget = 3.5 kg; wg\"); may be repeated"},
+    {"--file", nullptr, "FILE",
+     "read unit definitions from FILE, one a line (\"widget = 3.5 kg; wg\"); may be repeated"},
     {"--define", nullptr, "TEXT", "a unit definition, as a line of such a file; may be repeated"},
     {"--context", nullptr, "NAME",
      "convert between the dimensions a relation links: spectroscopy (wavelength, frequency,\n"

@@ -109,8 +109,8 @@ int Commands::convert(const std::string& value, const std::string& from, const s
         return status;
     }
     const Result<Unit> unit = mReading.context ? mReading.unit(from) : Result<Unit>(Unit());
-    const int related = inContext(unit ? Result<Quantity>(Quantity(n, *unit)) : Result<Quantity>::failureOf(unit), to,
-                                  "", done);
+    const int related =
+        inContext(unit ? Result<Quantity>(Quantity(n, *unit)) : Result<Quantity>::failureOf(unit), to, "", done);
     if (done) {
         return related;
     }
@@ -129,8 +129,8 @@ int Commands::convertQuantity(const std::string& quantity, const std::string& to
     if (done) {
         return status;
     }
-    const int related = inContext(mReading.context ? mReading.quantity(quantity) : Result<Quantity>(Quantity()), to,
-                                  lead, done);
+    const int related =
+        inContext(mReading.context ? mReading.quantity(quantity) : Result<Quantity>(Quantity()), to, lead, done);
     if (done) {
         return related;
     }
@@ -145,8 +145,7 @@ int Commands::convertQuantity(const std::string& quantity, const std::string& to
 
 // Under --context, a quantity whose dimension differs from to's converts by the context's relation (500 nm in
 // THz); done where it did. Within one dimension the plain path keeps its digits and notes.
-int Commands::inContext(const Result<Quantity>& quantity, const std::string& to, const std::string& lead,
-                        bool& done) {
+int Commands::inContext(const Result<Quantity>& quantity, const std::string& to, const std::string& lead, bool& done) {
     done = false;
     if (!mReading.context || !quantity) {
         return kOk;

@@ -56,7 +56,7 @@ struct Options {
 /// How the commands and the dialogue read the user's unit and quantity texts. Options that change the reading
 /// (a dialect today; definitions and contexts later) set it once, and every text goes through it.
 struct Reading {
-    bool ucum = false; // unit texts are UCUM codes
+    bool ucum = false;                        // unit texts are UCUM codes
     std::optional<qelunits::Context> context; // converts between the dimensions it relates, where given
 
     /// The unit a unit text means.
@@ -158,8 +158,8 @@ private:
     int noted(int status, const std::string& from, const std::string& to, const std::string& more = "");
     int level(const std::string& value, const std::string& from, const std::string& to, const std::string& lead,
               bool& done);
-    int inContext(const qelunits::Result<qelunits::Quantity>& quantity, const std::string& to,
-                  const std::string& lead, bool& done);
+    int inContext(const qelunits::Result<qelunits::Quantity>& quantity, const std::string& to, const std::string& lead,
+                  bool& done);
     qelunits::Result<qelunits::Level> levelOf(const std::string& value, const std::string& from) const;
     int fromLevel(const qelunits::Level& source, const std::string& from, const std::string& to,
                   const std::string& lead);
