@@ -72,7 +72,15 @@ bool readsBackAs(const wchar_t* text, const QelUnitExpression& expected) {
         return false;
     }
     const QelUnitParseResult back = QelUnitParser::parseExpression(text);
-    return back.ok() && back.expression().isEqualTo(expected);
+    if (!back.ok()) {
+        return false;
+    }
+    // Or the same amount in another catalogue unit: "g" is the catalogue's gram, where a prefixable row is
+    // 0.001 kg.
+    double factor = 0.0;
+    return back.expression().isEqualTo(expected) ||
+           (back.expression().isTemperatureDifference() == expected.isTemperatureDifference() &&
+            back.expression().GetConversionFactor(expected, factor) == QelUnit::Ok && factor == 1.0);
 }
 
 QelUnitExpression expressionOf(const Meaning& meaning) {

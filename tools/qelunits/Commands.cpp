@@ -355,7 +355,7 @@ int Commands::info(const std::string& text) {
     }
     const Unit plain = unscaled(*read);
     std::ostream& out = mOutput.out();
-    if (read->scale() != 1.0) {
+    if (read->scale() != 1.0 && plain.scale() == 1.0) { // a named unit's own scale (keV) is no scaling of it
         out << "means: " << mOutput.number(read->scale()) << " × " << mReading.written(plain) << '\n';
     }
     std::string notes = mReading.ucum ? "" : qelunits::notes(text);
