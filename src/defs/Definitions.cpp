@@ -178,7 +178,10 @@ private:
     bool checkName(std::string_view name, std::size_t at, std::size_t index);
     bool resolve(std::size_t index) const;
     bool resolveDimension(Pending& p, std::string_view dimension) const;
-    bool readsBack() const;
+    bool resolveExpression(Pending& p) const;
+    bool checkBelow();
+    SetPtr layer() const;
+    bool readsBack(const DefinitionSet& set);
 
     std::string_view mText;
     std::string mSource;
@@ -208,10 +211,10 @@ bool Reader::splitLines() {
     return true;
 }
 
-bool Reader::parseLine(std::string_view text, std::size_t number, std::size_t offset) {
-    // name = expression [= symbol [= alias ...]] [; symbol [; alias ...]]
+// A line's parts, each with its byte in the line: name = expression [= symbol [= alias ...]] [; symbol ...].
+std::vector<std::pair<std::string_view, std::size_t>> partsOf(std::string_view text) {
     const std::size_t semicolon = std::min(text.find(';'), text.size());
-    std::vector<std::pair<std::string_view, std::size_t>> parts; // text and byte in the line
+    std::vector<std::pair<std::string_view, std::size_t>> parts;
     for (std::size_t at = 0; at <= semicolon;) {
         const std::size_t end = std::min(text.find('=', at), semicolon);
         parts.emplace_back(text.substr(at, end - at), at);
@@ -222,6 +225,11 @@ bool Reader::parseLine(std::string_view text, std::size_t number, std::size_t of
         parts.emplace_back(text.substr(at, end - at), at);
         at = end + 1;
     }
+    return parts;
+}
+
+bool Reader::parseLine(std::string_view text, std::size_t number, std::size_t offset) {
+    const std::vector<std::pair<std::string_view, std::size_t>> parts = partsOf(text);
     const auto byteOf = [&](std::size_t part) {
         const std::string_view t = parts[part].first;
         return offset + parts[part].second + (trim(t).empty() ? 0 : t.find(trim(t).front()));
@@ -245,20 +253,18 @@ bool Reader::parseLine(std::string_view text, std::size_t number, std::size_t of
     p.entry.expression = std::string(trim(parts[1].first));
     const std::size_t index = mPending.size();
     mPending.push_back(std::move(p));
-    if (!checkName(name, byteOf(0), index)) {
-        return false;
-    }
-    for (std::size_t k = 2; k < parts.size(); ++k) {
+    bool named = checkName(name, byteOf(0), index);
+    for (std::size_t k = 2; named && k < parts.size(); ++k) {
         const std::string_view spelling = trim(parts[k].first);
         if (spelling.empty() || spelling == "_") { // "_": no symbol, as the other common syntax writes it
             continue;
         }
-        if (!checkName(spelling, byteOf(k), index)) {
-            return false;
+        named = checkName(spelling, byteOf(k), index);
+        if (named) {
+            mPending[index].entry.spellings.emplace_back(spelling);
         }
-        mPending[index].entry.spellings.emplace_back(spelling);
     }
-    return true;
+    return named;
 }
 
 bool Reader::checkName(std::string_view name, std::size_t at, std::size_t index) {
@@ -355,6 +361,34 @@ bool Reader::resolveDimension(Pending& p, std::string_view dimension) const {
     return true;
 }
 
+// The unit a definition's quantity makes, named as the definition names it.
+qelunits_detail::Term termOf(const DefinitionEntry& entry, const Quantity& q) {
+    qelunits_detail::Term term;
+    term.symbol = entry.spellings.empty() ? entry.name : entry.spellings.front();
+    term.name = entry.name;
+    const Dimension& dimension = q.unit().exponents();
+    for (std::size_t k = 0; k < Dimension::kCount; ++k) {
+        term.exponents[k] = static_cast<std::int8_t>(dimension[k]);
+    }
+    const qelunits_detail::DefinedFactor one = UnitAccess::definedOf(q.unit());
+    const std::int32_t power = 1;
+    term.value = qelunits_detail::definedProduct(q.value(), &one, &power, 1);
+    term.uncertainty = q.unit().uncertainty();
+    term.expandable = UnitAccess::isExpandable(q.unit());
+    if (term.expandable) {
+        const QelUnitExpression expansion = q.unit().expression();
+        term.expansion = QelUnitExpression(expansion.scale() * q.value(), expansion.type());
+    }
+    term.definition = entry.name + " = " + entry.expression;
+    for (std::size_t i = 0; i < q.unit().size(); ++i) {
+        const std::uint16_t id = UnitAccess::idOf(q.unit(), i);
+        if (id >= qelunits_detail::kFirstUserTerm) {
+            term.rests.push_back(id);
+        }
+    }
+    return term;
+}
+
 bool Reader::resolve(std::size_t index) const {
     auto& p = const_cast<Pending&>(mPending[index]); // resolution fills the entries in as they are asked for
     const std::size_t at = p.line.offset + p.line.expressionAt;
@@ -374,63 +408,8 @@ bool Reader::resolve(std::size_t index) const {
         if (!resolveDimension(p, dimension)) {
             return false;
         }
-    } else {
-        const int depthBefore = mDepthSeen;
-        mDepthSeen = 0;
-        const Result<detail::QuantityRead> read = [&] {
-            const LookupScope scope(this);
-            return detail::readQuantity(expression);
-        }();
-        const int depth = mDepthSeen + 1;
-        mDepthSeen = depthBefore;
-        if (mFailure.kind() != ErrorKind::None) {
-            return false; // a definition it rests on failed, and said why
-        }
-        if (!read) {
-            return fail(read.kind(), at + (read.position() == Error::kNoPosition ? 0 : read.position()),
-                        "in the definition of '" + p.entry.name + "': " + read.message());
-        }
-        if (depth > Definitions::kMaxDepth) {
-            return fail(ErrorKind::OutOfRange, at,
-                        "'" + p.entry.name + "' rests on definitions " + std::to_string(depth - 1) + " deep; at most " +
-                            std::to_string(Definitions::kMaxDepth) + " are read");
-        }
-        const Quantity& q = read->quantity;
-        if (q.unit().isTemperaturePoint()) {
-            return fail(ErrorKind::TemperaturePoint, at,
-                        "'" + p.entry.name + "' would be a reading on the " + q.unit().symbol() +
-                            " scale, which does not multiply: define it by a difference (" +
-                            q.unit().difference().symbol() + ") or by an absolute temperature (K)");
-        }
-        if (!(q.value() > 0.0) || !std::isfinite(q.value())) {
-            return fail(ErrorKind::InvalidArgument, at,
-                        "'" + p.entry.name + "' would be " + toString(q) + ": a unit is a positive, finite amount");
-        }
-        qelunits_detail::Term term;
-        term.symbol = p.entry.spellings.empty() ? p.entry.name : p.entry.spellings.front();
-        term.name = p.entry.name;
-        const Dimension& dimension = q.unit().exponents();
-        for (std::size_t k = 0; k < Dimension::kCount; ++k) {
-            term.exponents[k] = static_cast<std::int8_t>(dimension[k]);
-        }
-        const qelunits_detail::DefinedFactor one = UnitAccess::definedOf(q.unit());
-        const std::int32_t power = 1;
-        term.value = qelunits_detail::definedProduct(q.value(), &one, &power, 1);
-        term.uncertainty = q.unit().uncertainty();
-        term.expandable = UnitAccess::isExpandable(q.unit());
-        if (term.expandable) {
-            const QelUnitExpression expansion = q.unit().expression();
-            term.expansion = QelUnitExpression(expansion.scale() * q.value(), expansion.type());
-        }
-        term.definition = p.entry.name + " = " + p.entry.expression;
-        for (std::size_t i = 0; i < q.unit().size(); ++i) {
-            const std::uint16_t id = UnitAccess::idOf(q.unit(), i);
-            if (id >= qelunits_detail::kFirstUserTerm) {
-                term.rests.push_back(id);
-            }
-        }
-        p.entry.depth = depth;
-        p.entry.id = qelunits_detail::registerUserTerm(std::move(term));
+    } else if (!resolveExpression(p)) {
+        return false;
     }
     if (p.entry.id == kNoTerm) {
         return fail(ErrorKind::OutOfRange, at,
@@ -438,6 +417,44 @@ bool Reader::resolve(std::size_t index) const {
                         std::to_string(qelunits_detail::kMaxUserTerms));
     }
     p.state = Pending::State::Done;
+    return true;
+}
+
+bool Reader::resolveExpression(Pending& p) const {
+    const std::size_t at = p.line.offset + p.line.expressionAt;
+    const int depthBefore = mDepthSeen;
+    mDepthSeen = 0;
+    const Result<detail::QuantityRead> read = [&] {
+        const LookupScope scope(this);
+        return detail::readQuantity(p.entry.expression);
+    }();
+    const int depth = mDepthSeen + 1;
+    mDepthSeen = depthBefore;
+    if (mFailure.kind() != ErrorKind::None) {
+        return false; // a definition it rests on failed, and said why
+    }
+    if (!read) {
+        return fail(read.kind(), at + (read.position() == Error::kNoPosition ? 0 : read.position()),
+                    "in the definition of '" + p.entry.name + "': " + read.message());
+    }
+    if (depth > Definitions::kMaxDepth) {
+        return fail(ErrorKind::OutOfRange, at,
+                    "'" + p.entry.name + "' rests on definitions " + std::to_string(depth - 1) + " deep; at most " +
+                        std::to_string(Definitions::kMaxDepth) + " are read");
+    }
+    const Quantity& q = read->quantity;
+    if (q.unit().isTemperaturePoint()) {
+        return fail(ErrorKind::TemperaturePoint, at,
+                    "'" + p.entry.name + "' would be a reading on the " + q.unit().symbol() +
+                        " scale, which does not multiply: define it by a difference (" +
+                        q.unit().difference().symbol() + ") or by an absolute temperature (K)");
+    }
+    if (!(q.value() > 0.0) || !std::isfinite(q.value())) {
+        return fail(ErrorKind::InvalidArgument, at,
+                    "'" + p.entry.name + "' would be " + toString(q) + ": a unit is a positive, finite amount");
+    }
+    p.entry.depth = depth;
+    p.entry.id = qelunits_detail::registerUserTerm(termOf(p.entry, q));
     return true;
 }
 
@@ -457,25 +474,37 @@ Result<SetPtr> Reader::read() {
                                   " definitions; a set holds at most " + std::to_string(Definitions::kMaxDefinitions),
                               0);
     }
-    // A name the set below defines alike is read again without change; otherwise it is not the text's to change.
-    for (const Pending& p : mPending) {
-        const DefinitionEntry* earlier = mBelow != nullptr ? mBelow->entry(wideOf(p.entry.name)) : nullptr;
-        if (earlier != nullptr &&
-            (earlier->expression != p.entry.expression || earlier->spellings != p.entry.spellings)) {
-            fail(ErrorKind::InvalidArgument, p.line.offset + p.line.nameAt,
-                 "'" + p.entry.name + "' is defined already, as " + earlier->name + " = " + earlier->expression +
-                     ": a definition may not change it");
-            return Result<SetPtr>::failureOf(mFailure);
-        }
+    if (!checkBelow()) {
+        return Result<SetPtr>::failureOf(mFailure);
     }
     for (std::size_t i = 0; i < mPending.size(); ++i) {
         if (mPending[i].state == Pending::State::Waiting && !resolve(i)) {
             return Result<SetPtr>::failureOf(mFailure);
         }
     }
+    SetPtr set = layer();
+    return readsBack(*set) ? Result<SetPtr>(std::move(set)) : Result<SetPtr>::failureOf(mFailure);
+}
+
+// A name the set below defines alike is read again without change; otherwise it is not the text's to change.
+bool Reader::checkBelow() {
+    for (const Pending& p : mPending) {
+        const DefinitionEntry* earlier = mBelow != nullptr ? mBelow->entry(wideOf(p.entry.name)) : nullptr;
+        if (earlier != nullptr &&
+            (earlier->expression != p.entry.expression || earlier->spellings != p.entry.spellings)) {
+            return fail(ErrorKind::InvalidArgument, p.line.offset + p.line.nameAt,
+                        "'" + p.entry.name + "' is defined already, as " + earlier->name + " = " + earlier->expression +
+                            ": a definition may not change it");
+        }
+    }
+    return true;
+}
+
+// The text's definitions as a layer over the set below.
+SetPtr Reader::layer() const {
     auto set = std::make_shared<DefinitionSet>();
     set->below = mBelow;
-    set->total = below;
+    set->total = mBelow != nullptr ? mBelow->total : 0;
     for (const Pending& p : mPending) {
         if (mBelow != nullptr && mBelow->entry(wideOf(p.entry.name)) != nullptr) {
             continue; // the same definition, already below
@@ -488,22 +517,25 @@ Result<SetPtr> Reader::read() {
         }
         ++set->total;
     }
-    // Every name must read back, alone, as its unit: a name the reader cuts in two is refused.
-    const LookupScope scope(set.get());
+    return set;
+}
+
+// Every name must read back, alone, as its unit: a name the reader cuts in two is refused.
+bool Reader::readsBack(const DefinitionSet& set) {
+    const LookupScope scope(&set);
     for (const Pending& p : mPending) {
         std::vector<std::string> all = p.entry.spellings;
         all.insert(all.begin(), p.entry.name);
         for (const std::string& spelling : all) {
             const Result<Unit> back = Unit::parse(spelling);
             if (!back || back->size() != 1 || UnitAccess::idOf(*back, 0) != p.entry.id || back->scale() != 1.0) {
-                fail(ErrorKind::Syntax, p.line.offset + p.line.nameAt,
-                     "'" + spelling + "' does not read back as one name" +
-                         (back ? std::string() : " (" + back.message() + ")"));
-                return Result<SetPtr>::failureOf(mFailure);
+                return fail(ErrorKind::Syntax, p.line.offset + p.line.nameAt,
+                            "'" + spelling + "' does not read back as one name" +
+                                (back ? std::string() : " (" + back.message() + ")"));
             }
         }
     }
-    return Result<SetPtr>(SetPtr(std::move(set)));
+    return true;
 }
 
 Result<std::string> readFile(const std::string& path) {
@@ -613,7 +645,7 @@ void Definitions::publish(const Definitions& definitions) {
 Result<Definitions> Definitions::define(std::string_view text, std::string_view source) {
     qelunits_detail::ProcessSet& p = qelunits_detail::processSet();
     const std::lock_guard<std::mutex> order(p.publish);
-    const Result<Definitions> extended = process().with(text, source);
+    Result<Definitions> extended = process().with(text, source);
     if (extended) {
         const std::lock_guard<std::mutex> hold(p.read);
         p.set = extended->mSet;
