@@ -151,6 +151,7 @@ TEST(Concurrency, DefinitionsPublishedWhileOthersRead) {
     std::atomic<bool> done{false};
     std::atomic<int> misreads{0};
     std::vector<std::thread> threads;
+    threads.reserve(6);
     for (int i = 0; i < 2; ++i) {
         threads.emplace_back([&, i] {
             for (int k = 0; k < 40; ++k) {

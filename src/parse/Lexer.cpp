@@ -151,6 +151,53 @@ constexpr std::size_t kShortestPrefixWord = 4;
     return unbound ? std::max(whole, nextEnd) : 0;
 }
 
+// A word that is an operator ("per", "squared", "cubic", "to the fourth power") as the token it makes.
+void applyOperatorWord(const wchar_t* text, std::size_t length, std::size_t start, std::size_t runEnd,
+                       Token& token) noexcept {
+    switch (operatorWord(text + start, runEnd - start)) {
+    case OperatorWord::None:
+        token.flags |= Token::kHashed;
+        break;
+    case OperatorWord::Per:
+        token.kind = TokenKind::Divide;
+        token.flags |= Token::kPerWord;
+        break;
+    case OperatorWord::Squared:
+        token.kind = TokenKind::Power;
+        token.exponent = 2;
+        break;
+    case OperatorWord::Cubed:
+        token.kind = TokenKind::Power;
+        token.exponent = 3;
+        break;
+    case OperatorWord::Square:
+        token.kind = TokenKind::Modifier;
+        token.exponent = 2;
+        break;
+    case OperatorWord::Cubic:
+        token.kind = TokenKind::Modifier;
+        token.exponent = 3;
+        break;
+    case OperatorWord::Reciprocal:
+        token.kind = TokenKind::Modifier;
+        token.exponent = -1;
+        break;
+    case OperatorWord::To: {
+        int power = 0;
+        const std::size_t end = powerPhraseEnd(text, length, start, power);
+        if (end == 0) {
+            token.flags |= Token::kHashed; // "to" alone is a word like another
+            break;
+        }
+        token.kind = TokenKind::Power;
+        token.end = end;
+        token.flags |= power > QelUnitParser::kMaxPower || power < -QelUnitParser::kMaxPower ? Token::kTooLarge : 0;
+        token.exponent = power;
+        break;
+    }
+    }
+}
+
 } // namespace
 
 void cutTerm(const wchar_t* text, std::size_t length, bool inDivisor, Token& token) noexcept {
@@ -196,48 +243,7 @@ void cutTerm(const wchar_t* text, std::size_t length, bool inDivisor, Token& tok
     }
     token.end = runEnd;
     token.hash = hash;
-    switch (operatorWord(text + start, runEnd - start)) {
-    case OperatorWord::None:
-        token.flags |= Token::kHashed;
-        break;
-    case OperatorWord::Per:
-        token.kind = TokenKind::Divide;
-        token.flags |= Token::kPerWord;
-        break;
-    case OperatorWord::Squared:
-        token.kind = TokenKind::Power;
-        token.exponent = 2;
-        break;
-    case OperatorWord::Cubed:
-        token.kind = TokenKind::Power;
-        token.exponent = 3;
-        break;
-    case OperatorWord::Square:
-        token.kind = TokenKind::Modifier;
-        token.exponent = 2;
-        break;
-    case OperatorWord::Cubic:
-        token.kind = TokenKind::Modifier;
-        token.exponent = 3;
-        break;
-    case OperatorWord::Reciprocal:
-        token.kind = TokenKind::Modifier;
-        token.exponent = -1;
-        break;
-    case OperatorWord::To: {
-        int power = 0;
-        const std::size_t end = powerPhraseEnd(text, length, start, power);
-        if (end == 0) {
-            token.flags |= Token::kHashed; // "to" alone is a word like another
-            break;
-        }
-        token.kind = TokenKind::Power;
-        token.end = end;
-        token.flags |= power > QelUnitParser::kMaxPower || power < -QelUnitParser::kMaxPower ? Token::kTooLarge : 0;
-        token.exponent = power;
-        break;
-    }
-    }
+    applyOperatorWord(text, length, start, runEnd, token);
 }
 
 void cutOther(const wchar_t* text, std::size_t length, const LexContext& context, bool inDivisor,

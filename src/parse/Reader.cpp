@@ -184,42 +184,58 @@ private:
                 return false;
             }
             op = spanOf(mToken);
-            switch (const TokenKind kind = mToken.kind; kind) {
-            case TokenKind::Join:
-                if (!operandAfter(op)) {
-                    return false;
-                }
-                break;
-            case TokenKind::Times:
-            case TokenKind::Divide:
-            case TokenKind::Dot:
-                // '·' after a divisor reads two ways; '.', the product sign of UDUNITS and CF, goes left to right.
-                if (kind == TokenKind::Dot && sign == -1 && mText[op.begin] != L'.') {
-                    return fail(Error::AmbiguousProduct, op);
-                }
-                mContext.inDivisor = kind == TokenKind::Divide;
-                perWord = kind == TokenKind::Divide && mToken.perWord();
-                if (!operandAfter(op)) {
-                    return false;
-                }
-                sign = kind == TokenKind::Divide ? -1 : 1;
-                break;
-            case TokenKind::Term:
-            case TokenKind::Number:
-            case TokenKind::Modifier:
-                if (!mToken.adjacent() && !mAfterNumber) { // units side by side: a product of its own
-                    if (sign == -1 && !(perWord && namesSideBySide(first, firstKind))) {
-                        return fail(Error::AmbiguousProduct, op);
-                    }
-                    mContext.inDivisor = sign == -1;
-                }
-                break;
-            case TokenKind::Open:
-                return fail(Error::UnexpectedText, op, FailureDetail::MissingOperator);
-            default:
-                return true;
+            const Step step = afterFactor(op, first, firstKind, sign, perWord);
+            if (step != Step::More) {
+                return step == Step::Done;
             }
         }
+    }
+
+    enum class Step : std::uint8_t { More, Failed, Done };
+
+    Step failed(Error code, Span at, FailureDetail detail = FailureDetail::None) {
+        fail(code, at, detail);
+        return Step::Failed;
+    }
+
+    // What follows a factor: an operator before the next one, whose sign it sets, or the expression's end.
+    Step afterFactor(Span op, Span first, TokenKind firstKind, std::int64_t& sign, bool& perWord) {
+        switch (const TokenKind kind = mToken.kind; kind) {
+        case TokenKind::Join:
+            if (!operandAfter(op)) {
+                return Step::Failed;
+            }
+            break;
+        case TokenKind::Times:
+        case TokenKind::Divide:
+        case TokenKind::Dot:
+            // '·' after a divisor reads two ways; '.', the product sign of UDUNITS and CF, goes left to right.
+            if (kind == TokenKind::Dot && sign == -1 && mText[op.begin] != L'.') {
+                return failed(Error::AmbiguousProduct, op);
+            }
+            mContext.inDivisor = kind == TokenKind::Divide;
+            perWord = kind == TokenKind::Divide && mToken.perWord();
+            if (!operandAfter(op)) {
+                return Step::Failed;
+            }
+            sign = kind == TokenKind::Divide ? -1 : 1;
+            break;
+        case TokenKind::Term:
+        case TokenKind::Number:
+        case TokenKind::Modifier:
+            if (!mToken.adjacent() && !mAfterNumber) { // units side by side: a product of its own
+                if (sign == -1 && !(perWord && namesSideBySide(first, firstKind))) {
+                    return failed(Error::AmbiguousProduct, op);
+                }
+                mContext.inDivisor = sign == -1;
+            }
+            break;
+        case TokenKind::Open:
+            return failed(Error::UnexpectedText, op, FailureDetail::MissingOperator);
+        default:
+            return Step::Done;
+        }
+        return Step::More;
     }
 
     bool factor(const Sink& sink, std::int64_t sign, Span op) {
