@@ -106,11 +106,12 @@ TEST(UserDefinitions, BadTextsAreRefusedWhereTheFaultIsAndChangeNothing) {
         const char* says;  // and holds this
     };
     const Case cases[] = {
-        {"widget = 3.5 kg\nwidget = 2 kg", ErrorKind::InvalidArgument, "f.txt:2:1: ", "defined twice"},
+        {"widget = 3.5 kg\nwidget = 2 kg", ErrorKind::InvalidArgument, "f.txt:2:1: ", "defined twice: first on line 1"},
         {"m = 2 ft", ErrorKind::InvalidArgument, "f.txt:1:1: ", "'m' is a unit already"},
         {"gadget = 2 kg; ft", ErrorKind::InvalidArgument, "f.txt:1:16: ", "'ft' is a unit already"},
         {"p = 2 q\nq = 2 p", ErrorKind::InvalidArgument, "f.txt:1:1: ", "circle"},
         {"p = 2 p", ErrorKind::InvalidArgument, "f.txt:1:1: ", "rests on itself"},
+        {"p = 2 kg\n  q = 2 q", ErrorKind::InvalidArgument, "f.txt:2:3: ", "rests on itself"},
         {"\np = 3 zork", ErrorKind::UnknownUnit, "f.txt:2:7: ", "unknown unit 'zork'"},
         {"p = 20 °C", ErrorKind::TemperaturePoint, "f.txt:1:5: ", "(Δ°C)"},
         {"p = -2 kg", ErrorKind::InvalidArgument, "f.txt:1:5: ", "positive, finite"},
@@ -150,7 +151,8 @@ TEST(UserDefinitions, LayersExtendASetWithoutChangingIt) {
     // A layer may not redefine what the layers below define.
     const auto again = more->with("\nwidget = 4 kg", "again.txt");
     ASSERT_FALSE(again);
-    EXPECT_EQ(again.message().rfind("again.txt:2:1: ", 0), 0u) << again.message();
+    EXPECT_EQ(again.message().rfind("again.txt:2:1: 'widget' is defined already", 0), 0u) << again.message();
+    EXPECT_EQ(again.position(), 1u); // in code points, as every position
     // The whole set as text reads back as the same units.
     const auto copy = Definitions::read(more->text());
     ASSERT_TRUE(copy) << copy.message() << "\n" << more->text();
