@@ -24,34 +24,46 @@ accessor .qel to Series and DataFrame; convert() of a Series gives a Series.
 
 from qelunits._core import (
     BelowAbsoluteZeroError,
+    Context,
     Converter,
     Definitions,
     Error,
     IncompatibleUnitsError,
+    Level,
     Quantity,
     TemperaturePointError,
     Unit,
     UnitParseError,
     convert,
+    convert_in_context,
     define,
+    from_ucum,
     load_definitions,
+    power_sum,
+    to_ucum,
 )
 from qelunits import _accessor, _core
 from qelunits._version import __version__
 
 __all__ = [
     "BelowAbsoluteZeroError",
+    "Context",
     "Converter",
     "Definitions",
     "Error",
     "IncompatibleUnitsError",
+    "Level",
     "Quantity",
     "TemperaturePointError",
     "Unit",
     "UnitParseError",
     "convert",
+    "convert_in_context",
     "define",
+    "from_ucum",
     "load_definitions",
+    "power_sum",
+    "to_ucum",
     "units",
 ]
 

@@ -5,32 +5,44 @@ from typing import ClassVar, List
 
 from qelunits import _core
 from qelunits._core import BelowAbsoluteZeroError as BelowAbsoluteZeroError
+from qelunits._core import Context as Context
 from qelunits._core import Converter as Converter
 from qelunits._core import Definitions as Definitions
 from qelunits._core import Error as Error
 from qelunits._core import IncompatibleUnitsError as IncompatibleUnitsError
+from qelunits._core import Level as Level
 from qelunits._core import Quantity as Quantity
 from qelunits._core import TemperaturePointError as TemperaturePointError
 from qelunits._core import Unit as Unit
 from qelunits._core import UnitParseError as UnitParseError
 from qelunits._core import convert as convert
+from qelunits._core import convert_in_context as convert_in_context
 from qelunits._core import define as define
+from qelunits._core import from_ucum as from_ucum
 from qelunits._core import load_definitions as load_definitions
+from qelunits._core import power_sum as power_sum
+from qelunits._core import to_ucum as to_ucum
 
 __version__: str
 __all__ = [
     "BelowAbsoluteZeroError",
+    "Context",
     "Converter",
     "Definitions",
     "Error",
     "IncompatibleUnitsError",
+    "Level",
     "Quantity",
     "TemperaturePointError",
     "Unit",
     "UnitParseError",
     "convert",
+    "convert_in_context",
     "define",
+    "from_ucum",
     "load_definitions",
+    "power_sum",
+    "to_ucum",
     "units",
 ]
 

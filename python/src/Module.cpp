@@ -4,6 +4,7 @@
 #include "Objects.h"
 
 #include "DefinedUnits.h"
+#include "Extras.h"
 
 #include <qelunits/Constants.h>
 #include <qelunits/QelUnitsUtf8.h>
@@ -283,4 +284,5 @@ PYBIND11_MODULE(_core, m) {
     if (!qelpy::addDefinitions(m.ptr())) {
         throw py::error_already_set();
     }
+    qelpy::addLevelsContextsUcum(m);
 }
