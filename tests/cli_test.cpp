@@ -126,8 +126,9 @@ TEST(Cli, CommandsPrintTheirResultsAndStatuses) {
         {{"--ucum", "convert", "37", "Cel", "[degF]"}, 0, "98.6 [degF]\n", ""},
         {{"--ucum", "convert", "100", "mg/dL", "g/L"}, 0, "1 g/L\n", ""},
         {{"--ucum", "convert", "2 10*3/uL", "/L"}, 0, "2000000000 /L\n", ""},
-        {{"--ucum", "convert", "1", "ft", "m"}, 1, "", "'ft'"},
-        {{"--ucum", "factor", "ft", "[lb_av]"}, 1, "", "'ft'"},
+        // UCUM's ft is a femtotonne: a mass, 1e-12 kg / 0.45359237 kg to the pound.
+        {{"--ucum", "convert", "1", "ft", "m"}, 1, "", "cannot convert ft to m"},
+        {{"--ucum", "factor", "ft", "[lb_av]"}, 0, "2.20462262185e-12\n", ""},
         {{"--ucum", "convert", "1", "[ft_i]", "s"},
          1,
          "",

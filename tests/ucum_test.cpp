@@ -500,6 +500,18 @@ void expectReadsBackOrSaysWhere(const std::string& text) {
     }
 }
 
+// A prefixed atom is written so that the value API reads it back as itself, also where the prefixed symbol
+// names another unit there: UCUM's ft (a femtotonne) is no foot, its pt (a picotonne) no pint.
+TEST(Ucum, PrefixedAtomsAreWrittenAsWhatTheyAre) {
+    for (const char* code : {"ft", "pt", "mt", "Gt", "ms", "mg/dL", "kPa", "ug/L", "[ft_i]"}) {
+        SCOPED_TRACE(code);
+        const qelunits::Unit unit = qelunits::fromUcum(code).value();
+        const qelunits::Result<qelunits::Unit> back = qelunits::Unit::parse(unit.symbol());
+        ASSERT_TRUE(back) << unit.symbol() << ": " << back.message();
+        EXPECT_TRUE(*back == unit) << unit.symbol();
+    }
+}
+
 TEST(Ucum, RandomTextsNeverBreakIt) {
     std::mt19937 random(20260615);
     const std::string alphabet = "mgsLKk[]_iftu{}()./+-0123456789*^%'CelHz\xC2\xB5 ";

@@ -41,6 +41,17 @@ std::string superscript(int power) {
     return out;
 }
 
+// Whether a prefixed symbol reads back as the prefix times its unit: "ft" is the foot, not a femtotonne.
+bool readsAsPrefixed(const std::string& symbol, const std::string& unit, double prefix) {
+    const Result<Unit> back = Unit::parse(symbol);
+    const Result<Unit> plain = Unit::parse(unit);
+    if (!plain) {
+        return true; // a symbol refused alone may still read with a prefix
+    }
+    return back && back->exponents() == plain->exponents() &&
+           std::fabs(back->factor() - plain->factor() * prefix) <= 1e-12 * back->factor();
+}
+
 // The prefixed symbol whose power-th power writes scale times the unit of id ("kJ", "mg", "kΩ", "km" of
 // "km²"), or "" where none does: an
 // engineering prefix (a power of ten that is a multiple of 3), or a binary one on bits and bytes. A unit that
@@ -62,7 +73,10 @@ std::string prefixed(std::uint16_t id, int power, double scale) {
             const double written =
                 itself ? qelunits_detail::prefixFactor(p) : qelunits_detail::prefixedMeaningOf(row, p).scale;
             if (usable && qelunits_detail::scaledBy(1.0, written, power) == scale) {
-                return utf8(prefix.symbol) + utf8(unit.symbols[0]);
+                const std::string symbol = utf8(prefix.symbol) + utf8(unit.symbols[0]);
+                if (readsAsPrefixed(symbol, utf8(unit.symbols[0]), qelunits_detail::prefixFactor(p))) {
+                    return symbol;
+                }
             }
         }
     }
