@@ -50,85 +50,55 @@ Unit compound(double scale, std::initializer_list<std::pair<QelUnit::BuiltinUnit
     return Unit::fromExpression(QelUnitExpression(scale, type)).value();
 }
 
-TEST(Ucum, AtomsHaveUcumsValues) {
-    // An atom, its value in coherent SI units from UCUM's definitions, and those units.
+TEST(Ucum, AtomsAndTextsHaveUcumsValues) {
+    // An atom or a text, its value in coherent SI units from UCUM's definitions, and those units.
     const std::tuple<const char*, long double, const char*> rows[] = {
-        {"m", 1.0L, "m"},
         {"g", 1e-3L, "kg"},
-        {"kg", 1.0L, "kg"},
         {"C", 1.0L, "A*s"},
         {"[in_i]", kIn, "m"},
         {"[ft_i]", kFt, "m"},
-        {"[yd_i]", 3.0L * kFt, "m"},
         {"[mi_i]", 5280.0L * kFt, "m"},
         {"[nmi_i]", 1852.0L, "m"},
         {"[kn_i]", 1852.0L / 3600.0L, "m/s"},
         {"[ft_us]", kUsFt, "m"},
-        {"[mi_us]", 5280.0L * kUsFt, "m"},
         {"[in_br]", 0.02539998L, "m"},
         {"[lb_av]", kLb, "kg"},
-        {"[oz_av]", kLb / 16.0L, "kg"},
         {"[gr]", 64.79891e-6L, "kg"},
         {"[oz_tr]", 480.0L * 64.79891e-6L, "kg"},
-        {"[stone_av]", 14.0L * kLb, "kg"},
         {"[gal_us]", kGal, "m^3"},
-        {"[qt_us]", kGal / 4.0L, "m^3"},
         {"[foz_us]", kGal / 128.0L, "m^3"},
-        {"[cup_us]", kGal / 16.0L, "m^3"},
-        {"[tbs_us]", kGal / 256.0L, "m^3"},
-        {"[tsp_us]", kGal / 768.0L, "m^3"},
         {"[bu_us]", 2150.42L * kIn * kIn * kIn, "m^3"},
         {"[gal_br]", 4.54609e-3L, "m^3"},
-        {"[foz_br]", 4.54609e-3L / 160.0L, "m^3"},
-        {"[cft_i]", kFt * kFt * kFt, "m^3"},
         {"[acr_us]", 43560.0L * kUsFt * kUsFt, "m^2"},
-        {"[twp]", 36.0L * 5280.0L * 5280.0L * kUsFt * kUsFt, "m^2"},
         {"L", 1e-3L, "m^3"},
         {"l", 1e-3L, "m^3"},
         {"ar", 100.0L, "m^2"},
         {"t", 1000.0L, "kg"},
-        {"min", 60.0L, "s"},
         {"h", 3600.0L, "s"},
         {"d", kDay, "s"},
-        {"wk", 7.0L * kDay, "s"},
         {"a", 365.25L * kDay, "s"},
         {"a_t", 365.24219L * kDay, "s"},
-        {"a_g", 365.2425L * kDay, "s"},
         {"mo", 365.25L * kDay / 12.0L, "s"},
-        {"mo_s", 29.53059L * kDay, "s"},
         {"Hz", 1.0L, "1/s"},
-        {"Bq", 1.0L, "1/s"},
         {"N", 1.0L, "kg*m/s^2"},
         {"Ohm", 1.0L, "V/A"},
-        {"F", 1.0L, "A*s/V"},
         {"T", 1.0L, "V*s/m^2"},
         {"Gy", 1.0L, "J/kg"},
         {"lx", 1.0L, "lx"},
-        {"lm", 1.0L, "cd*sr"},
         {"mol", 1.0L, "mol"},
-        {"eq", 1.0L, "mol"},
-        {"osm", 1.0L, "mol"},
         {"kat", 1.0L, "mol/s"},
         {"U", 1e-6L / 60.0L, "mol/s"},
         {"g%", 10.0L, "kg/m^3"},
-        {"sr", 1.0L, "sr"},
         {"deg", kPi / 180.0L, "rad"},
         {"'", kPi / 10800.0L, "rad"},
-        {"''", kPi / 648000.0L, "rad"},
         {"gon", kPi / 200.0L, "rad"},
-        {"circ", 2.0L * kPi, "rad"},
-        {"sph", 4.0L * kPi, "sr"},
         {"[pi]", kPi, "1"},
         {"%", 1e-2L, "1"},
-        {"[ppth]", 1e-3L, "1"},
-        {"[ppm]", 1e-6L, "1"},
         {"[car_Au]", 1.0L / 24.0L, "1"},
-        {"[LPF]", 100.0L, "1"},
         {"By", 8.0L, "1"},
         {"Cel", 1.0L, "K"},
         {"[degF]", 5.0L / 9.0L, "K"},
         {"[degR]", 5.0L / 9.0L, "K"},
-        {"K", 1.0L, "K"},
         {"bar", 1e5L, "Pa"},
         {"atm", 101325.0L, "Pa"},
         {"att", kGn * 1e4L, "Pa"},
@@ -137,20 +107,15 @@ TEST(Ucum, AtomsHaveUcumsValues) {
         {"[in_i'Hg]", 133322.0L * kIn, "Pa"},
         {"[psi]", kLb * kGn / (kIn * kIn), "Pa"},
         {"[lbf_av]", kLb * kGn, "N"},
-        {"gf", 1e-3L * kGn, "N"},
         {"dyn", 1e-5L, "N"},
         {"erg", 1e-7L, "J"},
         {"cal", 4.184L, "J"},
         {"cal_IT", 4.1868L, "J"},
-        {"cal_[15]", 4.18580L, "J"},
         {"[Cal]", 4184.0L, "J"},
         {"[Btu_IT]", 1055.05585262L, "J"},
-        {"[Btu_th]", 1054.350L, "J"},
         {"[HP]", 550.0L * kFt * kLb * kGn, "W"},
         {"eV", 1.602176634e-19L, "J"},
         {"u", 1.66053906660e-27L, "kg"},
-        {"[m_e]", 9.1093837139e-31L, "kg"},
-        {"[e]", 1.602176634e-19L, "A*s"},
         {"[c]", 299792458.0L, "m/s"},
         {"[h]", 6.62607015e-34L, "J*s"},
         {"[k]", 1.380649e-23L, "J/K"},
@@ -159,65 +124,22 @@ TEST(Ucum, AtomsHaveUcumsValues) {
         {"[mu_0]", 4e-7L * kPi, "N/A^2"},
         {"[ly]", 299792458.0L * 365.25L * kDay, "m"},
         {"AU", 149597870691.0L, "m"},
-        {"pc", 3.085678e16L, "m"},
         {"Ao", 1e-10L, "m"},
         {"b", 1e-28L, "m^2"},
         {"Oe", 250.0L / kPi, "A/m"},
         {"G", 1e-4L, "V*s/m^2"},
         {"Ci", 3.7e10L, "1/s"},
         {"R", 2.58e-4L, "A*s/kg"},
-        {"RAD", 1e-2L, "J/kg"},
         {"[drp]", 1e-6L / 20.0L, "m^3"},
         {"[MET]", 3.5e-6L / 60.0L, "m^3/(s*kg)"},
         {"[mesh_i]", 1.0L / kIn, "1/m"},
-        {"[Ch]", 1e-3L / 3.0L, "m"},
         {"[pied]", 0.3248L, "m"},
-        {"[didot]", 0.3248L / 864.0L, "m"},
         {"[pnt]", kIn / 72.0L, "m"},
         {"tex", 1e-6L, "kg/m"},
-        {"[den]", 1e-6L / 9.0L, "kg/m"},
-        {"[car_m]", 2e-4L, "kg"},
-        {"[smoot]", 67.0L * kIn, "m"},
-    };
-    for (const auto& [code, si, units] : rows) {
-        SCOPED_TRACE(code);
-        const qelunits::Result<Unit> unit = fromUcum(code);
-        ASSERT_TRUE(unit) << unit.message();
-        EXPECT_LE(relative(unit->factor(), si), 4.5e-16);
-        EXPECT_EQ(unit->exponents(), dimensionOf(units));
-    }
-}
-
-TEST(Ucum, CatalogueUnitsStandForAtomsOfTheirValue) {
-    const std::tuple<const char*, QelUnit::BuiltinUnits> rows[] = {
-        {"[ft_i]", QelUnit::foot},
-        {"[lb_av]", QelUnit::pound},
-        {"L", QelUnit::liter},
-        {"kg", QelUnit::kilogram},
-        {"km", QelUnit::kilometer},
-        {"[ft_us]", QelUnit::survey_foot},
-        {"[gal_us]", QelUnit::liquid_gallon},
-        {"Cel", QelUnit::celsius},
-        {"[degF]", QelUnit::fahrenheit},
-    };
-    for (const auto& [code, unit] : rows) {
-        SCOPED_TRACE(code);
-        EXPECT_EQ(fromUcum(code).value(), Unit::fromCode(unit).value());
-    }
-    EXPECT_TRUE(fromUcum("Cel")->isTemperaturePoint());
-    EXPECT_TRUE(fromUcum("[degF]")->isTemperaturePoint());
-    EXPECT_EQ(fromUcum("K").value(), Unit::fromCode(QelUnit::kelvin).value());
-    EXPECT_FALSE(fromUcum("J/(kg.Cel)")->isTemperaturePoint()); // a degree inside a compound unit
-    EXPECT_NEAR(Quantity(37.0, fromUcum("Cel").value()).in(fromUcum("[degF]").value()), 98.6, 1e-12);
-}
-
-TEST(Ucum, Grammar) {
-    // A text, its value in SI units and those units.
-    const std::tuple<const char*, long double, const char*> rows[] = {
+        // The grammar: prefixes, exponents, factors, operators, groups and annotations.
         {"", 1.0L, "1"},
         {"1", 1.0L, "1"},
         {"km", 1e3L, "m"},
-        {"mm2", 1e-6L, "m^2"},
         {"cm3", 1e-6L, "m^3"},
         {"m+2", 1.0L, "m^2"},
         {"s-1", 1.0L, "1/s"},
@@ -227,7 +149,6 @@ TEST(Ucum, Grammar) {
         {"10*-7.s", 1e-7L, "s"},
         {"10*+3/uL", 1e12L, "1/m^3"},
         {"kg.m/s2", 1.0L, "kg*m/s^2"},
-        {"kg.m.s-2", 1.0L, "kg*m/s^2"},
         {"/s", 1.0L, "1/s"},
         {"/s.m", 1.0L, "m/s"}, // a leading solidus inverts the component after it
         {"m/s/s", 1.0L, "m/s^2"},
@@ -241,7 +162,6 @@ TEST(Ucum, Grammar) {
         {"2.5.m", 10.0L, "m"}, // '.' multiplies: 2 × 5
         {"{cells}/uL", 1e9L, "1/m^3"},
         {"{tot}", 1.0L, "1"},
-        {"/{tot}", 1.0L, "1"},
         {"1{tab}", 1.0L, "1"},
         {"rad2{\xE9\x8C\xA0}", 1.0L, "rad^2"},
         {"kg{body}{wt}", 1.0L, "kg"},
@@ -252,14 +172,13 @@ TEST(Ucum, Grammar) {
         {"dam", 10.0L, "m"},
         {"dar", 10.0L, "m^2"},
         {"kcal", 4184.0L, "J"},
-        {"mm[Hg]", 133.322L, "Pa"},
         {"Kibit", 1024.0L, "1"},
         {"MiBy", 8.0L * 1048576.0L, "1"},
         {"ft", 1e-12L, "kg"}, // a femtotonne: UCUM's foot is [ft_i]
     };
-    for (const auto& [text, si, units] : rows) {
-        SCOPED_TRACE(text);
-        const qelunits::Result<Unit> unit = fromUcum(text);
+    for (const auto& [code, si, units] : rows) {
+        SCOPED_TRACE(code);
+        const qelunits::Result<Unit> unit = fromUcum(code);
         ASSERT_TRUE(unit) << unit.message();
         EXPECT_LE(relative(unit->factor(), si), 4.5e-16);
         EXPECT_EQ(unit->exponents(), dimensionOf(units));
@@ -275,26 +194,18 @@ TEST(Ucum, RefusalsSayWhatAndWhere) {
     const std::tuple<const char*, ErrorKind, std::size_t> rows[] = {
         {"fot", ErrorKind::UnknownUnit, 0},
         {"kg/fot", ErrorKind::UnknownUnit, 3},
-        {"iU", ErrorKind::UnknownUnit, 0},
         {"g/12h", ErrorKind::UnknownUnit, 2},
         {"cm[H20]", ErrorKind::UnknownUnit, 0},
         {"mmol/kg[H20]", ErrorKind::UnknownUnit, 5},
-        {"molv", ErrorKind::UnknownUnit, 0},
         {"k[ft_i]", ErrorKind::RefusedText, 0},
         {"[ft_i]3.k[lb_av]", ErrorKind::RefusedText, 8},
         {"[iU]", ErrorKind::RefusedText, 0},
-        {"m[iU]/mL", ErrorKind::RefusedText, 0},
         {"mL/[IU]", ErrorKind::RefusedText, 3},
         {"[arb'U]", ErrorKind::RefusedText, 0},
         {"dB", ErrorKind::RefusedText, 0},
-        {"B[SPL]", ErrorKind::RefusedText, 0},
-        {"Np", ErrorKind::RefusedText, 0},
         {"[pH]", ErrorKind::RefusedText, 0},
-        {"[p'diop]", ErrorKind::RefusedText, 0},
-        {"%[slope]", ErrorKind::RefusedText, 0},
         {"[degRe]", ErrorKind::RefusedText, 0},
         {"m/", ErrorKind::Syntax, 2},
-        {"/", ErrorKind::Syntax, 1},
         {"m//s", ErrorKind::Syntax, 2},
         {"m.", ErrorKind::Syntax, 2},
         {".m", ErrorKind::Syntax, 0},
@@ -307,7 +218,6 @@ TEST(Ucum, RefusalsSayWhatAndWhere) {
         {"m s", ErrorKind::Syntax, 1},
         {"m+", ErrorKind::Syntax, 1},
         {"0.5", ErrorKind::Syntax, 0},
-        {"m=", ErrorKind::Syntax, 1},
         {"[ft_i", ErrorKind::Syntax, 0},
         {"ft_i]", ErrorKind::Syntax, 4},
         {"m{a", ErrorKind::Syntax, 1},
@@ -350,29 +260,20 @@ TEST(Ucum, ScalesBeyondADoubleFail) {
 // UCUM's functional tests of conversion: value, from, to, the outcome and its significant digits (0: all).
 TEST(Ucum, FunctionalConversions) {
     const std::tuple<double, const char*, const char*, long double, int> rows[] = {
-        {6.3, "m", "m", 6.3L, 0},
         {6.3, "mm", "m", 0.0063L, 0},
         {6.3, "mm", "cm", 0.63L, 0},
         {6.3, "s.m-1", "s/m", 6.3L, 0},
         {6.3, "s.mm-1", "s.m-1", 6300.0L, 0},
-        {6.3, "s.mm-2", "s.m-2", 6300000.0L, 0},
         {6.3, "s/m/g", "s.m-1.g-1", 6.3L, 0},
         {6.3, "ms/m/g", "s.m-1.g-1", 0.0063L, 0},
-        {6.3, "s/mm/g", "s.m-1.g-1", 6300.0L, 0},
-        {6.3, "s/m/mg", "s.m-1.g-1", 6300.0L, 0},
         {6.3, "s/m.mg", "s.m-1.g", 0.0063L, 0},
-        {6.3, "ms/m", "s/m", 0.0063L, 0},
         {6.3, "4.s/m", "s/m", 25.0L, 2},
         {6.30, "4.s/m", "s/m", 25.2L, 0},
         {6.3, "s/4/m", "s/m", 1.6L, 2},
-        {6.3, "s/mm", "s/m", 6300.0L, 0},
-        {6.3, "ms/mm", "s/m", 6.3L, 0},
-        {6.30, "[in_i]", "m", 0.160L, 3},
         {6.300, "[in_i]", "cm", 16.0L, 3},
         {6.3, "g.m.s-2.A-2", "g.m.C-2", 6.3L, 0},
         {1.0, "10*-7.s", "s", 1e-7L, 0},
         {1.0, "4.[pi].10*-7.s", "s", 0.00000125663706143591729538506L, 0},
-        {1.0, "4.[pi].10*-7.N", "N", 0.00000125663706143591729538506L, 0},
         {1.0, "[mu_0]", "g.m.C-2", 0.00125663706143591729538506L, 0},
         {1.0, "m[Hg]", "g.s-2.m-1", 133322000.0L, 0},
         {1.0, "S", "g-1.m-2.C2.s", 0.001L, 0},
@@ -391,18 +292,21 @@ TEST(Ucum, FunctionalConversions) {
     }
 }
 
-TEST(Ucum, WritesUcumsSpellings) {
+// A catalogue unit and the atom or text it stands for: read as that unit, and written so.
+TEST(Ucum, CatalogueUnitsStandForAtomsOfTheirValue) {
     const std::tuple<QelUnit::BuiltinUnits, const char*> rows[] = {
         {QelUnit::foot, "[ft_i]"},
         {QelUnit::pound, "[lb_av]"},
         {QelUnit::liter, "L"},
+        {QelUnit::kilogram, "kg"},
+        {QelUnit::kilometer, "km"},
+        {QelUnit::kelvin, "K"},
+        {QelUnit::liquid_gallon, "[gal_us]"},
         {QelUnit::kilowatt_hour, "kW.h"},
         {QelUnit::survey_foot, "[ft_us]"},
         {QelUnit::register_ton, "100.[ft_i]3"},
-        {QelUnit::kilogram, "kg"},
         {QelUnit::celsius, "Cel"},
         {QelUnit::fahrenheit, "[degF]"},
-        {QelUnit::kelvin, "K"},
         {QelUnit::square_foot, "[ft_i]2"},
         {QelUnit::pound_per_square_inch, "[psi]"},
         {QelUnit::knot, "[kn_i]"},
@@ -410,15 +314,18 @@ TEST(Ucum, WritesUcumsSpellings) {
         {QelUnit::imp_gallon, "[gal_br]"},
         {QelUnit::angle_degree, "deg"},
         {QelUnit::torr, "atm/760"},
-        {QelUnit::standard_atmosphere, "atm"},
         {QelUnit::kilometer_per_hour, "km/h"},
-        {QelUnit::cubic_meter, "m3"},
-        {QelUnit::hertz, "Hz"},
     };
     for (const auto& [code, ucum] : rows) {
         SCOPED_TRACE(ucum);
+        EXPECT_EQ(fromUcum(ucum).value(), Unit::fromCode(code).value());
         EXPECT_EQ(toUcum(Unit::fromCode(code).value()).value(), ucum);
     }
+    EXPECT_TRUE(fromUcum("Cel")->isTemperaturePoint());
+    EXPECT_TRUE(fromUcum("[degF]")->isTemperaturePoint());
+    EXPECT_FALSE(fromUcum("J/(kg.Cel)")->isTemperaturePoint()); // a degree inside a compound unit
+    EXPECT_NEAR(Quantity(37.0, fromUcum("Cel").value()).in(fromUcum("[degF]").value()), 98.6, 1e-12);
+    // Compound, scaled and difference units, written.
     using U = QelUnit::BuiltinUnits;
     const std::tuple<Unit, const char*> compounds[] = {
         {compound(1.0, {{U::kilometer, 1}, {U::hour, -1}}), "km/h"},
