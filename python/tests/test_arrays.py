@@ -48,14 +48,11 @@ def test_unusable_values_and_out_are_refused():
     # NumPy would drop an imaginary part, read a text as a number, a date as its count of days.
     for values in (np.array([1 + 2j]), np.array(["1.5"]), np.array(["2020-01-01"], dtype="datetime64[D]"),
                    np.array([1], dtype="timedelta64[s]")):
-        with pytest.raises(TypeError, match="values must be real numbers, not "):
-            convert(values, "m", "ft")
-    values = np.ones(4)
+        pytest.raises(TypeError, convert, values, "m", "ft").match("values must be real numbers, not ")
     read_only = np.ones(4)
     read_only.flags.writeable = False
     for out in (np.ones(3), np.ones(4, dtype=np.float32), read_only, np.ones(8)[::2]):
-        with pytest.raises(ValueError, match="out must be"):
-            convert(values, "m", "ft", out=out)
+        pytest.raises(ValueError, convert, np.ones(4), "m", "ft", out=out).match("out must be")
 
 
 def test_ufuncs_on_array_quantities():
@@ -64,14 +61,10 @@ def test_ufuncs_on_array_quantities():
     feet = Q(np.array([3.0, 3.0, 3.0]), "ft")
     cases = [
         (np.add(lengths, feet), [1 + 3 / M_TO_FT, 4 + 3 / M_TO_FT, 9 + 3 / M_TO_FT], m),
-        (lengths - Q(1.0, "m"), [0.0, 3.0, 8.0], m),
-        (np.multiply(lengths, feet), [3.0, 12.0, 27.0], m * ft),
-        (np.divide(lengths, Q(2.0, "s")), [0.5, 2.0, 4.5], m / s),
-        (lengths**2, [1.0, 16.0, 81.0], m**2),
-        (np.sqrt(Q(np.array([1.0, 4.0]), "m^2")), [1.0, 2.0], m),
-        (np.negative(lengths), [-1.0, -4.0, -9.0], m),
-        (np.absolute(Q(np.array([-2.0]), "s")), [2.0], s),
-        (np.array([1.0, 2.0]) * m, [1.0, 2.0], m),
+        (lengths - Q(1.0, "m"), [0.0, 3.0, 8.0], m), (np.multiply(lengths, feet), [3.0, 12.0, 27.0], m * ft),
+        (np.divide(lengths, Q(2.0, "s")), [0.5, 2.0, 4.5], m / s), (lengths**2, [1.0, 16.0, 81.0], m**2),
+        (np.sqrt(Q(np.array([1.0, 4.0]), "m^2")), [1.0, 2.0], m), (np.negative(lengths), [-1.0, -4.0, -9.0], m),
+        (np.absolute(Q(np.array([-2.0]), "s")), [2.0], s), (np.array([1.0, 2.0]) * m, [1.0, 2.0], m),
         (np.matmul(Q(np.eye(2), "m"), Q(np.ones(2), "s")), [1.0, 1.0], m * s),
         (np.reciprocal(Q(np.array([2.0, 4.0]), "s")), [0.5, 0.25], s**-1),
         (np.hypot(Q(np.array([3.0]), "m"), Q(np.array([400.0]), "cm")), [5.0], m),
@@ -168,17 +161,9 @@ def test_xarray_and_dask_hold_array_quantities():
     assert chunked.mean().compute().m_as("cm") == pytest.approx(700 / 3)
 
 
-def test_xarray_accessor_over_numpy_and_dask():
+def test_xarray_accessor_refusals():
     xarray = pytest.importorskip("xarray")
-    pytest.importorskip("dask.array")
-    ta = xarray.DataArray(np.array([[0.0, 100.0]]), dims=("y", "x"), attrs={"units": "degC"}, name="ta")
-    for data in (ta, ta.chunk({"x": 1})):
-        converted = data.qel.to("degF")
-        assert converted.attrs["units"] == "degF" and converted.values.tolist() == [[32.0, 212.0]]
-    dataset = xarray.Dataset({"ta": ta}).qel.to({"ta": "K"})
-    assert dataset["ta"].values.tolist() == [[273.15, 373.15]] and dataset["ta"].qel.units == qelunits.Unit("K")
-    for data, named in ((ta.copy(), "'ta'"), (xarray.DataArray([1.0]), "the DataArray")):
-        data.attrs.clear()
+    for data, named in ((xarray.DataArray([1.0], name="ta"), "'ta'"), (xarray.DataArray([1.0]), "the DataArray")):
         pytest.raises(KeyError, data.qel.to, "K").match(f"{named} has no attrs")
     times = xarray.DataArray([1.0], attrs={"units": "days since 2000-01-01"}, name="time")
     raised = pytest.raises(qelunits.UnitParseError, times.qel.to, "s")

@@ -1,8 +1,8 @@
-"""The module's results agree bit for bit with the value API's, for one value and for arrays: the C++
-program tests/python_reference.cpp (its path in QELUNITS_PYTHON_REFERENCE, as ctest sets it) gives the
-value API's answers."""
+"""The module agrees bit for bit with the value API, whose answers tests/python_reference.cpp gives (its path in
+QELUNITS_PYTHON_REFERENCE, as ctest sets it), for one value and for arrays."""
 
 import itertools
+import operator
 import os
 import subprocess
 
@@ -21,6 +21,9 @@ UNITS = ["m", "ft", "in", "km/h", "mi/h", "mg", "kJ/(kg*K)", "1", "%", "rad", "d
          "delta_degC", "delta_degF", "Hz", "s"]
 VALUES = [0.1, 3.5, -40.0, 273.15, 1.0 / 3.0, 1e10, 7e-5, 0.0]
 NUMBERS = [3.0, -0.7, 1.0 / 7.0, 1e-3]
+CMP_A, CMP_B = [1.0, 0.3048, 12.0, -40.0, 273.15, 1e10], [1.0, 1.0, 1.0, -40.0, 0.0, 3.5]
+BINARY = {"add": operator.add, "sub": operator.sub, "mul": operator.mul, "div": operator.truediv}
+BY_NUMBER = {"scale": operator.mul, "rscale": lambda x, n: n * x, "divn": operator.truediv, "rdivn": lambda x, n: n / x}
 
 
 def reference(lines):
@@ -65,55 +68,35 @@ def check(cases):
             assert got[1] == expected[1], (line, got, expected)
 
 
-def hexes(*values):
-    return [float(v).hex() for v in values]
-
-
 def test_scalar_arithmetic_and_conversions():
     cases = []
-    for ua, ub in itertools.product(UNITS, repeat=2):
-        for a, b in itertools.product(VALUES[:4], VALUES[1:5]):
-            x, y = Q(a, ua), Q(b, ub)
-            ha, hb = hexes(a, b)
-            for op, call in (("add", lambda x=x, y=y: x + y), ("sub", lambda x=x, y=y: x - y),
-                             ("mul", lambda x=x, y=y: x * y), ("div", lambda x=x, y=y: x / y)):
-                cases.append((f"{op}\t{ha}\t{ua}\t{hb}\t{ub}", call))
-            cases.append((f"to\t{ha}\t{ua}\t{ub}", lambda x=x, ub=ub: x.to(ub)))
+    for ua, ub, a, b in itertools.product(UNITS, UNITS, VALUES[:4], VALUES[1:5]):
+        x, y, ha, hb = Q(a, ua), Q(b, ub), a.hex(), b.hex()
+        cases += [(f"{op}\t{ha}\t{ua}\t{hb}\t{ub}", lambda f=f, x=x, y=y: f(x, y)) for op, f in BINARY.items()]
+        cases.append((f"to\t{ha}\t{ua}\t{ub}", lambda x=x, ub=ub: x.to(ub)))
     check(cases)
 
 
 def test_scalar_numbers_powers_and_roots():
     cases = []
     for unit, a, n in itertools.product(UNITS, VALUES, NUMBERS):
-        x = Q(a, unit)
-        ha, hn = hexes(a, n)
-        cases += [(f"scale\t{ha}\t{unit}\t{hn}", lambda x=x, n=n: x * n),
-                  (f"rscale\t{ha}\t{unit}\t{hn}", lambda x=x, n=n: n * x),
-                  (f"divn\t{ha}\t{unit}\t{hn}", lambda x=x, n=n: x / n),
-                  (f"rdivn\t{ha}\t{unit}\t{hn}", lambda x=x, n=n: n / x)]
+        x, ha, hn = Q(a, unit), a.hex(), n.hex()
+        cases += [(f"{op}\t{ha}\t{unit}\t{hn}", lambda f=f, x=x, n=n: f(x, n)) for op, f in BY_NUMBER.items()]
     for unit, a in itertools.product(UNITS + ["m^2", "ft^2/s^2", "m^3"], VALUES):
-        x = Q(a, unit)
-        ha = hexes(a)[0]
-        for n in (2, 3, -1, 0):
-            cases.append((f"pow\t{ha}\t{unit}\t{float(n).hex()}", lambda x=x, n=n: x ** n))
-        cases.append((f"root\t{ha}\t{unit}\t{float(2).hex()}", lambda x=x: x ** 0.5))
-        cases.append((f"root\t{ha}\t{unit}\t{float(3).hex()}", lambda x=x: x ** (1 / 3)))
+        x, ha = Q(a, unit), a.hex()
+        cases += [(f"pow\t{ha}\t{unit}\t{float(n).hex()}", lambda x=x, n=n: x ** n) for n in (2, 3, -1, 0)]
+        cases += [(f"root\t{ha}\t{unit}\t{float(n).hex()}", lambda x=x, n=n: x ** (1 / n)) for n in (2, 3)]
     check(cases)
 
 
 def test_scalar_comparisons():
     def order(x, y):
-        lower = x < y
-        equal = x == y
+        lower, equal = x < y, x == y
         assert (x > y) == (not lower and not equal) and (x <= y) == (lower or equal)
         return -1 if lower else 0 if equal else 1
 
-    cases = []
-    for ua, ub in itertools.product(UNITS, repeat=2):
-        for a, b in [(1.0, 1.0), (0.3048, 1.0), (12.0, 1.0), (-40.0, -40.0), (273.15, 0.0), (1e10, 3.5)]:
-            x, y = Q(a, ua), Q(b, ub)
-            cases.append((f"cmp\t{float(a).hex()}\t{ua}\t{float(b).hex()}\t{ub}", lambda x=x, y=y: order(x, y)))
-    check(cases)
+    check([(f"cmp\t{a.hex()}\t{ua}\t{b.hex()}\t{ub}", lambda x=Q(a, ua), y=Q(b, ub): order(x, y))
+           for ua, ub in itertools.product(UNITS, repeat=2) for a, b in zip(CMP_A, CMP_B)])
 
 
 def test_arrays_agree_with_one_value_at_a_time():
@@ -123,21 +106,15 @@ def test_arrays_agree_with_one_value_at_a_time():
     hx = [v.hex() for v in values]
     for ua, ub in itertools.product(UNITS, repeat=2):
         x, y = Q(values, ua), Q(values[::-1], ub)
-        calls = {"add": lambda: x + y, "sub": lambda: x - y, "mul": lambda: x * y, "div": lambda: x / y,
-                 "to": lambda: x.to(ub)}
-        for op, call in calls.items():
-            if op == "to":
-                lines = [f"to\t{a}\t{ua}\t{ub}" for a in hx]
-            else:
-                lines = [f"{op}\t{a}\t{ua}\t{b}\t{ub}" for a, b in zip(hx, hx[::-1])]
-            compare_array(lines, call)
+        for op, f in BINARY.items():
+            compare_array([f"{op}\t{a}\t{ua}\t{b}\t{ub}" for a, b in zip(hx, hx[::-1])], lambda: f(x, y))
+        compare_array([f"to\t{a}\t{ua}\t{ub}" for a in hx], lambda: x.to(ub))
     for unit in UNITS + ["m^2", "m^3"]:
         x = Q(values, unit)
         for n in NUMBERS:
             hn = float(n).hex()
-            for op, call in (("scale", lambda: x * n), ("rscale", lambda: n * x), ("divn", lambda: x / n),
-                             ("rdivn", lambda: n / x), ("divn", lambda: np.divide(x, n))):
-                compare_array([f"{op}\t{a}\t{unit}\t{hn}" for a in hx], call)
+            for op, f in list(BY_NUMBER.items()) + [("divn", np.divide)]:
+                compare_array([f"{op}\t{a}\t{unit}\t{hn}" for a in hx], lambda: f(x, n))
         for n in (2, 3, -1):
             compare_array([f"pow\t{a}\t{unit}\t{float(n).hex()}" for a in hx], lambda: x ** n)
         positive = Q(np.abs(values), unit)
@@ -163,8 +140,7 @@ def compare_array(lines, call):
 
 
 def test_array_comparisons():
-    a = np.array([1.0, 0.3048, 12.0, -40.0, 273.15, 1e10])
-    b = np.array([1.0, 1.0, 1.0, -40.0, 0.0, 3.5])
+    a, b = np.array(CMP_A), np.array(CMP_B)
     for ua, ub in itertools.product(UNITS, repeat=2):
         answers = reference([f"cmp\t{x.hex()}\t{ua}\t{y.hex()}\t{ub}" for x, y in zip(a, b)])
         x, y = Q(a, ua), Q(b, ub)
