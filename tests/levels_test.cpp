@@ -8,7 +8,9 @@
 
 #include <cmath>
 #include <string>
+#include <tuple>
 #include <type_traits>
+#include <utility>
 
 namespace {
 
@@ -23,46 +25,37 @@ static_assert(!std::is_constructible_v<Level, double> && !std::is_convertible_v<
 const double kLn10 = std::log(10.0);
 
 TEST(Levels, LevelsStandForTheirQuantities) {
-    struct Case {
-        const char* level;
-        Quantity quantity; // from the definition: P0·10^(L/10) for a power, F0·10^(L/20) for a field quantity
-    };
-    const Case cases[] = {
+    // The level and its quantity, from the definition: P0·10^(L/10) for a power, F0·10^(L/20) for a field one.
+    const std::pair<const char*, Quantity> cases[] = {
         {"20 dBm", Quantity("100 mW")},
-        {"30 dBm", Quantity("1 W")},
         {"0 dBW", Quantity("1 W")},
         {"-6 dBV", Quantity(std::pow(10.0, -6.0 / 20.0), qelunits::Unit("V"))},
         {"120 dBuV", Quantity("1 V")},
         {"94 dBSPL", Quantity(20e-6 * std::pow(10.0, 94.0 / 20.0), qelunits::Unit("Pa"))}, // 1.0024 Pa
         {"94 dB(SPL)", Quantity("1.0023744672545 Pa")},
     };
-    for (const Case& t : cases) {
-        SCOPED_TRACE(t.level);
-        const Quantity got = Level(t.level).toQuantity();
-        EXPECT_TRUE(approxEqual(got, t.quantity, 1e-12)) << got;
-        const qelunits::Result<Level> back = Level::fromQuantity(t.quantity, Level(t.level).unit());
+    for (const auto& [level, quantity] : cases) {
+        SCOPED_TRACE(level);
+        const Quantity got = Level(level).toQuantity();
+        EXPECT_TRUE(approxEqual(got, quantity, 1e-12)) << got;
+        const qelunits::Result<Level> back = Level::fromQuantity(quantity, Level(level).unit());
         ASSERT_TRUE(back) << back.message();
-        EXPECT_NEAR(back->value(), Level(t.level).value(), 1e-12);
+        EXPECT_NEAR(back->value(), Level(level).value(), 1e-12);
     }
     EXPECT_NEAR(Level::fromQuantity(Quantity("1 Pa"), "dB SPL")->value(), 20.0 * std::log10(1.0 / 20e-6), 1e-12);
 }
 
 TEST(Levels, ConversionsBetweenRatiosAndBetweenLevelsOfOneQuantity) {
-    struct Case {
-        const char* from;
-        const char* to;
-        double value;
-    };
-    const Case cases[] = {
+    const std::tuple<const char*, const char*, double> cases[] = {
         {"0 dBW", "dBm", 30.0}, {"-10 dBm", "dBW", -40.0}, {"0 dBV", "dBuV", 120.0}, {"1 Np", "dB", 20.0 / kLn10},
         {"1 B", "dB", 10.0},    {"3 dB", "B", 0.3},        {"20 dB", "Np", kLn10},   {"3 dBi", "dB", 3.0},
     };
-    for (const Case& t : cases) {
-        SCOPED_TRACE(std::string(t.from) + " in " + t.to);
-        const qelunits::Result<Level> got = Level(t.from).tryTo(LevelUnit(t.to));
+    for (const auto& [from, to, value] : cases) {
+        SCOPED_TRACE(std::string(from) + " in " + to);
+        const qelunits::Result<Level> got = Level(from).tryTo(LevelUnit(to));
         ASSERT_TRUE(got) << got.message();
-        EXPECT_NEAR(got->value(), t.value, 1e-12);
-        EXPECT_EQ(got->unit(), LevelUnit(t.to));
+        EXPECT_NEAR(got->value(), value, 1e-12);
+        EXPECT_EQ(got->unit(), LevelUnit(to));
     }
     EXPECT_EQ(Level("0 dBW").tryTo(LevelUnit("dBV")).kind(), ErrorKind::IncompatibleUnits);
     EXPECT_EQ(Level("3 dB").tryTo(LevelUnit("dBm")).kind(), ErrorKind::IncompatibleUnits);
@@ -83,52 +76,36 @@ qelunits::Result<Level> apply(const char* a, char op, const char* b) {
     }
 }
 
-TEST(Levels, ArithmeticThatHasAMeaning) {
-    struct Case {
-        const char* a;
-        char op;
-        const char* b;
-        const char* unit;
-        double value;
+// What has a meaning gives its unit and value; what has none, the kind of the refusal.
+TEST(Levels, ArithmeticThatHasAMeaningAndNoOther) {
+    const std::tuple<const char*, char, const char*, const char*, double, ErrorKind> cases[] = {
+        {"20 dBm", '+', "3 dB", "dBm", 23.0, ErrorKind::None},
+        {"3 dB", '+', "20 dBm", "dBm", 23.0, ErrorKind::None},
+        {"3 dB", '+', "3 dB", "dB", 6.0, ErrorKind::None},
+        {"20 dBm", '+', "1 Np", "dBm", 20.0 + 20.0 / kLn10, ErrorKind::None},
+        {"1 B", '+', "5 dB", "B", 1.5, ErrorKind::None},
+        {"20 dBm", '-', "3 dB", "dBm", 17.0, ErrorKind::None},
+        {"30 dBm", '-', "0 dBW", "dB", 0.0, ErrorKind::None},
+        {"94 dB(SPL)", '-', "74 dBSPL", "dB", 20.0, ErrorKind::None},
+        {"20 dBm", 'p', "20 dBm", "dBm", 20.0 + 10.0 * std::log10(2.0), ErrorKind::None}, // 23.0103
+        {"0 dBW", 'p', "20 dBm", "dBW", 10.0 * std::log10(1.1), ErrorKind::None},
+        {"94 dBSPL", 'p', "94 dBSPL", "dB(SPL)", 94.0 + 10.0 * std::log10(2.0), ErrorKind::None}, // uncorrelated
+        {"3 dB", '*', "2 dB", "dB", 6.0, ErrorKind::None},
+        {"20 dBm", '+', "20 dBm", "", 0, ErrorKind::InvalidArgument},
+        {"20 dBm", '-', "0 dBV", "", 0, ErrorKind::IncompatibleUnits},
+        {"3 dB", '-', "20 dBm", "", 0, ErrorKind::InvalidArgument},
+        {"20 dBm", '*', "2 dB", "", 0, ErrorKind::InvalidArgument},
+        {"3 dB", 'p', "3 dB", "", 0, ErrorKind::InvalidArgument},
+        {"20 dBm", 'p', "0 dBV", "", 0, ErrorKind::IncompatibleUnits},
     };
-    const Case cases[] = {
-        {"20 dBm", '+', "3 dB", "dBm", 23.0},
-        {"3 dB", '+', "20 dBm", "dBm", 23.0},
-        {"3 dB", '+', "3 dB", "dB", 6.0},
-        {"20 dBm", '+', "1 Np", "dBm", 20.0 + 20.0 / kLn10},
-        {"1 B", '+', "5 dB", "B", 1.5},
-        {"20 dBm", '-', "3 dB", "dBm", 17.0},
-        {"30 dBm", '-', "0 dBW", "dB", 0.0},
-        {"94 dB(SPL)", '-', "74 dBSPL", "dB", 20.0},
-        {"20 dBm", 'p', "20 dBm", "dBm", 20.0 + 10.0 * std::log10(2.0)}, // 23.0103
-        {"0 dBW", 'p', "20 dBm", "dBW", 10.0 * std::log10(1.1)},
-        {"94 dBSPL", 'p', "94 dBSPL", "dB(SPL)", 94.0 + 10.0 * std::log10(2.0)}, // uncorrelated sources
-        {"3 dB", '*', "2 dB", "dB", 6.0},
-    };
-    for (const Case& t : cases) {
-        SCOPED_TRACE(std::string(t.a) + " " + t.op + " " + t.b);
-        const qelunits::Result<Level> got = apply(t.a, t.op, t.b);
-        ASSERT_TRUE(got) << got.message();
-        EXPECT_EQ(got->unit(), LevelUnit(t.unit));
-        EXPECT_NEAR(got->value(), t.value, 1e-12);
-    }
-}
-
-TEST(Levels, ArithmeticWithoutAMeaningIsRefused) {
-    struct Case {
-        const char* a;
-        char op;
-        const char* b;
-        ErrorKind kind;
-    };
-    const Case cases[] = {
-        {"20 dBm", '+', "20 dBm", ErrorKind::InvalidArgument}, {"20 dBm", '-', "0 dBV", ErrorKind::IncompatibleUnits},
-        {"3 dB", '-', "20 dBm", ErrorKind::InvalidArgument},   {"20 dBm", '*', "2 dB", ErrorKind::InvalidArgument},
-        {"3 dB", 'p', "3 dB", ErrorKind::InvalidArgument},     {"20 dBm", 'p', "0 dBV", ErrorKind::IncompatibleUnits},
-    };
-    for (const Case& t : cases) {
-        SCOPED_TRACE(std::string(t.a) + " " + t.op + " " + t.b);
-        EXPECT_EQ(apply(t.a, t.op, t.b).kind(), t.kind);
+    for (const auto& [a, op, b, unit, value, kind] : cases) {
+        SCOPED_TRACE(std::string(a) + " " + op + " " + b);
+        const qelunits::Result<Level> got = apply(a, op, b);
+        ASSERT_EQ(got.kind(), kind) << got.message();
+        if (got) {
+            EXPECT_EQ(got->unit(), LevelUnit(unit));
+            EXPECT_NEAR(got->value(), value, 1e-12);
+        }
     }
     EXPECT_NE(apply("20 dBm", '+', "20 dBm").message().find("powerSum"), std::string::npos);
 }
@@ -147,12 +124,7 @@ TEST(Levels, RatiosOfPowersAndOfFieldQuantities) {
 }
 
 TEST(Levels, TextsThatDoNotReadAndQuantitiesWithoutALevel) {
-    struct Case {
-        const char* text;
-        ErrorKind kind;
-        std::size_t position;
-    };
-    const Case cases[] = {
+    const std::tuple<const char*, ErrorKind, std::size_t> cases[] = {
         {"85 dBA", ErrorKind::RefusedText, 3},
         {"85 dB(A)", ErrorKind::RefusedText, 3},
         {"7 pH", ErrorKind::RefusedText, 2},
@@ -165,11 +137,10 @@ TEST(Levels, TextsThatDoNotReadAndQuantitiesWithoutALevel) {
         {"1e999 dB", ErrorKind::OutOfRange, 0},
         {"inf dBm", ErrorKind::InvalidNumber, 0},
     };
-    for (const Case& t : cases) {
-        SCOPED_TRACE(t.text);
-        const qelunits::Result<Level> got = Level::parse(t.text);
-        EXPECT_EQ(got.kind(), t.kind) << got.message();
-        EXPECT_EQ(got.position(), t.position);
+    for (const auto& [text, kind, position] : cases) {
+        SCOPED_TRACE(text);
+        const qelunits::Result<Level> got = Level::parse(text);
+        EXPECT_EQ(std::pair(got.kind(), got.position()), std::pair(kind, position)) << got.message();
     }
     EXPECT_NE(Level::parse("85 dBA").message().find("A-weighted"), std::string::npos);
     EXPECT_NE(Level::parse("7 pH").message().find("logarithm of an activity"), std::string::npos);

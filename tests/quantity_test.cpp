@@ -135,7 +135,6 @@ TEST(QelUnitVar, OperatorsCombineValuesTypesAndStatuses) {
         {"q * d", fourMeters * 1.5, 6.0, kMeter, QelUnit::Ok},
         {"d * q", 1.5 * fourMeters, 6.0, kMeter, QelUnit::Ok},
         {"q * int keeps the status", withOverflow(4.0, kMeter) * 3, 12.0, kMeter, QelUnit::Overflow},
-        {"q / d", fourMeters / 8.0, 0.5, kMeter, QelUnit::Ok},
         {"q / d keeps the status", withOverflow(4.0, kMeter) / 8.0, 0.5, kMeter, QelUnit::Overflow},
         {"d / q", 2.0 / V(4.0, kMeter / kSecond), 0.5, kSecond / kMeter, QelUnit::Ok},
         {"int / q replaces the status", 1 / withOverflow(3.0, kMeter), 1.0 / 3.0, invert(kMeter), QelUnit::Ok}};
@@ -148,19 +147,18 @@ TEST(QelUnitVar, OperatorsCombineValuesTypesAndStatuses) {
 TEST(QelUnitVar, OrderingConvertsTheRightSideIntoTheLeftType) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     // a, b, then a < b, a <= b, a > b, a >= b.
-    const std::tuple<V, V, int, int, int, int> cases[] = {
-        {V(1.0, kMeter), V(3.0, kFoot), 0, 0, 1, 1}, // raw values would say 1 < 3
-        {V(3.0, kFoot), V(1.0, kMeter), 1, 1, 0, 0},
-        {V(2.0, kMeter), V(2.0, kMeter), 0, 1, 0, 1},
-        {V(0.0, T(QelUnit::celsius)), V(33.0, T(QelUnit::fahrenheit)), 1, 1, 0, 0}, // readings: 0 °C is 32 °F
-        {V(1.0, kMeter), V(5.0, kSecond), 0, 0, 0, 0},                              // unordered
-        {V(nan, kMeter), V(1.0, kMeter), 0, 0, 0, 0}};
+    const std::tuple<V, V, bool, bool, bool, bool> cases[] = {
+        {V(1.0, kMeter), V(3.0, kFoot), false, false, true, true}, // raw values would say 1 < 3
+        {V(3.0, kFoot), V(1.0, kMeter), true, true, false, false},
+        {V(2.0, kMeter), V(2.0, kMeter), false, true, false, true},
+        // readings: 0 °C is 32 °F
+        {V(0.0, T(QelUnit::celsius)), V(33.0, T(QelUnit::fahrenheit)), true, true, false, false},
+        {V(1.0, kMeter), V(5.0, kSecond), false, false, false, false}, // unordered
+        {V(nan, kMeter), V(1.0, kMeter), false, false, false, false}};
     for (const auto& [a, b, less, lessEqual, greater, greaterEqual] : cases) {
         SCOPED_TRACE(b.GetValue());
-        EXPECT_EQ(a < b, less != 0);
-        EXPECT_EQ(a <= b, lessEqual != 0);
-        EXPECT_EQ(a > b, greater != 0);
-        EXPECT_EQ(a >= b, greaterEqual != 0);
+        EXPECT_EQ(std::make_tuple((a < b), (a <= b), (a > b), (a >= b)),
+                  std::make_tuple(less, lessEqual, greater, greaterEqual));
     }
 }
 
