@@ -98,6 +98,10 @@ TEST(UserDefinitions, BadTextsAreRefusedWhereTheFaultIsAndChangeNothing) {
     for (int i = 1; i <= Definitions::kMaxDepth + 2; ++i) {
         deep += "w" + std::to_string(i) + " = 2 w" + std::to_string(i - 1) + "\n";
     }
+    std::string downward; // each resting on the next line: resolved one inside another, as deep as the text
+    for (int i = 0; i < 10000; ++i) {
+        downward += "w" + std::to_string(i) + " = 2 w" + std::to_string(i + 1) + "\n";
+    }
     const std::string longLine = "w = " + std::string(Definitions::kMaxLineLength, '1') + " kg";
     struct Case {
         std::string text;
@@ -124,6 +128,7 @@ TEST(UserDefinitions, BadTextsAreRefusedWhereTheFaultIsAndChangeNothing) {
         {"p q = 3 kg", ErrorKind::Syntax, "f.txt:1:2: ", "no name"},
         {"p 3 kg", ErrorKind::Syntax, "f.txt:1:", "expected a definition"},
         {deep, ErrorKind::OutOfRange, "f.txt:65:", "at most 64"},
+        {downward, ErrorKind::OutOfRange, "f.txt:66:1: ", "more than 64 deep"},
         {longLine, ErrorKind::OutOfRange, "f.txt:1:1: ", "at most 4096"},
     };
     const Definitions before = Definitions::process();

@@ -190,6 +190,7 @@ private:
     std::unordered_map<std::wstring, std::size_t> mNames; // to an index of mPending
     mutable Result<int> mFailure{0};
     mutable int mDepthSeen = 0; // the deepest definition a resolution has asked for
+    mutable int mNesting = 0;   // resolutions under way, one inside another
 };
 
 bool Reader::splitLines() {
@@ -299,6 +300,9 @@ bool Reader::checkName(std::string_view name, std::size_t at, std::size_t index)
 }
 
 std::uint16_t Reader::find(std::wstring_view name) const {
+    if (mFailure.kind() != ErrorKind::None) {
+        return kNoTerm; // the first failure is the one reported
+    }
     const auto found = mNames.find(std::wstring(name));
     if (found == mNames.end()) {
         const DefinitionEntry* below = mBelow != nullptr ? mBelow->entry(name) : nullptr;
@@ -313,8 +317,21 @@ std::uint16_t Reader::find(std::wstring_view name) const {
                  ": a definition may not go round in a circle");
         return kNoTerm;
     }
-    if (p.state == Pending::State::Waiting && !resolve(found->second)) {
-        return kNoTerm;
+    if (p.state == Pending::State::Waiting) {
+        // Definitions resting on ones further down the text resolve nested: bounded here, before the stack is.
+        if (mNesting >= Definitions::kMaxDepth) {
+            fail(ErrorKind::OutOfRange, p.line.offset + p.line.nameAt,
+                 "'" + p.entry.name + "' would rest on definitions more than " +
+                     std::to_string(Definitions::kMaxDepth) + " deep; at most " +
+                     std::to_string(Definitions::kMaxDepth) + " are read");
+            return kNoTerm;
+        }
+        ++mNesting;
+        const bool resolved = resolve(found->second);
+        --mNesting;
+        if (!resolved) {
+            return kNoTerm;
+        }
     }
     mDepthSeen = std::max(mDepthSeen, p.entry.depth);
     return p.entry.id;
