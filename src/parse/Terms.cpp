@@ -169,9 +169,10 @@ struct Builtins {
 
 void addConstants(Builtins& b);
 
-Builtins build() {
-    Builtins b;
-    for (std::uint16_t row = 0; row < std::size(kPrefixableUnits); ++row) {
+// The units that take prefixes and are no single catalogue unit, as terms.
+void addPrefixable(Builtins& b) {
+    for (std::size_t index = 0; index < std::size(kPrefixableUnits); ++index) {
+        const auto row = static_cast<std::uint16_t>(index);
         const PrefixableUnit& unit = kPrefixableUnits[row];
         Meaning meaning = prefixedMeaningOf(row, kNoPrefix);
         meaning.origin = {};
@@ -191,7 +192,11 @@ Builtins build() {
             b.offer(id, name, 2);
         }
     }
-    for (std::uint16_t row = 0; row < std::size(kVocabulary); ++row) {
+}
+
+// The vocabulary's meanings that are no single catalogue unit nor a plain product of them, as terms.
+void addVocabulary(Builtins& b) {
+    for (std::size_t row = 0; row < std::size(kVocabulary); ++row) {
         const VocabularyEntry& entry = kVocabulary[row];
         b.vocabulary[row] = kNoTerm;
         const Meaning& meaning = entry.meaning;
@@ -209,6 +214,12 @@ Builtins build() {
         }
         b.offer(id, entry.text, entry.spelling == Spelling::Symbol ? 1 : 2);
     }
+}
+
+Builtins build() {
+    Builtins b;
+    addPrefixable(b);
+    addVocabulary(b);
     addConstants(b);
     b.nameSlots.assign(kNameSlots, 0);
     for (std::size_t i = 0; i < b.names.size(); ++i) {

@@ -241,6 +241,20 @@ int configure(const Options& options, Output& output) {
     return kOk;
 }
 
+// The process's definitions with those of --file and --define over them, in the order given.
+qelunits::Result<qelunits::Definitions> definitionsOf(const Options& options) {
+    qelunits::Definitions definitions = qelunits::Definitions::process();
+    for (const auto& [option, value] : options.definitions) {
+        qelunits::Result<qelunits::Definitions> more =
+            option == kFile ? definitions.withFile(value) : definitions.with(value, "--define");
+        if (!more) {
+            return more;
+        }
+        definitions = *more;
+    }
+    return qelunits::Result<qelunits::Definitions>(definitions);
+}
+
 int runCommand(const Options& options, Output& output, std::istream& in, bool interactive, LineReader reader) {
     if (options.has(kHelp) || options.has(kVersion)) {
         output.out() << (options.has(kHelp) ? help() : "qelunits " QELUNITS_VERSION "\n");
@@ -271,16 +285,11 @@ int runCommand(const Options& options, Output& output, std::istream& in, bool in
         return status;
     }
     // Definitions layer over the process's set in the order given; every text this run reads, reads with them.
-    qelunits::Definitions definitions = qelunits::Definitions::process();
-    for (const auto& [option, value] : options.definitions) {
-        const qelunits::Result<qelunits::Definitions> more =
-            option == kFile ? definitions.withFile(value) : definitions.with(value, "--define");
-        if (!more) {
-            return output.fail(more);
-        }
-        definitions = *more;
+    const qelunits::Result<qelunits::Definitions> definitions = definitionsOf(options);
+    if (!definitions) {
+        return output.fail(definitions);
     }
-    const qelunits::Definitions::Scope scope(definitions);
+    const qelunits::Definitions::Scope scope(*definitions);
     Reading reading;
     reading.ucum = options.has(kUcum);
     if (options.has(kContext)) {

@@ -172,9 +172,9 @@ Result<Constant> constant(std::string_view nameOrSpelling) {
     }
     const std::string text = greekMu(trimmed);
     const std::string asName = nameForm(text);
-    for (std::size_t i = 0; i < kConstantCount; ++i) {
-        if (hasSpelling(kConstantTable[i], text) || asName == kConstantTable[i].name) {
-            return R(kConstantTable[i]);
+    for (const ConstantRow& row : kConstantTable) {
+        if (hasSpelling(row, text) || asName == row.name) {
+            return R(row);
         }
     }
     for (const ConstantRow& row : kConstantTable) {

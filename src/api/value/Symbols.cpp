@@ -73,7 +73,7 @@ std::string prefixed(std::uint16_t id, int power, double scale) {
             const double written =
                 itself ? qelunits_detail::prefixFactor(p) : qelunits_detail::prefixedMeaningOf(row, p).scale;
             if (usable && qelunits_detail::scaledBy(1.0, written, power) == scale) {
-                const std::string symbol = utf8(prefix.symbol) + utf8(unit.symbols[0]);
+                std::string symbol = utf8(prefix.symbol) + utf8(unit.symbols[0]);
                 if (readsAsPrefixed(symbol, utf8(unit.symbols[0]), qelunits_detail::prefixFactor(p))) {
                     return symbol;
                 }
