@@ -474,13 +474,13 @@ enum class UnitStyle : std::uint8_t {
     Html,   ///< "kJ/(kg K)", "m/s<sup>2</sup>"
 };
 
-/// A format spec split into the number's options and the unit's style ("{:.2f~P}" is ".2f" and symbols).
+/// Format options ("{:.2f~P}") split into the number's options and the unit's style ("{:.2f~P}" is ".2f" and symbols).
 struct FormatSplit {
-    std::size_t numberBegin = 0;         ///< where the number's options start in the spec
+    std::size_t numberBegin = 0;         ///< where the number's options start in the options
     std::size_t numberLength = 0;        ///< how long they are
     UnitStyle style = UnitStyle::Symbol; ///< the unit's style
     bool styled = false;                 ///< whether a modifier chose the style (else the writer's default)
-    const char* error = nullptr;         ///< why the spec is refused; null when it is read
+    const char* error = nullptr;         ///< why the options are refused; null when it is read
 };
 
 /// Splits a format spec: the number's options (a double's, or a string's for a unit alone), then the unit's
