@@ -474,13 +474,13 @@ enum class UnitStyle : std::uint8_t {
     Html,   ///< "kJ/(kg K)", "m/s<sup>2</sup>"
 };
 
-/// Format options ("{:.2f~P}") split into the number's options and the unit's style ("{:.2f~P}" is ".2f" and symbols).
+/// Format options split into the number's and the unit's style ("{:.2f~P}" is ".2f" and symbols).
 struct FormatSplit {
-    std::size_t numberBegin = 0;         ///< where the number's options start in the options
+    std::size_t numberBegin = 0;         ///< where the number's options start
     std::size_t numberLength = 0;        ///< how long they are
     UnitStyle style = UnitStyle::Symbol; ///< the unit's style
     bool styled = false;                 ///< whether a modifier chose the style (else the writer's default)
-    const char* error = nullptr;         ///< why the options are refused; null when it is read
+    const char* error = nullptr;         ///< why the options are refused; null when they are read
 };
 
 /// Splits a format spec: the number's options (a double's, or a string's for a unit alone), then the unit's
